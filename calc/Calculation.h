@@ -37,6 +37,6 @@ inline bool inputDialogNeeded(const std::string& frictionText, const std::string
 // Runs the stages in order on `data` and returns the report lines. Never throws for bad input:
 // a table that is missing, non-positive modules and the like end the run with a red line.
 std::vector<ReportLine> runCalculation(TProjectData& data, const CalculationOptions& options,
-                                         const ProgressCallbacks& progress = {});
+                                       const ProgressCallbacks& progress = {});
 
 }  // namespace fundis

@@ -13,25 +13,25 @@ namespace fundis {
 
 // A table that is missing, unreadable or ends before the record a lookup needs.
 class TableError : public std::runtime_error {
-public:
+  public:
     TableError(const std::string& file, const std::string& what) : std::runtime_error(what), file_(file) {}
     const std::string& file() const { return file_; }
 
-private:
+  private:
     std::string file_;
 };
 
 // Where the tables come from: the program folder (each use reads the file anew), or texts held
 // in memory (benchmarks, tests).
 class TableSet {
-public:
+  public:
     explicit TableSet(std::string programDir);
     static TableSet inMemory(std::map<std::string, std::string> texts);
 
     std::string pathOf(const std::string& name) const;  // programDir + "/" + name
     std::string read(const std::string& name) const;    // the file's bytes; throws TableError
 
-private:
+  private:
     std::string programDir_;
     std::map<std::string, std::string> texts_;
     bool inMemory_ = false;

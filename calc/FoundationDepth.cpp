@@ -1,0 +1,30 @@
+#include "calc/FoundationDepth.h"
+
+#include <cmath>
+
+namespace fundis {
+
+void setDepthFromHeight(TProjectData& data) {
+    data.d = static_cast<float>(static_cast<double>(data.Hf) + data.groundLevel - data.pedestalTop);
+}
+
+void computeFoundationDepth(TProjectData& data) {
+    if (data.d == 0.0f) {
+        data.dfn = static_cast<float>(data.d0 * std::sqrt(static_cast<double>(data.Mt)));
+        data.df = static_cast<float>(static_cast<double>(data.kh) * data.dfn);
+        data.d = data.df;
+    }
+    // the socket and its bottom must fit under the pedestal top
+    const float dmin = static_cast<float>(static_cast<double>(data.socketDepth) + data.socketBottom -
+                                          data.pedestalTop + data.groundLevel);
+    if (dmin > data.d) {
+        data.d = dmin;
+    }
+    data.Hf = static_cast<float>(static_cast<double>(data.d) - data.groundLevel + data.pedestalTop);
+    // a height already on the module (within 0.1 mm) stays, any other goes up to the next one
+    const int modules = static_cast<int>((static_cast<double>(data.Hf) - 0.0001) / data.d_h) + 1;
+    data.Hf = static_cast<float>(modules * static_cast<double>(data.d_h));
+    setDepthFromHeight(data);
+}
+
+}  // namespace fundis
