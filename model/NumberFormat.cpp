@@ -1,5 +1,6 @@
 #include "model/NumberFormat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -34,16 +35,23 @@ std::string formatFixed(double value, int decimals, char decimalSeparator) {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     }
+    constexpr int kPrecision = 7;
+    // one rounding, at whichever comes first: the last decimal or the 7th significant digit
+    const int exponent = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int shown = std::min(decimals, kPrecision - 1 - exponent);
     char buffer[64];
-    // round to 7 significant digits first, as the fixed form with precision 7 does
-    std::snprintf(buffer, sizeof buffer, "%.6e", value);
-    const double rounded = std::strtod(buffer, nullptr);
-    if (std::fabs(rounded) >= 1e7) {
-        std::snprintf(buffer, sizeof buffer, "%.6E", rounded);
+    if (shown < 0) {
+        std::snprintf(buffer, sizeof buffer, "%.*E", kPrecision - 1, value);
         return withSeparator(buffer, decimalSeparator);
     }
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+    std::snprintf(buffer, sizeof buffer, "%.*f", shown, value);
     std::string text = buffer;
+    if (shown < decimals) {
+        if (shown == 0) {
+            text += '.';
+        }
+        text.append(static_cast<std::size_t>(decimals - shown), '0');
+    }
     if (text.front() == '-' && isZeroText(text)) {
         text.erase(0, 1);
     }
