@@ -8,8 +8,6 @@
 
 namespace fundis {
 
-namespace {
-
 struct TableRow {
     float key = 0;
     std::vector<float> values;
@@ -19,6 +17,8 @@ struct ParsedTable {
     std::vector<float> columnKeys;
     std::vector<TableRow> rows;
 };
+
+namespace {
 
 bool startsNumber(std::string_view text, std::size_t pos) {
     const char ch = text[pos];
@@ -130,8 +130,9 @@ std::string TableSet::read(const std::string& name) const {
     return readFileBytes(pathOf(name));
 }
 
-float TableLookupInText(std::string_view text, const std::string& fileForErrors, float x, float y) {
-    const ParsedTable table = parseTable(text, fileForErrors);
+namespace {
+
+float lookUpParsed(const ParsedTable& table, const std::string& fileForErrors, float x, float y) {
     const std::vector<float>& keys = table.columnKeys;
 
     // column search: n keys read until one is not below x; beyond the last key the last column
@@ -192,8 +193,19 @@ float TableLookupInText(std::string_view text, const std::string& fileForErrors,
     return static_cast<float>(A + (x - xp) * (B - A) / (xc - xp));
 }
 
+}  // namespace
+
+float TableLookupInText(std::string_view text, const std::string& fileForErrors, float x, float y) {
+    return lookUpParsed(parseTable(text, fileForErrors), fileForErrors, x, y);
+}
+
 float TableLookup(const TableSet& tables, const std::string& name, float x, float y) {
-    return TableLookupInText(tables.read(name), tables.pathOf(name), x, y);
+    auto cached = tables.parsed_.find(name);
+    if (cached == tables.parsed_.end()) {
+        auto parsed = std::make_shared<const ParsedTable>(parseTable(tables.read(name), tables.pathOf(name)));
+        cached = tables.parsed_.emplace(name, std::move(parsed)).first;
+    }
+    return lookUpParsed(*cached->second, tables.pathOf(name), x, y);
 }
 
 float TableLookup(const std::string& path, float x, float y) {

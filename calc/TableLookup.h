@@ -4,6 +4,7 @@
 // decimal point, records opened by "#", free text before the first "#".
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,8 +22,11 @@ class TableError : public std::runtime_error {
     std::string file_;
 };
 
-// Where the tables come from: the program folder (each use reads the file anew), or texts held
-// in memory (benchmarks, tests).
+struct ParsedTable;
+
+// Where the tables come from: the program folder, or texts held in memory (benchmarks, tests).
+// A table is read and parsed once per set; a calculation makes a new set for each run, so an
+// edited table takes effect at the next run.
 class TableSet {
   public:
     explicit TableSet(std::string programDir);
@@ -35,6 +39,9 @@ class TableSet {
     std::string programDir_;
     std::map<std::string, std::string> texts_;
     bool inMemory_ = false;
+    mutable std::map<std::string, std::shared_ptr<const ParsedTable>> parsed_;
+
+    friend float TableLookup(const TableSet& tables, const std::string& name, float x, float y);
 };
 
 // The value at column key x and row key y, interpolated linearly between the neighbouring column
