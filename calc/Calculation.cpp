@@ -13,6 +13,8 @@ namespace fundis {
 
 namespace {
 
+constexpr float kSmallestPlanModule = 0.01f;
+
 void writeDebugBlock(TProjectData& data, const TableSet& tables, CalculationReport& report) {
     lookUpBearingFactors(data, tables);
     report.add("************ОТЛАДОЧНЫЕ ДАННЫЕ************\n");
@@ -82,9 +84,15 @@ void writeClosingChecks(TProjectData& data, CalculationReport& report) {
 
 void runStages(TProjectData& data, const CalculationOptions& options, const TableSet& tables,
                CalculationReport& report, const ProgressCallbacks& progress) {
-    // the search and the height rounding would never end on a module that is not positive
+    // the search and the height rounding would never end on a module that is not positive, and
+    // a plan module below 1 cm would take hours (or, once the sum stops growing, forever)
     if (!(data.d_l > 0.0f)) {
         report.addFailure("Модуль длины и ширины подошвы d_l должен быть положительным числом.");
+        return;
+    }
+    if (data.d_l < kSmallestPlanModule) {
+        report.addFailure("Модуль длины и ширины подошвы d_l должен быть не меньше " +
+                          report.number(kSmallestPlanModule) + "м.");
         return;
     }
     if (!(data.d_h > 0.0f)) {

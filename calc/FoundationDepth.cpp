@@ -10,7 +10,8 @@ void setDepthFromHeight(TProjectData& data) {
 
 void computeFoundationDepth(TProjectData& data) {
     if (data.d == 0.0f) {
-        data.dfn = static_cast<float>(data.d0 * std::sqrt(static_cast<double>(data.Mt)));
+        // Mt is a sum of absolute values; a sum typed with its minus sign means the same frost
+        data.dfn = static_cast<float>(data.d0 * std::sqrt(std::fabs(static_cast<double>(data.Mt))));
         data.df = static_cast<float>(static_cast<double>(data.kh) * data.dfn);
         data.d = data.df;
     }
@@ -22,8 +23,8 @@ void computeFoundationDepth(TProjectData& data) {
     }
     data.Hf = static_cast<float>(static_cast<double>(data.d) - data.groundLevel + data.pedestalTop);
     // a height already on the module (within 0.1 mm) stays, any other goes up to the next one
-    const int modules = static_cast<int>((static_cast<double>(data.Hf) - 0.0001) / data.d_h) + 1;
-    data.Hf = static_cast<float>(modules * static_cast<double>(data.d_h));
+    const double modules = std::trunc((static_cast<double>(data.Hf) - 0.0001) / data.d_h) + 1.0;
+    data.Hf = static_cast<float>(modules * data.d_h);
     setDepthFromHeight(data);
 }
 

@@ -34,6 +34,9 @@ void SizeBase(TProjectData& data, const TableSet& tables, CalculationReport& rep
             step();
         }
         const float R = SoilResistance(data, tables, b1);
+        if (!(R > 0.0f)) {
+            continue;  // a soil without resistance carries no base of this width
+        }
         for (float l1 = data.d_l; l1 <= kLargestSide; l1 += data.d_l) {
             int passed = 0;
             float kzap1 = 0;

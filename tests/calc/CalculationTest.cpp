@@ -181,6 +181,12 @@ TEST(Calculation, NonPositiveModulesStopBeforeTheSearch) {
         EXPECT_NE(lines[0].text.find("d_l"), std::string::npos);
         EXPECT_EQ(steps, 0);
     }
+    TProjectData tiny = typicalProject();
+    tiny.d_l = 1e-8f;  // b1 + d_l would stop growing long before 10 m
+    const auto tinyLines = runCalculation(tiny, shippedTables());
+    ASSERT_EQ(tinyLines.size(), 1u);
+    EXPECT_EQ(tinyLines[0].text, "Модуль длины и ширины подошвы d_l должен быть не меньше 0.010м.");
+
     TProjectData data = typicalProject();
     data.d_h = 0;
     const auto lines = runCalculation(data, shippedTables());
@@ -251,4 +257,29 @@ TEST(Calculation, StepAndHeightMessagesCloseTheReportInOrder) {
     }
     EXPECT_FLOAT_EQ(data.Hf, 2.0f);
     EXPECT_FLOAT_EQ(data.d, 2.0f);
+}
+
+TEST(Calculation, DegenerateInputsPrintNoInfinities) {
+    struct Case {
+        const char* what;
+        void (*change)(TProjectData&);
+    };
+    const Case cases[] = {
+        {"no loads", [](TProjectData& d) { d.NII = d.MII = d.QII = d.NI = d.MI = d.QI = {}; }},
+        {"no soil strength", [](TProjectData& d) { d.fii = d.cii = d.Yii = d.Yii1 = 0; }},
+        {"frost sum typed negative", [](TProjectData& d) { d.Mt = -72; }},
+        {"no concrete strength", [](TProjectData& d) { d.Rbt = 0; }},
+        {"no steel strength", [](TProjectData& d) { d.Rs = 0; }},
+        {"huge depth", [](TProjectData& d) { d.d = 1e30f; }},
+    };
+    for (const Case& c : cases) {
+        TProjectData data = typicalProject();
+        c.change(data);
+        CalculationOptions options = shippedTables();
+        options.debug = true;
+        for (const ReportLine& line : runCalculation(data, options)) {
+            EXPECT_EQ(line.text.find("INF"), std::string::npos) << c.what << ": " << line.text;
+            EXPECT_EQ(line.text.find("NAN"), std::string::npos) << c.what << ": " << line.text;
+        }
+    }
 }
