@@ -11,9 +11,9 @@ namespace fundis {
 
 struct ReportContext {
     const TProjectData* data = nullptr;
-    std::string fileName;        // the project's file name as shown in the reports
-    bool craneAndWind = false;   // CheckBox1 of the input dialog
-    int schemeScale = 75;        // the setting "Масштаб 1:"
+    std::string fileName;       // the project's file name as shown in the reports
+    bool craneAndWind = false;  // CheckBox1 of the input dialog
+    int schemeScale = 75;       // the setting "Масштаб 1:"
     char decimalSeparator = '.';
 };
 

@@ -13,7 +13,8 @@ namespace fundis {
 
 // "Вывести схему": a new TForm4 filling the screen, shown modally and destroyed when it closes.
 // Its "Печать" prints the scheme page on `printer`.
-void showSchemeWindow(QWidget* parent, const ReportContext& context, QPrinter& printer, const QString& dataDir);
+void showSchemeWindow(QWidget* parent, const ReportContext& context, QPrinter& printer,
+                      const QString& dataDir);
 
 // "Печать": the text page, the tables page and the scheme on `printer`. When no printer is
 // installed, or the printer is set to PDF output, the three go into one PDF file whose name is
