@@ -1,0 +1,114 @@
+#include "cli/CliOptions.h"
+
+namespace fundis {
+
+namespace {
+
+// "--name VALUE" or "--name=VALUE"; false when the option is not `name`.
+bool takeValue(const std::vector<std::string>& arguments, std::size_t& i, const std::string& name,
+               std::optional<std::string>& value, std::string& error) {
+    const std::string& argument = arguments[i];
+    if (argument == name) {
+        if (i + 1 >= arguments.size()) {
+            error = "после " + name + " нужно значение";
+            value = std::string();
+            return true;
+        }
+        value = arguments[++i];
+        return true;
+    }
+    if (argument.compare(0, name.size() + 1, name + "=") == 0) {
+        value = argument.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& options, std::string& error) {
+    error.clear();
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size() && error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            options.projects.push_back(argument);
+            continue;
+        }
+        std::optional<std::string> separator;
+        if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--debug") {
+            options.debug = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (takeValue(arguments, i, "--sep", separator, error)) {
+            if (error.empty()) {
+                const std::string& text = *separator;
+                if (text.size() != 1 || (text[0] >= '0' && text[0] <= '9') || text[0] == '-' ||
+                    text[0] == '+') {
+                    error = "--sep ждет один символ-разделитель, например . или ,";
+                } else {
+                    options.decimalSeparator = text[0];
+                }
+            }
+        } else if (!takeValue(arguments, i, "--tables", options.tablesDir, error) &&
+                   !takeValue(arguments, i, "--settings", options.settingsFile, error) &&
+                   !takeValue(arguments, i, "--html", options.htmlFile, error) &&
+                   !takeValue(arguments, i, "--pdf", options.pdfFile, error) &&
+                   !takeValue(arguments, i, "--svg", options.svgFile, error)) {
+            error = "неизвестный параметр " + argument;
+        }
+    }
+    if (!error.empty() || options.help) {
+        return error.empty();
+    }
+    if (options.projects.empty()) {
+        error = "не задан ни один файл проекта .dan";
+        return false;
+    }
+    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile;
+    if (writesFiles && options.projects.size() > 1) {
+        error = "--html, --pdf и --svg пишут один файл: задайте для них один проект";
+        return false;
+    }
+    return true;
+}
+
+std::string cliUsage() {
+    return "Использование: fundis-cli [ПАРАМЕТРЫ] ПРОЕКТ.dan...\n"
+           "\n"
+           "Рассчитывает фундамент по каждому файлу исходных данных .dan (как команда\n"
+           "\"Начать расчет\" после \"OK\" в окне ввода данных) и печатает отчет расчета.\n"
+           "\n"
+           "Параметры:\n"
+           "  --tables ПАПКА   папка с таблицами table3.dat, table4.dat, Rb.dat, k1.dat,\n"
+           "                   hstup.dat, sizepdkl.dat; по умолчанию папка с программой\n"
+           "                   из файла настроек, иначе установленная папка данных\n"
+           "                   программы, иначе папка data исходных текстов\n"
+           "  --settings ФАЙЛ  файл настроек kp.ini; по умолчанию\n"
+           "                   $XDG_CONFIG_HOME/fundis/kp.ini (или ~/.config/fundis/kp.ini),\n"
+           "                   если он есть\n"
+           "  --debug          выводить отладочные данные (иначе как задано в настройке\n"
+           "                   \"Отладка\")\n"
+           "  --sep C          десятичный разделитель чисел отчета (по умолчанию\n"
+           "                   разделитель LC_NUMERIC текущей локали)\n"
+           "  --json           на каждый проект одна строка JSON: file, report (text,\n"
+           "                   failure), record (все поля расчета), input_dialog_needed\n"
+           "  --html ФАЙЛ      сохранить отчет в HTML (только с одним проектом)\n"
+           "  --pdf ФАЙЛ       сохранить печатный отчет в PDF (только с одним проектом)\n"
+           "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
+           "  --help           показать эту справку\n"
+           "\n"
+           "Сообщения о невыполненных проверках выводятся на терминал красным.\n"
+           "Если и угол внутреннего трения, и сцепление не заданы, программа открыла бы\n"
+           "окно ввода данных; здесь об этом только сообщается, и расчет продолжается.\n"
+           "\n"
+           "Код завершения: 0 - все расчеты выполнены без сообщений о невыполненных\n"
+           "проверках; 1 - в отчете есть такие сообщения; 2 - расчет не выполнен (неверные\n"
+           "параметры, файл проекта не прочитан, нет таблиц).\n";
+}
+
+}  // namespace fundis

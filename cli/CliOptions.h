@@ -1,0 +1,29 @@
+#pragma once
+
+// fundis-cli's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fundis {
+
+struct CliOptions {
+    std::optional<std::string> tablesDir;
+    std::optional<std::string> settingsFile;
+    bool debug = false;
+    std::optional<char> decimalSeparator;
+    bool json = false;
+    std::optional<std::string> htmlFile;
+    std::optional<std::string> pdfFile;
+    std::optional<std::string> svgFile;
+    bool help = false;
+    std::vector<std::string> projects;
+};
+
+// False with a one-line reason when the arguments make no sense.
+bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& options, std::string& error);
+
+std::string cliUsage();
+
+}  // namespace fundis
