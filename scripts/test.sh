@@ -34,7 +34,8 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
     corpus="fuzz/corpus/$(basename "$f" | sed 's/^fuzz_//')"
     mkdir -p /tmp/fundis-fuzz && work=$(mktemp -d /tmp/fundis-fuzz/XXXX)
     [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
-    "$f" -max_total_time=20 -rss_limit_mb=2048 "$work"
+    # a crash leaves its input in the work folder, not in the source tree
+    "$f" -max_total_time=20 -rss_limit_mb=2048 -artifact_prefix="$work/" "$work"
   done
 fi
 echo "== all tests passed"
