@@ -10,12 +10,20 @@ namespace fundis {
 
 #ifdef FUNDIS_CLI_EXPORT
 
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+}  // namespace
+
 bool documentExportAvailable() { return true; }
 
 bool exportDocuments(const DocumentRequest& request, const ReportContext& context, std::string& error) {
     // fonts and a paint device are all that is needed, no screen
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     int argc = 1;

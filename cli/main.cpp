@@ -192,7 +192,7 @@ int runCli(const std::vector<std::string>& arguments) {
         return kExitComplete;
     }
     if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
-        complain("fundis-cli собран без Qt: --pdf и --svg недоступны");
+        complain("собран без Qt: --pdf и --svg недоступны");
         return kExitNotRun;
     }
 

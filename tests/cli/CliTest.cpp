@@ -266,3 +266,27 @@ TEST(CliHtml, WritesTheHtmlReportOfTheProject) {
         EXPECT_NE(page.find(line), std::string::npos) << line;
     }
 }
+
+#ifdef FUNDIS_CLI_EXPORT
+TEST(CliExport, WritesThePrintedReportAndTheScheme) {
+    TempFolder folder;
+    const Result result = runCli({"--tables", kTables, "--pdf", folder.file("r.pdf"), "--svg",
+                                  folder.file("s.svg"), kData + "/sand_frost_depth.dan"},
+                                 "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=");
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, expected("sand_frost_depth"));  // the numbers keep their "." after Qt starts
+    EXPECT_EQ(readBytes(folder.file("r.pdf")).compare(0, 5, "%PDF-"), 0);
+    EXPECT_NE(readBytes(folder.file("s.svg")).find("<svg"), std::string::npos);
+}
+#else
+TEST(CliExport, WithoutQtTheExportIsRefused) {
+    TempFolder folder;
+    for (const char* option : {"--pdf", "--svg"}) {
+        const Result result =
+            runCli({"--tables", kTables, option, folder.file("x"), kData + "/sand_frost_depth.dan"});
+        EXPECT_EQ(result.code, 2) << option;
+        EXPECT_EQ(result.err, "fundis-cli: собран без Qt: --pdf и --svg недоступны\n");
+        EXPECT_EQ(result.out, "");
+    }
+}
+#endif
