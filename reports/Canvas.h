@@ -1,0 +1,57 @@
+#pragma once
+
+// A drawing surface as the scheme and the printed report see it: a pen with a position, a brush,
+// a font, lines, rectangles and text placed by its top-left corner. The screen, the printer, PDF
+// and SVG each provide one; the drawings never ask which.
+
+#include <string>
+
+namespace fundis {
+
+enum class CanvasColor { Black, Blue, Red, White };
+
+enum class BrushStyle {
+    Clear,             // outlines only; text has no background
+    Solid,             // filled; text gets an opaque background of the brush colour
+    BackwardDiagonal,  // hatched "\\\\"
+};
+
+struct CanvasFont {
+    std::string face;  // empty: the canvas's own face
+    double sizePoints = 8;
+    CanvasColor color = CanvasColor::Black;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct CanvasPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class Canvas {
+  public:
+    virtual ~Canvas() = default;
+
+    virtual void setPen(int width, CanvasColor color) = 0;
+    virtual int penWidth() const = 0;
+    virtual CanvasColor penColor() const = 0;
+    virtual void setBrush(CanvasColor color, BrushStyle style) = 0;
+    virtual void setFont(const CanvasFont& font) = 0;
+    virtual CanvasFont font() const = 0;
+
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;  // draws with the pen and moves the pen there
+    virtual CanvasPoint penPosition() const = 0;
+    // Outline with the pen, filled with the brush unless it is clear; (x2, y2) is excluded.
+    virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // Text in the current font, its top-left corner at (x, y); UTF-8.
+    virtual void textOut(int x, int y, const std::string& text) = 0;
+    virtual int textWidth(const std::string& text) const = 0;
+    virtual int textHeight(const std::string& text) const = 0;
+
+    virtual int pageWidth() const = 0;  // pixels of the drawable area
+    virtual int pageHeight() const = 0;
+};
+
+}  // namespace fundis
