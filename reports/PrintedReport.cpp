@@ -1,0 +1,305 @@
+#include "reports/PrintedReport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/NumberFormat.h"
+#include "reports/SchemeDrawing.h"
+
+namespace fundis {
+
+namespace {
+
+constexpr const char* kFace = "Times New Roman";
+constexpr double kFontSize = 12;
+
+int whole(double value) { return static_cast<int>(std::trunc(value)); }
+
+CanvasFont reportFont(double size = kFontSize) {
+    CanvasFont font;
+    font.face = kFace;
+    font.sizePoints = size;
+    return font;
+}
+
+// The page as the report sees it: A4 portrait, one centimetre being W div 21 across and H / 29.7 down.
+struct PageGrid {
+    int cm = 0;
+    int top = 0;
+    int lh = 0;  // the line height of the 12-point face
+    double inset = 0;
+    double row = 0;
+
+    explicit PageGrid(Canvas& canvas) {
+        cm = canvas.pageWidth() / 21;
+        top = whole(canvas.pageHeight() / 29.7);
+        canvas.setFont(reportFont());
+        lh = std::abs(canvas.textHeight("#"));
+        // the cell inset: a millimetre
+        inset = cm / 10.0;
+        row = lh + 0.4 * inset;
+    }
+};
+
+std::string fixed(double value, char separator) { return formatFixed(value, 3, separator); }
+
+class TextPage {
+  public:
+    TextPage(Canvas& canvas, const ReportContext& context)
+        : canvas_(canvas), grid_(canvas), separator_(context.decimalSeparator), y_(grid_.top) {}
+
+    void advance(double lines) { y_ += lines * grid_.lh; }
+
+    void at(double cm, const std::string& text) { canvas_.textOut(whole(cm * grid_.cm), whole(y_), text); }
+
+    void heading(const std::string& text) {
+        canvas_.textOut(whole(canvas_.pageWidth() / 2.0 - 7.5 * grid_.lh + 2 * grid_.cm), whole(y_), text);
+    }
+
+    std::string number(double value) const { return fixed(value, separator_); }
+
+    // A Greek or Cyrillic letter with the subscript "II", then its value.
+    void symbol(const std::string& letter, double valueOffset, const std::string& valueText) {
+        const double x0 = 13.0 * grid_.cm;
+        const double lh = grid_.lh;
+        canvas_.textOut(whole(x0), whole(y_), letter);
+        canvas_.setFont(reportFont(std::trunc(kFontSize * 0.57)));
+        canvas_.textOut(whole(x0 + 0.5 * lh), whole(y_ + 0.42 * lh), "II");
+        canvas_.setFont(reportFont());
+        canvas_.textOut(whole(x0 + valueOffset * lh), whole(y_), valueText);
+    }
+
+  private:
+    Canvas& canvas_;
+    PageGrid grid_;
+    char separator_;
+    double y_;
+};
+
+void loadCombination(TextPage& page, const TProjectData& data, int i) {
+    page.advance(1.5);
+    page.at(2, "  ~Изгибающий момент");
+    page.at(9, "MII = " + page.number(data.MII[i]) + "кН.м;");
+    page.at(15, "MI = " + page.number(data.MI[i]) + "кН.м;");
+    page.advance(1.5);
+    page.at(2, "  ~Сжимающая сила");
+    page.at(9, "NII = " + page.number(data.NII[i]) + "кН;");
+    page.at(15, "NI = " + page.number(data.NI[i]) + "кН;");
+    page.advance(1.5);
+    page.at(2, "  ~Поперечная сила");
+    page.at(9, "QII = " + page.number(data.QII[i]) + "кН;");
+    page.at(15, "QI = " + page.number(data.QI[i]) + "кН;");
+}
+
+// A ruled table: column widths and a row height in pixels, cell texts inset from the corners.
+class Table {
+  public:
+    Table(Canvas& canvas, double x0, double y0, double row, double inset)
+        : canvas_(canvas), x0_(x0), y0_(y0), row_(row), inset_(inset) {}
+
+    void addColumn(double width) { edges_.push_back((edges_.empty() ? x0_ : edges_.back()) + width); }
+
+    double left() const { return x0_; }
+    double right() const { return edges_.empty() ? x0_ : edges_.back(); }
+    double columnLeft(int column) const { return column == 0 ? x0_ : edges_[column - 1]; }
+    double rowTop(int row) const { return y0_ + row * row_; }
+
+    void frame(int rows) {
+        canvas_.rectangle(whole(left()), whole(rowTop(0)), whole(right()), whole(rowTop(rows)));
+    }
+    void horizontal(int row) {
+        canvas_.moveTo(whole(left()), whole(rowTop(row)));
+        canvas_.lineTo(whole(right()), whole(rowTop(row)));
+    }
+    void vertical(int column, int rows) {
+        canvas_.moveTo(whole(columnLeft(column)), whole(rowTop(0)));
+        canvas_.lineTo(whole(columnLeft(column)), whole(rowTop(rows)));
+    }
+    void cell(int row, int column, const std::string& text) {
+        if (!text.empty()) {
+            canvas_.textOut(whole(columnLeft(column) + 0.2 * inset_), whole(rowTop(row) + 0.2 * inset_),
+                            text);
+        }
+    }
+
+  private:
+    Canvas& canvas_;
+    double x0_;
+    double y0_;
+    double row_;
+    double inset_;
+    std::vector<double> edges_;
+};
+
+}  // namespace
+
+void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
+    static const TProjectData empty;
+    const TProjectData& data = context.data ? *context.data : empty;
+    TextPage page(canvas, context);
+
+    page.heading("ИСХОДНЫЕ ДАННЫЕ");
+    page.advance(2);
+    page.at(2, "  Расчетные сочетания нагрузок:");
+    page.advance(1.5);
+    page.at(2, " -Максимальный момент");
+    loadCombination(page, data, 1);
+    page.advance(1.5);
+    page.at(2, " -Максимальная сжимающая сила");
+    loadCombination(page, data, 2);
+    page.advance(1.5);
+    page.at(2, " -Максимальная поперечная сила");
+    loadCombination(page, data, 3);
+
+    page.advance(2);
+    page.at(2, "  Характеристики грунта основания:");
+    page.advance(1.5);
+    page.at(2, "-Вес грунта ниже подошвы фундамента");
+    page.symbol("γ", 1.0, "=" + page.number(data.Yii) + "кН/м3;");
+    page.advance(1.5);
+    page.at(2, "-Вес грунта выше подошвы фундамента");
+    page.symbol("γ", 1.1, "'=" + page.number(data.Yii1) + "кН/м3;");
+    page.advance(1.5);
+    page.at(2, "-Угол внутреннего трения");
+    page.symbol("φ", 1.0, "=" + page.number(data.fii) + "°;");
+    page.advance(1.5);
+    page.at(2, "-Удельное сцепление");
+    page.symbol("с", 1.0, "=" + page.number(data.cii) + "кПа;");
+
+    page.advance(2);
+    page.at(2, "  Отметка верха подколонника");
+    page.at(13, "=" + page.number(data.pedestalTop) + "м;");
+    page.advance(2);
+    page.at(2, "  Кратность размеров фундамента:");
+    page.advance(1.5);
+    page.at(2, "-Длины и ширины");
+    page.at(13, "=" + page.number(data.d_l) + "м;");
+    page.advance(1.5);
+    page.at(2, "-Высоты");
+    page.at(13, "=" + page.number(data.d_h) + "м;");
+    page.advance(2);
+    page.at(2, "  Исходные данные взяты из файла \"" + context.fileName + "\"");
+    if (context.craneAndWind) {
+        page.advance(1.5);
+        page.at(2, "  При расчете учитывались ветровая и снеговая нагрузки.");
+    }
+
+    page.advance(2);
+    page.heading("РАСЧЕТНЫЕ ДАННЫЕ");
+    const struct {
+        const char* label;
+        const char* symbol;
+        float value;
+        const char* unit;
+    } results[] = {
+        {"-Площадь подошвы фундамента", "A = ", data.A, "м2;"},
+        {"-Длина подошвы фундамента", "l = ", data.l, "м;"},
+        {"-Ширина подошвы фундамента", "b = ", data.b, "м;"},
+        {"-Глубина заложения подошвы", "d = ", data.d, "м;"},
+        {"-Расчетное сопротивление грунта основания", "R = ", data.R, "кПа;"},
+        {"-Среднее давление по подошве", "p = ", data.pEnv, "кПа;"},
+        {"-Максимальное давление по подошве", "pmax = ", data.pmaxEnv, "кПа;"},
+        {"-Минимальное давление по подошве", "pmin = ", data.pminEnv, "кПа."},
+    };
+    for (const auto& result : results) {
+        page.advance(1.5);
+        page.at(2, result.label);
+        page.at(13, result.symbol + page.number(result.value) + result.unit);
+    }
+}
+
+void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
+    static const TProjectData empty;
+    const TProjectData& data = context.data ? *context.data : empty;
+    const char sep = context.decimalSeparator;
+    const PageGrid grid(canvas);
+    canvas.setPen(2, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    canvas.setFont(reportFont());
+
+    const double x0 = 2.0 * grid.cm;
+    canvas.textOut(whole(x0), grid.top, "РАЗМЕРЫ ФУНДАМЕНТА");
+
+    const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
+    const int valueColumns = std::max(steps, 3);
+    constexpr int kDimensionRows = 10;
+    Table dimensions(canvas, x0, grid.top + 1.5 * grid.lh, grid.row, grid.inset);
+    dimensions.addColumn(canvas.textWidth("##############") + 0.4 * grid.inset);
+    for (int i = 0; i < valueColumns; ++i) {
+        dimensions.addColumn(canvas.textWidth("#.###") + 0.4 * grid.inset);
+    }
+    dimensions.frame(kDimensionRows);
+    dimensions.horizontal(2);
+    dimensions.horizontal(4);
+    for (int column = 1; column <= valueColumns; ++column) {
+        dimensions.vertical(column, kDimensionRows);
+    }
+
+    const char* labels[kDimensionRows] = {"Размеры",  "подколонника,м", "Размеры", "колонны,м", "Размеры",
+                                          "ступеней", "фундамента,",    "м",       "",          ""};
+    for (int row = 0; row < kDimensionRows; ++row) {
+        dimensions.cell(row, 0, labels[row]);
+    }
+    dimensions.cell(0, 1, "buc");
+    dimensions.cell(0, 2, "luc");
+    dimensions.cell(0, 3, "huc");
+    dimensions.cell(1, 1, fixed(data.buc, sep));
+    dimensions.cell(1, 2, fixed(data.luc, sep));
+    dimensions.cell(1, 3, fixed(data.huc, sep));
+    dimensions.cell(2, 1, "bc");
+    dimensions.cell(2, 2, "lc");
+    dimensions.cell(3, 1, fixed(data.bc, sep));
+    dimensions.cell(3, 2, fixed(data.lc, sep));
+    for (int i = 1; i <= steps; ++i) {
+        const std::string number = std::to_string(i);
+        dimensions.cell(4, i, "c" + number);
+        dimensions.cell(5, i, fixed(data.c[i], sep));
+        dimensions.cell(6, i, "cb" + number);
+        dimensions.cell(7, i, fixed(data.cb[i], sep));
+        dimensions.cell(8, i, "h" + number);
+        dimensions.cell(9, i, fixed(data.h[i], sep));
+    }
+
+    const double titleY = dimensions.rowTop(kDimensionRows) + 2.0 * grid.lh;
+    canvas.textOut(whole(x0), whole(titleY), "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+
+    constexpr int kBarRows = 4;
+    const char* barLabels[] = {"Площадь раб.арм.,см2", "Сторона L", "Сторона B"};
+    Table bars(canvas, x0, titleY + 1.5 * grid.lh, grid.row, grid.inset);
+    for (const char* label : barLabels) {
+        bars.addColumn(canvas.textWidth(label) + 0.4 * grid.inset);
+    }
+    bars.frame(kBarRows);
+    for (int row = 1; row < kBarRows; ++row) {
+        bars.horizontal(row);
+    }
+    for (int column = 1; column < 3; ++column) {
+        bars.vertical(column, kBarRows);
+    }
+    // m2 to cm2 and m to mm, formed in single precision as the record holds them
+    const float aslCm2 = data.Asl * 10000.0f;
+    const float asbCm2 = data.Asb * 10000.0f;
+    const float dslMm = data.dsl * 1000.0f;
+    const float dsbMm = data.dsb * 1000.0f;
+    bars.cell(0, 1, barLabels[1]);
+    bars.cell(0, 2, barLabels[2]);
+    bars.cell(1, 0, barLabels[0]);
+    bars.cell(1, 1, fixed(aslCm2, sep));
+    bars.cell(1, 2, fixed(asbCm2, sep));
+    bars.cell(2, 0, "Кол-во стрежней, шт");
+    bars.cell(2, 1, std::to_string(data.nl));
+    bars.cell(2, 2, std::to_string(data.nb));
+    bars.cell(3, 0, "Диаметр раб.арм.,мм");
+    bars.cell(3, 1, formatFixed(dslMm, 0, sep));
+    bars.cell(3, 2, formatFixed(dsbMm, 0, sep));
+}
+
+void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
+    static const TProjectData empty;
+    DrawFoundationScheme(canvas, canvas.pageWidth() / 16, context.data ? *context.data : empty,
+                         context.schemeScale, context.decimalSeparator);
+}
+
+}  // namespace fundis
