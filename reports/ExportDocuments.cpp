@@ -124,7 +124,7 @@ bool writeSchemeSvg(const std::string& path, const ReportContext& context, std::
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
     generator.setResolution(96);
-    generator.setTitle(QStringLiteral("Схема фундамента"));
+    generator.setTitle(QStringLiteral("Фундис: схема фундамента"));
     generator.setDescription(QStringLiteral("Фундис"));
     QPainter painter;
     if (!painter.begin(&generator)) {

@@ -63,10 +63,15 @@ TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& 
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
     }
+    placeControls();
 }
 
 void TForm4::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    placeControls();
+}
+
+void TForm4::placeControls() {
     PaintBox1->setGeometry(rect());
     // anchored to the lower left
     Button1->move(337, height() - kButtonsFromBottom);

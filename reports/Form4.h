@@ -31,6 +31,8 @@ class TForm4 : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void placeControls();
+
     fundis::TProjectData data_;  // a copy: the window draws what the record held when it opened
     fundis::ReportContext context_;
     QPrinter& printer_;

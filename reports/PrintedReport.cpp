@@ -15,7 +15,8 @@ namespace {
 constexpr const char* kFace = "Times New Roman";
 constexpr double kFontSize = 12;
 
-int whole(double value) { return static_cast<int>(std::trunc(value)); }
+// Truncated toward zero; the nudge keeps 10 rows of 42.8 from landing on 427.99999.
+int whole(double value) { return static_cast<int>(std::trunc(value + (value < 0 ? -1e-7 : 1e-7))); }
 
 CanvasFont reportFont(double size = kFontSize) {
     CanvasFont font;
@@ -37,8 +38,8 @@ struct PageGrid {
         top = whole(canvas.pageHeight() / 29.7);
         canvas.setFont(reportFont());
         lh = std::abs(canvas.textHeight("#"));
-        // the cell inset: a millimetre
-        inset = cm / 10.0;
+        // 2.5 mm: the cell texts stand half a millimetre off the rules, a column is a millimetre wider
+        inset = cm / 4.0;
         row = lh + 0.4 * inset;
     }
 };
@@ -225,10 +226,38 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
     const int valueColumns = std::max(steps, 3);
     constexpr int kDimensionRows = 10;
+    // the cell texts column by column, row by row
+    std::vector<std::vector<std::string>> cells(1 + valueColumns, std::vector<std::string>(kDimensionRows));
+    cells[0] = {"Размеры",  "подколонника,м", "Размеры", "колонны,м", "Размеры",
+                "ступеней", "фундамента,",    "м",       "",          ""};
+    cells[1][0] = "buc";
+    cells[2][0] = "luc";
+    cells[3][0] = "huc";
+    cells[1][1] = fixed(data.buc, sep);
+    cells[2][1] = fixed(data.luc, sep);
+    cells[3][1] = fixed(data.huc, sep);
+    cells[1][2] = "bc";
+    cells[2][2] = "lc";
+    cells[1][3] = fixed(data.bc, sep);
+    cells[2][3] = fixed(data.lc, sep);
+    for (int i = 1; i <= steps; ++i) {
+        const std::string number = std::to_string(i);
+        cells[i][4] = "c" + number;
+        cells[i][5] = fixed(data.c[i], sep);
+        cells[i][6] = "cb" + number;
+        cells[i][7] = fixed(data.cb[i], sep);
+        cells[i][8] = "h" + number;
+        cells[i][9] = fixed(data.h[i], sep);
+    }
+
     Table dimensions(canvas, x0, grid.top + 1.5 * grid.lh, grid.row, grid.inset);
-    dimensions.addColumn(canvas.textWidth("##############") + 0.4 * grid.inset);
-    for (int i = 0; i < valueColumns; ++i) {
-        dimensions.addColumn(canvas.textWidth("#.###") + 0.4 * grid.inset);
+    for (int column = 0; column <= valueColumns; ++column) {
+        // "-0.150" or "12.000" would cross the rule of a column sized for "#.###": such a column widens
+        int width = canvas.textWidth(column == 0 ? "##############" : "#.###");
+        for (const std::string& text : cells[column]) {
+            width = std::max(width, canvas.textWidth(text));
+        }
+        dimensions.addColumn(width + 0.4 * grid.inset);
     }
     dimensions.frame(kDimensionRows);
     dimensions.horizontal(2);
@@ -236,30 +265,10 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     for (int column = 1; column <= valueColumns; ++column) {
         dimensions.vertical(column, kDimensionRows);
     }
-
-    const char* labels[kDimensionRows] = {"Размеры",  "подколонника,м", "Размеры", "колонны,м", "Размеры",
-                                          "ступеней", "фундамента,",    "м",       "",          ""};
-    for (int row = 0; row < kDimensionRows; ++row) {
-        dimensions.cell(row, 0, labels[row]);
-    }
-    dimensions.cell(0, 1, "buc");
-    dimensions.cell(0, 2, "luc");
-    dimensions.cell(0, 3, "huc");
-    dimensions.cell(1, 1, fixed(data.buc, sep));
-    dimensions.cell(1, 2, fixed(data.luc, sep));
-    dimensions.cell(1, 3, fixed(data.huc, sep));
-    dimensions.cell(2, 1, "bc");
-    dimensions.cell(2, 2, "lc");
-    dimensions.cell(3, 1, fixed(data.bc, sep));
-    dimensions.cell(3, 2, fixed(data.lc, sep));
-    for (int i = 1; i <= steps; ++i) {
-        const std::string number = std::to_string(i);
-        dimensions.cell(4, i, "c" + number);
-        dimensions.cell(5, i, fixed(data.c[i], sep));
-        dimensions.cell(6, i, "cb" + number);
-        dimensions.cell(7, i, fixed(data.cb[i], sep));
-        dimensions.cell(8, i, "h" + number);
-        dimensions.cell(9, i, fixed(data.h[i], sep));
+    for (int column = 0; column <= valueColumns; ++column) {
+        for (int row = 0; row < kDimensionRows; ++row) {
+            dimensions.cell(row, column, cells[column][row]);
+        }
     }
 
     const double titleY = dimensions.rowTop(kDimensionRows) + 2.0 * grid.lh;
@@ -267,9 +276,23 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 
     constexpr int kBarRows = 4;
     const char* barLabels[] = {"Площадь раб.арм.,см2", "Сторона L", "Сторона B"};
+    // m2 to cm2 and m to mm, formed in single precision as the record holds them
+    const float aslCm2 = data.Asl * 10000.0f;
+    const float asbCm2 = data.Asb * 10000.0f;
+    const float dslMm = data.dsl * 1000.0f;
+    const float dsbMm = data.dsb * 1000.0f;
+    const std::string barCells[3][4] = {
+        {"", barLabels[0], "Кол-во стрежней, шт", "Диаметр раб.арм.,мм"},
+        {barLabels[1], fixed(aslCm2, sep), std::to_string(data.nl), formatFixed(dslMm, 0, sep)},
+        {barLabels[2], fixed(asbCm2, sep), std::to_string(data.nb), formatFixed(dsbMm, 0, sep)},
+    };
     Table bars(canvas, x0, titleY + 1.5 * grid.lh, grid.row, grid.inset);
-    for (const char* label : barLabels) {
-        bars.addColumn(canvas.textWidth(label) + 0.4 * grid.inset);
+    for (const auto& column : barCells) {
+        int width = 0;
+        for (const std::string& text : column) {
+            width = std::max(width, canvas.textWidth(text));
+        }
+        bars.addColumn(width + 0.4 * grid.inset);
     }
     bars.frame(kBarRows);
     for (int row = 1; row < kBarRows; ++row) {
@@ -278,22 +301,11 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     for (int column = 1; column < 3; ++column) {
         bars.vertical(column, kBarRows);
     }
-    // m2 to cm2 and m to mm, formed in single precision as the record holds them
-    const float aslCm2 = data.Asl * 10000.0f;
-    const float asbCm2 = data.Asb * 10000.0f;
-    const float dslMm = data.dsl * 1000.0f;
-    const float dsbMm = data.dsb * 1000.0f;
-    bars.cell(0, 1, barLabels[1]);
-    bars.cell(0, 2, barLabels[2]);
-    bars.cell(1, 0, barLabels[0]);
-    bars.cell(1, 1, fixed(aslCm2, sep));
-    bars.cell(1, 2, fixed(asbCm2, sep));
-    bars.cell(2, 0, "Кол-во стрежней, шт");
-    bars.cell(2, 1, std::to_string(data.nl));
-    bars.cell(2, 2, std::to_string(data.nb));
-    bars.cell(3, 0, "Диаметр раб.арм.,мм");
-    bars.cell(3, 1, formatFixed(dslMm, 0, sep));
-    bars.cell(3, 2, formatFixed(dsbMm, 0, sep));
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < kBarRows; ++row) {
+            bars.cell(row, column, barCells[column][row]);
+        }
+    }
 }
 
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {

@@ -7,8 +7,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QTransform>
 #include <algorithm>
+#include <cmath>
 
 namespace fundis {
 
@@ -97,14 +97,10 @@ void QPainterCanvas::setBrush(CanvasColor color, BrushStyle style) {
         case BrushStyle::Solid:
             painter_.setBrush(QBrush(qtColor(color), Qt::SolidPattern));
             break;
-        case BrushStyle::BackwardDiagonal: {
-            // the hatch keeps its screen spacing on a fine printer or PDF device
-            QBrush brush(qtColor(color), Qt::BDiagPattern);
-            const double scale = std::max(1.0, painter_.device()->logicalDpiX() / 96.0);
-            brush.setTransform(QTransform::fromScale(scale, scale));
-            painter_.setBrush(brush);
+        case BrushStyle::BackwardDiagonal:
+            // drawn as lines by rectangle(): pattern brushes keep 8 device pixels on a 600 dpi page
+            painter_.setBrush(Qt::NoBrush);
             break;
-        }
     }
 }
 
@@ -132,7 +128,30 @@ void QPainterCanvas::rectangle(int x1, int y1, int x2, int y2) {
     // the outline covers left..right-1: a stroked QRect grows by the pen width
     const int width = std::max(std::abs(x2 - x1) - 1, 0);
     const int height = std::max(std::abs(y2 - y1) - 1, 0);
-    painter_.drawRect(QRect(left, top, width, height));
+    const QRect outline(left, top, width, height);
+    if (brushStyle_ == BrushStyle::BackwardDiagonal) {
+        hatch(outline);
+    }
+    painter_.drawRect(outline);
+}
+
+void QPainterCanvas::hatch(const QRect& area) {
+    // "/" strokes 8 screen pixels apart, anchored to the page like a brush pattern
+    const double scale = std::max(1.0, painter_.device()->logicalDpiX() / 96.0);
+    const int spacing = static_cast<int>(std::lround(8 * scale));
+    QPen pen(qtColor(brushColor_));
+    pen.setWidth(std::max(1, static_cast<int>(std::lround(scale / 2))));
+    pen.setCapStyle(Qt::FlatCap);
+    painter_.save();
+    painter_.setClipRect(area, Qt::IntersectClip);
+    painter_.setPen(pen);
+    const int top = area.top();
+    const int bottom = area.bottom() + 1;
+    const int first = static_cast<int>(std::floor((area.left() + top) / double(spacing))) * spacing;
+    for (int sum = first; sum <= area.right() + 1 + bottom; sum += spacing) {
+        painter_.drawLine(sum - top, top, sum - bottom, bottom);
+    }
+    painter_.restore();
 }
 
 void QPainterCanvas::textOut(int x, int y, const std::string& text) {

@@ -3,6 +3,7 @@
 // The drawing canvas on a QPainter: the screen window, the printer, PDF, SVG and images.
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include "reports/Canvas.h"
@@ -43,6 +44,7 @@ class QPainterCanvas : public Canvas {
 
   private:
     void applyPen();
+    void hatch(const QRect& area);
 
     QPainter& painter_;
     QString defaultFace_;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Renders the printed report and the scheme of a few sample projects to PNG images for a look by
+# eye: each project's three-page PDF at 60 dpi, its SVG beside it, and a screenshot of the scheme
+# window under a virtual X server.
+#   scripts/render-reports.sh [BUILD_DIR] [OUT_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+out="${2:-$build/render}"
+cli="$build/cli/fundis-cli"
+[ -x "$cli" ] || { echo "no $cli: build the project first" >&2; exit 1; }
+mkdir -p "$out"
+
+projects=(tests/data/*.dan)
+[ -f ../shared/acceptance/cases/case_0001.dan ] && projects+=(../shared/acceptance/cases/case_0001.dan)
+
+for project in "${projects[@]}"; do
+  name="$(basename "$project" .dan)"
+  rm -f "$out/$name.pdf" "$out/$name"-*.png
+  # a design that fails its checks still gets its documents; the exit status says so
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}" \
+    "$cli" --tables data --pdf "$out/$name.pdf" --svg "$out/$name.svg" "$project" > "$out/$name.txt" || true
+  [ -s "$out/$name.pdf" ] || { echo "$project: no PDF written" >&2; continue; }
+  pdftoppm -png -r 60 "$out/$name.pdf" "$out/$name"
+  echo "$out/$name.pdf -> $(ls "$out/$name"-*.png | tr '\n' ' ')"
+done
+
+# the scheme window as it shows on a 1280 x 1024 screen
+tests="$build/tests/export_tests"
+if [ -x "$tests" ] && command -v xvfb-run > /dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb FUNDIS_SCHEME_SCREENSHOT="$out/form4.png" \
+    "$tests" --gtest_filter='*SchemeWindowDrawsTheScheme*' > "$out/form4.log" 2>&1 \
+    && echo "$out/form4.png" || echo "scheme window screenshot failed, see $out/form4.log" >&2
+fi
