@@ -21,8 +21,10 @@ namespace {
 
 // A 600 dpi page, as a common office printer gives it; the page is the whole A4 sheet.
 constexpr int kPdfResolution = 600;
-// The screen's unit doubled; the scheme window's design area fits the smallest picture.
+// The screen picture doubled: twice the unit at twice the screen's 96 dpi, so that the 8-point
+// labels keep their proportion to the drawing; the scheme window's design area fits the smallest picture.
 constexpr int kSvgUnit = 66;
+constexpr int kSvgResolution = 192;
 constexpr int kSvgMinWidth = 1600;
 constexpr int kSvgMinHeight = 1100;
 constexpr int kSvgMargin = 40;
@@ -123,7 +125,7 @@ bool writeSchemeSvg(const std::string& path, const ReportContext& context, std::
     generator.setFileName(qPath);
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(96);
+    generator.setResolution(kSvgResolution);
     generator.setTitle(QStringLiteral("Фундис: схема фундамента"));
     generator.setDescription(QStringLiteral("Фундис"));
     QPainter painter;

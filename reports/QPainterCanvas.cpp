@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -107,6 +108,8 @@ void QPainterCanvas::setBrush(CanvasColor color, BrushStyle style) {
 void QPainterCanvas::setFont(const CanvasFont& font) {
     font_ = font;
     QFont qt(font.face.empty() ? defaultFace_ : fromUtf8(font.face));
+    // the face actually used, by name: an SVG viewer knows nothing of the substitutions
+    qt.setFamily(QFontInfo(qt).family());
     qt.setPointSizeF(font.sizePoints > 0 ? font.sizePoints : 1.0);
     qt.setBold(font.bold);
     qt.setUnderline(font.underline);
@@ -136,20 +139,27 @@ void QPainterCanvas::rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void QPainterCanvas::hatch(const QRect& area) {
-    // "/" strokes 8 screen pixels apart, anchored to the page like a brush pattern
+    // "/" strokes 8 screen pixels apart, anchored to the page like a brush pattern; each stroke is
+    // cut to the rectangle here, since SVG output knows no clipping
     const double scale = std::max(1.0, painter_.device()->logicalDpiX() / 96.0);
     const int spacing = static_cast<int>(std::lround(8 * scale));
     QPen pen(qtColor(brushColor_));
     pen.setWidth(std::max(1, static_cast<int>(std::lround(scale / 2))));
     pen.setCapStyle(Qt::FlatCap);
     painter_.save();
-    painter_.setClipRect(area, Qt::IntersectClip);
     painter_.setPen(pen);
+    const int left = area.left();
+    const int right = area.right() + 1;
     const int top = area.top();
     const int bottom = area.bottom() + 1;
-    const int first = static_cast<int>(std::floor((area.left() + top) / double(spacing))) * spacing;
-    for (int sum = first; sum <= area.right() + 1 + bottom; sum += spacing) {
-        painter_.drawLine(sum - top, top, sum - bottom, bottom);
+    const int first = static_cast<int>(std::ceil((left + top) / double(spacing))) * spacing;
+    for (int sum = first; sum <= right + bottom; sum += spacing) {
+        // the points x + y = sum inside the rectangle
+        const int x1 = std::max(left, sum - bottom);
+        const int x2 = std::min(right, sum - top);
+        if (x1 < x2) {
+            painter_.drawLine(x1, sum - x1, x2, sum - x2);
+        }
     }
     painter_.restore();
 }
