@@ -1,0 +1,23 @@
+#pragma once
+
+// The report's columns are made with tabs ("Ширина подошвы\t\t\t\tb= "); how well they line up
+// depends on the font. This picks the tab distance that lines them up best.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace fundis {
+
+using TextWidth = std::function<qreal(const QString&)>;
+
+// Where the text after the tabs of `line` starts (the line's text up to its last tab measured by
+// `width`, each tab moving to the next multiple of `tabDistance`); -1 for a line without tabs.
+qreal columnAfterTabs(const QString& line, qreal tabDistance, const TextWidth& width);
+
+// The distance in [`shortest`, `longest`] (whole pixels) with the fewest different columns over
+// the tabbed lines of `lines` (a line may hold "\n"); of equals, the shortest.
+qreal chooseTabDistance(const QStringList& lines, const TextWidth& width, int shortest = 24,
+                        int longest = 96);
+
+}  // namespace fundis

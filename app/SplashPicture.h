@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace fundis {
+
+// The picture of the splash and the about box: a pad foundation under its column, 350 x 266.
+QPixmap splashPicture();
+
+}  // namespace fundis
