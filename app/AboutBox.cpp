@@ -41,7 +41,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     Version->setObjectName(QStringLiteral("Version"));
     Version->setGeometry(61, 58, 73, 13);
 
-    Maker = new QLabel(QStringLiteral("Разработчики «Фундиса», 2024"), panel);
+    Maker = new QLabel(QStringLiteral("Москва, «Фундис», 2026"), panel);
     Maker->setObjectName(QStringLiteral("Maker"));
     Maker->setGeometry(32, 82, 153, 13);
 

@@ -23,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -275,6 +276,10 @@ void TForm1::buildStatusBar() {
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
+    } else if (event->type() == QEvent::Show && !activated_) {
+        // a window manager may hold back the activation (or there is none, as under Xvfb); the
+        // settings must be there before the first command all the same
+        QTimer::singleShot(0, this, &TForm1::FormActivate);
     }
     return QMainWindow::event(event);
 }

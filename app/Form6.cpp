@@ -23,7 +23,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::Framele
     Image1->setGeometry(9, 8, 350, 266);
     Image1->setPixmap(fundis::splashPicture());
 
-    Label2 = new QLabel(QStringLiteral("Разработчики «Фундиса», 2024"), this);
+    Label2 = new QLabel(QStringLiteral("Команда «Фундиса», 2026"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(106, 230, 155, 13);
     QFont bold = fundis::windowFont(11);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QThread>
 #include <QToolButton>
 
@@ -57,6 +59,11 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
     QStatusTipEvent tip(main.ToolButton1->statusTip());
     QApplication::sendEvent(main.ToolButton1, &tip);
     ok = save(main, folder, QStringLiteral("main.png")) && ok;
+    // the end of the report, where the failure lines stand
+    main.RichEdit1->moveCursor(QTextCursor::End);
+    main.RichEdit1->ensureCursorVisible();
+    ok = save(main, folder, QStringLiteral("main-end.png")) && ok;
+    main.RichEdit1->moveCursor(QTextCursor::Start);
     main.askFileName = askFileName;
     main.showModal = showModal;
 

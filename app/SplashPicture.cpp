@@ -51,8 +51,8 @@ QPixmap splashPicture() {
     title.setBold(true);
     p.setFont(title);
     p.drawText(QRect(14, 20, 200, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ФУНДИС"));
-    p.setFont(windowFont(13));
-    p.drawText(QRect(16, 70, 190, 40), Qt::AlignLeft | Qt::TextWordWrap,
+    p.setFont(windowFont(12));
+    p.drawText(QRect(16, 70, 200, 48), Qt::AlignLeft | Qt::TextWordWrap,
                QStringLiteral("Расчет столбчатого фундамента под сборную колонну"));
     p.setFont(windowFont(12));
     p.setPen(Qt::black);

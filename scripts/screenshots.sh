@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and saves pictures of its windows under Xvfb:
 #   scripts/screenshots.sh [output folder]     (default build-screenshots/png)
-# main.png (a calculated project), main-failure.png (a project with red failure lines),
+# main.png (a calculated project), main-failure.png (the end of a report with red failure lines),
 # input-1.png .. input-4.png (the input tabs), settings.png, settings-chooser.png, about.png,
 # splash.png.
 set -euo pipefail
@@ -38,5 +38,6 @@ shoot() {  # shoot PROJECT FOLDER
 }
 shoot "$work/data/колонна.dan" "$out"
 shoot "$work/data/без подколонника.dan" "$work/failure"
-cp "$work/failure/main.png" "$out/main-failure.png"
+cp "$work/failure/main-end.png" "$out/main-failure.png"
+rm -f "$out/main-end.png"
 ls -1 "$out"
