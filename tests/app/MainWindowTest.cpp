@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 
 #include "AppFixture.h"
 #include "UrlRecorder.h"
@@ -409,18 +410,18 @@ TEST_F(AppFixture, HelpAndSettlementOpenTheirPaths) {
     fundis::testing::UrlRecorder recorder;
     const struct {
         const char* programDir;
-        void (TForm1::*command)();
+        std::function<void(TForm1&)> command;
         const char* path;
     } rows[] = {
-        {"/opt/fundis", &TForm1::N14Click, "/opt/fundis/Help/index.htm"},
-        {"/opt/fundis/", &TForm1::N14Click, "/opt/fundis//Help/index.htm"},
-        {"", &TForm1::N14Click, "/Help/index.htm"},
-        {"/opt/fundis", &TForm1::BitBtn1Click, "/opt/fundis/S"},
-        {"", &TForm1::BitBtn1Click, "/S"},
+        {"/opt/fundis", [](TForm1& form) { form.N14Click(); }, "/opt/fundis/Help/index.htm"},
+        {"/opt/fundis/", [](TForm1& form) { form.N14Click(); }, "/opt/fundis//Help/index.htm"},
+        {"", [](TForm1& form) { form.N14Click(); }, "/Help/index.htm"},
+        {"/opt/fundis", [](TForm1& form) { form.BitBtn1Click(); }, "/opt/fundis/S"},
+        {"", [](TForm1& form) { form.BitBtn1Click(); }, "/S"},
     };
     for (const auto& row : rows) {
         main->settings.programDir = row.programDir;
-        (main->*row.command)();
+        row.command(*main);
         EXPECT_EQ(main->tablePath, QString::fromLatin1(row.path));
         ASSERT_FALSE(recorder.urls.isEmpty());
         EXPECT_EQ(recorder.urls.back(), QUrl::fromLocalFile(QString::fromLatin1(row.path)));

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QTreeView>
+#include <functional>
 
 #include "AppFixture.h"
 
@@ -146,15 +147,18 @@ TEST_F(AppFixture, FolderChooserFillsTheMarkedFolder) {
     activate();
     const QString chosen = dataFolder.path();
     const struct {
-        std::vector<void (TForm3::*)()> presses;
+        std::vector<std::function<void(TForm3&)>> presses;
         bool accept;
         bool programFilled;
         bool dataFilled;
     } rows[] = {
-        {{&TForm3::Button4Click, &TForm3::Button5Click}, true, true, false},
-        {{&TForm3::Button5Click}, true, false, true},
-        {{&TForm3::Button4Click}, false, false, false},
-        {{&TForm3::Button5Click}, false, false, false},
+        {{[](TForm3& form) { form.Button4Click(); }, [](TForm3& form) { form.Button5Click(); }},
+         true,
+         true,
+         false},
+        {{[](TForm3& form) { form.Button5Click(); }}, true, false, true},
+        {{[](TForm3& form) { form.Button4Click(); }}, false, false, false},
+        {{[](TForm3& form) { form.Button5Click(); }}, false, false, false},
     };
     for (const auto& row : rows) {
         settingsDialog->Edit2->setText(QStringLiteral("/data before"));
@@ -163,7 +167,7 @@ TEST_F(AppFixture, FolderChooserFillsTheMarkedFolder) {
         const int narrow = settingsDialog->width();
         EXPECT_TRUE(settingsDialog->GroupBox1->isHidden());
         for (auto press : row.presses) {
-            (settingsDialog->*press)();
+            press(*settingsDialog);
         }
         EXPECT_FALSE(settingsDialog->GroupBox1->isHidden());
         EXPECT_GT(settingsDialog->width(), narrow + 190);
