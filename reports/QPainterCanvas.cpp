@@ -59,7 +59,7 @@ void installFontSubstitutes() {
     const QStringList families = QFontDatabase::families();
     // metric-compatible faces first, so that the page layout keeps its widths
     substitute(families, "Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
-    substitute(families, "MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    substitute(families, "MS Sans Serif", {"Liberation Sans Narrow", "Liberation Sans", "DejaVu Sans"});
     substitute(families, "Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
 }
 

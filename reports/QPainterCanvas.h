@@ -12,8 +12,9 @@ class QPainter;
 
 namespace fundis {
 
-// The faces the drawings ask for, resolved to installed metric-compatible ones where the
-// originals are missing ("Times New Roman" -> Liberation Serif, "MS Sans Serif" -> Liberation Sans).
+// The faces the drawings ask for, resolved to installed stand-ins where the originals are missing:
+// "Times New Roman" -> Liberation Serif (metric-compatible), "MS Sans Serif" -> Liberation Sans
+// Narrow (the old bitmap face is narrow; Liberation Sans would push the scheme labels into the lines).
 void installFontSubstitutes();
 
 class QPainterCanvas : public Canvas {

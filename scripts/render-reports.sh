@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the printed report and the scheme of a few sample projects to PNG images for a look by
-# eye: each project's three-page PDF at 60 dpi, its SVG beside it, and a screenshot of the scheme
-# window under a virtual X server.
+# eye: each project's three-page PDF at 60 dpi, its SVG beside it, its HTML report as headless
+# Chromium shows it (when chromium is installed), and a screenshot of the scheme window under a
+# virtual X server.
 #   scripts/render-reports.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,16 +20,22 @@ for project in "${projects[@]}"; do
   rm -f "$out/$name.pdf" "$out/$name"-*.png
   # a design that fails its checks still gets its documents; the exit status says so
   QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}" \
-    "$cli" --tables data --pdf "$out/$name.pdf" --svg "$out/$name.svg" "$project" > "$out/$name.txt" || true
+    "$cli" --tables data --pdf "$out/$name.pdf" --svg "$out/$name.svg" --html "$out/$name.htm" "$project" > "$out/$name.txt" || true
   [ -s "$out/$name.pdf" ] || { echo "$project: no PDF written" >&2; continue; }
   pdftoppm -png -r 60 "$out/$name.pdf" "$out/$name"
   echo "$out/$name.pdf -> $(ls "$out/$name"-*.png | tr '\n' ' ')"
+  if command -v chromium > /dev/null && [ -s "$out/$name.htm" ]; then
+    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,2400 \
+      --screenshot="$out/$name-html.png" "file://$(realpath "$out/$name.htm")" > /dev/null 2>&1 \
+      && echo "$out/$name.htm -> $out/$name-html.png" || echo "$project: chromium screenshot failed" >&2
+  fi
 done
 
 # the scheme window as it shows on a 1280 x 1024 screen
 tests="$build/tests/export_tests"
+rm -f "$out/form4.png"
 if [ -x "$tests" ] && command -v xvfb-run > /dev/null; then
   xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb FUNDIS_SCHEME_SCREENSHOT="$out/form4.png" \
     "$tests" --gtest_filter='*SchemeWindowDrawsTheScheme*' > "$out/form4.log" 2>&1 \
-    && echo "$out/form4.png" || echo "scheme window screenshot failed, see $out/form4.log" >&2
+    && [ -s "$out/form4.png" ] && echo "$out/form4.png" || echo "scheme window screenshot failed, see $out/form4.log" >&2
 fi

@@ -228,6 +228,19 @@ TEST_F(CanvasTest, TimesNewRomanHasItsOwnWidths) {
     EXPECT_EQ(canvas.pageHeight(), 300);
 }
 
+TEST_F(CanvasTest, SchemeLabelsFitTheFirstTableColumn) {
+    // the scheme's 8-point face without a name must be as narrow as the old bitmap face: at unit 33
+    // the table's first column is 66 px and its labels start 3 px in
+    fundis::QPainterCanvas canvas(painter);
+    fundis::CanvasFont font;
+    font.sizePoints = 8;
+    canvas.setFont(font);
+    for (const char* label : {"размеры,м", "подошвы,м", "колонны,м", "ступеней", "фундамента"}) {
+        EXPECT_LE(canvas.textWidth(label), 66 - 3 - 4)
+            << label << " in " << QFontInfo(canvas.qtFont()).family().toStdString();
+    }
+}
+
 TEST_F(CanvasTest, FontSizesFollowTheDeviceResolution) {
     QImage fine(100, 100, QImage::Format_RGB32);
     fine.setDotsPerMeterX(600 * 10000 / 254);
