@@ -12,6 +12,8 @@ cli="$build/cli/fundis-cli"
 [ -x "$cli" ] || { echo "no $cli: build the project first" >&2; exit 1; }
 mkdir -p "$out"
 
+command -v chromium > /dev/null || echo "no chromium (apt-get install chromium): the HTML reports are written, not shot" >&2
+
 projects=(tests/data/*.dan)
 [ -f ../shared/acceptance/cases/case_0001.dan ] && projects+=(../shared/acceptance/cases/case_0001.dan)
 
