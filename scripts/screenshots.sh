@@ -9,8 +9,10 @@ cd "$(dirname "$0")/.."
 out="${1:-build-screenshots/png}"
 build="${FUNDIS_BUILD_DIR:-build-screenshots}"
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing: apt-get install xvfb xauth" >&2; exit 1; }
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DFUNDIS_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fundis >/dev/null
+# a folder configured before keeps its options (the tests stay on in a developer's build folder)
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+  -DFUNDIS_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target fundis-screenshots >/dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -33,8 +35,7 @@ project "$work/data/без подколонника.dan" 0.35 0.45
 
 shoot() {  # shoot PROJECT FOLDER
   HOME="$work" XDG_CONFIG_HOME="$work/config" LANG=C.UTF-8 \
-    FUNDIS_SCREENSHOT_DIR="$2" FUNDIS_SCREENSHOT_PROJECT="$1" \
-    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build/app/fundis"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build/app/fundis-screenshots" "$2" "$1"
 }
 shoot "$work/data/колонна.dan" "$out"
 shoot "$work/data/без подколонника.dan" "$work/failure"
