@@ -103,15 +103,12 @@ TEST(InputOk, EditsGoIntoTheirFields) {
     }
 }
 
-// Text to number as the C locale reads it
+// The edits go through the C-locale reader (its own tests cover the rules): a comma ends the number
 TEST(InputOk, TextsConvertLikeTheCLocale) {
     const struct {
         const char* text;
         float value;
-    } rows[] = {
-        {"0,5", 0.0f},      {"0.5", 0.5f},   {" 12abc", 12.0f}, {"", 0.0f},    {"abc", 0.0f},
-        {"-0.150", -0.15f}, {"1e2", 100.0f}, {"+3", 3.0f},      {"\t7", 7.0f}, {".5", 0.5f},
-    };
+    } rows[] = {{"0,5", 0.0f}, {" 12abc", 12.0f}, {"", 0.0f}, {"-0.150", -0.15f}};
     for (const auto& row : rows) {
         ProjectForm form;
         form.edit(16) = row.text;
