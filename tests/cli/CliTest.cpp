@@ -62,77 +62,36 @@ int countOf(const std::string& text, const std::string& part) {
 
 }  // namespace
 
-// Whole reports of realistic projects, each checked line by line against the design formulas
-TEST(CliReport, WholeReportsOfSampleProjects) {
-    const struct {
-        const char* project;
-        std::vector<std::string> options;
-        int code;
-    } rows[] = {
-        // fine sand, frost depth below the socket: d from the socket, all checks pass
-        {"sand_frost_depth", {"--sep", "."}, 0},
-        // given pedestal 1.5 x 1.8 m, natural relief 0.45 m below grade, flexible building
-        {"given_pedestal_flexible", {"--sep", "."}, 0},
-        // heavy column at a given 1.35 m depth: the steps need 1.5 m, the depth must grow to 1.65 m
-        {"heavy_shallow_failure", {"--sep", "."}, 1},
-        // loam, crane loads, B 15, wide overhang, L/H 2.5; debug data and a decimal comma
-        {"loam_crane_debug", {"--sep", ",", "--debug"}, 0},
-    };
-    for (const auto& row : rows) {
-        std::vector<std::string> arguments = row.options;
-        arguments.insert(arguments.end(), {"--tables", kTables, kData + "/" + row.project + ".dan"});
-        const Result result = runCli(arguments);
-        EXPECT_EQ(result.code, row.code) << row.project << ": " << result.err;
-        EXPECT_EQ(result.out, expected(row.project)) << row.project;
-        EXPECT_EQ(result.err, "") << row.project;
-    }
+// Whole plain-text reports, byte for byte; the numbers of many more projects are the acceptance
+// check's business (it reads the JSON). Under the C locale the separator is "."; the heavy column
+// at a given 1.35 m depth fails (the steps need 1.5 m, the depth must grow to 1.65 m).
+TEST(CliReport, SeveralProjectsEachUnderItsName) {
+    const std::string first = kData + "/sand_frost_depth.dan";
+    const std::string second = kData + "/heavy_shallow_failure.dan";
+    const Result result = runCli({"--tables", kTables, first, second});
+    EXPECT_EQ(result.code, 1);  // the worst of the two
+    EXPECT_EQ(result.out, "== " + first + "\n" + expected("sand_frost_depth") + "== " + second + "\n" +
+                              expected("heavy_shallow_failure"));
+    EXPECT_EQ(result.err, "");
 }
 
-TEST(CliReport, FailureLinesAreFlaggedInJson) {
-    const Result result =
-        runCli({"--json", "--sep", ".", "--tables", kTables, kData + "/heavy_shallow_failure.dan"});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(countOf(result.out, "\"failure\": true"), 3);
-    EXPECT_NE(
-        result.out.find("{\"text\": \"Общая высота ступеней больше высоты фундамента.\", \"failure\": true}"),
-        std::string::npos);
-    EXPECT_NE(result.out.find(
-                  "{\"text\": \"Необходимая глубина заложения фундамента d=1.650м.\", \"failure\": true}"),
-              std::string::npos);
-    EXPECT_EQ(countOf(result.out, "\n"), 1);  // one line a project
-}
-
-TEST(CliReport, JsonHoldsTheRecordAndTheDialogFlag) {
-    const Result result =
-        runCli({"--json", "--sep", ".", "--tables", kTables, kData + "/sand_frost_depth.dan"});
-    ASSERT_EQ(result.code, 0) << result.err;
-    const std::string& json = result.out;
-    const std::string start = "{\"file\": \"sand_frost_depth.dan\", \"report\": [";
-    EXPECT_EQ(json.compare(0, start.size(), start), 0) << json.substr(0, 40);
-    EXPECT_NE(json.find("\"report\": [{\"text\": \"\", \"failure\": false}, {\"text\": "
-                        "\"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}"),
-              std::string::npos);
+TEST(CliReport, JsonHoldsTheRecordAndTheDialogFlagOneLineAProject) {
+    const Result result = runCli({"--json", "--sep", ".", "--tables", kTables,
+                                  kData + "/sand_frost_depth.dan", kData + "/heavy_shallow_failure.dan"});
+    EXPECT_EQ(result.code, 1) << result.err;
+    ASSERT_EQ(countOf(result.out, "\n"), 2);
+    EXPECT_EQ(countOf(result.out, "\"failure\": true"), 3);  // all in the second project
+    EXPECT_LT(result.out.find("\n"), result.out.find("\"failure\": true"));
+    const std::string json = result.out.substr(0, result.out.find("\n"));
+    const std::string start =
+        "{\"file\": \"sand_frost_depth.dan\", \"report\": [{\"text\": \"\", \"failure\": false}, "
+        "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}";
+    EXPECT_EQ(json.compare(0, start.size(), start), 0) << json.substr(0, 200);
     EXPECT_NE(json.find("\"text\": \"Ширина подошвы\\t\\t\\t\\tb= 1.800м\""), std::string::npos);
     // floats as the shortest text that reads back to the same float, integers as integers
-    const char* const fields[] = {
-        "\"Mt\": 36.5,",
-        "\"kh\": 0.699999988079071,",
-        "\"d0\": 0.2800000011920929,",
-        "\"d\": 1.350000023841858,",
-        "\"Hf\": 1.2000000476837158,",
-        "\"Yc1\": 1.2999999523162842,",
-        "\"Yc2\": 1.100000023841858,",
-        "\"k\": 1,",
-        "\"Rs\": 365000,",
-        "\"Rbt\": 0.6600000262260437,",
-        "\"nSteps\": 2,",
-        "\"MII\": [95, 40, 60],",
-        "\"NI\": [943, 1161.5, 1000.5],",
-        "\"nl\": 12,",
-        "\"nb\": 9}",
-        "\"input_dialog_needed\": false}",
-    };
-    for (const char* field : fields) {
+    for (const char* field :
+         {"\"Mt\": 36.5,", "\"kh\": 0.699999988079071,", "\"Rs\": 365000,", "\"MII\": [95, 40, 60],",
+          "\"NI\": [943, 1161.5, 1000.5],", "\"nb\": 9}", "\"input_dialog_needed\": false}"}) {
         EXPECT_NE(json.find(field), std::string::npos) << field;
     }
     // steps: h from entry 0 (the no-fit flag), the others from entry 1
@@ -155,20 +114,17 @@ TEST(CliReport, EmptyFrictionAndCohesionAreReportedAndTheRunGoesOn) {
     EXPECT_NE(result.out.find("РАЗМЕРЫ ПОДОШВЫ ФУНДАМЕНТА"), std::string::npos);
 }
 
-TEST(CliReport, SeveralProjectsEachUnderItsName) {
-    const std::string first = kData + "/sand_frost_depth.dan";
-    const std::string second = kData + "/heavy_shallow_failure.dan";
-    const Result result = runCli({"--sep", ".", "--tables", kTables, first, second});
-    EXPECT_EQ(result.code, 1);  // the worst of the two
-    EXPECT_EQ(result.out, "== " + first + "\n" + expected("sand_frost_depth") + "== " + second + "\n" +
-                              expected("heavy_shallow_failure"));
-}
+// Debug output from --debug, else from the settings: --settings, else the user's kp.ini; the tables
+// follow the settings too. The loam project: crane loads, B 15, wide overhang, L/H 2.5.
+TEST(CliSettings, DebugAndTablesFromTheOptionOrTheSettingsFile) {
+    const std::string project = kData + "/loam_crane_debug.dan";
+    const Result option = runCli({"--sep", ",", "--debug", "--tables", kTables, project});
+    EXPECT_EQ(option.code, 0) << option.err;
+    EXPECT_EQ(option.out, expected("loam_crane_debug"));
+    EXPECT_EQ(option.err, "");
 
-// Where the settings come from: --settings, else the user's kp.ini; debug and the tables follow it
-TEST(CliSettings, DebugAndTablesFromTheSettingsFile) {
     TempFolder folder;
     writeBytes(folder.file("kp.ini"), "5\r\n1\r\n1\r\n/tmp\r\n75\r\n" + kTables + "\r\n");
-    const std::string project = kData + "/loam_crane_debug.dan";
     const Result result = runCli({"--sep", ",", "--settings", folder.file("kp.ini"), project});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, expected("loam_crane_debug"));
@@ -188,19 +144,10 @@ TEST(CliSettings, DebugAndTablesFromTheSettingsFile) {
     EXPECT_NE(quiet.out.find("b= 2,400м"), std::string::npos);
 }
 
-TEST(CliSettings, DecimalSeparatorFollowsTheLocaleUnlessGiven) {
-    const std::string project = kData + "/sand_frost_depth.dan";
-    const Result c = runCli({"--tables", kTables, project});
-    EXPECT_EQ(c.out, expected("sand_frost_depth"));
-    const Result comma = runCli({"--sep", ",", "--tables", kTables, project});
-    EXPECT_NE(comma.out.find("b= 1,800м"), std::string::npos);
-}
-
 // Exit code 2 and one line on stderr when nothing could be computed
 TEST(CliErrors, CouldNotRun) {
     TempFolder folder;
     writeBytes(folder.file("short.dan"), "0\r\n0\r\n0\r\n");
-    writeBytes(folder.file("table4.dat"), "# 1 2 3\r\n# 0 0 1 3.14\r\n");
     const std::string project = kData + "/sand_frost_depth.dan";
     const struct {
         std::vector<std::string> arguments;
@@ -209,7 +156,6 @@ TEST(CliErrors, CouldNotRun) {
         {{"--tables", kTables, folder.file("none.dan")}, "none.dan"},
         {{"--tables", kTables, folder.file("short.dan")},
          "строка 4: файл кончается раньше значения ComboBox4"},
-        {{"--tables", folder.path(), project}, "Rb.dat"},
         {{"--tables", "/nonexistent", project}, "/nonexistent/Rb.dat"},
         {{"--settings", folder.file("no-kp.ini"), project}, "no-kp.ini"},
         {{"--bogus", project}, "--bogus"},
@@ -254,15 +200,10 @@ TEST(CliHtml, WritesTheHtmlReportOfTheProject) {
     ASSERT_EQ(result.code, 0) << result.err;
     const std::string page = readBytes(folder.file("r.htm"));
     EXPECT_EQ(page.compare(0, 3, "\xEF\xBB\xBF"), 0);
-    const char* const lines[] = {
-        "\r\n<li>Сжимающая сила NII=820кН; NI=943кН;\r\n",
-        "\r\n<p>Исходные данные взяты из файла\"",
-        "sand_frost_depth.dan\"</p>\r\n<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n",
-        "\r\n<li>Ширина подошвы фундамента b=1.8м;\r\n",
-        "\r\n<li>Расчетное сопротивление грунта основания R=273.82кПа;\r\n",
-        "\r\n<TR><TD>Кол-во стрежней, шт<TD>12<TD>9\r\n",
-    };
-    for (const char* line : lines) {
+    // the project's name and its computed results reach the page
+    for (const char* line : {"sand_frost_depth.dan\"</p>\r\n<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n",
+                             "\r\n<li>Ширина подошвы фундамента b=1.8м;\r\n",
+                             "\r\n<TR><TD>Кол-во стрежней, шт<TD>12<TD>9\r\n"}) {
         EXPECT_NE(page.find(line), std::string::npos) << line;
     }
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 using fundis::htmlReport;
@@ -27,28 +26,20 @@ TProjectData twoStepRecord() {
     data.fii = 34.1f;
     data.cii = 38.0f;
     data.pedestalTop = -0.15f;
-    data.d_l = 0.3f;
-    data.d_h = 0.3f;
+    data.d_l = data.d_h = data.h[2] = 0.3f;
     data.A = 2.16f;
-    data.l = 1.8f;
-    data.b = 1.2f;
-    data.d = 1.8f;
+    data.l = data.d = 1.8f;
+    data.b = data.buc = data.luc = 1.2f;
     data.R = 1002.97015f;
     data.pEnv = 939.240723f;
     data.pmaxEnv = 1071.64819f;
     data.pminEnv = 501.44751f;
-    data.buc = 1.2f;
-    data.luc = 1.2f;
     data.huc = 1.35000014f;
-    data.bc = 0.5f;
-    data.lc = 0.5f;
+    data.bc = data.lc = 0.5f;
     data.nSteps = 2;
     data.c[1] = 0.29999995f;
-    data.c[2] = 0.15f;
-    data.cb[1] = 0.0f;
-    data.cb[2] = 0.15f;
+    data.c[2] = data.cb[2] = 0.15f;
     data.h[1] = 0.45f;
-    data.h[2] = 0.3f;
     data.Asl = 0.00138544245f;
     data.Asb = 0.000549778691f;
     data.nl = 9;
@@ -61,14 +52,12 @@ TProjectData twoStepRecord() {
 // The page's lines without the byte-order mark, split at CR LF.
 std::vector<std::string> pageLines(const std::string& page) {
     std::vector<std::string> lines;
-    std::size_t start = page.compare(0, kBom.size(), kBom) == 0 ? kBom.size() : 0;
-    for (;;) {
+    for (std::size_t start = page.compare(0, kBom.size(), kBom) == 0 ? kBom.size() : 0;;) {
         const std::size_t end = page.find("\r\n", start);
+        lines.push_back(page.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos) {
-            lines.push_back(page.substr(start));
             return lines;
         }
-        lines.push_back(page.substr(start, end - start));
         start = end + 2;
     }
 }
@@ -94,6 +83,18 @@ std::vector<std::vector<std::string>> dimensionRows(const std::string& page) {
     return rows;
 }
 
+// The dimension table of a record with `steps` steps, overhangs of 0.15 and 0.05 m a step.
+std::vector<std::vector<std::string>> dimensionTableOf(int steps) {
+    TProjectData data = twoStepRecord();
+    data.nSteps = steps;
+    for (int i = 1; i <= steps; ++i) {
+        data.c[i] = 0.15f * static_cast<float>(i);
+        data.cb[i] = 0.05f * static_cast<float>(i);
+        data.h[i] = 0.3f;
+    }
+    return dimensionRows(htmlReport(data, "a.dan", false));
+}
+
 // Blank value cells at the end of a row (the label cell of rows 9 and 10 is blank too).
 int trailingBlanks(const std::vector<std::string>& row) {
     int count = 0;
@@ -103,43 +104,19 @@ int trailingBlanks(const std::vector<std::string>& row) {
     return count;
 }
 
-bool hasLine(const std::string& page, const std::string& line) {
-    for (const std::string& each : pageLines(page)) {
-        if (each == line) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
-// The whole page, written out by hand line by line
+// The whole page, written out by hand line by line: the byte-order mark, CR LF between the lines
+// and none after the last
 TEST(HtmlReport, WholePageForTwoSteps) {
     std::ifstream in(std::string(FUNDIS_TEST_DATA_DIR) + "/html_report_two_steps.txt", std::ios::binary);
     ASSERT_TRUE(in);
-    std::stringstream text;
-    text << in.rdbuf();
     std::string expected = kBom;
-    std::string line;
-    bool first = true;
-    while (std::getline(text, line)) {
-        expected += (first ? "" : "\r\n") + line;
-        first = false;
+    for (std::string line; std::getline(in, line);) {
+        expected += line + "\r\n";
     }
+    expected.resize(expected.size() - 2);
     EXPECT_EQ(htmlReport(twoStepRecord(), "/home/user/проекты/case_0001.dan", true), expected);
-}
-
-TEST(HtmlReport, CrLfLineBreaksAndNoBreakAtTheEnd) {
-    const std::string page = htmlReport(twoStepRecord(), "a.dan", false);
-    EXPECT_EQ(page.compare(0, 3, kBom), 0);
-    EXPECT_EQ(page.substr(page.size() - 16), "\r\n</BODY></HTML>");
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        if (page[i] == '\n') {
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(page[i - 1], '\r') << i;
-        }
-    }
 }
 
 // Rows and blank cells of the dimension table: 1 + max(nSteps, 3) columns
@@ -150,19 +127,11 @@ TEST(HtmlReport, DimensionTableShapes) {
         int blanks[10];  // trailing blank cells of rows 1..10
     } rows[] = {
         {0, 4, {0, 0, 1, 1, 3, 3, 3, 3, 3, 3}},
-        {1, 4, {0, 0, 1, 1, 2, 2, 2, 2, 2, 2}},
         {3, 4, {0, 0, 1, 1, 0, 0, 0, 0, 0, 0}},
         {5, 6, {2, 2, 3, 3, 0, 0, 0, 0, 0, 0}},
     };
     for (const auto& row : rows) {
-        TProjectData data = twoStepRecord();
-        data.nSteps = row.steps;
-        for (int i = 1; i <= row.steps; ++i) {
-            data.c[i] = 0.1f * static_cast<float>(i);
-            data.cb[i] = 0.1f * static_cast<float>(i);
-            data.h[i] = 0.3f;
-        }
-        const auto table = dimensionRows(htmlReport(data, "a.dan", false));
+        const auto table = dimensionTableOf(row.steps);
         ASSERT_EQ(table.size(), 10u) << row.steps;
         for (std::size_t r = 0; r < 10; ++r) {
             EXPECT_EQ(static_cast<int>(table[r].size()), row.cells)
@@ -172,26 +141,16 @@ TEST(HtmlReport, DimensionTableShapes) {
     }
 }
 
+// The step columns beyond the three of the pedestal's rows: headings and values of each step
 TEST(HtmlReport, StepHeadersAndValuesOfFiveSteps) {
-    TProjectData data = twoStepRecord();
-    data.nSteps = 5;
-    for (int i = 1; i <= 5; ++i) {
-        data.c[i] = 0.15f * static_cast<float>(i);
-        data.cb[i] = 0.05f * static_cast<float>(i);
-        data.h[i] = 0.3f;
-    }
-    const auto table = dimensionRows(htmlReport(data, "a.dan", false));
+    const auto table = dimensionTableOf(5);
     ASSERT_EQ(table.size(), 10u);
-    EXPECT_EQ(table[0], (std::vector<std::string>{"<TD> Размеры", "<TD> buc", "<TD> luc", "<TD> huc",
-                                                  "<TD>&#160", "<TD>&#160"}));
     EXPECT_EQ(table[4],
               (std::vector<std::string>{"<TD> Размеры", "<TD>c1", "<TD>c2", "<TD>c3", "<TD>c4", "<TD>c5"}));
     EXPECT_EQ(table[5], (std::vector<std::string>{"<TD> ступеней", "<TD>0.15", "<TD>0.3", "<TD>0.45",
                                                   "<TD>0.6", "<TD>0.75"}));
     EXPECT_EQ(table[6][5], "<TD>cb5");
     EXPECT_EQ(table[7][2], "<TD>0.1");
-    EXPECT_EQ(table[8][1], "<TD>h1");
-    EXPECT_EQ(table[9][0], "<TD>&#160");
 }
 
 TEST(HtmlReport, StepCountOutsideTheArraysIsHeldToThem) {
@@ -205,17 +164,10 @@ TEST(HtmlReport, StepCountOutsideTheArraysIsHeldToThem) {
 }
 
 TEST(HtmlReport, FileNameBetweenQuotesEscaped) {
-    const struct {
-        const char* name;
-        const char* line;
-    } rows[] = {
-        {"", "<p>Исходные данные взяты из файла\"\"</p>"},
-        {"Без имени", "<p>Исходные данные взяты из файла\"Без имени\"</p>"},
-        {"/tmp/a&b<c>.dan", "<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_TRUE(hasLine(htmlReport(twoStepRecord(), row.name, false), row.line)) << row.name;
-    }
+    EXPECT_EQ(pageLines(htmlReport(twoStepRecord(), "", false))[25],
+              "<p>Исходные данные взяты из файла\"\"</p>");
+    EXPECT_EQ(pageLines(htmlReport(twoStepRecord(), "/tmp/a&b<c>.dan", false))[25],
+              "<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>");
 }
 
 TEST(HtmlReport, CraneAndWindLineOnlyWhenTicked) {
@@ -229,26 +181,14 @@ TEST(HtmlReport, CraneAndWindLineOnlyWhenTicked) {
     EXPECT_EQ(without[26], "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>");
 }
 
-// Six significant digits up to the results heading, five after it
+// Six significant digits up to the results heading, five after it (the %g rules themselves are
+// the number-format tests' business)
 TEST(HtmlReport, InputsWithSixDigitsResultsWithFive) {
-    const struct {
-        float Yii, b;
-        const char* yiiLine;
-        const char* bLine;
-    } rows[] = {
-        {1.234567f, 1.234567f, "=1.23457кН/м3;", "<li>Ширина подошвы фундамента b=1.2346м;"},
-        {18.0f, 18.0f, "=18кН/м3;", "<li>Ширина подошвы фундамента b=18м;"},
-        {18.25f, 2.1f, "=18.25кН/м3;", "<li>Ширина подошвы фундамента b=2.1м;"},
-        {1234567.0f, 123456.0f, "=1.23457e+06кН/м3;", "<li>Ширина подошвы фундамента b=1.2346e+05м;"},
-        {0.00001f, 0.0f, "=1e-05кН/м3;", "<li>Ширина подошвы фундамента b=0м;"},
-    };
-    for (const auto& row : rows) {
-        TProjectData data = twoStepRecord();
-        data.Yii = row.Yii;
-        data.b = row.b;
-        const std::vector<std::string> lines = pageLines(htmlReport(data, "a.dan", false));
-        const std::string& yii = lines[18];
-        EXPECT_EQ(yii.substr(yii.size() - std::string(row.yiiLine).size()), row.yiiLine) << yii;
-        EXPECT_EQ(lines[29], row.bLine);
-    }
+    TProjectData data = twoStepRecord();
+    data.Yii = data.b = 1.234567f;
+    const std::vector<std::string> lines = pageLines(htmlReport(data, "a.dan", false));
+    const std::string yii = "=1.23457кН/м3;";
+    ASSERT_GE(lines[18].size(), yii.size());
+    EXPECT_EQ(lines[18].substr(lines[18].size() - yii.size()), yii) << lines[18];
+    EXPECT_EQ(lines[29], "<li>Ширина подошвы фундамента b=1.2346м;");
 }

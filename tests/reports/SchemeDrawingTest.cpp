@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "reports/RecordingCanvas.h"
 
@@ -13,8 +15,8 @@ namespace {
 // Two steps 0.3 + 0.3 under a 0.9 x 1.2 pedestal and a 0.4 x 0.4 column.
 TProjectData twoStepFoundation() {
     TProjectData data;
-    data.b = 2.1f;
-    data.l = 2.7f;
+    data.b = data.bStep[1] = 2.1f;
+    data.l = data.lStep[1] = 2.7f;
     data.d = 1.65f;
     data.Hf = 1.5f;
     data.pedestalTop = -0.15f;
@@ -27,11 +29,7 @@ TProjectData twoStepFoundation() {
     data.nSteps = 2;
     data.h[1] = data.h[2] = 0.3f;
     data.c[1] = 0.45f;
-    data.c[2] = 0.3f;
-    data.cb[1] = 0.3f;
-    data.cb[2] = 0.3f;
-    data.lStep[1] = 2.7f;
-    data.bStep[1] = 2.1f;
+    data.c[2] = data.cb[1] = data.cb[2] = 0.3f;
     data.lStep[2] = 1.8f;
     data.bStep[2] = 1.5f;
     return data;
@@ -43,18 +41,17 @@ RecordingCanvas drawn(const TProjectData& data, double unit = 33, int scale = 75
     return canvas;
 }
 
-bool hasText(const RecordingCanvas& canvas, const std::string& text) { return !canvas.textsOf(text).empty(); }
-
-// soil hatching: thin black strokes leaving the floor line downwards to the left
-std::vector<RecordingCanvas::Line> hatching(const RecordingCanvas& canvas, int Y0) {
-    std::vector<RecordingCanvas::Line> strokes;
+// The rightmost soil hatching stroke left of `limit`: thin black strokes leaving the floor line
+// Y0 downwards to the left.
+int lastHatchStrokeLeftOf(const RecordingCanvas& canvas, int Y0, double limit) {
+    int last = -1;
     for (const auto& line : canvas.lines()) {
         if (line.width == 1 && line.color == CanvasColor::Black && line.from.y == Y0 && line.to.y > Y0 &&
-            line.to.x < line.from.x) {
-            strokes.push_back(line);
+            line.to.x < line.from.x && line.from.x < limit) {
+            last = std::max(last, line.from.x);
         }
     }
-    return strokes;
+    return last;
 }
 
 }  // namespace
@@ -66,33 +63,28 @@ TEST(SchemeDrawing, ScreenScaleGivesFortyFourPixelsAMetre) {
     // the first line is the base of the section: X0 = 66, yb = 99 + 1.65 * 44 = 171.6
     ASSERT_FALSE(canvas.lines().empty());
     const auto& base = canvas.lines().front();
-    EXPECT_EQ(base.from.x, 66);
-    EXPECT_EQ(base.from.y, 171);
+    EXPECT_EQ(std::make_tuple(base.from.x, base.from.y, base.to.y, base.width),
+              std::make_tuple(66, 171, 171, 2));
     EXPECT_EQ(base.to.x - base.from.x, 92);
-    EXPECT_EQ(base.to.y, 171);
-    EXPECT_EQ(base.width, 2);
+    // the title at (5u, 0.5u) in 20 points
     const auto title = canvas.textsOf("Схема фундамента");
     ASSERT_EQ(title.size(), 1u);
-    EXPECT_EQ(title[0].x, 165);
-    EXPECT_EQ(title[0].y, 16);
+    EXPECT_EQ(std::make_pair(title[0].x, title[0].y), std::make_pair(165, 16));
     EXPECT_DOUBLE_EQ(title[0].font.sizePoints, 20);
-}
 
-TEST(SchemeDrawing, PrintedSchemeKeepsTheProportions) {
-    const RecordingCanvas screen = drawn(twoStepFoundation(), 33);
-    const RecordingCanvas printed = drawn(twoStepFoundation(), 300.7);  // the unit is truncated to 300
-    const auto& a = screen.lines().front();
-    const auto& b = printed.lines().front();
-    EXPECT_EQ(b.from.x, 600);
-    EXPECT_EQ(b.to.x - b.from.x, 1080);  // 2.7 m at 400 px a metre
-    EXPECT_NEAR(static_cast<double>(b.to.x - b.from.x) / (a.to.x - a.from.x), 300.0 / 33,
-                0.1);  // within a pixel of truncation
+    // printed, the unit 300.7 is truncated to 300: the 2.7 m base at 400 px a metre, from 2u
+    const RecordingCanvas printed = drawn(twoStepFoundation(), 300.7);
+    ASSERT_FALSE(printed.lines().empty());
+    const auto& printedBase = printed.lines().front();
+    EXPECT_EQ(printedBase.from.x, 600);
+    EXPECT_EQ(printedBase.to.x - printedBase.from.x, 1080);
 }
 
 TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
     TProjectData data = twoStepFoundation();
-    EXPECT_EQ(drawn(data).textsOf("c2").size(), 2u + 2u + 1u);  // section twice, plan twice, table
-    EXPECT_EQ(drawn(data).textsOf("cb2").size(), 2u + 1u);
+    const RecordingCanvas normal = drawn(data);
+    EXPECT_EQ(normal.textsOf("c2").size(), 2u + 2u + 1u);  // section twice, plan twice, table
+    EXPECT_EQ(normal.textsOf("cb2").size(), 2u + 1u);
     data.c[2] = 0;
     data.cb[2] = 0;
     const RecordingCanvas canvas = drawn(data);
@@ -104,7 +96,7 @@ TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
 TEST(SchemeDrawing, PedestalWithoutHeight) {
     TProjectData data = twoStepFoundation();
     const RecordingCanvas normal = drawn(data);
-    EXPECT_TRUE(hasText(normal, "huc"));
+    EXPECT_EQ(normal.textsOf("huc").size(), 2u);  // the dimension and the table's heading
     // steps, pedestal and column outlines in the plan
     EXPECT_EQ(normal.rectangles().size(), 4u);
 
@@ -133,14 +125,8 @@ TEST(SchemeDrawing, ColumnSectionIsHatchedBlue) {
 TEST(SchemeDrawing, HatchingStopsAtColumnOrPedestal) {
     TProjectData data = twoStepFoundation();
     const float k = 44;
-    auto lastLeftStroke = [&](const RecordingCanvas& canvas) {
-        int last = -1;
-        for (const auto& stroke : hatching(canvas, 99)) {
-            if (stroke.from.x < 66 + data.l * k / 2) {
-                last = std::max(last, stroke.from.x);
-            }
-        }
-        return last;
+    const auto lastLeftStroke = [&](const RecordingCanvas& canvas) {
+        return lastHatchStrokeLeftOf(canvas, 99, 66 + data.l * k / 2);
     };
     // below the floor the soil runs up to the column faces
     const int columnFace = static_cast<int>(66 + (data.l - data.lc) / 2 * k);
@@ -169,7 +155,7 @@ TEST(SchemeDrawing, TableHasAColumnAStep) {
             data.c[i] = data.cb[i] = 0.15f;
         }
         const RecordingCanvas canvas = drawn(data);
-        EXPECT_TRUE(hasText(canvas, "ступеней"));
+        EXPECT_FALSE(canvas.textsOf("ступеней").empty());
         for (int i = 1; i <= 5; ++i) {
             const auto heading = canvas.textsOf("h" + std::to_string(i));
             // the section's step dimension is drawn too; the table's heading is the last one
@@ -185,46 +171,39 @@ TEST(SchemeDrawing, TableHasAColumnAStep) {
 
 // Dimension lines: where they go, where the label stands, and that the caller's state survives
 TEST(DrawDimension, FourKinds) {
-    struct Row {
+    using Point = std::pair<int, int>;
+    const struct {
         int kind;
         double p1, p2, p3;
-        CanvasPoint lineFrom, lineTo, label;
-    };
-    const Row rows[] = {
+        Point lineFrom, lineTo, label;
+    } rows[] = {
         {1, 10, 110, 50, {10, 40}, {110, 40}, {54, 25}},
         {2, 10, 110, 50, {10, 60}, {110, 60}, {54, 45}},
         {3, 100, 20, 80, {90, 20}, {90, 80}, {75, 43}},
         {4, 100, 20, 80, {110, 20}, {110, 80}, {95, 43}},
     };
-    for (const Row& row : rows) {
+    const auto xy = [](const CanvasPoint& p) { return Point(p.x, p.y); };
+    for (const auto& row : rows) {
         RecordingCanvas canvas(500, 500);
         canvas.setPen(2, CanvasColor::Blue);
-        CanvasFont font;
-        font.color = CanvasColor::Black;
-        canvas.setFont(font);
+        canvas.setFont(CanvasFont{});
         canvas.moveTo(5, 7);
         DrawDimension(row.p1, row.p2, row.p3, row.kind, "ab", canvas);
 
-        ASSERT_FALSE(canvas.lines().empty());
-        const auto& dimension = canvas.lines().front();
-        EXPECT_EQ(dimension.from.x, row.lineFrom.x) << row.kind;
-        EXPECT_EQ(dimension.from.y, row.lineFrom.y) << row.kind;
-        EXPECT_EQ(dimension.to.x, row.lineTo.x) << row.kind;
-        EXPECT_EQ(dimension.to.y, row.lineTo.y) << row.kind;
-        EXPECT_EQ(canvas.lines().size(), 5u) << row.kind;  // the line, two extensions, two ticks
+        ASSERT_EQ(canvas.lines().size(), 5u) << row.kind;  // the line, two extensions, two ticks
+        EXPECT_EQ(xy(canvas.lines().front().from), row.lineFrom) << row.kind;
+        EXPECT_EQ(xy(canvas.lines().front().to), row.lineTo) << row.kind;
         for (const auto& line : canvas.lines()) {
             EXPECT_EQ(line.color, CanvasColor::Red);
             EXPECT_EQ(line.width, 1);
         }
         ASSERT_EQ(canvas.texts().size(), 1u);
-        EXPECT_EQ(canvas.texts()[0].x, row.label.x) << row.kind;
-        EXPECT_EQ(canvas.texts()[0].y, row.label.y) << row.kind;
+        EXPECT_EQ(Point(canvas.texts()[0].x, canvas.texts()[0].y), row.label) << row.kind;
         EXPECT_EQ(canvas.texts()[0].font.color, CanvasColor::Red);
 
         EXPECT_EQ(canvas.penWidth(), 2);
         EXPECT_EQ(canvas.penColor(), CanvasColor::Blue);
-        EXPECT_EQ(canvas.penPosition().x, 5);
-        EXPECT_EQ(canvas.penPosition().y, 7);
+        EXPECT_EQ(xy(canvas.penPosition()), Point(5, 7));
         EXPECT_EQ(canvas.font().color, CanvasColor::Black);
     }
 }
