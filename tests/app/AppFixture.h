@@ -10,11 +10,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <functional>
 
 #include "app/DataLocation.h"
@@ -65,6 +68,35 @@ inline void type(QLineEdit* edit, const QString& text) {
     }
 }
 
+// `text` holds `part`; a failure shows the whole text.
+inline ::testing::AssertionResult contains(const QString& text, const QString& part) {
+    if (text.contains(part)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << '"' << text.toStdString() << "\" lacks \"" << part.toStdString() << '"';
+}
+
+// Which groups of the input dialog are shown: the frost-depth inputs (ComboBox1..4, Edit1), the
+// overhang value (Edit2), the L/H choice (ComboBox7), the L/H value (Edit15), each with its labels.
+using Visibility = std::array<bool, 4>;
+
+// A control never shows without its label, nor a label without its control.
+inline Visibility visibility(TForm2* input) {
+    const auto shown = [](std::initializer_list<QWidget*> widgets) {
+        const auto visible = [](QWidget* w) { return !w->isHidden(); };
+        const bool all = std::all_of(widgets.begin(), widgets.end(), visible);
+        EXPECT_EQ(std::any_of(widgets.begin(), widgets.end(), visible), all)
+            << "a control shown without its label, or the other way round";
+        return all;
+    };
+    return {shown({input->comboBox(1), input->LabelFrostSoil, input->comboBox(2), input->LabelFloor,
+                   input->comboBox(3), input->LabelTemperature, input->comboBox(4), input->LabelOverhang,
+                   input->edit(1), input->LabelMt}),
+            shown({input->edit(2), input->LabelOverhangValue}), shown({input->comboBox(7), input->LabelLH}),
+            shown({input->edit(15), input->LabelLHValue})};
+}
+
 class AppFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -75,7 +107,7 @@ class AppFixture : public ::testing::Test {
         requests.clear();
         nextFileName.clear();
         QDir(QFileInfo(settingsPath()).absolutePath()).removeRecursively();
-        writeSettings(1);
+        writeSettings();
 
         main = new TForm1;
         input = new TForm2(main);
@@ -100,15 +132,19 @@ class AppFixture : public ::testing::Test {
         delete main;
     }
 
+    // A fresh set of windows, for a test that runs its rows from the start.
+    void restart() {
+        TearDown();
+        SetUp();
+    }
+
     static QString settingsPath() { return fundis::settingsFilePath(); }
     static QString tablesDir() { return QString::fromUtf8(FUNDIS_TABLES_DIR); }
 
     // kp.ini with the tables of the source tree and the scratch data folder.
-    void writeSettings(int showToolbar, int debugMode = 0) {
-        const QString text = QStringLiteral("5\r\n%1\r\n%2\r\n%3\r\n75\r\n%4\r\n")
-                                 .arg(debugMode)
-                                 .arg(showToolbar)
-                                 .arg(dataFolder.path(), tablesDir());
+    void writeSettings() {
+        const QString text =
+            QStringLiteral("5\r\n0\r\n1\r\n%1\r\n75\r\n%2\r\n").arg(dataFolder.path(), tablesDir());
         writeFile(settingsPath(), QByteArray::fromStdString(fundis::utf8ToCp1251(text.toStdString())));
     }
 

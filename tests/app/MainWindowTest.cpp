@@ -24,35 +24,32 @@
 #include "reports/HtmlReport.h"
 
 using fundis::testing::AppFixture;
-using fundis::testing::choose;
+using fundis::testing::contains;
 using fundis::testing::readFile;
 
 namespace {
+
+// Red bold for a failure, black normal for the rest: nothing else may appear.
+bool isFailure(const QTextCharFormat& format, const QString& line) {
+    const QColor color = format.foreground().color();
+    const bool failure = color == QColor(255, 0, 0) && format.fontWeight() == QFont::Bold;
+    EXPECT_TRUE(failure || (color == QColor(0, 0, 0) && format.fontWeight() == QFont::Normal))
+        << line.toStdString();
+    return failure;
+}
 
 // The report pane as (text, red bold) lines.
 std::vector<std::pair<QString, bool>> paneLines(QTextEdit* pane) {
     std::vector<std::pair<QString, bool>> lines;
     for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
-        bool red = false;
-        bool black = false;
         // an empty line has no fragment: its style is the block's
-        std::vector<QTextCharFormat> formats = {block.charFormat()};
+        bool red = block.begin().atEnd() && isFailure(block.charFormat(), block.text());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            formats.push_back(it.fragment().charFormat());
+            const bool fragmentRed = isFailure(it.fragment().charFormat(), block.text());
+            EXPECT_TRUE(it == block.begin() || fragmentRed == red)
+                << "mixed styles in one line: " << block.text().toStdString();
+            red = fragmentRed;
         }
-        if (formats.size() > 1) {
-            formats.erase(formats.begin());
-        }
-        for (const QTextCharFormat& format : formats) {
-            const bool failure =
-                format.foreground().color() == QColor(255, 0, 0) && format.fontWeight() == QFont::Bold;
-            const bool normal =
-                format.foreground().color() == QColor(0, 0, 0) && format.fontWeight() == QFont::Normal;
-            EXPECT_TRUE(failure || normal) << block.text().toStdString();
-            red = red || failure;
-            black = black || normal;
-        }
-        EXPECT_FALSE(red && black) << "mixed styles in one line: " << block.text().toStdString();
         lines.emplace_back(block.text(), red);
     }
     return lines;
@@ -71,27 +68,19 @@ std::vector<std::pair<QString, bool>> expectedLines(const std::vector<fundis::Re
 
 }  // namespace
 
-// Start-up state: file name, hidden progress bar, the toolbar as the settings say, combos reset
+// Start-up state: file name, hidden progress bar, combos reset (the toolbar and the folders
+// are the settings tests' business)
 TEST_F(AppFixture, FirstActivationSetsTheStartingState) {
-    for (int toolbar : {1, 0}) {
-        SCOPED_TRACE(toolbar);
-        TearDown();
-        SetUp();
-        writeSettings(toolbar);
-        main->record.d = 2.5f;
-        input->comboBox(3)->setCurrentIndex(2);
-        input->comboBox(9)->setCurrentIndex(1);
-        activate();
-        EXPECT_EQ(main->StatusPanel0->text(), QStringLiteral("Без имени"));
-        EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
-        EXPECT_TRUE(main->ProgressBar->isHidden());
-        EXPECT_EQ(main->ToolBar1->isHidden(), toolbar == 0);
-        EXPECT_EQ(main->record.d, 0.0f);
-        for (int number = 1; number <= 9; ++number) {
-            EXPECT_EQ(input->comboBox(number)->currentIndex(), 0) << number;
-        }
-        EXPECT_EQ(main->settings.programDir, tablesDir().toStdString());
-        EXPECT_EQ(main->dialogFolder(), dataFolder.path());
+    main->record.d = 2.5f;
+    input->comboBox(3)->setCurrentIndex(2);
+    input->comboBox(9)->setCurrentIndex(1);
+    activate();
+    EXPECT_EQ(main->StatusPanel0->text(), QStringLiteral("Без имени"));
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_TRUE(main->ProgressBar->isHidden());
+    EXPECT_EQ(main->record.d, 0.0f);
+    for (int number = 1; number <= 9; ++number) {
+        EXPECT_EQ(input->comboBox(number)->currentIndex(), 0) << number;
     }
 }
 
@@ -130,7 +119,7 @@ TEST_F(AppFixture, ActivationRunsOnce) {
 // The progress bar keeps 150 px from the status bar's right end whatever the width
 TEST_F(AppFixture, ProgressBarStaysAtTheRightEnd) {
     activate();
-    for (int width : {400, 760, 1200, 520}) {
+    for (int width : {400, 1200}) {
         SCOPED_TRACE(width);
         main->resize(width, 360);
         QApplication::processEvents();
@@ -145,45 +134,33 @@ TEST_F(AppFixture, ProgressBarStaysAtTheRightEnd) {
     EXPECT_EQ(main->ProgressBar->geometry().left(), main->StatusBar1->width() - 150);
 }
 
-// Long hints go to status panel 1; a hint starting with "|" gives no tooltip
+// Long hints of all three windows go to status panel 1; a hint starting with "|" gives no tooltip
 TEST_F(AppFixture, HintsShowInTheStatusBar) {
     activate();
-    struct Row {
-        QWidget* widget;
-        QString status;
-        QString tooltip;
-    } rows[] = {
-        {main->ToolButton3, QStringLiteral("Открыть файл с исходными данными"), QString()},
-        {main->ToolButton6, QStringLiteral("Сохранить результаты расчета в формате HTML"), QString()},
-        {main->BitBtn10, QStringLiteral("Начать расчет осадки фундамента"), QString()},
-        {input->edit(26),
-         QStringLiteral("Глубина заложения фундамента, м (если не задана, проводится расчет)"), QString()},
-        {input->edit(32), QStringLiteral("Момент на уровне верхнего обреза фундамента, кН.м"),
-         QStringLiteral("Момент на уровне верхнего обреза фундамента, кН.м")},
-        {settingsDialog->Button1, QStringLiteral("Сохранение выбранных настроек"),
-         QStringLiteral("Сохранение выбранных настроек")},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.status.toStdString());
+    const auto check = [this](QWidget* widget, const QString& status, bool tooltip) {
+        SCOPED_TRACE(status.toStdString());
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QApplication::sendEvent(row.widget, &enter);
-        EXPECT_EQ(main->StatusPanel1->text(), row.status);
-        EXPECT_EQ(row.widget->toolTip(), row.tooltip);
+        QApplication::sendEvent(widget, &enter);
+        EXPECT_EQ(main->StatusPanel1->text(), status);
+        EXPECT_EQ(widget->toolTip(), tooltip ? status : QString());
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(row.widget, &leave);
+        QApplication::sendEvent(widget, &leave);
         EXPECT_EQ(main->StatusPanel1->text(), QString());
-    }
+    };
+    check(main->ToolButton3, QStringLiteral("Открыть файл с исходными данными"), false);
+    check(input->edit(26),
+          QStringLiteral("Глубина заложения фундамента, м (если не задана, проводится расчет)"), false);
+    check(input->edit(32), QStringLiteral("Момент на уровне верхнего обреза фундамента, кН.м"), true);
+    check(settingsDialog->Button1, QStringLiteral("Сохранение выбранных настроек"), true);
 }
 
-// The command table: menu captions, shortcuts and toolbar order
+// The menus, a few shortcuts, the captions that only show Ctrl+A, and the toolbar order
 TEST_F(AppFixture, CommandsHaveTheirMenusAndShortcuts) {
-    const QStringList menus = {QStringLiteral("Файл"), QStringLiteral("Расчет"), QStringLiteral("Настройка"),
-                               QStringLiteral("?")};
     QStringList titles;
     for (QAction* action : main->menuBar()->actions()) {
         titles << action->text();
     }
-    EXPECT_EQ(titles, menus);
+    EXPECT_EQ(titles, (QStringList{"Файл", "Расчет", "Настройка", "?"}));
 
     const struct {
         const char* name;
@@ -191,15 +168,13 @@ TEST_F(AppFixture, CommandsHaveTheirMenusAndShortcuts) {
         const char* keys;
     } rows[] = {
         {"Open1", "Открыть", "Ctrl+O"},
-        {"Save1", "Сохранить", "Ctrl+S"},
         {"SaveHtml1", "Сохранить в HTML", "Ctrl+F"},
-        {"Print1", "Печать", "Ctrl+P"},
-        {"Input1", "Ввод данных", "Ctrl+I"},
-        {"Start1", "Начать расчет", "Ctrl+G"},
-        {"Scheme1", "Вывести схему", "Ctrl+L"},
         {"N4", "Настройка параметров", "Ctrl+Alt+S"},
-        {"N13", "Настройка принтера", "Ctrl+Alt+P"},
         {"N14", "Помощь", "F1"},
+        // shown in the caption only: the report pane and the about box own these keys
+        {"N11", "О программе\tCtrl+A", ""},
+        {"Select_all", "Выбрать всё\tCtrl+A", ""},
+        {"Copy", "Копировать в буфер\tCtrl+C", ""},
     };
     for (const auto& row : rows) {
         auto* action = main->findChild<QAction*>(QString::fromLatin1(row.name));
@@ -207,12 +182,6 @@ TEST_F(AppFixture, CommandsHaveTheirMenusAndShortcuts) {
         EXPECT_EQ(action->text(), QString::fromUtf8(row.text));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(row.keys))) << row.name;
     }
-    EXPECT_EQ(main->findChild<QAction*>(QStringLiteral("N11"))->text(),
-              QStringLiteral("О программе\tCtrl+A"));
-    EXPECT_EQ(main->findChild<QAction*>(QStringLiteral("Select_all"))->text(),
-              QStringLiteral("Выбрать всё\tCtrl+A"));
-    EXPECT_EQ(main->findChild<QAction*>(QStringLiteral("Copy"))->text(),
-              QStringLiteral("Копировать в буфер\tCtrl+C"));
 
     QStringList order;
     for (QToolButton* button : main->ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
@@ -223,9 +192,6 @@ TEST_F(AppFixture, CommandsHaveTheirMenusAndShortcuts) {
     EXPECT_EQ(order, (QStringList{"ToolButton3", "ToolButton4", "ToolButton6", "ToolButton2", "ToolButton1",
                                   "ToolButton7", "ToolButton5", "ToolButton8", "BitBtn10"}));
     EXPECT_EQ(main->BitBtn10->text(), QStringLiteral("Расчет осадки"));
-    EXPECT_EQ(main->BitBtn10->size(), QSize(165, 38));
-    EXPECT_EQ(main->ToolButton1->size(), QSize(39, 38));
-    EXPECT_EQ(main->ToolButton1->iconSize(), QSize(32, 32));
     EXPECT_FALSE(main->ToolButton1->icon().pixmap(32, 32).isNull());
 }
 
@@ -274,8 +240,7 @@ TEST_F(AppFixture, CalculationFillsTheReportPane) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.columnLength);
-        TearDown();
-        SetUp();
+        restart();
         activate();
         typeProject(QString::fromLatin1(row.columnWidth), QString::fromLatin1(row.columnLength));
         pressOk();
@@ -294,16 +259,12 @@ TEST_F(AppFixture, CalculationFillsTheReportPane) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             EXPECT_EQ(lines[i], expected[i]) << "line " << i;
         }
-        EXPECT_EQ(lines.front().first, QString());
         EXPECT_EQ(lines.at(1).first, QStringLiteral("************РАСЧЕТНЫЕ ДАННЫЕ************"));
-        const bool anyRed =
-            std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.second; });
+        EXPECT_EQ(std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.second; }),
+                  row.failureText != nullptr);
         if (row.failureText) {
-            const auto found = std::find(lines.begin(), lines.end(),
-                                         std::make_pair(QString::fromUtf8(row.failureText), true));
-            EXPECT_NE(found, lines.end());
-        } else {
-            EXPECT_FALSE(anyRed);
+            const auto failure = std::make_pair(QString::fromUtf8(row.failureText), true);
+            EXPECT_NE(std::find(lines.begin(), lines.end(), failure), lines.end());
         }
         EXPECT_TRUE(main->ProgressBar->isHidden());
         EXPECT_EQ(main->ProgressBar->maximum(), 33);  // 10 m / 0.3 m
@@ -347,27 +308,28 @@ TEST_F(AppFixture, ReportColumnsLineUp) {
 
 // Empty friction angle and cohesion open the input dialog before the calculation
 TEST_F(AppFixture, MissingSoilStrengthOpensTheInputDialogFirst) {
-    const struct {
-        const char* friction;
-        const char* cohesion;
-        bool opens;
-    } rows[] = {{"", "", true}, {"28", "", false}, {"", "5", false}, {"28", "5", false}};
     activate();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.friction) + "/" + row.cohesion);
+    bool barShownDuringDialog = false;
+    onModal = [this, &barShownDuringDialog](QDialog&) {
+        barShownDuringDialog = !main->ProgressBar->isHidden();
+        return int(QDialog::Rejected);
+    };
+    // the windows shown modally by a calculation with these two texts
+    const auto shownFor = [&](const char* friction, const char* cohesion) {
+        SCOPED_TRACE(std::string(friction) + "/" + cohesion);
         shown.clear();
-        input->edit(13)->setText(QString::fromLatin1(row.friction));
-        input->edit(14)->setText(QString::fromLatin1(row.cohesion));
-        bool barShownDuringDialog = false;
-        onModal = [this, &barShownDuringDialog](QDialog&) {
-            barShownDuringDialog = !main->ProgressBar->isHidden();
-            return int(QDialog::Rejected);
-        };
+        barShownDuringDialog = false;
+        input->edit(13)->setText(QString::fromLatin1(friction));
+        input->edit(14)->setText(QString::fromLatin1(cohesion));
         main->ToolButton1Click();
-        EXPECT_EQ(shown, row.opens ? QStringList{"Form2"} : QStringList());
-        EXPECT_EQ(barShownDuringDialog, row.opens);
+        EXPECT_EQ(barShownDuringDialog, !shown.isEmpty());
         EXPECT_TRUE(main->ProgressBar->isHidden());
-    }
+        return shown;
+    };
+    EXPECT_EQ(shownFor("", ""), QStringList{"Form2"});
+    EXPECT_EQ(shownFor("28", ""), QStringList());
+    EXPECT_EQ(shownFor("", "5"), QStringList());
+    EXPECT_EQ(shownFor("28", "5"), QStringList());
 }
 
 // "Сохранить в HTML": the dialog asked for, the page written, a failure named
@@ -382,8 +344,6 @@ TEST_F(AppFixture, HtmlReportIsSavedOrTheFailureShown) {
     main->ToolButton6Click();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].title, QStringLiteral("Сохранение результата расчета"));
-    EXPECT_EQ(requests[0].filters,
-              (QStringList{"HTML файл (*.htm)", "текстовый файл (*.txt)", "все файлы (*.*)"}));
     EXPECT_EQ(requests[0].defaultSuffix, QStringLiteral("htm"));
     EXPECT_TRUE(requests[0].save);
     EXPECT_EQ(requests[0].folder, dataFolder.path());
@@ -396,7 +356,7 @@ TEST_F(AppFixture, HtmlReportIsSavedOrTheFailureShown) {
     main->ToolButton6Click();
     EXPECT_EQ(requests.back().proposedName, dataFolder.filePath(QStringLiteral("отчет.htm")));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains(nextFileName)) << messages[0].text.toStdString();
+    EXPECT_TRUE(contains(messages[0].text, nextFileName));
     EXPECT_FALSE(QFile::exists(nextFileName));
 
     nextFileName.clear();  // cancelled
@@ -414,9 +374,7 @@ TEST_F(AppFixture, HelpAndSettlementOpenTheirPaths) {
         const char* path;
     } rows[] = {
         {"/opt/fundis", [](TForm1& form) { form.N14Click(); }, "/opt/fundis/Help/index.htm"},
-        {"/opt/fundis/", [](TForm1& form) { form.N14Click(); }, "/opt/fundis//Help/index.htm"},
-        {"", [](TForm1& form) { form.N14Click(); }, "/Help/index.htm"},
-        {"/opt/fundis", [](TForm1& form) { form.BitBtn1Click(); }, "/opt/fundis/S"},
+        {"/opt/fundis/", [](TForm1& form) { form.N14Click(); }, "/opt/fundis//Help/index.htm"},  // as given
         {"", [](TForm1& form) { form.BitBtn1Click(); }, "/S"},
     };
     for (const auto& row : rows) {
@@ -426,5 +384,5 @@ TEST_F(AppFixture, HelpAndSettlementOpenTheirPaths) {
         ASSERT_FALSE(recorder.urls.isEmpty());
         EXPECT_EQ(recorder.urls.back(), QUrl::fromLocalFile(QString::fromLatin1(row.path)));
     }
-    EXPECT_EQ(recorder.urls.size(), 5);
+    EXPECT_EQ(recorder.urls.size(), 3);
 }
