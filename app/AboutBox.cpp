@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/SplashPicture.h"
 
 TAboutBox* AboutBox = nullptr;

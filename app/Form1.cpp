@@ -2,10 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -15,33 +14,29 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
-#include <exception>
 
 #include "app/AboutBox.h"
-#include "app/DataLocation.h"
-#include "app/Fonts.h"
-#include "app/Hints.h"
-#include "app/Messages.h"
-#include "app/ReportTabs.h"
-#include "calc/Calculation.h"
 #include "files/DanFile.h"
-#include "files/Form3.h"
-#include "input/Form2.h"
+#include "files/DataLocation.h"
+#include "files/FileIo.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
 #include "reports/HtmlReport.h"
-#include "reports/ReportWindows.h"
+#include "reports/ui/Form4.h"
+#include "reports/ui/Printing.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/ReportPane.h"
 
 TForm1* Form1 = nullptr;
 
@@ -49,8 +44,7 @@ namespace {
 
 const QString kNoName = QStringLiteral("Без имени");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
-const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"),
-                                  QStringLiteral("текстовый файл (*.txt)"),
+const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("текстовый файл (*.txt)"),
                                   QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
@@ -78,12 +72,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/fundis.svg")));
     setFont(fundis::windowFont());
 
-    askFileName = [this](const FileRequest& request) { return defaultAskFileName(request); };
-    showModal = [](QDialog& dialog) { return dialog.exec(); };
-
     buildReportPane();
-    buildMenu();
-    buildToolBar();
+    buildCommands();
     buildStatusBar();
 
     resize(512, 334);
@@ -101,66 +91,81 @@ TForm1::~TForm1() {
 void TForm1::attachDialogs(TForm2* input, TForm3* settingsDialog) {
     form2_ = input;
     form3_ = settingsDialog;
-    form2_->attach(&record, &settings);
     form3_->attach(&settings);
     connect(form3_, &TForm3::settingsSaved, this, [this](const QString& folder, int progressMaximum) {
         ToolBar1->setVisible(settings.showToolbar != 0);
         dialogFolder_ = folder;
         ProgressBar->setMaximum(progressMaximum);
+        form2_->setTablesFolder(settings.programDir);
     });
-    connect(form3_, &TForm3::settingsReloaded, this,
-            [this] { ToolBar1->setVisible(settings.showToolbar != 0); });
+    connect(form3_, &TForm3::settingsReloaded, this, [this] {
+        ToolBar1->setVisible(settings.showToolbar != 0);
+        form2_->setTablesFolder(settings.programDir);
+    });
+    connect(form2_, &TForm2::formEdited, this, &TForm1::updateStaleMark);
 }
 
-void TForm1::buildMenu() {
-    auto command = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys,
-                          const QString& hint, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!keys.isEmpty()) {
-            action->setShortcut(keys);
-        }
-        action->setStatusTip(fundis::longHint(hint));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
+QAction* TForm1::command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
+                         void (TForm1::*handler)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+QToolButton* TForm1::addToolButton(QAction* action, const char* name, const char* icon) {
+    action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
+    ToolBar1->addAction(action);
+    auto* button = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(action));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFixedSize(39, 38);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+void TForm1::buildCommands() {
+    // one action a command: the menu item and the toolbar button are the same command
+    QAction* open = command("Open1", QStringLiteral("Открыть"), QKeySequence(QStringLiteral("Ctrl+O")),
+                            QStringLiteral("Открыть файл с исходными данными"), &TForm1::ToolButton3Click);
+    QAction* save = command("Save1", QStringLiteral("Сохранить"), QKeySequence(QStringLiteral("Ctrl+S")),
+                            QStringLiteral("Сохранить файл с исходными данными"), &TForm1::ToolButton4Click);
+    QAction* html =
+        command("SaveHtml1", QStringLiteral("Сохранить в HTML"), QKeySequence(QStringLiteral("Ctrl+F")),
+                QStringLiteral("Сохранить результаты расчета в формате HTML"), &TForm1::ToolButton6Click);
+    QAction* print = command("Print1", QStringLiteral("Печать"), QKeySequence(QStringLiteral("Ctrl+P")),
+                             QStringLiteral("Печать результатов расчета"), &TForm1::ToolButton5Click);
+    QAction* inputData = command("Input1", QStringLiteral("Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
+                                 QStringLiteral("Ввод исходных данных"), &TForm1::ToolButton2Click);
+    QAction* start = command("Start1", QStringLiteral("Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
+                             QStringLiteral("Начать расчет"), &TForm1::ToolButton1Click);
+    QAction* scheme = command("Scheme1", QStringLiteral("Вывести схему"), QKeySequence(QStringLiteral("Ctrl+L")),
+                              QStringLiteral("Схема фундамента"), &TForm1::ToolButton7Click);
+    QAction* settlement = command("Settlement1", QStringLiteral("Расчет осадки"), QKeySequence(),
+                                  QStringLiteral("Начать расчет осадки фундамента"), &TForm1::BitBtn1Click);
+    QAction* help = command("N14", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), QStringLiteral("Помощь"),
+                            &TForm1::N14Click);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    command(file, "Open1", QStringLiteral("Открыть"), QKeySequence(QStringLiteral("Ctrl+O")),
-            QStringLiteral("|Открыть файл с исходными данными"), &TForm1::ToolButton3Click);
-    command(file, "Save1", QStringLiteral("Сохранить"), QKeySequence(QStringLiteral("Ctrl+S")),
-            QStringLiteral("|Сохранить файл с исходными данными"), &TForm1::ToolButton4Click);
-    command(file, "SaveHtml1", QStringLiteral("Сохранить в HTML"), QKeySequence(QStringLiteral("Ctrl+F")),
-            QStringLiteral("|Сохранить результаты расчета в формате HTML"), &TForm1::ToolButton6Click);
-    command(file, "Print1", QStringLiteral("Печать"), QKeySequence(QStringLiteral("Ctrl+P")),
-            QStringLiteral("|Печать результатов расчета"), &TForm1::ToolButton5Click);
-
+    file->addActions({open, save, html, print});
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("Расчет"));
-    command(calculation, "Input1", QStringLiteral("Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
-            QStringLiteral("|Ввод исходных данных"), &TForm1::ToolButton2Click);
-    command(calculation, "Start1", QStringLiteral("Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
-            QStringLiteral("|Начать расчет"), &TForm1::ToolButton1Click);
-    command(calculation, "Scheme1", QStringLiteral("Вывести схему"), QKeySequence(QStringLiteral("Ctrl+L")),
-            QStringLiteral("|Схема фундамента"), &TForm1::ToolButton7Click);
-
+    calculation->addActions({inputData, start, scheme, settlement});
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Настройка"));
-    command(setup, "N4", QStringLiteral("Настройка параметров"), QKeySequence(QStringLiteral("Ctrl+Alt+S")),
-            QString(), &TForm1::N4Click);
-    command(setup, "N13", QStringLiteral("Настройка принтера"), QKeySequence(QStringLiteral("Ctrl+Alt+P")),
-            QString(), &TForm1::N13Click);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("?"));
-    command(help, "N14", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), QStringLiteral("|Помощь"),
-            &TForm1::N14Click);
+    setup->addAction(command("N4", QStringLiteral("Настройка параметров"),
+                             QKeySequence(QStringLiteral("Ctrl+Alt+S")), QString(), &TForm1::N4Click));
+    setup->addAction(command("N13", QStringLiteral("Настройка принтера"), QKeySequence(QStringLiteral("Ctrl+Alt+P")),
+                             QString(), &TForm1::N13Click));
+    QMenu* about = menuBar()->addMenu(QStringLiteral("?"));
+    about->addAction(help);
     // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
     // and the menu only shows it
-    command(help, "N11", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(), &TForm1::N11Click);
+    about->addAction(command("N11", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(),
+                             &TForm1::N11Click));
     auto* ctrlA = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
     ctrlA->setObjectName(QStringLiteral("CtrlA"));
     connect(ctrlA, &QShortcut::activated, this, &TForm1::CtrlAPressed);
-}
 
-void TForm1::buildToolBar() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
@@ -172,48 +177,23 @@ void TForm1::buildToolBar() {
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar1->toggleViewAction()->setEnabled(false);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-
-    auto button = [this](const char* name, const char* icon, const QString& hint, void (TForm1::*handler)()) {
-        auto* b = new QToolButton(ToolBar1);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-        b->setIconSize(QSize(32, 32));
-        b->setFixedSize(39, 38);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::TabFocus);
-        // a toolbar button shows its hint in the status bar only
-        fundis::setHint(b, QStringLiteral("|") + hint);
-        connect(b, &QToolButton::clicked, this, handler);
-        ToolBar1->addWidget(b);
-        return b;
-    };
-    auto gap = [this] {
+    const auto gap = [this] {
         auto* spacer = new QWidget(ToolBar1);
         spacer->setFixedSize(10, 38);
         ToolBar1->addWidget(spacer);
     };
-
-    ToolButton3 = button("ToolButton3", "open", QStringLiteral("Открыть файл с исходными данными"),
-                         &TForm1::ToolButton3Click);
-    ToolButton4 = button("ToolButton4", "save", QStringLiteral("Сохранить файл с исходными данными"),
-                         &TForm1::ToolButton4Click);
-    ToolButton6 = button("ToolButton6", "html", QStringLiteral("Сохранить результаты расчета в формате HTML"),
-                         &TForm1::ToolButton6Click);
+    ToolButton3 = addToolButton(open, "ToolButton3", "open");
+    ToolButton4 = addToolButton(save, "ToolButton4", "save");
+    ToolButton6 = addToolButton(html, "ToolButton6", "html");
     gap();
-    ToolButton2 =
-        button("ToolButton2", "input", QStringLiteral("Ввод исходных данных"), &TForm1::ToolButton2Click);
-    ToolButton1 = button("ToolButton1", "start", QStringLiteral("Начать расчет"), &TForm1::ToolButton1Click);
-    ToolButton7 =
-        button("ToolButton7", "scheme", QStringLiteral("Схема фундамента"), &TForm1::ToolButton7Click);
-    ToolButton5 = button("ToolButton5", "print", QStringLiteral("Печать результатов расчета"),
-                         &TForm1::ToolButton5Click);
+    ToolButton2 = addToolButton(inputData, "ToolButton2", "input");
+    ToolButton1 = addToolButton(start, "ToolButton1", "start");
+    ToolButton7 = addToolButton(scheme, "ToolButton7", "scheme");
+    ToolButton5 = addToolButton(print, "ToolButton5", "print");
     gap();
-    ToolButton8 = button("ToolButton8", "help", QStringLiteral("Помощь"), &TForm1::N14Click);
+    ToolButton8 = addToolButton(help, "ToolButton8", "help");
     ToolBar1->addSeparator();
-
-    BitBtn10 = button("BitBtn10", "settlement", QStringLiteral("Начать расчет осадки фундамента"),
-                      &TForm1::BitBtn1Click);
-    BitBtn10->setText(QStringLiteral("Расчет осадки"));
+    BitBtn10 = addToolButton(settlement, "BitBtn10", "settlement");
     BitBtn10->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     BitBtn10->setLayoutDirection(Qt::RightToLeft);  // the glyph right of the text
     BitBtn10->setFont(fundis::windowFont(19));
@@ -262,6 +242,13 @@ void TForm1::buildStatusBar() {
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(StatusPanel1, 1);
+    StaleMark = new QLabel(QStringLiteral("Результаты устарели: данные изменены после расчета"), StatusBar1);
+    StaleMark->setObjectName(QStringLiteral("StaleMark"));
+    StaleMark->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    StaleMark->setToolTip(QStringLiteral("Выполните расчет снова (Ctrl+G), чтобы схема, печать и HTML "
+                                         "показали новые данные"));
+    StaleMark->hide();
+    StatusBar1->addPermanentWidget(StaleMark);
 
     // not laid out by the status bar: it is kept at the right end by hand, over panel 1
     ProgressBar = new QProgressBar(StatusBar1);
@@ -295,6 +282,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         StatusPanel1->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (event->type() == QEvent::ToolTip && watched->parent() == ToolBar1) {
+        return true;  // a toolbar button shows its hint in the status bar only
+    }
     if (watched == StatusBar1 && event->type() == QEvent::Resize) {
         FormCanResize();
     }
@@ -315,10 +305,10 @@ void TForm1::FormActivate() {
     form2_->selectFirstItems();
     fileName = kNoName;
     StatusPanel0->setText(fileName);
-    record.d = 0;
 
     QString error;
-    if (!form3_->writeDefaultsIfMissing(fundis::installedDataDir(), fundis::defaultDataDir(), error)) {
+    if (!form3_->writeDefaultsIfMissing(QString::fromStdString(fundis::installedTablesDir()),
+                                        QString::fromStdString(fundis::defaultDataDir()), error)) {
         fundis::showMessage(
             this, windowTitle(),
             QStringLiteral("Не удалось создать файл настроек %1: %2").arg(form3_->settingsPath(), error));
@@ -326,26 +316,7 @@ void TForm1::FormActivate() {
     form3_->loadSettings();
     ToolBar1->setVisible(settings.showToolbar != 0);
     dialogFolder_ = QString::fromStdString(settings.dataDir);
-}
-
-QString TForm1::defaultAskFileName(const FileRequest& request) {
-    QFileDialog dialog(this, request.title, request.folder);
-    dialog.setNameFilters(request.filters);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (request.save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (!request.proposedName.isEmpty()) {
-        dialog.selectFile(request.proposedName);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().constFirst();
+    form2_->setTablesFolder(settings.programDir);
 }
 
 char TForm1::decimalSeparator() const {
@@ -366,44 +337,28 @@ QPrinter& TForm1::printer() {
 
 fundis::ReportContext TForm1::reportContext() const {
     fundis::ReportContext context;
-    context.data = &record;
-    context.fileName = fileName.toStdString();
-    context.craneAndWind = form2_ && form2_->CheckBox1->isChecked();
+    if (lastCalculation_) {
+        context.data = &lastCalculation_->record;
+        context.craneAndWind = lastCalculation_->input.craneAndWind;
+    }
+    context.fileName = lastCalculationFileName_.toStdString();
     context.schemeScale = settings.schemeScale;
     context.decimalSeparator = decimalSeparator();
     return context;
 }
 
-void TForm1::clearReport() {
-    RichEdit1->clear();
-    reportHasLines_ = false;
+bool TForm1::resultsOutOfDate() const {
+    return lastCalculation_ && form2_ && form2_->toForm() != lastCalculation_->input;
 }
 
-void TForm1::appendReportLine(const QString& text, bool failure) {
-    QTextCursor cursor(RichEdit1->document());
-    cursor.movePosition(QTextCursor::End);
-    QTextCharFormat format;
-    format.setForeground(failure ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    format.setFontWeight(failure ? QFont::Bold : QFont::Normal);
-    if (reportHasLines_) {
-        cursor.insertBlock(QTextBlockFormat(), format);
-    } else {
-        cursor.setBlockCharFormat(format);
-    }
-    cursor.insertText(text, format);
-    reportHasLines_ = true;
-}
+void TForm1::updateStaleMark() { StaleMark->setVisible(resultsOutOfDate()); }
 
-void TForm1::writeReport(const std::vector<fundis::ReportLine>& lines) {
-    QStringList texts;
-    for (const fundis::ReportLine& line : lines) {
-        const QString text = QString::fromStdString(line.text);
-        appendReportLine(text, line.failure);
-        texts << text;
+bool TForm1::haveCalculation() {
+    if (lastCalculation_) {
+        return true;
     }
-    const QFontMetricsF metrics(RichEdit1->font());
-    RichEdit1->setTabStopDistance(fundis::chooseTabDistance(
-        texts, [&metrics](const QString& part) { return metrics.horizontalAdvance(part); }));
+    fundis::showMessage(this, windowTitle(), QStringLiteral("Сначала выполните расчет."));
+    return false;
 }
 
 void TForm1::ToolButton1Click() {
@@ -419,60 +374,61 @@ void TForm1::ToolButton1Click() {
         ToolButton2Click();
     }
 
-    fundis::CalculationOptions options;
-    options.programDir = settings.programDir;
+    // the numbers belong to what the dialog shows now, confirmed or not
+    fundis::PassOptions options;
+    options.tablesDir = settings.programDir;
     options.debug = settings.debugMode != 0;
     options.decimalSeparator = decimalSeparator();
-    options.concreteClassCount = form2_->comboBox(9)->count();
-    options.concreteClassIndex = form2_->comboBox(9)->currentIndex();
-    fundis::ProgressCallbacks progress;
-    progress.start = [this](int maximum) {
+    options.progress.start = [this](int maximum) {
         ProgressBar->setValue(0);
         ProgressBar->setMaximum(maximum);
         ProgressBar->show();
         ProgressBar->repaint();
     };
-    progress.step = [this] {
+    options.progress.step = [this] {
         ProgressBar->setValue(std::min(ProgressBar->value() + 1, ProgressBar->maximum()));
         ProgressBar->repaint();
     };
-
-    std::vector<fundis::ReportLine> lines;
-    try {
-        lines = fundis::runCalculation(record, options, progress);
-    } catch (const std::exception& error) {
-        clearReport();
+    fundis::ProjectPass pass = fundis::runProjectPass(form2_->toForm(), options);
+    if (pass.outcome == fundis::PassOutcome::NotRun) {
+        RichEdit1->clear();
+        lastCalculation_.reset();
+        updateStaleMark();
         fundis::showMessage(this, windowTitle(),
-                            QStringLiteral("Расчет прерван: %1").arg(QString::fromStdString(error.what())));
+                            QStringLiteral("Расчет не выполнен: %1.\n\n%2")
+                                .arg(QString::fromStdString(pass.reason), TForm2::tablesFolderHint()));
         return;
     }
-    clearReport();
-    writeReport(lines);
+    fundis::fillReportPane(*RichEdit1, pass.report);
+    lastCalculationFileName_ = fileName;
+    lastCalculation_ = std::move(pass);
+    updateStaleMark();
 }
 
 void TForm1::ToolButton2Click() {
-    if (form2_) {
-        showModal(*form2_);
+    if (form2_ && fundis::dialogs().exec(*form2_) == QDialog::Accepted && settings.iterations == 0) {
+        settings.iterations = 1;
     }
+    updateStaleMark();
 }
 
 void TForm1::ToolButton3Click() {
-    FileRequest request;
+    fundis::FileRequest request;
     request.title = QStringLiteral("Открытие файла с исходными данными");
     request.folder = dialogFolder_;
     request.filters = kDanFilters;
     request.defaultSuffix = QStringLiteral("dan");
-    const QString name = askFileName(request);
+    const QString name = fundis::dialogs().fileName(this, request);
     if (name.isEmpty() || !form2_) {
         return;
     }
     // read into a copy: a file that cannot be read leaves the dialog as it was
     fundis::ProjectForm form = form2_->toForm();
-    const fundis::DanReadResult result = fundis::readDanFile(localPath(name), form);
-    if (!result.ok) {
+    const fundis::Status read = fundis::readDanFile(localPath(name), form);
+    if (!read) {
         fundis::showMessage(this, windowTitle(),
-                            QStringLiteral("Не удалось прочитать файл %1: %2")
-                                .arg(quoted(name), QString::fromStdString(result.error)));
+                            QStringLiteral("Не удалось прочитать файл %1: %2.\nДанные в окне ввода не изменены.")
+                                .arg(quoted(name), QString::fromStdString(read.message())));
         return;
     }
     fileName = name;
@@ -487,89 +443,99 @@ void TForm1::ToolButton4Click() {
     if (!form2_) {
         return;
     }
-    FileRequest request;
+    fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение исходных данных");
     request.folder = dialogFolder_;
     request.proposedName = proposedSaveName_;
     request.filters = kDanFilters;
     request.defaultSuffix = QStringLiteral("dan");
     request.save = true;
-    const QString name = askFileName(request);
+    const QString name = fundis::dialogs().fileName(this, request);
     if (name.isEmpty()) {
         return;
     }
-    const fundis::DanWriteResult result = fundis::writeDanFile(localPath(name), form2_->toForm());
-    if (!result.ok) {
+    const fundis::ProjectForm form = form2_->toForm();
+    const fundis::Status written = fundis::writeDanFile(localPath(name), form);
+    if (!written) {
         // the name is not taken: the status bar must not show a file that was not written
         fundis::showMessage(this, windowTitle(),
                             QStringLiteral("Не удалось сохранить файл %1: %2")
-                                .arg(quoted(name), QString::fromStdString(result.error)));
+                                .arg(quoted(name), QString::fromStdString(written.message())));
         return;
     }
     fileName = name;
     proposedSaveName_ = name;
     StatusPanel0->setText(fileName);
+    if (lastCalculation_ && lastCalculation_->input == form) {
+        lastCalculationFileName_ = fileName;  // the same data under their new name
+    }
 }
 
 void TForm1::ToolButton6Click() {
-    FileRequest request;
+    if (!haveCalculation()) {
+        return;
+    }
+    fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение результата расчета");
     request.folder = dialogFolder_;
     request.proposedName = lastHtmlName;
+    if (request.proposedName.isEmpty() && fileName != kNoName) {
+        request.proposedName = QFileInfo(fileName).completeBaseName() + QStringLiteral(".htm");
+    }
     request.filters = kHtmlFilters;
     request.defaultSuffix = QStringLiteral("htm");
     request.save = true;
-    const QString name = askFileName(request);
+    const QString name = fundis::dialogs().fileName(this, request);
     if (name.isEmpty()) {
         return;
     }
     lastHtmlName = name;
-    const std::string page =
-        fundis::htmlReport(record, fileName.toStdString(), form2_ && form2_->CheckBox1->isChecked());
-    QSaveFile file(name);
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(page.data(), static_cast<qint64>(page.size())) == static_cast<qint64>(page.size()) &&
-        file.commit();
+    const fundis::Status written = fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
     if (!written) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QStringLiteral("Не удалось сохранить файл %1: %2").arg(quoted(name), file.errorString()));
+        fundis::showMessage(this, windowTitle(),
+                            QStringLiteral("Не удалось сохранить файл %1: %2")
+                                .arg(quoted(name), QString::fromStdString(written.message())));
     }
 }
 
 void TForm1::ToolButton5Click() {
-    fundis::printReportDocuments(this, reportContext(), printer(), dialogFolder_);
+    if (haveCalculation()) {
+        fundis::printPages(this, fundis::reportPages(), reportContext(), printer(), dialogFolder_);
+    }
 }
 
-void TForm1::ToolButton7Click() { fundis::showSchemeWindow(this, reportContext(), printer(), dialogFolder_); }
+void TForm1::ToolButton7Click() {
+    if (haveCalculation()) {
+        TForm4 scheme(this, reportContext(), printer(), dialogFolder_);
+        fundis::dialogs().exec(scheme);
+    }
+}
 
 void TForm1::N4Click() {
     if (form3_) {
-        showModal(*form3_);
+        fundis::dialogs().exec(*form3_);
     }
 }
 
 void TForm1::N11Click() {
     AboutBox = new TAboutBox(this);
-    showModal(*AboutBox);
+    fundis::dialogs().exec(*AboutBox);
     delete AboutBox;
     AboutBox = nullptr;
 }
 
 void TForm1::N13Click() {
     QPrintDialog dialog(&printer(), this);
-    showModal(dialog);
+    fundis::dialogs().exec(dialog);
 }
 
 void TForm1::N14Click() {
-    tablePath = QString::fromStdString(settings.programDir) + QStringLiteral("/Help/index.htm");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(tablePath));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(settings.programDir) + QStringLiteral("/Help/index.htm")));
 }
 
 void TForm1::BitBtn1Click() {
-    tablePath = QString::fromStdString(settings.programDir) + QStringLiteral("/S");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(tablePath));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(settings.programDir) + QStringLiteral("/S")));
 }
 
 void TForm1::Select_allClick() { RichEdit1->selectAll(); }

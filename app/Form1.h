@@ -1,18 +1,18 @@
 #pragma once
 
 // The main window: menu, toolbar, the report pane, the status bar with the progress bar, and the
-// commands. It owns the project record, the settings values and the current file names.
+// commands. It owns the settings values, the current file names and the last calculation.
 
 #include <QMainWindow>
 #include <QStringList>
-#include <functional>
 #include <memory>
+#include <optional>
 
 #include "files/Settings.h"
-#include "model/ProjectData.h"
+#include "project/ProjectPass.h"
+#include "reports/ReportContext.h"
 
 class QAction;
-class QDialog;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -24,11 +24,6 @@ class QToolButton;
 class TForm2;
 class TForm3;
 
-namespace fundis {
-struct ReportContext;
-struct ReportLine;
-}  // namespace fundis
-
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -38,30 +33,16 @@ class TForm1 : public QMainWindow {
     // The input and settings dialogs, created after the main window and living as long.
     void attachDialogs(TForm2* input, TForm3* settingsDialog);
 
-    // What a file dialog is asked for; the answer is the chosen name, empty when cancelled.
-    struct FileRequest {
-        QString title;
-        QString folder;        // where the dialog starts
-        QString proposedName;  // a previous choice, or empty
-        QStringList filters;   // "Данные       (*.dan)" ...
-        QString defaultSuffix;
-        bool save = false;  // save dialogs ask before replacing a file
-    };
-    // Seams for the widget tests: the file dialogs and the modal showing of a window.
-    std::function<QString(const FileRequest&)> askFileName;
-    std::function<int(QDialog&)> showModal;
-
-    fundis::TProjectData record;
     fundis::Settings settings;
     QString fileName;
     QString lastHtmlName;
-    QString tablePath;  // the path last handed to the shell
 
     QToolBar* ToolBar1 = nullptr;
     QTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel0 = nullptr;  // fileName
     QLabel* StatusPanel1 = nullptr;  // the long hint under the mouse
+    QLabel* StaleMark = nullptr;     // shown while the inputs differ from the last calculation's
     QProgressBar* ProgressBar = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QToolButton* ToolButton1 = nullptr;  // start calculation
@@ -77,12 +58,13 @@ class TForm1 : public QMainWindow {
     // The folder the file dialogs start in.
     const QString& dialogFolder() const { return dialogFolder_; }
     QPrinter& printer();
-    fundis::ReportContext reportContext() const;
     char decimalSeparator() const;
 
-    // The report pane: cleared, then filled line by line; failures in red bold.
-    void clearReport();
-    void appendReportLine(const QString& text, bool failure);
+    // The last calculation the pane shows, if any: what the documents are made of.
+    const std::optional<fundis::ProjectPass>& lastCalculation() const { return lastCalculation_; }
+    fundis::ReportContext reportContext() const;
+    // The inputs were changed after the last calculation.
+    bool resultsOutOfDate() const;
 
     void FormActivate();
     void FormCanResize();
@@ -109,19 +91,23 @@ class TForm1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildMenu();
-    void buildToolBar();
+    void buildCommands();
     void buildReportPane();
     void buildStatusBar();
-    void writeReport(const std::vector<fundis::ReportLine>& lines);
-    QString defaultAskFileName(const FileRequest& request);
+    QAction* command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
+                     void (TForm1::*handler)());
+    QToolButton* addToolButton(QAction* action, const char* name, const char* icon);
+    // A document command may go on only with a calculation behind it.
+    bool haveCalculation();
+    void updateStaleMark();
 
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     bool activated_ = false;
-    bool reportHasLines_ = false;
     QString dialogFolder_;
     QString proposedSaveName_;
+    std::optional<fundis::ProjectPass> lastCalculation_;
+    QString lastCalculationFileName_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/SplashPicture.h"
 
 TForm6* Form6 = nullptr;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 namespace fundis {
 

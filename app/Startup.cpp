@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/Form1.h"
 #include "app/Form6.h"
-#include "files/Form3.h"
-#include "input/Form2.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
 
 namespace fundis {
 

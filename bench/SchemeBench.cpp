@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "calc/Calculation.h"
-#include "reports/QPainterCanvas.h"
+#include "reports/ui/QPainterCanvas.h"
 #include "reports/SchemeDrawing.h"
 
 using namespace fundis;

@@ -1,5 +1,6 @@
 #include "calc/Calculation.h"
 
+#include "calc/BasePressure.h"
 #include "calc/CalculationReport.h"
 #include "calc/CheckPunching.h"
 #include "calc/FoundationDepth.h"
@@ -8,6 +9,7 @@
 #include "calc/SizeBase.h"
 #include "calc/SoilResistance.h"
 #include "calc/TableLookup.h"
+#include "model/ProjectForm.h"
 
 namespace fundis {
 
@@ -15,7 +17,7 @@ namespace {
 
 constexpr float kSmallestPlanModule = 0.01f;
 
-void writeDebugBlock(TProjectData& data, const TableSet& tables, CalculationReport& report) {
+void writeDebugBlock(TProjectData& data, const CodeTables& tables, CalculationReport& report) {
     lookUpBearingFactors(data, tables);
     report.add("************ОТЛАДОЧНЫЕ ДАННЫЕ************\n");
     report.add("kh  = " + report.number(data.kh));
@@ -39,10 +41,10 @@ void writeDebugBlock(TProjectData& data, const TableSet& tables, CalculationRepo
 }
 
 void writePressures(TProjectData& data, CalculationReport& report, int j) {
-    const BasePressures pressures = pressuresOfCombination(data, j, data.b, data.l, data.A);
-    data.p = pressures.p;
-    data.pmax = pressures.pmax;
-    data.pmin = pressures.pmin;
+    const BasePressures pressures = pressuresII(data, j, data.b, data.l, data.A);
+    data.p = static_cast<float>(pressures.p);
+    data.pmax = static_cast<float>(pressures.pmax);
+    data.pmin = static_cast<float>(pressures.pmin);
     report.add("    Среднее давление по подошве\t\tp = " + report.number(data.p) + "кПа");
     report.add("    Максимальное давление по подошве\tpmax = " + report.number(data.pmax) + "кПа");
     report.add("    Минимальное давление по подошве\tpmin = " + report.number(data.pmin) + "кПа");
@@ -82,7 +84,7 @@ void writeClosingChecks(TProjectData& data, CalculationReport& report) {
     }
 }
 
-void runStages(TProjectData& data, const CalculationOptions& options, const TableSet& tables,
+void runStages(TProjectData& data, const CalculationOptions& options, const CodeTables& tables,
                CalculationReport& report, const ProgressCallbacks& progress) {
     // the search and the height rounding would never end on a module that is not positive, and
     // a plan module below 1 cm would take hours (or, once the sum stops growing, forever)
@@ -103,7 +105,13 @@ void runStages(TProjectData& data, const CalculationOptions& options, const Tabl
     if (options.debug) {
         writeDebugBlock(data, tables, report);
     }
-    SizeBase(data, tables, report, options.debug, progress.step);
+    if (!SizeBase(data, tables, report, options.debug, progress.step)) {
+        // a report of pressures under no base would be numbers of no calculation
+        report.addFailure("");
+        report.addFailure("Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.");
+        report.addFailure("Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента.");
+        return;
+    }
     writeResultsBlock(data, report);
 
     lookUpPedestal(data, tables);
@@ -115,7 +123,7 @@ void runStages(TProjectData& data, const CalculationOptions& options, const Tabl
         report.addFailure("Необходимо задать размеры подколонника.");
         return;
     }
-    ShapeSteps(data, tables, options.concreteClassCount, options.concreteClassIndex);
+    ShapeSteps(data, tables, concreteClassCount(), options.concreteClassIndex);
     ReinforceBase(data, report);
     CheckPunching(data, report, options.debug);
     writeClosingChecks(data, report);
@@ -123,21 +131,15 @@ void runStages(TProjectData& data, const CalculationOptions& options, const Tabl
 
 }  // namespace
 
-std::vector<ReportLine> runCalculation(TProjectData& data, const CalculationOptions& options,
-                                       const ProgressCallbacks& progress) {
+std::vector<ReportLine> runCalculation(TProjectData& data, const CodeTables& tables,
+                                       const CalculationOptions& options, const ProgressCallbacks& progress) {
     if (progress.start) {
         const int maximum =
             data.d_l > 0.0f && 10.0f / data.d_l < 2e9f ? static_cast<int>(10.0f / data.d_l) : 0;
         progress.start(maximum);
     }
-    const TableSet tables(options.programDir);
     CalculationReport report(options.decimalSeparator);
-    try {
-        runStages(data, options, tables, report, progress);
-    } catch (const TableError& error) {
-        report.addFailure("");
-        report.addFailure("Расчет прерван: " + std::string(error.what()) + ".");
-    }
+    runStages(data, options, tables, report, progress);
     return report.takeLines();
 }
 

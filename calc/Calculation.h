@@ -6,21 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "calc/ReportLine.h"
+#include "calc/TableLookup.h"
 #include "model/ProjectData.h"
 
 namespace fundis {
 
-struct ReportLine {
-    std::string text;      // UTF-8; may hold tabs; one appended line of the report pane
-    bool failure = false;  // written in red bold
-};
-
 struct CalculationOptions {
-    std::string programDir;  // folder of table4.dat, k1.dat, hstup.dat, sizepdkl.dat
-    bool debug = false;      // the setting "Отладка"
+    bool debug = false;  // the setting "Отладка"
     char decimalSeparator = '.';
-    int concreteClassCount = 2;  // entries of the concrete-class list of the input dialog
-    int concreteClassIndex = 0;  // its selected index (-1 = none)
+    int concreteClassIndex = 0;  // the selected concrete class (-1 = none)
 };
 
 struct ProgressCallbacks {
@@ -34,9 +29,9 @@ inline bool inputDialogNeeded(const std::string& frictionText, const std::string
     return frictionText.empty() && cohesionText.empty();
 }
 
-// Runs the stages in order on `data` and returns the report lines. Never throws for bad input:
-// a table that is missing, non-positive modules and the like end the run with a red line.
-std::vector<ReportLine> runCalculation(TProjectData& data, const CalculationOptions& options,
-                                       const ProgressCallbacks& progress = {});
+// Runs the stages in order on `data` and returns the report lines. Design failures and inputs the
+// search cannot work with (non-positive modules) end in red lines.
+std::vector<ReportLine> runCalculation(TProjectData& data, const CodeTables& tables,
+                                       const CalculationOptions& options, const ProgressCallbacks& progress = {});
 
 }  // namespace fundis

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Calculation.h"
+#include "calc/ReportLine.h"
 
 namespace fundis {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/BasePressure.h"
+
 namespace fundis {
 
 namespace {
-
-constexpr double kFoundationUnitWeight = 20.0;
 
 // Area of the base outside the pyramid on the loaded side; the corners are cut off when the
 // pyramid leaves less room along b than along l.
@@ -24,13 +24,12 @@ void pressureEnvelope(TProjectData& data) {
     data.pI = 0;
     data.p12 = 0;
     data.pminI = 10000;
-    const double modulus = static_cast<double>(data.b) * data.l * data.l / 6.0;
     for (int j = 1; j <= 3; ++j) {
-        const double p = data.NI[j] / static_cast<double>(data.A) + kFoundationUnitWeight * data.d;
-        const double e = std::fabs((static_cast<double>(data.QI[j]) * data.Hf + data.MI[j]) / modulus);
-        data.p = static_cast<float>(p);
-        data.pmax = static_cast<float>(p + e);
-        data.pmin = static_cast<float>(p - e);
+        const BasePressures pressures = pressuresI(data, j, data.b, data.l, data.A);
+        // the record's working pressures end as those of the last combination
+        data.p = static_cast<float>(pressures.p);
+        data.pmax = static_cast<float>(pressures.pmax);
+        data.pmin = static_cast<float>(pressures.pmin);
         data.pI = std::max(data.pI, data.p);
         data.p12 = std::max(data.p12, data.pmax);
         data.pminI = std::min(data.pminI, data.pmin);
@@ -38,7 +37,7 @@ void pressureEnvelope(TProjectData& data) {
 }
 
 void punchingByPedestal(TProjectData& data, CalculationReport& report, bool debug) {
-    const double h0 = static_cast<double>(data.hSteps) - data.dz - 0.5 * data.da;
+    const double h0 = effectiveDepth(data.hSteps, data);
     data.prod_h = static_cast<float>((static_cast<double>(data.l) - data.luc) / 2.0 - data.hSteps);
     data.bm = static_cast<float>(data.buc + h0);
     data.prod_A = static_cast<float>(areaOutsidePyramid(
@@ -68,7 +67,7 @@ void punchingByPedestal(TProjectData& data, CalculationReport& report, bool debu
 
 void punchingThroughSocketBottom(TProjectData& data, CalculationReport& report, bool debug) {
     const double bottom = static_cast<double>(data.Hf) - data.socketDepth;
-    const double h0 = bottom - data.dz - 0.5 * data.da;
+    const double h0 = effectiveDepth(bottom, data);
     data.bm = static_cast<float>(data.bc + h0);
     data.prod_h = static_cast<float>((static_cast<double>(data.l) - data.lc) / 2.0 - (bottom + 0.05));
     data.prod_A = static_cast<float>(areaOutsidePyramid(

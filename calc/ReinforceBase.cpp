@@ -4,13 +4,14 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/BasePressure.h"
+
 namespace fundis {
 
 namespace {
 
 constexpr double kPi = 3.1415926;
 constexpr double kLeverArm = 0.9;
-constexpr double kFoundationUnitWeight = 20.0;
 
 // Steel area per metre of width for a section c from the base edge with effective depth h0;
 // a section without depth carries nothing.
@@ -30,19 +31,18 @@ struct Section {
 std::vector<Section> sections(const TProjectData& data, bool alongL) {
     std::vector<Section> result;
     const double side = alongL ? data.l : data.b;
-    const double bottomCover = 0.5 * data.da + data.dz;
     double heights = 0.0;
     for (int i = 1; i <= data.nSteps - 1; ++i) {
         heights += data.h[i];
         const double stepSide = alongL ? data.lStep[i + 1] : data.bStep[i + 1];
-        result.push_back({(side - stepSide) / 2.0, heights - bottomCover});
+        result.push_back({(side - stepSide) / 2.0, effectiveDepth(heights, data)});
     }
     const double pedestal = alongL ? data.luc : data.buc;
-    result.push_back({(side - pedestal) / 2.0, data.hSteps - data.dz - 0.5 * data.da});
+    result.push_back({(side - pedestal) / 2.0, effectiveDepth(data.hSteps, data)});
     // along l the socket leaves 50 mm beside the column
     const double column = alongL ? data.lc + 0.05 : data.bc;
     result.push_back(
-        {(side - column) / 2.0, static_cast<double>(data.Hf) - data.socketDepth - data.dz - 0.5 * data.da});
+        {(side - column) / 2.0, effectiveDepth(static_cast<double>(data.Hf) - data.socketDepth, data)});
     return result;
 }
 
@@ -66,21 +66,19 @@ BarChoice chooseBars(double requiredArea, float s) {
 
 void ReinforceBase(TProjectData& data, CalculationReport& report) {
     const double area = data.A;
-    const double modulus = static_cast<double>(data.b) * data.l * data.l / 6.0;
     double largestL = 0.0;
     double largestB = 0.0;
     for (int j = 1; j <= 3; ++j) {
-        const double e = std::fabs((static_cast<double>(data.QI[j]) * data.Hf + data.MI[j]) / modulus);
-        const double mean = data.NI[j] / area + kFoundationUnitWeight * data.d;
-        const double pmax = mean + e;
-        const double pmin = mean - e;
+        const BasePressures pressures = pressuresI(data, j, data.b, data.l, area);
+        const double pmax = pressures.pmax;
+        const double pmin = pressures.pmin;
         for (const Section& section : sections(data, true)) {
             const double px = pmin + (pmax - pmin) * (data.l - section.c) / data.l;
             const double moment = section.c * section.c * (2.0 * pmax + px) / 6.0;
             largestL = std::max(largestL, sectionArea(moment, section.h0, data.Rs));
         }
         // across the moment the pressure is uniform, with the load factor 1.1
-        const double p = 1.1 * (data.NII[j] / area + kFoundationUnitWeight * data.d);
+        const double p = 1.1 * meanPressure(data.NII[j], area, data.d);
         for (const Section& section : sections(data, false)) {
             const double moment = section.c * section.c * (p + p) / 6.0;
             largestB = std::max(largestB, sectionArea(moment, section.h0, data.Rs));

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/BasePressure.h"
+
 namespace fundis {
 
 namespace {
@@ -16,12 +18,11 @@ float roundDownToHalfModule(double x, float d_l) {
 
 }  // namespace
 
-void lookUpPedestal(TProjectData& data, const TableSet& tables) {
+void lookUpPedestal(TProjectData& data, const CodeTables& tables) {
     if (data.buc != 0.0f && data.luc != 0.0f) {
         return;
     }
-    const TableRecords sizes = readRecordsByLine(tables.read("sizepdkl.dat"));
-    for (const std::vector<float>& record : sizes.records) {
+    for (const std::vector<float>& record : tables.sizepdkl) {
         if (record.size() >= 4 && record[0] == data.lc && record[1] == data.bc) {
             data.luc = record[2];
             data.buc = record[3];
@@ -30,7 +31,7 @@ void lookUpPedestal(TProjectData& data, const TableSet& tables) {
     }
 }
 
-void ShapeSteps(TProjectData& data, const TableSet& tables, int concreteClassCount, int concreteClassIndex) {
+void ShapeSteps(TProjectData& data, const CodeTables& tables, int concreteClassCount, int concreteClassIndex) {
     // the base is at least as large as the pedestal; the area of the search stays
     if (data.l < data.luc) {
         data.l = data.luc;
@@ -38,36 +39,34 @@ void ShapeSteps(TProjectData& data, const TableSet& tables, int concreteClassCou
     if (data.b < data.buc) {
         data.b = data.buc;
     }
-    const double modulus = static_cast<double>(data.b) * data.l * data.l / 6.0;
-    const double edge = std::fabs(
-        (static_cast<double>(data.QII[2]) * (static_cast<double>(data.d) + data.pedestalTop) + data.MII[2]) /
-        modulus);
+    // the net edge pressure of combination 2 in MPa, the moment taken at the pedestal top
+    const double edge = edgePressure(data.MII[2], data.QII[2], static_cast<double>(data.d) + data.pedestalTop,
+                                     data.b, data.l);
     data.pK1 = static_cast<float>((edge + data.NII[2] / static_cast<double>(data.A)) * 0.001);
     if (data.pK1 == 0.0f) {
         data.pK1 = 1e-6f;
     }
 
     data.h[1] = 0.3f;
-    data.h01 = static_cast<float>(0.3 - data.dz - 0.5 * data.da);
+    data.h01 = static_cast<float>(effectiveDepth(0.3, data));
     const double twiceDepth = 2.0 * data.h01;
     const double widthOutside = static_cast<double>(data.b) - data.buc;
     const int pyramidCase = twiceDepth > widthOutside ? 1 : (twiceDepth == widthOutside ? 2 : 3);
     const float columnKey = static_cast<float>(pyramidCase * concreteClassCount + concreteClassIndex);
-    data.k1 = TableLookup(tables, "k1.dat", columnKey, data.pK1);
+    data.k1 = TableLookup(tables.k1, columnKey, data.pK1);
 
     data.h.fill(0);
     data.c.fill(0);
     data.cb.fill(0);
     data.lStep.fill(0);
     data.bStep.fill(0);
-    const TableRecords sets = readRecordsByLine(tables.read("hstup.dat"));
     bool fitted = false;
-    for (const std::vector<float>& record : sets.records) {
+    for (const std::vector<float>& record : tables.hstup) {
         data.hSteps = record[0];
         for (int i = 1; i <= kMostHeights; ++i) {
             data.h[i] = i < static_cast<int>(record.size()) ? record[i] : 0.0f;
         }
-        const double bottomOverhang = (static_cast<double>(data.h[1]) - data.dz - 0.5 * data.da) * data.k1;
+        const double bottomOverhang = effectiveDepth(data.h[1], data) * data.k1;
         const double reach = 2.0 * (bottomOverhang + (static_cast<double>(data.hSteps) - data.h[1]));
         if (data.l - reach <= data.luc) {
             fitted = true;
@@ -80,8 +79,7 @@ void ShapeSteps(TProjectData& data, const TableSet& tables, int concreteClassCou
 
     // along l
     data.nSteps = 1;
-    data.c[1] =
-        roundDownToHalfModule((static_cast<double>(data.h[1]) - data.dz - 0.5 * data.da) * data.k1, data.d_l);
+    data.c[1] = roundDownToHalfModule(effectiveDepth(data.h[1], data) * data.k1, data.d_l);
     data.lStep[1] = data.l;
     data.bStep[1] = data.b;
     for (int i = 2; i < kStepEntries && data.h[i] != 0.0f; ++i) {

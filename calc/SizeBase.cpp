@@ -1,33 +1,23 @@
 #include "calc/SizeBase.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "calc/BasePressure.h"
+#include "calc/SoilResistance.h"
 
 namespace fundis {
 
 namespace {
 
-// mean unit weight of the foundation with the soil on its ledges, kN/m3
-constexpr double kFoundationUnitWeight = 20.0;
 constexpr double kLargestSide = 10.0;
 
 }  // namespace
 
-BasePressures pressuresOfCombination(const TProjectData& data, int j, float b, float l, double area) {
-    BasePressures result;
-    const double p = data.NII[j] / area + kFoundationUnitWeight * data.d;
-    const double modulus = static_cast<double>(b) * l * l / 6.0;
-    const double e = std::fabs((static_cast<double>(data.QII[j]) * data.Hf + data.MII[j]) / modulus);
-    result.p = static_cast<float>(p);
-    result.pmax = static_cast<float>(p + e);
-    result.pmin = static_cast<float>(p - e);
-    return result;
-}
-
-void SizeBase(TProjectData& data, const TableSet& tables, CalculationReport& report, bool debug,
+bool SizeBase(TProjectData& data, const CodeTables& tables, CalculationReport& report, bool debug,
               const std::function<void()>& step) {
     data.b = data.l = data.d_l;
     data.kzap = 1.0f;
+    bool found = false;
     // float accumulation is kept: with d_l = 0.3 the last width tried is 9.9 m
     for (float b1 = data.d_l; b1 <= kLargestSide; b1 += data.d_l) {
         if (step) {
@@ -38,36 +28,33 @@ void SizeBase(TProjectData& data, const TableSet& tables, CalculationReport& rep
             continue;  // a soil without resistance carries no base of this width
         }
         for (float l1 = data.d_l; l1 <= kLargestSide; l1 += data.d_l) {
-            int passed = 0;
-            float kzap1 = 0;
-            BasePressures envelope;
             const double ratio = static_cast<double>(b1) / l1;
-            for (int j = 1; j <= 3; ++j) {
-                const BasePressures pressures =
-                    pressuresOfCombination(data, j, b1, l1, static_cast<double>(b1) * l1);
-                data.p = pressures.p;
-                data.pmax = pressures.pmax;
-                data.pmin = pressures.pmin;
-                // the edge pressure may reach 1.2 R; no part of the base may lift off
-                const bool admissible =
-                    data.p <= R && data.pmax <= 1.2 * R && data.pmin >= 0 && ratio >= 0.55 && ratio <= 1.0;
-                if (!admissible) {
-                    continue;
-                }
-                ++passed;
-                const double reserve = std::min((R - static_cast<double>(data.p)) / R,
-                                                (1.2 * R - data.pmax) * 0.8333333333333334 / R);
-                if (j == 1) {
-                    kzap1 = static_cast<float>(reserve);
-                    envelope = pressures;
-                } else {
-                    kzap1 = std::min(kzap1, static_cast<float>(reserve));
-                    envelope.p = std::max(envelope.p, pressures.p);
-                    envelope.pmax = std::max(envelope.pmax, pressures.pmax);
-                    envelope.pmin = std::min(envelope.pmin, pressures.pmin);
-                }
+            if (ratio < 0.55 || ratio > 1.0) {
+                continue;
             }
-            if (passed != 3) {
+            bool admissible = true;
+            float kzap1 = 0;
+            float p = 0;
+            float pmax = 0;
+            float pmin = 0;
+            for (int j = 1; j <= 3 && admissible; ++j) {
+                const BasePressures pressures = pressuresII(data, j, b1, l1, static_cast<double>(b1) * l1);
+                const float pj = static_cast<float>(pressures.p);
+                const float pmaxj = static_cast<float>(pressures.pmax);
+                const float pminj = static_cast<float>(pressures.pmin);
+                // the edge pressure may reach 1.2 R; no part of the base may lift off
+                admissible = pj <= R && pmaxj <= 1.2 * R && pminj >= 0;
+                if (!admissible) {
+                    break;
+                }
+                const float reserve = static_cast<float>(
+                    std::min((R - static_cast<double>(pj)) / R, (1.2 * R - pmaxj) * 0.8333333333333334 / R));
+                kzap1 = j == 1 ? reserve : std::min(kzap1, reserve);
+                p = j == 1 ? pj : std::max(p, pj);
+                pmax = j == 1 ? pmaxj : std::max(pmax, pmaxj);
+                pmin = j == 1 ? pminj : std::min(pmin, pminj);
+            }
+            if (!admissible) {
                 continue;
             }
             if (debug) {
@@ -76,17 +63,25 @@ void SizeBase(TProjectData& data, const TableSet& tables, CalculationReport& rep
             }
             // among equal reserves the first in search order stays
             if (kzap1 < data.kzap) {
+                found = true;
                 data.b = b1;
                 data.l = l1;
                 data.kzap = kzap1;
                 data.R = R;
-                data.pEnv = envelope.p;
-                data.pmaxEnv = envelope.pmax;
-                data.pminEnv = envelope.pmin;
+                data.pEnv = p;
+                data.pmaxEnv = pmax;
+                data.pminEnv = pmin;
             }
         }
     }
+    if (!found) {
+        // no base to report on: nothing of the starting values may pass for a result
+        data.b = data.l = data.A = data.kzap = data.R = 0;
+        data.pEnv = data.pmaxEnv = data.pminEnv = 0;
+        return false;
+    }
     data.A = static_cast<float>(static_cast<double>(data.b) * data.l);
+    return true;
 }
 
 }  // namespace fundis

@@ -2,16 +2,16 @@
 
 namespace fundis {
 
-void lookUpBearingFactors(TProjectData& data, const TableSet& tables) {
+void lookUpBearingFactors(TProjectData& data, const CodeTables& tables) {
     if (data.fii == 0.0f) {
         data.fii = 1e-6f;
     }
-    data.My = TableLookup(tables, "table4.dat", 1.0f, data.fii);
-    data.Mq = TableLookup(tables, "table4.dat", 2.0f, data.fii);
-    data.Mc = TableLookup(tables, "table4.dat", 3.0f, data.fii);
+    data.My = TableLookup(tables.table4, 1.0f, data.fii);
+    data.Mq = TableLookup(tables.table4, 2.0f, data.fii);
+    data.Mc = TableLookup(tables.table4, 3.0f, data.fii);
 }
 
-float SoilResistance(TProjectData& data, const TableSet& tables, float b) {
+float SoilResistance(TProjectData& data, const CodeTables& tables, float b) {
     // below 10 m the whole depth z0 = 8 m counts; kz is continuous at 10 m
     data.kz = b < 10.0f ? 1.0f : static_cast<float>(8.0 / b + 0.2);
     lookUpBearingFactors(data, tables);

@@ -1,24 +1,18 @@
 #include "calc/TableLookup.h"
 
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <iterator>
+
+#include "files/FileIo.h"
+#include "model/NumberFormat.h"
+#include "model/ProjectForm.h"
 
 namespace fundis {
 
-struct TableRow {
-    float key = 0;
-    std::vector<float> values;
-};
-
-struct ParsedTable {
-    std::vector<float> columnKeys;
-    std::vector<TableRow> rows;
-};
-
 namespace {
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
 
 bool startsNumber(std::string_view text, std::size_t pos) {
     const char ch = text[pos];
@@ -32,36 +26,40 @@ bool startsNumber(std::string_view text, std::size_t pos) {
     return false;
 }
 
+void skipWord(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && !isBlank(text[pos]) && text[pos] != '#') {
+        ++pos;
+    }
+}
+
 // One white-space separated number starting at `pos`; moves `pos` behind it.
 float readNumber(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
-    while (pos < text.size() && !std::isspace(static_cast<unsigned char>(text[pos])) && text[pos] != '#') {
-        ++pos;
-    }
-    return std::strtof(std::string(text.substr(start, pos - start)).c_str(), nullptr);
+    skipWord(text, pos);
+    return textToFloat(text.substr(start, pos - start));
 }
 
-void skipWord(std::string_view text, std::size_t& pos) {
-    while (pos < text.size() && !std::isspace(static_cast<unsigned char>(text[pos])) && text[pos] != '#') {
-        ++pos;
-    }
+Status tooShort(const std::string& path) {
+    return Status::failure("таблица " + path + " кончается раньше, чем нужно для расчета");
 }
 
-// The header after the first "#" and one row per later "#": its key and the numbers after it,
-// up to the next "#" or the first word that is not a number (the rest is free text).
-ParsedTable parseTable(std::string_view text, const std::string& file) {
+}  // namespace
+
+Status parseTable(std::string_view text, const std::string& path, Table& table) {
+    table = Table();
     std::size_t pos = text.find('#');
     if (pos == std::string_view::npos) {
-        throw TableError(file, "в таблице " + file + " нет ни одной записи");
+        return Status::failure("в таблице " + path + " нет ни одной записи");
     }
-    ParsedTable table;
     std::vector<float>* numbers = &table.columnKeys;
     bool inFreeText = false;
     bool expectRowKey = false;
     ++pos;
+    // the header after the first "#", then a row per "#": its key and the numbers after it up to
+    // the next "#" or the first word that is not a number (the rest is free text)
     while (pos < text.size()) {
         const char ch = text[pos];
-        if (std::isspace(static_cast<unsigned char>(ch))) {
+        if (isBlank(ch)) {
             ++pos;
         } else if (ch == '#') {
             table.rows.emplace_back();
@@ -83,56 +81,22 @@ ParsedTable parseTable(std::string_view text, const std::string& file) {
         }
     }
     // a "#" with no key (a closing mark) is no row
-    while (!table.rows.empty() && expectRowKey) {
+    if (!table.rows.empty() && expectRowKey) {
         table.rows.pop_back();
-        expectRowKey = false;
     }
     if (table.columnKeys.empty() || table.rows.empty()) {
-        throw TableError(file, "таблица " + file + " кончается раньше, чем нужно для расчета");
+        return tooShort(path);
     }
-    return table;
-}
-
-std::string readFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw TableError(path, "не удалось открыть таблицу " + path);
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        throw TableError(path, "не удалось прочитать таблицу " + path);
-    }
-    return bytes.str();
-}
-
-}  // namespace
-
-TableSet::TableSet(std::string programDir) : programDir_(std::move(programDir)) {}
-
-TableSet TableSet::inMemory(std::map<std::string, std::string> texts) {
-    TableSet tables("");
-    tables.texts_ = std::move(texts);
-    tables.inMemory_ = true;
-    return tables;
-}
-
-std::string TableSet::pathOf(const std::string& name) const { return programDir_ + "/" + name; }
-
-std::string TableSet::read(const std::string& name) const {
-    if (inMemory_) {
-        const auto found = texts_.find(name);
-        if (found == texts_.end()) {
-            throw TableError(name, "не удалось открыть таблицу " + name);
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        if (table.rows[row].values.size() < table.columnKeys.size()) {
+            return Status::failure("в таблице " + path + " строка " + std::to_string(row + 1) +
+                                   " короче, чем нужно для расчета");
         }
-        return found->second;
     }
-    return readFileBytes(pathOf(name));
+    return {};
 }
 
-namespace {
-
-float lookUpParsed(const ParsedTable& table, const std::string& fileForErrors, float x, float y) {
+float TableLookup(const Table& table, float x, float y) {
     const std::vector<float>& keys = table.columnKeys;
 
     // column search: n keys read until one is not below x; beyond the last key the last column
@@ -164,14 +128,7 @@ float lookUpParsed(const ParsedTable& table, const std::string& fileForErrors, f
     }
 
     auto valueAt = [&](std::size_t row, std::size_t column) -> double {
-        if (column == 0) {
-            return 0.0;
-        }
-        if (rows[row].values.size() < column) {
-            throw TableError(fileForErrors, "в таблице " + fileForErrors + " строка " +
-                                                std::to_string(row + 1) + " короче, чем нужно для расчета");
-        }
-        return rows[row].values[column - 1];
+        return column == 0 ? 0.0 : rows[row].values[column - 1];
     };
     const double foundLow = valueAt(found, n - 1);
     const double foundHigh = valueAt(found, n);
@@ -193,34 +150,14 @@ float lookUpParsed(const ParsedTable& table, const std::string& fileForErrors, f
     return static_cast<float>(A + (x - xp) * (B - A) / (xc - xp));
 }
 
-}  // namespace
-
-float TableLookupInText(std::string_view text, const std::string& fileForErrors, float x, float y) {
-    return lookUpParsed(parseTable(text, fileForErrors), fileForErrors, x, y);
-}
-
-float TableLookup(const TableSet& tables, const std::string& name, float x, float y) {
-    auto cached = tables.parsed_.find(name);
-    if (cached == tables.parsed_.end()) {
-        auto parsed = std::make_shared<const ParsedTable>(parseTable(tables.read(name), tables.pathOf(name)));
-        cached = tables.parsed_.emplace(name, std::move(parsed)).first;
-    }
-    return lookUpParsed(*cached->second, tables.pathOf(name), x, y);
-}
-
-float TableLookup(const std::string& path, float x, float y) {
-    return TableLookupInText(readFileBytes(path), path, x, y);
-}
-
-TableRecords readRecordsByLine(std::string_view text) {
-    TableRecords result;
+RecordList readRecordsByLine(std::string_view text) {
+    RecordList records;
     std::size_t pos = text.find('#');
     while (pos != std::string_view::npos && pos < text.size()) {
         ++pos;
         std::vector<float> numbers;
         while (pos < text.size() && text[pos] != '\n' && text[pos] != '#') {
-            const char ch = text[pos];
-            if (std::isspace(static_cast<unsigned char>(ch))) {
+            if (isBlank(text[pos])) {
                 ++pos;
             } else if (startsNumber(text, pos)) {
                 numbers.push_back(readNumber(text, pos));
@@ -232,13 +169,68 @@ TableRecords readRecordsByLine(std::string_view text) {
             }
         }
         if (numbers.empty()) {
-            result.closed = true;
-            break;
+            break;  // the closing "#"
         }
-        result.records.push_back(std::move(numbers));
+        records.push_back(std::move(numbers));
         pos = text.find('#', pos);
     }
-    return result;
+    return records;
+}
+
+Status parseCodeTable(const std::string& name, std::string_view text, const std::string& path,
+                      CodeTables& tables) {
+    if (name == "table3.dat") {
+        return parseTable(text, path, tables.table3);
+    }
+    if (name == "table4.dat") {
+        return parseTable(text, path, tables.table4);
+    }
+    if (name == "k1.dat") {
+        return parseTable(text, path, tables.k1);
+    }
+    if (name == "Rb.dat") {
+        tables.rb = readRecordsByLine(text);
+        // Rbt is the third number of a class's record
+        const int classes = concreteClassCount();
+        if (static_cast<int>(tables.rb.size()) < classes) {
+            return Status::failure("в таблице " + path + " меньше записей, чем классов бетона (" +
+                                   std::to_string(classes) + ")");
+        }
+        for (int index = 0; index < classes; ++index) {
+            if (tables.rb[index].size() < 3) {
+                return Status::failure("в таблице " + path + " запись " + std::to_string(index + 1) +
+                                       " короче трех чисел");
+            }
+        }
+        return {};
+    }
+    if (name == "hstup.dat") {
+        tables.hstup = readRecordsByLine(text);
+        return {};
+    }
+    if (name == "sizepdkl.dat") {
+        tables.sizepdkl = readRecordsByLine(text);
+        return {};
+    }
+    return Status::failure("неизвестная таблица " + name);
+}
+
+Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group) {
+    // the dialog's OK needs the first two
+    static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat", "k1.dat", "hstup.dat", "sizepdkl.dat"};
+    const std::size_t count = group == TableGroup::Input ? 2 : std::size(kNames);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string path = folder + "/" + kNames[i];
+        std::string text;
+        Status status = readWholeFile(path, text);
+        if (status) {
+            status = parseCodeTable(kNames[i], text, path, tables);
+        }
+        if (!status) {
+            return status;
+        }
+    }
+    return {};
 }
 
 }  // namespace fundis

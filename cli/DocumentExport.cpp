@@ -2,8 +2,9 @@
 
 #ifdef FUNDIS_CLI_EXPORT
 #include <QGuiApplication>
-#include <clocale>
 #include <cstdlib>
+
+#include "reports/ui/ExportDocuments.h"
 #endif
 
 namespace fundis {
@@ -21,7 +22,7 @@ bool isSet(const char* name) {
 
 bool documentExportAvailable() { return true; }
 
-bool exportDocuments(const DocumentRequest& request, const ReportContext& context, std::string& error) {
+Status exportDocuments(const DocumentRequest& request, const ReportContext& context) {
     // fonts and a paint device are all that is needed, no screen
     if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -30,25 +31,23 @@ bool exportDocuments(const DocumentRequest& request, const ReportContext& contex
     char name[] = "fundis-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    // Qt switches to the user's locale; the number texts of the core expect the C one
-    std::setlocale(LC_NUMERIC, "C");
-
-    if (!request.pdfFile.empty() && !writeReportPdf(request.pdfFile, context, error)) {
-        return false;
+    if (!request.pdfFile.empty()) {
+        if (Status written = writeReportPdf(request.pdfFile, context); !written) {
+            return written;
+        }
     }
-    if (!request.svgFile.empty() && !writeSchemeSvg(request.svgFile, context, error)) {
-        return false;
+    if (!request.svgFile.empty()) {
+        return writeSchemeSvg(request.svgFile, context);
     }
-    return true;
+    return {};
 }
 
 #else
 
 bool documentExportAvailable() { return false; }
 
-bool exportDocuments(const DocumentRequest&, const ReportContext&, std::string& error) {
-    error = "fundis-cli собран без Qt: --pdf и --svg недоступны";
-    return false;
+Status exportDocuments(const DocumentRequest&, const ReportContext&) {
+    return Status::failure("fundis-cli собран без Qt: --pdf и --svg недоступны");
 }
 
 #endif

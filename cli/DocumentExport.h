@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "reports/ExportDocuments.h"
+#include "model/Status.h"
+#include "reports/ReportContext.h"
 
 namespace fundis {
 
@@ -16,8 +17,7 @@ struct DocumentRequest {
 
 bool documentExportAvailable();
 
-// Writes the wanted documents inside a Qt application of its own; false with the reason of the
-// first failure.
-bool exportDocuments(const DocumentRequest& request, const ReportContext& context, std::string& error);
+// Writes the wanted documents inside a Qt application of its own; the first failure.
+Status exportDocuments(const DocumentRequest& request, const ReportContext& context);
 
 }  // namespace fundis

@@ -1,26 +1,25 @@
 // fundis-cli: the calculation of saved projects without the windows.
 
+#include <langinfo.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "calc/Calculation.h"
-#include "calc/TableLookup.h"
 #include "cli/CliOptions.h"
 #include "cli/DocumentExport.h"
-#include "cli/ProjectJson.h"
 #include "files/DanFile.h"
-#include "files/SafeSave.h"
+#include "files/DataLocation.h"
+#include "files/FileIo.h"
 #include "files/Settings.h"
-#include "input/InputProcessing.h"
-#include "input/ProjectForm.h"
+#include "project/ProjectJson.h"
+#include "project/ProjectPass.h"
 #include "reports/HtmlReport.h"
 
 namespace fundis {
@@ -31,9 +30,6 @@ constexpr int kExitComplete = 0;
 constexpr int kExitFailures = 1;
 constexpr int kExitNotRun = 2;
 
-const char* const kTableNames[] = {"table3.dat", "table4.dat", "Rb.dat",
-                                   "k1.dat",     "hstup.dat",  "sizepdkl.dat"};
-
 void complain(const std::string& text) { std::fprintf(stderr, "fundis-cli: %s\n", text.c_str()); }
 
 bool isFile(const std::string& path) {
@@ -41,29 +37,17 @@ bool isFile(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Where the desktop program keeps kp.ini.
-std::string userSettingsPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
-        return std::string(config) + "/fundis/kp.ini";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::string(home) + "/.config/fundis/kp.ini";
-    }
-    return {};
-}
-
+// The decimal separator of the user's LC_NUMERIC, asked without switching the process's locale.
 char localeDecimalSeparator() {
     char separator = '.';
-    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
-        const char* point = std::localeconv()->decimal_point;
+    const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (user != static_cast<locale_t>(nullptr)) {
+        const char* point = nl_langinfo_l(RADIXCHAR, user);
         if (point != nullptr && std::strlen(point) == 1) {
             separator = point[0];
         }
+        freelocale(user);
     }
-    // the core reads and writes numbers with "."
-    std::setlocale(LC_NUMERIC, "C");
     return separator;
 }
 
@@ -72,17 +56,10 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool namesTable(const std::string& text) {
-    return std::any_of(std::begin(kTableNames), std::end(kTableNames),
-                       [&](const char* name) { return text.find(name) != std::string::npos; });
-}
-
 struct Run {
     const CliOptions& options;
     Settings settings;
-    std::string tablesDir;
-    bool debug = false;
-    char decimalSeparator = '.';
+    PassOptions pass;
     bool colour = false;
 };
 
@@ -99,85 +76,55 @@ void printReport(const Run& run, const std::string& path, const std::vector<Repo
     }
 }
 
-int runProject(const Run& run, const std::string& path) {
-    ProjectForm form;
-    const DanReadResult read = readDanFile(path, form);
-    if (!read.ok) {
-        complain(path + ": " + read.error);
-        return kExitNotRun;
+Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass) {
+    ReportContext context;
+    context.data = &pass.record;
+    context.fileName = path;
+    context.craneAndWind = pass.input.craneAndWind;
+    if (run.settings.schemeScale > 0) {
+        context.schemeScale = run.settings.schemeScale;
     }
-
-    // a fresh record, as after start-up (where the main window also sets d = 0), then the OK
-    TProjectData data{};
-    int iterations = run.settings.iterations;
-    const InputProcessingResult input = applyInputForm(form, data, run.tablesDir, iterations);
-    if (!input.problems.empty()) {
-        complain(path + ": " + input.problems.front());
-        return kExitNotRun;
-    }
-    const bool dialogNeeded = inputDialogNeeded(form.edit(13), form.edit(14));
-    if (dialogNeeded) {
-        complain(path +
-                 ": не заданы ни угол внутреннего трения (Edit13), ни сцепление (Edit14); "
-                 "программа открыла бы окно ввода данных, расчет продолжается с тем, что есть");
-    }
-
-    CalculationOptions calculation;
-    calculation.programDir = run.tablesDir;
-    calculation.debug = run.debug;
-    calculation.decimalSeparator = run.decimalSeparator;
-    calculation.concreteClassCount = kConcreteClassCount;
-    calculation.concreteClassIndex = form.combo(9);
-    std::vector<ReportLine> lines;
-    try {
-        lines = runCalculation(data, calculation);
-    } catch (const TableError& error) {
-        complain(path + ": " + error.what());
-        return kExitNotRun;
-    }
-
-    if (run.options.json) {
-        std::printf("%s\n", projectJson(baseName(path), lines, data, dialogNeeded).c_str());
-    } else {
-        printReport(run, path, lines);
-    }
-    std::fflush(stdout);
-
-    int code = kExitComplete;
-    for (const ReportLine& line : lines) {
-        if (line.failure && namesTable(line.text)) {
-            complain(path + ": " + line.text);
-            return kExitNotRun;
+    context.decimalSeparator = run.pass.decimalSeparator;
+    if (run.options.htmlFile) {
+        if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
+            return saved;
         }
-        if (line.failure) {
-            code = kExitFailures;
-        }
-    }
-
-    std::string error;
-    if (run.options.htmlFile &&
-        !saveFileAtomically(*run.options.htmlFile, htmlReport(data, path, form.craneAndWind), error)) {
-        complain(error);
-        return kExitNotRun;
     }
     if (run.options.pdfFile || run.options.svgFile) {
         DocumentRequest request;
         request.pdfFile = run.options.pdfFile.value_or("");
         request.svgFile = run.options.svgFile.value_or("");
-        ReportContext context;
-        context.data = &data;
-        context.fileName = path;
-        context.craneAndWind = form.craneAndWind;
-        if (run.settings.schemeScale > 0) {
-            context.schemeScale = run.settings.schemeScale;
-        }
-        context.decimalSeparator = run.decimalSeparator;
-        if (!exportDocuments(request, context, error)) {
-            complain(error);
-            return kExitNotRun;
-        }
+        return exportDocuments(request, context);
     }
-    return code;
+    return {};
+}
+
+int runProject(const Run& run, const std::string& path) {
+    ProjectForm form;
+    if (const Status read = readDanFile(path, form); !read) {
+        complain(path + ": " + read.message());
+        return kExitNotRun;
+    }
+    const ProjectPass pass = runProjectPass(form, run.pass);
+    if (pass.outcome == PassOutcome::NotRun) {
+        complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
+        return kExitNotRun;
+    }
+    if (pass.inputDialogNeeded) {
+        complain(path + ": не заданы ни " + editFieldName(13) + ", ни " + editFieldName(14) +
+                 "; программа открыла бы окно ввода данных, расчет продолжается с тем, что есть");
+    }
+    if (run.options.json) {
+        std::printf("%s\n", projectJson(baseName(path), pass.report, pass.record, pass.inputDialogNeeded).c_str());
+    } else {
+        printReport(run, path, pass.report);
+    }
+    std::fflush(stdout);
+    if (const Status exported = exportFiles(run, path, pass); !exported) {
+        complain(exported.message());
+        return kExitNotRun;
+    }
+    return pass.outcome == PassOutcome::DesignFailures ? kExitFailures : kExitComplete;
 }
 
 int runCli(const std::vector<std::string>& arguments) {
@@ -196,37 +143,30 @@ int runCli(const std::vector<std::string>& arguments) {
         return kExitNotRun;
     }
 
-    Run run{options, {}, {}, false, '.', false};
-    run.decimalSeparator = localeDecimalSeparator();
-    if (options.decimalSeparator) {
-        run.decimalSeparator = *options.decimalSeparator;
-    }
-
+    Run run{options, {}, {}, false};
     bool haveSettings = false;
     if (options.settingsFile) {
         std::string bytes;
-        if (!readWholeFile(*options.settingsFile, bytes, error)) {
-            complain(error);
+        if (const Status read = readWholeFile(*options.settingsFile, bytes); !read) {
+            complain(read.message());
             return kExitNotRun;
         }
         parseSettings(bytes, run.settings);
         haveSettings = true;
     } else {
-        const std::string userFile = userSettingsPath();
+        const std::string userFile = settingsFilePath();
         if (!userFile.empty() && isFile(userFile)) {
             haveSettings = readSettingsFile(userFile, run.settings).fileOpened;
         }
     }
-    run.debug = options.debug || (haveSettings && run.settings.debugMode != 0);
-
+    run.pass.debug = options.debug || (haveSettings && run.settings.debugMode != 0);
+    run.pass.decimalSeparator = options.decimalSeparator.value_or(localeDecimalSeparator());
     if (options.tablesDir) {
-        run.tablesDir = *options.tablesDir;
+        run.pass.tablesDir = *options.tablesDir;
     } else if (haveSettings && !run.settings.programDir.empty()) {
-        run.tablesDir = run.settings.programDir;
-    } else if (isFile(std::string(FUNDIS_INSTALL_DATA_DIR) + "/table4.dat")) {
-        run.tablesDir = FUNDIS_INSTALL_DATA_DIR;
+        run.pass.tablesDir = run.settings.programDir;
     } else {
-        run.tablesDir = FUNDIS_SOURCE_DATA_DIR;
+        run.pass.tablesDir = installedTablesDir();
     }
     run.colour = isatty(STDOUT_FILENO) != 0 && std::getenv("NO_COLOR") == nullptr && !options.json;
 

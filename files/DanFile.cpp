@@ -1,8 +1,7 @@
 #include "files/DanFile.h"
 
-#include <climits>
-
-#include "files/SafeSave.h"
+#include "files/FileIo.h"
+#include "model/NumberFormat.h"
 #include "model/TextCodec.h"
 
 namespace fundis {
@@ -12,22 +11,19 @@ namespace {
 constexpr int kValueCount = kComboCount + kEditCount + 1;
 constexpr std::size_t kLongestWord = 99;  // the reader's word buffer
 
-// Items of ComboBox1..ComboBox9: an index the list cannot select comes back as no selection.
-constexpr int kComboItems[kComboCount] = {4, 4, 5, 2, 7, 2, 3, 2, kConcreteClassCount};
-
 bool isBlank(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
 }
 
-// Value number (1..51) -> control name.
-std::string controlName(int value) {
+// Value number (1..51) -> the field as the user sees it.
+std::string fieldName(int value) {
     if (value <= kComboCount) {
-        return "ComboBox" + std::to_string(value);
+        return comboFieldName(value);
     }
     if (value <= kComboCount + kEditCount) {
-        return "Edit" + std::to_string(value - kComboCount);
+        return editFieldName(value - kComboCount);
     }
-    return "CheckBox1";
+    return kCraneAndWindFieldName;
 }
 
 // The words of the file, each with the line it starts on.
@@ -62,74 +58,49 @@ class WordReader {
 
 // The whole word must be a decimal integer that fits an int.
 bool parseInteger(std::string_view word, int& value) {
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < word.size() && (word[pos] == '+' || word[pos] == '-')) {
-        negative = word[pos] == '-';
-        ++pos;
-    }
-    if (pos == word.size()) {
+    const LeadingInteger number = readLeadingInteger(word);
+    if (!number.found || !number.fits || number.length != word.size() || isBlank(word.front())) {
         return false;
     }
-    long long number = 0;
-    for (; pos < word.size(); ++pos) {
-        if (word[pos] < '0' || word[pos] > '9') {
-            return false;
-        }
-        number = number * 10 + (word[pos] - '0');
-        if (number > static_cast<long long>(INT_MAX) + 1) {
-            return false;
-        }
-    }
-    if (negative) {
-        number = -number;
-    }
-    if (number > INT_MAX || number < INT_MIN) {
-        return false;
-    }
-    value = static_cast<int>(number);
+    value = number.value;
     return true;
 }
 
-DanReadResult failure(int line, const std::string& text) {
-    DanReadResult result;
-    result.ok = false;
-    result.error = "строка " + std::to_string(line) + ": " + text;
-    return result;
+Status failure(int line, const std::string& text) {
+    return Status::failure("строка " + std::to_string(line) + ": " + text);
 }
 
 }  // namespace
 
-DanReadResult parseDan(std::string_view fileBytes, ProjectForm& form) {
+Status parseDan(std::string_view fileBytes, ProjectForm& form) {
     WordReader reader(fileBytes);
     for (int value = 1; value <= kValueCount; ++value) {
         std::string_view word;
         int line = 0;
         if (!reader.next(word, line)) {
             // in the written layout value N stands on line N
-            return failure(value, "файл кончается раньше значения " + controlName(value));
+            return failure(value, "файл кончается, не дойдя до поля " + fieldName(value));
         }
         if (value <= kComboCount) {
             int index = 0;
             if (!parseInteger(word, index)) {
-                return failure(
-                    line, "не удалось прочитать значение " + controlName(value) + ": ожидалось целое число");
+                return failure(line, "поле " + fieldName(value) + ": ожидалось целое число, а не «" +
+                                         cp1251ToUtf8(word) + "»");
             }
-            if (index < -1 || index >= kComboItems[value - 1]) {
+            if (index < -1 || index >= static_cast<int>(comboItems(value).size())) {
                 index = -1;
             }
             form.combo(value) = index;
         } else if (value <= kComboCount + kEditCount) {
             if (word.size() > kLongestWord) {
-                return failure(line, "не удалось прочитать значение " + controlName(value) +
-                                         ": слово длиннее 99 символов");
+                return failure(line, "поле " + fieldName(value) + ": текст длиннее 99 символов");
             }
             form.edit(value - kComboCount) = word == "#" ? std::string() : cp1251ToUtf8(word);
         } else {
             int checked = 0;
             if (!parseInteger(word, checked)) {
-                return failure(
-                    line, "не удалось прочитать значение " + controlName(value) + ": ожидалось целое число");
+                return failure(line, "поле " + fieldName(value) + ": ожидалось 0 или 1, а не «" +
+                                         cp1251ToUtf8(word) + "»");
             }
             form.craneAndWind = checked != 0;
         }
@@ -137,19 +108,15 @@ DanReadResult parseDan(std::string_view fileBytes, ProjectForm& form) {
     return {};
 }
 
-DanReadResult readDanFile(const std::string& path, ProjectForm& form) {
+Status readDanFile(const std::string& path, ProjectForm& form) {
     std::string bytes;
-    std::string error;
-    if (!readWholeFile(path, bytes, error)) {
-        DanReadResult result;
-        result.ok = false;
-        result.error = error;
-        return result;
+    if (Status read = readWholeFile(path, bytes); !read) {
+        return read;
     }
     return parseDan(bytes, form);
 }
 
-DanWriteResult serializeDan(const ProjectForm& form, std::string& fileBytes) {
+Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
     std::string out;
     for (int number = 1; number <= kComboCount; ++number) {
         out += std::to_string(form.combo(number));
@@ -157,7 +124,7 @@ DanWriteResult serializeDan(const ProjectForm& form, std::string& fileBytes) {
     }
     for (int number = 1; number <= kEditCount; ++number) {
         const std::string& text = form.edit(number);
-        const std::string name = "Edit" + std::to_string(number);
+        const std::string name = "поле " + editFieldName(number);
         if (text.empty()) {
             out += "#\r\n";
             continue;
@@ -165,17 +132,18 @@ DanWriteResult serializeDan(const ProjectForm& form, std::string& fileBytes) {
         for (char ch : text) {
             if (isBlank(ch)) {
                 // the reader splits at white space: every later value would shift
-                return {false, "текст " + name + " «" + text +
-                                   "» содержит пробел или перевод строки, в файле его сохранить нельзя"};
+                return Status::failure(name + ": текст «" + text +
+                                       "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
+                                       "Уберите пробелы и сохраните снова.");
             }
         }
         const std::string bytes = utf8ToCp1251(text);
         if (cp1251ToUtf8(bytes) != text) {
-            return {false,
-                    "текст " + name + " «" + text + "» содержит символы, которых нет в кодировке 1251"};
+            return Status::failure(name + ": текст «" + text +
+                                   "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
         }
         if (bytes.size() > kLongestWord) {
-            return {false, "текст " + name + " длиннее 99 символов, в файле его сохранить нельзя"};
+            return Status::failure(name + ": текст длиннее 99 символов, в файле его сохранить нельзя.");
         }
         out += bytes;
         out += "\r\n";
@@ -185,17 +153,12 @@ DanWriteResult serializeDan(const ProjectForm& form, std::string& fileBytes) {
     return {};
 }
 
-DanWriteResult writeDanFile(const std::string& path, const ProjectForm& form) {
+Status writeDanFile(const std::string& path, const ProjectForm& form) {
     std::string bytes;
-    DanWriteResult result = serializeDan(form, bytes);
-    if (!result.ok) {
-        return result;
+    if (Status serialized = serializeDan(form, bytes); !serialized) {
+        return serialized;
     }
-    std::string error;
-    if (!saveFileAtomically(path, bytes, error)) {
-        return {false, error};
-    }
-    return {};
+    return saveFileAtomically(path, bytes);
 }
 
 }  // namespace fundis

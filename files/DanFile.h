@@ -6,29 +6,20 @@
 #include <string>
 #include <string_view>
 
-#include "input/ProjectForm.h"
+#include "model/ProjectForm.h"
+#include "model/Status.h"
 
 namespace fundis {
 
-struct DanReadResult {
-    bool ok = true;
-    std::string error;  // e.g. "строка 12: не удалось прочитать значение Edit3"; empty when ok
-};
-
 // Reads values into `form` in file order and stops at the first value it cannot read, leaving
-// the remaining controls unchanged.
-DanReadResult parseDan(std::string_view fileBytes, ProjectForm& form);
-DanReadResult readDanFile(const std::string& path, ProjectForm& form);
+// the remaining controls unchanged; the message names the line and the field.
+Status parseDan(std::string_view fileBytes, ProjectForm& form);
+Status readDanFile(const std::string& path, ProjectForm& form);
 
-struct DanWriteResult {
-    bool ok = true;
-    std::string error;
-};
-
-// The file's bytes; fails (and names the edit) when an edit text holds white space, which the
-// format cannot hold.
-DanWriteResult serializeDan(const ProjectForm& form, std::string& fileBytes);
+// The file's bytes; fails (and names the field) when an edit text holds white space, which the
+// format cannot hold, or does not fit it.
+Status serializeDan(const ProjectForm& form, std::string& fileBytes);
 // Writes through a temporary file renamed into place: a failure leaves the old file intact.
-DanWriteResult writeDanFile(const std::string& path, const ProjectForm& form);
+Status writeDanFile(const std::string& path, const ProjectForm& form);
 
 }  // namespace fundis

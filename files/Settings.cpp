@@ -1,9 +1,7 @@
 #include "files/Settings.h"
 
-#include <cerrno>
-#include <climits>
-
-#include "files/SafeSave.h"
+#include "files/FileIo.h"
+#include "model/NumberFormat.h"
 #include "model/TextCodec.h"
 
 namespace fundis {
@@ -11,10 +9,6 @@ namespace fundis {
 namespace {
 
 constexpr std::size_t kLongestFolder = 255;  // the 256-byte folder buffers, zero included
-
-bool isBlank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
 
 // The file as a formatted text stream reads it: CR LF arrive as one line end, and once a read
 // has failed every later read fails too.
@@ -37,33 +31,13 @@ class SettingsStream {
         if (failed_) {
             return;
         }
-        while (pos_ < text_.size() && isBlank(text_[pos_])) {
-            ++pos_;
-        }
-        bool negative = false;
-        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-            negative = text_[pos_] == '-';
-            ++pos_;
-        }
-        long long number = 0;
-        bool anyDigit = false;
-        bool overflow = false;
-        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
-            anyDigit = true;
-            if (!overflow) {
-                number = number * 10 + (text_[pos_] - '0');
-                overflow = number > static_cast<long long>(INT_MAX) + 1;
-            }
-            ++pos_;
-        }
-        if (negative) {
-            number = -number;
-        }
-        if (!anyDigit || overflow || number > INT_MAX || number < INT_MIN) {
+        const LeadingInteger number = readLeadingInteger(std::string_view(text_).substr(pos_));
+        if (!number.found || !number.fits) {
             failed_ = true;
             return;
         }
-        value = static_cast<int>(number);
+        pos_ += number.length;
+        value = number.value;
     }
 
     // One character, whatever it is (normally the line end after a number).
@@ -110,33 +84,25 @@ class SettingsStream {
     bool failed_ = false;
 };
 
-bool checkFolder(const std::string& text, const char* what, std::string& error) {
-    for (char ch : text) {
-        if (ch == '\n' || ch == '\r') {
-            error = std::string(what) + " содержит перевод строки";
-            return false;
-        }
+Status checkLine(const std::string& text, const char* what) {
+    if (text.find_first_of("\r\n") != std::string::npos) {
+        return Status::failure(std::string(what) + " содержит перевод строки");
+    }
+    return {};
+}
+
+Status checkFolder(const std::string& text, const char* what) {
+    if (Status line = checkLine(text, what); !line) {
+        return line;
     }
     const std::string bytes = utf8ToCp1251(text);
     if (cp1251ToUtf8(bytes) != text) {
-        error = std::string(what) + " содержит символы, которых нет в кодировке 1251";
-        return false;
+        return Status::failure(std::string(what) + " содержит символы, которых нет в кодировке 1251");
     }
     if (bytes.size() > kLongestFolder) {
-        error = std::string(what) + " длиннее 255 символов";
-        return false;
+        return Status::failure(std::string(what) + " длиннее 255 символов");
     }
-    return true;
-}
-
-bool checkNumberText(const std::string& text, const char* what, std::string& error) {
-    for (char ch : text) {
-        if (ch == '\n' || ch == '\r') {
-            error = std::string(what) + " содержит перевод строки";
-            return false;
-        }
-    }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -160,8 +126,7 @@ SettingsReadResult parseSettings(std::string_view fileBytes, Settings& settings)
 
 SettingsReadResult readSettingsFile(const std::string& path, Settings& settings) {
     std::string bytes;
-    std::string error;
-    if (!readWholeFile(path, bytes, error)) {
+    if (!readWholeFile(path, bytes)) {
         settings.dataDir.clear();
         settings.programDir.clear();
         return {};
@@ -180,15 +145,16 @@ std::string serializeSettings(const SettingsTexts& texts) {
     return out;
 }
 
-bool writeSettingsFile(const std::string& path, const SettingsTexts& texts, std::string& error) {
-    error.clear();
-    if (!checkNumberText(texts.iterations, "число шагов итерации", error) ||
-        !checkNumberText(texts.schemeScale, "масштаб", error) ||
-        !checkFolder(texts.dataDir, "путь к папке с данными", error) ||
-        !checkFolder(texts.programDir, "путь к папке с программой", error)) {
-        return false;
+Status writeSettingsFile(const std::string& path, const SettingsTexts& texts) {
+    for (const Status& check : {checkLine(texts.iterations, "число шагов итерации"),
+                                checkLine(texts.schemeScale, "масштаб"),
+                                checkFolder(texts.dataDir, "путь к папке с данными"),
+                                checkFolder(texts.programDir, "путь к папке с программой")}) {
+        if (!check) {
+            return check;
+        }
     }
-    return saveFileAtomically(path, serializeSettings(texts), error);
+    return saveFileAtomically(path, serializeSettings(texts));
 }
 
 }  // namespace fundis

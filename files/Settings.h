@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Status.h"
+
 namespace fundis {
 
 struct Settings {
@@ -38,7 +40,7 @@ SettingsReadResult parseSettings(std::string_view fileBytes, Settings& settings)
 SettingsReadResult readSettingsFile(const std::string& path, Settings& settings);
 
 std::string serializeSettings(const SettingsTexts& texts);
-// Temporary file renamed into place; `error` says why it failed.
-bool writeSettingsFile(const std::string& path, const SettingsTexts& texts, std::string& error);
+// Temporary file renamed into place.
+Status writeSettingsFile(const std::string& path, const SettingsTexts& texts);
 
 }  // namespace fundis

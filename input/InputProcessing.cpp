@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "calc/TableLookup.h"
 #include "model/NumberFormat.h"
 
 namespace fundis {
@@ -23,58 +22,12 @@ float megapascalsToKilopascals(const ProjectForm& form, int edit) {
     return static_cast<float>(static_cast<double>(number(form, edit)) * 1000.0);
 }
 
-void addProblem(InputProcessingResult& result, const std::string& sentence) {
-    if (std::find(result.problems.begin(), result.problems.end(), sentence) == result.problems.end()) {
-        result.problems.push_back(sentence);
-    }
-}
-
-// Rbt of the selected class: the third number of its record. False when the table has no such
-// record; Rbt is then left alone.
-bool readConcreteResistance(const std::string& programDir, int classIndex, float& Rbt,
-                            InputProcessingResult& result) {
-    const TableSet tables(programDir);
-    TableRecords list;
-    try {
-        list = readRecordsByLine(tables.read("Rb.dat"));
-    } catch (const TableError& error) {
-        addProblem(result, error.what());
-        return false;
-    }
-    float value = Rbt;
-    for (int index = 0; index <= classIndex; ++index) {
-        if (index >= static_cast<int>(list.records.size()) || list.records[index].size() < 3) {
-            addProblem(result, "в таблице " + tables.pathOf("Rb.dat") + " нет записи для класса бетона №" +
-                                   std::to_string(classIndex + 1));
-            return false;
-        }
-        value = list.records[index][2];
-    }
-    Rbt = value;
-    return true;
-}
-
-// The soil row of table3.dat at the column key x; false (and the value left alone) when the table
-// cannot give it.
-bool lookUpTable3(const std::string& programDir, float x, int soilIndex, float& value,
-                  InputProcessingResult& result) {
-    // as a float the added 1e-10 survives only for index 0, lifting the key above the first row key
-    const float rowKey = static_cast<float>(soilIndex + 1e-10);
-    try {
-        value = TableLookup(TableSet(programDir).pathOf("table3.dat"), x, rowKey);
-    } catch (const TableError& error) {
-        addProblem(result, error.what());
-        return false;
-    }
-    return true;
-}
+// as a float the added 1e-10 survives only for index 0, lifting the key above the first row key
+float soilRowKey(int soilIndex) { return static_cast<float>(soilIndex + 1e-10); }
 
 }  // namespace
 
-InputProcessingResult applyInputForm(ProjectForm& form, TProjectData& data, const std::string& programDir,
-                                     int& iterations) {
-    InputProcessingResult result;
-
+void applyInputForm(ProjectForm& form, TProjectData& data, const CodeTables& tables) {
     data.Mt = number(form, 1);
     data.fii = number(form, 13);
     data.cii = number(form, 14);
@@ -97,16 +50,14 @@ InputProcessingResult applyInputForm(ProjectForm& form, TProjectData& data, cons
     data.Rsc = megapascalsToKilopascals(form, 31);
     data.groundLevel = number(form, 41);
 
-    // read anew each time, so the crane-and-wind raise is never applied twice; with no class
-    // selected Rbt keeps its value and is not raised again
+    // taken from the table each time, so the crane-and-wind raise is never applied twice; with no
+    // class selected Rbt keeps its value and is not raised again
     const int concreteClass = form.combo(9);
-    if (concreteClass >= 0 && readConcreteResistance(programDir, concreteClass, data.Rbt, result) &&
-        form.craneAndWind) {
-        data.Rbt = static_cast<float>(static_cast<double>(data.Rbt) * 1.1);
-    }
-
-    if (iterations == 0) {
-        iterations = 1;
+    if (concreteClass >= 0 && concreteClass < static_cast<int>(tables.rb.size())) {
+        data.Rbt = tables.rb[concreteClass][2];
+        if (form.craneAndWind) {
+            data.Rbt = static_cast<float>(static_cast<double>(data.Rbt) * 1.1);
+        }
     }
 
     const float overhang = form.combo(4) == 0 ? 0.5f : number(form, 2);
@@ -149,16 +100,15 @@ InputProcessingResult applyInputForm(ProjectForm& form, TProjectData& data, cons
             LH = std::clamp(LH, 1.5f, 4.0f);
             form.edit(15) = formatGeneral(LH, 15);
             if (soil >= 0) {
-                lookUpTable3(programDir, LH, soil, data.Yc2, result);
+                data.Yc2 = TableLookup(tables.table3, LH, soilRowKey(soil));
             }
         }
     }
     if (soil >= 0) {
-        lookUpTable3(programDir, 1.0f, soil, data.Yc1, result);
+        data.Yc1 = TableLookup(tables.table3, 1.0f, soilRowKey(soil));
     }
 
     data.k = form.combo(8) == 0 ? 1.0f : 1.1f;
-    return result;
 }
 
 void fillReliabilityFactor(ProjectForm& form) {
@@ -167,6 +117,21 @@ void fillReliabilityFactor(ProjectForm& form) {
         const float raised = static_cast<float>(static_cast<double>(load) * 1.1);
         form.edit(32 + step) = formatGeneral(raised, 6);
     }
+}
+
+std::string UnreadableEdit::describe() const {
+    return editFieldName(number) + ": «" + text + "» → " + readAs;
+}
+
+std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form) {
+    std::vector<UnreadableEdit> found;
+    for (int number = 1; number <= kEditCount; ++number) {
+        const std::string& text = form.edit(number);
+        if (!text.empty() && !isWholeNumber(text)) {
+            found.push_back({number, text, formatGeneral(textToFloat(text), 6)});
+        }
+    }
+    return found;
 }
 
 }  // namespace fundis

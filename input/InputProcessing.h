@@ -6,22 +6,26 @@
 #include <string>
 #include <vector>
 
-#include "input/ProjectForm.h"
+#include "calc/TableLookup.h"
 #include "model/ProjectData.h"
+#include "model/ProjectForm.h"
 
 namespace fundis {
 
-struct InputProcessingResult {
-    // Problems met on the way (a table that is missing or ends early), one sentence each.
-    std::vector<std::string> problems;
-};
-
-// Fills `data` from `form`. May rewrite Edit15 (the L/H value actually used) and raises an
-// `iterations` of 0 to 1. Table paths are `programDir` + "/Rb.dat" and "/table3.dat".
-InputProcessingResult applyInputForm(ProjectForm& form, TProjectData& data, const std::string& programDir,
-                                     int& iterations);
+// Fills `data` from `form`; rewrites Edit15 with the L/H value actually used.
+void applyInputForm(ProjectForm& form, TProjectData& data, const CodeTables& tables);
 
 // The button "К-т надежн. 1.1": the I-group edits become 1.1 times the II-group ones.
 void fillReliabilityFactor(ProjectForm& form);
+
+// An edit whose text is not one number as typed ("abc", "900,5", "1 100"): the conversion still
+// reads it, as saved files rely on, but the user should see what it will be read as.
+struct UnreadableEdit {
+    int number = 0;        // Edit1..Edit41
+    std::string text;      // as typed
+    std::string readAs;    // the number the conversion makes of it, "900"
+    std::string describe() const;  // "N, Nmax, II, вкладка «Нагрузки»: «900,5» → 900"
+};
+std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form);
 
 }  // namespace fundis

@@ -1,33 +1,37 @@
 #include "model/NumberFormat.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
+
+// Every conversion here is locale-free: the desktop runs with the user's LC_NUMERIC (a decimal comma
+// in a Russian locale), while the tables, the .dan files and kp.ini always use ".".
 
 namespace fundis {
 
 namespace {
 
 std::string withSeparator(std::string text, char decimalSeparator) {
-    for (char& ch : text) {
-        if (ch == '.') {
-            ch = decimalSeparator;
-        }
-    }
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
     return text;
 }
 
 bool isZeroText(const std::string& text) {
-    for (char ch : text) {
-        if (ch != '-' && ch != '0' && ch != '.' && ch != ',') {
-            return false;
-        }
-    }
-    return true;
+    return text.find_first_not_of("-0.") == std::string::npos;
 }
+
+std::string toChars(double value, std::chars_format format, int precision) {
+    char buffer[400];  // a fixed double of 3 decimals takes at most 309 + 1 + 3 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 }  // namespace
 
@@ -39,13 +43,12 @@ std::string formatFixed(double value, int decimals, char decimalSeparator) {
     // one rounding, at whichever comes first: the last decimal or the 7th significant digit
     const int exponent = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
     const int shown = std::min(decimals, kPrecision - 1 - exponent);
-    char buffer[64];
     if (shown < 0) {
-        std::snprintf(buffer, sizeof buffer, "%.*E", kPrecision - 1, value);
-        return withSeparator(buffer, decimalSeparator);
+        std::string text = toChars(value, std::chars_format::scientific, kPrecision - 1);
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return withSeparator(text, decimalSeparator);
     }
-    std::snprintf(buffer, sizeof buffer, "%.*f", shown, value);
-    std::string text = buffer;
+    std::string text = toChars(value, std::chars_format::fixed, shown);
     if (shown < decimals) {
         if (shown == 0) {
             text += '.';
@@ -59,14 +62,16 @@ std::string formatFixed(double value, int decimals, char decimalSeparator) {
 }
 
 std::string formatGeneral(double value, int significantDigits) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", significantDigits, value);
-    return buffer;
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
+    }
+    return toChars(value, std::chars_format::general, significantDigits);
 }
 
-float textToFloat(std::string_view text) {
+LeadingNumber readLeadingNumber(std::string_view text) {
+    LeadingNumber number;
     std::size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) {
+    while (pos < text.size() && isBlank(text[pos])) {
         ++pos;
     }
     bool negative = false;
@@ -75,46 +80,83 @@ float textToFloat(std::string_view text) {
         ++pos;
     }
     const std::size_t digitsStart = pos;
-    auto isDigit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
     std::size_t mantissaDigits = 0;
-    while (isDigit(pos)) {
+    int firstSignificant = 0;  // decimal exponent of the first non-zero digit, for an overflow
+    bool seenSignificant = false;
+    int integerDigits = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        if (!seenSignificant && text[pos] != '0') {
+            seenSignificant = true;
+            integerDigits = 0;
+        }
+        ++integerDigits;
         ++pos;
         ++mantissaDigits;
     }
+    if (seenSignificant) {
+        firstSignificant = integerDigits - 1;
+    }
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        while (isDigit(pos)) {
+        int place = 0;
+        while (pos < text.size() && isDigit(text[pos])) {
+            --place;
+            if (!seenSignificant && text[pos] != '0') {
+                seenSignificant = true;
+                firstSignificant = place;
+            }
             ++pos;
             ++mantissaDigits;
         }
     }
     if (mantissaDigits == 0) {
-        return 0.0f;
+        return number;
     }
+    long exponent = 0;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponentPos = pos + 1;
+        bool negativeExponent = false;
         if (exponentPos < text.size() && (text[exponentPos] == '+' || text[exponentPos] == '-')) {
+            negativeExponent = text[exponentPos] == '-';
             ++exponentPos;
         }
-        if (isDigit(exponentPos)) {
+        if (exponentPos < text.size() && isDigit(text[exponentPos])) {
             pos = exponentPos;
-            while (isDigit(pos)) {
+            while (pos < text.size() && isDigit(text[pos])) {
+                exponent = std::min(exponent * 10 + (text[pos] - '0'), 100000L);
                 ++pos;
+            }
+            if (negativeExponent) {
+                exponent = -exponent;
             }
         }
     }
     double value = 0.0;
     const auto result = std::from_chars(text.data() + digitsStart, text.data() + pos, value);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on overflow; strtod's answer is HUGE_VAL or 0
-        value = std::strtod(std::string(text.substr(digitsStart, pos - digitsStart)).c_str(), nullptr);
+        // from_chars leaves the value alone; the C conversion gives infinity or zero
+        value = firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return static_cast<float>(negative ? -value : value);
+    number.found = true;
+    number.value = negative ? -value : value;
+    number.length = pos;
+    return number;
 }
 
-int textToInt(std::string_view text, bool* ok) {
+float textToFloat(std::string_view text) { return static_cast<float>(readLeadingNumber(text).value); }
+
+bool isWholeNumber(std::string_view text) {
+    if (text.empty() || isBlank(text.front())) {
+        return false;
+    }
+    const LeadingNumber number = readLeadingNumber(text);
+    return number.found && number.length == text.size();
+}
+
+LeadingInteger readLeadingInteger(std::string_view text) {
+    LeadingInteger number;
     std::size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) {
+    while (pos < text.size() && isBlank(text[pos])) {
         ++pos;
     }
     bool negative = false;
@@ -123,27 +165,32 @@ int textToInt(std::string_view text, bool* ok) {
         ++pos;
     }
     long long value = 0;
-    bool anyDigit = false;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        anyDigit = true;
-        if (value < 10000000000LL) {
+    while (pos < text.size() && isDigit(text[pos])) {
+        number.found = true;
+        if (value <= std::numeric_limits<int>::max() + 1LL) {
             value = value * 10 + (text[pos] - '0');
         }
         ++pos;
     }
-    if (ok != nullptr) {
-        *ok = anyDigit;
+    if (!number.found) {
+        return number;
     }
     if (negative) {
         value = -value;
     }
-    if (value > 2147483647LL) {
-        value = 2147483647LL;
+    number.fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    number.value = static_cast<int>(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    number.length = pos;
+    return number;
+}
+
+int textToInt(std::string_view text, bool* ok) {
+    const LeadingInteger number = readLeadingInteger(text);
+    if (ok != nullptr) {
+        *ok = number.found;
     }
-    if (value < -2147483648LL) {
-        value = -2147483648LL;
-    }
-    return static_cast<int>(value);
+    return number.value;
 }
 
 }  // namespace fundis

@@ -1,6 +1,7 @@
 #pragma once
 
-// Number <-> text in the forms the program shows and stores.
+// Number <-> text in the forms the program shows and stores. None of them looks at the process
+// locale: files always hold ".", the report takes its separator as a parameter.
 
 #include <string>
 #include <string_view>
@@ -12,22 +13,40 @@ namespace fundis {
 // part falls back to exponent notation. Never prints a negative zero.
 std::string formatFixed(double value, int decimals, char decimalSeparator);
 
-// The report's usual form: 3 decimals.
-inline std::string formatReport(double value, char decimalSeparator) {
-    return formatFixed(value, 3, decimalSeparator);
-}
-
 // General notation of %g / a default text stream: trailing zeros dropped, "." as separator,
 // exponent form when the exponent is below -4 or not below the precision.
 std::string formatGeneral(double value, int significantDigits);
+
+// The number at the start of a text, read the way the C locale's decimal conversion reads it:
+// leading white space skipped, optional sign, digits with "." and an optional exponent, stopping
+// at the first character that does not fit. `length` counts the characters taken.
+struct LeadingNumber {
+    bool found = false;
+    double value = 0.0;
+    std::size_t length = 0;
+};
+LeadingNumber readLeadingNumber(std::string_view text);
 
 // An edit's text as a number, the way the C locale's decimal conversion reads it: leading white
 // space skipped, optional sign, digits with "." and an optional exponent, stopping at the first
 // character that does not fit. No number at the start (the empty text included) gives 0.
 float textToFloat(std::string_view text);
 
-// The same for a decimal integer: white space, optional sign, digits; no digits give 0.
-// `ok` (when given) tells whether any digits were found.
+// The whole text is one number as textToFloat reads it, nothing before or after it.
+bool isWholeNumber(std::string_view text);
+
+// The decimal integer at the start of a text, as a formatted stream reads it: white space (line
+// ends too), an optional sign, digits. `fits` is false when it does not fit an int.
+struct LeadingInteger {
+    bool found = false;
+    bool fits = true;
+    int value = 0;  // clamped to the int range
+    std::size_t length = 0;
+};
+LeadingInteger readLeadingInteger(std::string_view text);
+
+// The same as a number of an edit: no digits give 0. `ok` (when given) tells whether any digits
+// were found.
 int textToInt(std::string_view text, bool* ok = nullptr);
 
 }  // namespace fundis

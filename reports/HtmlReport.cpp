@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/NumberFormat.h"
+#include "reports/DimensionRows.h"
 
 namespace fundis {
 
@@ -24,10 +25,6 @@ class Page {
     }
     Page& operator<<(float value) {
         text_ += formatGeneral(value, precision_);
-        return *this;
-    }
-    Page& operator<<(int value) {
-        text_ += std::to_string(value);
         return *this;
     }
     void line(const std::string& text) {
@@ -74,72 +71,31 @@ void writeCombination(Page& page, const TProjectData& data, int combination) {
     page.endLine();
 }
 
-void blankCells(Page& page, int count) {
-    for (int i = 0; i < count; ++i) {
-        page.line(kBlankCell);
-    }
-}
-
-// Label column plus one column a step, at least three.
+// Label column plus one column a step, at least three; the pedestal's and the column's symbols
+// stand after a blank.
 void writeDimensionTable(Page& page, const TProjectData& data) {
-    const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
-    const int columns = std::max(steps, 3);
-    const int stepBlanks = std::max(3 - steps, 0);
-
-    page.line("<TD> Размеры");
-    page.line("<TD> buc");
-    page.line("<TD> luc");
-    page.line("<TD> huc");
-    blankCells(page, columns - 3);
-
-    page.line("<TR><TD> подкол-ка,м");
-    page << "<TD>" << data.buc;
-    page.endLine();
-    page << "<TD>" << data.luc;
-    page.endLine();
-    page << "<TD>" << data.huc;
-    page.endLine();
-    blankCells(page, columns - 3);
-
-    page.line("<TR><TD> Размеры");
-    page.line("<TD> bc");
-    page.line("<TD> lc");
-    blankCells(page, columns - 2);
-
-    page.line("<TR><TD> колонны,м");
-    page << "<TD>" << data.bc;
-    page.endLine();
-    page << "<TD>" << data.lc;
-    page.endLine();
-    blankCells(page, columns - 2);
-
-    auto headerRow = [&](const char* label, const char* letter) {
-        page.line(label);
-        for (int i = 1; i <= steps; ++i) {
-            page << "<TD>" << letter << i;
-            page.endLine();
+    const char* const labels[] = {"<TD> Размеры",          "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",
+                                  "<TR><TD> колонны,м",    "<TR><TD> Размеры",     "<TR><TD> ступеней",
+                                  "<TR><TD>фундамента,",   "<TR><TD>м",            "<TR><TD>&#160",
+                                  "<TR><TD>&#160"};
+    const CellRows rows = dimensionRows(data, [](float value) { return formatGeneral(value, 5); });
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        page.line(labels[row]);
+        for (const std::string& cell : rows[row]) {
+            if (cell.empty()) {
+                page.line(kBlankCell);
+            } else {
+                page.line((row == 0 || row == 2 ? "<TD> " : "<TD>") + cell);
+            }
         }
-        blankCells(page, stepBlanks);
-    };
-    auto valueRow = [&](const char* label, const StepArray& values) {
-        page.line(label);
-        for (int i = 1; i <= steps; ++i) {
-            page << "<TD>" << values[i];
-            page.endLine();
-        }
-        blankCells(page, stepBlanks);
-    };
-    headerRow("<TR><TD> Размеры", "c");
-    valueRow("<TR><TD> ступеней", data.c);
-    headerRow("<TR><TD>фундамента,", "cb");
-    valueRow("<TR><TD>м", data.cb);
-    headerRow("<TR><TD>&#160", "h");
-    valueRow("<TR><TD>&#160", data.h);
+    }
 }
 
 }  // namespace
 
-std::string htmlReport(const TProjectData& data, const std::string& fileName, bool craneAndWind) {
+std::string htmlReport(const ReportContext& context) {
+    static const TProjectData empty;
+    const TProjectData& data = context.data ? *context.data : empty;
     Page page;
     page << "\xEF\xBB\xBF";
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
@@ -172,9 +128,9 @@ std::string htmlReport(const TProjectData& data, const std::string& fileName, bo
     page << "<li>длины и ширины " << data.d_l << "м;"
          << "<li>высоты " << data.d_h << "м;";
     page.endLine();
-    page << "<p>Исходные данные взяты из файла\"" << escaped(fileName) << "\"</p>";
+    page << "<p>Исходные данные взяты из файла\"" << escaped(context.fileName) << "\"</p>";
     page.endLine();
-    if (craneAndWind) {
+    if (context.craneAndWind) {
         page.line("<p>При расчете учитывались ветровая и снеговая нагрузки.</p>");
     }
     page.line("<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>");
@@ -203,20 +159,16 @@ std::string htmlReport(const TProjectData& data, const std::string& fileName, bo
     writeDimensionTable(page, data);
     page.line("</TABLE>");
 
-    // m² to cm² and m to mm, in single precision
-    const float Asl = data.Asl * 10000.0f;
-    const float Asb = data.Asb * 10000.0f;
-    const float dsl = data.dsl * 1000.0f;
-    const float dsb = data.dsb * 1000.0f;
     page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
     page.line("<TABLE BORDER=\"2\">");
     page.line("<TR><TD>&#160<TD>Сторона L<TD>Сторона B");
-    page << "<TR><TD>Площадь раб.арм.,см2<TD>" << Asl << "<TD>" << Asb;
-    page.endLine();
-    page << "<TR><TD>Кол-во стрежней, шт<TD>" << data.nl << "<TD>" << data.nb;
-    page.endLine();
-    page << "<TR><TD>Диаметр раб.арм.,мм<TD>" << dsl << "<TD>" << dsb;
-    page.endLine();
+    const auto general = [](float value) { return formatGeneral(value, 5); };
+    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стрежней, шт<TD>",
+                                     "<TR><TD>Диаметр раб.арм.,мм<TD>"};
+    const CellRows bars = reinforcementRows(data, general, general);
+    for (std::size_t row = 0; row < bars.size(); ++row) {
+        page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
+    }
     page.line("</TABLE>");
     page << "</BODY></HTML>";
     return page.take();

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "model/ProjectData.h"
+#include "reports/ReportContext.h"
 
 namespace fundis {
 
 // The page's bytes: UTF-8 with a byte-order mark (the page declares no character set).
-std::string htmlReport(const TProjectData& data, const std::string& fileName, bool craneAndWind);
+std::string htmlReport(const ReportContext& context);
 
 }  // namespace fundis

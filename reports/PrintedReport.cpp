@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/NumberFormat.h"
+#include "reports/DimensionRows.h"
 #include "reports/SchemeDrawing.h"
 
 namespace fundis {
@@ -223,31 +224,17 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     const double x0 = 2.0 * grid.cm;
     canvas.textOut(whole(x0), grid.top, "РАЗМЕРЫ ФУНДАМЕНТА");
 
-    const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
-    const int valueColumns = std::max(steps, 3);
+    const CellRows rows = dimensionRows(data, [sep](float value) { return fixed(value, sep); });
+    const int valueColumns = static_cast<int>(rows[0].size());
     constexpr int kDimensionRows = 10;
     // the cell texts column by column, row by row
     std::vector<std::vector<std::string>> cells(1 + valueColumns, std::vector<std::string>(kDimensionRows));
     cells[0] = {"Размеры",  "подколонника,м", "Размеры", "колонны,м", "Размеры",
                 "ступеней", "фундамента,",    "м",       "",          ""};
-    cells[1][0] = "buc";
-    cells[2][0] = "luc";
-    cells[3][0] = "huc";
-    cells[1][1] = fixed(data.buc, sep);
-    cells[2][1] = fixed(data.luc, sep);
-    cells[3][1] = fixed(data.huc, sep);
-    cells[1][2] = "bc";
-    cells[2][2] = "lc";
-    cells[1][3] = fixed(data.bc, sep);
-    cells[2][3] = fixed(data.lc, sep);
-    for (int i = 1; i <= steps; ++i) {
-        const std::string number = std::to_string(i);
-        cells[i][4] = "c" + number;
-        cells[i][5] = fixed(data.c[i], sep);
-        cells[i][6] = "cb" + number;
-        cells[i][7] = fixed(data.cb[i], sep);
-        cells[i][8] = "h" + number;
-        cells[i][9] = fixed(data.h[i], sep);
+    for (int row = 0; row < kDimensionRows; ++row) {
+        for (int column = 0; column < valueColumns; ++column) {
+            cells[column + 1][row] = rows[row][column];
+        }
     }
 
     Table dimensions(canvas, x0, grid.top + 1.5 * grid.lh, grid.row, grid.inset);
@@ -275,16 +262,13 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     canvas.textOut(whole(x0), whole(titleY), "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
 
     constexpr int kBarRows = 4;
-    const char* barLabels[] = {"Площадь раб.арм.,см2", "Сторона L", "Сторона B"};
-    // m2 to cm2 and m to mm, formed in single precision as the record holds them
-    const float aslCm2 = data.Asl * 10000.0f;
-    const float asbCm2 = data.Asb * 10000.0f;
-    const float dslMm = data.dsl * 1000.0f;
-    const float dsbMm = data.dsb * 1000.0f;
+    const CellRows barRows = reinforcementRows(
+        data, [sep](float value) { return fixed(value, sep); },
+        [sep](float value) { return formatFixed(value, 0, sep); });
     const std::string barCells[3][4] = {
-        {"", barLabels[0], "Кол-во стрежней, шт", "Диаметр раб.арм.,мм"},
-        {barLabels[1], fixed(aslCm2, sep), std::to_string(data.nl), formatFixed(dslMm, 0, sep)},
-        {barLabels[2], fixed(asbCm2, sep), std::to_string(data.nb), formatFixed(dsbMm, 0, sep)},
+        {"", "Площадь раб.арм.,см2", "Кол-во стрежней, шт", "Диаметр раб.арм.,мм"},
+        {"Сторона L", barRows[0][0], barRows[1][0], barRows[2][0]},
+        {"Сторона B", barRows[0][1], barRows[1][1], barRows[2][1]},
     };
     Table bars(canvas, x0, titleY + 1.5 * grid.lh, grid.row, grid.inset);
     for (const auto& column : barCells) {

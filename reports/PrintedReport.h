@@ -4,7 +4,7 @@
 // dimension and reinforcement tables; the scheme is the third document.
 
 #include "reports/Canvas.h"
-#include "reports/ExportDocuments.h"
+#include "reports/ReportContext.h"
 
 namespace fundis {
 

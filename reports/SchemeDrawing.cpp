@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/NumberFormat.h"
+#include "reports/DimensionRows.h"
 
 namespace fundis {
 
@@ -224,13 +225,16 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const TProjectData& data) 
     canvas.setPen(1, CanvasColor::Black);
 }
 
-void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data, int steps, char separator) {
+void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data, char separator) {
     const float u = f.u;
     const float xT = f.X0 + data.l * f.k + 2 * u;
     const float yT = f.Y0 - u;
     const float rowHeight = f.TH + 0.2f * u;
     const float width = 6.5f * u;
     auto cell = [&](int row, int column, const std::string& text) {
+        if (text.empty()) {
+            return;
+        }
         const float x = column == 0 ? xT : xT + 2 * u + 1.5f * u * static_cast<float>(column - 1);
         canvas.textOut(px(x + 0.1f * u), px(yT + rowHeight * static_cast<float>(row) + 0.1f * u), text);
     };
@@ -254,34 +258,18 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data
     cell(3, 1, value(data.b));
     cell(2, 2, "L");
     cell(3, 2, value(data.l));
-    block(4);
-    cell(4, 0, "Размеры");
-    cell(5, 0, "под-ка,м");
-    cell(4, 1, "buc");
-    cell(5, 1, value(data.buc));
-    cell(4, 2, "luc");
-    cell(5, 2, value(data.luc));
-    cell(4, 3, "huc");
-    cell(5, 3, value(data.huc));
-    block(6);
-    cell(6, 0, "Размеры");
-    cell(7, 0, "колонны,м");
-    cell(6, 1, "bc");
-    cell(7, 1, value(data.bc));
-    cell(6, 2, "lc");
-    cell(7, 2, value(data.lc));
-    block(8);
-    cell(8, 0, "Размеры");
-    cell(9, 0, "ступеней");
-    cell(10, 0, "фундамента");
-    cell(11, 0, "м");
-    for (int i = 1; i <= steps; ++i) {
-        cell(8, i, numbered("c", i));
-        cell(9, i, value(data.c[i]));
-        cell(10, i, numbered("cb", i));
-        cell(11, i, value(data.cb[i]));
-        cell(12, i, numbered("h", i));
-        cell(13, i, value(data.h[i]));
+    // blocks 3 to 5 hold the pedestal, the column and the steps, a step a column
+    const char* const labels[] = {"Размеры", "под-ка,м", "Размеры", "колонны,м", "Размеры",
+                                  "ступеней", "фундамента", "м", "", ""};
+    const CellRows rows = dimensionRows(data, value);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        if (row == 0 || row == 2 || row == 4) {
+            block(4 + row);
+        }
+        cell(4 + row, 0, labels[row]);
+        for (std::size_t column = 0; column < rows[row].size(); ++column) {
+            cell(4 + row, static_cast<int>(column) + 1, rows[row][column]);
+        }
     }
     const float bottom = yT + rowHeight * 14;
     block(14);
@@ -372,7 +360,7 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data,
     setFontSize(canvas, 8);
     f.TH = static_cast<float>(canvas.textHeight("#"));
     f.W3 = static_cast<float>(canvas.textWidth("###"));
-    const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
+    const int steps = shownSteps(data);
 
     drawSection(canvas, f, data, steps);
     drawColumn(canvas, f, data);
@@ -380,7 +368,7 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data,
     drawPlan(canvas, f, data, steps);
     drawOverallDimensions(canvas, f, data);
     drawSectionMarks(canvas, f, data);
-    drawDimensionTable(canvas, f, data, steps, decimalSeparator);
+    drawDimensionTable(canvas, f, data, decimalSeparator);
     setFontSize(canvas, 20);
     canvas.textOut(px(5 * f.u), px(0.5f * f.u), "Схема фундамента");
 }

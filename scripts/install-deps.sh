@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need, where missing.
+# Installs the Debian 12 packages the build, the program and the tests need, where missing, and
+# makes sure the Russian locale the program is used in (and tested in) exists.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
-  libbenchmark-dev clang libclang-rt-14-dev clang-format python3 fonts-liberation fonts-dejavu-core
-  xvfb xauth poppler-utils)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev
+  libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format python3 fonts-liberation
+  fonts-dejavu-core xvfb xauth poppler-utils locales desktop-file-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  $sudo sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 fi

@@ -20,11 +20,11 @@
 #include <array>
 #include <functional>
 
-#include "app/DataLocation.h"
+#include "files/DataLocation.h"
 #include "app/Form1.h"
-#include "app/Messages.h"
-#include "files/Form3.h"
-#include "input/Form2.h"
+#include "ui/Dialogs.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
 #include "model/TextCodec.h"
 
 // readable QString values in failure messages

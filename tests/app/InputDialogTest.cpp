@@ -5,7 +5,7 @@
 #include <QTabWidget>
 
 #include "AppFixture.h"
-#include "input/FoundationPicture.h"
+#include "input/ui/FoundationPicture.h"
 
 using fundis::testing::AppFixture;
 using fundis::testing::choose;

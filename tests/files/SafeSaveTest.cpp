@@ -1,4 +1,4 @@
-#include "files/SafeSave.h"
+#include "files/FileIo.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

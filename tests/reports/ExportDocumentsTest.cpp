@@ -1,4 +1,4 @@
-#include "reports/ExportDocuments.h"
+#include "reports/ui/ExportDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "reports/QPainterCanvas.h"
+#include "reports/ui/QPainterCanvas.h"
 #include "tests/reports/ReportTestRecord.h"
 
 using fundis::ReportContext;

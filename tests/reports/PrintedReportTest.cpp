@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "reports/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "tests/reports/ReportTestRecord.h"
 
 using fundis::RecordingCanvas;

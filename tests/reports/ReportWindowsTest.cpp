@@ -1,4 +1,4 @@
-#include "reports/ReportWindows.h"
+#include "reports/ui/ReportWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "reports/Form4.h"
+#include "reports/ui/Form4.h"
 #include "tests/reports/ReportTestRecord.h"
 
 using fundis::ReportContext;

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-#include "reports/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 using namespace fundis;
 

@@ -1,0 +1,24 @@
+#pragma once
+
+// Where the program keeps its settings and finds its tables, for the desktop program and
+// fundis-cli alike.
+
+#include <string>
+
+namespace fundis {
+
+// The user's settings folder, ~/.config/fundis (or $XDG_CONFIG_HOME/fundis); empty without a home.
+std::string settingsFolder();
+
+// kp.ini in the settings folder.
+std::string settingsFilePath();
+
+// The folder with table4.dat and the other tables: <program folder>/../share/fundis when installed,
+// the configured install folder, or the source tree's data/ when run from a build folder.
+std::string installedTablesDir();
+
+// The folder the file dialogs start in on the very first run: the user's documents folder
+// (XDG_DOCUMENTS_DIR), or the home folder.
+std::string defaultDataDir();
+
+}  // namespace fundis

@@ -1,0 +1,21 @@
+#pragma once
+
+// One project's result as one line of JSON.
+
+#include <string>
+#include <vector>
+
+#include "calc/ReportLine.h"
+#include "model/ProjectData.h"
+
+namespace fundis {
+
+// {"file", "report": [{"text", "failure"}], "record": {every field by its name},
+//  "input_dialog_needed"}. Floats are written so that they read back to the same float.
+std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
+                        const TProjectData& data, bool inputDialogNeeded);
+
+// The report lines as [{"text", "failure"}].
+std::string reportJson(const std::vector<ReportLine>& report);
+
+}  // namespace fundis

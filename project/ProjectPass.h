@@ -1,0 +1,43 @@
+#pragma once
+
+// One project pass: the persistent form in, the record, the report and the outcome out. The main
+// window's "Начать расчет", fundis-cli and the tests all go through it, so the numbers always
+// belong to the form they were computed from.
+
+#include <string>
+#include <vector>
+
+#include "calc/Calculation.h"
+#include "calc/ReportLine.h"
+#include "model/ProjectData.h"
+#include "model/ProjectForm.h"
+
+namespace fundis {
+
+struct PassOptions {
+    std::string tablesDir;  // the folder of the six code tables
+    bool debug = false;     // the setting "Отладка"
+    char decimalSeparator = '.';
+    ProgressCallbacks progress;
+};
+
+enum class PassOutcome {
+    Complete,        // every check passed
+    DesignFailures,  // the report holds red lines
+    NotRun,          // nothing was calculated; `reason` says why
+};
+
+struct ProjectPass {
+    PassOutcome outcome = PassOutcome::NotRun;
+    std::string reason;     // for NotRun: names the file and what is wrong with it
+    ProjectForm input;      // the form the pass was given
+    TProjectData record;    // a fresh record after OK and the calculation
+    std::vector<ReportLine> report;
+    bool inputDialogNeeded = false;  // φII and сII both empty: the window would open the dialog first
+};
+
+// The dialog's OK on a copy of `form` and the calculation, on a record that starts empty, as after
+// the program's start.
+ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options);
+
+}  // namespace fundis

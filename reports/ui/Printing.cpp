@@ -1,0 +1,95 @@
+#include "reports/ui/Printing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "reports/PrintedReport.h"
+#include "reports/ui/QPainterCanvas.h"
+#include "ui/Dialogs.h"
+
+namespace fundis {
+
+namespace {
+
+QString askPdfFile(QWidget* parent, const QString& startPath) {
+    FileRequest request;
+    request.title = QStringLiteral("Сохранение документа в PDF");
+    request.folder = QFileInfo(startPath).absolutePath();
+    request.proposedName = startPath;
+    request.filters = QStringList{QStringLiteral("PDF файл (*.pdf)"), QStringLiteral("все файлы (*)")};
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.save = true;
+    return dialogs().fileName(parent, request);
+}
+
+// Without a printer, or with one set to PDF output, the documents go into a PDF file.
+bool wantsPdfFile(const QPrinter& printer) {
+    return QPrinterInfo::availablePrinters().isEmpty() || printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+QString suggestedPdfPath(const ReportContext& context, const QString& dataDir) {
+    QString base = QFileInfo(QString::fromStdString(context.fileName)).completeBaseName();
+    if (base.isEmpty()) {
+        base = QStringLiteral("Фундамент");
+    }
+    const QString folder = dataDir.isEmpty() ? QDir::homePath() : dataDir;
+    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
+}
+
+}  // namespace
+
+const std::vector<PageDrawer>& reportPages() {
+    static const std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage};
+    return pages;
+}
+
+bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        QPainterCanvas canvas(painter);
+        pages[i](canvas, context);
+    }
+    return painter.end();
+}
+
+void printPages(QWidget* parent, const std::vector<PageDrawer>& pages, const ReportContext& context,
+                QPrinter& printer, const QString& dataDir) {
+    printer.setDocName(QStringLiteral("Фундис"));
+    const auto failed = [&] { return printer.printerState() == QPrinter::Error; };
+    if (wantsPdfFile(printer)) {
+        QString path = askPdfFile(parent, suggestedPdfPath(context, dataDir));
+        if (path.isEmpty()) {
+            return;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += QStringLiteral(".pdf");
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        if (!drawPages(printer, pages, context) || failed()) {
+            showMessage(parent, QStringLiteral("ОШИБКА"),
+                        QStringLiteral("Не удалось записать файл «%1».").arg(QDir::toNativeSeparators(path)));
+        }
+        return;
+    }
+    // a printer gets each page as a document of its own
+    for (PageDrawer page : pages) {
+        if (!drawPages(printer, {page}, context) || failed()) {
+            showMessage(parent, QStringLiteral("ОШИБКА"),
+                        QStringLiteral("Не удалось напечатать на принтере «%1».").arg(printer.printerName()));
+            return;
+        }
+    }
+}
+
+}  // namespace fundis

@@ -1,0 +1,32 @@
+#pragma once
+
+// Putting the documents on paper: the printer chosen in "Настройка принтера", or a PDF file when
+// there is none. One page loop serves the printer, the PDF of fundis-cli and the scheme window.
+
+#include <QString>
+#include <vector>
+
+#include "reports/Canvas.h"
+#include "reports/ReportContext.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+namespace fundis {
+
+using PageDrawer = void (*)(Canvas&, const ReportContext&);
+
+// The three documents of "Печать": text page, tables page, scheme.
+const std::vector<PageDrawer>& reportPages();
+
+// Draws `pages` on `device`, one after the other; false when the device failed.
+bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context);
+
+// The pages on `printer`, each as a document of its own. When no printer is installed, or the
+// printer is set to PDF output, they go into one PDF file whose name is asked for with a save
+// dialog starting in `dataDir`. Failures are shown in a message box.
+void printPages(QWidget* parent, const std::vector<PageDrawer>& pages, const ReportContext& context,
+                QPrinter& printer, const QString& dataDir);
+
+}  // namespace fundis

@@ -1,0 +1,62 @@
+#include "support/RecordingCanvas.h"
+
+#include <cmath>
+
+namespace fundis {
+
+namespace {
+
+int characters(const std::string& text) {
+    int count = 0;
+    for (unsigned char ch : text) {
+        if ((ch & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+void RecordingCanvas::setPen(int width, CanvasColor color) {
+    penWidth_ = width;
+    penColor_ = color;
+}
+
+void RecordingCanvas::setBrush(CanvasColor color, BrushStyle style) {
+    brushColor_ = color;
+    brush_ = style;
+}
+
+void RecordingCanvas::lineTo(int x, int y) {
+    lines_.push_back({position_, {x, y}, penWidth_, penColor_});
+    position_ = {x, y};
+}
+
+void RecordingCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    rectangles_.push_back({x1, y1, x2, y2, penColor_, brushColor_, brush_});
+}
+
+void RecordingCanvas::textOut(int x, int y, const std::string& text) {
+    texts_.push_back({x, y, text, font_, brush_});
+}
+
+int RecordingCanvas::textWidth(const std::string& text) const {
+    return static_cast<int>(std::lround(6.0 * characters(text) * font_.sizePoints / 8.0));
+}
+
+int RecordingCanvas::textHeight(const std::string&) const {
+    return static_cast<int>(std::lround(13.0 * font_.sizePoints / 8.0));
+}
+
+std::vector<RecordingCanvas::Text> RecordingCanvas::textsOf(const std::string& text) const {
+    std::vector<Text> found;
+    for (const Text& entry : texts_) {
+        if (entry.text == text) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+}  // namespace fundis

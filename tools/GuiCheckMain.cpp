@@ -1,0 +1,83 @@
+// fundis-gui-check [--json] [--sep C] [--tables DIR] [--debug] PROJECT.dan...: fundis-cli's --json
+// made by the real windows offscreen. For each project a fresh main window and input dialog open
+// the project as "Открыть" does, confirm it with OK and run "Начать расчет"; the JSON is built from
+// what the window then shows: the report pane's lines and the last calculation. The report's
+// decimal separator is the locale's, as in the window (--sep is accepted and ignored).
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/Form1.h"
+#include "cli/CliOptions.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
+#include "project/ProjectJson.h"
+#include "tools/ScriptedDialogs.h"
+#include "ui/ReportPane.h"
+
+namespace {
+
+constexpr int kExitFailures = 1;
+constexpr int kExitNotRun = 2;
+
+QString absolute(const std::string& path) { return QDir::current().absoluteFilePath(QString::fromStdString(path)); }
+
+int checkProject(const fundis::CliOptions& options, const std::string& path) {
+    fundis::ScriptedDialogs dialogs;
+    fundis::setDialogs(&dialogs);
+    TForm1 main;
+    auto* input = new TForm2(&main);
+    auto* settingsDialog = new TForm3(&main);
+    main.attachDialogs(input, settingsDialog);
+    main.FormActivate();
+    // the settings a user would set for this run: the tables' folder and the debug data
+    if (options.tablesDir) {
+        main.settings.programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
+        input->setTablesFolder(main.settings.programDir);
+    }
+    main.settings.debugMode = options.debug ? 1 : 0;
+
+    dialogs.files << absolute(path);
+    main.ToolButton3Click();
+    main.ToolButton1Click();
+    fundis::setDialogs(nullptr);
+
+    for (const QString& message : dialogs.messages) {
+        std::fprintf(stderr, "fundis-gui-check: %s: %s\n", path.c_str(), message.toLocal8Bit().constData());
+    }
+    const auto& calculation = main.lastCalculation();
+    if (!calculation) {
+        return kExitNotRun;
+    }
+    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.RichEdit1);
+    const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded).c_str());
+    std::fflush(stdout);
+    const bool failed = std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.failure; });
+    return failed ? kExitFailures : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // never the user's kp.ini: a scratch configuration folder of its own
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    fundis::CliOptions options;
+    std::string error;
+    if (!fundis::parseCliArguments(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "fundis-gui-check: %s\n", error.c_str());
+        return kExitNotRun;
+    }
+    int worst = 0;
+    for (const std::string& path : options.projects) {
+        worst = std::max(worst, checkProject(options, path));
+    }
+    return worst;
+}

@@ -1,0 +1,121 @@
+#include "tools/Screenshots.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QThread>
+#include <QToolButton>
+
+#include <QMessageBox>
+#include <memory>
+
+#include "app/AboutBox.h"
+#include "app/Form1.h"
+#include "app/Form6.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
+#include "tools/ScriptedDialogs.h"
+#include "ui/Dialogs.h"
+
+namespace fundis {
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+}
+
+bool save(QWidget& window, const QString& folder, const QString& name) {
+    settle();
+    return window.grab().save(QDir(folder).filePath(name));
+}
+
+}  // namespace
+
+bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const QString& folder,
+                     const QString& project) {
+    QDir().mkpath(folder);
+    bool ok = true;
+
+    // the project comes in through the open command; its input dialog is confirmed with OK
+    ScriptedDialogs scripted;
+    Dialogs* const previous = setDialogs(&scripted);
+    if (!project.isEmpty()) {
+        scripted.files << project;
+        main.ToolButton3Click();
+    }
+    main.ToolButton1Click();
+    // a hint in panel 1, as when the mouse rests on the start button
+    QStatusTipEvent tip(main.ToolButton1->statusTip());
+    QApplication::sendEvent(main.ToolButton1, &tip);
+    ok = save(main, folder, QStringLiteral("main.png")) && ok;
+    // the end of the report, where the failure lines stand
+    main.RichEdit1->moveCursor(QTextCursor::End);
+    main.RichEdit1->ensureCursorVisible();
+    ok = save(main, folder, QStringLiteral("main-end.png")) && ok;
+    main.RichEdit1->moveCursor(QTextCursor::Start);
+
+    // a comma and a blank where numbers belong: OK lists what they will be read as
+    const QString load = input.edit(7)->text();
+    input.edit(7)->setText(QStringLiteral("1 900"));
+    input.edit(16)->setText(QStringLiteral("18,5"));
+    scripted.onQuestion = [&](QWidget* parent, const QString& caption, const QString& text,
+                              const QStringList& buttons, int defaultButton, int escapeButton) {
+        const std::unique_ptr<QMessageBox> box =
+            makeQuestionBox(parent, caption, text, buttons, defaultButton, escapeButton);
+        box->show();
+        ok = save(*box, folder, QStringLiteral("unreadable-fields.png")) && ok;
+        return defaultButton;
+    };
+    input.show();
+    input.OKButtonClick();
+    input.hide();
+    scripted.onQuestion = nullptr;
+    input.edit(16)->setText(QStringLiteral("18.5"));
+    input.edit(7)->setText(load);
+    // a changed load after the calculation: the results are out of date
+    input.edit(7)->setText(load + QStringLiteral("0"));
+    emit input.formEdited();
+    ok = save(main, folder, QStringLiteral("main-out-of-date.png")) && ok;
+    input.edit(7)->setText(load);
+    emit input.formEdited();
+    setDialogs(previous);
+
+    input.show();
+    for (int tab = 0; tab < input.PageControl1->count(); ++tab) {
+        input.PageControl1->setCurrentIndex(tab);
+        ok = save(input, folder, QStringLiteral("input-%1.png").arg(tab + 1)) && ok;
+    }
+    input.PageControl1->setCurrentIndex(0);
+    input.hide();
+
+    settingsDialog.show();
+    ok = save(settingsDialog, folder, QStringLiteral("settings.png")) && ok;
+    settingsDialog.Button5Click();
+    ok = save(settingsDialog, folder, QStringLiteral("settings-chooser.png")) && ok;
+    settingsDialog.FormClose();
+    settingsDialog.hide();
+
+    TAboutBox about(&main);
+    about.show();
+    ok = save(about, folder, QStringLiteral("about.png")) && ok;
+    about.hide();
+
+    TForm6 splash;
+    splash.show();
+    ok = save(splash, folder, QStringLiteral("splash.png")) && ok;
+    splash.hide();
+    return ok;
+}
+
+}  // namespace fundis

@@ -1,0 +1,19 @@
+#pragma once
+
+// Pictures of the windows for the documentation: the main window after a calculation of
+// `project`, the warning for fields that are not numbers, the out-of-date mark, the four input
+// tabs, the settings dialog, the about box and the splash.
+
+#include <QString>
+
+class TForm1;
+class TForm2;
+class TForm3;
+
+namespace fundis {
+
+// Saves PNG files into `folder`; false when one could not be written.
+bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const QString& folder,
+                     const QString& project);
+
+}  // namespace fundis

@@ -1,0 +1,43 @@
+#pragma once
+
+// Dialogs that answer by a script instead of waiting for a click: the tools drive the real windows
+// with them. A file dialog returns the next prepared name, the input dialog is confirmed with its
+// own OK, a question takes its default answer, messages are kept.
+
+#include <QDialog>
+#include <QStringList>
+
+#include "input/ui/Form2.h"
+#include "ui/Dialogs.h"
+
+namespace fundis {
+
+class ScriptedDialogs : public Dialogs {
+  public:
+    QString fileName(QWidget*, const FileRequest&) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    void message(QWidget*, const QString&, const QString& text) override { messages << text; }
+    int question(QWidget* parent, const QString& caption, const QString& text, const QStringList& buttons,
+                 int defaultButton, int escapeButton) override {
+        questions << text;
+        if (onQuestion) {
+            return onQuestion(parent, caption, text, buttons, defaultButton, escapeButton);
+        }
+        return acceptQuestions ? static_cast<int>(buttons.size()) - 1 : defaultButton;
+    }
+    int exec(QDialog& dialog) override {
+        if (auto* input = qobject_cast<TForm2*>(&dialog)) {
+            dialog.setResult(QDialog::Rejected);
+            input->OKButtonClick();
+            return dialog.result();
+        }
+        return QDialog::Rejected;
+    }
+
+    QStringList files;
+    QStringList messages;
+    QStringList questions;
+    bool acceptQuestions = true;  // the last button ("Принять") rather than the default
+    std::function<int(QWidget*, const QString&, const QString&, const QStringList&, int, int)> onQuestion;
+};
+
+}  // namespace fundis
