@@ -37,7 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     ProductName->move(37, 10);
     ProductName->adjustSize();
 
-    Version = new QLabel(QStringLiteral("Версия 1.23"), panel);
+    Version = new QLabel(QStringLiteral("Версия " FUNDIS_VERSION), panel);
     Version->setObjectName(QStringLiteral("Version"));
     Version->setGeometry(61, 58, 73, 13);
 

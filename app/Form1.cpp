@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QSettings>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -29,12 +32,14 @@
 #include "files/DanFile.h"
 #include "files/DataLocation.h"
 #include "files/FileIo.h"
+#include "files/RecentFiles.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
 #include "reports/HtmlReport.h"
 #include "reports/ui/Form4.h"
 #include "reports/ui/Printing.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/ReportPane.h"
 
@@ -43,6 +48,7 @@ TForm1* Form1 = nullptr;
 namespace {
 
 const QString kNoName = QStringLiteral("Без имени");
+const QString kCaption = QStringLiteral("Фундис");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
 const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("текстовый файл (*.txt)"),
                                   QStringLiteral("все файлы (*.*)")};
@@ -68,7 +74,7 @@ class ProgressBarHider {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Q_INIT_RESOURCE(icons);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Фундис"));
+    setWindowTitle(kNoName + QStringLiteral("[*] — Фундис"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/fundis.svg")));
     setFont(fundis::windowFont());
 
@@ -76,10 +82,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     buildCommands();
     buildStatusBar();
 
-    resize(512, 334);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    setMinimumSize(520, 358);
+    restoreWindowState();
 }
 
 TForm1::~TForm1() {
@@ -102,7 +106,10 @@ void TForm1::attachDialogs(TForm2* input, TForm3* settingsDialog) {
         ToolBar1->setVisible(settings.showToolbar != 0);
         form2_->setTablesFolder(settings.programDir);
     });
-    connect(form2_, &TForm2::formEdited, this, &TForm1::updateStaleMark);
+    connect(form2_, &TForm2::formEdited, this, [this] {
+        setModified(true);
+        updateStaleMark();
+    });
 }
 
 QAction* TForm1::command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
@@ -148,7 +155,21 @@ void TForm1::buildCommands() {
                             &TForm1::N14Click);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    file->addActions({open, save, html, print});
+    file->addAction(command("New1", QStringLiteral("Новый"), QKeySequence(QStringLiteral("Ctrl+N")),
+                            QStringLiteral("Новый проект с исходными данными по умолчанию"), &TForm1::NewClick));
+    file->addAction(open);
+    RecentMenu = file->addMenu(QStringLiteral("Последние файлы"));
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    file->addSeparator();
+    file->addAction(save);
+    file->addAction(command("SaveAs1", QStringLiteral("Сохранить как..."),
+                            QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+                            QStringLiteral("Сохранить исходные данные в другой файл"), &TForm1::SaveAsClick));
+    file->addSeparator();
+    file->addActions({html, print});
+    file->addSeparator();
+    file->addAction(command("Exit1", QStringLiteral("Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
+                            QStringLiteral("Закрыть программу"), &TForm1::ExitClick));
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("Расчет"));
     calculation->addActions({inputData, start, scheme, settlement});
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Настройка"));
@@ -229,16 +250,17 @@ void TForm1::buildReportPane() {
 void TForm1::buildStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(19);
+    StatusBar1->setMinimumHeight(19);
     StatusBar1->setSizeGripEnabled(true);
     setStatusBar(StatusBar1);
 
-    StatusPanel0 = new QLabel(StatusBar1);
+    // long texts are shortened: a hint never widens the window
+    StatusPanel0 = new fundis::ElidedLabel(Qt::ElideMiddle, StatusBar1);
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     StatusPanel0->setFixedWidth(250);
     StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(StatusPanel0);
-    StatusPanel1 = new QLabel(StatusBar1);
+    StatusPanel1 = new fundis::ElidedLabel(Qt::ElideRight, StatusBar1);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(StatusPanel1, 1);
@@ -303,20 +325,25 @@ void TForm1::FormActivate() {
     activated_ = true;
     qApp->installEventFilter(this);
     form2_->selectFirstItems();
-    fileName = kNoName;
-    StatusPanel0->setText(fileName);
+    setProjectFile(kNoName);
 
-    QString error;
-    if (!form3_->writeDefaultsIfMissing(QString::fromStdString(fundis::installedTablesDir()),
-                                        QString::fromStdString(fundis::defaultDataDir()), error)) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QStringLiteral("Не удалось создать файл настроек %1: %2").arg(form3_->settingsPath(), error));
+    if (const fundis::Status written = form3_->writeDefaultsIfMissing(); !written) {
+        fundis::showMessage(this, kCaption,
+                            QStringLiteral("Не удалось создать файл настроек %1: %2")
+                                .arg(form3_->settingsPath(), QString::fromStdString(written.message())));
     }
     form3_->loadSettings();
     ToolBar1->setVisible(settings.showToolbar != 0);
     dialogFolder_ = QString::fromStdString(settings.dataDir);
     form2_->setTablesFolder(settings.programDir);
+    recentFiles_ = fundis::readRecentFiles(fundis::recentFilesPath());
+    rebuildRecentMenu();
+    setModified(false);
+    if (!startFile_.isEmpty()) {
+        // after this event: opening shows the input dialog, which runs a loop of its own
+        QTimer::singleShot(0, this, [this, path = startFile_] { openProject(path); });
+        startFile_.clear();
+    }
 }
 
 char TForm1::decimalSeparator() const {
@@ -357,7 +384,7 @@ bool TForm1::haveCalculation() {
     if (lastCalculation_) {
         return true;
     }
-    fundis::showMessage(this, windowTitle(), QStringLiteral("Сначала выполните расчет."));
+    fundis::showMessage(this, kCaption, QStringLiteral("Сначала выполните расчет."));
     return false;
 }
 
@@ -394,7 +421,7 @@ void TForm1::ToolButton1Click() {
         RichEdit1->clear();
         lastCalculation_.reset();
         updateStaleMark();
-        fundis::showMessage(this, windowTitle(),
+        fundis::showMessage(this, kCaption,
                             QStringLiteral("Расчет не выполнен: %1.\n\n%2")
                                 .arg(QString::fromStdString(pass.reason), TForm2::tablesFolderHint()));
         return;
@@ -409,66 +436,190 @@ void TForm1::ToolButton2Click() {
     if (form2_ && fundis::dialogs().exec(*form2_) == QDialog::Accepted && settings.iterations == 0) {
         settings.iterations = 1;
     }
+    StatusPanel1->clear();  // the dialog's last hint has gone with it
     updateStaleMark();
 }
 
-void TForm1::ToolButton3Click() {
-    fundis::FileRequest request;
-    request.title = QStringLiteral("Открытие файла с исходными данными");
-    request.folder = dialogFolder_;
-    request.filters = kDanFilters;
-    request.defaultSuffix = QStringLiteral("dan");
-    const QString name = fundis::dialogs().fileName(this, request);
-    if (name.isEmpty() || !form2_) {
+bool TForm1::untitled() const { return fileName.isEmpty() || fileName == kNoName; }
+
+QString TForm1::startFolder() const {
+    // a data folder that is gone (or never set) would make the dialogs propose its name
+    return QFileInfo(dialogFolder_).isDir() ? dialogFolder_ : QDir::homePath();
+}
+
+void TForm1::setModified(bool modified) { setWindowModified(modified); }
+
+void TForm1::setProjectFile(const QString& name) {
+    fileName = name;
+    proposedSaveName_ = untitled() ? QString() : name;
+    StatusPanel0->setText(fileName);
+    setWindowTitle((untitled() ? kNoName : QFileInfo(name).fileName()) + QStringLiteral("[*] — Фундис"));
+    if (!untitled()) {
+        rememberRecentFile(name);
+    }
+}
+
+void TForm1::rememberRecentFile(const QString& name) {
+    recentFiles_ = fundis::withRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
+    (void)fundis::writeRecentFiles(fundis::recentFilesPath(), recentFiles_);
+    rebuildRecentMenu();
+}
+
+void TForm1::rebuildRecentMenu() {
+    RecentMenu->clear();
+    int number = 1;
+    for (const std::string& file : recentFiles_) {
+        const QString path = QString::fromStdString(file);
+        QAction* entry = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
+        entry->setStatusTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (maybeSaveChanges()) {
+                openProject(path);
+            }
+        });
+    }
+    RecentMenu->setEnabled(!recentFiles_.empty());
+}
+
+bool TForm1::maybeSaveChanges() {
+    if (!hasUnsavedChanges()) {
+        return true;
+    }
+    const QString name = untitled() ? kNoName : QFileInfo(fileName).fileName();
+    enum { kSave, kDiscard, kCancel };
+    const int answer = fundis::dialogs().question(
+        this, kCaption, QStringLiteral("Исходные данные проекта «%1» изменены. Сохранить изменения?").arg(name),
+        {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")}, kSave, kCancel);
+    if (answer == kSave) {
+        return saveProject();
+    }
+    return answer == kDiscard;
+}
+
+void TForm1::openProject(const QString& name) {
+    if (!form2_) {
         return;
     }
     // read into a copy: a file that cannot be read leaves the dialog as it was
     fundis::ProjectForm form = form2_->toForm();
     const fundis::Status read = fundis::readDanFile(localPath(name), form);
     if (!read) {
-        fundis::showMessage(this, windowTitle(),
+        fundis::showMessage(this, kCaption,
                             QStringLiteral("Не удалось прочитать файл %1: %2.\nДанные в окне ввода не изменены.")
                                 .arg(quoted(name), QString::fromStdString(read.message())));
+        if (!QFileInfo::exists(name)) {
+            recentFiles_ = fundis::withoutRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
+            (void)fundis::writeRecentFiles(fundis::recentFilesPath(), recentFiles_);
+            rebuildRecentMenu();
+        }
         return;
     }
-    fileName = name;
-    proposedSaveName_ = name;
     form2_->fromForm(form);
-    StatusPanel0->setText(fileName);
+    setProjectFile(name);
+    setModified(false);
     form2_->applyVisibilityRules();
     ToolButton2Click();
 }
 
-void TForm1::ToolButton4Click() {
-    if (!form2_) {
+void TForm1::ToolButton3Click() {
+    if (!maybeSaveChanges()) {
         return;
     }
     fundis::FileRequest request;
-    request.title = QStringLiteral("Сохранение исходных данных");
-    request.folder = dialogFolder_;
-    request.proposedName = proposedSaveName_;
+    request.title = QStringLiteral("Открытие файла с исходными данными");
+    request.folder = startFolder();
     request.filters = kDanFilters;
     request.defaultSuffix = QStringLiteral("dan");
-    request.save = true;
     const QString name = fundis::dialogs().fileName(this, request);
-    if (name.isEmpty()) {
-        return;
+    if (!name.isEmpty()) {
+        openProject(name);
     }
+}
+
+bool TForm1::saveProjectTo(const QString& name) {
     const fundis::ProjectForm form = form2_->toForm();
     const fundis::Status written = fundis::writeDanFile(localPath(name), form);
     if (!written) {
         // the name is not taken: the status bar must not show a file that was not written
-        fundis::showMessage(this, windowTitle(),
+        fundis::showMessage(this, kCaption,
                             QStringLiteral("Не удалось сохранить файл %1: %2")
                                 .arg(quoted(name), QString::fromStdString(written.message())));
-        return;
+        return false;
     }
-    fileName = name;
-    proposedSaveName_ = name;
-    StatusPanel0->setText(fileName);
+    setProjectFile(name);
+    setModified(false);
     if (lastCalculation_ && lastCalculation_->input == form) {
         lastCalculationFileName_ = fileName;  // the same data under their new name
     }
+    return true;
+}
+
+bool TForm1::saveProjectAs() {
+    if (!form2_) {
+        return false;
+    }
+    fundis::FileRequest request;
+    request.title = QStringLiteral("Сохранение исходных данных");
+    request.folder = startFolder();
+    request.proposedName = untitled() ? QDir(startFolder()).filePath(QStringLiteral("Фундамент.dan")) : proposedSaveName_;
+    request.filters = kDanFilters;
+    request.defaultSuffix = QStringLiteral("dan");
+    request.save = true;
+    const QString name = fundis::dialogs().fileName(this, request);
+    return !name.isEmpty() && saveProjectTo(name);
+}
+
+bool TForm1::saveProject() { return untitled() ? saveProjectAs() : saveProjectTo(fileName); }
+
+void TForm1::ToolButton4Click() {
+    if (form2_) {
+        saveProject();
+    }
+}
+
+void TForm1::SaveAsClick() { saveProjectAs(); }
+
+void TForm1::NewClick() {
+    if (!form2_ || !maybeSaveChanges()) {
+        return;
+    }
+    form2_->fromForm(fundis::ProjectForm());
+    form2_->applyVisibilityRules();
+    setProjectFile(kNoName);
+    setModified(false);
+    lastHtmlName.clear();
+    // a new project starts without the results of the old one
+    RichEdit1->clear();
+    lastCalculation_.reset();
+    updateStaleMark();
+}
+
+void TForm1::ExitClick() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!maybeSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    saveWindowState();
+    event->accept();
+}
+
+void TForm1::restoreWindowState() {
+    const QSettings state(QString::fromStdString(fundis::windowStatePath()), QSettings::IniFormat);
+    if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) {
+        return;
+    }
+    // a first start: a good share of the screen, in its middle
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(1000, available.width() * 4 / 5), std::min(720, available.height() * 4 / 5));
+    move(available.center() - rect().center());
+}
+
+void TForm1::saveWindowState() const {
+    QSettings state(QString::fromStdString(fundis::windowStatePath()), QSettings::IniFormat);
+    state.setValue(QStringLiteral("geometry"), saveGeometry());
 }
 
 void TForm1::ToolButton6Click() {
@@ -477,10 +628,11 @@ void TForm1::ToolButton6Click() {
     }
     fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение результата расчета");
-    request.folder = dialogFolder_;
+    request.folder = startFolder();
     request.proposedName = lastHtmlName;
-    if (request.proposedName.isEmpty() && fileName != kNoName) {
-        request.proposedName = QFileInfo(fileName).completeBaseName() + QStringLiteral(".htm");
+    if (request.proposedName.isEmpty()) {
+        const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
+        request.proposedName = QDir(startFolder()).filePath(base + QStringLiteral(".htm"));
     }
     request.filters = kHtmlFilters;
     request.defaultSuffix = QStringLiteral("htm");
@@ -492,7 +644,7 @@ void TForm1::ToolButton6Click() {
     lastHtmlName = name;
     const fundis::Status written = fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
     if (!written) {
-        fundis::showMessage(this, windowTitle(),
+        fundis::showMessage(this, kCaption,
                             QStringLiteral("Не удалось сохранить файл %1: %2")
                                 .arg(quoted(name), QString::fromStdString(written.message())));
     }
@@ -514,6 +666,7 @@ void TForm1::ToolButton7Click() {
 void TForm1::N4Click() {
     if (form3_) {
         fundis::dialogs().exec(*form3_);
+        StatusPanel1->clear();
     }
 }
 

@@ -7,12 +7,15 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "files/Settings.h"
 #include "project/ProjectPass.h"
 #include "reports/ReportContext.h"
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -32,6 +35,8 @@ class TForm1 : public QMainWindow {
 
     // The input and settings dialogs, created after the main window and living as long.
     void attachDialogs(TForm2* input, TForm3* settingsDialog);
+    // A project to open, as "Открыть" does, once the settings are loaded (fundis FILE.dan).
+    void openAtStart(const QString& path) { startFile_ = path; }
 
     fundis::Settings settings;
     QString fileName;
@@ -42,6 +47,7 @@ class TForm1 : public QMainWindow {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel0 = nullptr;  // fileName
     QLabel* StatusPanel1 = nullptr;  // the long hint under the mouse
+    QMenu* RecentMenu = nullptr;     // "Последние файлы"
     QLabel* StaleMark = nullptr;     // shown while the inputs differ from the last calculation's
     QProgressBar* ProgressBar = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -65,6 +71,14 @@ class TForm1 : public QMainWindow {
     fundis::ReportContext reportContext() const;
     // The inputs were changed after the last calculation.
     bool resultsOutOfDate() const;
+    // The project has changes not saved to its file.
+    bool hasUnsavedChanges() const { return isWindowModified(); }
+    const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+
+    // Opens `path` as "Открыть" does after its file dialog: the dialog is filled and shown.
+    void openProject(const QString& path);
+    // Asks whether to save the changes, when there are any; false when the user cancels.
+    bool maybeSaveChanges();
 
     void FormActivate();
     void FormCanResize();
@@ -75,6 +89,9 @@ class TForm1 : public QMainWindow {
     void ToolButton5Click();
     void ToolButton6Click();
     void ToolButton7Click();
+    void NewClick();
+    void SaveAsClick();
+    void ExitClick();
     void N4Click();
     void N11Click();
     void N13Click();
@@ -87,6 +104,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,6 +118,17 @@ class TForm1 : public QMainWindow {
     // A document command may go on only with a calculation behind it.
     bool haveCalculation();
     void updateStaleMark();
+    bool untitled() const;
+    bool saveProject();
+    bool saveProjectAs();
+    bool saveProjectTo(const QString& name);
+    void setProjectFile(const QString& name);
+    void setModified(bool modified);
+    void rememberRecentFile(const QString& name);
+    void rebuildRecentMenu();
+    QString startFolder() const;
+    void restoreWindowState();
+    void saveWindowState() const;
 
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
@@ -108,6 +137,8 @@ class TForm1 : public QMainWindow {
     QString proposedSaveName_;
     std::optional<fundis::ProjectPass> lastCalculation_;
     QString lastCalculationFileName_;
+    QString startFile_;
+    std::vector<std::string> recentFiles_;
     std::unique_ptr<QPrinter> printer_;
 };
 

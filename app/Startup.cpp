@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/Fonts.h"
 #include "app/Form1.h"
@@ -10,12 +12,21 @@
 
 namespace fundis {
 
-void startWindows() {
+void startWindows(const QString& project) {
     QApplication::setApplicationName(QStringLiteral("fundis"));
     QApplication::setApplicationDisplayName(QStringLiteral("Фундис"));
+    QApplication::setApplicationVersion(QStringLiteral(FUNDIS_VERSION));
     QApplication::setFont(windowFont());
+    // the program speaks Russian, so do the file, print and message dialogs of Qt
+    static QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     Form1 = new TForm1;
+    if (!project.isEmpty()) {
+        Form1->openAtStart(project);
+    }
     Form2 = new TForm2(Form1);
     Form3 = new TForm3(Form1);
     Form1->attachDialogs(Form2, Form3);

@@ -40,6 +40,8 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--debug") {
             options.debug = true;
         } else if (argument == "--json") {
@@ -62,7 +64,7 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
             error = "неизвестный параметр " + argument;
         }
     }
-    if (!error.empty() || options.help) {
+    if (!error.empty() || options.help || options.version) {
         return error.empty();
     }
     if (options.projects.empty()) {
@@ -100,6 +102,7 @@ std::string cliUsage() {
            "  --html ФАЙЛ      сохранить отчет в HTML (только с одним проектом)\n"
            "  --pdf ФАЙЛ       сохранить печатный отчет в PDF (только с одним проектом)\n"
            "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
+           "  --version        показать версию программы\n"
            "  --help           показать эту справку\n"
            "\n"
            "Сообщения о невыполненных проверках выводятся на терминал красным. Если задано\n"

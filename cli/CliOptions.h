@@ -18,6 +18,7 @@ struct CliOptions {
     std::optional<std::string> pdfFile;
     std::optional<std::string> svgFile;
     bool help = false;
+    bool version = false;
     std::vector<std::string> projects;
 };
 

@@ -138,6 +138,10 @@ int runCli(const std::vector<std::string>& arguments) {
         std::fputs(cliUsage().c_str(), stdout);
         return kExitComplete;
     }
+    if (options.version) {
+        std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
+        return kExitComplete;
+    }
     if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
         complain("собран без Qt: --pdf и --svg недоступны");
         return kExitNotRun;

@@ -72,6 +72,16 @@ std::string settingsFilePath() {
     return folder.empty() ? std::string() : folder + "/kp.ini";
 }
 
+std::string recentFilesPath() {
+    const std::string folder = settingsFolder();
+    return folder.empty() ? std::string() : folder + "/recent-files";
+}
+
+std::string windowStatePath() {
+    const std::string folder = settingsFolder();
+    return folder.empty() ? std::string() : folder + "/window.ini";
+}
+
 std::string installedTablesDir() {
     const std::string beside = programFolder() + "/../share/fundis";
     if (isFile(beside + "/table4.dat")) {
@@ -89,12 +99,7 @@ std::string defaultDataDir() {
     if (!documents.empty()) {
         return documents;
     }
-    const std::string english = home + "/Documents";
-    struct stat info {};
-    if (!home.empty() && stat(english.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        return english;
-    }
-    return home;
+    return home.empty() ? std::string() : home + "/Documents";
 }
 
 }  // namespace fundis

@@ -13,12 +13,16 @@ std::string settingsFolder();
 // kp.ini in the settings folder.
 std::string settingsFilePath();
 
+// The list of recent projects and the window's place, beside kp.ini.
+std::string recentFilesPath();
+std::string windowStatePath();
+
 // The folder with table4.dat and the other tables: <program folder>/../share/fundis when installed,
 // the configured install folder, or the source tree's data/ when run from a build folder.
 std::string installedTablesDir();
 
 // The folder the file dialogs start in on the very first run: the user's documents folder
-// (XDG_DOCUMENTS_DIR), or the home folder.
+// (XDG_DOCUMENTS_DIR, else ~/Documents), which may not exist yet.
 std::string defaultDataDir();
 
 }  // namespace fundis

@@ -1,5 +1,6 @@
 #include "files/Settings.h"
 
+#include "files/DataLocation.h"
 #include "files/FileIo.h"
 #include "model/NumberFormat.h"
 #include "model/TextCodec.h"
@@ -106,6 +107,17 @@ Status checkFolder(const std::string& text, const char* what) {
 }
 
 }  // namespace
+
+SettingsTexts defaultSettings() {
+    SettingsTexts texts;
+    texts.iterations = "5";
+    texts.debug = false;
+    texts.toolbar = true;
+    texts.dataDir = defaultDataDir();
+    texts.schemeScale = "75";
+    texts.programDir = installedTablesDir();
+    return texts;
+}
 
 SettingsReadResult parseSettings(std::string_view fileBytes, Settings& settings) {
     SettingsStream in(fileBytes);

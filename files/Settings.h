@@ -29,6 +29,10 @@ struct SettingsTexts {
     std::string programDir;   // Edit4
 };
 
+// The settings of a first start: 5 iterations, no debug data, the toolbar shown, the documents
+// folder for the data, the scale 1:75 and the installed tables.
+SettingsTexts defaultSettings();
+
 struct SettingsReadResult {
     bool fileOpened = false;
     bool complete = false;  // every value read

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Builds the program and saves pictures of its windows under Xvfb:
-#   scripts/screenshots.sh [output folder]     (default build-screenshots/png)
-# main.png (a calculated project), main-failure.png (the end of a report with red failure lines),
-# input-1.png .. input-4.png (the input tabs), settings.png, settings-chooser.png, about.png,
-# splash.png.
+# Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
+# Russian locale our users have unless another is given:
+#   scripts/screenshots.sh [output folder] [locale]   (default build-screenshots/png, ru_RU.UTF-8)
+# main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
+# calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
+# numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
+# scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png, about.png, splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build-screenshots/png}"
+lang="${2:-ru_RU.UTF-8}"
 build="${FUNDIS_BUILD_DIR:-build-screenshots}"
-command -v xvfb-run >/dev/null || { echo "xvfb-run is missing: apt-get install xvfb xauth" >&2; exit 1; }
+scripts/install-deps.sh
+if ! command -v openbox > /dev/null; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends openbox > /dev/null
+fi
 # a folder configured before keeps its options (the tests stay on in a developer's build folder)
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
   -DFUNDIS_BENCH=OFF >/dev/null
@@ -16,9 +23,7 @@ cmake --build "$build" -j"$(nproc)" --target fundis-screenshots >/dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/config/fundis" "$work/data" "$out"
-tables="$(pwd)/data"
-printf '5\r\n0\r\n1\r\n%s\r\n75\r\n%s\r\n' "$work/data" "$tables" > "$work/config/fundis/kp.ini"
+mkdir -p "$work/data" "$out"
 
 # a project: 9 combo indices, Edit1..Edit41 ("#" = empty), the crane-and-wind box
 project() {  # project FILE COLUMN_WIDTH COLUMN_LENGTH
@@ -33,12 +38,13 @@ project() {  # project FILE COLUMN_WIDTH COLUMN_LENGTH
 project "$work/data/колонна.dan" 0.4 0.4
 project "$work/data/без подколонника.dan" 0.35 0.45
 
-shoot() {  # shoot PROJECT FOLDER
-  HOME="$work" XDG_CONFIG_HOME="$work/config" LANG=C.UTF-8 \
-    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build/app/fundis-screenshots" "$2" "$1"
+shoot() {  # shoot PROJECT FOLDER: a fresh account each time, so the first start is a first start
+  rm -rf "$work/home" && mkdir -p "$work/home"
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LANG="$lang" LC_ALL="$lang" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" sh -c 'openbox > /dev/null 2>&1 & sleep 0.5; exec "$@"' _ \
+    "$build/tools/fundis-screenshots" "$2" "$1"
 }
 shoot "$work/data/колонна.dan" "$out"
 shoot "$work/data/без подколонника.dan" "$work/failure"
 cp "$work/failure/main-end.png" "$out/main-failure.png"
-rm -f "$out/main-end.png"
 ls -1 "$out"

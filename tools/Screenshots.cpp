@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <cstdio>
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
+#include <QFileDialog>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -21,6 +26,7 @@
 #include "app/Form6.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
+#include "reports/ui/Form4.h"
 #include "tools/ScriptedDialogs.h"
 #include "ui/Dialogs.h"
 
@@ -40,12 +46,33 @@ bool save(QWidget& window, const QString& folder, const QString& name) {
     return window.grab().save(QDir(folder).filePath(name));
 }
 
+// The window with the frame its window manager gives it, as the user sees it on the screen.
+bool saveFramed(QWidget& window, const QString& folder, const QString& name) {
+    settle();
+    QThread::msleep(300);  // the window manager places and decorates it
+    settle();
+    const QRect frame = window.frameGeometry();
+    QScreen* screen = window.screen();
+    return screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(QDir(folder).filePath(name));
+}
+
 }  // namespace
 
 bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const QString& folder,
                      const QString& project) {
     QDir().mkpath(folder);
     bool ok = true;
+
+    // the main window as a first start leaves it, framed
+    ok = saveFramed(main, folder, QStringLiteral("main-first-start.png")) && ok;
+    {
+        // the open dialog, in Russian, in the data folder
+        QFileDialog dialog(&main, QStringLiteral("Открытие файла с исходными данными"), main.dialogFolder());
+        dialog.setNameFilters({QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")});
+        dialog.show();
+        ok = saveFramed(dialog, folder, QStringLiteral("file-dialog.png")) && ok;
+    }
 
     // the project comes in through the open command; its input dialog is confirmed with OK
     ScriptedDialogs scripted;
@@ -98,6 +125,15 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
     }
     input.PageControl1->setCurrentIndex(0);
     input.hide();
+
+    {
+        // the scheme window as it opens, fitted, and zoomed in twice
+        TForm4 scheme(&main, main.reportContext(), main.printer(), main.dialogFolder());
+        scheme.show();
+        ok = saveFramed(scheme, folder, QStringLiteral("scheme-fitted.png")) && ok;
+        scheme.zoomBy(1.25 * 1.25);
+        ok = saveFramed(scheme, folder, QStringLiteral("scheme-zoomed.png")) && ok;
+    }
 
     settingsDialog.show();
     ok = save(settingsDialog, folder, QStringLiteral("settings.png")) && ok;

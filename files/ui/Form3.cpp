@@ -27,6 +27,15 @@ TForm3* Form3 = nullptr;
 namespace {
 
 constexpr int kLongestFolder = 255;  // the settings file's folder lines
+constexpr int kMargin = 10;
+
+// A count or a scale: digits only, more than zero.
+bool isPositiveWhole(const QString& text) {
+    const std::string digits = text.toStdString();
+    const fundis::LeadingInteger number = fundis::readLeadingInteger(digits);
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos && number.fits &&
+           number.value > 0;
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, const QString& hint) {
     auto* label = new QLabel(text, parent);
@@ -70,39 +79,33 @@ TForm3::TForm3(QWidget* parent)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->move(0, 0);
     CheckBox1->adjustSize();
-    CheckBox1->setChecked(true);
     setHint(CheckBox1, QStringLiteral("Показывать отладочные данные"));
 
     CheckBox2 = new QCheckBox(QStringLiteral("Панель инструментов"), this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->move(72, 0);
     CheckBox2->adjustSize();
-    CheckBox2->setChecked(true);
     setHint(CheckBox2, QStringLiteral("Показать панель инструментов"));
 
     const QString iterationsHint = QStringLiteral("К-во итераций расчета");
     makeLabel(this, QStringLiteral("К-во шагов итерации"), 8, 28, iterationsHint);
     Edit1 = makeEdit(this, "Edit1", QRect(128, 24, 25, 21), iterationsHint);
     Edit1->setMaxLength(2);
-    Edit1->setText(QStringLiteral("5"));
 
     const QString scaleHint = QStringLiteral("Масштаб представления схемы фундамента");
     makeLabel(this, QStringLiteral("Масштаб 1:"), 56, 60, scaleHint);
     Edit3 = makeEdit(this, "Edit3", QRect(128, 56, 33, 21), scaleHint);
-    Edit3->setText(QStringLiteral("75"));
 
     const QString programHint = QStringLiteral("Папка с программой (Фундис.exe)");
     makeLabel(this, QStringLiteral("Папка с программой"), 0, 92, programHint);
     Edit4 = makeEdit(this, "Edit4", QRect(0, 112, 185, 21), programHint);
     Edit4->setMaxLength(kLongestFolder);
-    Edit4->setText(QStringLiteral("c:\\windows\\temp"));
     Button4 = makeButton(this, "Button4", QStringLiteral("..."), QRect(184, 112, 25, 21), programHint);
 
     const QString dataHint = QStringLiteral("Папка с исходными данными и результатами расчета");
     makeLabel(this, QStringLiteral("Папка с данными"), 0, 148, dataHint);
     Edit2 = makeEdit(this, "Edit2", QRect(0, 168, 185, 21), dataHint);
     Edit2->setMaxLength(kLongestFolder);
-    Edit2->setText(QStringLiteral("c:\\windows\\temp"));
     Button5 = makeButton(this, "Button5", QStringLiteral("..."), QRect(184, 168, 25, 21), dataHint);
 
     Button1 = makeButton(this, "Button1", QStringLiteral("Сохранить настройки"), QRect(8, 246, 128, 25),
@@ -142,6 +145,12 @@ TForm3::TForm3(QWidget* parent)
     connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
     connect(DriveComboBox1, &QComboBox::activated, this, &TForm3::DriveComboBox1Change);
+
+    // the controls keep their places to one another, a margin away from the dialog's edges
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        child->move(child->pos() + QPoint(kMargin, kMargin));
+    }
+    showTexts(fundis::defaultSettings());
 
     showChooser(false);
 }
@@ -209,23 +218,17 @@ QString TForm3::chosenFolder() const {
     return folders_->filePath(DirectoryListBox1->rootIndex());
 }
 
-bool TForm3::writeDefaultsIfMissing(const QString& programDir, const QString& dataDir, QString& error) {
+fundis::Status TForm3::writeDefaultsIfMissing() {
     if (QFileInfo::exists(settingsPath_)) {
-        return true;
+        return {};
     }
-    fundis::SettingsTexts texts;
-    texts.iterations = "5";
-    texts.debug = false;
-    texts.toolbar = true;
-    texts.dataDir = utf8(dataDir);
-    texts.schemeScale = "75";
-    texts.programDir = utf8(programDir);
+    fundis::SettingsTexts texts = fundis::defaultSettings();
+    // the data folder of a new account may not exist yet; without it the home folder serves
+    if (!QDir().mkpath(QString::fromStdString(texts.dataDir))) {
+        texts.dataDir = QDir::homePath().toStdString();
+    }
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    const fundis::Status written = fundis::writeSettingsFile(utf8(settingsPath_), texts);
-    if (!written) {
-        error = QString::fromStdString(written.message());
-    }
-    return written.ok();
+    return fundis::writeSettingsFile(utf8(settingsPath_), texts);
 }
 
 void TForm3::loadSettings() {
@@ -241,7 +244,29 @@ void TForm3::loadSettings() {
     pointFolderList(QString::fromStdString(settings.dataDir));
 }
 
+void TForm3::showTexts(const fundis::SettingsTexts& texts) {
+    Edit1->setText(QString::fromStdString(texts.iterations));
+    CheckBox1->setChecked(texts.debug);
+    CheckBox2->setChecked(texts.toolbar);
+    Edit2->setText(QString::fromStdString(texts.dataDir));
+    Edit3->setText(QString::fromStdString(texts.schemeScale));
+    Edit4->setText(QString::fromStdString(texts.programDir));
+}
+
 void TForm3::Button1Click() {
+    const std::pair<QLineEdit*, QString> numbers[] = {
+        {Edit1, QStringLiteral("К-во шагов итерации")}, {Edit3, QStringLiteral("Масштаб 1:")}};
+    for (const auto& [edit, label] : numbers) {
+        if (!isPositiveWhole(edit->text())) {
+            fundis::showMessage(this, windowTitle(),
+                                QStringLiteral("В поле «%1» нужно целое число больше нуля, а не «%2». "
+                                               "Исправьте его и сохраните настройки снова.")
+                                    .arg(label, edit->text()));
+            edit->setFocus();
+            edit->selectAll();
+            return;
+        }
+    }
     fundis::SettingsTexts texts;
     texts.iterations = utf8(Edit1->text());
     texts.debug = CheckBox1->isChecked();
@@ -331,5 +356,5 @@ void TForm3::showChooser(bool shown) {
 
 void TForm3::fitToControls() {
     const QRect used = childrenRect();
-    setFixedSize(used.right() + 1 + 6, used.bottom() + 1 + 6);
+    setFixedSize(used.right() + 1 + kMargin, used.bottom() + 1 + kMargin);
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "model/Status.h"
+
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
@@ -15,7 +17,8 @@ class QTreeView;
 
 namespace fundis {
 struct Settings;
-}
+struct SettingsTexts;
+}  // namespace fundis
 
 class TForm3 : public QDialog {
     Q_OBJECT
@@ -27,12 +30,13 @@ class TForm3 : public QDialog {
     void setSettingsPath(const QString& path) { settingsPath_ = path; }
     const QString& settingsPath() const { return settingsPath_; }
 
-    // The very first run: a settings file with working values, so the tables are found.
-    // False (and `error` says why) when it had to be written and could not be.
-    bool writeDefaultsIfMissing(const QString& programDir, const QString& dataDir, QString& error);
+    // The very first run: a settings file with working values, so the tables are found, and the
+    // data folder made. Fails when the file had to be written and could not be.
+    fundis::Status writeDefaultsIfMissing();
 
     // Reads the file into the main window's values and puts them into the controls.
     void loadSettings();
+    void showTexts(const fundis::SettingsTexts& texts);
 
     QCheckBox* CheckBox1 = nullptr;  // "Отладка"
     QCheckBox* CheckBox2 = nullptr;  // "Панель инструментов"

@@ -243,31 +243,35 @@ QWidget* TForm2::buildFoundationTab() {
     struct Place {
         int number;
         QRect place;
+        const char* placeholder;  // what belongs there while it is empty
         const char* hint;
     };
     const Place onPicture[] = {
-        {24, {82, 6, 33, 13}, "|Ширина поперечного сечения подколонника, м (задавать необязательно)"},
-        {25, {136, 6, 33, 13}, "|Высота поперечного сечения подколонника, м (задавать необязательно)"},
-        {27, {82, 28, 33, 13}, "|Ширина поперечного сечения колонны, м"},
-        {23, {136, 28, 33, 13}, "|Высота поперечного сечения колонны, м"},
-        {41, {18, 39, 33, 13}, "|Отметка природного рельефа (наружные фундаменты, м)"},
-        {19, {194, 95, 41, 12}, "|Отметка верха подколонника от уровня планировки, м"},
-        {21, {250, 119, 33, 13}, "|Глубина стакана, м"},
-        {22, {250, 175, 33, 13}, "|Толщина днища стакана (минимальная - по конструктивным требованиям), м"},
-        {26, {24, 127, 33, 13}, "|Глубина заложения фундамента, м (если не задана, проводится расчет)"},
-        {28, {160, 174, 33, 12}, "|Диаметр нижней рабочей арматуры, м"},
-        {29, {56, 178, 33, 12}, "|Защитный слой нижней арматуры, м"},
+        {24, {82, 6, 33, 13}, "buc", "|Ширина поперечного сечения подколонника, м (задавать необязательно)"},
+        {25, {136, 6, 33, 13}, "luc", "|Высота поперечного сечения подколонника, м (задавать необязательно)"},
+        {27, {82, 28, 33, 13}, "bc", "|Ширина поперечного сечения колонны, м"},
+        {23, {136, 28, 33, 13}, "lc", "|Высота поперечного сечения колонны, м"},
+        {41, {18, 39, 33, 13}, "0.000", "|Отметка природного рельефа (наружные фундаменты, м)"},
+        {19, {194, 95, 41, 12}, "", "|Отметка верха подколонника от уровня планировки, м"},
+        {21, {250, 119, 33, 13}, "", "|Глубина стакана, м"},
+        {22, {250, 175, 33, 13}, "", "|Толщина днища стакана (минимальная - по конструктивным требованиям), м"},
+        {26, {24, 127, 33, 13}, "авто", "|Глубина заложения фундамента, м (если не задана, проводится расчет)"},
+        {28, {160, 174, 33, 12}, "", "|Диаметр нижней рабочей арматуры, м"},
+        {29, {56, 178, 33, 12}, "", "|Защитный слой нижней арматуры, м"},
     };
     QList<QRect> textPlaces;
     const QFont small = fundis::windowFont(10);
     for (const Place& p : onPicture) {
         QLineEdit* e = makeEdit(p.number, tab, p.place, QString::fromUtf8(p.hint));
-        // borderless on the drawing; the drawing shows through, its lines stop short of the text
-        e->setFrame(false);
+        // on the drawing, where its dimension line is: a light frame shows where to type, a grey
+        // placeholder what goes there; the drawing's lines stop short of it
         e->setFont(small);
         e->setTextMargins(0, 0, 0, 0);
         e->setContentsMargins(0, 0, 0, 0);
-        e->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; padding: 0px; }"));
+        e->setPlaceholderText(QString::fromUtf8(p.placeholder));
+        e->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: white; padding: 0px; border: 1px solid #a8bcd8; border-radius: 2px; }"
+            "QLineEdit:focus { border: 1px solid #3a78d0; }"));
         textPlaces << p.place;
     }
     makeLabel(tab, QStringLiteral("x"), 120, 3)->setFont(small);

@@ -1,27 +1,42 @@
 #include "reports/ui/Form4.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPalette>
+#include <QPicture>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
-#include "reports/ui/QPainterCanvas.h"
 #include "reports/PrintedReport.h"
-#include "reports/ui/Printing.h"
 #include "reports/SchemeDrawing.h"
+#include "reports/ui/Printing.h"
+#include "reports/ui/QPainterCanvas.h"
 
 namespace {
 
-// The design client area is 698 x 529 with the buttons 33 pixels above its bottom edge.
-constexpr int kButtonsFromBottom = 529 - 496;
 constexpr int kScreenUnit = 33;
+constexpr double kZoomStep = 1.25;
+constexpr double kSmallestZoom = 0.1;
+constexpr double kLargestZoom = 8.0;
+constexpr int kMargin = 16;
 
 class PaintBox : public QWidget {
   public:
-    PaintBox(TForm4& form, QWidget* parent) : QWidget(parent), form_(form) {}
+    PaintBox(TForm4& form, QWidget* parent) : QWidget(parent), form_(form) {
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override { form_.PaintBox1Paint(*this); }
@@ -30,61 +45,150 @@ class PaintBox : public QWidget {
     TForm4& form_;
 };
 
+QPushButton* makeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
 }  // namespace
 
-TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer,
-               const QString& dataDir)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer, const QString& dataDir)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint),
       data_(context.data ? *context.data : fundis::TProjectData{}),
       context_(context),
       printer_(printer),
       dataDir_(dataDir) {
+    setObjectName(QStringLiteral("Form4"));
     context_.data = &data_;
     setWindowTitle(QStringLiteral("Схема фундамента"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
     fundis::installFontSubstitutes();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPointSizeF(8);
-    setFont(windowFont);
 
-    PaintBox1 = new PaintBox(*this, this);
-    Button1 = new QPushButton(QStringLiteral("Печать"), this);
-    Button2 = new QPushButton(QStringLiteral("Закрыть"), this);
-    for (QPushButton* button : {Button1, Button2}) {
-        button->setFixedSize(75, 25);
-        button->setAutoDefault(false);
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setBackgroundRole(QPalette::Base);
+    ScrollBox1->setAlignment(Qt::AlignCenter);
+    PaintBox1 = new PaintBox(*this, ScrollBox1);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setFont(windowFont);
+    ScrollBox1->setWidget(PaintBox1);
+    ScrollBox1->viewport()->installEventFilter(this);
+
+    Button1 = makeButton(QStringLiteral("Печать"), this);
+    Button2 = makeButton(QStringLiteral("Закрыть"), this);
+    ZoomOut = makeButton(QStringLiteral("−"), this);
+    ZoomOut->setToolTip(QStringLiteral("Уменьшить (Ctrl+минус, Ctrl+колесо мыши)"));
+    ZoomIn = makeButton(QStringLiteral("+"), this);
+    ZoomIn->setToolTip(QStringLiteral("Увеличить (Ctrl+плюс, Ctrl+колесо мыши)"));
+    ActualSize = makeButton(QStringLiteral("100 %"), this);
+    ActualSize->setToolTip(QStringLiteral("Масштаб из настроек (Ctrl+0)"));
+    FitToWindow = makeButton(QStringLiteral("По размеру окна"), this);
+    FitToWindow->setToolTip(QStringLiteral("Схема целиком в окне (Ctrl+9)"));
+    ZoomLabel = new QLabel(this);
+    ZoomLabel->setMinimumWidth(ZoomLabel->fontMetrics().horizontalAdvance(QStringLiteral("800 %")) + 8);
+    for (QPushButton* button : {ZoomOut, ZoomIn}) {
+        button->setFixedWidth(button->sizeHint().height() + 8);
     }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addSpacing(24);
+    buttons->addWidget(ZoomOut);
+    buttons->addWidget(ZoomLabel);
+    buttons->addWidget(ZoomIn);
+    buttons->addWidget(ActualSize);
+    buttons->addWidget(FitToWindow);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(ScrollBox1, 1);
+    layout->addLayout(buttons);
+
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(ZoomIn, &QPushButton::clicked, this, [this] { zoomBy(kZoomStep); });
+    connect(ZoomOut, &QPushButton::clicked, this, [this] { zoomBy(1 / kZoomStep); });
+    connect(ActualSize, &QPushButton::clicked, this, [this] { setZoom(1.0); });
+    connect(FitToWindow, &QPushButton::clicked, this, [this] { fitToWindow(); });
+    const auto shortcut = [this](const QKeySequence& keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence::ZoomIn, [this] { zoomBy(kZoomStep); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomBy(kZoomStep); });
+    shortcut(QKeySequence::ZoomOut, [this] { zoomBy(1 / kZoomStep); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_9), [this] { fitToWindow(); });
 
-    resize(698, 529);
-    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        setGeometry(screen->geometry());
+    // what the drawing covers at zoom 1, from a first drawing into a picture
+    QPicture measure;
+    {
+        QPainter painter(&measure);
+        painter.setFont(windowFont);
+        fundis::QPainterCanvas canvas(painter);
+        fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale, context_.decimalSeparator);
     }
-    placeControls();
+    extent_ = measure.boundingRect().united(QRect(0, 0, 1, 1));
+    extent_.setTopLeft(QPoint(0, 0));
+
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(1100, available.width() * 4 / 5), std::min(800, available.height() * 4 / 5));
+    setZoom(1.0);
 }
 
-void TForm4::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    placeControls();
+void TForm4::setZoom(double zoom) {
+    zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    const QSize size(static_cast<int>(std::ceil((extent_.width() + kMargin) * zoom_)),
+                     static_cast<int>(std::ceil((extent_.height() + kMargin) * zoom_)));
+    PaintBox1->setFixedSize(size);
+    ZoomLabel->setText(QStringLiteral("%1 %").arg(std::lround(zoom_ * 100)));
+    PaintBox1->update();
 }
 
-void TForm4::placeControls() {
-    PaintBox1->setGeometry(rect());
-    // anchored to the lower left
-    Button1->move(337, height() - kButtonsFromBottom);
-    Button2->move(424, height() - kButtonsFromBottom);
+void TForm4::fitToWindow() {
+    const QSize room = ScrollBox1->viewport()->size() - QSize(2, 2);
+    const double across = room.width() / static_cast<double>(extent_.width() + kMargin);
+    const double down = room.height() / static_cast<double>(extent_.height() + kMargin);
+    setZoom(std::min(across, down));
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!fitted_) {
+        fitted_ = true;
+        fitToWindow();
+    }
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (wheel->angleDelta().y() != 0) {
+                zoomBy(wheel->angleDelta().y() > 0 ? kZoomStep : 1 / kZoomStep);
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TForm4::PaintBox1Paint(QWidget& target) {
     QPainter painter(&target);
+    painter.setRenderHint(QPainter::Antialiasing, zoom_ < 1.0);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(zoom_, zoom_);
     fundis::QPainterCanvas canvas(painter);
     fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale, context_.decimalSeparator);
 }
 
-void TForm4::Button1Click() { fundis::printPages(this, {fundis::DrawReportSchemePage}, context_, printer_, dataDir_); }
+void TForm4::Button1Click() {
+    fundis::printPages(this, {fundis::DrawReportSchemePage}, context_, printer_, dataDir_);
+}
 
 void TForm4::Button2Click() { close(); }
