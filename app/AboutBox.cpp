@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/Fonts.h"
 #include "app/SplashPicture.h"
+#include "ui/Fonts.h"
 
 TAboutBox* AboutBox = nullptr;
 

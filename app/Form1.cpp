@@ -3,9 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QSettings>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,8 +15,10 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -38,6 +39,7 @@
 #include "reports/HtmlReport.h"
 #include "reports/ui/Form4.h"
 #include "reports/ui/Printing.h"
+#include "settlement/ui/SettlementWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
@@ -50,7 +52,8 @@ namespace {
 const QString kNoName = QStringLiteral("Без имени");
 const QString kCaption = QStringLiteral("Фундис");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
-const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("текстовый файл (*.txt)"),
+const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"),
+                                  QStringLiteral("текстовый файл (*.txt)"),
                                   QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
@@ -143,20 +146,24 @@ void TForm1::buildCommands() {
                 QStringLiteral("Сохранить результаты расчета в формате HTML"), &TForm1::ToolButton6Click);
     QAction* print = command("Print1", QStringLiteral("Печать"), QKeySequence(QStringLiteral("Ctrl+P")),
                              QStringLiteral("Печать результатов расчета"), &TForm1::ToolButton5Click);
-    QAction* inputData = command("Input1", QStringLiteral("Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
-                                 QStringLiteral("Ввод исходных данных"), &TForm1::ToolButton2Click);
-    QAction* start = command("Start1", QStringLiteral("Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
-                             QStringLiteral("Начать расчет"), &TForm1::ToolButton1Click);
-    QAction* scheme = command("Scheme1", QStringLiteral("Вывести схему"), QKeySequence(QStringLiteral("Ctrl+L")),
-                              QStringLiteral("Схема фундамента"), &TForm1::ToolButton7Click);
+    QAction* inputData =
+        command("Input1", QStringLiteral("Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
+                QStringLiteral("Ввод исходных данных"), &TForm1::ToolButton2Click);
+    QAction* start =
+        command("Start1", QStringLiteral("Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
+                QStringLiteral("Начать расчет"), &TForm1::ToolButton1Click);
+    QAction* scheme =
+        command("Scheme1", QStringLiteral("Вывести схему"), QKeySequence(QStringLiteral("Ctrl+L")),
+                QStringLiteral("Схема фундамента"), &TForm1::ToolButton7Click);
     QAction* settlement = command("Settlement1", QStringLiteral("Расчет осадки"), QKeySequence(),
                                   QStringLiteral("Начать расчет осадки фундамента"), &TForm1::BitBtn1Click);
-    QAction* help = command("N14", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), QStringLiteral("Помощь"),
-                            &TForm1::N14Click);
+    QAction* help = command("N14", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1),
+                            QStringLiteral("Помощь"), &TForm1::N14Click);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->addAction(command("New1", QStringLiteral("Новый"), QKeySequence(QStringLiteral("Ctrl+N")),
-                            QStringLiteral("Новый проект с исходными данными по умолчанию"), &TForm1::NewClick));
+                            QStringLiteral("Новый проект с исходными данными по умолчанию"),
+                            &TForm1::NewClick));
     file->addAction(open);
     RecentMenu = file->addMenu(QStringLiteral("Последние файлы"));
     RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
@@ -175,14 +182,14 @@ void TForm1::buildCommands() {
     QMenu* setup = menuBar()->addMenu(QStringLiteral("Настройка"));
     setup->addAction(command("N4", QStringLiteral("Настройка параметров"),
                              QKeySequence(QStringLiteral("Ctrl+Alt+S")), QString(), &TForm1::N4Click));
-    setup->addAction(command("N13", QStringLiteral("Настройка принтера"), QKeySequence(QStringLiteral("Ctrl+Alt+P")),
-                             QString(), &TForm1::N13Click));
+    setup->addAction(command("N13", QStringLiteral("Настройка принтера"),
+                             QKeySequence(QStringLiteral("Ctrl+Alt+P")), QString(), &TForm1::N13Click));
     QMenu* about = menuBar()->addMenu(QStringLiteral("?"));
     about->addAction(help);
     // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
     // and the menu only shows it
-    about->addAction(command("N11", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(),
-                             &TForm1::N11Click));
+    about->addAction(
+        command("N11", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(), &TForm1::N11Click));
     auto* ctrlA = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
     ctrlA->setObjectName(QStringLiteral("CtrlA"));
     connect(ctrlA, &QShortcut::activated, this, &TForm1::CtrlAPressed);
@@ -267,8 +274,9 @@ void TForm1::buildStatusBar() {
     StaleMark = new QLabel(QStringLiteral("Результаты устарели: данные изменены после расчета"), StatusBar1);
     StaleMark->setObjectName(QStringLiteral("StaleMark"));
     StaleMark->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
-    StaleMark->setToolTip(QStringLiteral("Выполните расчет снова (Ctrl+G), чтобы схема, печать и HTML "
-                                         "показали новые данные"));
+    StaleMark->setToolTip(
+        QStringLiteral("Выполните расчет снова (Ctrl+G), чтобы схема, печать и HTML "
+                       "показали новые данные"));
     StaleMark->hide();
     StatusBar1->addPermanentWidget(StaleMark);
 
@@ -303,6 +311,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // the hint handler: the long hint of whatever is under the mouse, in any of the windows
         StatusPanel1->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    }
+    if (event->type() == QEvent::Leave) {
+        // the hint goes with the mouse
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && !widget->statusTip().isEmpty() &&
+            StatusPanel1->text() == widget->statusTip()) {
+            StatusPanel1->clear();
+        }
     }
     if (event->type() == QEvent::ToolTip && watched->parent() == ToolBar1) {
         return true;  // a toolbar button shows its hint in the status bar only
@@ -367,6 +383,7 @@ fundis::ReportContext TForm1::reportContext() const {
     if (lastCalculation_) {
         context.data = &lastCalculation_->record;
         context.craneAndWind = lastCalculation_->input.craneAndWind;
+        context.settlement = lastCalculation_->settlement ? &*lastCalculation_->settlement : nullptr;
     }
     context.fileName = lastCalculationFileName_.toStdString();
     context.schemeScale = settings.schemeScale;
@@ -375,7 +392,9 @@ fundis::ReportContext TForm1::reportContext() const {
 }
 
 bool TForm1::resultsOutOfDate() const {
-    return lastCalculation_ && form2_ && form2_->toForm() != lastCalculation_->input;
+    return lastCalculation_ && form2_ &&
+           (form2_->toForm() != lastCalculation_->input ||
+            settlementInputs_ != lastCalculation_->settlementInput);
 }
 
 void TForm1::updateStaleMark() { StaleMark->setVisible(resultsOutOfDate()); }
@@ -416,7 +435,10 @@ void TForm1::ToolButton1Click() {
         ProgressBar->setValue(std::min(ProgressBar->value() + 1, ProgressBar->maximum()));
         ProgressBar->repaint();
     };
-    fundis::ProjectPass pass = fundis::runProjectPass(form2_->toForm(), options);
+    fundis::ProjectPass pass = fundis::runProjectPass(form2_->toForm(), settlementInputs_, options);
+    if (!settlementProblem_ && !pass.settlement && pass.outcome != fundis::PassOutcome::NotRun) {
+        pass.settlement = fundis::unreadSettlementPass(settlementProblem_, options.decimalSeparator);
+    }
     if (pass.outcome == fundis::PassOutcome::NotRun) {
         RichEdit1->clear();
         lastCalculation_.reset();
@@ -470,7 +492,8 @@ void TForm1::rebuildRecentMenu() {
     int number = 1;
     for (const std::string& file : recentFiles_) {
         const QString path = QString::fromStdString(file);
-        QAction* entry = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
+        QAction* entry =
+            RecentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
         entry->setStatusTip(path);
         connect(entry, &QAction::triggered, this, [this, path] {
             if (maybeSaveChanges()) {
@@ -488,8 +511,10 @@ bool TForm1::maybeSaveChanges() {
     const QString name = untitled() ? kNoName : QFileInfo(fileName).fileName();
     enum { kSave, kDiscard, kCancel };
     const int answer = fundis::dialogs().question(
-        this, kCaption, QStringLiteral("Исходные данные проекта «%1» изменены. Сохранить изменения?").arg(name),
-        {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")}, kSave, kCancel);
+        this, kCaption,
+        QStringLiteral("Исходные данные проекта «%1» изменены. Сохранить изменения?").arg(name),
+        {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")}, kSave,
+        kCancel);
     if (answer == kSave) {
         return saveProject();
     }
@@ -501,23 +526,36 @@ void TForm1::openProject(const QString& name) {
         return;
     }
     // read into a copy: a file that cannot be read leaves the dialog as it was
-    fundis::ProjectForm form = form2_->toForm();
-    const fundis::Status read = fundis::readDanFile(localPath(name), form);
+    fundis::ProjectFile project;
+    project.form = form2_->toForm();
+    fundis::Status settlementProblem;
+    const fundis::Status read = fundis::readProjectFile(localPath(name), project, settlementProblem);
     if (!read) {
-        fundis::showMessage(this, kCaption,
-                            QStringLiteral("Не удалось прочитать файл %1: %2.\nДанные в окне ввода не изменены.")
-                                .arg(quoted(name), QString::fromStdString(read.message())));
+        fundis::showMessage(
+            this, kCaption,
+            QStringLiteral("Не удалось прочитать файл %1: %2.\nДанные в окне ввода не изменены.")
+                .arg(quoted(name), QString::fromStdString(read.message())));
         if (!QFileInfo::exists(name)) {
-            recentFiles_ = fundis::withoutRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
+            recentFiles_ =
+                fundis::withoutRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
             (void)fundis::writeRecentFiles(fundis::recentFilesPath(), recentFiles_);
             rebuildRecentMenu();
         }
         return;
     }
-    form2_->fromForm(form);
+    form2_->fromForm(project.form);
+    settlementInputs_ = project.settlement;
+    settlementProblem_ = settlementProblem;
     setProjectFile(name);
     setModified(false);
     form2_->applyVisibilityRules();
+    if (!settlementProblem) {
+        fundis::showMessage(this, kCaption,
+                            QStringLiteral("Данные расчета осадки в файле %1 не прочитаны: %2.\n"
+                                           "Исходные данные фундамента загружены; слои грунта задайте заново "
+                                           "в окне «Расчет осадки».")
+                                .arg(quoted(name), QString::fromStdString(settlementProblem.message())));
+    }
     ToolButton2Click();
 }
 
@@ -538,7 +576,7 @@ void TForm1::ToolButton3Click() {
 
 bool TForm1::saveProjectTo(const QString& name) {
     const fundis::ProjectForm form = form2_->toForm();
-    const fundis::Status written = fundis::writeDanFile(localPath(name), form);
+    const fundis::Status written = fundis::writeProjectFile(localPath(name), {form, settlementInputs_});
     if (!written) {
         // the name is not taken: the status bar must not show a file that was not written
         fundis::showMessage(this, kCaption,
@@ -548,7 +586,7 @@ bool TForm1::saveProjectTo(const QString& name) {
     }
     setProjectFile(name);
     setModified(false);
-    if (lastCalculation_ && lastCalculation_->input == form) {
+    if (lastCalculation_ && !resultsOutOfDate()) {
         lastCalculationFileName_ = fileName;  // the same data under their new name
     }
     return true;
@@ -561,7 +599,8 @@ bool TForm1::saveProjectAs() {
     fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение исходных данных");
     request.folder = startFolder();
-    request.proposedName = untitled() ? QDir(startFolder()).filePath(QStringLiteral("Фундамент.dan")) : proposedSaveName_;
+    request.proposedName =
+        untitled() ? QDir(startFolder()).filePath(QStringLiteral("Фундамент.dan")) : proposedSaveName_;
     request.filters = kDanFilters;
     request.defaultSuffix = QStringLiteral("dan");
     request.save = true;
@@ -585,6 +624,8 @@ void TForm1::NewClick() {
     }
     form2_->fromForm(fundis::ProjectForm());
     form2_->applyVisibilityRules();
+    settlementInputs_ = fundis::SettlementInputs();
+    settlementProblem_ = fundis::Status();
     setProjectFile(kNoName);
     setModified(false);
     lastHtmlName.clear();
@@ -631,7 +672,8 @@ void TForm1::ToolButton6Click() {
     request.folder = startFolder();
     request.proposedName = lastHtmlName;
     if (request.proposedName.isEmpty()) {
-        const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
+        const QString base =
+            untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
         request.proposedName = QDir(startFolder()).filePath(base + QStringLiteral(".htm"));
     }
     request.filters = kHtmlFilters;
@@ -642,7 +684,8 @@ void TForm1::ToolButton6Click() {
         return;
     }
     lastHtmlName = name;
-    const fundis::Status written = fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
+    const fundis::Status written =
+        fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
     if (!written) {
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Не удалось сохранить файл %1: %2")
@@ -688,7 +731,33 @@ void TForm1::N14Click() {
 }
 
 void TForm1::BitBtn1Click() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(settings.programDir) + QStringLiteral("/S")));
+    // a settlement program of the user's own in the program folder still starts as it always did
+    const QFileInfo own(QString::fromStdString(settings.programDir) + QStringLiteral("/S"));
+    if (own.isFile() && own.isExecutable() && QProcess::startDetached(own.absoluteFilePath(), {})) {
+        return;
+    }
+    const fundis::TProjectData* design = lastCalculation_ ? &lastCalculation_->record : nullptr;
+    TSettlementForm window(this, settlementInputs_, design, decimalSeparator(), printer(), dialogFolder_);
+    if (lastCalculation_ && lastCalculation_->settlement &&
+        lastCalculation_->settlementInput == settlementInputs_) {
+        window.showResult(*lastCalculation_->settlement);
+    }
+    connect(&window, &TSettlementForm::inputsEdited, this, [this, &window] {
+        settlementInputs_ = window.inputs();
+        settlementProblem_ = fundis::Status();
+        setModified(true);
+        updateStaleMark();
+    });
+    connect(&window, &TSettlementForm::calculated, this, [this, &window] {
+        // the settlement of the last calculation, with the layers it was made for
+        if (lastCalculation_ && window.result() && lastCalculation_->input == form2_->toForm()) {
+            lastCalculation_->settlement = window.result();
+            lastCalculation_->settlementInput = window.inputs();
+            updateStaleMark();
+        }
+    });
+    fundis::dialogs().exec(window);
+    StatusPanel1->clear();
 }
 
 void TForm1::Select_allClick() { RichEdit1->selectAll(); }

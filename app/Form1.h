@@ -74,6 +74,8 @@ class TForm1 : public QMainWindow {
     // The project has changes not saved to its file.
     bool hasUnsavedChanges() const { return isWindowModified(); }
     const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+    // The project's soil layers and limit settlement, which the settlement window edits.
+    const fundis::SettlementInputs& settlementInputs() const { return settlementInputs_; }
 
     // Opens `path` as "Открыть" does after its file dialog: the dialog is filled and shown.
     void openProject(const QString& path);
@@ -138,6 +140,8 @@ class TForm1 : public QMainWindow {
     std::optional<fundis::ProjectPass> lastCalculation_;
     QString lastCalculationFileName_;
     QString startFile_;
+    fundis::SettlementInputs settlementInputs_;
+    fundis::Status settlementProblem_;  // the settlement part of the opened file could not be read
     std::vector<std::string> recentFiles_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/Fonts.h"
 #include "app/SplashPicture.h"
+#include "ui/Fonts.h"
 
 TForm6* Form6 = nullptr;
 

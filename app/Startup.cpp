@@ -4,11 +4,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "ui/Fonts.h"
 #include "app/Form1.h"
 #include "app/Form6.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
+#include "ui/Fonts.h"
 
 namespace fundis {
 

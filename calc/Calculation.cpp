@@ -108,7 +108,8 @@ void runStages(TProjectData& data, const CalculationOptions& options, const Code
     if (!SizeBase(data, tables, report, options.debug, progress.step)) {
         // a report of pressures under no base would be numbers of no calculation
         report.addFailure("");
-        report.addFailure("Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.");
+        report.addFailure(
+            "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.");
         report.addFailure("Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента.");
         return;
     }

@@ -32,6 +32,7 @@ inline bool inputDialogNeeded(const std::string& frictionText, const std::string
 // Runs the stages in order on `data` and returns the report lines. Design failures and inputs the
 // search cannot work with (non-positive modules) end in red lines.
 std::vector<ReportLine> runCalculation(TProjectData& data, const CodeTables& tables,
-                                       const CalculationOptions& options, const ProgressCallbacks& progress = {});
+                                       const CalculationOptions& options,
+                                       const ProgressCallbacks& progress = {});
 
 }  // namespace fundis

@@ -31,7 +31,8 @@ void lookUpPedestal(TProjectData& data, const CodeTables& tables) {
     }
 }
 
-void ShapeSteps(TProjectData& data, const CodeTables& tables, int concreteClassCount, int concreteClassIndex) {
+void ShapeSteps(TProjectData& data, const CodeTables& tables, int concreteClassCount,
+                int concreteClassIndex) {
     // the base is at least as large as the pedestal; the area of the search stays
     if (data.l < data.luc) {
         data.l = data.luc;

@@ -217,7 +217,8 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
 
 Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group) {
     // the dialog's OK needs the first two
-    static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat", "k1.dat", "hstup.dat", "sizepdkl.dat"};
+    static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat",
+                                         "k1.dat", "hstup.dat",  "sizepdkl.dat"};
     const std::size_t count = group == TableGroup::Input ? 2 : std::size(kNames);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string path = folder + "/" + kNames[i];

@@ -37,7 +37,7 @@ Status parseTable(std::string_view text, const std::string& path, Table& table);
 float TableLookup(const Table& table, float x, float y);
 
 struct CodeTables {
-    Table table3;  // γc1, γc2 (the input dialog's OK)
+    Table table3;   // γc1, γc2 (the input dialog's OK)
     RecordList rb;  // Rbt by concrete class (the input dialog's OK)
     Table table4;   // Mγ, Mq, Mc
     Table k1;       // the bottom step's overhang ratio

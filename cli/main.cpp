@@ -64,7 +64,7 @@ struct Run {
 };
 
 void printReport(const Run& run, const std::string& path, const std::vector<ReportLine>& lines) {
-    if (run.options.projects.size() > 1) {
+    if (run.options.projects.size() > 1 && !path.empty()) {
         std::printf("== %s\n", path.c_str());
     }
     for (const ReportLine& line : lines) {
@@ -85,6 +85,7 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         context.schemeScale = run.settings.schemeScale;
     }
     context.decimalSeparator = run.pass.decimalSeparator;
+    context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     if (run.options.htmlFile) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
             return saved;
@@ -100,12 +101,20 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
 }
 
 int runProject(const Run& run, const std::string& path) {
-    ProjectForm form;
-    if (const Status read = readDanFile(path, form); !read) {
+    ProjectFile project;
+    Status settlementProblem;
+    if (const Status read = readProjectFile(path, project, settlementProblem); !read) {
         complain(path + ": " + read.message());
         return kExitNotRun;
     }
-    const ProjectPass pass = runProjectPass(form, run.pass);
+    if (!settlementProblem) {
+        complain(path + ": расчет осадки: " + settlementProblem.message());
+    }
+    ProjectPass pass = runProjectPass(project.form, project.settlement, run.pass);
+    if (!settlementProblem && pass.outcome != PassOutcome::NotRun) {
+        pass.settlement = unreadSettlementPass(settlementProblem, run.pass.decimalSeparator);
+        pass.outcome = PassOutcome::DesignFailures;
+    }
     if (pass.outcome == PassOutcome::NotRun) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
         return kExitNotRun;
@@ -115,9 +124,15 @@ int runProject(const Run& run, const std::string& path) {
                  "; программа открыла бы окно ввода данных, расчет продолжается с тем, что есть");
     }
     if (run.options.json) {
-        std::printf("%s\n", projectJson(baseName(path), pass.report, pass.record, pass.inputDialogNeeded).c_str());
+        const SettlementPass* settlement = pass.settlement ? &*pass.settlement : nullptr;
+        std::printf("%s\n",
+                    projectJson(baseName(path), pass.report, pass.record, pass.inputDialogNeeded, settlement)
+                        .c_str());
     } else {
         printReport(run, path, pass.report);
+        if (pass.settlement) {
+            printReport(run, "", pass.settlement->report);
+        }
     }
     std::fflush(stdout);
     if (const Status exported = exportFiles(run, path, pass); !exported) {

@@ -3,6 +3,7 @@
 #include "files/FileIo.h"
 #include "model/NumberFormat.h"
 #include "model/TextCodec.h"
+#include "settlement/SettlementDan.h"
 
 namespace fundis {
 
@@ -50,6 +51,8 @@ class WordReader {
         return true;
     }
 
+    std::size_t position() const { return pos_; }
+
   private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
@@ -72,7 +75,7 @@ Status failure(int line, const std::string& text) {
 
 }  // namespace
 
-Status parseDan(std::string_view fileBytes, ProjectForm& form) {
+Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end) {
     WordReader reader(fileBytes);
     for (int value = 1; value <= kValueCount; ++value) {
         std::string_view word;
@@ -105,6 +108,9 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form) {
             form.craneAndWind = checked != 0;
         }
     }
+    if (end != nullptr) {
+        *end = reader.position();
+    }
     return {};
 }
 
@@ -114,6 +120,32 @@ Status readDanFile(const std::string& path, ProjectForm& form) {
         return read;
     }
     return parseDan(bytes, form);
+}
+
+Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem) {
+    std::string bytes;
+    if (Status read = readWholeFile(path, bytes); !read) {
+        return read;
+    }
+    std::size_t end = 0;
+    if (Status read = parseDan(bytes, project.form, &end); !read) {
+        return read;
+    }
+    // the design's values stand on their own: a settlement part that cannot be read is only named
+    settlementProblem = parseSettlementPart(std::string_view(bytes).substr(end), project.settlement);
+    return {};
+}
+
+Status writeProjectFile(const std::string& path, const ProjectFile& project) {
+    std::string bytes;
+    std::string settlement;
+    if (Status serialized = serializeDan(project.form, bytes); !serialized) {
+        return serialized;
+    }
+    if (Status serialized = serializeSettlementPart(project.settlement, settlement); !serialized) {
+        return serialized;
+    }
+    return saveFileAtomically(path, bytes + settlement);
 }
 
 Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
@@ -139,8 +171,9 @@ Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
         }
         const std::string bytes = utf8ToCp1251(text);
         if (cp1251ToUtf8(bytes) != text) {
-            return Status::failure(name + ": текст «" + text +
-                                   "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
+            return Status::failure(
+                name + ": текст «" + text +
+                "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
         }
         if (bytes.size() > kLongestWord) {
             return Status::failure(name + ": текст длиннее 99 символов, в файле его сохранить нельзя.");

@@ -8,12 +8,14 @@
 
 #include "model/ProjectForm.h"
 #include "model/Status.h"
+#include "settlement/SettlementInput.h"
 
 namespace fundis {
 
 // Reads values into `form` in file order and stops at the first value it cannot read, leaving
-// the remaining controls unchanged; the message names the line and the field.
-Status parseDan(std::string_view fileBytes, ProjectForm& form);
+// the remaining controls unchanged; the message names the line and the field. `end` (when given)
+// is where the 51st value ends.
+Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end = nullptr);
 Status readDanFile(const std::string& path, ProjectForm& form);
 
 // The file's bytes; fails (and names the field) when an edit text holds white space, which the
@@ -21,5 +23,17 @@ Status readDanFile(const std::string& path, ProjectForm& form);
 Status serializeDan(const ProjectForm& form, std::string& fileBytes);
 // Writes through a temporary file renamed into place: a failure leaves the old file intact.
 Status writeDanFile(const std::string& path, const ProjectForm& form);
+
+// A whole project: the dialog's form and, after it, the settlement part (layers and limit) when the
+// project has layers. Old copies of the program read the 51 values and stop, so they open new files
+// as before; files without the part have no layers.
+struct ProjectFile {
+    ProjectForm form;
+    SettlementInputs settlement;
+};
+// A settlement part that cannot be read leaves the 51 values loaded and the layers empty, and
+// `settlementProblem` names what could not be read.
+Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem);
+Status writeProjectFile(const std::string& path, const ProjectFile& project);
 
 }  // namespace fundis

@@ -158,10 +158,10 @@ std::string serializeSettings(const SettingsTexts& texts) {
 }
 
 Status writeSettingsFile(const std::string& path, const SettingsTexts& texts) {
-    for (const Status& check : {checkLine(texts.iterations, "число шагов итерации"),
-                                checkLine(texts.schemeScale, "масштаб"),
-                                checkFolder(texts.dataDir, "путь к папке с данными"),
-                                checkFolder(texts.programDir, "путь к папке с программой")}) {
+    for (const Status& check :
+         {checkLine(texts.iterations, "число шагов итерации"), checkLine(texts.schemeScale, "масштаб"),
+          checkFolder(texts.dataDir, "путь к папке с данными"),
+          checkFolder(texts.programDir, "путь к папке с программой")}) {
         if (!check) {
             return check;
         }

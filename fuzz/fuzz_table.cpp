@@ -1,12 +1,14 @@
 // The table readers on any text, with the keys x and y taken from the first eight bytes: a value or
-// a TableError, never a crash or a hang.
+// a failure naming the file, never a crash or a hang; a Rb.dat that loads has Rbt for every class.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "calc/TableLookup.h"
+#include "model/ProjectForm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2 * sizeof(float)) {
@@ -18,9 +20,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&y, data + sizeof x, sizeof y);
     const std::string_view text(reinterpret_cast<const char*>(data) + 2 * sizeof(float),
                                 size - 2 * sizeof(float));
-    try {
-        fundis::TableLookupInText(text, "fuzz.dat", x, y);
-    } catch (const fundis::TableError&) {
+
+    fundis::Table table;
+    const fundis::Status parsed = fundis::parseTable(text, "fuzz.dat", table);
+    if (parsed.ok()) {
+        volatile float value = fundis::TableLookup(table, x, y);
+        (void)value;
+    } else if (parsed.message().find("fuzz.dat") == std::string::npos) {
+        std::abort();
+    }
+    fundis::CodeTables tables;
+    if (fundis::parseCodeTable("Rb.dat", text, "Rb.dat", tables).ok()) {
+        for (int index = 0; index < fundis::concreteClassCount(); ++index) {
+            if (tables.rb.at(index).size() < 3) {
+                std::abort();
+            }
+        }
     }
     fundis::readRecordsByLine(text);
     return 0;

@@ -21,9 +21,9 @@ void fillReliabilityFactor(ProjectForm& form);
 // An edit whose text is not one number as typed ("abc", "900,5", "1 100"): the conversion still
 // reads it, as saved files rely on, but the user should see what it will be read as.
 struct UnreadableEdit {
-    int number = 0;        // Edit1..Edit41
-    std::string text;      // as typed
-    std::string readAs;    // the number the conversion makes of it, "900"
+    int number = 0;                // Edit1..Edit41
+    std::string text;              // as typed
+    std::string readAs;            // the number the conversion makes of it, "900"
     std::string describe() const;  // "N, Nmax, II, вкладка «Нагрузки»: «900,5» → 900"
 };
 std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form);

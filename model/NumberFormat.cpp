@@ -17,9 +17,7 @@ std::string withSeparator(std::string text, char decimalSeparator) {
     return text;
 }
 
-bool isZeroText(const std::string& text) {
-    return text.find_first_not_of("-0.") == std::string::npos;
-}
+bool isZeroText(const std::string& text) { return text.find_first_not_of("-0.") == std::string::npos; }
 
 std::string toChars(double value, std::chars_format format, int precision) {
     char buffer[400];  // a fixed double of 3 decimals takes at most 309 + 1 + 3 characters

@@ -16,7 +16,7 @@ constexpr int kComboCount = 9;
 struct ProjectForm {
     std::array<std::string, kEditCount> edits;  // Edit1..Edit41 at index 0..40, UTF-8
     std::array<int, kComboCount> combos;        // ComboBox1..ComboBox9 at index 0..8, -1 = none
-    bool craneAndWind = false;                  // CheckBox1 "Учет крановых и ветровых нагр."
+    bool craneAndWind = false;  // CheckBox1 "Учет крановых и ветровых нагр."
 
     // The controls as the dialog starts: default texts, first items selected.
     ProjectForm();

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "project/Json.h"
+#include "settlement/SettlementJson.h"
+#include "settlement/SettlementPass.h"
 
 namespace fundis {
 
@@ -103,12 +105,14 @@ std::string reportJson(const std::vector<ReportLine>& report) {
 }
 
 std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
-                        const TProjectData& data, bool inputDialogNeeded) {
+                        const TProjectData& data, bool inputDialogNeeded, const SettlementPass* settlement) {
     JsonObject object;
     object.add("file", jsonString(file));
     object.add("report", reportJson(report));
     object.add("record", recordJson(data));
     object.add("input_dialog_needed", inputDialogNeeded);
+    object.add("settlement", settlement != nullptr ? settlementJson(settlement->result, settlement->report)
+                                                   : std::string("null"));
     return object.close();
 }
 

@@ -10,10 +10,13 @@
 
 namespace fundis {
 
+struct SettlementPass;
+
 // {"file", "report": [{"text", "failure"}], "record": {every field by its name},
-//  "input_dialog_needed"}. Floats are written so that they read back to the same float.
+//  "input_dialog_needed", "settlement": {...} or null}. Floats are written so that they read back to
+// the same float.
 std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
-                        const TProjectData& data, bool inputDialogNeeded);
+                        const TProjectData& data, bool inputDialogNeeded, const SettlementPass* settlement);
 
 // The report lines as [{"text", "failure"}].
 std::string reportJson(const std::vector<ReportLine>& report);

@@ -6,9 +6,11 @@
 
 namespace fundis {
 
-ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options) {
+ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& settlement,
+                           const PassOptions& options) {
     ProjectPass pass;
     pass.input = form;
+    pass.settlementInput = settlement;
     pass.inputDialogNeeded = inputDialogNeeded(form.edit(13), form.edit(14));
 
     CodeTables tables;
@@ -24,8 +26,14 @@ ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options) 
     calculation.decimalSeparator = options.decimalSeparator;
     calculation.concreteClassIndex = form.combo(9);
     pass.report = runCalculation(pass.record, tables, calculation, options.progress);
-    const bool failed = std::any_of(pass.report.begin(), pass.report.end(),
-                                    [](const ReportLine& line) { return line.failure; });
+    const auto anyFailure = [](const std::vector<ReportLine>& lines) {
+        return std::any_of(lines.begin(), lines.end(), [](const ReportLine& line) { return line.failure; });
+    };
+    bool failed = anyFailure(pass.report);
+    if (settlement.hasLayers()) {
+        pass.settlement = runSettlementPass(pass.record, settlement, options.decimalSeparator);
+        failed = failed || anyFailure(pass.settlement->report);
+    }
     pass.outcome = failed ? PassOutcome::DesignFailures : PassOutcome::Complete;
     return pass;
 }

@@ -4,6 +4,7 @@
 // window's "Начать расчет", fundis-cli and the tests all go through it, so the numbers always
 // belong to the form they were computed from.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "calc/ReportLine.h"
 #include "model/ProjectData.h"
 #include "model/ProjectForm.h"
+#include "settlement/SettlementPass.h"
 
 namespace fundis {
 
@@ -29,15 +31,21 @@ enum class PassOutcome {
 
 struct ProjectPass {
     PassOutcome outcome = PassOutcome::NotRun;
-    std::string reason;     // for NotRun: names the file and what is wrong with it
-    ProjectForm input;      // the form the pass was given
-    TProjectData record;    // a fresh record after OK and the calculation
+    std::string reason;   // for NotRun: names the file and what is wrong with it
+    ProjectForm input;    // the form the pass was given
+    TProjectData record;  // a fresh record after OK and the calculation
     std::vector<ReportLine> report;
-    bool inputDialogNeeded = false;  // φII and сII both empty: the window would open the dialog first
+    bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
+    SettlementInputs settlementInput;  // the layers and limit the pass was given
+    std::optional<SettlementPass> settlement;  // for a project with layers, once the design ran
 };
 
 // The dialog's OK on a copy of `form` and the calculation, on a record that starts empty, as after
-// the program's start.
-ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options);
+// the program's start; then the settlement when the project has layers.
+ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& settlement,
+                           const PassOptions& options);
+inline ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options) {
+    return runProjectPass(form, SettlementInputs(), options);
+}
 
 }  // namespace fundis

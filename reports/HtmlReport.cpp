@@ -4,6 +4,7 @@
 
 #include "model/NumberFormat.h"
 #include "reports/DimensionRows.h"
+#include "settlement/SettlementPass.h"
 
 namespace fundis {
 
@@ -74,10 +75,10 @@ void writeCombination(Page& page, const TProjectData& data, int combination) {
 // Label column plus one column a step, at least three; the pedestal's and the column's symbols
 // stand after a blank.
 void writeDimensionTable(Page& page, const TProjectData& data) {
-    const char* const labels[] = {"<TD> Размеры",          "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",
-                                  "<TR><TD> колонны,м",    "<TR><TD> Размеры",     "<TR><TD> ступеней",
-                                  "<TR><TD>фундамента,",   "<TR><TD>м",            "<TR><TD>&#160",
-                                  "<TR><TD>&#160"};
+    const char* const labels[] = {
+        "<TD> Размеры",     "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",    "<TR><TD> колонны,м",
+        "<TR><TD> Размеры", "<TR><TD> ступеней",    "<TR><TD>фундамента,", "<TR><TD>м",
+        "<TR><TD>&#160",    "<TR><TD>&#160"};
     const CellRows rows = dimensionRows(data, [](float value) { return formatGeneral(value, 5); });
     for (std::size_t row = 0; row < rows.size(); ++row) {
         page.line(labels[row]);
@@ -88,6 +89,40 @@ void writeDimensionTable(Page& page, const TProjectData& data) {
                 page.line((row == 0 || row == 2 ? "<TD> " : "<TD>") + cell);
             }
         }
+    }
+}
+
+// The settlement block: the same values and sublayer table as the printed page, 5 significant digits.
+void writeSettlement(Page& page, const SettlementResult& result) {
+    const auto general = [](double value) { return formatGeneral(value, 5); };
+    page.line("<P>РАСЧЕТ ОСАДКИ ФУНДАМЕНТА");
+    page.line("<li>Среднее давление по подошве p=" + general(result.p) + "кПа;");
+    page.line("<li>Природное давление на уровне подошвы σzg0=" + general(result.sigmaZg0) + "кПа;");
+    page.line("<li>Дополнительное давление p0=" + general(result.p0) + "кПа;");
+    if (result.noAdditionalPressure) {
+        page.line("<li>Дополнительное давление p0 не больше нуля: осадки нет.");
+        return;
+    }
+    page.line("<li>Отношение сторон подошвы η=l/b=" + general(result.eta) + ";");
+    page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + general(result.k) +
+              (result.k < 0.2 ? " (слабый грунт, E &lt; 5МПа);" : ";"));
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" + formatFixed(result.k, 1, '.') +
+              "·σzg, кПа<TD>E, МПа<TD>s, мм");
+    for (const Sublayer& sub : result.sublayers) {
+        std::string row = "<TR>";
+        for (double value : {sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
+                             result.k * sub.sigmaZg, sub.E, sub.s * 1000}) {
+            row += "<TD>" + general(value);
+        }
+        page.line(row);
+    }
+    page.line("</TABLE>");
+    page.line("<li>Нижняя граница сжимаемой толщи Hc=" + general(result.Hc) + "м;");
+    page.line("<li>Осадка фундамента s=" + general(result.s * 100) + "см;");
+    page.line("<li>Предельная осадка su=" + general(result.su * 100) + "см.");
+    if (result.exceeds) {
+        page.line("<P><FONT color=red><B>Осадка фундамента превышает предельную.</B></FONT>");
     }
 }
 
@@ -170,6 +205,9 @@ std::string htmlReport(const ReportContext& context) {
         page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
     }
     page.line("</TABLE>");
+    if (context.settlement != nullptr && context.settlement->result.status) {
+        writeSettlement(page, context.settlement->result);
+    }
     page << "</BODY></HTML>";
     return page.take();
 }

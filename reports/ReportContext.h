@@ -9,12 +9,16 @@
 
 namespace fundis {
 
+struct SettlementPass;
+
 struct ReportContext {
     const TProjectData* data = nullptr;
     std::string fileName;       // the project's file name as shown in the reports
     bool craneAndWind = false;  // CheckBox1 of the input dialog
     int schemeScale = 75;       // the setting "Масштаб 1:"
     char decimalSeparator = '.';
+    // the settlement computed for this design, when the project has layers; none otherwise
+    const SettlementPass* settlement = nullptr;
 };
 
 }  // namespace fundis

@@ -259,8 +259,8 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data
     cell(2, 2, "L");
     cell(3, 2, value(data.l));
     // blocks 3 to 5 hold the pedestal, the column and the steps, a step a column
-    const char* const labels[] = {"Размеры", "под-ка,м", "Размеры", "колонны,м", "Размеры",
-                                  "ступеней", "фундамента", "м", "", ""};
+    const char* const labels[] = {"Размеры",  "под-ка,м",   "Размеры", "колонны,м", "Размеры",
+                                  "ступеней", "фундамента", "м",       "",          ""};
     const CellRows rows = dimensionRows(data, value);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         if (row == 0 || row == 2 || row == 4) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the printed report and the scheme of a few sample projects to PNG images for a look by
-# eye: each project's three-page PDF at 60 dpi, its SVG beside it, its HTML report as headless
-# Chromium shows it (when chromium is installed), and a screenshot of the scheme window under a
-# virtual X server.
+# eye: each project's PDF pages at 60 dpi (four with the settlement page), its SVG beside it and its
+# HTML report as headless Chromium shows it (when chromium is installed). The windows themselves
+# are shot by scripts/screenshots.sh.
 #   scripts/render-reports.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +16,7 @@ command -v chromium > /dev/null || echo "no chromium (apt-get install chromium):
 
 projects=(tests/data/*.dan)
 [ -f ../shared/acceptance/cases/case_0001.dan ] && projects+=(../shared/acceptance/cases/case_0001.dan)
+[ -f ../shared/acceptance/settlement/cases/settle_0003.dan ] && projects+=(../shared/acceptance/settlement/cases/settle_0003.dan)
 
 for project in "${projects[@]}"; do
   name="$(basename "$project" .dan)"
@@ -32,12 +33,3 @@ for project in "${projects[@]}"; do
       && echo "$out/$name.htm -> $out/$name-html.png" || echo "$project: chromium screenshot failed" >&2
   fi
 done
-
-# the scheme window as it shows on a 1280 x 1024 screen
-tests="$build/tests/export_tests"
-rm -f "$out/form4.png"
-if [ -x "$tests" ] && command -v xvfb-run > /dev/null; then
-  xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb FUNDIS_SCHEME_SCREENSHOT="$out/form4.png" \
-    "$tests" --gtest_filter='*SchemeWindowDrawsTheScheme*' > "$out/form4.log" 2>&1 \
-    && [ -s "$out/form4.png" ] && echo "$out/form4.png" || echo "scheme window screenshot failed, see $out/form4.log" >&2
-fi

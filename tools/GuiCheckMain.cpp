@@ -22,7 +22,9 @@ namespace {
 constexpr int kExitFailures = 1;
 constexpr int kExitNotRun = 2;
 
-QString absolute(const std::string& path) { return QDir::current().absoluteFilePath(QString::fromStdString(path)); }
+QString absolute(const std::string& path) {
+    return QDir::current().absoluteFilePath(QString::fromStdString(path));
+}
 
 int checkProject(const fundis::CliOptions& options, const std::string& path) {
     fundis::ScriptedDialogs dialogs;
@@ -53,9 +55,13 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     }
     const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.RichEdit1);
     const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded).c_str());
+    const fundis::SettlementPass* settlement = calculation->settlement ? &*calculation->settlement : nullptr;
+    std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded,
+                                            settlement)
+                            .c_str());
     std::fflush(stdout);
-    const bool failed = std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.failure; });
+    const bool failed =
+        std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.failure; });
     return failed ? kExitFailures : 0;
 }
 

@@ -2,21 +2,21 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <cstdio>
 #include <QDir>
-#include <QLabel>
-#include <QStatusBar>
 #include <QFileDialog>
-#include <QScreen>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QThread>
 #include <QToolButton>
+#include <cstdio>
 
 #include <QMessageBox>
 #include <memory>

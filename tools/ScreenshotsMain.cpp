@@ -7,10 +7,10 @@
 
 #include "app/Application.h"
 #include "app/Form1.h"
-#include "tools/Screenshots.h"
 #include "app/Startup.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
+#include "tools/Screenshots.h"
 
 int main(int argc, char** argv) {
     fundis::Application app(argc, argv);

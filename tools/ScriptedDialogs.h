@@ -14,7 +14,9 @@ namespace fundis {
 
 class ScriptedDialogs : public Dialogs {
   public:
-    QString fileName(QWidget*, const FileRequest&) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    QString fileName(QWidget*, const FileRequest&) override {
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
     void message(QWidget*, const QString&, const QString& text) override { messages << text; }
     int question(QWidget* parent, const QString& caption, const QString& text, const QStringList& buttons,
                  int defaultButton, int escapeButton) override {

@@ -42,8 +42,10 @@ void Dialogs::message(QWidget* parent, const QString& caption, const QString& te
 }
 
 std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& caption, const QString& text,
-                                             const QStringList& buttons, int defaultButton, int escapeButton) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+                                             const QStringList& buttons, int defaultButton,
+                                             int escapeButton) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
     QList<QPushButton*> made;
     for (const QString& label : buttons) {
         made << box->addButton(label, QMessageBox::ActionRole);
@@ -58,8 +60,8 @@ std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& cap
     return box;
 }
 
-int Dialogs::question(QWidget* parent, const QString& caption, const QString& text, const QStringList& buttons,
-                      int defaultButton, int escapeButton) {
+int Dialogs::question(QWidget* parent, const QString& caption, const QString& text,
+                      const QStringList& buttons, int defaultButton, int escapeButton) {
     const std::unique_ptr<QMessageBox> box =
         makeQuestionBox(parent, caption, text, buttons, defaultButton, escapeButton);
     box->exec();

@@ -93,8 +93,8 @@ void fillReportPane(QTextEdit& pane, const std::vector<ReportLine>& lines) {
     const QFontMetricsF metrics(pane.font());
     document->setDefaultTextOption([&] {
         QTextOption option = document->defaultTextOption();
-        option.setTabStopDistance(
-            chooseTabDistance(tabbed, [&metrics](const QString& part) { return metrics.horizontalAdvance(part); }));
+        option.setTabStopDistance(chooseTabDistance(
+            tabbed, [&metrics](const QString& part) { return metrics.horizontalAdvance(part); }));
         return option;
     }());
     // the pane deletes the document it replaces when it is the document's parent

@@ -30,6 +30,7 @@ qreal columnAfterTabs(const QString& line, qreal tabDistance, const TextWidth& w
 
 // The distance in [`shortest`, `longest`] (whole pixels) with the fewest different columns over
 // the tabbed lines of `lines`; of equals, the shortest.
-qreal chooseTabDistance(const QStringList& lines, const TextWidth& width, int shortest = 24, int longest = 96);
+qreal chooseTabDistance(const QStringList& lines, const TextWidth& width, int shortest = 24,
+                        int longest = 96);
 
 }  // namespace fundis

@@ -14,11 +14,11 @@
 #include <QTreeView>
 
 #include "files/DataLocation.h"
-#include "ui/Fonts.h"
-#include "ui/Hints.h"
-#include "ui/Dialogs.h"
 #include "files/Settings.h"
 #include "model/NumberFormat.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Hints.h"
 
 using fundis::setHint;
 
@@ -254,8 +254,8 @@ void TForm3::showTexts(const fundis::SettingsTexts& texts) {
 }
 
 void TForm3::Button1Click() {
-    const std::pair<QLineEdit*, QString> numbers[] = {
-        {Edit1, QStringLiteral("К-во шагов итерации")}, {Edit3, QStringLiteral("Масштаб 1:")}};
+    const std::pair<QLineEdit*, QString> numbers[] = {{Edit1, QStringLiteral("К-во шагов итерации")},
+                                                      {Edit3, QStringLiteral("Масштаб 1:")}};
     for (const auto& [edit, label] : numbers) {
         if (!isPositiveWhole(edit->text())) {
             fundis::showMessage(this, windowTitle(),

@@ -10,14 +10,14 @@
 #include <QStyle>
 #include <QTabWidget>
 
-#include "ui/Fonts.h"
-#include "ui/Hints.h"
-#include "ui/Dialogs.h"
-#include "model/Status.h"
-#include "input/ui/FoundationPicture.h"
 #include "input/InputProcessing.h"
+#include "input/ui/FoundationPicture.h"
 #include "model/ProjectData.h"
 #include "model/ProjectForm.h"
+#include "model/Status.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Hints.h"
 
 using fundis::setHint;
 
@@ -254,8 +254,14 @@ QWidget* TForm2::buildFoundationTab() {
         {41, {18, 39, 33, 13}, "0.000", "|Отметка природного рельефа (наружные фундаменты, м)"},
         {19, {194, 95, 41, 12}, "", "|Отметка верха подколонника от уровня планировки, м"},
         {21, {250, 119, 33, 13}, "", "|Глубина стакана, м"},
-        {22, {250, 175, 33, 13}, "", "|Толщина днища стакана (минимальная - по конструктивным требованиям), м"},
-        {26, {24, 127, 33, 13}, "авто", "|Глубина заложения фундамента, м (если не задана, проводится расчет)"},
+        {22,
+         {250, 175, 33, 13},
+         "",
+         "|Толщина днища стакана (минимальная - по конструктивным требованиям), м"},
+        {26,
+         {24, 127, 33, 13},
+         "авто",
+         "|Глубина заложения фундамента, м (если не задана, проводится расчет)"},
         {28, {160, 174, 33, 12}, "", "|Диаметр нижней рабочей арматуры, м"},
         {29, {56, 178, 33, 12}, "", "|Защитный слой нижней арматуры, м"},
     };
@@ -292,16 +298,19 @@ QWidget* TForm2::buildFoundationTab() {
     picture_->setTextPlaces(textPlaces);
 
     makeLabel(tab, QStringLiteral("b/l"), 264, 2);
-    makeEdit(18, tab, QRect(264, 16, 33, 21), QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
+    makeEdit(18, tab, QRect(264, 16, 33, 21),
+             QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
     makeLabel(tab, QStringLiteral("d_h, м"), 304, 2);
     makeEdit(20, tab, QRect(304, 16, 33, 21), QStringLiteral("|Кратность высоты фундамента, м"));
     makeLabel(tab, QStringLiteral("d_l, м"), 264, 42);
-    makeEdit(12, tab, QRect(264, 56, 33, 21), QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
+    makeEdit(12, tab, QRect(264, 56, 33, 21),
+             QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
     makeLabel(tab, QStringLiteral("Класс бетона"), 312, 42);
     makeCombo(9, tab, QRect(312, 56, 65, 21));
     setHint(comboBox(9), QStringLiteral("|Класс бетона"));
     makeLabel(tab, QStringLiteral("Rs, МПа"), 312, 82);
-    makeEdit(30, tab, QRect(312, 96, 33, 21), QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
+    makeEdit(30, tab, QRect(312, 96, 33, 21),
+             QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
     // "Rsс": the last letter is a Cyrillic "с"
     makeLabel(tab, QStringLiteral("Rsс, МПа"), 312, 122);
     makeEdit(31, tab, QRect(312, 136, 33, 21), QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
@@ -405,10 +414,10 @@ bool TForm2::confirmUnreadableEdits() {
     for (const fundis::UnreadableEdit& field : unreadable) {
         lines << QStringLiteral("  ") + QString::fromStdString(field.describe());
     }
-    const QString text =
-        QStringLiteral("В этих полях не число, расчет прочитает их так:\n%1\n\n"
-                       "Вернитесь к вводу, чтобы исправить их, или примите данные как есть.")
-            .arg(lines.join(QLatin1Char('\n')));
+    const QString text = QStringLiteral(
+                             "В этих полях не число, расчет прочитает их так:\n%1\n\n"
+                             "Вернитесь к вводу, чтобы исправить их, или примите данные как есть.")
+                             .arg(lines.join(QLatin1Char('\n')));
     const int kBack = 0;
     return fundis::dialogs().question(this, windowTitle(), text,
                                       {QStringLiteral("Вернуться к вводу"), QStringLiteral("Принять")}, kBack,
@@ -422,8 +431,9 @@ void TForm2::OKButtonClick() {
     fundis::CodeTables tables;
     const fundis::Status loaded = fundis::loadCodeTables(tablesFolder_, tables, fundis::TableGroup::Input);
     if (!loaded) {
-        fundis::showMessage(this, windowTitle(),
-                            QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
+        fundis::showMessage(
+            this, windowTitle(),
+            QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
     } else {
         // the L/H edit shows the ratio actually used
         fundis::ProjectForm form = toForm();

@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "reports/PrintedReport.h"
+#include "reports/SchemeDrawing.h"
 #include "reports/ui/Printing.h"
 #include "reports/ui/QPainterCanvas.h"
-#include "reports/SchemeDrawing.h"
 
 namespace fundis {
 
@@ -79,7 +79,7 @@ Status writeReportPdf(const std::string& path, const ReportContext& context) {
     writer.setTitle(QStringLiteral("Расчет фундамента ") +
                     QFileInfo(QString::fromStdString(context.fileName)).fileName());
 
-    if (!drawPages(writer, reportPages(), context)) {
+    if (!drawPages(writer, reportPages(context), context)) {
         return cannotWrite(path);
     }
     return {};

@@ -54,9 +54,10 @@ QPushButton* makeButton(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer, const QString& dataDir)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                          Qt::WindowCloseButtonHint),
+TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer,
+               const QString& dataDir)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       data_(context.data ? *context.data : fundis::TProjectData{}),
       context_(context),
       printer_(printer),
@@ -130,7 +131,8 @@ TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& 
         QPainter painter(&measure);
         painter.setFont(windowFont);
         fundis::QPainterCanvas canvas(painter);
-        fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale, context_.decimalSeparator);
+        fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale,
+                                     context_.decimalSeparator);
     }
     extent_ = measure.boundingRect().united(QRect(0, 0, 1, 1));
     extent_.setTopLeft(QPoint(0, 0));
@@ -151,7 +153,8 @@ void TForm4::setZoom(double zoom) {
 }
 
 void TForm4::fitToWindow() {
-    const QSize room = ScrollBox1->viewport()->size() - QSize(2, 2);
+    // the room without scroll bars: the fitted drawing needs none
+    const QSize room = ScrollBox1->maximumViewportSize() - QSize(2, 2);
     const double across = room.width() / static_cast<double>(extent_.width() + kMargin);
     const double down = room.height() / static_cast<double>(extent_.height() + kMargin);
     setZoom(std::min(across, down));

@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "reports/PrintedReport.h"
+#include "reports/SettlementPage.h"
 #include "reports/ui/QPainterCanvas.h"
 #include "ui/Dialogs.h"
 
@@ -42,11 +43,21 @@ QString suggestedPdfPath(const ReportContext& context, const QString& dataDir) {
 }  // namespace
 
 const std::vector<PageDrawer>& reportPages() {
-    static const std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage};
+    static const std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage,
+                                                  DrawReportSchemePage};
     return pages;
 }
 
-bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context) {
+std::vector<PageDrawer> reportPages(const ReportContext& context) {
+    std::vector<PageDrawer> pages = reportPages();
+    if (context.settlement != nullptr) {
+        pages.push_back(DrawReportSettlementPage);
+    }
+    return pages;
+}
+
+bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages,
+               const ReportContext& context) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;

@@ -19,6 +19,8 @@ using PageDrawer = void (*)(Canvas&, const ReportContext&);
 
 // The three documents of "Печать": text page, tables page, scheme.
 const std::vector<PageDrawer>& reportPages();
+// The three, and the settlement page as the fourth when the context holds a settlement.
+std::vector<PageDrawer> reportPages(const ReportContext& context);
 
 // Draws `pages` on `device`, one after the other; false when the device failed.
 bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context);

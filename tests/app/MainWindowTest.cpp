@@ -1,388 +1,314 @@
+// The main window's commands, driven as a user would, offscreen and in the Russian locale.
+
 #include <QAction>
-#include <QCheckBox>
-#include <QDesktopServices>
-#include <QEnterEvent>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
-#include <functional>
+#include <QWheelEvent>
 
-#include "AppFixture.h"
-#include "UrlRecorder.h"
-#include "app/AboutBox.h"
-#include "calc/Calculation.h"
-#include "reports/HtmlReport.h"
+#include "files/RecentFiles.h"
+#include "reports/ui/Form4.h"
+#include "support/WindowsFixture.h"
+#include "ui/ReportPane.h"
 
-using fundis::testing::AppFixture;
-using fundis::testing::contains;
 using fundis::testing::readFile;
+using fundis::testing::WindowsFixture;
 
 namespace {
 
-// Red bold for a failure, black normal for the rest: nothing else may appear.
-bool isFailure(const QTextCharFormat& format, const QString& line) {
-    const QColor color = format.foreground().color();
-    const bool failure = color == QColor(255, 0, 0) && format.fontWeight() == QFont::Bold;
-    EXPECT_TRUE(failure || (color == QColor(0, 0, 0) && format.fontWeight() == QFont::Normal))
-        << line.toStdString();
-    return failure;
+QStringList paneTexts(const TForm1& main) {
+    QStringList texts;
+    for (const fundis::ReportLine& line : fundis::reportPaneLines(*main.RichEdit1)) {
+        texts << QString::fromStdString(line.text);
+    }
+    return texts;
 }
 
-// The report pane as (text, red bold) lines.
-std::vector<std::pair<QString, bool>> paneLines(QTextEdit* pane) {
-    std::vector<std::pair<QString, bool>> lines;
-    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
-        // an empty line has no fragment: its style is the block's
-        bool red = block.begin().atEnd() && isFailure(block.charFormat(), block.text());
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const bool fragmentRed = isFailure(it.fragment().charFormat(), block.text());
-            EXPECT_TRUE(it == block.begin() || fragmentRed == red)
-                << "mixed styles in one line: " << block.text().toStdString();
-            red = fragmentRed;
-        }
-        lines.emplace_back(block.text(), red);
-    }
-    return lines;
-}
-
-// The expected lines: the calculation's own, a line with "\n" giving several pane lines.
-std::vector<std::pair<QString, bool>> expectedLines(const std::vector<fundis::ReportLine>& report) {
-    std::vector<std::pair<QString, bool>> lines;
-    for (const fundis::ReportLine& line : report) {
-        for (const QString& part : QString::fromStdString(line.text).split(QLatin1Char('\n'))) {
-            lines.emplace_back(part, line.failure);
-        }
-    }
-    return lines;
+bool closes(TForm1& window) {
+    QCloseEvent close;
+    QApplication::sendEvent(&window, &close);
+    return close.isAccepted();
 }
 
 }  // namespace
 
-// Start-up state: file name, hidden progress bar, combos reset (the toolbar and the folders
-// are the settings tests' business)
-TEST_F(AppFixture, FirstActivationSetsTheStartingState) {
-    main->record.d = 2.5f;
-    input->comboBox(3)->setCurrentIndex(2);
-    input->comboBox(9)->setCurrentIndex(1);
-    activate();
-    EXPECT_EQ(main->StatusPanel0->text(), QStringLiteral("Без имени"));
+// A new window: a useful size, no project, no results; every command one action shared by the menu
+// and the toolbar, with its shortcut
+TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Без имени[*] — Фундис"));
+    EXPECT_FALSE(main->hasUnsavedChanges());
     EXPECT_TRUE(main->ProgressBar->isHidden());
-    EXPECT_EQ(main->record.d, 0.0f);
-    for (int number = 1; number <= 9; ++number) {
-        EXPECT_EQ(input->comboBox(number)->currentIndex(), 0) << number;
+    EXPECT_GE(main->width(), 520);
+    EXPECT_GT(main->width(), main->minimumWidth());
+    EXPECT_EQ(main->minimumSize(), QSize(520, 358));
+
+    const std::pair<QToolButton*, const char*> buttons[] = {
+        {main->ToolButton3, "Ctrl+O"}, {main->ToolButton4, "Ctrl+S"}, {main->ToolButton6, "Ctrl+F"},
+        {main->ToolButton5, "Ctrl+P"}, {main->ToolButton2, "Ctrl+I"}, {main->ToolButton1, "Ctrl+G"},
+        {main->ToolButton7, "Ctrl+L"}, {main->ToolButton8, "F1"}};
+    const QList<QAction*> menus = main->menuBar()->actions();
+    for (const auto& [button, keys] : buttons) {
+        QAction* action = button->defaultAction();
+        ASSERT_NE(action, nullptr) << button->objectName().toStdString();
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys)));
+        const bool inMenu = std::any_of(menus.begin(), menus.end(), [&](QAction* menu) {
+            return menu->menu()->actions().contains(action);
+        });
+        EXPECT_TRUE(inMenu) << keys;
     }
+    // the settlement is reachable with the toolbar hidden
+    EXPECT_EQ(main->BitBtn10->defaultAction()->text(), QStringLiteral("Расчет осадки"));
 }
 
-// Later activations (after a modal window, another window) change nothing
-TEST_F(AppFixture, ActivationRunsOnce) {
-    activate();
-    main->fileName = QStringLiteral("/tmp/a.dan");
-    main->StatusPanel0->setText(main->fileName);
-    input->comboBox(5)->setCurrentIndex(4);
-    main->record.d = 1.5f;
-
-    int activations = 0;
-    struct Counter : QObject {
-        int* count;
-        explicit Counter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            *count += event->type() == QEvent::WindowActivate;
-            return false;
-        }
-    } counter(&activations);
-    main->installEventFilter(&counter);
-
-    input->show();
-    QApplication::setActiveWindow(input);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
-    input->reject();
-    QApplication::setActiveWindow(main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    ASSERT_GE(activations, 1);  // the window really was activated again
-
-    EXPECT_EQ(main->StatusPanel0->text(), QStringLiteral("/tmp/a.dan"));
-    EXPECT_EQ(input->comboBox(5)->currentIndex(), 4);
-    EXPECT_EQ(main->record.d, 1.5f);
-}
-
-// The progress bar keeps 150 px from the status bar's right end whatever the width
-TEST_F(AppFixture, ProgressBarStaysAtTheRightEnd) {
-    activate();
-    for (int width : {400, 1200}) {
-        SCOPED_TRACE(width);
-        main->resize(width, 360);
-        QApplication::processEvents();
-        const QRect bar = main->ProgressBar->geometry();
-        EXPECT_EQ(bar.left(), main->StatusBar1->width() - 150);
-        EXPECT_EQ(bar.width(), 135);
-        EXPECT_EQ(bar.top(), 2);
-        EXPECT_EQ(bar.height(), main->StatusBar1->height() - 2);
+// The numbers of a calculation in the Russian locale are those of fundis-cli: a decimal comma in
+// the report, the same base; documents before any calculation say so instead of drawing zeros
+TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
+    if (QLocale().decimalPoint() != QStringLiteral(",")) {
+        GTEST_SKIP() << "no Russian locale on this machine (locale-gen ru_RU.UTF-8)";
     }
-    main->showMaximized();
-    QApplication::processEvents();
-    EXPECT_EQ(main->ProgressBar->geometry().left(), main->StatusBar1->width() - 150);
-}
-
-// Long hints of all three windows go to status panel 1; a hint starting with "|" gives no tooltip
-TEST_F(AppFixture, HintsShowInTheStatusBar) {
-    activate();
-    const auto check = [this](QWidget* widget, const QString& status, bool tooltip) {
-        SCOPED_TRACE(status.toStdString());
-        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QApplication::sendEvent(widget, &enter);
-        EXPECT_EQ(main->StatusPanel1->text(), status);
-        EXPECT_EQ(widget->toolTip(), tooltip ? status : QString());
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-        EXPECT_EQ(main->StatusPanel1->text(), QString());
-    };
-    check(main->ToolButton3, QStringLiteral("Открыть файл с исходными данными"), false);
-    check(input->edit(26),
-          QStringLiteral("Глубина заложения фундамента, м (если не задана, проводится расчет)"), false);
-    check(input->edit(32), QStringLiteral("Момент на уровне верхнего обреза фундамента, кН.м"), true);
-    check(settingsDialog->Button1, QStringLiteral("Сохранение выбранных настроек"), true);
-}
-
-// The menus, a few shortcuts, the captions that only show Ctrl+A, and the toolbar order
-TEST_F(AppFixture, CommandsHaveTheirMenusAndShortcuts) {
-    QStringList titles;
-    for (QAction* action : main->menuBar()->actions()) {
-        titles << action->text();
+    for (auto command : {&TForm1::ToolButton7Click, &TForm1::ToolButton6Click, &TForm1::ToolButton5Click}) {
+        (main->*command)();
     }
-    EXPECT_EQ(titles, (QStringList{"Файл", "Расчет", "Настройка", "?"}));
+    EXPECT_EQ(dialogs.messages, QStringList(3, QStringLiteral("Сначала выполните расчет.")));
+    EXPECT_TRUE(dialogs.shown.isEmpty() && dialogs.requests.empty());
 
-    const struct {
-        const char* name;
-        const char* text;
-        const char* keys;
-    } rows[] = {
-        {"Open1", "Открыть", "Ctrl+O"},
-        {"SaveHtml1", "Сохранить в HTML", "Ctrl+F"},
-        {"N4", "Настройка параметров", "Ctrl+Alt+S"},
-        {"N14", "Помощь", "F1"},
-        // shown in the caption only: the report pane and the about box own these keys
-        {"N11", "О программе\tCtrl+A", ""},
-        {"Select_all", "Выбрать всё\tCtrl+A", ""},
-        {"Copy", "Копировать в буфер\tCtrl+C", ""},
-    };
-    for (const auto& row : rows) {
-        auto* action = main->findChild<QAction*>(QString::fromLatin1(row.name));
-        ASSERT_NE(action, nullptr) << row.name;
-        EXPECT_EQ(action->text(), QString::fromUtf8(row.text));
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(row.keys))) << row.name;
-    }
-
-    QStringList order;
-    for (QToolButton* button : main->ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
-        if (!button->objectName().startsWith(QStringLiteral("qt_"))) {
-            order << button->objectName();
-        }
-    }
-    EXPECT_EQ(order, (QStringList{"ToolButton3", "ToolButton4", "ToolButton6", "ToolButton2", "ToolButton1",
-                                  "ToolButton7", "ToolButton5", "ToolButton8", "BitBtn10"}));
-    EXPECT_EQ(main->BitBtn10->text(), QStringLiteral("Расчет осадки"));
-    EXPECT_FALSE(main->ToolButton1->icon().pixmap(32, 32).isNull());
-}
-
-// Ctrl+A: select all in the report pane, the about box elsewhere
-TEST_F(AppFixture, CtrlASelectsAllOnlyInTheReportPane) {
-    activate();
-    main->appendReportLine(QStringLiteral("первая строка"), false);
-    main->appendReportLine(QStringLiteral("вторая строка"), true);
-
-    main->RichEdit1->setFocus();
-    QTest::keyClick(main->RichEdit1, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(
-        main->RichEdit1->textCursor().selectedText(),
-        QStringLiteral("первая строка") + QChar(QChar::ParagraphSeparator) + QStringLiteral("вторая строка"));
-    EXPECT_TRUE(shown.isEmpty());
-
-    QStringList aboutTexts;
-    onModal = [&aboutTexts](QDialog& dialog) {
-        auto* about = qobject_cast<TAboutBox*>(&dialog);
-        if (about) {
-            aboutTexts << about->windowTitle() << about->ProductName->text() << about->Version->text()
-                       << about->Memo1->toPlainText();
-        }
-        return int(QDialog::Accepted);
-    };
-    main->BitBtn10->setFocus();
-    QTest::keyClick(main->BitBtn10, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(shown, QStringList{"AboutBox"});
-    EXPECT_EQ(aboutTexts, (QStringList{"О ПРОГРАММЕ", "ФУНДИС", "Версия 1.23",
-                                       "  Программа предназначена для\nучебных целей. Составитель не \n"
-                                       "берет на себя никакой ответствен-\nности за неправильное использо-\n"
-                                       "вание программы"}));
-    EXPECT_EQ(AboutBox, nullptr);  // destroyed when it closed
-}
-
-// The calculation command writes the report; failures red bold, everything else black
-TEST_F(AppFixture, CalculationFillsTheReportPane) {
-    const struct {
-        const char* columnWidth;
-        const char* columnLength;
-        const char* failureText;  // a line that must be red, or none
-    } rows[] = {
-        // no pedestal in sizepdkl.dat for this column
-        {"0.35", "0.45", "Не найдены размеры подколонника для колонны 0.450x0.350м."},
-        {"0.4", "0.4", nullptr},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.columnLength);
-        restart();
-        activate();
-        typeProject(QString::fromLatin1(row.columnWidth), QString::fromLatin1(row.columnLength));
-        pressOk();
-
-        fundis::TProjectData copy = main->record;
-        fundis::CalculationOptions options;
-        options.programDir = tablesDir().toStdString();
-        options.decimalSeparator = main->decimalSeparator();
-        const auto expected = expectedLines(fundis::runCalculation(copy, options));
-
-        main->RichEdit1->setPlainText(QStringLiteral("старый отчет"));
-        QTest::mouseClick(main->ToolButton1, Qt::LeftButton);
-        EXPECT_TRUE(shown.isEmpty());  // soil given: no input dialog
-        const auto lines = paneLines(main->RichEdit1);
-        ASSERT_EQ(lines.size(), expected.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_EQ(lines[i], expected[i]) << "line " << i;
-        }
-        EXPECT_EQ(lines.at(1).first, QStringLiteral("************РАСЧЕТНЫЕ ДАННЫЕ************"));
-        EXPECT_EQ(std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.second; }),
-                  row.failureText != nullptr);
-        if (row.failureText) {
-            const auto failure = std::make_pair(QString::fromUtf8(row.failureText), true);
-            EXPECT_NE(std::find(lines.begin(), lines.end(), failure), lines.end());
-        }
-        EXPECT_TRUE(main->ProgressBar->isHidden());
-        EXPECT_EQ(main->ProgressBar->maximum(), 33);  // 10 m / 0.3 m
-        EXPECT_EQ(main->record.b, copy.b);
-    }
-}
-
-// The values after the tabs line up in the pane as it lays them out
-TEST_F(AppFixture, ReportColumnsLineUp) {
-    activate();
-    typeProject(QStringLiteral("0.4"), QStringLiteral("0.4"));
-    pressOk();
+    typeProject();
     main->ToolButton1Click();
-    QApplication::processEvents();
-
-    // x of the text after the last tab of the line that starts with `label`
-    auto valueColumn = [this](const QString& label) -> qreal {
-        for (QTextBlock block = main->RichEdit1->document()->begin(); block.isValid(); block = block.next()) {
-            if (block.text().startsWith(label)) {
-                const int after = static_cast<int>(block.text().lastIndexOf(QLatin1Char('\t'))) + 1;
-                return block.layout()->lineForTextPosition(after).cursorToX(after);
-            }
-        }
-        ADD_FAILURE() << "no line " << label.toStdString();
-        return -1;
-    };
-    const QStringList groups[] = {
-        {"ГЛУБИНА ПРОМЕРЗАНИЯ", "ГЛУБИНА ЗАЛОЖЕНИЯ"},
-        {"Ширина подошвы", "Длина подошвы", "Площадь подошвы"},
-        {"    Среднее давление", "    Максимальное давление", "    Минимальное давление"},
-        {"   Площадь рабочей", "   Количество стержней", "   Диаметр рабочей"},
-    };
-    for (const QStringList& group : groups) {
-        SCOPED_TRACE(group.front().toStdString());
-        const qreal first = valueColumn(group.front());
-        for (const QString& label : group) {
-            EXPECT_NEAR(valueColumn(label), first, 0.5) << label.toStdString();
-        }
-    }
+    ASSERT_TRUE(main->lastCalculation());
+    EXPECT_FLOAT_EQ(main->lastCalculation()->record.b, 2.4f);
+    EXPECT_FLOAT_EQ(main->lastCalculation()->record.l, 3.3f);
+    const QStringList texts = paneTexts(*main);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Ширина подошвы\t\t\t\tb= 2,400м")))
+        << texts.join('\n').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Длина подошвы\t\t\t\tl= 3,300м")));
+    // the 1.1 button writes numbers for the file, with a point
+    input->edit(3)->setText(QStringLiteral("123.45"));
+    input->Button1Click();
+    EXPECT_EQ(input->edit(32)->text(), QStringLiteral("135.795"));
 }
 
-// Empty friction angle and cohesion open the input dialog before the calculation
-TEST_F(AppFixture, MissingSoilStrengthOpensTheInputDialogFirst) {
-    activate();
-    bool barShownDuringDialog = false;
-    onModal = [this, &barShownDuringDialog](QDialog&) {
-        barShownDuringDialog = !main->ProgressBar->isHidden();
+// The documents belong to the last calculation: inputs changed afterwards (even without OK) mark the
+// results out of date, and the scheme still shows the calculated base until the next calculation,
+// which takes the dialog's present state
+TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
+    typeProject();
+    main->ToolButton1Click();
+    EXPECT_TRUE(main->StaleMark->isHidden());
+
+    dialogs.onExec = [](QDialog& dialog) {
+        if (auto* form = qobject_cast<TForm2*>(&dialog)) {
+            form->edit(7)->setText(QStringLiteral("3900"));  // typed, then the dialog left with Esc
+            emit form->formEdited();
+        }
         return int(QDialog::Rejected);
     };
-    // the windows shown modally by a calculation with these two texts
-    const auto shownFor = [&](const char* friction, const char* cohesion) {
-        SCOPED_TRACE(std::string(friction) + "/" + cohesion);
-        shown.clear();
-        barShownDuringDialog = false;
-        input->edit(13)->setText(QString::fromLatin1(friction));
-        input->edit(14)->setText(QString::fromLatin1(cohesion));
-        main->ToolButton1Click();
-        EXPECT_EQ(barShownDuringDialog, !shown.isEmpty());
-        EXPECT_TRUE(main->ProgressBar->isHidden());
-        return shown;
-    };
-    EXPECT_EQ(shownFor("", ""), QStringList{"Form2"});
-    EXPECT_EQ(shownFor("28", ""), QStringList());
-    EXPECT_EQ(shownFor("", "5"), QStringList());
-    EXPECT_EQ(shownFor("28", "5"), QStringList());
-}
+    main->ToolButton2Click();
+    EXPECT_FALSE(main->StaleMark->isHidden());
+    EXPECT_TRUE(main->resultsOutOfDate());
 
-// "Сохранить в HTML": the dialog asked for, the page written, a failure named
-TEST_F(AppFixture, HtmlReportIsSavedOrTheFailureShown) {
-    activate();
-    typeProject(QStringLiteral("0.4"), QStringLiteral("0.4"));
-    input->CheckBox1->setChecked(true);
-    pressOk();
+    fundis::TProjectData shown;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (qobject_cast<TForm4*>(&dialog) != nullptr) {
+            shown = *main->reportContext().data;
+        }
+        return int(QDialog::Rejected);
+    };
+    main->ToolButton7Click();
+    EXPECT_FLOAT_EQ(shown.l, 3.3f);
+    EXPECT_FLOAT_EQ(shown.NII[2], 1900.0f);
+
+    dialogs.files = {dataPath(QStringLiteral("report.htm"))};
+    main->ToolButton6Click();
+    EXPECT_TRUE(readFile(dataPath(QStringLiteral("report.htm"))).contains("NII=1900"));
+
     main->ToolButton1Click();
-
-    nextFileName = dataFolder.filePath(QStringLiteral("отчет.htm"));
-    main->ToolButton6Click();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].title, QStringLiteral("Сохранение результата расчета"));
-    EXPECT_EQ(requests[0].defaultSuffix, QStringLiteral("htm"));
-    EXPECT_TRUE(requests[0].save);
-    EXPECT_EQ(requests[0].folder, dataFolder.path());
-    const std::string page = fundis::htmlReport(main->record, "Без имени", true);
-    EXPECT_EQ(readFile(nextFileName).toStdString(), page);
-    EXPECT_EQ(main->lastHtmlName, nextFileName);
-    EXPECT_TRUE(messages.empty());
-
-    nextFileName = dataFolder.filePath(QStringLiteral("нет такой папки/отчет.htm"));
-    main->ToolButton6Click();
-    EXPECT_EQ(requests.back().proposedName, dataFolder.filePath(QStringLiteral("отчет.htm")));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(contains(messages[0].text, nextFileName));
-    EXPECT_FALSE(QFile::exists(nextFileName));
-
-    nextFileName.clear();  // cancelled
-    main->ToolButton6Click();
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
+    EXPECT_TRUE(main->StaleMark->isHidden());
 }
 
-// Help and the settlement program: the shell opens programDir + the fixed tail
-TEST_F(AppFixture, HelpAndSettlementOpenTheirPaths) {
-    activate();
-    fundis::testing::UrlRecorder recorder;
-    const struct {
-        const char* programDir;
-        std::function<void(TForm1&)> command;
-        const char* path;
-    } rows[] = {
-        {"/opt/fundis", [](TForm1& form) { form.N14Click(); }, "/opt/fundis/Help/index.htm"},
-        {"/opt/fundis/", [](TForm1& form) { form.N14Click(); }, "/opt/fundis//Help/index.htm"},  // as given
-        {"", [](TForm1& form) { form.BitBtn1Click(); }, "/S"},
-    };
-    for (const auto& row : rows) {
-        main->settings.programDir = row.programDir;
-        row.command(*main);
-        EXPECT_EQ(main->tablePath, QString::fromLatin1(row.path));
-        ASSERT_FALSE(recorder.urls.isEmpty());
-        EXPECT_EQ(recorder.urls.back(), QUrl::fromLocalFile(QString::fromLatin1(row.path)));
-    }
-    EXPECT_EQ(recorder.urls.size(), 3);
+// A table that cannot be read: no report of numbers from elsewhere, one message naming the file and
+// where the folder is set
+TEST_F(WindowsFixture, MissingTableStopsTheCalculation) {
+    typeProject();
+    main->ToolButton1Click();
+    main->settings.programDir = dataFolder.path().toStdString();
+    main->ToolButton1Click();
+    EXPECT_FALSE(main->lastCalculation());
+    EXPECT_TRUE(paneTexts(*main).isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Rb.dat"))));
+    EXPECT_TRUE(dialogs.messages[0].contains(
+        QStringLiteral("Настройка → Настройка параметров → Папка с программой")));
+}
+
+// Save writes to the project's file and asks a name only the first time; Save As always asks; both
+// put the file first in the recent list, kept beside kp.ini
+TEST_F(WindowsFixture, SaveAndSaveAs) {
+    typeProject();
+    emit input->formEdited();
+    EXPECT_TRUE(main->hasUnsavedChanges());
+    const QString first = dataPath(QStringLiteral("первый.dan"));
+    dialogs.files = {first};
+    main->ToolButton4Click();
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].proposedName.endsWith(QStringLiteral("Фундамент.dan")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("первый.dan[*] — Фундис"));
+    EXPECT_FALSE(main->hasUnsavedChanges());
+
+    input->edit(4)->setText(QStringLiteral("1600"));
+    main->ToolButton4Click();
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(readFile(first).contains("\r\n1600\r\n"));
+
+    const QString second = dataPath(QStringLiteral("второй.dan"));
+    dialogs.files = {second};
+    main->SaveAsClick();
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[1].proposedName, first);
+    EXPECT_EQ(main->fileName, second);
+    const std::vector<std::string> recent = fundis::readRecentFiles(fundis::recentFilesPath());
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_EQ(QString::fromStdString(recent[0]), second);
+    EXPECT_EQ(main->RecentMenu->actions().size(), 2);
+}
+
+// Closing, "Новый" and "Открыть" ask before unsaved changes are lost: cancel keeps them, discard
+// drops them, save writes them first
+TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
+    EXPECT_TRUE(closes(*main));  // nothing to lose, nothing asked
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    fundis::testing::type(input->edit(13), QStringLiteral("30"));
+    ASSERT_TRUE(main->hasUnsavedChanges());
+    enum { kSave, kDiscard, kCancel };
+    dialogs.answers = {kCancel};
+    EXPECT_FALSE(closes(*main));
+    dialogs.answers = {kCancel};
+    main->NewClick();
+    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_EQ(dialogs.questions.size(), 2);
+
+    const QString saved = dataPath(QStringLiteral("проект.dan"));
+    dialogs.answers = {kSave};
+    dialogs.files = {saved};
+    main->NewClick();
+    EXPECT_TRUE(readFile(saved).contains("\r\n30\r\n"));
+    EXPECT_EQ(input->edit(13)->text(), QString());
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+
+    fundis::testing::type(input->edit(13), QStringLiteral("31"));
+    dialogs.answers = {kDiscard};
+    dialogs.files = {saved};
+    main->ToolButton3Click();
+    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_FALSE(main->hasUnsavedChanges());
+}
+
+// The recent list opens a project as "Открыть" does; a file that has gone is named and dropped
+TEST_F(WindowsFixture, RecentFilesOpenOrAreDropped) {
+    const QString path = dataPath(QStringLiteral("старый.dan"));
+    dialogs.files = {path};
+    main->ToolButton4Click();
+    const QString gone = dataPath(QStringLiteral("пропал.dan"));
+    dialogs.files = {gone};
+    main->SaveAsClick();
+    QFile::remove(gone);
+
+    input->edit(13)->setText(QStringLiteral("12"));
+    main->RecentMenu->actions().at(1)->trigger();  // старый.dan, a step back
+    EXPECT_EQ(main->fileName, path);
+    EXPECT_EQ(input->edit(13)->text(), QString());
+    EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("Form2")));
+
+    main->RecentMenu->actions().at(1)->trigger();  // пропал.dan
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.messages.last().contains(gone));
+    EXPECT_EQ(main->RecentMenu->actions().size(), 1);
+}
+
+// "fundis FILE.dan" opens the project once the settings are there; the window's place and size come
+// back at the next start
+TEST_F(WindowsFixture, StartFileAndRememberedGeometry) {
+    const QString path = dataPath(QStringLiteral("запуск.dan"));
+    dialogs.files = {path};
+    main->ToolButton4Click();
+
+    main->setGeometry(QRect(40, 50, 700, 500));
+    ASSERT_TRUE(closes(*main));
+    // a second start, with the project on the command line
+    delete main;
+    main = new TForm1;
+    EXPECT_EQ(main->size(), QSize(700, 500));
+    input = new TForm2(main);
+    settingsDialog = new TForm3(main);
+    main->attachDialogs(input, settingsDialog);
+    main->openAtStart(path);
+    main->FormActivate();
+    QApplication::processEvents();
+    EXPECT_EQ(main->fileName, path);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("запуск.dan[*] — Фундис"));
+}
+
+// A long hint never widens the window; it leaves with the dialog that showed it
+TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
+    main->show();
+    const int width = main->width();
+    QStatusTipEvent tip(QString(400, QChar(u'ж')));
+    QApplication::sendEvent(input->edit(1), &tip);
+    QApplication::processEvents();
+    EXPECT_EQ(main->width(), width);
+    EXPECT_LT(main->minimumSizeHint().width(), width);
+    EXPECT_EQ(main->StatusPanel1->text().size(), 400);
+    main->ToolButton2Click();
+    EXPECT_TRUE(main->StatusPanel1->text().isEmpty());
+
+    QStatusTipEvent hint(main->ToolButton1->statusTip());
+    QApplication::sendEvent(main->ToolButton1, &hint);
+    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Начать расчет"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(main->ToolButton1, &leave);
+    EXPECT_TRUE(main->StatusPanel1->text().isEmpty());
+}
+
+// The scheme window opens fitted to its size, zooms by keys, wheel and buttons, and scrolls when
+// larger than the window; 100 % is the scale of the settings
+TEST_F(WindowsFixture, SchemeWindowZoomsAndScrolls) {
+    typeProject();
+    main->ToolButton1Click();
+    TForm4 scheme(main, main->reportContext(), main->printer(), main->dialogFolder());
+    scheme.show();
+    QApplication::processEvents();
+    const QSize room = scheme.ScrollBox1->viewport()->size();
+    EXPECT_LE(scheme.PaintBox1->width(), room.width());
+    EXPECT_LE(scheme.PaintBox1->height(), room.height());
+    EXPECT_TRUE(scheme.PaintBox1->width() > room.width() * 0.9 ||
+                scheme.PaintBox1->height() > room.height() * 0.9);
+
+    const double fitted = scheme.zoom();
+    QTest::keyClick(&scheme, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_NEAR(scheme.zoom(), fitted * 1.25, 1e-9);
+    QWheelEvent wheel(QPointF(10, 10), scheme.ScrollBox1->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(scheme.ScrollBox1->viewport(), &wheel);
+    EXPECT_NEAR(scheme.zoom(), fitted, 1e-9);
+    scheme.ActualSize->click();
+    EXPECT_DOUBLE_EQ(scheme.zoom(), 1.0);
+    EXPECT_EQ(scheme.ZoomLabel->text(), QStringLiteral("100 %"));
+    scheme.setZoom(4.0);
+    QApplication::processEvents();
+    EXPECT_TRUE(scheme.ScrollBox1->horizontalScrollBar()->isVisible());
+    scheme.FitToWindow->click();
+    EXPECT_DOUBLE_EQ(scheme.zoom(), fitted);
 }

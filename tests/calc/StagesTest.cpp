@@ -1,172 +1,169 @@
+// The stages one at a time, on records and tables small enough to check by hand.
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
-#include "calc/CalculationReport.h"
 #include "calc/CheckPunching.h"
-#include "calc/FoundationDepth.h"
-#include "calc/ReinforceBase.h"
 #include "calc/ShapeSteps.h"
 #include "calc/SizeBase.h"
-#include "calc/TableLookup.h"
 
 using namespace fundis;
 
 namespace {
 
-// R = cii whatever the width: the bearing factors are 0, 0, 1 and the coefficients 1
-TableSet constantResistanceTables() {
-    return TableSet::inMemory({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
+CodeTables tablesOf(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    CodeTables tables;
+    for (const auto& [name, text] : texts) {
+        EXPECT_TRUE(parseCodeTable(name, text, name, tables).ok()) << name;
+    }
+    return tables;
 }
 
-TProjectData searchProject(float d_l, float R) {
+// Each pair: the value got, the value expected (to single precision).
+void expectValues(std::initializer_list<std::pair<double, double>> values, const std::string& what = "") {
+    int i = 0;
+    for (const auto& [got, want] : values) {
+        EXPECT_NEAR(got, want, 2e-6 * std::max(1.0, std::fabs(want))) << what << " value " << ++i;
+    }
+}
+
+// R = cii whatever the width: the bearing factors are 0, 0, 1 and the coefficients 1
+TProjectData searchProject(float R, Combinations NII, Combinations MII = {}) {
     TProjectData data;
-    data.d_l = d_l;
+    data.d_l = 0.5f;
     data.Yc1 = data.Yc2 = data.k = 1;
     data.cii = R;
     data.fii = 10;
+    data.NII = NII;
+    data.MII = MII;
     return data;
+}
+
+// k1 = 4 in case 1, 2.5 in case 2 and 3 in case 3, whatever the pressure (one concrete class)
+CodeTables stepTables(const char* heights) {
+    return tablesOf({{"k1.dat", "# 1 2 3\n# 0 4 2.5 3\n# 5 4 2.5 3\n"}, {"hstup.dat", heights}});
+}
+
+TProjectData stepProject(float b, float pedestal) {
+    TProjectData data;
+    data.d_l = 0.3f;
+    data.dz = 0.05f;
+    data.da = 0.02f;  // h01 = 0.3 - 0.05 - 0.01 = 0.24
+    data.b = data.l = b;
+    data.A = b * b;
+    data.NII = {0, 1000, 1000, 1000};
+    data.Hf = 1.5f;
+    data.lc = data.bc = 0.4f;
+    data.luc = data.buc = pedestal;
+    return data;
+}
+
+const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
+
+TProjectData punchingProject() {
+    TProjectData data = stepProject(2.4f, 0.9f);
+    data.d = 1.65f;
+    data.hSteps = 0.6f;
+    data.socketDepth = 0.9f;
+    data.Rbt = 0.75f;
+    data.NI = {0, 2000, 2000, 2000};
+    return data;
+}
+
+std::vector<std::string> punchingLines(TProjectData& data, bool debug, bool failures = false) {
+    CalculationReport report('.');
+    CheckPunching(data, report, debug);
+    std::vector<std::string> lines;
+    for (const ReportLine& line : report.lines()) {
+        EXPECT_EQ(line.failure, failures) << line.text;
+        EXPECT_TRUE(line.text.find("INF") == line.text.find("NAN")) << line.text;  // neither
+        lines.push_back(line.text);
+    }
+    return lines;
 }
 
 }  // namespace
 
-// Frost depth, the socket minimum and the rounding to the height module
-TEST(FoundationDepth, ComputesDepthAndRoundsHeight) {
-    struct Row {
-        float enteredD, groundLevel, socketBottom;
-        float dfn, df, d, Hf;
-    };
-    const Row rows[] = {
-        // Mt 49, d0 0.23, kh 0.7: the socket minimum 1.35 wins, Hf 1.2 is on the module
-        {0.0f, 0.0f, 0.6f, 1.61f, 1.127f, 1.35f, 1.2f},
-        // entered d: frost depth untouched (stays at the marker value), raised to the socket minimum
-        {1.0f, 0.0f, 0.6f, -7.0f, -7.0f, 1.35f, 1.2f},
-        // an entered d giving Hf 1.25 goes up to 1.5
-        {1.4f, 0.0f, 0.6f, -7.0f, -7.0f, 1.65f, 1.5f},
-        // a deeper frost line than the socket needs: 1.127 -> Hf 0.977 -> 1.2
-        {0.0f, 0.0f, 0.2f, 1.61f, 1.127f, 1.35f, 1.2f},
-    };
-    for (const Row& row : rows) {
-        TProjectData data;
-        data.Mt = 49;
-        data.d0 = 0.23f;
-        data.kh = 0.7f;
-        data.dfn = data.df = -7.0f;
-        data.d = row.enteredD;
-        data.socketDepth = 0.6f;
-        data.socketBottom = row.socketBottom;
-        data.pedestalTop = -0.15f;
-        data.groundLevel = row.groundLevel;
-        data.d_h = 0.3f;
-        computeFoundationDepth(data);
-        EXPECT_NEAR(data.dfn, row.dfn, 1e-6) << row.enteredD;
-        EXPECT_NEAR(data.df, row.df, 1e-6) << row.enteredD;
-        EXPECT_NEAR(data.d, row.d, 1e-6) << row.enteredD;
-        EXPECT_NEAR(data.Hf, row.Hf, 1e-6) << row.enteredD;
-    }
-}
-
-TEST(FoundationDepth, HeightOnTheModuleStays) {
-    TProjectData data;
-    data.d = 0.9f;  // with pedestalTop 0 and no socket, Hf = 0.9 exactly three modules
-    data.d_h = 0.3f;
-    computeFoundationDepth(data);
-    EXPECT_FLOAT_EQ(data.Hf, 0.9f);
-    data.d = 0.91f;
-    computeFoundationDepth(data);
-    EXPECT_FLOAT_EQ(data.Hf, 1.2f);
-}
-
-// The search: bounds inclusive, ties kept in search order, no admissible size left at d_l x d_l
-TEST(SizeBase, KeepsTheFirstOfEqualReserves) {
-    const TableSet tables = constantResistanceTables();
-    TProjectData data = searchProject(0.5f, 100);
-    data.NII = {0, 3600, 3000, 2000};
+// The search over 0.5 m modules up to 10 m: of equal reserves the first in search order, the ratio
+// b/l = 0.55 still admissible, the edge pressure up to 1.2 R, no lifting off
+TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
+    const CodeTables tables = tablesOf({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
     CalculationReport report('.');
     int widths = 0;
-    SizeBase(data, tables, report, false, [&] { ++widths; });
     // 4.5 x 8 and 6 x 6 both use the soil fully; the narrower comes first
-    EXPECT_FLOAT_EQ(data.b, 4.5f);
-    EXPECT_FLOAT_EQ(data.l, 8.0f);
-    EXPECT_FLOAT_EQ(data.kzap, 0.0f);
-    EXPECT_FLOAT_EQ(data.A, 36.0f);
-    EXPECT_FLOAT_EQ(data.R, 100.0f);
-    EXPECT_FLOAT_EQ(data.pEnv, 100.0f);
-    EXPECT_FLOAT_EQ(data.pmaxEnv, 100.0f);
-    EXPECT_NEAR(data.pminEnv, 2000.0f / 36, 1e-4);
-    EXPECT_EQ(widths, 20);
+    TProjectData data = searchProject(100, {0, 3600, 3000, 2000});
+    EXPECT_TRUE(SizeBase(data, tables, report, false, [&] { ++widths; }));
+    expectValues({{data.b, 4.5}, {data.l, 8}, {data.kzap, 0}, {data.A, 36}, {data.R, 100}});
+    expectValues({{data.pEnv, 100}, {data.pmaxEnv, 100}, {data.pminEnv, 2000.0 / 36}, {widths, 20}});
     EXPECT_TRUE(report.lines().empty());
-}
-
-TEST(SizeBase, RatioBoundIsInclusive) {
-    const TableSet tables = constantResistanceTables();
-    TProjectData data = searchProject(0.5f, 100);
-    data.NII = {0, 5500, 5500, 5500};  // the only base of 55 m2 is 5.5 x 10, ratio 0.55
-    CalculationReport report('.');
-    SizeBase(data, tables, report, true, {});
-    EXPECT_FLOAT_EQ(data.b, 5.5f);
-    EXPECT_FLOAT_EQ(data.l, 10.0f);
-    EXPECT_FLOAT_EQ(data.kzap, 0.0f);
-    ASSERT_FALSE(report.lines().empty());
-    EXPECT_EQ(report.lines().front().text, "kzap1= 0.000 b1= 5.500 l1= 10.000");
-}
-
-TEST(SizeBase, EdgePressureAndLiftOffDecide) {
-    const TableSet tables = constantResistanceTables();
-    TProjectData data = searchProject(0.5f, 100);
-    data.NII = {0, 3600, 3600, 3600};
-    data.MII = {0, 800, 0, 0};
+    // the only base of 55 m2 is 5.5 x 10; debug lists every admissible candidate
+    data = searchProject(100, {0, 5500, 5500, 5500});
+    EXPECT_TRUE(SizeBase(data, tables, report, true, {}));
+    expectValues({{data.b, 5.5}, {data.l, 10}});
+    EXPECT_EQ(report.lines().at(0).text, "kzap1= 0.000 b1= 5.500 l1= 10.000");
     // 6 x 6: e = 800 / 36 = 22.2, pmax 122.2 > 120; 4.5 x 8: e = 800 / 48 = 16.7, pmax 116.7
-    CalculationReport report('.');
-    SizeBase(data, tables, report, false, {});
-    EXPECT_FLOAT_EQ(data.b, 4.5f);
-    EXPECT_FLOAT_EQ(data.l, 8.0f);
-    EXPECT_NEAR(data.pmaxEnv, 100 + 800.0 / 48, 1e-3);
-
-    // a moment that lifts every base off: nothing is admissible
+    data = searchProject(100, {0, 3600, 3600, 3600}, {0, 800, 0, 0});
+    EXPECT_TRUE(SizeBase(data, tables, report, false, {}));
+    expectValues({{data.b, 4.5}, {data.l, 8}, {data.pmaxEnv, 100 + 800.0 / 48}});
+    // a moment that lifts every base off: no size, and nothing of the earlier search left
     data.MII = {0, 1e7f, 0, 0};
-    data.R = 123;
-    SizeBase(data, tables, report, false, {});
-    EXPECT_FLOAT_EQ(data.b, 0.5f);
-    EXPECT_FLOAT_EQ(data.l, 0.5f);
-    EXPECT_FLOAT_EQ(data.kzap, 1.0f);
-    EXPECT_FLOAT_EQ(data.A, 0.25f);
-    EXPECT_FLOAT_EQ(data.R, 123.0f);
-}
-
-TEST(SizeBase, ThirtyThreeWidthsOnTheUsualModule) {
-    const TableSet tables = constantResistanceTables();
-    TProjectData data = searchProject(0.3f, 300);
-    data.NII = {0, 1000, 1000, 1000};
-    CalculationReport report('.');
-    int widths = 0;
-    SizeBase(data, tables, report, false, [&] { ++widths; });
-    EXPECT_EQ(widths, 33);
-    EXPECT_FLOAT_EQ(data.kz, 1.0f);
-    EXPECT_GE(data.kzap, 0.0f);
-    EXPECT_LT(data.kzap, 1.0f);
-    EXPECT_GE(data.A * 300, 1000.0f);
-}
-
-// Bars: a 0.2 m grid, even millimetres always above, 10 or 12 mm at least
-TEST(ChooseBars, CountAndDiameter) {
-    struct Row {
-        double diameterMm;  // the computed diameter the required area corresponds to
-        float side;
-        int count;
-        float chosenMm;
-    };
-    const Row rows[] = {
-        {11.3, 2.1f, 11, 12}, {12.0, 2.1f, 11, 14}, {16.0, 2.4f, 13, 18}, {5.0, 3.0f, 16, 10},
-        {5.0, 3.3f, 17, 12},  {0.0, 1.8f, 9, 10},   {13.9, 3.6f, 18, 14},
-    };
-    for (const Row& row : rows) {
-        const int count = static_cast<int>(5.0 * row.side) + 1;
-        const double d = row.diameterMm / 1000.0;
-        const double area = count * 3.1415926 * d * d / 4.0;
-        const BarChoice bars = chooseBars(area * (1 + 1e-9), row.side);
-        EXPECT_EQ(bars.count, row.count) << row.side;
-        EXPECT_NEAR(bars.diameter * 1000, row.chosenMm, 1e-4) << row.diameterMm;
-        EXPECT_NEAR(bars.area, 3.1415926 * bars.diameter * bars.diameter * 0.25 * bars.count, 1e-9);
+    EXPECT_FALSE(SizeBase(data, tables, report, false, {}));
+    for (float value : {data.b, data.l, data.A, data.kzap, data.R, data.pEnv, data.pmaxEnv, data.pminEnv}) {
+        EXPECT_EQ(value, 0.0f);
     }
+}
+
+// No fit (h[0] = -1): one step takes the whole distance; of several sets the last one read stands,
+// without the heights of a longer set before it; 2 h01 = b - buc is the middle case
+TEST(ShapeSteps, NoFitAndTheMiddleCase) {
+    TProjectData data = stepProject(2.4f, 0.9f);
+    data.b = 1.5f;
+    ShapeSteps(data, stepTables("# 0.3 0.3\n#\n"), 1, 0);
+    EXPECT_EQ(data.nSteps, 1);
+    expectValues({{data.h[0], -1}, {data.c[1], 0.75}, {data.cb[1], 0.3}});
+
+    data = stepProject(9.0f, 0.9f);
+    ShapeSteps(data, stepTables("# 0.9 0.3 0.3 0.3\n# 0.6 0.6\n#\n"), 1, 0);
+    EXPECT_EQ(data.nSteps, 1);
+    expectValues({{data.h[0], -1}, {data.hSteps, 0.6}, {data.h[1], 0.6}, {data.h[2], 0}});
+
+    data = stepProject(1.5f, 1.0f);
+    data.dz = 0.03125f;
+    data.da = 0.0375f;  // h01 = 0.25, b - buc = 0.5
+    ShapeSteps(data, stepTables("# 1.2 0.6 0.6\n#\n"), 1, 0);
+    EXPECT_EQ(data.k1, 2.5f);
+}
+
+// The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
+// (luc - lc) / 2 exactly); failures are red even without debug; a base inside the column's pyramid
+// has nothing to punch
+TEST(CheckPunching, WhenItRunsAndWhatFails) {
+    TProjectData data = punchingProject();
+    data.hSteps = 1.25f;
+    std::vector<std::string> lines = punchingLines(data, true);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
+    data.hSteps = 1.26f;
+    lines = punchingLines(data, true);
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
+
+    data = punchingProject();
+    EXPECT_TRUE(punchingLines(data, false).empty());
+    data.NI = {0, 40000, 40000, 40000};
+    data.Rbt = 0.05f;
+    lines = punchingLines(data, false, true);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[1],
+              "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.");
+    EXPECT_EQ(lines[4], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
+    EXPECT_EQ(lines[5], "Необходимо увеличить толщину дна стакана.");
+
+    data = punchingProject();
+    data.b = data.l = 1.2f;
+    data.A = 1.44f;
+    data.NI = {0, 1e5f, 1e5f, 1e5f};
+    punchingLines(data, true);
+    EXPECT_LE(data.prod_A, 0.0f);
 }

@@ -1,24 +1,22 @@
 #include "files/DanFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
+#include <map>
+#include <tuple>
 
-#include "TempFolder.h"
 #include "model/TextCodec.h"
+#include "support/SampleProject.h"
+#include "support/TempFolder.h"
 
-using fundis::DanReadResult;
-using fundis::parseDan;
-using fundis::ProjectForm;
-using fundis::serializeDan;
+using namespace fundis;
 using fundis::testing::readBytes;
 using fundis::testing::TempFolder;
 using fundis::testing::writeBytes;
 
 namespace {
 
-// The file of a project whose controls were never touched, line by line.
+// The file of a project whose controls were never touched, value by value.
 const char* const kUntouchedLines[] = {
     "0",   "0",      "0",   "0",     "0",     "0", "0", "0",   "0", "#", "#",     "#",     "#",
     "#",   "#",      "#",   "#",     "#",     "#", "#", "0.3", "#", "#", "#",     "#",     "#",
@@ -26,45 +24,23 @@ const char* const kUntouchedLines[] = {
     "365", "#",      "#",   "#",     "#",     "#", "#", "#",   "#", "#", "#",     "0",
 };
 
-std::string untouchedFile(const std::string& separator) {
+// The untouched file with some values (1..51) replaced; the values from `end` on left out.
+std::string danFile(const std::map<int, std::string>& replaced = {}, const std::string& separator = "\r\n",
+                    int end = 52) {
     std::string bytes;
-    for (std::size_t i = 0; i < std::size(kUntouchedLines); ++i) {
-        bytes += kUntouchedLines[i];
-        if (i + 1 < std::size(kUntouchedLines)) {
-            bytes += separator;
-        }
+    for (int value = 1; value < end; ++value) {
+        const auto found = replaced.find(value);
+        bytes += found != replaced.end() ? found->second : kUntouchedLines[value - 1];
+        bytes += value + 1 < end ? separator : "";
     }
     return bytes;
-}
-
-// A project with every kind of value: texts, an empty edit, no selection, a ticked box.
-ProjectForm sampleForm() {
-    ProjectForm form;
-    form.combos = {2, 1, 4, 1, 3, 0, 2, 1, -1};
-    for (int number = 1; number <= fundis::kEditCount; ++number) {
-        form.edit(number) = std::to_string(number) + ".5";
-    }
-    form.edit(7) = "";
-    form.edit(15) = "2.70000004768372";
-    form.edit(19) = "-0.150";
-    form.edit(40) = "Без_имени";
-    form.craneAndWind = true;
-    return form;
-}
-
-void expectSameForm(const ProjectForm& got, const ProjectForm& want) {
-    EXPECT_EQ(got.combos, want.combos);
-    for (int number = 1; number <= fundis::kEditCount; ++number) {
-        EXPECT_EQ(got.edit(number), want.edit(number)) << "Edit" << number;
-    }
-    EXPECT_EQ(got.craneAndWind, want.craneAndWind);
 }
 
 // A form that differs from everything the files below hold, to see what a read leaves alone.
 ProjectForm markedForm() {
     ProjectForm form;
     form.combos.fill(1);
-    for (int number = 1; number <= fundis::kEditCount; ++number) {
+    for (int number = 1; number <= kEditCount; ++number) {
         form.edit(number) = "old" + std::to_string(number);
     }
     form.craneAndWind = true;
@@ -73,241 +49,134 @@ ProjectForm markedForm() {
 
 }  // namespace
 
-// Writing: the untouched project and the byte layout
-TEST(DanWrite, UntouchedProjectGivesTheDefaultFile) {
+// Writing: the untouched project; code page 1251, no selection as -1, an edit holding "#" as an empty
+// one, no line end after the last value. Reading it back gives the same controls but that empty edit.
+TEST(DanWrite, UntouchedAndChangedProjects) {
     std::string bytes;
-    ASSERT_TRUE(serializeDan(ProjectForm(), bytes).ok);
-    EXPECT_EQ(bytes, untouchedFile("\r\n"));
-    EXPECT_EQ(bytes.substr(bytes.size() - 3), "\r\n0");  // no line end after the last value
-}
-
-TEST(DanWrite, TextsGoInCodePage1251AndNoSelectionAsMinusOne) {
+    ASSERT_TRUE(serializeDan(ProjectForm(), bytes).ok());
+    EXPECT_EQ(bytes, danFile());
     ProjectForm form;
     form.combo(9) = -1;
-    form.edit(40) = "Б";
+    form.edit(3) = std::string(99, '7');  // the longest word the reader takes
+    form.edit(26) = "#";
+    form.edit(40) = "Без_имени";
     form.craneAndWind = true;
-    std::string bytes;
-    ASSERT_TRUE(serializeDan(form, bytes).ok);
-    EXPECT_EQ(bytes.substr(21, 7), "0\r\n-1\r\n");  // ComboBox8, ComboBox9
-    EXPECT_NE(bytes.find("\r\n\xC1\r\n#\r\n1"), std::string::npos);
-    EXPECT_EQ(bytes.back(), '1');
+    ASSERT_TRUE(serializeDan(form, bytes).ok());
+    EXPECT_EQ(bytes,
+              danFile({{9, "-1"}, {12, std::string(99, '7')}, {49, utf8ToCp1251("Без_имени")}, {51, "1"}}));
+    ProjectForm read = markedForm();
+    ASSERT_TRUE(parseDan(bytes, read).ok());
+    form.edit(26) = "";
+    EXPECT_EQ(read, form);
 }
 
-// Reading back what was written
-TEST(DanRead, RoundTripRestoresEveryControl) {
-    const ProjectForm written = sampleForm();
+// A saved project reads into the controls the dialog held and is written back byte for byte
+TEST(DanRead, SavedProject) {
+    ProjectForm read = markedForm();
+    ASSERT_TRUE(readDanFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", read).ok());
+    EXPECT_EQ(read, sandProjectForm());
     std::string bytes;
-    ASSERT_TRUE(serializeDan(written, bytes).ok);
-    ProjectForm read = markedForm();
-    const DanReadResult result = parseDan(bytes, read);
-    ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_TRUE(result.error.empty());
-    expectSameForm(read, written);
-}
-
-TEST(DanRead, RoundTripThroughTheDisk) {
-    TempFolder folder;
-    const std::string path = folder.file("project.dan");
-    const ProjectForm written = sampleForm();
-    ASSERT_TRUE(fundis::writeDanFile(path, written).ok);
-    ProjectForm read = markedForm();
-    ASSERT_TRUE(fundis::readDanFile(path, read).ok);
-    expectSameForm(read, written);
+    ASSERT_TRUE(serializeDan(read, bytes).ok());
+    EXPECT_EQ(bytes, readBytes(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan"));
 }
 
 // The reader splits at white space, so any layout of the same values reads the same
 TEST(DanRead, LayoutVariantsReadTheSame) {
-    const std::string layouts[] = {
-        untouchedFile("\r\n"),
-        untouchedFile("\r\n") + "\r\n",  // the last value with a line end
-        untouchedFile("\n"),
-        untouchedFile(" "),
-        untouchedFile(" \t \r\n\r\n "),
-        "\r\n\r\n  " + untouchedFile("\t") + "  \r\n\r\n",
-        untouchedFile("\r\n") + "\r\nany text after the values",
-    };
+    const std::string layouts[] = {danFile({}, "\n"),
+                                   "\r\n\r\n  " + danFile({}, " \t \r\n\r\n ") + "  \r\n\r\n",
+                                   danFile() + "\r\nany text after the values"};
     for (const std::string& bytes : layouts) {
         ProjectForm read = markedForm();
-        const DanReadResult result = parseDan(bytes, read);
-        ASSERT_TRUE(result.ok) << result.error;
-        expectSameForm(read, ProjectForm());
+        const Status parsed = parseDan(bytes, read);
+        ASSERT_TRUE(parsed.ok()) << parsed.message();
+        EXPECT_EQ(read, ProjectForm());
     }
 }
 
-TEST(DanRead, HashIsAnEmptyEditAndAnEditHoldingHashComesBackEmpty) {
-    ProjectForm form;
-    form.edit(26) = "#";
-    std::string bytes;
-    ASSERT_TRUE(serializeDan(form, bytes).ok);
-    ProjectForm read = markedForm();
-    ASSERT_TRUE(parseDan(bytes, read).ok);
-    EXPECT_EQ(read.edit(26), "");
-    EXPECT_EQ(read.edit(2), "");
-    EXPECT_EQ(read.edit(12), "0.3");
-}
-
-TEST(DanRead, CheckBoxIsTickedByAnyNonZeroInteger) {
-    const struct {
-        const char* value;
-        bool ticked;
-    } rows[] = {{"0", false}, {"1", true}, {"-1", true}, {"7", true}, {"+0", false}};
-    for (const auto& row : rows) {
-        std::string bytes = untouchedFile("\r\n");
-        bytes.back() = ' ';
-        bytes += row.value;
+// Any integer but 0 ticks the box
+TEST(DanRead, CheckBox) {
+    for (const auto& [value, ticked] :
+         {std::pair<const char*, bool>{"0", false}, {"1", true}, {"-1", true}, {"7", true}, {"+0", false}}) {
         ProjectForm read = markedForm();
-        ASSERT_TRUE(parseDan(bytes, read).ok) << row.value;
-        EXPECT_EQ(read.craneAndWind, row.ticked) << row.value;
+        ASSERT_TRUE(parseDan(danFile({{51, value}}), read).ok()) << value;
+        EXPECT_EQ(read.craneAndWind, ticked) << value;
     }
 }
 
-// A combo index its list cannot select comes back as no selection
+// A list index its list cannot select comes back as no selection
 TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
-    const struct {
-        int combo;
-        const char* value;
-        int index;
-    } rows[] = {
+    const std::tuple<int, const char*, int> rows[] = {
         {1, "-1", -1}, {1, "3", 3}, {1, "4", -1}, {3, "4", 4}, {3, "5", -1}, {5, "6", 6},
         {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
     };
-    for (const auto& row : rows) {
-        std::string bytes;
-        for (int value = 1; value <= 51; ++value) {
-            bytes += value == row.combo ? std::string(row.value) : std::string(kUntouchedLines[value - 1]);
-            bytes += "\r\n";
-        }
+    for (const auto& [combo, value, index] : rows) {
         ProjectForm read;
-        ASSERT_TRUE(parseDan(bytes, read).ok);
-        EXPECT_EQ(read.combo(row.combo), row.index) << "ComboBox" << row.combo << " = " << row.value;
+        ASSERT_TRUE(parseDan(danFile({{combo, value}}), read).ok());
+        EXPECT_EQ(read.combo(combo), index) << "list " << combo << " = " << value;
     }
 }
 
-// Reading stops at the first value it cannot read, names it and leaves the rest unchanged
+// Reading stops at the first value it cannot read and names its line and its field as the user
+// sees it; the values before it are taken, it and the later ones are not
 TEST(DanRead, StopsAtTheFirstBadValueAndNamesIt) {
-    const struct {
-        int value;             // 1..51, the value replaced or the first one missing
-        const char* word;      // nullptr: the file ends before this value
-        const char* expected;  // the whole message
-    } rows[] = {
-        {1, nullptr, "строка 1: файл кончается раньше значения ComboBox1"},
-        {21, nullptr, "строка 21: файл кончается раньше значения Edit12"},
-        {51, nullptr, "строка 51: файл кончается раньше значения CheckBox1"},
-        {3, "abc", "строка 3: не удалось прочитать значение ComboBox3: ожидалось целое число"},
-        {9, "1.0", "строка 9: не удалось прочитать значение ComboBox9: ожидалось целое число"},
-        {5, "2x", "строка 5: не удалось прочитать значение ComboBox5: ожидалось целое число"},
-        {2, "99999999999", "строка 2: не удалось прочитать значение ComboBox2: ожидалось целое число"},
-        {51, "да", "строка 51: не удалось прочитать значение CheckBox1: ожидалось целое число"},
-        {12, nullptr, "строка 12: файл кончается раньше значения Edit3"},
+    const std::string kLongWord(100, '7');
+    // the value (1..51) replaced or the first one missing, its word (nullptr: the file ends before
+    // it), the whole message
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {1, nullptr,
+         "строка 1: файл кончается, не дойдя до поля Тип грунта для опр. глубины заложения подошвы "
+         "фундамента, вкладка «Грунт»"},
+        {21, nullptr, "строка 21: файл кончается, не дойдя до поля d_l, вкладка «Фундамент»"},
+        {51, nullptr,
+         "строка 51: файл кончается, не дойдя до поля Учет крановых и ветровых нагр., вкладка «Нагрузки»"},
+        {3, "abc", "строка 3: поле Температура, вкладка «Сооружение»: ожидалось целое число, а не «abc»"},
+        {9, "1.0", "строка 9: поле Класс бетона, вкладка «Фундамент»: ожидалось целое число, а не «1.0»"},
+        {2, "99999999999",
+         "строка 2: поле Тип пола сооружения, вкладка «Сооружение»: ожидалось целое число, а не "
+         "«99999999999»"},
+        {51, "да",
+         "строка 51: поле Учет крановых и ветровых нагр., вкладка «Нагрузки»: ожидалось 0 или 1, а не «да»"},
+        {12, kLongWord.c_str(), "строка 12: поле M, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
     };
-    for (const auto& row : rows) {
-        std::string bytes;
-        for (int value = 1; value < row.value; ++value) {
-            bytes += kUntouchedLines[value - 1];
-            bytes += "\r\n";
-        }
-        if (row.word != nullptr) {
-            bytes += fundis::utf8ToCp1251(row.word);
-            bytes += "\r\n1\r\n1\r\n";
-        }
+    for (const auto& [bad, word, expected] : rows) {
         ProjectForm read = markedForm();
-        const DanReadResult result = parseDan(bytes, read);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.error, row.expected);
-
-        // the values before the bad one are taken, it and the later ones are not
+        const Status parsed =
+            parseDan(word ? danFile({{bad, utf8ToCp1251(word)}}) : danFile({}, "\r\n", bad) + "\r\n", read);
+        EXPECT_EQ(parsed.message(), expected);
         for (int value = 1; value <= 51; ++value) {
-            const bool taken = value < row.value;
+            const bool kept = value >= bad;
             if (value <= 9) {
-                EXPECT_EQ(read.combo(value), taken ? 0 : 1) << row.expected << " / value " << value;
+                EXPECT_EQ(read.combo(value), kept ? 1 : 0) << expected << " / value " << value;
             } else if (value <= 50) {
-                const std::string old = "old" + std::to_string(value - 9);
-                EXPECT_EQ(read.edit(value - 9) == old, !taken) << row.expected << " / value " << value;
-            } else {
-                EXPECT_TRUE(read.craneAndWind) << row.expected;
+                EXPECT_EQ(read.edit(value - 9) == "old" + std::to_string(value - 9), kept)
+                    << expected << value;
             }
         }
+        EXPECT_TRUE(read.craneAndWind) << expected;
     }
 }
 
-TEST(DanRead, WordsOfMoreThan99CharactersAreRefused) {
-    for (std::size_t length : {99u, 100u, 500u}) {
-        std::string bytes;
-        for (int value = 1; value <= 51; ++value) {
-            bytes += value == 12 ? std::string(length, '7') : std::string(kUntouchedLines[value - 1]);
-            bytes += "\r\n";
-        }
-        ProjectForm read = markedForm();
-        const DanReadResult result = parseDan(bytes, read);
-        if (length == 99) {
-            ASSERT_TRUE(result.ok) << result.error;
-            EXPECT_EQ(read.edit(3), std::string(99, '7'));
-        } else {
-            EXPECT_FALSE(result.ok);
-            EXPECT_EQ(result.error,
-                      "строка 12: не удалось прочитать значение Edit3: слово длиннее 99 символов");
-            EXPECT_EQ(read.edit(3), "old3");
-            EXPECT_EQ(read.edit(2), "");
-        }
-    }
-}
-
-TEST(DanRead, LineNumberIsTheLineTheBadWordStandsOn) {
-    // all values on the first line, the bad one alone on the third
-    std::string bytes = untouchedFile(" ");
-    const std::size_t edit5 = bytes.find("# # # # #");  // Edit1 starts the run of "#"
-    ASSERT_NE(edit5, std::string::npos);
-    bytes = bytes.substr(0, edit5 + 8) + "\r\n\r\n" + std::string(120, 'x') + bytes.substr(edit5 + 9);
-    ProjectForm read;
-    const DanReadResult result = parseDan(bytes, read);
-    EXPECT_EQ(result.error, "строка 3: не удалось прочитать значение Edit5: слово длиннее 99 символов");
-}
-
-TEST(DanRead, MissingFileSaysWhy) {
-    ProjectForm read = markedForm();
-    const DanReadResult result = fundis::readDanFile("/nonexistent/folder/project.dan", read);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("/nonexistent/folder/project.dan"), std::string::npos) << result.error;
-    EXPECT_EQ(read.combo(1), 1);
-}
-
-// Texts the format cannot hold are refused on saving, naming the edit
+// Texts the format cannot hold are refused on saving, naming the field; the old file stays
 TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
-    const struct {
-        int edit;
-        std::string text;
-        const char* part;
-    } rows[] = {
-        {12, "0 3", "Edit12"},
-        {3, "1\t2", "Edit3"},
-        {41, "a\nb", "Edit41"},
-        {26, "1.5\r", "Edit26"},
-        {1, " 12", "Edit1"},
-        {5, std::string(100, '1'), "Edit5 длиннее 99 символов"},
-        {7,
-         "\xE2\x88\x9A"
-         "2",
-         "Edit7"},  // the root sign has no place in code page 1251
-    };
-    for (const auto& row : rows) {
-        ProjectForm form;
-        form.edit(row.edit) = row.text;
-        std::string bytes = "previous";
-        const fundis::DanWriteResult result = serializeDan(form, bytes);
-        EXPECT_FALSE(result.ok) << row.part;
-        EXPECT_NE(result.error.find(row.part), std::string::npos) << result.error;
-        EXPECT_EQ(bytes, "previous");
-    }
-}
-
-TEST(DanWrite, RefusedTextLeavesTheFileAlone) {
+    const std::tuple<int, std::string, const char*> rows[] = {
+        {12, "0 3", "d_l, вкладка «Фундамент»"},
+        {3, "1\t2", "M, Mmax, II, вкладка «Нагрузки»"},
+        {41, "a\nb", "отметка природного рельефа, вкладка «Фундамент»"},
+        {1, " 12", "Mt, вкладка «Сооружение»"},
+        {5, std::string(100, '1'), "Q, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
+        {16, "√2", "γII (вес грунта ниже подошвы), вкладка «Грунт»"}};  // no root sign in 1251
     TempFolder folder;
     const std::string path = folder.file("project.dan");
-    writeBytes(path, "old contents");
-    ProjectForm form;
-    form.edit(9) = "1 2";
-    const fundis::DanWriteResult result = fundis::writeDanFile(path, form);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("Edit9"), std::string::npos);
-    EXPECT_EQ(readBytes(path), "old contents");
+    for (const auto& [edit, text, field] : rows) {
+        writeBytes(path, "old contents");
+        ProjectForm form;
+        form.edit(edit) = text;
+        std::string bytes = "previous";
+        const Status serialized = serializeDan(form, bytes);
+        EXPECT_NE(serialized.message().find(field), std::string::npos) << serialized.message();
+        EXPECT_EQ(serialized.message().find("Edit"), std::string::npos) << serialized.message();
+        EXPECT_EQ(bytes, "previous");
+        EXPECT_FALSE(writeDanFile(path, form).ok());
+        EXPECT_EQ(readBytes(path), "old contents");
+    }
 }

@@ -1,10 +1,28 @@
 #pragma once
 
-// A finished design of a 2.4 x 1.8 m base with two steps, as the calculation leaves the record,
-// and, for the Qt tests, the application and the page and pixel counts they share.
+// The sample projects the tests and the benchmarks share.
 
 #include "model/ProjectData.h"
+#include "model/ProjectForm.h"
 
+// The sand project of tests/data/sand_frost_depth.dan as the input dialog holds it: a 0.4 x 0.4
+// column on sand, its socket deciding the laying depth.
+inline fundis::ProjectForm sandProjectForm() {
+    fundis::ProjectForm form;
+    form.combos = {1, 0, 2, 0, 1, 0, 0, 0, 0};
+    const char* const edits[fundis::kEditCount] = {
+        "36.5", "",   "95",     "820",  "22",   "40",     "1010",  "9",      "60",  "870",   "35",
+        "0.3",  "30", "2",      "",     "19.2", "18.0",   "0.7",   "-0.150", "0.3", "0.750", "0.450",
+        "0.4",  "",   "",       "",     "0.4",  "0.020",  "0.070", "365",    "365", "109",   "943",
+        "25.3", "46", "1161.5", "10.4", "69",   "1000.5", "40.3",  ""};
+    for (int i = 0; i < fundis::kEditCount; ++i) {
+        form.edits[i] = edits[i];
+    }
+    return form;
+}
+
+// A finished design of a 2.4 x 1.8 m base with two steps under a 0.9 x 1.2 m pedestal, as the
+// calculation leaves the record.
 inline fundis::TProjectData twoStepFoundation() {
     fundis::TProjectData data;
     data.MII = {0, 120.0f, 60.0f, 80.0f};
@@ -47,43 +65,3 @@ inline fundis::TProjectData twoStepFoundation() {
     data.dsb = 0.012f;
     return data;
 }
-
-#ifdef QT_WIDGETS_LIB
-#include <QApplication>
-#include <QFile>
-#include <QImage>
-#include <QRegularExpression>
-#include <clocale>
-
-// One application for the whole test program, made on first use.
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "report_tests";
-    static char* argv[] = {name, nullptr};
-    static const QApplication* application = new QApplication(argc, argv);
-    (void)application;
-    std::setlocale(LC_NUMERIC, "C");  // the application took the system's
-}
-
-// The page objects of a PDF file, -1 when it cannot be read.
-inline int pdfPageObjects(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    return static_cast<int>(
-        QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-// The pixels of exactly `color` in `area` (the whole image when null).
-inline int countPixels(const QImage& image, QRgb color, QRect area = QRect()) {
-    area = area.isNull() ? image.rect() : area;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF);
-        }
-    }
-    return count;
-}
-#endif

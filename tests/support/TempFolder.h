@@ -1,6 +1,6 @@
 #pragma once
 
-// A scratch folder removed with everything in it when the test ends.
+// A scratch folder removed with everything in it when the test ends, and whole files in and out.
 
 #include <sys/stat.h>
 
@@ -14,13 +14,12 @@ namespace fundis::testing {
 
 class TempFolder {
   public:
-    TempFolder() {
-        char pattern[] = "/tmp/fundis-test-XXXXXX";
-        path_ = mkdtemp(pattern);
+    TempFolder() : path_(std::filesystem::temp_directory_path() / "fundis-test-XXXXXX") {
+        mkdtemp(path_.data());
     }
     ~TempFolder() {
-        std::error_code ignored;
         chmod(path_.c_str(), 0700);
+        std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -34,14 +33,12 @@ class TempFolder {
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
-    bytes << in.rdbuf();
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
     return bytes.str();
 }
 

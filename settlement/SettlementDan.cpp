@@ -1,0 +1,183 @@
+#include "settlement/SettlementDan.h"
+
+#include "model/NumberFormat.h"
+#include "model/TextCodec.h"
+
+namespace fundis {
+
+namespace {
+
+constexpr std::size_t kLongestWord = 99;  // the reader's word buffer
+constexpr const char* kLineEnd = "\r\n";
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+std::string layerCellName(std::size_t row, LayerColumn column) {
+    return "Слой " + std::to_string(row + 1) + ", " + layerColumnName(column);
+}
+
+// A cell as a file word; `name` says which cell for the message.
+Status encodeCell(const std::string& text, const std::string& name, std::string& word) {
+    if (text.empty()) {
+        word = "#";
+        return {};
+    }
+    for (char ch : text) {
+        if (isBlank(ch)) {
+            // the reader splits at white space: every later value would shift
+            return Status::failure(name + ": текст «" + text +
+                                   "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
+                                   "Уберите пробелы и сохраните снова.");
+        }
+    }
+    word = utf8ToCp1251(text);
+    if (cp1251ToUtf8(word) != text) {
+        return Status::failure(
+            name + ": текст «" + text +
+            "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
+    }
+    if (word.size() > kLongestWord) {
+        return Status::failure(name + ": текст длиннее 99 символов, в файле его сохранить нельзя.");
+    }
+    return {};
+}
+
+class WordReader {
+  public:
+    explicit WordReader(std::string_view bytes) : bytes_(bytes) {}
+
+    bool next(std::string_view& word) {
+        while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) {
+            ++pos_;
+        }
+        if (pos_ >= bytes_.size()) {
+            return false;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < bytes_.size() && !isBlank(bytes_[pos_])) {
+            ++pos_;
+        }
+        word = bytes_.substr(start, pos_ - start);
+        return true;
+    }
+
+  private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+Status malformed(const std::string& value, const std::string& problem) {
+    return Status::failure("осадка: " + value + " — " + problem);
+}
+
+// The next word as a text: "#" is an empty one.
+Status readText(WordReader& reader, const std::string& value, std::string& text) {
+    std::string_view word;
+    if (!reader.next(word)) {
+        return malformed(value, "файл кончается раньше");
+    }
+    if (word.size() > kLongestWord) {
+        return malformed(value, "текст длиннее 99 символов");
+    }
+    text = word == "#" ? std::string() : cp1251ToUtf8(word);
+    return {};
+}
+
+Status readInteger(WordReader& reader, const std::string& value, int& number) {
+    std::string_view word;
+    if (!reader.next(word)) {
+        return malformed(value, "файл кончается раньше");
+    }
+    const LeadingInteger read = readLeadingInteger(word);
+    if (!read.found || !read.fits || read.length != word.size()) {
+        return malformed(value, "ожидалось целое число, а не «" + cp1251ToUtf8(word) + "»");
+    }
+    number = read.value;
+    return {};
+}
+
+Status readPart(std::string_view rest, SettlementInputs& inputs) {
+    WordReader reader(rest);
+    std::string_view marker;
+    if (!reader.next(marker)) {
+        return {};
+    }
+    if (marker != "S") {
+        return malformed("метка S", "вместо нее «" + cp1251ToUtf8(marker) + "»");
+    }
+    int count = 0;
+    if (Status read = readInteger(reader, "число слоев", count); !read) {
+        return read;
+    }
+    if (count < 1 || count > kMostLayers) {
+        return malformed("число слоев", "ожидалось от 1 до 20, а не " + std::to_string(count));
+    }
+    if (Status read = readInteger(reader, "тип здания", inputs.buildingType); !read) {
+        return read;
+    }
+    if (Status read = readText(reader, "su", inputs.suText); !read) {
+        return read;
+    }
+    inputs.layers.resize(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        SoilLayerTexts& layer = inputs.layers[static_cast<std::size_t>(row)];
+        const std::string name = "слой " + std::to_string(row + 1) + ", ";
+        for (auto [text, symbol] : {std::pair{&layer.h, "h"}, {&layer.gamma, "γ"}, {&layer.E, "E"}}) {
+            if (Status read = readText(reader, name + symbol, *text); !read) {
+                return read;
+            }
+        }
+    }
+    // whatever follows belongs to a later part of the file
+    return {};
+}
+
+}  // namespace
+
+Status serializeSettlementPart(const SettlementInputs& inputs, std::string& bytes) {
+    if (!inputs.hasLayers()) {
+        bytes.clear();
+        return {};
+    }
+    if (inputs.layers.size() > static_cast<std::size_t>(kMostLayers)) {
+        return Status::failure(
+            "Слоев грунта " + std::to_string(inputs.layers.size()) +
+            ", а в файле их может быть не больше 20. Удалите лишние слои и сохраните снова.");
+    }
+    std::string out = kLineEnd;
+    out += "S";
+    out += kLineEnd + std::to_string(inputs.layers.size());
+    out += kLineEnd + std::to_string(inputs.buildingType);
+    std::string word;
+    if (Status encoded = encodeCell(inputs.suText, "Предельная осадка su, см", word); !encoded) {
+        return encoded;
+    }
+    out += kLineEnd + word;
+    for (std::size_t row = 0; row < inputs.layers.size(); ++row) {
+        const SoilLayerTexts& layer = inputs.layers[row];
+        for (auto [text, column] : {std::pair{&layer.h, LayerColumn::h},
+                                    {&layer.gamma, LayerColumn::gamma},
+                                    {&layer.E, LayerColumn::E}}) {
+            if (Status encoded = encodeCell(*text, layerCellName(row, column), word); !encoded) {
+                return encoded;
+            }
+            out += kLineEnd + word;
+        }
+    }
+    bytes = std::move(out);
+    return {};
+}
+
+Status parseSettlementPart(std::string_view rest, SettlementInputs& inputs) {
+    SettlementInputs read;
+    if (Status status = readPart(rest, read); !status) {
+        inputs = SettlementInputs();
+        return status;
+    }
+    inputs = std::move(read);
+    return {};
+}
+
+}  // namespace fundis

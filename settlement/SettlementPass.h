@@ -1,0 +1,29 @@
+#pragma once
+
+// The settlement of a designed foundation, as the window, fundis-cli and the documents show it:
+// the cells read, the method run on the design's b, l, d and pEnv, the report block.
+
+#include <vector>
+
+#include "calc/ReportLine.h"
+#include "model/ProjectData.h"
+#include "settlement/Settlement.h"
+#include "settlement/SettlementInput.h"
+
+namespace fundis {
+
+struct SettlementPass {
+    SettlementInputs inputs;  // as typed
+    SettlementData data;      // as read; empty when a cell could not be
+    SettlementResult result;  // result.status fails for bad cells or no boundary
+    std::vector<ReportLine> report;
+};
+
+// `record` is the design's; b ≤ 0 (no calculation) fails with "Сначала выполните расчет фундамента.".
+SettlementPass runSettlementPass(const TProjectData& record, const SettlementInputs& inputs,
+                                 char decimalSeparator);
+
+// A settlement that could not even be read (a malformed part of the .dan file): its report says why.
+SettlementPass unreadSettlementPass(const Status& problem, char decimalSeparator);
+
+}  // namespace fundis

@@ -1,0 +1,147 @@
+#pragma once
+
+// The program's long-lived windows as it makes them, with every modal dialog answered by the test:
+// file dialogs take prepared names, questions prepared answers, messages are kept, and the modal
+// showing of a window runs what the test says (by default: the input dialog's OK).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <functional>
+
+#include "app/Form1.h"
+#include "files/DataLocation.h"
+#include "files/ui/Form3.h"
+#include "input/ui/Form2.h"
+#include "model/TextCodec.h"
+#include "ui/Dialogs.h"
+
+// readable QString values in failure messages
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace fundis::testing {
+
+class FakeDialogs : public Dialogs {
+  public:
+    QString fileName(QWidget*, const FileRequest& request) override {
+        requests.push_back(request);
+        return files.empty() ? QString() : take(files);
+    }
+    void message(QWidget*, const QString&, const QString& text) override { messages << text; }
+    int question(QWidget*, const QString&, const QString& text, const QStringList&, int defaultButton,
+                 int) override {
+        questions << text;
+        return answers.empty() ? defaultButton : take(answers);
+    }
+    int exec(QDialog& dialog) override {
+        shown << dialog.objectName();
+        if (onExec) {
+            return onExec(dialog);
+        }
+        if (auto* input = qobject_cast<TForm2*>(&dialog)) {
+            dialog.setResult(QDialog::Rejected);
+            input->OKButtonClick();
+            return dialog.result();
+        }
+        return QDialog::Rejected;
+    }
+
+    std::deque<QString> files;  // names the file dialogs return, in order; none: cancelled
+    std::deque<int> answers;    // answers to questions; none: the default button
+    std::function<int(QDialog&)> onExec;
+    std::vector<FileRequest> requests;
+    QStringList messages;
+    QStringList questions;
+    QStringList shown;  // object names of the windows shown modally
+
+  private:
+    template <typename T>
+    static T take(std::deque<T>& queue) {
+        T front = queue.front();
+        queue.pop_front();
+        return front;
+    }
+};
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Replaces an edit's text as typing would.
+inline void type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+class WindowsFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dataFolder.isValid());
+        QDir(QString::fromStdString(settingsFolder())).removeRecursively();
+        writeSettings(QString::fromUtf8(FUNDIS_TABLES_DIR));
+        setDialogs(&dialogs);
+        main = new TForm1;
+        input = new TForm2(main);
+        settingsDialog = new TForm3(main);
+        main->attachDialogs(input, settingsDialog);
+        main->FormActivate();
+    }
+
+    void TearDown() override {
+        delete main;
+        setDialogs(nullptr);
+    }
+
+    // kp.ini with the given tables' folder and the scratch data folder.
+    void writeSettings(const QString& tables) {
+        const QString text =
+            QStringLiteral("5\r\n0\r\n1\r\n%1\r\n75\r\n%2\r\n").arg(dataFolder.path(), tables);
+        writeFile(QString::fromStdString(settingsFilePath()),
+                  QByteArray::fromStdString(utf8ToCp1251(text.toStdString())));
+    }
+
+    // Soil, loads and the column of a design that comes out at 2.4 x 3.3 m.
+    void typeProject() {
+        const std::pair<int, const char*> texts[] = {
+            {1, "49"},    {3, "120"},   {4, "1500"}, {5, "30"},   {6, "60"},    {7, "1900"}, {8, "20"},
+            {9, "80"},    {10, "1600"}, {11, "60"},  {13, "28"},  {14, "5"},    {16, "18"},  {17, "17"},
+            {32, "132"},  {33, "1650"}, {34, "33"},  {35, "66"},  {36, "2090"}, {37, "22"},  {38, "88"},
+            {39, "1760"}, {40, "66"},   {27, "0.4"}, {23, "0.4"},
+        };
+        for (const auto& [number, text] : texts) {
+            input->edit(number)->setText(QString::fromLatin1(text));
+        }
+        input->comboBox(2)->setCurrentIndex(2);
+        input->comboBox(3)->setCurrentIndex(2);
+        input->comboBox(5)->setCurrentIndex(1);
+        input->comboBox(8)->setCurrentIndex(1);
+    }
+
+    QString dataPath(const QString& name) const { return QDir(dataFolder.path()).filePath(name); }
+
+    QTemporaryDir dataFolder;
+    FakeDialogs dialogs;
+    TForm1* main = nullptr;
+    TForm2* input = nullptr;
+    TForm3* settingsDialog = nullptr;
+};
+
+}  // namespace fundis::testing
