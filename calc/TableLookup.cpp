@@ -204,13 +204,16 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
         }
         return {};
     }
+    // an empty list would pass for "no step set fits" or "no pedestal for this column"
     if (name == "hstup.dat") {
         tables.hstup = readRecordsByLine(text);
-        return {};
+        return tables.hstup.empty() ? Status::failure("в таблице " + path + " нет ни одного набора ступеней")
+                                    : Status();
     }
     if (name == "sizepdkl.dat") {
         tables.sizepdkl = readRecordsByLine(text);
-        return {};
+        return tables.sizepdkl.empty() ? Status::failure("в таблице " + path + " нет ни одного подколонника")
+                                       : Status();
     }
     return Status::failure("неизвестная таблица " + name);
 }

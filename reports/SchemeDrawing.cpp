@@ -230,7 +230,8 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data
     const float xT = f.X0 + data.l * f.k + 2 * u;
     const float yT = f.Y0 - u;
     const float rowHeight = f.TH + 0.2f * u;
-    const float width = 6.5f * u;
+    // three value columns fit the usual 6.5 units; a fourth step or more widens the table
+    const float width = std::max(6.5f * u, 2 * u + 1.5f * u * static_cast<float>(shownSteps(data)));
     auto cell = [&](int row, int column, const std::string& text) {
         if (text.empty()) {
             return;

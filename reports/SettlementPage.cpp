@@ -241,7 +241,7 @@ void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
         pictureTop = drawTable(canvas, frame, result, values.bottom() + frame.lh, separator) + frame.lh;
     }
 
-    const double d = context.data != nullptr ? context.data->d : std::numeric_limits<double>::quiet_NaN();
+    const double d = context.settlement->d;
     canvas.setFont(pageFont(kPictureFontSize));
     canvas.setPen(1, CanvasColor::Black);
     // at most 15 cm tall: a short diagram would stretch down the whole page

@@ -7,6 +7,7 @@ namespace fundis {
 SettlementPass runSettlementPass(const TProjectData& record, const SettlementInputs& inputs,
                                  char decimalSeparator) {
     SettlementPass pass;
+    pass.d = record.d;
     pass.inputs = inputs;
     if (!(record.b > 0.0f) || !(record.l > 0.0f)) {
         pass.result.status = Status::failure("Сначала выполните расчет фундамента.");

@@ -13,6 +13,7 @@
 namespace fundis {
 
 struct SettlementPass {
+    double d = 0;             // the design's laying depth the settlement was computed for, m
     SettlementInputs inputs;  // as typed
     SettlementData data;      // as read; empty when a cell could not be
     SettlementResult result;  // result.status fails for bad cells or no boundary

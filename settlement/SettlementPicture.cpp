@@ -119,6 +119,7 @@ struct Frame {
     double th, margin;  // text height and the gap beside texts
     double baseDepth;
     bool baseKnown;
+    int stroke;  // pixels of a thin line: more than one on a printer's page, so it does not vanish
 
     double y(double t) const { return y0 + t / depth * (y1 - y0); }
     double left(double stress) const { return axis - stress * pixelsPerKpa; }
@@ -146,7 +147,7 @@ std::string stressText(double value, char separator) { return formatFixed(value,
 // The relief, hatched beside the pedestal, and the layer boundaries with the layers' moduli.
 // Returns the depths of the boundaries drawn.
 std::vector<double> drawSoil(Area& area, const Frame& f, const SettlementData& data, char separator) {
-    area.canvas().setPen(1, CanvasColor::Black);
+    area.canvas().setPen(f.stroke, CanvasColor::Black);
     area.line({f.x0, f.y0}, {f.x1, f.y0});
     for (double x = f.x0 + f.th; x <= f.x1; x += f.th) {
         if (!f.baseKnown || x - f.th / 2 > f.axis + f.halfPedestal() || x < f.axis - f.halfPedestal()) {
@@ -177,12 +178,12 @@ void drawFoundation(Area& area, const Frame& f) {
     const double pedestalTop = f.y0 - f.th;
     const double a = f.halfSlab();
     const double c = f.halfPedestal();
-    canvas.setPen(1, CanvasColor::White);
+    canvas.setPen(f.stroke, CanvasColor::White);
     canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
     area.rectangle({f.axis - a, slabTop}, {f.axis + a, f.y(f.baseDepth)});
     area.rectangle({f.axis - c, pedestalTop}, {f.axis + c, slabTop});
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
-    canvas.setPen(2, CanvasColor::Black);
+    canvas.setPen(2 * f.stroke, CanvasColor::Black);
     area.polyline({{f.axis - c, pedestalTop},
                    {f.axis - c, slabTop},
                    {f.axis - a, slabTop},
@@ -199,18 +200,18 @@ void drawAdditionalStress(Area& area, const Frame& f, const SettlementData& data
                           const SettlementResult& result, char separator) {
     Canvas& canvas = area.canvas();
     std::vector<Point> additional{{f.right(result.p0), f.y(f.baseDepth)}};
-    canvas.setPen(1, CanvasColor::Blue);
+    canvas.setPen(f.stroke, CanvasColor::Blue);
     for (const Sublayer& sub : result.sublayers) {
         const double y = f.y(f.baseDepth + sub.z2);
         area.line({f.left(sub.sigmaZg), y}, {f.right(sub.sigmaZp), y});
         additional.push_back({f.right(sub.sigmaZp), y});
     }
     area.line({f.axis, f.y(f.baseDepth)}, {f.right(result.p0), f.y(f.baseDepth)});
-    canvas.setPen(2, CanvasColor::Blue);
+    canvas.setPen(2 * f.stroke, CanvasColor::Blue);
     area.polyline(additional);
     area.text(f.axis + f.margin, f.y0 - 2.5 * f.th, "σzp, кПа");
 
-    canvas.setPen(1, CanvasColor::Red);
+    canvas.setPen(f.stroke, CanvasColor::Red);
     std::vector<Point> share;
     for (double t : bendDepths(data.layers, f.baseDepth, f.depth)) {
         share.push_back({f.right(result.k * naturalStress(data.layers, t)), f.y(t)});
@@ -219,7 +220,7 @@ void drawAdditionalStress(Area& area, const Frame& f, const SettlementData& data
     area.text(share.back().x + f.margin, share.back().y - f.th, formatFixed(result.k, 1, separator) + "σzg");
 
     const double yHc = f.y(f.baseDepth + result.Hc);
-    canvas.setPen(2, CanvasColor::Red);
+    canvas.setPen(2 * f.stroke, CanvasColor::Red);
     area.line({f.x0, yHc}, {f.x1, yHc});
     setFontLook(canvas, CanvasColor::Red, true);
     const std::string label = "Hc = " + formatFixed(result.Hc, 3, separator) + " м";
@@ -256,6 +257,7 @@ void DrawSettlementPicture(Canvas& canvas, int left, int top, int width, int hei
     Frame f{};
     f.th = std::max(1, canvas.textHeight("0"));  // the hatching steps by it
     f.margin = f.th / 2;
+    f.stroke = std::max(1, static_cast<int>(f.th) / 14);
     f.baseKnown = std::isfinite(d) && d >= 0;
     f.baseDepth = f.baseKnown ? d : 0;
     f.x0 = left + canvas.textWidth("00.00") + 2 * f.margin;
@@ -283,12 +285,12 @@ void DrawSettlementPicture(Canvas& canvas, int left, int top, int width, int hei
     }
 
     // the depth axis through the centre of the base, and σzg from the relief down left of it
-    canvas.setPen(1, CanvasColor::Black);
+    canvas.setPen(f.stroke, CanvasColor::Black);
     area.line({f.axis, f.y0 - f.th}, {f.axis, f.y1});
     area.polyline(
         {{f.axis - f.margin / 2, f.y1 - f.margin}, {f.axis, f.y1}, {f.axis + f.margin / 2, f.y1 - f.margin}});
     area.text(f.axis + f.margin, f.y1 - f.th, "z");
-    canvas.setPen(2, CanvasColor::Blue);
+    canvas.setPen(2 * f.stroke, CanvasColor::Blue);
     std::vector<Point> natural;
     for (double t : bendDepths(data.layers, 0, f.depth)) {
         natural.push_back({f.left(naturalStress(data.layers, t)), f.y(t)});

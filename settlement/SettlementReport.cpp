@@ -13,7 +13,7 @@ std::vector<ReportLine> settlementReport(const SettlementResult& result, char de
         return report.takeLines();
     }
     report.add("Среднее давление по подошве\t\tp = " + report.number(result.p) + "кПа");
-    report.add("Природное давление на уровне подошвы\tσzg0 = " + report.number(result.sigmaZg0) + "кПа");
+    report.add("Природное давление у подошвы\t\tσzg0 = " + report.number(result.sigmaZg0) + "кПа");
     report.add("Дополнительное давление\t\t\tp0 = " + report.number(result.p0) + "кПа");
     if (result.noAdditionalPressure) {
         report.add("Дополнительное давление p0 не больше нуля: осадки нет.");

@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 #include "app/Form1.h"
 #include "cli/CliOptions.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
 #include "project/ProjectJson.h"
+#include "settlement/ui/SettlementWindow.h"
 #include "tools/ScriptedDialogs.h"
 #include "ui/ReportPane.h"
 
@@ -44,6 +46,21 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     dialogs.files << absolute(path);
     main.ToolButton3Click();
     main.ToolButton1Click();
+    // the settlement as its window shows it, "Рассчитать" pressed when the project has layers
+    std::optional<fundis::SettlementPass> settlement;
+    const auto& calculated = main.lastCalculation();
+    if (main.settlementInputs().hasLayers() || (calculated && calculated->settlement)) {
+        dialogs.onExec = [&settlement](QDialog& dialog) {
+            if (auto* window = qobject_cast<TSettlementForm*>(&dialog)) {
+                if (window->inputs().hasLayers()) {
+                    window->calculate();
+                }
+                settlement = window->result();
+            }
+            return int(QDialog::Rejected);
+        };
+        main.BitBtn1Click();
+    }
     fundis::setDialogs(nullptr);
 
     for (const QString& message : dialogs.messages) {
@@ -55,14 +72,14 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     }
     const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.RichEdit1);
     const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    const fundis::SettlementPass* settlement = calculation->settlement ? &*calculation->settlement : nullptr;
     std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded,
-                                            settlement)
+                                            settlement ? &*settlement : nullptr)
                             .c_str());
     std::fflush(stdout);
-    const bool failed =
-        std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.failure; });
-    return failed ? kExitFailures : 0;
+    const auto anyFailure = [](const std::vector<fundis::ReportLine>& report) {
+        return std::any_of(report.begin(), report.end(), [](const auto& line) { return line.failure; });
+    };
+    return anyFailure(lines) || (settlement && anyFailure(settlement->report)) ? kExitFailures : 0;
 }
 
 }  // namespace

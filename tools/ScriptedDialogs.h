@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 
 #include "input/ui/Form2.h"
 #include "ui/Dialogs.h"
@@ -27,6 +28,9 @@ class ScriptedDialogs : public Dialogs {
         return acceptQuestions ? static_cast<int>(buttons.size()) - 1 : defaultButton;
     }
     int exec(QDialog& dialog) override {
+        if (onExec) {
+            return onExec(dialog);
+        }
         if (auto* input = qobject_cast<TForm2*>(&dialog)) {
             dialog.setResult(QDialog::Rejected);
             input->OKButtonClick();
@@ -40,6 +44,7 @@ class ScriptedDialogs : public Dialogs {
     QStringList questions;
     bool acceptQuestions = true;  // the last button ("Принять") rather than the default
     std::function<int(QWidget*, const QString&, const QString&, const QStringList&, int, int)> onQuestion;
+    std::function<int(QDialog&)> onExec;  // instead of the above for every window
 };
 
 }  // namespace fundis

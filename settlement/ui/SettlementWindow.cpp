@@ -547,7 +547,7 @@ void TSettlementForm::paintPicture(QWidget& target) {
     canvas.setFont(font);
     const int margin = 10;
     fundis::DrawSettlementPicture(canvas, area.left() + margin, area.top() + margin,
-                                  area.width() - 2 * margin, area.height() - 2 * margin, design_->d,
+                                  area.width() - 2 * margin, area.height() - 2 * margin, result_->d,
                                   result_->data, result_->result, separator_);
 }
 
