@@ -122,30 +122,42 @@ Status readDanFile(const std::string& path, ProjectForm& form) {
     return parseDan(bytes, form);
 }
 
-Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem) {
-    std::string bytes;
-    if (Status read = readWholeFile(path, bytes); !read) {
-        return read;
-    }
+Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementProblem) {
     std::size_t end = 0;
-    if (Status read = parseDan(bytes, project.form, &end); !read) {
+    if (Status read = parseDan(fileBytes, project.form, &end); !read) {
         return read;
     }
     // the design's values stand on their own: a settlement part that cannot be read is only named
-    settlementProblem = parseSettlementPart(std::string_view(bytes).substr(end), project.settlement);
+    settlementProblem = parseSettlementPart(fileBytes.substr(end), project.settlement);
     return {};
 }
 
-Status writeProjectFile(const std::string& path, const ProjectFile& project) {
-    std::string bytes;
+Status serializeProject(const ProjectFile& project, std::string& fileBytes) {
     std::string settlement;
-    if (Status serialized = serializeDan(project.form, bytes); !serialized) {
+    if (Status serialized = serializeDan(project.form, fileBytes); !serialized) {
         return serialized;
     }
     if (Status serialized = serializeSettlementPart(project.settlement, settlement); !serialized) {
         return serialized;
     }
-    return saveFileAtomically(path, bytes + settlement);
+    fileBytes += settlement;
+    return {};
+}
+
+Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem) {
+    std::string bytes;
+    if (Status read = readWholeFile(path, bytes); !read) {
+        return read;
+    }
+    return parseProject(bytes, project, settlementProblem);
+}
+
+Status writeProjectFile(const std::string& path, const ProjectFile& project) {
+    std::string bytes;
+    if (Status serialized = serializeProject(project, bytes); !serialized) {
+        return serialized;
+    }
+    return saveFileAtomically(path, bytes);
 }
 
 Status serializeDan(const ProjectForm& form, std::string& fileBytes) {

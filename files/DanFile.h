@@ -33,6 +33,8 @@ struct ProjectFile {
 };
 // A settlement part that cannot be read leaves the 51 values loaded and the layers empty, and
 // `settlementProblem` names what could not be read.
+Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementProblem);
+Status serializeProject(const ProjectFile& project, std::string& fileBytes);
 Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem);
 Status writeProjectFile(const std::string& path, const ProjectFile& project);
 

@@ -1,5 +1,5 @@
-// parseDan on any bytes: no crash, a failure always says something, and whatever it reads and can
-// write comes back the same.
+// A .dan file of any bytes, with or without its settlement part: no crash, a failure always says
+// something, and whatever is read and can be written comes back the same.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,17 +10,25 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    fundis::ProjectForm form;
-    const fundis::Status read = fundis::parseDan(bytes, form);
-    if (!read.ok() && read.message().empty()) {
+    fundis::ProjectFile project;
+    fundis::Status settlementProblem;
+    const fundis::Status read = fundis::parseProject(bytes, project, settlementProblem);
+    if ((!read.ok() && read.message().empty()) ||
+        (!settlementProblem.ok() && settlementProblem.message().empty())) {
+        std::abort();
+    }
+    // an unreadable settlement part leaves no layers behind
+    if (!settlementProblem.ok() && project.settlement.hasLayers()) {
         std::abort();
     }
     std::string written;
-    if (!fundis::serializeDan(form, written).ok()) {
+    if (!fundis::serializeProject(project, written).ok()) {
         return 0;
     }
-    fundis::ProjectForm again;
-    if (!fundis::parseDan(written, again).ok() || again != form) {
+    fundis::ProjectFile again;
+    fundis::Status againProblem;
+    if (!fundis::parseProject(written, again, againProblem).ok() || !againProblem.ok() ||
+        again.form != project.form || again.settlement != project.settlement) {
         std::abort();
     }
     return 0;

@@ -5,7 +5,8 @@
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
-# scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png, about.png, splash.png.
+# settlement.png, scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png,
+# about.png, splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build-screenshots/png}"
@@ -37,6 +38,9 @@ project() {  # project FILE COLUMN_WIDTH COLUMN_LENGTH
 }
 project "$work/data/колонна.dan" 0.4 0.4
 project "$work/data/без подколонника.dan" 0.35 0.45
+# soil layers under the first one: loam, a soft clay lens, sand; a frame building (su 8 cm)
+printf '\r\nS\r\n3\r\n0\r\n#\r\n2.4\r\n18.6\r\n14\r\n1.3\r\n17.8\r\n4.5\r\n4\r\n19.4\r\n28' \
+  >> "$work/data/колонна.dan"
 
 shoot() {  # shoot PROJECT FOLDER: a fresh account each time, so the first start is a first start
   rm -rf "$work/home" && mkdir -p "$work/home"

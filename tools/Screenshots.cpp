@@ -27,6 +27,7 @@
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
 #include "reports/ui/Form4.h"
+#include "settlement/ui/SettlementWindow.h"
 #include "tools/ScriptedDialogs.h"
 #include "ui/Dialogs.h"
 
@@ -126,6 +127,15 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
     input.PageControl1->setCurrentIndex(0);
     input.hide();
 
+    {
+        // the settlement window of the project's layers, calculated
+        const TProjectData* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
+        TSettlementForm settlement(&main, main.settlementInputs(), design, main.decimalSeparator(),
+                                   main.printer(), main.dialogFolder());
+        settlement.show();
+        settlement.calculate();
+        ok = saveFramed(settlement, folder, QStringLiteral("settlement.png")) && ok;
+    }
     {
         // the scheme window as it opens, fitted, and zoomed in twice
         TForm4 scheme(&main, main.reportContext(), main.printer(), main.dialogFolder());
