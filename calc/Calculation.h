@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/ReportLine.h"
 #include "calc/TableLookup.h"
 #include "model/ProjectData.h"
+#include "model/ReportLine.h"
 
 namespace fundis {
 

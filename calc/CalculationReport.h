@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/ReportLine.h"
+#include "model/ReportLine.h"
 
 namespace fundis {
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectForm.h"
 

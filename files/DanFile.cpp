@@ -1,6 +1,6 @@
 #include "files/DanFile.h"
 
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 #include "model/NumberFormat.h"
 #include "model/TextCodec.h"
 #include "settlement/SettlementDan.h"

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 
 namespace fundis {
 

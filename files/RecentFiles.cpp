@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 
 namespace fundis {
 

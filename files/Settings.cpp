@@ -1,7 +1,7 @@
 #include "files/Settings.h"
 
 #include "files/DataLocation.h"
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 #include "model/NumberFormat.h"
 #include "model/TextCodec.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "project/Json.h"
+#include "model/Json.h"
 #include "settlement/SettlementJson.h"
 #include "settlement/SettlementPass.h"
 
@@ -92,17 +92,6 @@ std::string recordJson(const TProjectData& data) {
 }
 
 }  // namespace
-
-std::string reportJson(const std::vector<ReportLine>& report) {
-    std::vector<std::string> lines;
-    for (const ReportLine& line : report) {
-        JsonObject object;
-        object.add("text", jsonString(line.text));
-        object.add("failure", line.failure);
-        lines.push_back(object.close());
-    }
-    return jsonList(lines);
-}
 
 std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
                         const TProjectData& data, bool inputDialogNeeded, const SettlementPass* settlement) {

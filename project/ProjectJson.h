@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/ReportLine.h"
 #include "model/ProjectData.h"
+#include "model/ReportLine.h"
 
 namespace fundis {
 
@@ -17,8 +17,5 @@ struct SettlementPass;
 // the same float.
 std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
                         const TProjectData& data, bool inputDialogNeeded, const SettlementPass* settlement);
-
-// The report lines as [{"text", "failure"}].
-std::string reportJson(const std::vector<ReportLine>& report);
 
 }  // namespace fundis

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "calc/Calculation.h"
-#include "calc/ReportLine.h"
 #include "model/ProjectData.h"
 #include "model/ProjectForm.h"
+#include "model/ReportLine.h"
 #include "settlement/SettlementPass.h"
 
 namespace fundis {

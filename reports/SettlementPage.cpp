@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/NumberFormat.h"
+#include "reports/SettlementPicture.h"
 #include "settlement/SettlementPass.h"
-#include "settlement/SettlementPicture.h"
 
 namespace fundis {
 

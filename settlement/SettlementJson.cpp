@@ -1,7 +1,6 @@
 #include "settlement/SettlementJson.h"
 
-#include "project/Json.h"
-#include "project/ProjectJson.h"
+#include "model/Json.h"
 
 namespace fundis {
 

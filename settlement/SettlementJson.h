@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/ReportLine.h"
+#include "model/ReportLine.h"
 #include "settlement/Settlement.h"
 
 namespace fundis {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "calc/ReportLine.h"
 #include "model/ProjectData.h"
+#include "model/ReportLine.h"
 #include "settlement/Settlement.h"
 #include "settlement/SettlementInput.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "calc/ReportLine.h"
+#include "model/ReportLine.h"
 #include "settlement/Settlement.h"
 
 namespace fundis {

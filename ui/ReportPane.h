@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "calc/ReportLine.h"
+#include "model/ReportLine.h"
 
 class QTextEdit;
 

@@ -20,9 +20,9 @@
 
 #include "model/NumberFormat.h"
 #include "reports/SettlementPage.h"
+#include "reports/SettlementPicture.h"
 #include "reports/ui/Printing.h"
 #include "reports/ui/QPainterCanvas.h"
-#include "settlement/SettlementPicture.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/ReportPane.h"

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "files/DanFile.h"
+#include "model/Json.h"
 #include "model/NumberFormat.h"
-#include "project/Json.h"
 #include "project/ProjectJson.h"
 #include "support/SampleProject.h"
 #include "support/TempFolder.h"

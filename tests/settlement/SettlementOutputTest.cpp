@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/NumberFormat.h"
+#include "reports/SettlementPicture.h"
 #include "settlement/SettlementJson.h"
-#include "settlement/SettlementPicture.h"
 #include "settlement/SettlementReport.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,4 +1,4 @@
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ReportLine.h"
+
 namespace fundis {
 
 // A JSON string literal; bytes that are not UTF-8 become U+FFFD.
@@ -41,5 +43,8 @@ std::string jsonArray(const Array& values, int first, int last) {
     }
     return jsonList(items);
 }
+
+// Report lines as [{"text", "failure"}].
+std::string reportJson(const std::vector<ReportLine>& report);
 
 }  // namespace fundis

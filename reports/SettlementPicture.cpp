@@ -1,4 +1,4 @@
-#include "settlement/SettlementPicture.h"
+#include "reports/SettlementPicture.h"
 
 #include <algorithm>
 #include <cmath>

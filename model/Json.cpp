@@ -1,4 +1,4 @@
-#include "project/Json.h"
+#include "model/Json.h"
 
 #include <charconv>
 #include <cmath>
@@ -116,6 +116,17 @@ std::string jsonList(const std::vector<std::string>& items) {
         text += items[i];
     }
     return text + "]";
+}
+
+std::string reportJson(const std::vector<ReportLine>& report) {
+    std::vector<std::string> lines;
+    for (const ReportLine& line : report) {
+        JsonObject object;
+        object.add("text", jsonString(line.text));
+        object.add("failure", line.failure);
+        lines.push_back(object.close());
+    }
+    return jsonList(lines);
 }
 
 }  // namespace fundis

@@ -1,4 +1,4 @@
-#include "files/FileIo.h"
+#include "model/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
