@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -647,8 +646,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::restoreWindowState() {
-    const QSettings state(QString::fromStdString(fundis::windowStatePath()), QSettings::IniFormat);
-    if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) {
+    std::string saved;
+    if (fundis::readWholeFile(fundis::windowStatePath(), saved) &&
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) {
         return;
     }
     // a first start: a good share of the screen, in its middle
@@ -659,8 +659,9 @@ void TForm1::restoreWindowState() {
 }
 
 void TForm1::saveWindowState() const {
-    QSettings state(QString::fromStdString(fundis::windowStatePath()), QSettings::IniFormat);
-    state.setValue(QStringLiteral("geometry"), saveGeometry());
+    // the place of a window is not worth a message when it cannot be kept
+    QDir().mkpath(QString::fromStdString(fundis::settingsFolder()));
+    (void)fundis::saveFileAtomically(fundis::windowStatePath(), saveGeometry().toBase64().toStdString());
 }
 
 void TForm1::ToolButton6Click() {

@@ -79,7 +79,7 @@ std::string recentFilesPath() {
 
 std::string windowStatePath() {
     const std::string folder = settingsFolder();
-    return folder.empty() ? std::string() : folder + "/window.ini";
+    return folder.empty() ? std::string() : folder + "/window";
 }
 
 std::string installedTablesDir() {

@@ -68,7 +68,8 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes) {
     name.push_back('\0');
     const int fd = mkstemp(name.data());
     if (fd < 0) {
-        return Status::failure("не удалось создать временный файл в папке " + folder + ": " + reason(errno));
+        return Status::failure("не удалось сохранить файл «" + path + "»: в папке " + folder +
+                               " нельзя создать файл (" + reason(errno) + ")");
     }
     const std::string temporary = name.data();
 
@@ -86,15 +87,15 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes) {
 
     std::string error;
     if (!writeAll(fd, bytes)) {
-        error = "не удалось записать файл " + path + ": " + reason(errno);
+        error = "не удалось записать файл «" + path + "»: " + reason(errno);
     } else if (fsync(fd) != 0) {
-        error = "не удалось записать файл " + path + " на диск: " + reason(errno);
+        error = "не удалось записать файл «" + path + "» на диск: " + reason(errno);
     }
     if (close(fd) != 0 && error.empty()) {
-        error = "не удалось записать файл " + path + ": " + reason(errno);
+        error = "не удалось записать файл «" + path + "»: " + reason(errno);
     }
     if (error.empty() && rename(temporary.c_str(), target.c_str()) != 0) {
-        error = "не удалось заменить файл " + path + ": " + reason(errno);
+        error = "не удалось заменить файл «" + path + "»: " + reason(errno);
     }
     if (!error.empty()) {
         unlink(temporary.c_str());
@@ -114,7 +115,7 @@ Status readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const int fd = open(path.c_str(), O_RDONLY);
     if (fd < 0) {
-        return Status::failure("не удалось открыть файл " + path + ": " + reason(errno));
+        return Status::failure("не удалось открыть файл «" + path + "»: " + reason(errno));
     }
     char buffer[65536];
     for (;;) {
@@ -126,7 +127,7 @@ Status readWholeFile(const std::string& path, std::string& bytes) {
             const std::string why = reason(errno);
             close(fd);
             bytes.clear();
-            return Status::failure("не удалось прочитать файл " + path + ": " + why);
+            return Status::failure("не удалось прочитать файл «" + path + "»: " + why);
         }
         if (got == 0) {
             break;

@@ -1,6 +1,6 @@
 #include "reports/ui/ExportDocuments.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "model/FileIo.h"
 #include "reports/PrintedReport.h"
 #include "reports/SchemeDrawing.h"
 #include "reports/ui/Printing.h"
@@ -35,29 +36,6 @@ const TProjectData& recordOf(const ReportContext& context) {
     return context.data ? *context.data : empty;
 }
 
-Status cannotWrite(const std::string& path, const QString& reason = QString()) {
-    std::string text = "не удалось записать файл «" + path + "»";
-    if (!reason.isEmpty()) {
-        text += ": " + reason.toStdString();
-    }
-    return Status::failure(text);
-}
-
-// A file we may create or overwrite; QPdfWriter and QSvgGenerator only warn on the console.
-bool probeWritable(const QString& path, QString& reason) {
-    QFile file(path);
-    const bool existed = file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        reason = file.errorString();
-        return false;
-    }
-    file.close();
-    if (!existed) {
-        file.remove();
-    }
-    return true;
-}
-
 void drawScheme(QPainter& painter, const ReportContext& context) {
     QPainterCanvas canvas(painter);
     DrawFoundationScheme(canvas, kSvgUnit, recordOf(context), context.schemeScale, context.decimalSeparator);
@@ -66,31 +44,12 @@ void drawScheme(QPainter& painter, const ReportContext& context) {
 }  // namespace
 
 Status writeReportPdf(const std::string& path, const ReportContext& context) {
-    const QString qPath = QString::fromStdString(path);
-    QString reason;
-    if (path.empty() || !probeWritable(qPath, reason)) {
-        return cannotWrite(path, reason);
-    }
-    QPdfWriter writer(qPath);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                     QPageLayout::Millimeter));
-    writer.setCreator(QStringLiteral("Фундис"));
-    writer.setTitle(QStringLiteral("Расчет фундамента ") +
-                    QFileInfo(QString::fromStdString(context.fileName)).fileName());
-
-    if (!drawPages(writer, reportPages(context), context)) {
-        return cannotWrite(path);
-    }
-    return {};
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                         QPageLayout::Millimeter);
+    return writePdf(path, reportPages(context), context, a4, kPdfResolution);
 }
 
 Status writeSchemeSvg(const std::string& path, const ReportContext& context) {
-    const QString qPath = QString::fromStdString(path);
-    QString reason;
-    if (path.empty() || !probeWritable(qPath, reason)) {
-        return cannotWrite(path, reason);
-    }
     // a first pass finds how far the drawing reaches, so that a large foundation is not cut off
     QPicture measure;
     {
@@ -101,8 +60,10 @@ Status writeSchemeSvg(const std::string& path, const ReportContext& context) {
     const int width = std::max(kSvgMinWidth, bounds.right() + kSvgMargin);
     const int height = std::max(kSvgMinHeight, bounds.bottom() + kSvgMargin);
 
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(qPath);
+    generator.setOutputDevice(&bytes);
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
     generator.setResolution(kSvgResolution);
@@ -110,14 +71,13 @@ Status writeSchemeSvg(const std::string& path, const ReportContext& context) {
     generator.setDescription(QStringLiteral("Фундис"));
     QPainter painter;
     if (!painter.begin(&generator)) {
-        return cannotWrite(path);
+        return Status::failure("не удалось составить рисунок SVG");
     }
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
     drawScheme(painter, context);
-    if (!painter.end()) {
-        return cannotWrite(path);
-    }
-    return {};
+    painter.end();
+    return saveFileAtomically(
+        path, std::string_view(bytes.data().constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace fundis

@@ -1,11 +1,16 @@
 #include "reports/ui/Printing.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "model/FileIo.h"
 #include "reports/PrintedReport.h"
 #include "reports/SettlementPage.h"
 #include "reports/ui/QPainterCanvas.h"
@@ -73,6 +78,25 @@ bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages,
     return painter.end();
 }
 
+Status writePdf(const std::string& path, const std::vector<PageDrawer>& pages, const ReportContext& context,
+                const QPageLayout& layout, int resolution) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        writer.setCreator(QStringLiteral("Фундис"));
+        writer.setTitle(QStringLiteral("Расчет фундамента ") +
+                        QFileInfo(QString::fromStdString(context.fileName)).fileName());
+        if (!drawPages(writer, pages, context)) {
+            return Status::failure("не удалось составить документ PDF");
+        }
+    }
+    return saveFileAtomically(
+        path, std::string_view(bytes.data().constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 void printPages(QWidget* parent, const std::vector<PageDrawer>& pages, const ReportContext& context,
                 QPrinter& printer, const QString& dataDir) {
     printer.setDocName(QStringLiteral("Фундис"));
@@ -85,11 +109,13 @@ void printPages(QWidget* parent, const std::vector<PageDrawer>& pages, const Rep
         if (QFileInfo(path).suffix().isEmpty()) {
             path += QStringLiteral(".pdf");
         }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        if (!drawPages(printer, pages, context) || failed()) {
+        // the paper chosen in the printer set-up, on a PDF file
+        const Status written = writePdf(QFile::encodeName(path).toStdString(), pages, context,
+                                        printer.pageLayout(), printer.resolution());
+        if (!written) {
             showMessage(parent, QStringLiteral("ОШИБКА"),
-                        QStringLiteral("Не удалось записать файл «%1».").arg(QDir::toNativeSeparators(path)));
+                        QStringLiteral("Не удалось записать файл «%1»: %2")
+                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message())));
         }
         return;
     }

@@ -4,11 +4,14 @@
 // there is none. One page loop serves the printer, the PDF of fundis-cli and the scheme window.
 
 #include <QString>
+#include <string>
 #include <vector>
 
+#include "model/Status.h"
 #include "reports/Canvas.h"
 #include "reports/ReportContext.h"
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -24,6 +27,11 @@ std::vector<PageDrawer> reportPages(const ReportContext& context);
 
 // Draws `pages` on `device`, one after the other; false when the device failed.
 bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context);
+
+// The pages as one PDF file on `layout` at `resolution` dots an inch, saved safely: a failure
+// leaves an older file of that name as it was.
+Status writePdf(const std::string& path, const std::vector<PageDrawer>& pages, const ReportContext& context,
+                const QPageLayout& layout, int resolution);
 
 // The pages on `printer`, each as a document of its own. When no printer is installed, or the
 // printer is set to PDF output, they go into one PDF file whose name is asked for with a save

@@ -78,9 +78,9 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
     if (QLocale().decimalPoint() != QStringLiteral(",")) {
         GTEST_SKIP() << "no Russian locale on this machine (locale-gen ru_RU.UTF-8)";
     }
-    for (auto command : {&TForm1::ToolButton7Click, &TForm1::ToolButton6Click, &TForm1::ToolButton5Click}) {
-        (main->*command)();
-    }
+    main->ToolButton7Click();
+    main->ToolButton6Click();
+    main->ToolButton5Click();
     EXPECT_EQ(dialogs.messages, QStringList(3, QStringLiteral("Сначала выполните расчет.")));
     EXPECT_TRUE(dialogs.shown.isEmpty() && dialogs.requests.empty());
 

@@ -63,7 +63,7 @@ TEST(SaveFileAtomically, FailedWriteKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(status.ok());
-    EXPECT_NE(status.message().find("не удалось записать файл " + path), std::string::npos)
+    EXPECT_NE(status.message().find("не удалось записать файл «" + path + "»"), std::string::npos)
         << status.message();
     EXPECT_EQ(readBytes(path), "old contents");
     EXPECT_EQ(filesIn(folder.path()), 1u);

@@ -95,7 +95,8 @@ TEST_F(ExportTest, UnwritablePathsFailWithTheirName) {
         {writeSchemeSvg, ""}};
     for (const auto& [write, file] : cases) {
         const Status written = write(file, context);
-        EXPECT_NE(written.message().find("«" + file + "»"), std::string::npos) << written.message();
+        const std::string named = file.empty() ? std::string("не задано имя файла") : "«" + file + "»";
+        EXPECT_NE(written.message().find(named), std::string::npos) << written.message();
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file("no/such/folder/report.pdf")));
     QPdfWriter writer(QString::fromStdString(folder.file("no/such/folder/direct.pdf")));
