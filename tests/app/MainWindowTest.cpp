@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,6 +20,7 @@
 
 #include "files/RecentFiles.h"
 #include "reports/ui/Form4.h"
+#include "settlement/ui/SettlementWindow.h"
 #include "support/WindowsFixture.h"
 #include "ui/ReportPane.h"
 
@@ -311,4 +313,46 @@ TEST_F(WindowsFixture, SchemeWindowZoomsAndScrolls) {
     EXPECT_TRUE(scheme.ScrollBox1->horizontalScrollBar()->isVisible());
     scheme.FitToWindow->click();
     EXPECT_DOUBLE_EQ(scheme.zoom(), fitted);
+}
+
+// "Расчет осадки" opens the settlement window on the last calculation; the layers typed there
+// belong to the project (an unsaved change, saved with it); a program "S" of the user's own in the
+// program folder starts instead, as it always did
+TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
+    typeProject();
+    main->ToolButton1Click();
+    dialogs.onExec = [](QDialog& dialog) {
+        if (auto* window = qobject_cast<TSettlementForm*>(&dialog)) {
+            window->addLayer();
+            window->LayersTable->item(0, 0)->setText(QStringLiteral("3"));
+            window->LayersTable->item(0, 1)->setText(QStringLiteral("18,5"));
+            window->LayersTable->item(0, 2)->setText(QStringLiteral("12"));
+            window->calculate();
+        }
+        return int(QDialog::Rejected);
+    };
+    main->BitBtn10->defaultAction()->trigger();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("SettlementForm")});
+    ASSERT_EQ(main->settlementInputs().layers.size(), 1u);
+    EXPECT_EQ(main->settlementInputs().layers[0].gamma, "18,5");
+    EXPECT_TRUE(main->hasUnsavedChanges());
+    ASSERT_TRUE(main->lastCalculation()->settlement);
+    EXPECT_GT(main->lastCalculation()->settlement->result.s, 0.0);
+
+    const QString saved = dataPath(QStringLiteral("осадка.dan"));
+    dialogs.files = {saved};
+    main->ToolButton4Click();
+    EXPECT_TRUE(readFile(saved).contains("\r\nS\r\n1\r\n0\r\n#\r\n3\r\n18,5\r\n12"));
+
+    const QString program = dataPath(QStringLiteral("S"));
+    const QString started = dataPath(QStringLiteral("started"));
+    fundis::testing::writeFile(program, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    main->settings.programDir = dataFolder.path().toStdString();
+    main->BitBtn1Click();
+    for (int i = 0; i < 50 && !QFile::exists(started); ++i) {
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(QFile::exists(started));
+    EXPECT_EQ(dialogs.shown.size(), 1);
 }

@@ -180,3 +180,47 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
         EXPECT_EQ(readBytes(path), "old contents");
     }
 }
+
+// The settlement part after the 51st value: a project with layers comes back whole, the 51 values
+// read as before by a reader that stops there, and a part that cannot be read leaves the design's
+// values loaded, no layers, and a message naming what was wrong
+TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
+    ProjectFile project;
+    project.form = sandProjectForm();
+    project.settlement.layers = {{"2.4", "18,6", "14"}, {"3", "19.4", ""}};
+    project.settlement.buildingType = kTypedSuItem;
+    project.settlement.suText = "9.5";
+    std::string bytes;
+    ASSERT_TRUE(serializeProject(project, bytes).ok());
+    std::string designOnly;
+    ASSERT_TRUE(serializeDan(project.form, designOnly).ok());
+    EXPECT_EQ(bytes.substr(0, designOnly.size()), designOnly);
+    EXPECT_EQ(bytes.substr(designOnly.size()),
+              "\r\nS\r\n2\r\n6\r\n9.5\r\n2.4\r\n18,6\r\n14\r\n3\r\n19.4\r\n#");
+
+    ProjectFile back;
+    Status problem;
+    ASSERT_TRUE(parseProject(bytes, back, problem).ok());
+    EXPECT_TRUE(problem.ok());
+    EXPECT_EQ(back.form, project.form);
+    EXPECT_EQ(back.settlement, project.settlement);
+    ProjectForm oldReader;
+    ASSERT_TRUE(parseDan(bytes, oldReader).ok());
+    EXPECT_EQ(oldReader, project.form);
+
+    // a file of before: no layers; a part cut short: the design still loads
+    ProjectFile old;
+    ASSERT_TRUE(parseProject(designOnly, old, problem).ok());
+    EXPECT_TRUE(problem.ok() && !old.settlement.hasLayers());
+    ProjectFile cut;
+    ASSERT_TRUE(parseProject(bytes.substr(0, bytes.size() - 9), cut, problem).ok());
+    EXPECT_EQ(cut.form, project.form);
+    EXPECT_FALSE(cut.settlement.hasLayers());
+    EXPECT_NE(problem.message().find("слой 2"), std::string::npos) << problem.message();
+
+    // a cell with a blank cannot be saved, and says which
+    project.settlement.layers[1].E = "1 0";
+    const Status refused = serializeProject(project, bytes);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message().find("Слой 2, E"), std::string::npos) << refused.message();
+}
