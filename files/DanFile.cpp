@@ -1,7 +1,7 @@
 #include "files/DanFile.h"
 
 #include "model/FileIo.h"
-#include "model/NumberFormat.h"
+#include "model/FileWords.h"
 #include "model/TextCodec.h"
 #include "settlement/SettlementDan.h"
 
@@ -10,11 +10,6 @@ namespace fundis {
 namespace {
 
 constexpr int kValueCount = kComboCount + kEditCount + 1;
-constexpr std::size_t kLongestWord = 99;  // the reader's word buffer
-
-bool isBlank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
 
 // Value number (1..51) -> the field as the user sees it.
 std::string fieldName(int value) {
@@ -25,48 +20,6 @@ std::string fieldName(int value) {
         return editFieldName(value - kComboCount);
     }
     return kCraneAndWindFieldName;
-}
-
-// The words of the file, each with the line it starts on.
-class WordReader {
-  public:
-    explicit WordReader(std::string_view bytes) : bytes_(bytes) {}
-
-    bool next(std::string_view& word, int& line) {
-        while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) {
-            if (bytes_[pos_] == '\n') {
-                ++line_;
-            }
-            ++pos_;
-        }
-        if (pos_ >= bytes_.size()) {
-            return false;
-        }
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && !isBlank(bytes_[pos_])) {
-            ++pos_;
-        }
-        word = bytes_.substr(start, pos_ - start);
-        line = line_;
-        return true;
-    }
-
-    std::size_t position() const { return pos_; }
-
-  private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-};
-
-// The whole word must be a decimal integer that fits an int.
-bool parseInteger(std::string_view word, int& value) {
-    const LeadingInteger number = readLeadingInteger(word);
-    if (!number.found || !number.fits || number.length != word.size() || isBlank(word.front())) {
-        return false;
-    }
-    value = number.value;
-    return true;
 }
 
 Status failure(int line, const std::string& text) {
@@ -86,7 +39,7 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end)
         }
         if (value <= kComboCount) {
             int index = 0;
-            if (!parseInteger(word, index)) {
+            if (!wordToInteger(word, index)) {
                 return failure(line, "поле " + fieldName(value) + ": ожидалось целое число, а не «" +
                                          cp1251ToUtf8(word) + "»");
             }
@@ -98,10 +51,10 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end)
             if (word.size() > kLongestWord) {
                 return failure(line, "поле " + fieldName(value) + ": текст длиннее 99 символов");
             }
-            form.edit(value - kComboCount) = word == "#" ? std::string() : cp1251ToUtf8(word);
+            form.edit(value - kComboCount) = wordToText(word);
         } else {
             int checked = 0;
-            if (!parseInteger(word, checked)) {
+            if (!wordToInteger(word, checked)) {
                 return failure(line, "поле " + fieldName(value) + ": ожидалось 0 или 1, а не «" +
                                          cp1251ToUtf8(word) + "»");
             }
@@ -167,30 +120,11 @@ Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
         out += "\r\n";
     }
     for (int number = 1; number <= kEditCount; ++number) {
-        const std::string& text = form.edit(number);
-        const std::string name = "поле " + editFieldName(number);
-        if (text.empty()) {
-            out += "#\r\n";
-            continue;
+        std::string word;
+        if (Status encoded = textToWord(form.edit(number), "поле " + editFieldName(number), word); !encoded) {
+            return encoded;
         }
-        for (char ch : text) {
-            if (isBlank(ch)) {
-                // the reader splits at white space: every later value would shift
-                return Status::failure(name + ": текст «" + text +
-                                       "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
-                                       "Уберите пробелы и сохраните снова.");
-            }
-        }
-        const std::string bytes = utf8ToCp1251(text);
-        if (cp1251ToUtf8(bytes) != text) {
-            return Status::failure(
-                name + ": текст «" + text +
-                "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
-        }
-        if (bytes.size() > kLongestWord) {
-            return Status::failure(name + ": текст длиннее 99 символов, в файле его сохранить нельзя.");
-        }
-        out += bytes;
+        out += word;
         out += "\r\n";
     }
     out += form.craneAndWind ? "1" : "0";

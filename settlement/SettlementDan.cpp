@@ -1,72 +1,17 @@
 #include "settlement/SettlementDan.h"
 
-#include "model/NumberFormat.h"
+#include "model/FileWords.h"
 #include "model/TextCodec.h"
 
 namespace fundis {
 
 namespace {
 
-constexpr std::size_t kLongestWord = 99;  // the reader's word buffer
 constexpr const char* kLineEnd = "\r\n";
-
-bool isBlank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
 
 std::string layerCellName(std::size_t row, LayerColumn column) {
     return "Слой " + std::to_string(row + 1) + ", " + layerColumnName(column);
 }
-
-// A cell as a file word; `name` says which cell for the message.
-Status encodeCell(const std::string& text, const std::string& name, std::string& word) {
-    if (text.empty()) {
-        word = "#";
-        return {};
-    }
-    for (char ch : text) {
-        if (isBlank(ch)) {
-            // the reader splits at white space: every later value would shift
-            return Status::failure(name + ": текст «" + text +
-                                   "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
-                                   "Уберите пробелы и сохраните снова.");
-        }
-    }
-    word = utf8ToCp1251(text);
-    if (cp1251ToUtf8(word) != text) {
-        return Status::failure(
-            name + ": текст «" + text +
-            "» содержит символы, которых нет в кодировке 1251. Исправьте текст и сохраните снова.");
-    }
-    if (word.size() > kLongestWord) {
-        return Status::failure(name + ": текст длиннее 99 символов, в файле его сохранить нельзя.");
-    }
-    return {};
-}
-
-class WordReader {
-  public:
-    explicit WordReader(std::string_view bytes) : bytes_(bytes) {}
-
-    bool next(std::string_view& word) {
-        while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) {
-            ++pos_;
-        }
-        if (pos_ >= bytes_.size()) {
-            return false;
-        }
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && !isBlank(bytes_[pos_])) {
-            ++pos_;
-        }
-        word = bytes_.substr(start, pos_ - start);
-        return true;
-    }
-
-  private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-};
 
 Status malformed(const std::string& value, const std::string& problem) {
     return Status::failure("осадка: " + value + " — " + problem);
@@ -81,7 +26,7 @@ Status readText(WordReader& reader, const std::string& value, std::string& text)
     if (word.size() > kLongestWord) {
         return malformed(value, "текст длиннее 99 символов");
     }
-    text = word == "#" ? std::string() : cp1251ToUtf8(word);
+    text = wordToText(word);
     return {};
 }
 
@@ -90,11 +35,9 @@ Status readInteger(WordReader& reader, const std::string& value, int& number) {
     if (!reader.next(word)) {
         return malformed(value, "файл кончается раньше");
     }
-    const LeadingInteger read = readLeadingInteger(word);
-    if (!read.found || !read.fits || read.length != word.size()) {
+    if (!wordToInteger(word, number)) {
         return malformed(value, "ожидалось целое число, а не «" + cp1251ToUtf8(word) + "»");
     }
-    number = read.value;
     return {};
 }
 
@@ -151,7 +94,7 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
     out += kLineEnd + std::to_string(inputs.layers.size());
     out += kLineEnd + std::to_string(inputs.buildingType);
     std::string word;
-    if (Status encoded = encodeCell(inputs.suText, "Предельная осадка su, см", word); !encoded) {
+    if (Status encoded = textToWord(inputs.suText, "Предельная осадка su, см", word); !encoded) {
         return encoded;
     }
     out += kLineEnd + word;
@@ -160,7 +103,7 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
         for (auto [text, column] : {std::pair{&layer.h, LayerColumn::h},
                                     {&layer.gamma, LayerColumn::gamma},
                                     {&layer.E, LayerColumn::E}}) {
-            if (Status encoded = encodeCell(*text, layerCellName(row, column), word); !encoded) {
+            if (Status encoded = textToWord(*text, layerCellName(row, column), word); !encoded) {
                 return encoded;
             }
             out += kLineEnd + word;
