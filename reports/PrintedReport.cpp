@@ -7,43 +7,12 @@
 
 #include "model/NumberFormat.h"
 #include "reports/DimensionRows.h"
+#include "reports/PageGrid.h"
 #include "reports/SchemeDrawing.h"
 
 namespace fundis {
 
 namespace {
-
-constexpr const char* kFace = "Times New Roman";
-constexpr double kFontSize = 12;
-
-// Truncated toward zero; the nudge keeps 10 rows of 42.8 from landing on 427.99999.
-int whole(double value) { return static_cast<int>(std::trunc(value + (value < 0 ? -1e-7 : 1e-7))); }
-
-CanvasFont reportFont(double size = kFontSize) {
-    CanvasFont font;
-    font.face = kFace;
-    font.sizePoints = size;
-    return font;
-}
-
-// The page as the report sees it: A4 portrait, one centimetre being W div 21 across and H / 29.7 down.
-struct PageGrid {
-    int cm = 0;
-    int top = 0;
-    int lh = 0;  // the line height of the 12-point face
-    double inset = 0;
-    double row = 0;
-
-    explicit PageGrid(Canvas& canvas) {
-        cm = canvas.pageWidth() / 21;
-        top = whole(canvas.pageHeight() / 29.7);
-        canvas.setFont(reportFont());
-        lh = std::abs(canvas.textHeight("#"));
-        // 2.5 mm: the cell texts stand half a millimetre off the rules, a column is a millimetre wider
-        inset = cm / 4.0;
-        row = lh + 0.4 * inset;
-    }
-};
 
 std::string fixed(double value, char separator) { return formatFixed(value, 3, separator); }
 
@@ -67,7 +36,7 @@ class TextPage {
         const double x0 = 13.0 * grid_.cm;
         const double lh = grid_.lh;
         canvas_.textOut(whole(x0), whole(y_), letter);
-        canvas_.setFont(reportFont(std::trunc(kFontSize * 0.57)));
+        canvas_.setFont(reportFont(std::trunc(kReportFontSize * 0.57)));
         canvas_.textOut(whole(x0 + 0.5 * lh), whole(y_ + 0.42 * lh), "II");
         canvas_.setFont(reportFont());
         canvas_.textOut(whole(x0 + valueOffset * lh), whole(y_), valueText);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/NumberFormat.h"
+#include "reports/PageGrid.h"
 #include "reports/SettlementPicture.h"
 #include "settlement/SettlementPass.h"
 
@@ -15,43 +16,12 @@ namespace fundis {
 
 namespace {
 
-constexpr const char* kFace = "Times New Roman";
-constexpr double kFontSize = 12;
 // a long table gets a smaller face before the picture loses its room; below this size it is cut
 constexpr double kSmallestTableFont = 6;
 constexpr double kPictureFontSize = 10;
 constexpr double kTallestPicture = 15;
 constexpr double kPictureRoom = 10;  // cm the picture keeps under the table, enough for its labels
 constexpr int kColumns = 9;
-
-int whole(double value) { return static_cast<int>(std::trunc(value + (value < 0 ? -1e-7 : 1e-7))); }
-
-CanvasFont pageFont(double size, CanvasColor color = CanvasColor::Black, bool bold = false) {
-    CanvasFont font;
-    font.face = kFace;
-    font.sizePoints = size;
-    font.color = color;
-    font.bold = bold;
-    return font;
-}
-
-// A4 portrait as the other pages of the report see it: a centimetre is W div 21 across.
-struct PageFrame {
-    int cm = 0;
-    int top = 0;
-    int lh = 0;
-    double left = 0, right = 0, bottom = 0;
-
-    explicit PageFrame(Canvas& canvas) {
-        cm = canvas.pageWidth() / 21;
-        top = whole(canvas.pageHeight() / 29.7);
-        canvas.setFont(pageFont(kFontSize));
-        lh = std::abs(canvas.textHeight("#"));
-        left = 2.0 * cm;
-        right = canvas.pageWidth() - 1.5 * cm;
-        bottom = canvas.pageHeight() - top;
-    }
-};
 
 using Row = std::array<std::string, kColumns>;
 
@@ -138,7 +108,7 @@ class SublayerTable {
 
 class ValueLines {
   public:
-    ValueLines(Canvas& canvas, const PageFrame& frame, double y, char separator)
+    ValueLines(Canvas& canvas, const PageGrid& frame, double y, char separator)
         : canvas_(canvas), frame_(frame), y_(y), separator_(separator) {}
 
     void add(const std::string& label, const std::string& symbol, double value, const std::string& unit) {
@@ -148,29 +118,30 @@ class ValueLines {
     }
     void note(const std::string& text, bool failure) {
         y_ += 1.5 * frame_.lh;
-        canvas_.setFont(pageFont(kFontSize, failure ? CanvasColor::Red : CanvasColor::Black, failure));
+        canvas_.setFont(
+            reportFont(kReportFontSize, failure ? CanvasColor::Red : CanvasColor::Black, failure));
         canvas_.textOut(whole(frame_.left), whole(y_), text);
-        canvas_.setFont(pageFont(kFontSize));
+        canvas_.setFont(reportFont(kReportFontSize));
     }
     double bottom() const { return y_ + frame_.lh; }
 
   private:
     Canvas& canvas_;
-    const PageFrame& frame_;
+    const PageGrid& frame_;
     double y_;
     char separator_;
 };
 
 // The table as large as the page lets it be: the face shrinks until the table and the smallest
 // picture fit; the rows that still do not fit are left out and the page says how many are shown.
-double drawTable(Canvas& canvas, const PageFrame& frame, const SettlementResult& result, double y,
+double drawTable(Canvas& canvas, const PageGrid& frame, const SettlementResult& result, double y,
                  char separator) {
     const std::vector<Row> rows = sublayerRows(result, separator);
     const int total = static_cast<int>(rows.size());
     const double room = frame.bottom - y - kPictureRoom * frame.cm;
-    double size = kFontSize;
+    double size = kReportFontSize;
     for (;; size -= 0.5) {
-        canvas.setFont(pageFont(size));
+        canvas.setFont(reportFont(size));
         const SublayerTable table(canvas, rows, frame.cm);
         const bool fits = table.width() <= frame.right - frame.left && total * table.rowHeight() <= room;
         if (fits || size <= kSmallestTableFont) {
@@ -190,18 +161,18 @@ double drawTable(Canvas& canvas, const PageFrame& frame, const SettlementResult&
                            std::to_string(total - 2) + ".");
         end += table.rowHeight() * 1.25;
     }
-    canvas.setFont(pageFont(kFontSize));
+    canvas.setFont(reportFont(kReportFontSize));
     return end;
 }
 
 }  // namespace
 
 void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
-    const PageFrame frame(canvas);
+    const PageGrid frame(canvas);
     const char separator = context.decimalSeparator;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
-    canvas.setFont(pageFont(kFontSize));
+    canvas.setFont(reportFont(kReportFontSize));
 
     const std::string heading = "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА";
     canvas.textOut(whole((canvas.pageWidth() - canvas.textWidth(heading)) / 2.0), frame.top, heading);
@@ -212,10 +183,10 @@ void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
         // the reason, red as in the report, when it fits the line; a long one stays in the window's report
         const bool failed =
             pass != nullptr && canvas.textWidth(pass->result.status.message()) <= frame.right - frame.left;
-        canvas.setFont(pageFont(kFontSize, failed ? CanvasColor::Red : CanvasColor::Black, failed));
+        canvas.setFont(reportFont(kReportFontSize, failed ? CanvasColor::Red : CanvasColor::Black, failed));
         canvas.textOut(whole(frame.left), whole(firstLine),
                        failed ? pass->result.status.message() : "Осадка фундамента не рассчитана.");
-        canvas.setFont(pageFont(kFontSize));
+        canvas.setFont(reportFont(kReportFontSize));
         return;
     }
 
@@ -242,13 +213,13 @@ void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
     }
 
     const double d = context.settlement->d;
-    canvas.setFont(pageFont(kPictureFontSize));
+    canvas.setFont(reportFont(kPictureFontSize));
     canvas.setPen(1, CanvasColor::Black);
     // at most 15 cm tall: a short diagram would stretch down the whole page
     const double pictureHeight = std::min(frame.bottom - pictureTop, kTallestPicture * frame.cm);
     DrawSettlementPicture(canvas, whole(frame.left), whole(pictureTop), whole(frame.right - frame.left),
                           whole(pictureHeight), d, pass->data, result, separator);
-    canvas.setFont(pageFont(kFontSize));
+    canvas.setFont(reportFont(kReportFontSize));
 }
 
 }  // namespace fundis
