@@ -13,6 +13,17 @@
 
 namespace fundis {
 
+// A window shown modally, as a script runs it: the input dialog confirmed with its own OK, any other
+// one closed at once.
+inline int runScripted(QDialog& dialog) {
+    if (auto* input = qobject_cast<TForm2*>(&dialog)) {
+        dialog.setResult(QDialog::Rejected);
+        input->OKButtonClick();
+        return dialog.result();
+    }
+    return QDialog::Rejected;
+}
+
 class ScriptedDialogs : public Dialogs {
   public:
     QString fileName(QWidget*, const FileRequest&) override {
@@ -27,17 +38,7 @@ class ScriptedDialogs : public Dialogs {
         }
         return acceptQuestions ? static_cast<int>(buttons.size()) - 1 : defaultButton;
     }
-    int exec(QDialog& dialog) override {
-        if (onExec) {
-            return onExec(dialog);
-        }
-        if (auto* input = qobject_cast<TForm2*>(&dialog)) {
-            dialog.setResult(QDialog::Rejected);
-            input->OKButtonClick();
-            return dialog.result();
-        }
-        return QDialog::Rejected;
-    }
+    int exec(QDialog& dialog) override { return onExec ? onExec(dialog) : runScripted(dialog); }
 
     QStringList files;
     QStringList messages;

@@ -7,7 +7,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
 #include <QSvgGenerator>
 #include <algorithm>
 
@@ -51,12 +50,7 @@ Status writeReportPdf(const std::string& path, const ReportContext& context) {
 
 Status writeSchemeSvg(const std::string& path, const ReportContext& context) {
     // a first pass finds how far the drawing reaches, so that a large foundation is not cut off
-    QPicture measure;
-    {
-        QPainter painter(&measure);
-        drawScheme(painter, context);
-    }
-    const QRect bounds = measure.boundingRect();
+    const QRect bounds = schemeBounds(context, kSvgUnit, QFont());
     const int width = std::max(kSvgMinWidth, bounds.right() + kSvgMargin);
     const int height = std::max(kSvgMinHeight, bounds.bottom() + kSvgMargin);
 

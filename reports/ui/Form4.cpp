@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPicture>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -126,15 +125,7 @@ TForm4::TForm4(QWidget* parent, const fundis::ReportContext& context, QPrinter& 
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_9), [this] { fitToWindow(); });
 
     // what the drawing covers at zoom 1, from a first drawing into a picture
-    QPicture measure;
-    {
-        QPainter painter(&measure);
-        painter.setFont(windowFont);
-        fundis::QPainterCanvas canvas(painter);
-        fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale,
-                                     context_.decimalSeparator);
-    }
-    extent_ = measure.boundingRect().united(QRect(0, 0, 1, 1));
+    extent_ = fundis::schemeBounds(context_, kScreenUnit, windowFont).united(QRect(0, 0, 1, 1));
     extent_.setTopLeft(QPoint(0, 0));
 
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();

@@ -7,11 +7,13 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include "model/FileIo.h"
 #include "reports/PrintedReport.h"
+#include "reports/SchemeDrawing.h"
 #include "reports/SettlementPage.h"
 #include "reports/ui/QPainterCanvas.h"
 #include "ui/Dialogs.h"
@@ -59,6 +61,19 @@ std::vector<PageDrawer> reportPages(const ReportContext& context) {
         pages.push_back(DrawReportSettlementPage);
     }
     return pages;
+}
+
+QRect schemeBounds(const ReportContext& context, double unit, const QFont& font) {
+    static const TProjectData empty;
+    QPicture measure;
+    {
+        QPainter painter(&measure);
+        painter.setFont(font);
+        QPainterCanvas canvas(painter);
+        DrawFoundationScheme(canvas, unit, context.data != nullptr ? *context.data : empty,
+                             context.schemeScale, context.decimalSeparator);
+    }
+    return measure.boundingRect();
 }
 
 bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages,

@@ -11,7 +11,9 @@
 #include "reports/Canvas.h"
 #include "reports/ReportContext.h"
 
+class QFont;
 class QPageLayout;
+class QRect;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -24,6 +26,10 @@ using PageDrawer = void (*)(Canvas&, const ReportContext&);
 const std::vector<PageDrawer>& reportPages();
 // The three, and the settlement page as the fourth when the context holds a settlement.
 std::vector<PageDrawer> reportPages(const ReportContext& context);
+
+// What the scheme covers when drawn at `unit` (0, 0 its top-left corner), from a first drawing
+// into a picture: the scheme window's and the SVG's size.
+QRect schemeBounds(const ReportContext& context, double unit, const QFont& font);
 
 // Draws `pages` on `device`, one after the other; false when the device failed.
 bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context);

@@ -22,6 +22,7 @@
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
 #include "model/TextCodec.h"
+#include "tools/ScriptedDialogs.h"
 #include "ui/Dialogs.h"
 
 // readable QString values in failure messages
@@ -43,15 +44,7 @@ class FakeDialogs : public Dialogs {
     }
     int exec(QDialog& dialog) override {
         shown << dialog.objectName();
-        if (onExec) {
-            return onExec(dialog);
-        }
-        if (auto* input = qobject_cast<TForm2*>(&dialog)) {
-            dialog.setResult(QDialog::Rejected);
-            input->OKButtonClick();
-            return dialog.result();
-        }
-        return QDialog::Rejected;
+        return onExec ? onExec(dialog) : runScripted(dialog);
     }
 
     std::deque<QString> files;  // names the file dialogs return, in order; none: cancelled
