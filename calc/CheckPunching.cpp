@@ -72,11 +72,11 @@ void punchingThroughSocketBottom(TProjectData& data, CalculationReport& report, 
     data.prod_h = static_cast<float>((static_cast<double>(data.l) - data.lc) / 2.0 - (bottom + 0.05));
     data.prod_A = static_cast<float>(areaOutsidePyramid(
         data.prod_h, data.b, static_cast<double>(data.l) - data.lc, static_cast<double>(data.b) - data.bc));
-    // nothing outside the pyramid: nothing to punch through
+    // nothing outside the pyramid: nothing to punch through. The capacity is the edge pressure the
+    // pyramid's faces carry: the force h0·Rbt·bm spread over the area outside the pyramid.
     const bool loaded = data.prod_A > 0.0f;
     const double capacity =
-        loaded ? h0 * (static_cast<double>(data.l) * data.b * data.Rbt * 1000.0 * data.bm) / data.prod_A
-               : 0.0;
+        loaded ? h0 * (static_cast<double>(data.Rbt) * 1000.0 * data.bm) / data.prod_A : 0.0;
     if (loaded && capacity < data.p12) {
         report.addFailure("");
         report.addFailure(

@@ -77,10 +77,11 @@ void ReinforceBase(TProjectData& data, CalculationReport& report) {
             const double moment = section.c * section.c * (2.0 * pmax + px) / 6.0;
             largestL = std::max(largestL, sectionArea(moment, section.h0, data.Rs));
         }
-        // across the moment the pressure is uniform, with the load factor 1.1
+        // across the moment the pressure is uniform, with the load factor 1.1: the cantilever's
+        // moment c²·(2·p + p)/6 is p·c²/2
         const double p = 1.1 * meanPressure(data.NII[j], area, data.d);
         for (const Section& section : sections(data, false)) {
-            const double moment = section.c * section.c * (p + p) / 6.0;
+            const double moment = section.c * section.c * (2.0 * p + p) / 6.0;
             largestB = std::max(largestB, sectionArea(moment, section.h0, data.Rs));
         }
     }
