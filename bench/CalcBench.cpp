@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/FoundationDepth.h"
-#include "calc/SizeBase.h"
-#include "input/InputProcessing.h"
-#include "project/ProjectPass.h"
+#include "core/calc/FoundationDepth.h"
+#include "core/calc/SizeBase.h"
+#include "core/input/InputProcessing.h"
+#include "core/project/ProjectPass.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -30,11 +30,11 @@ void searchInMemory(benchmark::State& state) {
         return;
     }
     ProjectForm form = sandProjectForm();
-    TProjectData project;
+    ProjectRecord project;
     applyInputForm(form, project, tables);
     computeFoundationDepth(project);
     for (auto _ : state) {
-        TProjectData data = project;
+        ProjectRecord data = project;
         CalculationReport report('.');
         SizeBase(data, tables, report, false, {});
         benchmark::DoNotOptimize(data.kzap);

@@ -7,8 +7,8 @@
 #include <QTextEdit>
 #include <cstdlib>
 
-#include "project/ProjectPass.h"
-#include "ui/ReportPane.h"
+#include "core/project/ProjectPass.h"
+#include "gui/widgets/ReportPane.h"
 
 namespace {
 

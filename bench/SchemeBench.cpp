@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "reports/SchemeDrawing.h"
-#include "reports/ui/QPainterCanvas.h"
+#include "core/reports/SchemeDrawing.h"
+#include "gui/reports/QPainterCanvas.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -27,7 +27,7 @@ QGuiApplication& application() {
 // One paint of the scheme window at the screen unit, on a full-HD offscreen image.
 void paintScheme(benchmark::State& state) {
     application();
-    const TProjectData data = twoStepFoundation();
+    const ProjectRecord data = twoStepFoundation();
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "settlement/Settlement.h"
-#include "settlement/SettlementReport.h"
+#include "core/settlement/Settlement.h"
+#include "core/settlement/SettlementReport.h"
 
 using namespace fundis;
 

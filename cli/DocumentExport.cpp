@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "reports/ui/ExportDocuments.h"
+#include "gui/reports/ExportDocuments.h"
 #endif
 
 namespace fundis {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "model/Status.h"
-#include "reports/ReportContext.h"
+#include "core/model/Status.h"
+#include "core/reports/ReportContext.h"
 
 namespace fundis {
 

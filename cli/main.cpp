@@ -14,13 +14,13 @@
 
 #include "cli/CliOptions.h"
 #include "cli/DocumentExport.h"
-#include "files/DanFile.h"
-#include "files/DataLocation.h"
-#include "files/Settings.h"
-#include "model/FileIo.h"
-#include "project/ProjectJson.h"
-#include "project/ProjectPass.h"
-#include "reports/HtmlReport.h"
+#include "core/files/DanFile.h"
+#include "core/files/DataLocation.h"
+#include "core/files/Settings.h"
+#include "core/model/FileIo.h"
+#include "core/project/ProjectJson.h"
+#include "core/project/ProjectPass.h"
+#include "core/reports/HtmlReport.h"
 
 namespace fundis {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "files/Settings.h"
+#include "core/files/Settings.h"
 
 namespace {
 

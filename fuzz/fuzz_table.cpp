@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "calc/TableLookup.h"
-#include "model/ProjectForm.h"
+#include "core/calc/TableLookup.h"
+#include "core/model/ProjectForm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2 * sizeof(float)) {

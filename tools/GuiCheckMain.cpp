@@ -10,14 +10,14 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/Form1.h"
 #include "cli/CliOptions.h"
-#include "files/ui/Form3.h"
-#include "input/ui/Form2.h"
-#include "project/ProjectJson.h"
-#include "settlement/ui/SettlementWindow.h"
+#include "core/project/ProjectJson.h"
+#include "gui/app/MainWindow.h"
+#include "gui/input/InputDialog.h"
+#include "gui/settings/SettingsDialog.h"
+#include "gui/settlement/SettlementWindow.h"
+#include "gui/widgets/ReportPane.h"
 #include "tools/ScriptedDialogs.h"
-#include "ui/ReportPane.h"
 
 namespace {
 
@@ -31,11 +31,11 @@ QString absolute(const std::string& path) {
 int checkProject(const fundis::CliOptions& options, const std::string& path) {
     fundis::ScriptedDialogs dialogs;
     fundis::setDialogs(&dialogs);
-    TForm1 main;
-    auto* input = new TForm2(&main);
-    auto* settingsDialog = new TForm3(&main);
+    fundis::MainWindow main;
+    auto* input = new fundis::InputDialog(&main);
+    auto* settingsDialog = new fundis::SettingsDialog(&main);
     main.attachDialogs(input, settingsDialog);
-    main.FormActivate();
+    main.firstActivation();
     // the settings a user would set for this run: the tables' folder and the debug data
     if (options.tablesDir) {
         main.settings.programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
@@ -44,14 +44,14 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     main.settings.debugMode = options.debug ? 1 : 0;
 
     dialogs.files << absolute(path);
-    main.ToolButton3Click();
-    main.ToolButton1Click();
+    main.chooseProjectToOpen();
+    main.startCalculation();
     // the settlement as its window shows it, "Рассчитать" pressed when the project has layers
     std::optional<fundis::SettlementPass> settlement;
     const auto& calculated = main.lastCalculation();
     if (main.settlementInputs().hasLayers() || (calculated && calculated->settlement)) {
         dialogs.onExec = [&settlement](QDialog& dialog) {
-            if (auto* window = qobject_cast<TSettlementForm*>(&dialog)) {
+            if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
                 if (window->inputs().hasLayers()) {
                     window->calculate();
                 }
@@ -59,7 +59,7 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
             }
             return int(QDialog::Rejected);
         };
-        main.BitBtn1Click();
+        main.showSettlement();
     }
     fundis::setDialogs(nullptr);
 
@@ -70,7 +70,7 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     if (!calculation) {
         return kExitNotRun;
     }
-    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.RichEdit1);
+    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.reportPane);
     const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded,
                                             settlement ? &*settlement : nullptr)

@@ -21,15 +21,15 @@
 #include <QMessageBox>
 #include <memory>
 
-#include "app/AboutBox.h"
-#include "app/Form1.h"
-#include "app/Form6.h"
-#include "files/ui/Form3.h"
-#include "input/ui/Form2.h"
-#include "reports/ui/Form4.h"
-#include "settlement/ui/SettlementWindow.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SplashScreen.h"
+#include "gui/input/InputDialog.h"
+#include "gui/reports/SchemeWindow.h"
+#include "gui/settings/SettingsDialog.h"
+#include "gui/settlement/SettlementWindow.h"
+#include "gui/widgets/Dialogs.h"
 #include "tools/ScriptedDialogs.h"
-#include "ui/Dialogs.h"
 
 namespace fundis {
 
@@ -60,8 +60,8 @@ bool saveFramed(QWidget& window, const QString& folder, const QString& name) {
 
 }  // namespace
 
-bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const QString& folder,
-                     const QString& project) {
+bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
+                     fundis::SettingsDialog& settingsDialog, const QString& folder, const QString& project) {
     QDir().mkpath(folder);
     bool ok = true;
 
@@ -80,18 +80,18 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
     Dialogs* const previous = setDialogs(&scripted);
     if (!project.isEmpty()) {
         scripted.files << project;
-        main.ToolButton3Click();
+        main.chooseProjectToOpen();
     }
-    main.ToolButton1Click();
+    main.startCalculation();
     // a hint in panel 1, as when the mouse rests on the start button
-    QStatusTipEvent tip(main.ToolButton1->statusTip());
-    QApplication::sendEvent(main.ToolButton1, &tip);
+    QStatusTipEvent tip(main.startButton->statusTip());
+    QApplication::sendEvent(main.startButton, &tip);
     ok = save(main, folder, QStringLiteral("main.png")) && ok;
     // the end of the report, where the failure lines stand
-    main.RichEdit1->moveCursor(QTextCursor::End);
-    main.RichEdit1->ensureCursorVisible();
+    main.reportPane->moveCursor(QTextCursor::End);
+    main.reportPane->ensureCursorVisible();
     ok = save(main, folder, QStringLiteral("main-end.png")) && ok;
-    main.RichEdit1->moveCursor(QTextCursor::Start);
+    main.reportPane->moveCursor(QTextCursor::Start);
 
     // a comma and a blank where numbers belong: OK lists what they will be read as
     const QString load = input.edit(7)->text();
@@ -129,16 +129,16 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
 
     {
         // the settlement window of the project's layers, calculated
-        const TProjectData* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
-        TSettlementForm settlement(&main, main.settlementInputs(), design, main.decimalSeparator(),
-                                   main.printer(), main.dialogFolder());
+        const ProjectRecord* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
+        fundis::SettlementWindow settlement(&main, main.settlementInputs(), design, main.decimalSeparator(),
+                                            main.printer(), main.dialogFolder());
         settlement.show();
         settlement.calculate();
         ok = saveFramed(settlement, folder, QStringLiteral("settlement.png")) && ok;
     }
     {
         // the scheme window as it opens, fitted, and zoomed in twice
-        TForm4 scheme(&main, main.reportContext(), main.printer(), main.dialogFolder());
+        fundis::SchemeWindow scheme(&main, main.reportContext(), main.printer(), main.dialogFolder());
         scheme.show();
         ok = saveFramed(scheme, folder, QStringLiteral("scheme-fitted.png")) && ok;
         scheme.zoomBy(1.25 * 1.25);
@@ -152,12 +152,12 @@ bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const 
     settingsDialog.FormClose();
     settingsDialog.hide();
 
-    TAboutBox about(&main);
+    fundis::AboutBox about(&main);
     about.show();
     ok = save(about, folder, QStringLiteral("about.png")) && ok;
     about.hide();
 
-    TForm6 splash;
+    fundis::SplashScreen splash;
     splash.show();
     ok = save(splash, folder, QStringLiteral("splash.png")) && ok;
     splash.hide();

@@ -6,14 +6,14 @@
 
 #include <QString>
 
-class TForm1;
-class TForm2;
-class TForm3;
-
 namespace fundis {
 
+class MainWindow;
+class InputDialog;
+class SettingsDialog;
+
 // Saves PNG files into `folder`; false when one could not be written.
-bool takeScreenshots(TForm1& main, TForm2& input, TForm3& settingsDialog, const QString& folder,
-                     const QString& project);
+bool takeScreenshots(MainWindow& main, InputDialog& input, SettingsDialog& settingsDialog,
+                     const QString& folder, const QString& project);
 
 }  // namespace fundis

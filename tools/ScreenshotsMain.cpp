@@ -5,11 +5,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/Application.h"
-#include "app/Form1.h"
-#include "app/Startup.h"
-#include "files/ui/Form3.h"
-#include "input/ui/Form2.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Startup.h"
+#include "gui/input/InputDialog.h"
+#include "gui/settings/SettingsDialog.h"
 #include "tools/Screenshots.h"
 
 int main(int argc, char** argv) {
@@ -20,9 +20,12 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString project = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    fundis::startWindows();
-    QTimer::singleShot(300, Form1, [folder, project] {
-        QApplication::exit(fundis::takeScreenshots(*Form1, *Form2, *Form3, folder, project) ? 0 : 1);
+    fundis::MainWindow& window = fundis::startWindows();
+    QTimer::singleShot(300, &window, [&window, folder, project] {
+        QApplication::exit(
+            fundis::takeScreenshots(window, window.inputDialog(), window.settingsDialog(), folder, project)
+                ? 0
+                : 1);
     });
     const int code = QApplication::exec();
     fundis::endWindows();

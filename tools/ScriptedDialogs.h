@@ -8,15 +8,15 @@
 #include <QStringList>
 #include <functional>
 
-#include "input/ui/Form2.h"
-#include "ui/Dialogs.h"
+#include "gui/input/InputDialog.h"
+#include "gui/widgets/Dialogs.h"
 
 namespace fundis {
 
 // A window shown modally, as a script runs it: the input dialog confirmed with its own OK, any other
 // one closed at once.
 inline int runScripted(QDialog& dialog) {
-    if (auto* input = qobject_cast<TForm2*>(&dialog)) {
+    if (auto* input = qobject_cast<fundis::InputDialog*>(&dialog)) {
         dialog.setResult(QDialog::Rejected);
         input->OKButtonClick();
         return dialog.result();

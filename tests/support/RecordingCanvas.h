@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "reports/Canvas.h"
+#include "core/reports/Canvas.h"
 
 namespace fundis {
 

@@ -2,8 +2,8 @@
 
 // The sample projects the tests and the benchmarks share.
 
-#include "model/ProjectData.h"
-#include "model/ProjectForm.h"
+#include "core/model/ProjectForm.h"
+#include "core/model/ProjectRecord.h"
 
 // The sand project of tests/data/sand_frost_depth.dan as the input dialog holds it: a 0.4 x 0.4
 // column on sand, its socket deciding the laying depth.
@@ -23,8 +23,8 @@ inline fundis::ProjectForm sandProjectForm() {
 
 // A finished design of a 2.4 x 1.8 m base with two steps under a 0.9 x 1.2 m pedestal, as the
 // calculation leaves the record.
-inline fundis::TProjectData twoStepFoundation() {
-    fundis::TProjectData data;
+inline fundis::ProjectRecord twoStepFoundation() {
+    fundis::ProjectRecord data;
     data.MII = {0, 120.0f, 60.0f, 80.0f};
     data.NII = {0, 900.0f, 1100.0f, 950.0f};
     data.QII = {0, 30.0f, 20.0f, 45.0f};

@@ -17,13 +17,13 @@
 #include <deque>
 #include <functional>
 
-#include "app/Form1.h"
-#include "files/DataLocation.h"
-#include "files/ui/Form3.h"
-#include "input/ui/Form2.h"
-#include "model/TextCodec.h"
+#include "core/files/DataLocation.h"
+#include "core/model/TextCodec.h"
+#include "gui/app/MainWindow.h"
+#include "gui/input/InputDialog.h"
+#include "gui/settings/SettingsDialog.h"
+#include "gui/widgets/Dialogs.h"
 #include "tools/ScriptedDialogs.h"
-#include "ui/Dialogs.h"
 
 // readable QString values in failure messages
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -91,11 +91,11 @@ class WindowsFixture : public ::testing::Test {
         QDir(QString::fromStdString(settingsFolder())).removeRecursively();
         writeSettings(QString::fromUtf8(FUNDIS_TABLES_DIR));
         setDialogs(&dialogs);
-        main = new TForm1;
-        input = new TForm2(main);
-        settingsDialog = new TForm3(main);
+        main = new fundis::MainWindow;
+        input = new fundis::InputDialog(main);
+        settingsDialog = new fundis::SettingsDialog(main);
         main->attachDialogs(input, settingsDialog);
-        main->FormActivate();
+        main->firstActivation();
     }
 
     void TearDown() override {
@@ -132,9 +132,9 @@ class WindowsFixture : public ::testing::Test {
 
     QTemporaryDir dataFolder;
     FakeDialogs dialogs;
-    TForm1* main = nullptr;
-    TForm2* input = nullptr;
-    TForm3* settingsDialog = nullptr;
+    fundis::MainWindow* main = nullptr;
+    fundis::InputDialog* input = nullptr;
+    fundis::SettingsDialog* settingsDialog = nullptr;
 };
 
 }  // namespace fundis::testing

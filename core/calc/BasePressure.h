@@ -1,0 +1,50 @@
+#pragma once
+
+// The pressure under the base and the effective depth of a slab: one place for the rules every
+// stage uses.
+
+#include <cmath>
+
+#include "core/model/ProjectRecord.h"
+
+namespace fundis {
+
+// Mean unit weight of the foundation with the soil on its ledges, kN/m3.
+constexpr double kFoundationUnitWeight = 20.0;
+
+// Mean pressure of a vertical force N on a base of `area` laid at depth d: N / A + 20 · d.
+inline double meanPressure(double N, double area, double d) { return N / area + kFoundationUnitWeight * d; }
+
+// The part a moment adds at the edges: |(Q · lever + M) / (b · l² / 6)|; the moment acts in the
+// plane of l, the shorter side b being its axis.
+inline double edgePressure(double M, double Q, double lever, double b, double l) {
+    return std::fabs((Q * lever + M) / (b * l * l / 6.0));
+}
+
+// The pressures of one combination: mean, largest and smallest edge.
+struct BasePressures {
+    double p = 0;
+    double pmax = 0;
+    double pmin = 0;
+};
+inline BasePressures combinationPressures(double N, double M, double Q, const ProjectRecord& data, double b,
+                                          double l, double area) {
+    const double p = meanPressure(N, area, data.d);
+    const double e = edgePressure(M, Q, data.Hf, b, l);
+    return {p, p + e, p - e};
+}
+
+// The 2nd limit state's combination j (1..3) and the 1st limit state's.
+inline BasePressures pressuresII(const ProjectRecord& data, int j, double b, double l, double area) {
+    return combinationPressures(data.NII[j], data.MII[j], data.QII[j], data, b, l, area);
+}
+inline BasePressures pressuresI(const ProjectRecord& data, int j, double b, double l, double area) {
+    return combinationPressures(data.NI[j], data.MI[j], data.QI[j], data, b, l, area);
+}
+
+// Depth of a slab of height h down to the middle of the bottom bars.
+inline double effectiveDepth(double h, const ProjectRecord& data) {
+    return h - data.dz - 0.5 * static_cast<double>(data.da);
+}
+
+}  // namespace fundis

@@ -1,0 +1,60 @@
+#pragma once
+
+// The code tables of the program folder: plain text, numbers separated by white space, "." as
+// decimal point, records opened by "#", free text before the first "#". All six are read and
+// checked before a calculation starts, so that the stages themselves cannot fail on a table.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/Status.h"
+
+namespace fundis {
+
+// A two-way table: the column keys after the first "#", then a row per "#" (its key and a value
+// for every column key).
+struct TableRow {
+    float key = 0;
+    std::vector<float> values;
+};
+struct Table {
+    std::vector<float> columnKeys;
+    std::vector<TableRow> rows;
+};
+
+// The numbers of a record list (Rb.dat, sizepdkl.dat, hstup.dat): one entry a record, in file
+// order, each the numbers that follow its "#" on the same line. A lone "#" closes the list;
+// reading stops at the end of the file even when it is missing.
+using RecordList = std::vector<std::vector<float>>;
+RecordList readRecordsByLine(std::string_view text);
+
+// Fails, naming `path`, when the text holds no column keys, no rows or a row too short for the keys.
+Status parseTable(std::string_view text, const std::string& path, Table& table);
+
+// The value at column key x and row key y, interpolated linearly between the neighbouring column
+// keys and between the neighbouring row keys. A key outside the table uses the nearest row or column.
+float TableLookup(const Table& table, float x, float y);
+
+struct CodeTables {
+    Table table3;   // γc1, γc2 (the input dialog's OK)
+    RecordList rb;  // Rbt by concrete class (the input dialog's OK)
+    Table table4;   // Mγ, Mq, Mc
+    Table k1;       // the bottom step's overhang ratio
+    RecordList hstup;
+    RecordList sizepdkl;
+};
+
+enum class TableGroup {
+    Input,  // Rb.dat and table3.dat, all the input dialog's OK needs
+    All,
+};
+
+// Reads the tables of `folder`; the message of a failure names the file.
+Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group = TableGroup::All);
+
+// One table from its text, by its file name ("table4.dat" ...), checked as loadCodeTables does.
+Status parseCodeTable(const std::string& name, std::string_view text, const std::string& path,
+                      CodeTables& tables);
+
+}  // namespace fundis

@@ -1,0 +1,31 @@
+#pragma once
+
+// The input dialog's OK: the edits converted into the record, the coefficients kh, d0, Yc1, Yc2,
+// k and Rbt derived from the choices and the tables Rb.dat and table3.dat.
+
+#include <string>
+#include <vector>
+
+#include "core/calc/TableLookup.h"
+#include "core/model/ProjectForm.h"
+#include "core/model/ProjectRecord.h"
+
+namespace fundis {
+
+// Fills `data` from `form`; rewrites Edit15 with the L/H value actually used.
+void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables);
+
+// The button "К-т надежн. 1.1": the I-group edits become 1.1 times the II-group ones.
+void fillReliabilityFactor(ProjectForm& form);
+
+// An edit whose text is not one number as typed ("abc", "900,5", "1 100"): the conversion still
+// reads it, as saved files rely on, but the user should see what it will be read as.
+struct UnreadableEdit {
+    int number = 0;                // Edit1..Edit41
+    std::string text;              // as typed
+    std::string readAs;            // the number the conversion makes of it, "900"
+    std::string describe() const;  // "N, Nmax, II, вкладка «Нагрузки»: «900,5» → 900"
+};
+std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form);
+
+}  // namespace fundis

@@ -1,0 +1,194 @@
+#include "core/model/NumberFormat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+// Every conversion here is locale-free: the desktop runs with the user's LC_NUMERIC (a decimal comma
+// in a Russian locale), while the tables, the .dan files and kp.ini always use ".".
+
+namespace fundis {
+
+namespace {
+
+std::string withSeparator(std::string text, char decimalSeparator) {
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
+    return text;
+}
+
+bool isZeroText(const std::string& text) { return text.find_first_not_of("-0.") == std::string::npos; }
+
+std::string toChars(double value, std::chars_format format, int precision) {
+    char buffer[400];  // a fixed double of 3 decimals takes at most 309 + 1 + 3 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+}  // namespace
+
+std::string formatFixed(double value, int decimals, char decimalSeparator) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
+    }
+    constexpr int kPrecision = 7;
+    // one rounding, at whichever comes first: the last decimal or the 7th significant digit
+    const int exponent = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int shown = std::min(decimals, kPrecision - 1 - exponent);
+    if (shown < 0) {
+        std::string text = toChars(value, std::chars_format::scientific, kPrecision - 1);
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return withSeparator(text, decimalSeparator);
+    }
+    std::string text = toChars(value, std::chars_format::fixed, shown);
+    if (shown < decimals) {
+        if (shown == 0) {
+            text += '.';
+        }
+        text.append(static_cast<std::size_t>(decimals - shown), '0');
+    }
+    if (text.front() == '-' && isZeroText(text)) {
+        text.erase(0, 1);
+    }
+    return withSeparator(text, decimalSeparator);
+}
+
+std::string formatGeneral(double value, int significantDigits) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
+    }
+    return toChars(value, std::chars_format::general, significantDigits);
+}
+
+LeadingNumber readLeadingNumber(std::string_view text) {
+    LeadingNumber number;
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const std::size_t digitsStart = pos;
+    std::size_t mantissaDigits = 0;
+    int firstSignificant = 0;  // decimal exponent of the first non-zero digit, for an overflow
+    bool seenSignificant = false;
+    int integerDigits = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        if (!seenSignificant && text[pos] != '0') {
+            seenSignificant = true;
+            integerDigits = 0;
+        }
+        ++integerDigits;
+        ++pos;
+        ++mantissaDigits;
+    }
+    if (seenSignificant) {
+        firstSignificant = integerDigits - 1;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        int place = 0;
+        while (pos < text.size() && isDigit(text[pos])) {
+            --place;
+            if (!seenSignificant && text[pos] != '0') {
+                seenSignificant = true;
+                firstSignificant = place;
+            }
+            ++pos;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0) {
+        return number;
+    }
+    long exponent = 0;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t exponentPos = pos + 1;
+        bool negativeExponent = false;
+        if (exponentPos < text.size() && (text[exponentPos] == '+' || text[exponentPos] == '-')) {
+            negativeExponent = text[exponentPos] == '-';
+            ++exponentPos;
+        }
+        if (exponentPos < text.size() && isDigit(text[exponentPos])) {
+            pos = exponentPos;
+            while (pos < text.size() && isDigit(text[pos])) {
+                exponent = std::min(exponent * 10 + (text[pos] - '0'), 100000L);
+                ++pos;
+            }
+            if (negativeExponent) {
+                exponent = -exponent;
+            }
+        }
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(text.data() + digitsStart, text.data() + pos, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; the C conversion gives infinity or zero
+        value = firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    number.found = true;
+    number.value = negative ? -value : value;
+    number.length = pos;
+    return number;
+}
+
+float textToFloat(std::string_view text) { return static_cast<float>(readLeadingNumber(text).value); }
+
+bool isWholeNumber(std::string_view text) {
+    if (text.empty() || isBlank(text.front())) {
+        return false;
+    }
+    const LeadingNumber number = readLeadingNumber(text);
+    return number.found && number.length == text.size();
+}
+
+LeadingInteger readLeadingInteger(std::string_view text) {
+    LeadingInteger number;
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    long long value = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        number.found = true;
+        if (value <= std::numeric_limits<int>::max() + 1LL) {
+            value = value * 10 + (text[pos] - '0');
+        }
+        ++pos;
+    }
+    if (!number.found) {
+        return number;
+    }
+    if (negative) {
+        value = -value;
+    }
+    number.fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    number.value = static_cast<int>(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    number.length = pos;
+    return number;
+}
+
+int textToInt(std::string_view text, bool* ok) {
+    const LeadingInteger number = readLeadingInteger(text);
+    if (ok != nullptr) {
+        *ok = number.found;
+    }
+    return number.value;
+}
+
+}  // namespace fundis

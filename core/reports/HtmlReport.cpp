@@ -1,0 +1,215 @@
+#include "core/reports/HtmlReport.h"
+
+#include <algorithm>
+
+#include "core/model/NumberFormat.h"
+#include "core/reports/DimensionRows.h"
+#include "core/settlement/SettlementPass.h"
+
+namespace fundis {
+
+namespace {
+
+constexpr const char* kBreak = "\r\n";
+constexpr const char* kBlankCell = "<TD>&#160";
+
+// The page as a text stream writes it: "%g" numbers with the current precision.
+class Page {
+  public:
+    Page& operator<<(const char* text) {
+        text_ += text;
+        return *this;
+    }
+    Page& operator<<(const std::string& text) {
+        text_ += text;
+        return *this;
+    }
+    Page& operator<<(float value) {
+        text_ += formatGeneral(value, precision_);
+        return *this;
+    }
+    void line(const std::string& text) {
+        text_ += text;
+        text_ += kBreak;
+    }
+    void endLine() { text_ += kBreak; }
+    void setPrecision(int digits) { precision_ = digits; }
+    std::string take() { return std::move(text_); }
+
+  private:
+    std::string text_;
+    int precision_ = 6;
+};
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        switch (ch) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += ch;
+        }
+    }
+    return out;
+}
+
+void writeCombination(Page& page, const ProjectRecord& data, int combination) {
+    page << "<ul><li>Изгибающий момент MII=" << data.MII[combination] << "кН.м; MI=" << data.MI[combination]
+         << "кН.м";
+    page.endLine();
+    page << "<li>Сжимающая сила NII=" << data.NII[combination] << "кН; NI=" << data.NI[combination] << "кН;";
+    page.endLine();
+    page << "<li>Поперечная сила QII=" << data.QII[combination] << "кН; QI=" << data.QI[combination]
+         << "кН;</ul>";
+    page.endLine();
+}
+
+// Label column plus one column a step, at least three; the pedestal's and the column's symbols
+// stand after a blank.
+void writeDimensionTable(Page& page, const ProjectRecord& data) {
+    const char* const labels[] = {
+        "<TD> Размеры",     "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",    "<TR><TD> колонны,м",
+        "<TR><TD> Размеры", "<TR><TD> ступеней",    "<TR><TD>фундамента,", "<TR><TD>м",
+        "<TR><TD>&#160",    "<TR><TD>&#160"};
+    const CellRows rows = dimensionRows(data, [](float value) { return formatGeneral(value, 5); });
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        page.line(labels[row]);
+        for (const std::string& cell : rows[row]) {
+            if (cell.empty()) {
+                page.line(kBlankCell);
+            } else {
+                page.line((row == 0 || row == 2 ? "<TD> " : "<TD>") + cell);
+            }
+        }
+    }
+}
+
+// The settlement block: the same values and sublayer table as the printed page, 5 significant digits.
+void writeSettlement(Page& page, const SettlementResult& result) {
+    const auto general = [](double value) { return formatGeneral(value, 5); };
+    page.line("<P>РАСЧЕТ ОСАДКИ ФУНДАМЕНТА");
+    page.line("<li>Среднее давление по подошве p=" + general(result.p) + "кПа;");
+    page.line("<li>Природное давление на уровне подошвы σzg0=" + general(result.sigmaZg0) + "кПа;");
+    page.line("<li>Дополнительное давление p0=" + general(result.p0) + "кПа;");
+    if (result.noAdditionalPressure) {
+        page.line("<li>Дополнительное давление p0 не больше нуля: осадки нет.");
+        return;
+    }
+    page.line("<li>Отношение сторон подошвы η=l/b=" + general(result.eta) + ";");
+    page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + general(result.k) +
+              (result.k < 0.2 ? " (слабый грунт, E &lt; 5МПа);" : ";"));
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" + formatFixed(result.k, 1, '.') +
+              "·σzg, кПа<TD>E, МПа<TD>s, мм");
+    for (const Sublayer& sub : result.sublayers) {
+        std::string row = "<TR>";
+        for (double value : {sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
+                             result.k * sub.sigmaZg, sub.E, sub.s * 1000}) {
+            row += "<TD>" + general(value);
+        }
+        page.line(row);
+    }
+    page.line("</TABLE>");
+    page.line("<li>Нижняя граница сжимаемой толщи Hc=" + general(result.Hc) + "м;");
+    page.line("<li>Осадка фундамента s=" + general(result.s * 100) + "см;");
+    page.line("<li>Предельная осадка su=" + general(result.su * 100) + "см.");
+    if (result.exceeds) {
+        page.line("<P><FONT color=red><B>Осадка фундамента превышает предельную.</B></FONT>");
+    }
+}
+
+}  // namespace
+
+std::string htmlReport(const ReportContext& context) {
+    static const ProjectRecord empty;
+    const ProjectRecord& data = context.data ? *context.data : empty;
+    Page page;
+    page << "\xEF\xBB\xBF";
+    page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
+    page.line("</HEAD>");
+    page.line("<BODY><FONT face=\"Times New Roman\" size=3>");
+    page.line("<P align=center><B>ИСХОДНЫЕ ДАННЫЕ</B></P>");
+    page.line("<P><ul>РАСЧЕТНЫЕ СОЧЕТАНИЯ НАГРУЗОК");
+    page.line("<li>Максимальный момент");
+    writeCombination(page, data, 1);
+    page.line("<li>Максимальная сжимающая сила");
+    writeCombination(page, data, 2);
+    page.line("<li>Максимальная поперечная сила");
+    writeCombination(page, data, 3);
+
+    page.line("<P>ХАРАКТЕРИСТИКИ ГРУНТА ОСНОВАНИЯ");
+    page << "<li>Вес грунта ниже подошвы фундамента<FONT face=\"Symbol\"> γ"
+         << "<FONT face=\"Times New Roman\"size=1>II<FONT size=3>=" << data.Yii << "кН/м3;";
+    page.endLine();
+    page << "<li>Вес грунта выше подошвы фундамента<FONT face=\"Symbol\"> γ"
+         << "<FONT face=\"Times New Roman\"size=1>II<FONT size=3>'=" << data.Yii1 << "кН/м3;";
+    page.endLine();
+    page << "<li>Угол внутреннего трения<FONT face=\"Symbol\"> φ"
+         << "<FONT face=\"Times New Roman\"size=1>II<FONT size=3>=" << data.fii << "°;";
+    page.endLine();
+    page << "<li>Удельное сцепление с<FONT size=1>II<FONT size=3>=" << data.cii << "кПа;";
+    page.endLine();
+    page << "<p>Отметка верха подколонника " << data.pedestalTop << "м;";
+    page.endLine();
+    page.line("<p>Кратность размеров фундамента:");
+    page << "<li>длины и ширины " << data.d_l << "м;"
+         << "<li>высоты " << data.d_h << "м;";
+    page.endLine();
+    page << "<p>Исходные данные взяты из файла\"" << escaped(context.fileName) << "\"</p>";
+    page.endLine();
+    if (context.craneAndWind) {
+        page.line("<p>При расчете учитывались ветровая и снеговая нагрузки.</p>");
+    }
+    page.line("<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>");
+    page.setPrecision(5);
+
+    page << "<P align=justify>"
+         << "<li>Площадь подошвы фундамента A= " << data.A << "м2;";
+    page.endLine();
+    page << "<li>Длина подошвы фундамента l=" << data.l << "м;";
+    page.endLine();
+    page << "<li>Ширина подошвы фундамента b=" << data.b << "м;";
+    page.endLine();
+    page << "<li>Глубина заложеия подошвы d=" << data.d << "м;";
+    page.endLine();
+    page << "<li>Расчетное сопротивление грунта основания R=" << data.R << "кПа;";
+    page.endLine();
+    page << "<li>Среднее давление по подошве p=" << data.pEnv << "кПа;";
+    page.endLine();
+    page << "<li>Максимальное давление по подошве pmax=" << data.pmaxEnv << "кПа;";
+    page.endLine();
+    page << "<li>Минимальное давление по подошве pmin=" << data.pminEnv << "кПа.";
+    page.endLine();
+    page.line("<P>РАЗМЕРЫ ФУНДАМЕНТА");
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR>");
+    writeDimensionTable(page, data);
+    page.line("</TABLE>");
+
+    page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR><TD>&#160<TD>Сторона L<TD>Сторона B");
+    const auto general = [](float value) { return formatGeneral(value, 5); };
+    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стрежней, шт<TD>",
+                                     "<TR><TD>Диаметр раб.арм.,мм<TD>"};
+    const CellRows bars = reinforcementRows(data, general, general);
+    for (std::size_t row = 0; row < bars.size(); ++row) {
+        page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
+    }
+    page.line("</TABLE>");
+    if (context.settlement != nullptr && context.settlement->result.status) {
+        writeSettlement(page, context.settlement->result);
+    }
+    page << "</BODY></HTML>";
+    return page.take();
+}
+
+}  // namespace fundis

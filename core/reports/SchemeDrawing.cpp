@@ -1,0 +1,377 @@
+#include "core/reports/SchemeDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/model/NumberFormat.h"
+#include "core/reports/DimensionRows.h"
+
+namespace fundis {
+
+namespace {
+
+int px(double value) { return static_cast<int>(std::trunc(value)); }
+
+void line(Canvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.moveTo(px(x1), px(y1));
+    canvas.lineTo(px(x2), px(y2));
+}
+
+void setFontSize(Canvas& canvas, double size) {
+    CanvasFont font = canvas.font();
+    font.sizePoints = size;
+    canvas.setFont(font);
+}
+
+std::string numbered(const char* letter, int step) { return letter + std::to_string(step); }
+
+// Running positions of the drawing, held in single precision like the record.
+struct Frame {
+    float u = 0;
+    float k = 0;
+    float X0 = 0;
+    float Y0 = 0;
+    float Yp = 0;
+    float yb = 0;
+    float TH = 0;
+    float W3 = 0;
+};
+
+void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int steps) {
+    const float u = f.u;
+    const float k = f.k;
+    // right half, from the base line up the steps to the pedestal and into the socket
+    float x = f.X0 + data.lStep[1] * k;
+    float y = f.yb;
+    canvas.moveTo(px(f.X0), px(f.yb));
+    canvas.lineTo(px(x), px(y));
+    for (int i = 1; i <= steps; ++i) {
+        y -= data.h[i] * k;
+        DrawDimension(f.X0 + data.l * k + 0.3f * u, y, y + data.h[i] * k, 4, numbered("h", i), canvas);
+        canvas.lineTo(px(x), px(y));
+        x -= data.c[i] * k;
+        if (data.c[i] != 0.0f) {
+            DrawDimension(x, x + data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i), canvas);
+        }
+        canvas.lineTo(px(x), px(y));
+    }
+    y -= (data.Hf - data.hSteps) * k;
+    canvas.lineTo(px(x), px(y));
+    DrawDimension(x, x - data.luc * k, f.yb + 0.2f * u, 2, "luc", canvas);
+    if (data.huc > 0.0f) {
+        DrawDimension(f.X0 + (data.l - data.luc) / 2 * k - 0.3f * u, y, y + data.huc * k, 3, "huc", canvas);
+    }
+    // the socket's top edge lies 75 mm from the column face, its bottom 50 mm
+    x -= (data.luc - data.lc) / 2 * k;
+    canvas.lineTo(px(x), px(y));
+    x += 0.075f * k;
+    canvas.lineTo(px(x), px(y));
+    x -= 0.025f * k;
+    y += data.socketDepth * k;
+    canvas.lineTo(px(x), px(y));
+
+    // left half, ending with the socket bottom
+    x = f.X0;
+    y = f.yb;
+    canvas.moveTo(px(x), px(y));
+    for (int i = 1; i <= steps; ++i) {
+        y -= data.h[i] * k;
+        canvas.lineTo(px(x), px(y));
+        x += data.c[i] * k;
+        if (data.c[i] != 0.0f) {
+            DrawDimension(x, x - data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i), canvas);
+        }
+        canvas.lineTo(px(x), px(y));
+    }
+    y -= (data.Hf - data.hSteps) * k;
+    canvas.lineTo(px(x), px(y));
+    x += (data.luc - data.lc) / 2 * k;
+    canvas.lineTo(px(x), px(y));
+    x -= 0.075f * k;
+    canvas.lineTo(px(x), px(y));
+    x += 0.025f * k;
+    y += data.socketDepth * k;
+    canvas.lineTo(px(x), px(y));
+    x += (data.lc + 0.1f) * k;
+    canvas.lineTo(px(x), px(y));
+}
+
+void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+    const float u = f.u;
+    const float k = f.k;
+    canvas.setPen(2, CanvasColor::Blue);
+    const float x = f.X0 + (data.l - data.lc) / 2 * k;
+    const float y = f.Y0 - 0.5f * u;
+    DrawDimension(x, x + data.lc * k, y - 0.2f * u, 1, "lc", canvas);
+    // the column stands 50 mm above the socket bottom
+    const float bottom = f.Y0 + (data.socketDepth - data.pedestalTop - 0.05f) * k;
+    const float right = x + data.lc * k;
+    canvas.moveTo(px(x), px(y));
+    canvas.lineTo(px(x), px(bottom));
+    canvas.lineTo(px(right), px(bottom));
+    canvas.lineTo(px(right), px(y));
+    // a break mark at the top: the column goes on above the drawing
+    canvas.setPen(1, CanvasColor::Blue);
+    const float middle = x + data.lc * k / 2;
+    canvas.lineTo(px(middle + 0.2f * u), px(y));
+    canvas.lineTo(px(middle), px(y - 0.25f * u));
+    canvas.lineTo(px(middle), px(y + 0.25f * u));
+    canvas.lineTo(px(middle - 0.2f * u), px(y));
+    canvas.lineTo(px(x), px(y));
+}
+
+void drawFloorAndHatching(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+    const float u = f.u;
+    const float k = f.k;
+    canvas.setPen(2, CanvasColor::Black);
+    const float columnLeft = f.X0 + (data.l - data.lc) / 2 * k;
+    const float columnRight = f.X0 + (data.l + data.lc) / 2 * k;
+    const float right = f.X0 + data.l * k;
+    line(canvas, f.X0, f.Y0, columnLeft, f.Y0);
+    line(canvas, columnRight, f.Y0, right, f.Y0);
+
+    canvas.setPen(1, CanvasColor::Black);
+    // a pedestal standing out of the ground interrupts the soil at its faces
+    const bool pedestalAbove = data.pedestalTop >= 0.0f;
+    const float leftLimit = pedestalAbove ? f.X0 + (data.l - data.luc) / 2 * k : columnLeft;
+    const float rightLimit = pedestalAbove ? f.X0 + (data.l + data.luc) / 2 * k : columnRight;
+    const float spacing = 0.3f * u;
+    if (!(spacing > 0.0f)) {
+        return;
+    }
+    for (float x = f.X0; x <= leftLimit; x += spacing) {
+        line(canvas, x, f.Y0, x - spacing, f.Y0 + spacing);
+    }
+    for (float x = rightLimit + spacing; x <= right; x += spacing) {
+        line(canvas, x, f.Y0, x - spacing, f.Y0 + spacing);
+    }
+}
+
+void drawPlan(Canvas& canvas, const Frame& f, const ProjectRecord& data, int steps) {
+    const float u = f.u;
+    const float k = f.k;
+    canvas.setPen(2, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    const float below = f.Yp + data.b * k + 0.2f * u;
+    const float beside = f.X0 + data.l * k + 0.3f * u;
+    for (int i = 1; i <= steps; ++i) {
+        const float x = f.X0 + (data.l - data.lStep[i]) / 2 * k;
+        const float y = f.Yp + (data.b - data.bStep[i]) / 2 * k;
+        if (data.c[i] != 0.0f) {
+            DrawDimension(x, x + data.c[i] * k, below, 2, numbered("c", i), canvas);
+            DrawDimension(2 * f.X0 + (data.l - data.c[i]) * k - x, 2 * f.X0 + data.l * k - x, below, 2,
+                          numbered("c", i), canvas);
+        }
+        if (data.cb[i] != 0.0f) {
+            DrawDimension(beside, y, y + data.cb[i] * k, 4, numbered("cb", i), canvas);
+            DrawDimension(beside, 2 * f.Yp + (data.b - data.cb[i]) * k - y, 2 * f.Yp + data.b * k - y, 4,
+                          numbered("cb", i), canvas);
+        }
+        canvas.rectangle(px(x), px(y), px(x + data.lStep[i] * k), px(y + data.bStep[i] * k));
+    }
+
+    const float pedestalX = f.X0 + (data.l - data.luc) / 2 * k;
+    const float pedestalY = f.Yp + (data.b - data.buc) / 2 * k;
+    DrawDimension(pedestalX, pedestalX + data.luc * k, below, 2, "luc", canvas);
+    DrawDimension(beside, pedestalY, pedestalY + data.buc * k, 4, "buc", canvas);
+    if (data.hSteps < data.Hf) {
+        canvas.rectangle(px(pedestalX), px(pedestalY), px(pedestalX + data.luc * k),
+                         px(pedestalY + data.buc * k));
+    }
+
+    const float columnX = f.X0 + (data.l - data.lc) / 2 * k;
+    const float columnY = f.Yp + (data.b - data.bc) / 2 * k;
+    // the white brush gives the two labels an opaque background over the step outlines
+    canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
+    DrawDimension(columnX - 0.2f * u, columnY, columnY + data.bc * k, 3, "bс", canvas);
+    DrawDimension(columnX, columnX + data.lc * k, columnY + data.bc * k + 0.2f * u, 2, "lc", canvas);
+    canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
+    canvas.setPen(canvas.penWidth(), CanvasColor::Blue);
+    canvas.rectangle(px(columnX), px(columnY), px(columnX + data.lc * k), px(columnY + data.bc * k));
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+}
+
+void drawOverallDimensions(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+    const float u = f.u;
+    const float k = f.k;
+    const float right = f.X0 + data.l * k;
+    DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, 2, "L", canvas);
+    const float top = f.Y0 - data.pedestalTop * k;
+    DrawDimension(right + 0.2f * u + f.W3, top, top + data.Hf * k, 4, "h", canvas);
+    const float ground = f.Y0 - data.groundLevel * k;
+    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + data.d * k, 4, "d", canvas);
+    DrawDimension(f.X0, right, f.Yp + data.b * k + 0.2f * u + 1.5f * f.TH, 2, "L", canvas);
+    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + data.b * k, 4, "B", canvas);
+}
+
+void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+    CanvasFont marks = canvas.font();
+    marks.sizePoints = 12;
+    marks.color = CanvasColor::Red;
+    marks.bold = true;
+    marks.underline = true;
+    canvas.setFont(marks);
+    const float k = f.k;
+    const float markX = f.X0 + (data.l - data.luc) / 2 * k - canvas.textWidth("#") / 2.0f;
+    canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
+    canvas.textOut(px(markX + data.luc * k), px(f.Y0 - 1.2f * f.TH), "I");
+    canvas.textOut(px(f.X0 + data.l / 2 * k - canvas.textWidth("I - I") / 2.0f), px(f.Yp - 1.2f * f.TH),
+                   "I - I");
+    marks.sizePoints = 8;
+    marks.color = CanvasColor::Black;
+    marks.bold = false;
+    marks.underline = false;
+    canvas.setFont(marks);
+    canvas.setPen(1, CanvasColor::Black);
+}
+
+void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& data, char separator) {
+    const float u = f.u;
+    const float xT = f.X0 + data.l * f.k + 2 * u;
+    const float yT = f.Y0 - u;
+    const float rowHeight = f.TH + 0.2f * u;
+    // three value columns fit the usual 6.5 units; a fourth step or more widens the table
+    const float width = std::max(6.5f * u, 2 * u + 1.5f * u * static_cast<float>(shownSteps(data)));
+    auto cell = [&](int row, int column, const std::string& text) {
+        if (text.empty()) {
+            return;
+        }
+        const float x = column == 0 ? xT : xT + 2 * u + 1.5f * u * static_cast<float>(column - 1);
+        canvas.textOut(px(x + 0.1f * u), px(yT + rowHeight * static_cast<float>(row) + 0.1f * u), text);
+    };
+    auto value = [&](float v) { return formatFixed(v, 3, separator); };
+    auto block = [&](int row) {
+        line(canvas, xT, yT + rowHeight * static_cast<float>(row), xT + width,
+             yT + rowHeight * static_cast<float>(row));
+    };
+
+    block(0);
+    cell(0, 0, "Основные");
+    cell(1, 0, "размеры,м");
+    cell(0, 1, "d");
+    cell(1, 1, value(data.d));
+    cell(0, 2, "h");
+    cell(1, 2, value(data.Hf));
+    block(2);
+    cell(2, 0, "Размеры");
+    cell(3, 0, "подошвы,м");
+    cell(2, 1, "B");
+    cell(3, 1, value(data.b));
+    cell(2, 2, "L");
+    cell(3, 2, value(data.l));
+    // blocks 3 to 5 hold the pedestal, the column and the steps, a step a column
+    const char* const labels[] = {"Размеры",  "под-ка,м",   "Размеры", "колонны,м", "Размеры",
+                                  "ступеней", "фундамента", "м",       "",          ""};
+    const CellRows rows = dimensionRows(data, value);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        if (row == 0 || row == 2 || row == 4) {
+            block(4 + row);
+        }
+        cell(4 + row, 0, labels[row]);
+        for (std::size_t column = 0; column < rows[row].size(); ++column) {
+            cell(4 + row, static_cast<int>(column) + 1, rows[row][column]);
+        }
+    }
+    const float bottom = yT + rowHeight * 14;
+    block(14);
+    line(canvas, xT + width, yT, xT + width, bottom);
+    line(canvas, xT, bottom, xT, yT);
+    line(canvas, xT + 2 * u, yT, xT + 2 * u, bottom);
+}
+
+}  // namespace
+
+void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas) {
+    const CanvasPoint position = canvas.penPosition();
+    const int width = canvas.penWidth();
+    const CanvasColor color = canvas.penColor();
+    CanvasFont font = canvas.font();
+    const CanvasColor fontColor = font.color;
+    canvas.setPen(1, CanvasColor::Red);
+    font.color = CanvasColor::Red;
+    canvas.setFont(font);
+
+    const int TH = canvas.textHeight("#");
+    const int halfText = canvas.textWidth(text) / 2;
+    const int halfMark = canvas.textWidth("#") / 2;
+    const int Wt = canvas.textWidth(text);
+    switch (kind) {
+        case 1:
+        case 2: {
+            const double sign = kind == 1 ? -1.0 : 1.0;
+            const double y = p3;
+            line(canvas, p1, y + sign * 10, p2, y + sign * 10);
+            for (double x : {p1, p2}) {
+                line(canvas, x, y, x, y + sign * 12);
+                line(canvas, x - 2, y + sign * (kind == 1 ? 8 : 12), x + 2, y + sign * (kind == 1 ? 12 : 8));
+            }
+            const double labelY = kind == 1 ? y - 10 - TH - 2 : y + 8 - TH;
+            canvas.textOut(px((p1 + p2) / 2 - halfText), px(labelY), text);
+            break;
+        }
+        case 3:
+        case 4: {
+            const double sign = kind == 3 ? -1.0 : 1.0;
+            const double x = p1;
+            line(canvas, x + sign * 10, p2, x + sign * 10, p3);
+            for (double y : {p2, p3}) {
+                line(canvas, x + sign * 12, y, x, y);
+                if (kind == 3) {
+                    line(canvas, x - 12, y - 2, x - 8, y + 2);
+                } else {
+                    line(canvas, x + 12, y + 2, x + 8, y - 2);
+                }
+            }
+            canvas.textOut(px(x + sign * 10 - Wt - halfMark), px((p2 + p3 - TH) / 2), text);
+            break;
+        }
+        default:
+            break;
+    }
+
+    canvas.setPen(width, color);
+    font.color = fontColor;
+    canvas.setFont(font);
+    canvas.moveTo(position.x, position.y);
+}
+
+void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+                          char decimalSeparator) {
+    Frame f;
+    f.u = static_cast<float>(std::trunc(unit));
+    if (schemeScale <= 0) {
+        // k = 100 u / S has no value: say what to set instead of drawing nothing
+        CanvasFont font = canvas.font();
+        font.sizePoints = 12;
+        font.color = CanvasColor::Black;
+        canvas.setFont(font);
+        canvas.textOut(px(2 * f.u), px(2 * f.u),
+                       "Масштаб схемы должен быть положительным числом: "
+                       "Настройка → Настройка параметров → Масштаб 1:");
+        return;
+    }
+    f.k = 100.0f * f.u / static_cast<float>(schemeScale);
+    f.X0 = 2 * f.u;
+    f.Y0 = 3 * f.u;
+    f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
+    f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
+
+    canvas.setPen(2, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    setFontSize(canvas, 8);
+    f.TH = static_cast<float>(canvas.textHeight("#"));
+    f.W3 = static_cast<float>(canvas.textWidth("###"));
+    const int steps = shownSteps(data);
+
+    drawSection(canvas, f, data, steps);
+    drawColumn(canvas, f, data);
+    drawFloorAndHatching(canvas, f, data);
+    drawPlan(canvas, f, data, steps);
+    drawOverallDimensions(canvas, f, data);
+    drawSectionMarks(canvas, f, data);
+    drawDimensionTable(canvas, f, data, decimalSeparator);
+    setFontSize(canvas, 20);
+    canvas.textOut(px(5 * f.u), px(0.5f * f.u), "Схема фундамента");
+}
+
+}  // namespace fundis

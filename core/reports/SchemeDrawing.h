@@ -1,0 +1,24 @@
+#pragma once
+
+// The dimensioned scheme of the foundation: the section along l, the plan "I - I" below it, the
+// table of the main dimensions and the title, drawn to the scale 1:schemeScale.
+
+#include <string>
+
+#include "core/model/ProjectRecord.h"
+#include "core/reports/Canvas.h"
+
+namespace fundis {
+
+// Kinds of dimension: 1 horizontal above the edge, 2 horizontal below it, 3 vertical left of
+// the edge, 4 vertical right of it. For 1 and 2, p1 and p2 are the two x values and p3 the y of
+// the measured edge; for 3 and 4, p1 is the x of the edge and p2, p3 the two y values.
+// Draws in red with a 1-pixel pen and restores the pen, its position and the font colour.
+void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas);
+
+// The whole scheme; `unit` is 33 on the screen and the page width div 16 on the printer.
+// A scale of 0 or less draws a message saying so instead.
+void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+                          char decimalSeparator);
+
+}  // namespace fundis

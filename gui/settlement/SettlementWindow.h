@@ -1,0 +1,97 @@
+#pragma once
+
+// The window "Расчет осадки": the soil layers from the natural relief down and the limit settlement
+// on the left, the picture of the method on the right, the report block under them. It edits a
+// copy of the project's settlement inputs; the main window takes them back with inputs() once
+// inputsEdited() has told it that the user changed something.
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/model/ProjectRecord.h"
+#include "core/settlement/SettlementInput.h"
+#include "core/settlement/SettlementPass.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QTableWidget;
+class QTextEdit;
+
+namespace fundis {
+
+class SettlementWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // `design` is the last calculation's record, null when there is none; the window keeps a copy.
+    SettlementWindow(QWidget* parent, const fundis::SettlementInputs& inputs,
+                     const fundis::ProjectRecord* design, char decimalSeparator, QPrinter& printer,
+                     const QString& dataDir);
+
+    // As the table holds them: texts as typed, empty rows as empty texts; the typed su is kept
+    // whichever building type is chosen.
+    fundis::SettlementInputs inputs() const;
+    // The last calculation, whatever came of it; none before the first one and after any edit, so
+    // that a result always belongs to inputs().
+    const std::optional<fundis::SettlementPass>& result() const { return result_; }
+
+    void calculate();  // "Рассчитать"
+    // Shows a settlement computed elsewhere for these very inputs (the main window's last one).
+    void showResult(const fundis::SettlementPass& pass);
+    void print();     // "Печать": the settlement page on the printer, or into a PDF file
+    void addLayer();  // an empty row after the current one
+    void removeLayer();
+    void moveLayer(int step);  // -1: up, +1: down
+
+    // Paints the picture of the last result on `target`, fitted to its size.
+    void paintPicture(QWidget& target);
+
+    QTableWidget* LayersTable = nullptr;
+    QPushButton* AddLayerButton = nullptr;
+    QPushButton* RemoveLayerButton = nullptr;
+    QPushButton* UpButton = nullptr;
+    QPushButton* DownButton = nullptr;
+    QComboBox* TypeCombo = nullptr;
+    QLineEdit* SuEdit = nullptr;
+    QPushButton* CalculateButton = nullptr;
+    QLabel* ResultLabel = nullptr;  // s against su beside "Рассчитать"
+    QPushButton* PrintButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    QTextEdit* ReportPane = nullptr;
+    QWidget* Picture = nullptr;
+
+  public slots:
+    void done(int result) override;
+
+  signals:
+    void inputsEdited();  // a cell, a row, the building type or su changed by the user
+    void calculated();    // result() holds a new calculation
+
+  private:
+    void buildControls();
+    void buildLayout();
+    void setRow(int row, const fundis::SoilLayerTexts& texts);
+    void updateRowButtons();
+    void showBuildingType(int item);
+    void markBadCells(const std::vector<fundis::BadCell>& cells);
+    void clearMarks();
+    void commitTypedCell();
+    void edited();
+    void showCurrentResult();
+
+    std::optional<fundis::ProjectRecord> design_;
+    char separator_;
+    QPrinter& printer_;
+    QString dataDir_;
+    int buildingType_ = 0;  // as read, until the user picks another: an index out of range stays
+    QString typedSu_;
+    std::optional<fundis::SettlementPass> result_;
+    bool filling_ = false;  // the window itself writes to its controls
+};
+
+}  // namespace fundis

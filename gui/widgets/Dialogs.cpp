@@ -1,0 +1,82 @@
+#include "gui/widgets/Dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace fundis {
+
+namespace {
+
+Dialogs& standardDialogs() {
+    static Dialogs standard;
+    return standard;
+}
+
+Dialogs*& current() {
+    static Dialogs* inUse = &standardDialogs();
+    return inUse;
+}
+
+}  // namespace
+
+QString Dialogs::fileName(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.proposedName.isEmpty()) {
+        dialog.selectFile(request.proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void Dialogs::message(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& caption, const QString& text,
+                                             const QStringList& buttons, int defaultButton,
+                                             int escapeButton) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> made;
+    for (const QString& label : buttons) {
+        made << box->addButton(label, QMessageBox::ActionRole);
+        made.back()->setProperty("answer", static_cast<int>(made.size()) - 1);
+    }
+    if (defaultButton >= 0 && defaultButton < made.size()) {
+        box->setDefaultButton(made[defaultButton]);
+    }
+    if (escapeButton >= 0 && escapeButton < made.size()) {
+        box->setEscapeButton(made[escapeButton]);
+    }
+    return box;
+}
+
+int Dialogs::question(QWidget* parent, const QString& caption, const QString& text,
+                      const QStringList& buttons, int defaultButton, int escapeButton) {
+    const std::unique_ptr<QMessageBox> box =
+        makeQuestionBox(parent, caption, text, buttons, defaultButton, escapeButton);
+    box->exec();
+    const QAbstractButton* clicked = box->clickedButton();
+    return clicked != nullptr ? clicked->property("answer").toInt() : escapeButton;
+}
+
+int Dialogs::exec(QDialog& dialog) { return dialog.exec(); }
+
+Dialogs& dialogs() { return *current(); }
+
+Dialogs* setDialogs(Dialogs* replacement) {
+    Dialogs* previous = current();
+    current() = replacement != nullptr ? replacement : &standardDialogs();
+    return previous;
+}
+
+}  // namespace fundis

@@ -1,0 +1,139 @@
+// The whole calculation on the sand project (its full report is compared by the fundis-cli tests):
+// where it stops and what it says when it cannot finish.
+
+#include "core/calc/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/input/InputProcessing.h"
+#include "support/SampleProject.h"
+
+using namespace fundis;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class CalculationTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(loadCodeTables(FUNDIS_TABLES_DIR, tables).ok());
+        ProjectForm form = sandProjectForm();
+        applyInputForm(form, sand, tables);
+    }
+    // The report's lines, the red ones marked "red: ".
+    Lines run(ProjectRecord& data, bool debug = false, const ProgressCallbacks& progress = {}) {
+        CalculationOptions options;
+        options.debug = debug;
+        Lines lines;
+        for (const ReportLine& line : runCalculation(data, tables, options, progress)) {
+            lines.push_back((line.failure ? "red: " : "") + line.text);
+        }
+        return lines;
+    }
+    static Lines tail(const Lines& lines, std::size_t count) {
+        return Lines(lines.end() - static_cast<long>(std::min(count, lines.size())), lines.end());
+    }
+    static bool has(const Lines& lines, const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    }
+
+    CodeTables tables;
+    ProjectRecord sand;
+};
+
+}  // namespace
+
+// The progress bar gets trunc(10 / d_l) and a step per width; modules the search cannot work with
+// stop the run in one red line before it
+TEST_F(CalculationTest, ProgressAndModulesTheSearchCannotUse) {
+    int maximum = -1;
+    int steps = 0;
+    const ProgressCallbacks progress{[&](int m) { maximum = m; }, [&] { ++steps; }};
+    ProjectRecord data = sand;
+    EXPECT_TRUE(has(run(data, false, progress), "************РАСЧЕТНЫЕ ДАННЫЕ************"));
+    EXPECT_EQ(maximum, 33);
+    EXPECT_EQ(steps, 33);
+    const std::tuple<float, float, const char*> rows[] = {
+        {0.0f, 0.3f, "Модуль длины и ширины подошвы d_l должен быть положительным числом."},
+        {-0.3f, 0.3f, "Модуль длины и ширины подошвы d_l должен быть положительным числом."},
+        {1e-8f, 0.3f, "Модуль длины и ширины подошвы d_l должен быть не меньше 0.010м."},
+        {0.3f, 0.0f, "Модуль высоты фундамента d_h должен быть положительным числом."}};
+    for (const auto& [d_l, d_h, line] : rows) {
+        data = sand;
+        data.d_l = d_l;
+        data.d_h = d_h;
+        steps = 0;
+        EXPECT_EQ(run(data, false, progress), Lines{std::string("red: ") + line});
+        EXPECT_EQ(steps, 0);
+    }
+}
+
+// Loads no base up to 10 x 10 m can carry: the report ends after the search with three red lines,
+// and no pressures of a base that was never found are left
+TEST_F(CalculationTest, NoAdmissibleBaseEndsTheReport) {
+    const Lines expected = {
+        "red: ",
+        "red: Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.",
+        "red: Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента."};
+    for (bool debug : {false, true}) {
+        ProjectRecord data = sand;
+        data.NII = data.NI = {0, 1e5f, 1e5f, 1e5f};
+        const Lines lines = run(data, debug);
+        EXPECT_EQ(debug ? tail(lines, 3) : lines, expected);
+        EXPECT_EQ(has(lines, "Yii1 = 18.000"), debug);  // the debug block before the search
+        EXPECT_EQ(
+            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("red: ", 0) == 0; }),
+            3);
+        for (float value :
+             {data.b, data.l, data.A, data.kzap, data.R, data.pEnv, data.pmaxEnv, data.pminEnv}) {
+            EXPECT_EQ(value, 0.0f);
+        }
+    }
+}
+
+TEST_F(CalculationTest, MissingPedestalEndsTheReport) {
+    ProjectRecord data = sand;
+    data.lc = 0.45f;
+    data.bc = 0.35f;
+    const Lines lines = run(data);
+    EXPECT_EQ(tail(lines, 3),
+              (Lines{"red: ", "red: Не найдены размеры подколонника для колонны 0.450x0.350м.",
+                     "red: Необходимо задать размеры подколонника."}));
+    EXPECT_FALSE(has(lines, "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА"));
+}
+
+// k1 = 0 lets no set reach the pedestal; the last set read is 2.0 m tall, more than Hf = 1.2, so
+// d becomes Hf + ground level - pedestal top = 2.0 + 0 + 0.15
+TEST_F(CalculationTest, StepAndHeightMessagesCloseTheReportInOrder) {
+    ASSERT_TRUE(
+        parseCodeTable("k1.dat", "# 2 3 4 5 6 7\n# 0 0 0 0 0 0 0\n# 5 0 0 0 0 0 0\n", "k1", tables).ok());
+    ASSERT_TRUE(parseCodeTable("hstup.dat", "# 0.3 0.3\r\n# 2.0 2.0\r\n#\r\n", "hstup", tables).ok());
+    ProjectRecord data = sand;
+    EXPECT_EQ(tail(run(data), 6), (Lines{"red: ", "red: Невозможно подобрать ступени фундамента.",
+                                         "red: Необходимо увеличить глубину заложения фундамента.",
+                                         "red: ", "red: Общая высота ступеней больше высоты фундамента.",
+                                         "red: Необходимая глубина заложения фундамента d=2.150м."}));
+    EXPECT_FLOAT_EQ(data.Hf, 2.0f);
+    EXPECT_FLOAT_EQ(data.d, 2.15f);
+}
+
+TEST_F(CalculationTest, DegenerateInputsPrintNoInfinities) {
+    const std::pair<const char*, void (*)(ProjectRecord&)> cases[] = {
+        {"no loads", [](ProjectRecord& d) { d.NII = d.MII = d.QII = d.NI = d.MI = d.QI = {}; }},
+        {"no soil strength", [](ProjectRecord& d) { d.fii = d.cii = d.Yii = d.Yii1 = 0; }},
+        {"frost sum typed negative", [](ProjectRecord& d) { d.Mt = -36.5f; }},
+        {"no concrete strength", [](ProjectRecord& d) { d.Rbt = 0; }},
+        {"no steel strength", [](ProjectRecord& d) { d.Rs = 0; }},
+        {"huge depth", [](ProjectRecord& d) { d.d = 1e30f; }}};
+    for (const auto& [what, change] : cases) {
+        ProjectRecord data = sand;
+        change(data);
+        for (const std::string& line : run(data, true)) {
+            EXPECT_TRUE(line.find("INF") == std::string::npos && line.find("NAN") == std::string::npos)
+                << what << ": " << line;
+        }
+    }
+}

@@ -1,0 +1,219 @@
+// The stages one at a time, on records and tables small enough to check by hand.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "core/calc/CheckPunching.h"
+#include "core/calc/ReinforceBase.h"
+#include "core/calc/ShapeSteps.h"
+#include "core/calc/SizeBase.h"
+
+using namespace fundis;
+
+namespace {
+
+CodeTables tablesOf(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    CodeTables tables;
+    for (const auto& [name, text] : texts) {
+        EXPECT_TRUE(parseCodeTable(name, text, name, tables).ok()) << name;
+    }
+    return tables;
+}
+
+// Each pair: the value got, the value expected (to single precision).
+void expectValues(std::initializer_list<std::pair<double, double>> values, const std::string& what = "") {
+    int i = 0;
+    for (const auto& [got, want] : values) {
+        EXPECT_NEAR(got, want, 2e-6 * std::max(1.0, std::fabs(want))) << what << " value " << ++i;
+    }
+}
+
+// R = cii whatever the width: the bearing factors are 0, 0, 1 and the coefficients 1
+ProjectRecord searchProject(float R, Combinations NII, Combinations MII = {}) {
+    ProjectRecord data;
+    data.d_l = 0.5f;
+    data.Yc1 = data.Yc2 = data.k = 1;
+    data.cii = R;
+    data.fii = 10;
+    data.NII = NII;
+    data.MII = MII;
+    return data;
+}
+
+// k1 = 4 in case 1, 2.5 in case 2 and 3 in case 3, whatever the pressure (one concrete class)
+CodeTables stepTables(const char* heights) {
+    return tablesOf({{"k1.dat", "# 1 2 3\n# 0 4 2.5 3\n# 5 4 2.5 3\n"}, {"hstup.dat", heights}});
+}
+
+ProjectRecord stepProject(float b, float pedestal) {
+    ProjectRecord data;
+    data.d_l = 0.3f;
+    data.dz = 0.05f;
+    data.da = 0.02f;  // h01 = 0.3 - 0.05 - 0.01 = 0.24
+    data.b = data.l = b;
+    data.A = b * b;
+    data.NII = {0, 1000, 1000, 1000};
+    data.Hf = 1.5f;
+    data.lc = data.bc = 0.4f;
+    data.luc = data.buc = pedestal;
+    return data;
+}
+
+const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
+
+ProjectRecord punchingProject() {
+    ProjectRecord data = stepProject(2.4f, 0.9f);
+    data.d = 1.65f;
+    data.hSteps = 0.6f;
+    data.socketDepth = 0.9f;
+    data.Rbt = 0.75f;
+    data.NI = {0, 2000, 2000, 2000};
+    return data;
+}
+
+std::vector<std::string> punchingLines(ProjectRecord& data, bool debug, bool failures = false) {
+    CalculationReport report('.');
+    CheckPunching(data, report, debug);
+    std::vector<std::string> lines;
+    for (const ReportLine& line : report.lines()) {
+        EXPECT_EQ(line.failure, failures) << line.text;
+        EXPECT_TRUE(line.text.find("INF") == line.text.find("NAN")) << line.text;  // neither
+        lines.push_back(line.text);
+    }
+    return lines;
+}
+
+}  // namespace
+
+// The search over 0.5 m modules up to 10 m: of equal reserves the first in search order, the ratio
+// b/l = 0.55 still admissible, the edge pressure up to 1.2 R, no lifting off
+TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
+    const CodeTables tables = tablesOf({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
+    CalculationReport report('.');
+    int widths = 0;
+    // 4.5 x 8 and 6 x 6 both use the soil fully; the narrower comes first
+    ProjectRecord data = searchProject(100, {0, 3600, 3000, 2000});
+    EXPECT_TRUE(SizeBase(data, tables, report, false, [&] { ++widths; }));
+    expectValues({{data.b, 4.5}, {data.l, 8}, {data.kzap, 0}, {data.A, 36}, {data.R, 100}});
+    expectValues({{data.pEnv, 100}, {data.pmaxEnv, 100}, {data.pminEnv, 2000.0 / 36}, {widths, 20}});
+    EXPECT_TRUE(report.lines().empty());
+    // the only base of 55 m2 is 5.5 x 10; debug lists every admissible candidate
+    data = searchProject(100, {0, 5500, 5500, 5500});
+    EXPECT_TRUE(SizeBase(data, tables, report, true, {}));
+    expectValues({{data.b, 5.5}, {data.l, 10}});
+    EXPECT_EQ(report.lines().at(0).text, "kzap1= 0.000 b1= 5.500 l1= 10.000");
+    // 6 x 6: e = 800 / 36 = 22.2, pmax 122.2 > 120; 4.5 x 8: e = 800 / 48 = 16.7, pmax 116.7
+    data = searchProject(100, {0, 3600, 3600, 3600}, {0, 800, 0, 0});
+    EXPECT_TRUE(SizeBase(data, tables, report, false, {}));
+    expectValues({{data.b, 4.5}, {data.l, 8}, {data.pmaxEnv, 100 + 800.0 / 48}});
+    // a moment that lifts every base off: no size, and nothing of the earlier search left
+    data.MII = {0, 1e7f, 0, 0};
+    EXPECT_FALSE(SizeBase(data, tables, report, false, {}));
+    for (float value : {data.b, data.l, data.A, data.kzap, data.R, data.pEnv, data.pmaxEnv, data.pminEnv}) {
+        EXPECT_EQ(value, 0.0f);
+    }
+}
+
+// No fit (h[0] = -1): one step takes the whole distance; of several sets the last one read stands,
+// without the heights of a longer set before it; 2 h01 = b - buc is the middle case
+TEST(ShapeSteps, NoFitAndTheMiddleCase) {
+    ProjectRecord data = stepProject(2.4f, 0.9f);
+    data.b = 1.5f;
+    ShapeSteps(data, stepTables("# 0.3 0.3\n#\n"), 1, 0);
+    EXPECT_EQ(data.nSteps, 1);
+    expectValues({{data.h[0], -1}, {data.c[1], 0.75}, {data.cb[1], 0.3}});
+
+    data = stepProject(9.0f, 0.9f);
+    ShapeSteps(data, stepTables("# 0.9 0.3 0.3 0.3\n# 0.6 0.6\n#\n"), 1, 0);
+    EXPECT_EQ(data.nSteps, 1);
+    expectValues({{data.h[0], -1}, {data.hSteps, 0.6}, {data.h[1], 0.6}, {data.h[2], 0}});
+
+    data = stepProject(1.5f, 1.0f);
+    data.dz = 0.03125f;
+    data.da = 0.0375f;  // h01 = 0.25, b - buc = 0.5
+    ShapeSteps(data, stepTables("# 1.2 0.6 0.6\n#\n"), 1, 0);
+    EXPECT_EQ(data.k1, 2.5f);
+}
+
+// The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
+// (luc - lc) / 2 exactly); failures are red even without debug; a base inside the column's pyramid
+// has nothing to punch
+TEST(CheckPunching, WhenItRunsAndWhatFails) {
+    ProjectRecord data = punchingProject();
+    data.hSteps = 1.25f;
+    std::vector<std::string> lines = punchingLines(data, true);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
+    data.hSteps = 1.26f;
+    lines = punchingLines(data, true);
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
+
+    data = punchingProject();
+    EXPECT_TRUE(punchingLines(data, false).empty());
+    data.NI = {0, 40000, 40000, 40000};
+    data.Rbt = 0.05f;
+    lines = punchingLines(data, false, true);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[1],
+              "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.");
+    EXPECT_EQ(lines[4], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
+    EXPECT_EQ(lines[5], "Необходимо увеличить толщину дна стакана.");
+
+    data = punchingProject();
+    data.b = data.l = 1.2f;
+    data.A = 1.44f;
+    data.NI = {0, 1e5f, 1e5f, 1e5f};
+    punchingLines(data, true);
+    EXPECT_LE(data.prod_A, 0.0f);
+}
+
+// Punching through the socket bottom compares the edge pressure with the pressure the pyramid's
+// faces carry. By hand: h0 = 0.6 - 0.05 - 0.01 = 0.54, bm = 0.4 + 0.54 = 0.94,
+// prod_h = (2.4 - 0.4) / 2 - (0.6 + 0.05) = 0.35, prod_A = 0.35 * 2.4 - 0.35^2 = 0.7175,
+// capacity = 0.54 * 750 * 0.94 / 0.7175 = 530.592 kPa; p12 = 2000 / 5.76 + 20 * 1.65 = 380.222 kPa.
+// At N = 3000, p12 = 553.833 kPa goes past it, while the pedestal check (h0 = 0.54 against
+// 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes.
+TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
+    ProjectRecord data = punchingProject();
+    data.A = 5.76f;
+    std::vector<std::string> lines = punchingLines(data, true);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "380.222  530.592");
+
+    data = punchingProject();
+    data.A = 5.76f;
+    data.NI = {0, 3000, 3000, 3000};
+    lines = punchingLines(data, false, true);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
+}
+
+// Across b the pressure is uniform, p = 1.1 * (N / A + 20 d), and each section is a cantilever:
+// M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under N = 1000 kN:
+// p = 1.1 * (1000 / 8.91 + 30) = 156.457 kPa; at the column face c = (2.7 - 0.4) / 2 = 1.15,
+// M = 156.457 * 1.3225 / 2 = 103.457 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
+// As = 103.457 / (0.9 * 0.54 * 365000) * 3.3 = 19.25 cm2 (the pedestal face, c = 0.9, needs less):
+// 14 bars of 14 mm, 21.55 cm2. The moment p * c^2 / 3 would have given 14 bars of 12 mm, 15.83 cm2.
+TEST(ReinforceBase, AcrossBTheCantileverMoment) {
+    ProjectRecord data;
+    data.b = 2.7f;
+    data.l = 3.3f;
+    data.A = 8.91f;
+    data.d = data.Hf = 1.5f;
+    data.socketDepth = 0.9f;
+    data.nSteps = 1;
+    data.hSteps = 0.6f;
+    data.luc = data.buc = 0.9f;
+    data.lc = data.bc = 0.4f;
+    data.dz = 0.05f;
+    data.da = 0.02f;
+    data.Rs = 365000.0f;
+    data.NII = data.NI = {0, 1000, 1000, 1000};
+    CalculationReport report('.');
+    ReinforceBase(data, report);
+    EXPECT_EQ(data.nb, 14);
+    EXPECT_NEAR(data.dsb, 0.014, 1e-6);
+    EXPECT_NEAR(data.Asb * 1e4, 21.55, 0.01);
+}

@@ -1,0 +1,226 @@
+#include "core/files/DanFile.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "core/model/TextCodec.h"
+#include "support/SampleProject.h"
+#include "support/TempFolder.h"
+
+using namespace fundis;
+using fundis::testing::readBytes;
+using fundis::testing::TempFolder;
+using fundis::testing::writeBytes;
+
+namespace {
+
+// The file of a project whose controls were never touched, value by value.
+const char* const kUntouchedLines[] = {
+    "0",   "0",      "0",   "0",     "0",     "0", "0", "0",   "0", "#", "#",     "#",     "#",
+    "#",   "#",      "#",   "#",     "#",     "#", "#", "0.3", "#", "#", "#",     "#",     "#",
+    "0.7", "-0.150", "0.3", "0.600", "0.600", "#", "#", "#",   "#", "#", "0.020", "0.070", "365",
+    "365", "#",      "#",   "#",     "#",     "#", "#", "#",   "#", "#", "#",     "0",
+};
+
+// The untouched file with some values (1..51) replaced; the values from `end` on left out.
+std::string danFile(const std::map<int, std::string>& replaced = {}, const std::string& separator = "\r\n",
+                    int end = 52) {
+    std::string bytes;
+    for (int value = 1; value < end; ++value) {
+        const auto found = replaced.find(value);
+        bytes += found != replaced.end() ? found->second : kUntouchedLines[value - 1];
+        bytes += value + 1 < end ? separator : "";
+    }
+    return bytes;
+}
+
+// A form that differs from everything the files below hold, to see what a read leaves alone.
+ProjectForm markedForm() {
+    ProjectForm form;
+    form.combos.fill(1);
+    for (int number = 1; number <= kEditCount; ++number) {
+        form.edit(number) = "old" + std::to_string(number);
+    }
+    form.craneAndWind = true;
+    return form;
+}
+
+}  // namespace
+
+// Writing: the untouched project; code page 1251, no selection as -1, an edit holding "#" as an empty
+// one, no line end after the last value. Reading it back gives the same controls but that empty edit.
+TEST(DanWrite, UntouchedAndChangedProjects) {
+    std::string bytes;
+    ASSERT_TRUE(serializeDan(ProjectForm(), bytes).ok());
+    EXPECT_EQ(bytes, danFile());
+    ProjectForm form;
+    form.combo(9) = -1;
+    form.edit(3) = std::string(99, '7');  // the longest word the reader takes
+    form.edit(26) = "#";
+    form.edit(40) = "Без_имени";
+    form.craneAndWind = true;
+    ASSERT_TRUE(serializeDan(form, bytes).ok());
+    EXPECT_EQ(bytes,
+              danFile({{9, "-1"}, {12, std::string(99, '7')}, {49, utf8ToCp1251("Без_имени")}, {51, "1"}}));
+    ProjectForm read = markedForm();
+    ASSERT_TRUE(parseDan(bytes, read).ok());
+    form.edit(26) = "";
+    EXPECT_EQ(read, form);
+}
+
+// A saved project reads into the controls the dialog held and is written back byte for byte
+TEST(DanRead, SavedProject) {
+    ProjectForm read = markedForm();
+    ASSERT_TRUE(readDanFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", read).ok());
+    EXPECT_EQ(read, sandProjectForm());
+    std::string bytes;
+    ASSERT_TRUE(serializeDan(read, bytes).ok());
+    EXPECT_EQ(bytes, readBytes(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan"));
+}
+
+// The reader splits at white space, so any layout of the same values reads the same
+TEST(DanRead, LayoutVariantsReadTheSame) {
+    const std::string layouts[] = {danFile({}, "\n"),
+                                   "\r\n\r\n  " + danFile({}, " \t \r\n\r\n ") + "  \r\n\r\n",
+                                   danFile() + "\r\nany text after the values"};
+    for (const std::string& bytes : layouts) {
+        ProjectForm read = markedForm();
+        const Status parsed = parseDan(bytes, read);
+        ASSERT_TRUE(parsed.ok()) << parsed.message();
+        EXPECT_EQ(read, ProjectForm());
+    }
+}
+
+// Any integer but 0 ticks the box
+TEST(DanRead, CheckBox) {
+    for (const auto& [value, ticked] :
+         {std::pair<const char*, bool>{"0", false}, {"1", true}, {"-1", true}, {"7", true}, {"+0", false}}) {
+        ProjectForm read = markedForm();
+        ASSERT_TRUE(parseDan(danFile({{51, value}}), read).ok()) << value;
+        EXPECT_EQ(read.craneAndWind, ticked) << value;
+    }
+}
+
+// A list index its list cannot select comes back as no selection
+TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
+    const std::tuple<int, const char*, int> rows[] = {
+        {1, "-1", -1}, {1, "3", 3}, {1, "4", -1}, {3, "4", 4}, {3, "5", -1}, {5, "6", 6},
+        {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
+    };
+    for (const auto& [combo, value, index] : rows) {
+        ProjectForm read;
+        ASSERT_TRUE(parseDan(danFile({{combo, value}}), read).ok());
+        EXPECT_EQ(read.combo(combo), index) << "list " << combo << " = " << value;
+    }
+}
+
+// Reading stops at the first value it cannot read and names its line and its field as the user
+// sees it; the values before it are taken, it and the later ones are not
+TEST(DanRead, StopsAtTheFirstBadValueAndNamesIt) {
+    const std::string kLongWord(100, '7');
+    // the value (1..51) replaced or the first one missing, its word (nullptr: the file ends before
+    // it), the whole message
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {1, nullptr,
+         "строка 1: файл кончается, не дойдя до поля Тип грунта для опр. глубины заложения подошвы "
+         "фундамента, вкладка «Грунт»"},
+        {21, nullptr, "строка 21: файл кончается, не дойдя до поля d_l, вкладка «Фундамент»"},
+        {51, nullptr,
+         "строка 51: файл кончается, не дойдя до поля Учет крановых и ветровых нагр., вкладка «Нагрузки»"},
+        {3, "abc", "строка 3: поле Температура, вкладка «Сооружение»: ожидалось целое число, а не «abc»"},
+        {9, "1.0", "строка 9: поле Класс бетона, вкладка «Фундамент»: ожидалось целое число, а не «1.0»"},
+        {2, "99999999999",
+         "строка 2: поле Тип пола сооружения, вкладка «Сооружение»: ожидалось целое число, а не "
+         "«99999999999»"},
+        {51, "да",
+         "строка 51: поле Учет крановых и ветровых нагр., вкладка «Нагрузки»: ожидалось 0 или 1, а не «да»"},
+        {12, kLongWord.c_str(), "строка 12: поле M, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
+    };
+    for (const auto& [bad, word, expected] : rows) {
+        ProjectForm read = markedForm();
+        const Status parsed =
+            parseDan(word ? danFile({{bad, utf8ToCp1251(word)}}) : danFile({}, "\r\n", bad) + "\r\n", read);
+        EXPECT_EQ(parsed.message(), expected);
+        for (int value = 1; value <= 51; ++value) {
+            const bool kept = value >= bad;
+            if (value <= 9) {
+                EXPECT_EQ(read.combo(value), kept ? 1 : 0) << expected << " / value " << value;
+            } else if (value <= 50) {
+                EXPECT_EQ(read.edit(value - 9) == "old" + std::to_string(value - 9), kept)
+                    << expected << value;
+            }
+        }
+        EXPECT_TRUE(read.craneAndWind) << expected;
+    }
+}
+
+// Texts the format cannot hold are refused on saving, naming the field; the old file stays
+TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
+    const std::tuple<int, std::string, const char*> rows[] = {
+        {12, "0 3", "d_l, вкладка «Фундамент»"},
+        {3, "1\t2", "M, Mmax, II, вкладка «Нагрузки»"},
+        {41, "a\nb", "отметка природного рельефа, вкладка «Фундамент»"},
+        {1, " 12", "Mt, вкладка «Сооружение»"},
+        {5, std::string(100, '1'), "Q, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
+        {16, "√2", "γII (вес грунта ниже подошвы), вкладка «Грунт»"}};  // no root sign in 1251
+    TempFolder folder;
+    const std::string path = folder.file("project.dan");
+    for (const auto& [edit, text, field] : rows) {
+        writeBytes(path, "old contents");
+        ProjectForm form;
+        form.edit(edit) = text;
+        std::string bytes = "previous";
+        const Status serialized = serializeDan(form, bytes);
+        EXPECT_NE(serialized.message().find(field), std::string::npos) << serialized.message();
+        EXPECT_EQ(serialized.message().find("Edit"), std::string::npos) << serialized.message();
+        EXPECT_EQ(bytes, "previous");
+        EXPECT_FALSE(writeDanFile(path, form).ok());
+        EXPECT_EQ(readBytes(path), "old contents");
+    }
+}
+
+// The settlement part after the 51st value: a project with layers comes back whole, the 51 values
+// read as before by a reader that stops there, and a part that cannot be read leaves the design's
+// values loaded, no layers, and a message naming what was wrong
+TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
+    ProjectFile project;
+    project.form = sandProjectForm();
+    project.settlement.layers = {{"2.4", "18,6", "14"}, {"3", "19.4", ""}};
+    project.settlement.buildingType = kTypedSuItem;
+    project.settlement.suText = "9.5";
+    std::string bytes;
+    ASSERT_TRUE(serializeProject(project, bytes).ok());
+    std::string designOnly;
+    ASSERT_TRUE(serializeDan(project.form, designOnly).ok());
+    EXPECT_EQ(bytes.substr(0, designOnly.size()), designOnly);
+    EXPECT_EQ(bytes.substr(designOnly.size()),
+              "\r\nS\r\n2\r\n6\r\n9.5\r\n2.4\r\n18,6\r\n14\r\n3\r\n19.4\r\n#");
+
+    ProjectFile back;
+    Status problem;
+    ASSERT_TRUE(parseProject(bytes, back, problem).ok());
+    EXPECT_TRUE(problem.ok());
+    EXPECT_EQ(back.form, project.form);
+    EXPECT_EQ(back.settlement, project.settlement);
+    ProjectForm oldReader;
+    ASSERT_TRUE(parseDan(bytes, oldReader).ok());
+    EXPECT_EQ(oldReader, project.form);
+
+    // a file of before: no layers; a part cut short: the design still loads
+    ProjectFile old;
+    ASSERT_TRUE(parseProject(designOnly, old, problem).ok());
+    EXPECT_TRUE(problem.ok() && !old.settlement.hasLayers());
+    ProjectFile cut;
+    ASSERT_TRUE(parseProject(bytes.substr(0, bytes.size() - 9), cut, problem).ok());
+    EXPECT_EQ(cut.form, project.form);
+    EXPECT_FALSE(cut.settlement.hasLayers());
+    EXPECT_NE(problem.message().find("слой 2"), std::string::npos) << problem.message();
+
+    // a cell with a blank cannot be saved, and says which
+    project.settlement.layers[1].E = "1 0";
+    const Status refused = serializeProject(project, bytes);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message().find("Слой 2, E"), std::string::npos) << refused.message();
+}

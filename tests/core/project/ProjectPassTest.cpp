@@ -1,0 +1,132 @@
+#include "core/project/ProjectPass.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+
+#include "core/files/DanFile.h"
+#include "core/model/Json.h"
+#include "core/model/NumberFormat.h"
+#include "core/project/ProjectJson.h"
+#include "support/SampleProject.h"
+#include "support/TempFolder.h"
+
+using namespace fundis;
+
+namespace {
+
+PassOptions options(char separator = '.', const std::string& tables = FUNDIS_TABLES_DIR) {
+    PassOptions pass;
+    pass.tablesDir = tables;
+    pass.decimalSeparator = separator;
+    return pass;
+}
+
+ProjectForm heavyProjectForm() {
+    ProjectForm form;
+    EXPECT_TRUE(readDanFile(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan", form).ok());
+    return form;
+}
+
+std::string json(const ProjectPass& pass) {
+    return projectJson("p.dan", pass.report, pass.record, false, nullptr);
+}
+
+bool hasLine(const ProjectPass& pass, const std::string& text) {
+    return std::any_of(pass.report.begin(), pass.report.end(),
+                       [&](const ReportLine& l) { return l.text == text; });
+}
+
+}  // namespace
+
+// Complete, with design failures, or not run at all: then the reason names the file and no number
+// of any calculation is left in the record
+TEST(ProjectPass, Outcomes) {
+    const ProjectPass sand = runProjectPass(sandProjectForm(), options());
+    EXPECT_EQ(sand.outcome, PassOutcome::Complete);
+    EXPECT_EQ(sand.input, sandProjectForm());
+    EXPECT_FALSE(sand.inputDialogNeeded);
+    EXPECT_TRUE(hasLine(sand, "Ширина подошвы\t\t\t\tb= 1.800м"));
+    EXPECT_EQ(runProjectPass(heavyProjectForm(), options()).outcome, PassOutcome::DesignFailures);
+
+    // the tables of the dialog's OK are there, table4.dat is not: not even the OK's numbers are left
+    fundis::testing::TempFolder tables;
+    for (const char* name : {"Rb.dat", "table3.dat", "k1.dat", "hstup.dat", "sizepdkl.dat"}) {
+        std::filesystem::copy_file(std::string(FUNDIS_TABLES_DIR "/") + name, tables.file(name));
+    }
+    const ProjectPass missing = runProjectPass(sandProjectForm(), options('.', tables.path()));
+    EXPECT_EQ(missing.outcome, PassOutcome::NotRun);
+    EXPECT_NE(missing.reason.find(tables.file("table4.dat")), std::string::npos) << missing.reason;
+    EXPECT_TRUE(missing.report.empty());
+    EXPECT_EQ(json(missing), projectJson("p.dan", {}, ProjectRecord(), false, nullptr));
+}
+
+// Every pass starts from an empty record: a project run after another gets only its own numbers
+TEST(ProjectPass, EachPassHasItsOwnRecord) {
+    const std::string sandAlone = json(runProjectPass(sandProjectForm(), options()));
+    const std::string heavyAlone = json(runProjectPass(heavyProjectForm(), options()));
+    EXPECT_NE(sandAlone, heavyAlone);
+    EXPECT_EQ(json(runProjectPass(sandProjectForm(), options())), sandAlone);
+    EXPECT_EQ(json(runProjectPass(heavyProjectForm(), options())), heavyAlone);
+}
+
+// Neither φII nor сII given: the window would open the dialog first; the pass still runs
+TEST(ProjectPass, EmptySoilStrengthAsksForTheDialog) {
+    ProjectForm form = sandProjectForm();
+    form.edit(13) = form.edit(14) = "";
+    const ProjectPass pass = runProjectPass(form, options());
+    EXPECT_TRUE(pass.inputDialogNeeded);
+    EXPECT_NE(pass.outcome, PassOutcome::NotRun);
+    form.edit(14) = "0";
+    EXPECT_FALSE(runProjectPass(form, options()).inputDialogNeeded);
+}
+
+// The numbers never depend on the process locale: "." or "," only as the user chose
+TEST(ProjectPass, NumbersIgnoreTheProcessLocale) {
+    const std::string inC[] = {json(runProjectPass(sandProjectForm(), options('.'))),
+                               json(runProjectPass(sandProjectForm(), options(',')))};
+    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no ru_RU.UTF-8 locale";
+    }
+    const ProjectPass point = runProjectPass(sandProjectForm(), options('.'));
+    const ProjectPass comma = runProjectPass(sandProjectForm(), options(','));
+    const std::vector<std::string> formats = {formatFixed(1.5, 3, '.'), formatFixed(1.5, 3, ','),
+                                              formatGeneral(2.75f, 6)};
+    const float read = textToFloat("2.75");
+    Table table;
+    const bool parsed = parseTable("# 1 2\n# 0 0.25 1.5\n", "t.dat", table).ok();
+    std::setlocale(LC_ALL, "C");
+
+    EXPECT_EQ(json(point), inC[0]);
+    EXPECT_EQ(json(comma), inC[1]);
+    EXPECT_TRUE(hasLine(point, "Ширина подошвы\t\t\t\tb= 1.800м"));
+    EXPECT_TRUE(hasLine(comma, "Ширина подошвы\t\t\t\tb= 1,800м"));
+    EXPECT_EQ(formats, (std::vector<std::string>{"1.500", "1,500", "2.75"}));
+    EXPECT_EQ(read, 2.75f);
+    ASSERT_TRUE(parsed);
+    EXPECT_FLOAT_EQ(TableLookup(table, 2, 0), 1.5f);
+}
+
+// One JSON line a project: the report lines and every record field, floats that read back exactly
+TEST(ProjectJson, ReportAndRecord) {
+    ProjectRecord data = twoStepFoundation();
+    data.kh = 0.7f;
+    const std::string line =
+        projectJson("a \"b\".dan", {{"x\ty", false}, {"red", true}}, data, true, nullptr);
+    EXPECT_EQ(
+        line.rfind(
+            "{\"file\": \"a \\\"b\\\".dan\", \"report\": [{\"text\": \"x\\ty\", \"failure\": false}, "
+            "{\"text\": \"red\", \"failure\": true}], \"record\": {\"Mt\": 0, \"kh\": 0.699999988079071,",
+            0),
+        0u);
+    for (const char* field :
+         {"\"QI\": [33, 22, 49.5],", "\"h\": [0, 0.30000001192092896, 0.30000001192092896],",
+          "\"nb\": 9}, \"input_dialog_needed\": true"}) {
+        EXPECT_NE(line.find(field), std::string::npos) << field;
+    }
+    EXPECT_EQ(jsonString("\x01\\\xFF\xD0\x96"),
+              "\"\\u0001\\\\\xEF\xBF\xBD\xD0\x96\"");  // U+FFFD for a stray byte
+    EXPECT_EQ(jsonNumber(static_cast<double>(INFINITY)), "null");
+}

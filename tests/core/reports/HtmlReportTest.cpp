@@ -1,0 +1,45 @@
+#include "core/reports/HtmlReport.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SampleProject.h"
+#include "support/TempFolder.h"
+
+using namespace fundis;
+
+namespace {
+
+std::string pageOf(const ProjectRecord& data, const std::string& fileName, bool craneAndWind) {
+    ReportContext context;
+    context.data = &data;
+    context.fileName = fileName;
+    context.craneAndWind = craneAndWind;
+    return htmlReport(context);
+}
+
+}  // namespace
+
+// The whole page of the sample design, written out by hand line by line: a byte-order mark, %g
+// numbers (six digits for the inputs, five for the results), CR LF between the lines, none after
+// the last
+TEST(HtmlReport, WholePageOfTheSampleDesign) {
+    std::string expected = "\xEF\xBB\xBF";
+    for (char ch : fundis::testing::readBytes(FUNDIS_TEST_DATA_DIR "/html_report_two_steps.txt")) {
+        expected += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    }
+    expected.resize(expected.size() - 2);
+    EXPECT_EQ(pageOf(twoStepFoundation(), "/home/user/проекты/case_0001.dan", true), expected);
+}
+
+// No crane-and-wind line unless ticked; the file name escaped; 6 digits for inputs, 5 for results
+TEST(HtmlReport, CraneLineFileNameAndDigits) {
+    ProjectRecord data = twoStepFoundation();
+    data.Yii = data.b = 1.234567f;
+    const std::string page = pageOf(data, "/tmp/a&b<c>.dan", false);
+    for (const char* piece :
+         {"\r\n<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>\r\n"
+          "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n",
+          "II<FONT size=3>=1.23457кН/м3;\r\n", "\r\n<li>Ширина подошвы фундамента b=1.2346м;\r\n"}) {
+        EXPECT_NE(page.find(piece), std::string::npos) << piece;
+    }
+}

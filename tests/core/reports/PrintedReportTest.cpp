@@ -1,0 +1,164 @@
+// The printed report on a 600 dpi A4 page: what stands where relative to what, not in which pixel.
+
+#include "core/reports/PrintedReport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "support/RecordingCanvas.h"
+#include "support/SampleProject.h"
+
+using namespace fundis;
+
+namespace {
+
+constexpr int kWidth = 4800;
+constexpr int kHeight = 6787;
+
+// The text's right and bottom edges.
+std::pair<int, int> farEdges(const RecordingCanvas::Text& text) {
+    RecordingCanvas measure(1, 1);
+    measure.setFont(text.font);
+    return {text.x + measure.textWidth(text.text), text.y + measure.textHeight(text.text)};
+}
+
+int yOf(const RecordingCanvas& canvas, const std::string& text) {
+    const auto found = canvas.textsOf(text);
+    EXPECT_EQ(found.size(), 1u) << text;
+    return found.empty() ? -1 : found[0].y;
+}
+
+// Every text inside the page, and the texts of one line left to right without touching.
+void expectTidyPage(const RecordingCanvas& canvas, bool linesApart = true) {
+    std::map<int, std::vector<RecordingCanvas::Text>> lines;
+    for (const auto& text : canvas.texts()) {
+        const auto [right, bottom] = farEdges(text);
+        EXPECT_TRUE(text.x >= 0 && text.y >= 0 && right <= kWidth && bottom <= kHeight) << text.text;
+        lines[text.y].push_back(text);
+    }
+    for (auto& [y, texts] : linesApart ? lines : decltype(lines)()) {
+        std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+        for (std::size_t i = 1; i < texts.size(); ++i) {
+            EXPECT_LT(farEdges(texts[i - 1]).first, texts[i].x)
+                << texts[i - 1].text << " | " << texts[i].text;
+        }
+    }
+}
+
+class PrintedReportTest : public ::testing::Test {
+  protected:
+    PrintedReportTest() {
+        context.data = &record;
+        context.fileName = "C:/Проекты/ф1.dan";
+    }
+    RecordingCanvas page(void (*draw)(Canvas&, const ReportContext&)) const {
+        RecordingCanvas canvas(kWidth, kHeight);
+        draw(canvas, context);
+        return canvas;
+    }
+
+    ProjectRecord record = twoStepFoundation();
+    ReportContext context;
+};
+
+}  // namespace
+
+// Page 1: the groups in reading order, values right of their labels, MII before MI
+TEST_F(PrintedReportTest, TextPageReadsInOrder) {
+    const RecordingCanvas canvas = page(DrawReportTextPage);
+    expectTidyPage(canvas);
+    const char* const order[] = {"ИСХОДНЫЕ ДАННЫЕ",
+                                 " -Максимальный момент",
+                                 " -Максимальная поперечная сила",
+                                 "  Характеристики грунта основания:",
+                                 "  Отметка верха подколонника",
+                                 "РАСЧЕТНЫЕ ДАННЫЕ",
+                                 "-Площадь подошвы фундамента",
+                                 "-Минимальное давление по подошве"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        EXPECT_LT(yOf(canvas, order[i - 1]), yOf(canvas, order[i])) << order[i];
+    }
+    EXPECT_EQ(yOf(canvas, "MII = 60.000кН.м;"), yOf(canvas, "MI = 66.000кН.м;"));
+    EXPECT_LT(canvas.textsOf("MII = 60.000кН.м;").at(0).x, canvas.textsOf("MI = 66.000кН.м;").at(0).x);
+    EXPECT_EQ(yOf(canvas, "-Площадь подошвы фундамента"), yOf(canvas, "A = 4.320м2;"));
+    EXPECT_EQ(yOf(canvas, "-Минимальное давление по подошве"), yOf(canvas, "pmin = 146.560кПа."));
+}
+
+// The soil symbols: the Greek or Cyrillic letter itself, then the subscript II smaller and lower,
+// then the value clear of it on the letter's line
+TEST_F(PrintedReportTest, SoilSymbolsWithSubscripts) {
+    const RecordingCanvas canvas = page(DrawReportTextPage);
+    const auto& texts = canvas.texts();
+    for (const auto& [value, symbol] : {std::pair{"=18.500кН/м3;", "γ"}, std::pair{"'=17.000кН/м3;", "γ"},
+                                        std::pair{"=28.000°;", "φ"}, std::pair{"=4.000кПа;", "с"}}) {
+        const std::string wanted = value;  // a lambda cannot take the binding itself
+        const auto at =
+            std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.text == wanted; });
+        ASSERT_TRUE(at != texts.end() && at - texts.begin() >= 2) << value;
+        const auto &letter = at[-2], &subscript = at[-1];
+        EXPECT_EQ(letter.text, symbol);
+        EXPECT_TRUE(subscript.text == "II" && subscript.font.sizePoints < letter.font.sizePoints &&
+                    subscript.x > letter.x && subscript.y > letter.y && at->y == letter.y &&
+                    at->x >= farEdges(subscript).first)
+            << value;
+    }
+}
+
+// The crane-and-wind line only when ticked, after the file's name
+TEST_F(PrintedReportTest, CraneLineOnlyWhenTicked) {
+    const std::string crane = "  При расчете учитывались ветровая и снеговая нагрузки.";
+    EXPECT_TRUE(page(DrawReportTextPage).textsOf(crane).empty());
+    context.craneAndWind = true;
+    const RecordingCanvas canvas = page(DrawReportTextPage);
+    EXPECT_LT(yOf(canvas, "  Исходные данные взяты из файла \"C:/Проекты/ф1.dan\""), yOf(canvas, crane));
+    EXPECT_LT(yOf(canvas, crane), yOf(canvas, "РАСЧЕТНЫЕ ДАННЫЕ"));
+}
+
+// Page 2: each cell text inside its column of its table, however wide the values, five steps too;
+// the reinforcement table below the dimension table
+TEST_F(PrintedReportTest, TableTextsStayInTheirCells) {
+    for (int steps : {0, 2, 5}) {
+        record.nSteps = steps;
+        record.huc = steps == 2 ? -0.3f : 0.75f;
+        record.c[2] = steps == 2 ? -12.5f : 0.3f;
+        const RecordingCanvas canvas = page(DrawReportTablesPage);
+        expectTidyPage(canvas);
+        ASSERT_EQ(canvas.rectangles().size(), 2u);
+        const auto& dimensions = canvas.rectangles()[0];
+        const auto& bars = canvas.rectangles()[1];
+        EXPECT_LT(dimensions.y2, yOf(canvas, "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА"));
+        EXPECT_LT(yOf(canvas, "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА"), bars.y1);
+        for (const auto& text : canvas.texts()) {
+            if (text.y < dimensions.y1 || (text.y > dimensions.y2 && text.y < bars.y1)) {
+                continue;  // the titles
+            }
+            const auto& frame = text.y < dimensions.y2 ? dimensions : bars;
+            // the rules of the frame's columns: its sides and the verticals spanning it
+            std::vector<int> rules = {frame.x1, frame.x2};
+            for (const auto& line : canvas.lines()) {
+                if (line.from.x == line.to.x && line.from.y == frame.y1 && line.to.y == frame.y2) {
+                    rules.push_back(line.from.x);
+                }
+            }
+            std::sort(rules.begin(), rules.end());
+            const auto right = std::upper_bound(rules.begin(), rules.end(), text.x);
+            ASSERT_NE(right, rules.end()) << text.text;
+            EXPECT_LT(farEdges(text).first, *right) << steps << " steps: " << text.text;
+            EXPECT_LT(farEdges(text).second, frame.y2) << text.text;
+        }
+        EXPECT_EQ(canvas.textsOf("c5").size(), steps == 5 ? 1u : 0u);
+    }
+}
+
+// Page 3: the scheme at the page's own unit fits the page (this canvas's text metrics do not grow
+// with the resolution, so the labels' spacing is the screen's business)
+TEST_F(PrintedReportTest, SchemePageFitsThePage) {
+    const RecordingCanvas canvas = page(DrawReportSchemePage);
+    EXPECT_EQ(canvas.textsOf("Схема фундамента").size(), 1u);
+    expectTidyPage(canvas, false);
+    for (const auto& line : canvas.lines()) {
+        EXPECT_TRUE(line.from.x >= 0 && line.to.x <= kWidth && line.from.y >= 0 && line.to.y <= kHeight);
+    }
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "core/settlement/SettlementDan.h"
+#include "core/settlement/SettlementInput.h"
+
+using namespace fundis;
+
+namespace {
+
+SettlementInputs oneLayer(const std::string& h, const std::string& gamma, const std::string& E) {
+    SettlementInputs inputs;
+    inputs.layers = {{h, gamma, E}};
+    return inputs;
+}
+
+}  // namespace
+
+// A cell is one number, "." or "," as the separator, the whole text
+TEST(SettlementInput, CellsReadWithEitherSeparator) {
+    const struct {
+        const char* text;
+        double value;  // 0: refused
+    } rows[] = {{"0.5", 0.5}, {"0,5", 0.5}, {"12", 12},  {",5", 0.5},  {"1e1", 10}, {"", 0},
+                {"abc", 0},   {"0.5м", 0},  {" 0.5", 0}, {"1,2.3", 0}, {"+2", 0},   {"nan", 0}};
+    for (const auto& row : rows) {
+        SettlementData data;
+        const Status status = parseSettlementInputs(oneLayer(row.text, "18", "20"), data);
+        EXPECT_EQ(status.ok() ? data.layers[0].h : 0, row.value)
+            << "«" << row.text << "» " << status.message();
+    }
+}
+
+// h > 0, γ ≥ 0, E > 0; the message names the row and the column as the user sees them
+TEST(SettlementInput, BadCellsAreNamedByRowAndColumn) {
+    const char* const fixIt = " Исправьте ячейку и рассчитайте снова.";
+    const struct {
+        SoilLayerTexts second;
+        std::string message;
+    } rows[] = {
+        {{"1", "18", "abc"}, "Слой 2, E, МПа: «abc» — не число." + std::string(fixIt)},
+        {{"", "18", "20"}, "Слой 2, h, м: ячейка пуста. Введите число и рассчитайте снова."},
+        {{"0", "18", "20"}, "Слой 2, h, м: толщина слоя должна быть больше нуля." + std::string(fixIt)},
+        {{"1", "-0,1", "20"},
+         "Слой 2, γ, кН/м³: удельный вес не может быть отрицательным." + std::string(fixIt)},
+        {{"1", "18", "0"}, "Слой 2, E, МПа: модуль деформации должен быть больше нуля." + std::string(fixIt)},
+    };
+    for (const auto& row : rows) {
+        SettlementInputs inputs = oneLayer("2", "0", "15");  // weightless soil is allowed
+        inputs.layers.push_back(row.second);
+        SettlementData data;
+        EXPECT_EQ(parseSettlementInputs(inputs, data).message(), row.message);
+    }
+}
+
+// The limit settlement: the building type's value in m, or the typed one for the last item
+TEST(SettlementInput, LimitSettlementFromTypeOrTyped) {
+    const struct {
+        int type;
+        const char* su;
+        double value;  // m; 0: refused
+    } rows[] = {{0, "", 0.08},   {1, "abc", 0.12}, {2, "", 0.15},     {3, "", 0.10},
+                {4, "", 0.10},   {5, "", 0.15},    {6, "3,7", 0.037}, {9, "5", 0.05},
+                {-1, "5", 0.05}, {6, "", 0},       {6, "0", 0},       {6, "-2", 0}};
+    for (const auto& row : rows) {
+        SettlementInputs inputs = oneLayer("2", "18", "20");
+        inputs.buildingType = row.type;
+        inputs.suText = row.su;
+        SettlementData data;
+        const Status status = parseSettlementInputs(inputs, data);
+        EXPECT_DOUBLE_EQ(status ? data.su : 0, row.value) << row.type << " " << status.message();
+        EXPECT_EQ(status.message().rfind("Предельная осадка su, см: ", 0), status ? std::string::npos : 0u);
+    }
+    EXPECT_STREQ(buildingTypes().at(kTypedSuItem).name, "Задать вручную");
+}
+
+TEST(SettlementInput, EveryBadCellIsListedAndLayerCountIsChecked) {
+    SettlementInputs inputs;
+    inputs.layers = {{"x", "18", "20"}, {"1", "18", "20"}, {"1", "", "-3"}};
+    inputs.buildingType = kTypedSuItem;
+    const std::vector<BadCell> cells = badCells(inputs);
+    const std::pair<int, LayerColumn> where[] = {
+        {0, LayerColumn::h}, {2, LayerColumn::gamma}, {2, LayerColumn::E}, {kSuRow, LayerColumn::h}};
+    ASSERT_EQ(cells.size(), 4u);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        EXPECT_EQ(cells[i].row, where[i].first) << i;
+        EXPECT_TRUE(cells[i].row == kSuRow || cells[i].column == where[i].second) << i;
+    }
+    SettlementData data;
+    EXPECT_EQ(parseSettlementInputs(inputs, data).message(), cells[0].message);
+    EXPECT_FALSE(parseSettlementInputs(SettlementInputs(), data).ok());
+    inputs.layers.assign(21, {"1", "18", "20"});
+    inputs.buildingType = 0;
+    EXPECT_TRUE(badCells(inputs).empty());
+    EXPECT_FALSE(parseSettlementInputs(inputs, data).ok());
+}
+
+// The .dan part: one value a line, code page 1251, "#" for an empty text
+TEST(SettlementDan, PartRoundTrips) {
+    SettlementInputs inputs;
+    inputs.layers = {{"1,5", "18.2", ""}, {"слой", "9,5", "4"}};
+    inputs.buildingType = 6;
+    inputs.suText = "3,7";
+    std::string bytes;
+    ASSERT_TRUE(serializeSettlementPart(inputs, bytes).ok());
+    EXPECT_EQ(bytes, "\r\nS\r\n2\r\n6\r\n3,7\r\n1,5\r\n18.2\r\n#\r\n\xF1\xEB\xEE\xE9\r\n9,5\r\n4");
+    SettlementInputs back;
+    ASSERT_TRUE(parseSettlementPart(bytes, back).ok());
+    EXPECT_EQ(back, inputs);
+
+    ASSERT_TRUE(serializeSettlementPart(SettlementInputs(), bytes).ok());
+    EXPECT_EQ(bytes, "");
+    for (const char* rest : {"", "\r\n", " \t\r\n "}) {
+        EXPECT_TRUE(parseSettlementPart(rest, back).ok());
+        EXPECT_FALSE(back.hasLayers());
+    }
+}
+
+TEST(SettlementDan, CellsTheFileCannotHoldAreRefused) {
+    const std::string longest(99, '1');
+    const struct {
+        std::string text;
+        const char* problem;  // nullptr: saved
+    } rows[] = {{"1 5", "пробел"},
+                {"1\t5", "пробел"},
+                {"1,5漢", "кодировке 1251"},
+                {longest + "1", "длиннее 99 символов"},
+                {longest, nullptr}};
+    for (const auto& row : rows) {
+        std::string bytes = "kept";
+        const Status status = serializeSettlementPart(oneLayer("1", "18", row.text), bytes);
+        if (!row.problem) {
+            EXPECT_TRUE(status.ok()) << status.message();
+            continue;
+        }
+        EXPECT_EQ(status.message().rfind("Слой 1, E, МПа: ", 0), 0u) << status.message();
+        EXPECT_NE(status.message().find(row.problem), std::string::npos) << status.message();
+        EXPECT_EQ(bytes, "kept");
+    }
+}
+
+// A malformed part names the value it could not read and leaves no layers
+TEST(SettlementDan, MalformedPartsAreNamed) {
+    const struct {
+        std::string rest;
+        const char* message;
+    } rows[] = {
+        {"\r\nX\r\n1", "осадка: метка S — вместо нее «X»"},
+        {"\r\nS", "осадка: число слоев — файл кончается раньше"},
+        {"\r\nS\r\n2.5", "осадка: число слоев — ожидалось целое число, а не «2.5»"},
+        {"\r\nS\r\n0", "осадка: число слоев — ожидалось от 1 до 20, а не 0"},
+        {"\r\nS\r\n21", "осадка: число слоев — ожидалось от 1 до 20, а не 21"},
+        {"\r\nS\r\n1\r\nx", "осадка: тип здания — ожидалось целое число, а не «x»"},
+        {"\r\nS\r\n1\r\n0", "осадка: su — файл кончается раньше"},
+        {"\r\nS\r\n2\r\n0\r\n#\r\n1\r\n2\r\n3\r\n1\r\n2", "осадка: слой 2, E — файл кончается раньше"},
+        {"\r\nS\r\n1\r\n0\r\n#\r\n" + std::string(100, '1') + "\r\n2\r\n3",
+         "осадка: слой 1, h — текст длиннее 99 символов"},
+    };
+    for (const auto& row : rows) {
+        SettlementInputs inputs = oneLayer("1", "2", "3");
+        EXPECT_EQ(parseSettlementPart(row.rest, inputs).message(), row.message) << row.rest;
+        EXPECT_EQ(inputs, SettlementInputs()) << row.rest;
+    }
+}

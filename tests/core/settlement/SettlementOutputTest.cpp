@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "core/model/NumberFormat.h"
+#include "core/reports/SettlementPicture.h"
+#include "core/settlement/SettlementJson.h"
+#include "core/settlement/SettlementReport.h"
+#include "support/RecordingCanvas.h"
+
+using namespace fundis;
+
+namespace {
+
+// The hand-checked one layer: p0 = 20 kPa, Hc = 1.489 m, s = 1.862 mm
+const SettlementData kOneLayer{{{5, 20, 10}}, 0.08};
+
+SettlementResult oneLayer(double su) { return computeSettlement(2, 2, 1, 40, {kOneLayer.layers, su}); }
+
+// The lines of one colour, each ending in "\n".
+std::string shown(const std::vector<ReportLine>& lines, bool failure) {
+    std::string text;
+    for (const ReportLine& line : lines) {
+        text += line.failure == failure ? line.text + "\n" : "";
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(SettlementReport, LinesWithTheUsersSeparator) {
+    const std::vector<ReportLine> lines = settlementReport(oneLayer(0.08), ',');
+    const std::string black = shown(lines, false);
+    for (const char* line :
+         {"\nРАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n", "\nДополнительное давление\t\t\tp0 = 20,000кПа\n",
+          "\nz1, м\tz2, м\tζ\tα\tσzp, кПа\tσzg, кПа\t0,2·σzg, кПа\tE, МПа\ts, мм\n"
+          "0,000\t0,800\t0,800\t0,800\t15,994\t36,000\t7,200\t10,000\t1,152\n",
+          "\nНижняя граница сжимаемой толщи\t\tHc = 1,489м\nОсадка фундамента\t\t\ts = 0,186см\n"
+          "Предельная осадка\t\t\tsu = 8,000см\n"}) {
+        EXPECT_NE(black.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(shown(lines, true), "");
+}
+
+// Red lines: s > su, and a settlement that could not be computed; p0 ≤ 0 is no failure
+TEST(SettlementReport, RedLinesOnlyForFailures) {
+    EXPECT_EQ(shown(settlementReport(oneLayer(0.0018), '.'), true),
+              "Осадка фундамента превышает предельную.\n");
+    const std::vector<ReportLine> none = settlementReport(computeSettlement(2, 2, 1, 10, kOneLayer), '.');
+    EXPECT_EQ(shown(none, true), "");
+    EXPECT_EQ(none.back().text, "Дополнительное давление p0 не больше нуля: осадки нет.");
+    EXPECT_EQ(shown(settlementReport(computeSettlement(0, 0, 1, 40, kOneLayer), '.'), true),
+              "Сначала выполните расчет фундамента.\n");
+}
+
+// The numbers themselves are checked against the sample projects
+TEST(SettlementJson, ObjectOrError) {
+    const SettlementResult r = oneLayer(0.08);
+    const std::string json = settlementJson(r, settlementReport(r, '.'));
+    EXPECT_EQ(json.rfind(R"({"p": 40, "sigma_zg0": 20, "p0": 20, "eta": 1, "k": 0.2, "Hc": 1.489)", 0), 0u);
+    EXPECT_NE(json.find(R"(, "sublayers": [{"z1": 0, "z2": 0.8, )"), std::string::npos);
+    EXPECT_NE(json.find(R"(}], "report": [{"text": "", "failure": false}, {"text": "РАСЧЕТ)"),
+              std::string::npos);
+    const SettlementResult failed = computeSettlement(0, 2, 1, 40, kOneLayer);
+    EXPECT_EQ(
+        settlementJson(failed, {{"x", true}}),
+        R"({"error": "Сначала выполните расчет фундамента.", "report": [{"text": "x", "failure": true}]})");
+}
+
+// Whatever the numbers, the picture stays in its area; with a boundary it shows and labels Hc
+TEST(SettlementPicture, StaysInsideItsAreaAndShowsHc) {
+    const SettlementData deep{{{0.4, 18, 4}, {1.2, 0, 30}, {0.01, 2000, 8}, {3, 19, 12}}, 0.08};
+    const struct {
+        double d;
+        SettlementData data;
+        SettlementResult result;
+        int width, height;
+    } rows[] = {
+        {1, kOneLayer, oneLayer(0.08), 400, 500},
+        {1, kOneLayer, oneLayer(0.08), 60, 40},
+        {2.5, deep, computeSettlement(3.3, 4.2, 2.5, 900, deep), 300, 700},
+        {1, kOneLayer, computeSettlement(2, 2, 1, 5, kOneLayer), 400, 500},
+        {1, kOneLayer, computeSettlement(0, 0, 1, 40, kOneLayer), 400, 500},
+        {1e6, kOneLayer, computeSettlement(1e-3, 1e6, 1e6, 1e30, kOneLayer), 400, 500},
+    };
+    const int left = 50, top = 30;
+    for (const auto& row : rows) {
+        RecordingCanvas canvas(1000, 1000);
+        DrawSettlementPicture(canvas, left, top, row.width, row.height, row.d, row.data, row.result, '.');
+        const auto inside = [&](int x, int y) {
+            return x >= left && x < left + row.width && y >= top && y < top + row.height;
+        };
+        EXPECT_FALSE(canvas.lines().empty());
+        for (const auto& line : canvas.lines()) {
+            EXPECT_TRUE(inside(line.from.x, line.from.y) && inside(line.to.x, line.to.y))
+                << row.width << "x" << row.height << ": " << line.from.x << "," << line.from.y;
+        }
+        for (const auto& box : canvas.rectangles()) {  // (x2, y2) is not drawn
+            EXPECT_TRUE(inside(box.x1, box.y1) && inside(box.x2 - 1, box.y2 - 1)) << box.x1 << "," << box.y1;
+        }
+        for (const auto& text : canvas.texts()) {
+            const int right = text.x + canvas.textWidth(text.text) - 1;
+            EXPECT_TRUE(inside(text.x, text.y) && inside(right, text.y + canvas.textHeight(text.text) - 1))
+                << text.text;
+        }
+        const bool hasHc = row.result.status.ok() && row.result.Hc > 0;
+        const std::string label = "Hc = " + formatFixed(row.result.Hc, 3, '.') + " м";
+        EXPECT_EQ(!canvas.textsOf(label).empty(), hasHc && row.width >= 300) << row.width;
+    }
+}
