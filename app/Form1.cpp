@@ -31,6 +31,7 @@
 #include "app/AboutBox.h"
 #include "files/DanFile.h"
 #include "files/DataLocation.h"
+#include "files/Examples.h"
 #include "files/RecentFiles.h"
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
@@ -166,6 +167,9 @@ void TForm1::buildCommands() {
     file->addAction(open);
     RecentMenu = file->addMenu(QStringLiteral("Последние файлы"));
     RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    ExamplesMenu = file->addMenu(QStringLiteral("Примеры"));
+    ExamplesMenu->setObjectName(QStringLiteral("ExamplesMenu"));
+    buildExamplesMenu();
     file->addSeparator();
     file->addAction(save);
     file->addAction(command("SaveAs1", QStringLiteral("Сохранить как..."),
@@ -185,6 +189,9 @@ void TForm1::buildCommands() {
                              QKeySequence(QStringLiteral("Ctrl+Alt+P")), QString(), &TForm1::N13Click));
     QMenu* about = menuBar()->addMenu(QStringLiteral("?"));
     about->addAction(help);
+    about->addAction(command("Verification1", QStringLiteral("Проверка программы"), QKeySequence(),
+                             QStringLiteral("Программа на опубликованных примерах расчета"),
+                             &TForm1::VerificationClick));
     // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
     // and the menu only shows it
     about->addAction(
@@ -238,6 +245,12 @@ void TForm1::buildReportPane() {
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setFont(fundis::windowFont(13));
     RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setPlaceholderText(
+        QStringLiteral("Чтобы начать:\n"
+                       "  •  откройте пример из учебника или курсового проекта: «Файл» → «Примеры»;\n"
+                       "  •  введите исходные данные: «Расчет» → «Ввод данных» (Ctrl+I);\n"
+                       "  •  откройте свой проект: «Файл» → «Открыть» (Ctrl+O).\n"
+                       "Затем «Расчет» → «Начать расчет» (Ctrl+G)."));
     setCentralWidget(RichEdit1);
 
     PopupMenu1 = new QMenu(RichEdit1);
@@ -435,6 +448,7 @@ void TForm1::ToolButton1Click() {
         ProgressBar->repaint();
     };
     fundis::ProjectPass pass = fundis::runProjectPass(form2_->toForm(), settlementInputs_, options);
+    dropStartHint();
     if (!settlementProblem_ && !pass.settlement && pass.outcome != fundis::PassOutcome::NotRun) {
         pass.settlement = fundis::unreadSettlementPass(settlementProblem_, options.decimalSeparator);
     }
@@ -547,6 +561,7 @@ void TForm1::openProject(const QString& name) {
     settlementProblem_ = settlementProblem;
     setProjectFile(name);
     setModified(false);
+    dropStartHint();
     form2_->applyVisibilityRules();
     if (!settlementProblem) {
         fundis::showMessage(this, kCaption,
@@ -630,6 +645,7 @@ void TForm1::NewClick() {
     lastHtmlName.clear();
     // a new project starts without the results of the old one
     RichEdit1->clear();
+    dropStartHint();
     lastCalculation_.reset();
     updateStaleMark();
 }
@@ -724,6 +740,28 @@ void TForm1::N11Click() {
 void TForm1::N13Click() {
     QPrintDialog dialog(&printer(), this);
     fundis::dialogs().exec(dialog);
+}
+
+void TForm1::buildExamplesMenu() {
+    const QString folder = QString::fromStdString(fundis::installedExamplesDir());
+    for (const fundis::ExampleProject& example : fundis::exampleProjects()) {
+        const QString path = QDir(folder).filePath(QString::fromUtf8(example.file));
+        QAction* action = ExamplesMenu->addAction(QString::fromUtf8(example.title));
+        connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
+    }
+}
+
+void TForm1::openExample(const QString& path) {
+    if (maybeSaveChanges()) {
+        openProject(path);
+    }
+}
+
+void TForm1::dropStartHint() { RichEdit1->setPlaceholderText(QString()); }
+
+void TForm1::VerificationClick() {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(fundis::verificationManualPath(settings.programDir))));
 }
 
 void TForm1::N14Click() {

@@ -48,6 +48,7 @@ class TForm1 : public QMainWindow {
     QLabel* StatusPanel0 = nullptr;  // fileName
     QLabel* StatusPanel1 = nullptr;  // the long hint under the mouse
     QMenu* RecentMenu = nullptr;     // "Последние файлы"
+    QMenu* ExamplesMenu = nullptr;   // "Примеры": the published worked examples
     QLabel* StaleMark = nullptr;     // shown while the inputs differ from the last calculation's
     QProgressBar* ProgressBar = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -81,6 +82,8 @@ class TForm1 : public QMainWindow {
     void openProject(const QString& path);
     // Asks whether to save the changes, when there are any; false when the user cancels.
     bool maybeSaveChanges();
+    // "Файл" → "Примеры": an example project opened as "Открыть" opens a file.
+    void openExample(const QString& path);
 
     void FormActivate();
     void FormCanResize();
@@ -98,6 +101,7 @@ class TForm1 : public QMainWindow {
     void N11Click();
     void N13Click();
     void N14Click();
+    void VerificationClick();  // "?" → "Проверка программы": the verification manual
     void BitBtn1Click();
     void Select_allClick();
     void CopyClick();
@@ -113,6 +117,9 @@ class TForm1 : public QMainWindow {
   private:
     void buildCommands();
     void buildReportPane();
+    void buildExamplesMenu();
+    // The start hint of the empty report pane goes at the first calculation, open or "Новый".
+    void dropStartHint();
     void buildStatusBar();
     QAction* command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
                      void (TForm1::*handler)());
