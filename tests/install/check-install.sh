@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what the desktop sees of it: a valid
 # .desktop entry that opens .dan files, the MIME type of *.dan, both programs' --version, the
-# tables, the verification manual and the example projects beside the program, and, under a virtual X server when there is one, that
+# tables, the verification manual and the example projects beside the program, and, under a
+# virtual X server when there is one, that
 # `fundis FILE.dan` shows the project's name in its window title.
 #   check-install.sh BUILD_DIR PROJECT.dan
 set -euo pipefail
