@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -180,6 +181,14 @@ const std::vector<Row>& rows() {
     return table;
 }
 
+// The users' locale, with its decimal comma, for the length of a test: the examples must come out
+// the same in it (where the machine has it).
+class RussianLocale {
+  public:
+    RussianLocale() { std::setlocale(LC_ALL, "ru_RU.UTF-8"); }
+    ~RussianLocale() { std::setlocale(LC_ALL, "C"); }
+};
+
 std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -191,6 +200,7 @@ std::string readText(const std::string& path) {
 
 // Each compared value of the manual, within its tolerance of the published (or rechecked) value
 TEST(Verification, ProgramAgainstPublishedExamples) {
+    const RussianLocale russian;
     for (const Row& row : rows()) {
         SCOPED_TRACE(std::string(row.example) + " — " + row.quantity);
         const ProjectPass& pass = passOf(row.example);
