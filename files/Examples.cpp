@@ -25,6 +25,10 @@ const std::vector<ExampleProject>& exampleProjects() {
         {"conditional_2928_ukrbukva52395.dan",
          "α под условным фундаментом 2,928×2,928 м — ukrbukva.net, 52395, с. 16"},
         {"alpha_table_snip.dan", "Коэффициент α при η = 1 — СНиП 2.02.01-83, прил. 2, табл. 1"},
+        {"frost_coarse_joists_vikby.dan",
+         "Глубина промерзания: крупнообломочный грунт, полы на лагах, 0 °C — vik.by, Сюрен-Кюель"},
+        {"frost_clay_basement_vikby.dan",
+         "Глубина промерзания: глина, здание с подвалом, 20 °C — vik.by, Сюрен-Кюель"},
     };
     return examples;
 }
