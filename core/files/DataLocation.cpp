@@ -93,6 +93,24 @@ std::string installedTablesDir() {
     return FUNDIS_SOURCE_DATA_DIR;
 }
 
+std::string installedExamplesDir() {
+    // any one example will do: they are installed together
+    const std::string probe = "/frost_greatarchitect.dan";
+    const std::string beside = programFolder() + "/../share/fundis/examples";
+    if (isFile(beside + probe)) {
+        return beside;
+    }
+    const std::string installed = std::string(FUNDIS_INSTALL_DATA_DIR) + "/examples";
+    if (isFile(installed + probe)) {
+        return installed;
+    }
+    return FUNDIS_SOURCE_EXAMPLES_DIR;
+}
+
+std::string verificationManualPath(const std::string& programDir) {
+    return programDir + "/Help/verification.htm";
+}
+
 std::string defaultDataDir() {
     const std::string home = environment("HOME");
     const std::string documents = documentsFolder(home);

@@ -21,6 +21,13 @@ std::string windowStatePath();
 // the configured install folder, or the source tree's data/ when run from a build folder.
 std::string installedTablesDir();
 
+// The folder with the example projects (examples/ beside the tables when installed, the source tree's
+// tests/verification when run from a build folder), found the same way as the tables.
+std::string installedExamplesDir();
+
+// The verification manual in the program folder's help: the folder that holds the tables.
+std::string verificationManualPath(const std::string& programDir);
+
 // The folder the file dialogs start in on the very first run: the user's documents folder
 // (XDG_DOCUMENTS_DIR, else ~/Documents), which may not exist yet.
 std::string defaultDataDir();

@@ -30,6 +30,7 @@
 
 #include "core/files/DanFile.h"
 #include "core/files/DataLocation.h"
+#include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
 #include "core/model/FileIo.h"
 #include "core/reports/HtmlReport.h"
@@ -173,6 +174,9 @@ void MainWindow::buildCommands() {
     file->addAction(open);
     recentMenu = file->addMenu(QStringLiteral("Последние файлы"));
     recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    examplesMenu = file->addMenu(QStringLiteral("Примеры"));
+    examplesMenu->setObjectName(QStringLiteral("examplesMenu"));
+    buildExamplesMenu();
     file->addSeparator();
     file->addAction(save);
     file->addAction(command("saveProjectAs", QStringLiteral("Сохранить как..."),
@@ -194,6 +198,9 @@ void MainWindow::buildCommands() {
                              &MainWindow::setUpPrinter));
     QMenu* about = menuBar()->addMenu(QStringLiteral("?"));
     about->addAction(help);
+    about->addAction(command("showVerificationManual", QStringLiteral("Проверка программы"), QKeySequence(),
+                             QStringLiteral("Программа на опубликованных примерах расчета"),
+                             &MainWindow::showVerificationManual));
     // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
     // and the menu only shows it
     about->addAction(command("showAbout", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(),
@@ -247,6 +254,12 @@ void MainWindow::buildReportPane() {
     reportPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportPane->setFont(fundis::windowFont(13));
     reportPane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reportPane->setPlaceholderText(
+        QStringLiteral("Чтобы начать:\n"
+                       "  •  откройте пример из учебника или курсового проекта: «Файл» → «Примеры»;\n"
+                       "  •  введите исходные данные: «Расчет» → «Ввод данных» (Ctrl+I);\n"
+                       "  •  откройте свой проект: «Файл» → «Открыть» (Ctrl+O).\n"
+                       "Затем «Расчет» → «Начать расчет» (Ctrl+G)."));
     setCentralWidget(reportPane);
 
     reportMenu = new QMenu(reportPane);
@@ -444,6 +457,7 @@ void MainWindow::startCalculation() {
         progressBar->repaint();
     };
     fundis::ProjectPass pass = fundis::runProjectPass(inputDialog_->toForm(), settlementInputs_, options);
+    dropStartHint();
     if (!settlementProblem_ && !pass.settlement && pass.outcome != fundis::PassOutcome::NotRun) {
         pass.settlement = fundis::unreadSettlementPass(settlementProblem_, options.decimalSeparator);
     }
@@ -556,6 +570,7 @@ void MainWindow::openProject(const QString& name) {
     settlementInputs_ = project.settlement;
     settlementProblem_ = settlementProblem;
     setProjectFile(name);
+    dropStartHint();
     setModified(false);
     inputDialog_->applyVisibilityRules();
     if (!settlementProblem) {
@@ -640,6 +655,7 @@ void MainWindow::newProject() {
     lastHtmlName.clear();
     // a new project starts without the results of the old one
     reportPane->clear();
+    dropStartHint();
     lastCalculation_.reset();
     updateStaleMark();
 }
@@ -732,6 +748,28 @@ void MainWindow::showAbout() {
 void MainWindow::setUpPrinter() {
     QPrintDialog dialog(&printer(), this);
     fundis::dialogs().exec(dialog);
+}
+
+void MainWindow::buildExamplesMenu() {
+    const QString folder = QString::fromStdString(fundis::installedExamplesDir());
+    for (const fundis::ExampleProject& example : fundis::exampleProjects()) {
+        const QString path = QDir(folder).filePath(QString::fromUtf8(example.file));
+        QAction* action = examplesMenu->addAction(QString::fromUtf8(example.title));
+        connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
+    }
+}
+
+void MainWindow::openExample(const QString& path) {
+    if (maybeSaveChanges()) {
+        openProject(path);
+    }
+}
+
+void MainWindow::dropStartHint() { reportPane->setPlaceholderText(QString()); }
+
+void MainWindow::showVerificationManual() {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(fundis::verificationManualPath(settings.programDir))));
 }
 
 void MainWindow::showHelp() {

@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow {
 
     QToolBar* mainToolBar = nullptr;
     QTextEdit* reportPane = nullptr;
+    QMenu* examplesMenu = nullptr;  // "Примеры": the published worked examples
     QStatusBar* statusLine = nullptr;
     QLabel* fileNamePanel = nullptr;  // fileName
     QLabel* hintPanel = nullptr;      // the long hint under the mouse
@@ -85,6 +86,8 @@ class MainWindow : public QMainWindow {
     void openProject(const QString& path);
     // Asks whether to save the changes, when there are any; false when the user cancels.
     bool maybeSaveChanges();
+    // "Файл" → "Примеры": an example project opened as "Открыть" opens a file.
+    void openExample(const QString& path);
 
     void firstActivation();
     void placeProgressBar();
@@ -102,6 +105,7 @@ class MainWindow : public QMainWindow {
     void showAbout();
     void setUpPrinter();
     void showHelp();
+    void showVerificationManual();  // "?" → "Проверка программы": the verification manual
     void showSettlement();
     void selectAllReport();
     void copyReport();
@@ -117,6 +121,9 @@ class MainWindow : public QMainWindow {
   private:
     void buildCommands();
     void buildReportPane();
+    void buildExamplesMenu();
+    // The start hint of the empty report pane goes at the first calculation, open or "Новый".
+    void dropStartHint();
     void buildStatusBar();
     QAction* command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
                      void (MainWindow::*handler)());

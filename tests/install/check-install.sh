@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what the desktop sees of it: a valid
 # .desktop entry that opens .dan files, the MIME type of *.dan, both programs' --version, the
-# tables beside the program, and, under a virtual X server when there is one, that
+# tables, the verification manual and the example projects beside the program, and, under a
+# virtual X server when there is one, that
 # `fundis FILE.dan` shows the project's name in its window title.
 #   check-install.sh BUILD_DIR PROJECT.dan
 set -euo pipefail
@@ -23,6 +24,9 @@ grep -q '^application/x-fundis-project:\*\.dan$' "$prefix/share/mime/globs"
 "$prefix/bin/fundis" --version | grep -q "^fundis (Фундис) [0-9]"
 "$prefix/bin/fundis-cli" --version | grep -q "^fundis-cli (Фундис) [0-9]"
 [ -f "$prefix/share/fundis/table4.dat" ]
+# the verification manual in the help and its example projects for "Файл" → "Примеры"
+[ -f "$prefix/share/fundis/Help/verification.htm" ]
+[ "$(ls "$prefix/share/fundis/examples/"*.dan | wc -l)" -ge 12 ]
 
 if command -v xvfb-run > /dev/null && command -v xwininfo > /dev/null; then
   home="$(mktemp -d "$prefix/home.XXXX")"

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
@@ -35,6 +37,36 @@ QStringList paneTexts(const fundis::MainWindow& main) {
         texts << QString::fromStdString(line.text);
     }
     return texts;
+}
+
+// Takes the URLs the program asks the desktop to open, instead of a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    QList<QUrl> urls;
+
+  public slots:
+    void open(const QUrl& url) { urls << url; }
+
+  private:
+    QString scheme_;
+};
+
+QAction* menuAction(const fundis::MainWindow& main, const QString& menu, const QString& text) {
+    for (QAction* top : main.menuBar()->actions()) {
+        if (top->text() == menu) {
+            for (QAction* action : top->menu()->actions()) {
+                if (action->text() == text) {
+                    return action;
+                }
+            }
+        }
+    }
+    return nullptr;
 }
 
 bool closes(fundis::MainWindow& window) {
@@ -356,3 +388,93 @@ TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
     EXPECT_TRUE(QFile::exists(started));
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
+
+// The empty pane at the start tells how to begin, until the first calculation
+TEST_F(WindowsFixture, StartHintUntilTheFirstCalculation) {
+    const QString hint = main->reportPane->placeholderText();
+    EXPECT_TRUE(main->reportPane->document()->isEmpty());
+    for (const char* part : {"«Файл» → «Примеры»", "(Ctrl+I)", "(Ctrl+O)"}) {
+        EXPECT_TRUE(hint.contains(QString::fromUtf8(part))) << part;
+    }
+    typeProject();
+    main->startCalculation();
+    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+    EXPECT_FALSE(main->reportPane->document()->isEmpty());
+
+    // "Новый" empties the pane; the hint does not come back
+    main->newProject();
+    EXPECT_TRUE(main->reportPane->document()->isEmpty());
+    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+}
+
+// "Новый" on a fresh window drops the hint too
+TEST_F(WindowsFixture, StartHintGoesWithANewProject) {
+    ASSERT_FALSE(main->reportPane->placeholderText().isEmpty());
+    main->newProject();
+    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+}
+
+// "Файл" → "Примеры" lists the published examples by what they show and where they were
+// published; one opens as "Открыть" opens a file (after the question about unsaved changes) and
+// calculates to the manual's numbers
+TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
+    ASSERT_NE(main->examplesMenu, nullptr);
+    EXPECT_EQ(main->examplesMenu->title(), QStringLiteral("Примеры"));
+    EXPECT_NE(menuAction(*main, QStringLiteral("Файл"), QStringLiteral("Примеры")), nullptr);
+    const QList<QAction*> entries = main->examplesMenu->actions();
+    ASSERT_EQ(entries.size(), static_cast<int>(fundis::exampleProjects().size()));
+    int settlementEntry = -1;
+    for (int i = 0; i < entries.size(); ++i) {
+        const fundis::ExampleProject& example = fundis::exampleProjects()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(entries[i]->text(), QString::fromUtf8(example.title));
+        EXPECT_TRUE(entries[i]->text().contains(QStringLiteral(" — "))) << example.title;
+        EXPECT_TRUE(QFile::exists(QDir(QString::fromStdString(fundis::installedExamplesDir()))
+                                      .filePath(QString::fromUtf8(example.file))))
+            << example.file;
+        if (std::string(example.file) == "settlement_axis_a_ukrbukva56865.dan") {
+            settlementEntry = i;
+        }
+    }
+    ASSERT_GE(settlementEntry, 0);
+
+    fundis::testing::type(input->edit(13), QStringLiteral("30"));
+    enum { kSave, kDiscard, kCancel };
+    dialogs.answers = {kCancel};
+    entries[settlementEntry]->trigger();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_FALSE(main->reportPane->placeholderText().isEmpty());
+
+    dialogs.answers = {kDiscard};
+    entries[settlementEntry]->trigger();
+    EXPECT_TRUE(main->fileName.endsWith(QStringLiteral("/settlement_axis_a_ukrbukva56865.dan")));
+    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
+    EXPECT_EQ(input->edit(4)->text(), QStringLiteral("1550"));
+    EXPECT_EQ(main->settlementInputs().layers.size(), 4u);
+    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    EXPECT_NEAR(main->lastCalculation()->record.pEnv, 302.1, 0.05);
+    ASSERT_TRUE(main->lastCalculation()->settlement);
+    EXPECT_NEAR(main->lastCalculation()->settlement->result.s * 100.0, 2.63, 0.05 * 2.63);
+}
+
+// "?" → "Проверка программы" opens the manual's page from the help of the program folder
+TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
+    UrlCatcher catcher(QStringLiteral("file"));
+    QAction* manual = menuAction(*main, QStringLiteral("?"), QStringLiteral("Проверка программы"));
+    ASSERT_NE(manual, nullptr);
+    manual->trigger();
+    ASSERT_EQ(catcher.urls.size(), 1);
+    const QString page = catcher.urls.front().toLocalFile();
+    EXPECT_EQ(page,
+              QString::fromStdString(main->settings.programDir) + QStringLiteral("/Help/verification.htm"));
+    const QByteArray html = readFile(page);
+    EXPECT_TRUE(html.contains("settlement_axis_a_ukrbukva56865.dan"));
+    EXPECT_TRUE(html.contains("<table>"));
+}
+
+#include "MainWindowTest.moc"

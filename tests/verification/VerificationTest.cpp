@@ -1,0 +1,240 @@
+// The published worked examples of the verification manual (docs/verification.md), each restated
+// as a project in this folder and run through the project pass as "Начать расчет" runs it. Every
+// compared value must stay within the manual's tolerance of the published value, or of the hand
+// recheck where the source slipped.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "core/files/DanFile.h"
+#include "core/files/Examples.h"
+#include "core/project/ProjectPass.h"
+
+using namespace fundis;
+
+namespace {
+
+const std::string kExamples = FUNDIS_SOURCE_EXAMPLES_DIR;
+
+// Runs each example once; the rows share the passes.
+const ProjectPass& passOf(const std::string& file) {
+    static std::map<std::string, ProjectPass> passes;
+    auto found = passes.find(file);
+    if (found == passes.end()) {
+        ProjectFile project;
+        Status settlementProblem;
+        const Status read = readProjectFile(kExamples + "/" + file, project, settlementProblem);
+        EXPECT_TRUE(read.ok()) << file << ": " << read.message();
+        EXPECT_TRUE(settlementProblem.ok()) << file << ": " << settlementProblem.message();
+        PassOptions options;
+        options.tablesDir = FUNDIS_TABLES_DIR;
+        options.debug = true;  // the punching capacity is shown only among the debug lines
+        found = passes.emplace(file, runProjectPass(project.form, project.settlement, options)).first;
+    }
+    return found->second;
+}
+
+using Value = std::function<double(const ProjectPass&)>;
+
+const SettlementResult& settlement(const ProjectPass& pass) {
+    static const SettlementResult none;
+    if (!pass.settlement || !pass.settlement->result.status.ok()) {
+        ADD_FAILURE() << "no settlement was computed";
+        return none;
+    }
+    return pass.settlement->result;
+}
+
+// The sublayer that ends at depth z below the base.
+const Sublayer& sublayerEndingAt(const ProjectPass& pass, double z) {
+    static const Sublayer none;
+    for (const Sublayer& sublayer : settlement(pass).sublayers) {
+        if (std::abs(sublayer.z2 - z) < 1e-4) {
+            return sublayer;
+        }
+    }
+    ADD_FAILURE() << "no sublayer ends at " << z << " m below the base";
+    return none;
+}
+
+// The capacity of the socket bottom against punching as a force, kN: the program holds it as the
+// edge pressure it may reach (the last number of the debug line that closes the check), the
+// sources as that pressure over the whole base.
+double socketBottomCapacityForce(const ProjectPass& pass) {
+    const std::string heading = "Отладочные данные к расчету на продавливание от дна стакана";
+    for (std::size_t i = 0; i < pass.report.size(); ++i) {
+        if (pass.report[i].text == heading && i + 5 < pass.report.size()) {
+            std::istringstream line(pass.report[i + 5].text);
+            double p12 = 0, capacity = 0;
+            line >> p12 >> capacity;
+            return capacity * static_cast<double>(pass.record.b) * static_cast<double>(pass.record.l);
+        }
+    }
+    ADD_FAILURE() << "the check of the socket bottom did not run";
+    return 0;
+}
+
+Value record(float ProjectRecord::*field) {
+    return [field](const ProjectPass& pass) { return static_cast<double>(pass.record.*field); };
+}
+Value sigmaZg0() {
+    return [](const ProjectPass& pass) { return settlement(pass).sigmaZg0; };
+}
+Value p0() {
+    return [](const ProjectPass& pass) { return settlement(pass).p0; };
+}
+Value settlementCm() {
+    return [](const ProjectPass& pass) { return settlement(pass).s * 100.0; };
+}
+Value alphaAt(double z) {
+    return [z](const ProjectPass& pass) { return sublayerEndingAt(pass, z).alpha; };
+}
+Value sigmaZgAt(double z) {
+    return [z](const ProjectPass& pass) { return sublayerEndingAt(pass, z).sigmaZg; };
+}
+
+// One row of the manual's tables: the published value, the value the program is held to (the
+// published one, or the hand recheck where the source slipped) and the tolerance the manual gives.
+struct Row {
+    const char* example;
+    const char* quantity;
+    double published;
+    double expected;
+    double tolerance;
+    Value value;
+};
+
+// The tolerances of the manual: rounding of the printed value (and of the source's rounded
+// intermediate values), reading table 1 of the code by linear interpolation, and the summation
+// conventions of the sources for the settlement (5 %).
+constexpr double kInterpolatedAlpha = 0.016;
+double settlementTolerance(double expectedCm) { return 0.05 * expectedCm; }
+
+const std::vector<Row>& rows() {
+    static const std::vector<Row> table = {
+        {"frost_greatarchitect.dan", "dfn, м", 1.15, 1.15, 0.005, record(&ProjectRecord::dfn)},
+        {"frost_greatarchitect.dan", "df, м", 0.81, 0.81, 0.0085, record(&ProjectRecord::df)},
+
+        {"pressures_axis_a_ukrbukva56865.dan", "p, кПа", 302.1, 302.1, 0.05, record(&ProjectRecord::pEnv)},
+        {"pressures_axis_a_ukrbukva56865.dan", "pmax, кПа", 328.2, 328.2, 0.15,
+         record(&ProjectRecord::pmaxEnv)},
+        {"pressures_axis_a_ukrbukva56865.dan", "pmin, кПа", 276.0, 276.0, 0.15,
+         record(&ProjectRecord::pminEnv)},
+        {"pressures_axis_b_ukrbukva56865.dan", "p, кПа", 299.3, 299.3, 0.1, record(&ProjectRecord::pEnv)},
+
+        {"factors_phi24_ukrbukva52395.dan", "Mγ", 0.72, 0.72, 0.005, record(&ProjectRecord::My)},
+        {"factors_phi24_ukrbukva52395.dan", "Mq", 3.87, 3.87, 0.005, record(&ProjectRecord::Mq)},
+        {"factors_phi24_ukrbukva52395.dan", "Mc", 6.45, 6.45, 0.005, record(&ProjectRecord::Mc)},
+        {"factors_phi18_ukrbukva52395.dan", "Mγ", 0.43, 0.43, 0.005, record(&ProjectRecord::My)},
+        {"factors_phi18_ukrbukva52395.dan", "Mq", 2.73, 2.73, 0.005, record(&ProjectRecord::Mq)},
+        {"factors_phi18_ukrbukva52395.dan", "Mc", 5.31, 5.31, 0.005, record(&ProjectRecord::Mc)},
+
+        {"punching_socket_allrefs.dan", "bm, м", 1.15, 1.15, 0.005, record(&ProjectRecord::bm)},
+        {"punching_socket_allrefs.dan", "A0, м²", 0.478, 0.4175, 0.0005, record(&ProjectRecord::prod_A)},
+        {"punching_socket_allrefs.dan", "несущая способность, кН", 6437.6, 7362.75, 0.5,
+         socketBottomCapacityForce},
+
+        {"settlement_axis_a_ukrbukva56865.dan", "σzg0, кПа", 29.8, 29.675, 0.01, sigmaZg0()},
+        {"settlement_axis_a_ukrbukva56865.dan", "p0, кПа", 272.3, 272.425, 0.05, p0()},
+        {"settlement_axis_a_ukrbukva56865.dan", "s, см", 2.8, 2.63, settlementTolerance(2.63),
+         settlementCm()},
+        {"settlement_axis_b_ukrbukva56865.dan", "σzg0, кПа", 29.8, 29.675, 0.01, sigmaZg0()},
+        {"settlement_axis_b_ukrbukva56865.dan", "p0, кПа", 269.5, 269.625, 0.05, p0()},
+        {"settlement_axis_b_ukrbukva56865.dan", "s, см", 3.6, 2.74, settlementTolerance(2.74),
+         settlementCm()},
+
+        {"settlement_ukrbukva67778.dan", "σzg0, кПа", 15.075, 15.075, 0.001, sigmaZg0()},
+        {"settlement_ukrbukva67778.dan", "p0, кПа", 217.8, 217.8, 0.05, p0()},
+        {"settlement_ukrbukva67778.dan", "σzg на 3,1 м ниже подошвы, кПа", 67.048, 67.0, 0.001,
+         sigmaZgAt(3.1)},
+        {"settlement_ukrbukva67778.dan", "s, см", 0.656, 1.99, settlementTolerance(1.99), settlementCm()},
+
+        {"conditional_4528_ukrbukva52395.dan", "σzg0, кПа", 118.37, 118.37, 0.005, sigmaZg0()},
+        {"conditional_4528_ukrbukva52395.dan", "σzg при z = 1,1 м, кПа", 127.94, 127.94, 0.01,
+         sigmaZgAt(1.1)},
+        {"conditional_4528_ukrbukva52395.dan", "σzg при z = 2,2 м, кПа", 137.51, 137.51, 0.01,
+         sigmaZgAt(2.2)},
+        {"conditional_4528_ukrbukva52395.dan", "α при ζ = 0,486", 0.926, 0.926, kInterpolatedAlpha,
+         alphaAt(1.1)},
+        {"conditional_4528_ukrbukva52395.dan", "α при ζ = 0,972", 0.717, 0.717, kInterpolatedAlpha,
+         alphaAt(2.2)},
+        {"conditional_2928_ukrbukva52395.dan", "σzg0, кПа", 118.37, 118.37, 0.005, sigmaZg0()},
+        {"conditional_2928_ukrbukva52395.dan", "α при ζ = 0,82", 0.790, 0.790, kInterpolatedAlpha,
+         alphaAt(1.2)},
+
+        {"alpha_table_snip.dan", "α при ζ = 0,4", 0.960, 0.960, 0.0005, alphaAt(0.5)},
+        {"alpha_table_snip.dan", "α при ζ = 0,8", 0.800, 0.800, 0.0005, alphaAt(1.0)},
+        {"alpha_table_snip.dan", "α при ζ = 1,2", 0.606, 0.606, 0.0005, alphaAt(1.5)},
+        {"alpha_table_snip.dan", "α при ζ = 1,6", 0.449, 0.449, 0.0005, alphaAt(2.0)},
+        {"alpha_table_snip.dan", "α при ζ = 2,0", 0.336, 0.336, 0.0005, alphaAt(2.5)},
+        {"alpha_table_snip.dan", "α при ζ = 2,4", 0.257, 0.257, 0.0005, alphaAt(3.0)},
+        {"alpha_table_snip.dan", "α при ζ = 2,8", 0.201, 0.201, 0.0005, alphaAt(3.5)},
+
+        // Mt is not printed: 151.0 is the value the page's cells give (√Mt 12.26 … 12.32)
+        {"frost_coarse_joists_vikby.dan", "df, м", 4.18, 4.18, 0.005 + 0.0025 * 4.18,
+         record(&ProjectRecord::df)},
+        {"frost_clay_basement_vikby.dan", "df, м", 1.13, 1.13, 0.005 + 0.0025 * 1.13,
+         record(&ProjectRecord::df)},
+    };
+    return table;
+}
+
+// The users' locale, with its decimal comma, for the length of a test: the examples must come out
+// the same in it (where the machine has it).
+class RussianLocale {
+  public:
+    RussianLocale() { std::setlocale(LC_ALL, "ru_RU.UTF-8"); }
+    ~RussianLocale() { std::setlocale(LC_ALL, "C"); }
+};
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+// Each compared value of the manual, within its tolerance of the published (or rechecked) value
+TEST(Verification, ProgramAgainstPublishedExamples) {
+    const RussianLocale russian;
+    for (const Row& row : rows()) {
+        SCOPED_TRACE(std::string(row.example) + " — " + row.quantity);
+        const ProjectPass& pass = passOf(row.example);
+        ASSERT_NE(pass.outcome, PassOutcome::NotRun) << pass.reason;
+        EXPECT_NEAR(row.value(pass), row.expected, row.tolerance) << "published " << row.published;
+    }
+}
+
+// The examples of the "Примеры" menu are the projects of this folder, each in the manual and each
+// with compared values; the manual's HTML in the help is made from its Markdown
+TEST(Verification, ExamplesMenuManualAndTestsAgree) {
+    const std::string manual = readText(FUNDIS_DOCS_DIR "/verification.md");
+    ASSERT_FALSE(manual.empty());
+    std::set<std::string> listed;
+    for (const ExampleProject& example : exampleProjects()) {
+        listed.insert(example.file);
+        EXPECT_TRUE(std::filesystem::is_regular_file(kExamples + "/" + example.file)) << example.file;
+        EXPECT_NE(manual.find(example.file), std::string::npos) << example.file << " is not in the manual";
+        const bool compared = std::any_of(rows().begin(), rows().end(), [&](const Row& row) {
+            return row.example == std::string(example.file);
+        });
+        EXPECT_TRUE(compared) << example.file << " has no compared value";
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(kExamples)) {
+        if (entry.path().extension() == ".dan") {
+            EXPECT_EQ(listed.count(entry.path().filename().string()), 1u)
+                << entry.path() << " is not in the \"Примеры\" menu";
+        }
+    }
+    EXPECT_GE(listed.size(), 14u);
+}
