@@ -31,8 +31,8 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         }
         const RecordSlot& slot = field.target;
         const float value = number(form, static_cast<TextField>(field.index));
-        const float stored =
-            slot.factor == 1.0 ? value : static_cast<float>(static_cast<double>(value) * slot.factor);
+        // a float times 1 in double comes back unchanged
+        const auto stored = static_cast<float>(static_cast<double>(value) * slot.factor);
         if (slot.value != nullptr) {
             data.*slot.value = stored;
         } else if (slot.loads != nullptr) {
