@@ -49,7 +49,7 @@ void debugReportFinestModules(benchmark::State& state) {
     options.tablesDir = FUNDIS_TABLES_DIR;
     options.debug = true;
     ProjectForm form = sandProjectForm();
-    form.edit(12) = form.edit(20) = "0.01";
+    form.text(TextField::d_l) = form.text(TextField::d_h) = "0.01";
     std::size_t lines = 0;
     for (auto _ : state) {
         const ProjectPass pass = runProjectPass(form, options);

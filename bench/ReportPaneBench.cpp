@@ -9,19 +9,14 @@
 
 #include "core/project/ProjectPass.h"
 #include "gui/widgets/ReportPane.h"
+#include "support/SampleProject.h"
 
 namespace {
 
 std::vector<fundis::ReportLine> fineDebugReport() {
-    fundis::ProjectForm form;
-    const std::pair<int, const char*> texts[] = {
-        {1, "49"},    {3, "120"},   {4, "1500"}, {5, "30"},   {6, "60"},    {7, "1900"}, {8, "20"},
-        {9, "80"},    {10, "1600"}, {11, "60"},  {13, "28"},  {14, "5"},    {16, "18"},  {17, "17"},
-        {32, "132"},  {33, "1650"}, {34, "33"},  {35, "66"},  {36, "2090"}, {37, "22"},  {38, "88"},
-        {39, "1760"}, {40, "66"},   {27, "0.4"}, {23, "0.4"}, {12, "0.01"}, {20, "0.01"}};
-    for (const auto& [number, text] : texts) {
-        form.edit(number) = text;
-    }
+    fundis::ProjectForm form = columnProjectForm();
+    form.choices = fundis::ProjectForm().choices;  // the first items, as a new project has them
+    form.text(fundis::TextField::d_l) = form.text(fundis::TextField::d_h) = "0.01";
     fundis::PassOptions options;
     options.tablesDir = FUNDIS_TABLES_DIR;
     options.debug = true;

@@ -115,19 +115,20 @@ int runProject(const Run& run, const std::string& path) {
         pass.settlement = unreadSettlementPass(settlementProblem, run.pass.decimalSeparator);
         pass.outcome = PassOutcome::DesignFailures;
     }
-    if (pass.outcome == PassOutcome::NotRun) {
+    if (pass.outcome == PassOutcome::NotRun && pass.report.empty()) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
         return kExitNotRun;
     }
     if (pass.inputDialogNeeded) {
-        complain(path + ": не заданы ни " + editFieldName(13) + ", ни " + editFieldName(14) +
+        complain(path + ": не заданы ни " + fieldTitle(formField(TextField::fii)) + ", ни " +
+                 fieldTitle(formField(TextField::cii)) +
                  "; программа открыла бы окно ввода данных, расчет продолжается с тем, что есть");
     }
     if (run.options.json) {
         const SettlementPass* settlement = pass.settlement ? &*pass.settlement : nullptr;
-        std::printf("%s\n",
-                    projectJson(baseName(path), pass.report, pass.record, pass.inputDialogNeeded, settlement)
-                        .c_str());
+        std::printf("%s\n", projectJson(baseName(path), pass.outcome, pass.report, pass.record,
+                                        pass.inputDialogNeeded, settlement)
+                                .c_str());
     } else {
         printReport(run, path, pass.report);
         if (pass.settlement) {
@@ -135,6 +136,13 @@ int runProject(const Run& run, const std::string& path) {
         }
     }
     std::fflush(stdout);
+    if (pass.outcome == PassOutcome::NotRun) {
+        // the report is the one line that names the fields to mend; there is nothing to export
+        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile) {
+            complain(path + ": документы не сохранены: расчет не выполнен");
+        }
+        return kExitNotRun;
+    }
     if (const Status exported = exportFiles(run, path, pass); !exported) {
         complain(exported.message());
         return kExitNotRun;

@@ -4,7 +4,8 @@
 #   scripts/screenshots.sh [output folder] [locale]   (default build-screenshots/png, ru_RU.UTF-8)
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
-# numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
+# numbers or that the calculation cannot go without), main-refused.png (the calculation refused for
+# such a field), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
 # settlement.png, scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png,
 # about.png, splash.png.
 set -euo pipefail
@@ -26,7 +27,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/data" "$out"
 
-# a project: 9 combo indices, Edit1..Edit41 ("#" = empty), the crane-and-wind box
+# a project in the .dan order: 9 list indices, the 41 texts ("#" = empty), the crane-and-wind box
 project() {  # project FILE COLUMN_WIDTH COLUMN_LENGTH
   local edits=(49 "#" 120 1500 30 60 1900 20 80 1600 60 0.3 28 5 "#" 18 17 0.7 -0.150 0.3 0.600 0.600
     "$3" "#" "#" "#" "$2" 0.020 0.070 365 365 132 1650 33 66 2090 22 88 1760 66 "#")

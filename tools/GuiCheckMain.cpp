@@ -67,19 +67,33 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
         std::fprintf(stderr, "fundis-gui-check: %s: %s\n", path.c_str(), message.toLocal8Bit().constData());
     }
     const auto& calculation = main.lastCalculation();
-    if (!calculation) {
-        return kExitNotRun;
-    }
     const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.reportPane);
     const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    std::printf("%s\n", fundis::projectJson(file, lines, calculation->record, calculation->inputDialogNeeded,
-                                            settlement ? &*settlement : nullptr)
+    if (!calculation) {
+        // refused: the pane holds the line that names the fields, and nothing was calculated
+        if (!lines.empty()) {
+            const fundis::ProjectForm shown = input->form();
+            std::printf("%s\n",
+                        fundis::projectJson(file, fundis::PassOutcome::NotRun, lines, fundis::ProjectRecord(),
+                                            fundis::inputDialogNeeded(shown.text(fundis::TextField::fii),
+                                                                      shown.text(fundis::TextField::cii)),
+                                            nullptr)
                             .c_str());
-    std::fflush(stdout);
+            std::fflush(stdout);
+        }
+        return kExitNotRun;
+    }
     const auto anyFailure = [](const std::vector<fundis::ReportLine>& report) {
         return std::any_of(report.begin(), report.end(), [](const auto& line) { return line.failure; });
     };
-    return anyFailure(lines) || (settlement && anyFailure(settlement->report)) ? kExitFailures : 0;
+    const bool failed = anyFailure(lines) || (settlement && anyFailure(settlement->report));
+    std::printf("%s\n",
+                fundis::projectJson(
+                    file, failed ? fundis::PassOutcome::DesignFailures : fundis::PassOutcome::Complete, lines,
+                    calculation->record, calculation->inputDialogNeeded, settlement ? &*settlement : nullptr)
+                    .c_str());
+    std::fflush(stdout);
+    return failed ? kExitFailures : 0;
 }
 
 }  // namespace

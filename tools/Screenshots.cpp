@@ -93,10 +93,14 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     ok = save(main, folder, QStringLiteral("main-end.png")) && ok;
     main.reportPane->moveCursor(QTextCursor::Start);
 
-    // a comma and a blank where numbers belong: OK lists what they will be read as
-    const QString load = input.edit(7)->text();
-    input.edit(7)->setText(QStringLiteral("1 900"));
-    input.edit(16)->setText(QStringLiteral("18,5"));
+    // a comma and a blank where numbers belong, and a required field left empty: OK lists what
+    // the numbers will be read as and the fields the calculation cannot go without
+    const ProjectForm calculated = input.form();
+    ProjectForm typed = calculated;
+    typed.text(TextField::NII2) = "1 900";
+    typed.text(TextField::Yii) = "18,5";
+    typed.text(TextField::Yii1).clear();
+    input.setForm(typed);
     scripted.onQuestion = [&](QWidget* parent, const QString& caption, const QString& text,
                               const QStringList& buttons, int defaultButton, int escapeButton) {
         const std::unique_ptr<QMessageBox> box =
@@ -106,25 +110,31 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
         return defaultButton;
     };
     input.show();
-    input.OKButtonClick();
+    input.confirmInput();
     input.hide();
     scripted.onQuestion = nullptr;
-    input.edit(16)->setText(QStringLiteral("18.5"));
-    input.edit(7)->setText(load);
+    // calculated as it is: the report pane names the field instead of a report
+    main.startCalculation();
+    ok = save(main, folder, QStringLiteral("main-refused.png")) && ok;
+    input.setForm(calculated);
+    main.startCalculation();
     // a changed load after the calculation: the results are out of date
-    input.edit(7)->setText(load + QStringLiteral("0"));
+    typed = calculated;
+    typed.text(TextField::NII2) += "0";
+    input.setForm(typed);
     emit input.formEdited();
     ok = save(main, folder, QStringLiteral("main-out-of-date.png")) && ok;
-    input.edit(7)->setText(load);
+    input.setForm(calculated);
     emit input.formEdited();
     setDialogs(previous);
 
     input.show();
-    for (int tab = 0; tab < input.PageControl1->count(); ++tab) {
-        input.PageControl1->setCurrentIndex(tab);
+    auto* tabs = input.findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
         ok = save(input, folder, QStringLiteral("input-%1.png").arg(tab + 1)) && ok;
     }
-    input.PageControl1->setCurrentIndex(0);
+    tabs->setCurrentIndex(0);
     input.hide();
 
     {

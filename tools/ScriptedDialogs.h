@@ -18,7 +18,7 @@ namespace fundis {
 inline int runScripted(QDialog& dialog) {
     if (auto* input = qobject_cast<fundis::InputDialog*>(&dialog)) {
         dialog.setResult(QDialog::Rejected);
-        input->OKButtonClick();
+        input->confirmInput();
         return dialog.result();
     }
     return QDialog::Rejected;

@@ -9,19 +9,6 @@ namespace fundis {
 
 namespace {
 
-constexpr int kValueCount = kComboCount + kEditCount + 1;
-
-// Value number (1..51) -> the field as the user sees it.
-std::string fieldName(int value) {
-    if (value <= kComboCount) {
-        return comboFieldName(value);
-    }
-    if (value <= kComboCount + kEditCount) {
-        return editFieldName(value - kComboCount);
-    }
-    return kCraneAndWindFieldName;
-}
-
 Status failure(int line, const std::string& text) {
     return Status::failure("строка " + std::to_string(line) + ": " + text);
 }
@@ -30,35 +17,44 @@ Status failure(int line, const std::string& text) {
 
 Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end) {
     WordReader reader(fileBytes);
-    for (int value = 1; value <= kValueCount; ++value) {
+    int value = 0;
+    for (const FormField& field : formFields()) {
+        ++value;
         std::string_view word;
         int line = 0;
         if (!reader.next(word, line)) {
             // in the written layout value N stands on line N
-            return failure(value, "файл кончается, не дойдя до поля " + fieldName(value));
+            return failure(value, "файл кончается, не дойдя до поля " + fieldTitle(field));
         }
-        if (value <= kComboCount) {
-            int index = 0;
-            if (!wordToInteger(word, index)) {
-                return failure(line, "поле " + fieldName(value) + ": ожидалось целое число, а не «" +
-                                         cp1251ToUtf8(word) + "»");
+        switch (field.kind) {
+            case FieldKind::List: {
+                const auto list = static_cast<ListField>(field.index);
+                int index = 0;
+                if (!wordToInteger(word, index)) {
+                    return failure(line, "поле " + fieldTitle(field) + ": ожидалось целое число, а не «" +
+                                             cp1251ToUtf8(word) + "»");
+                }
+                if (index < -1 || index >= static_cast<int>(listItems(list).size())) {
+                    index = -1;
+                }
+                form.choice(list) = index;
+                break;
             }
-            if (index < -1 || index >= static_cast<int>(comboItems(value).size())) {
-                index = -1;
+            case FieldKind::Text:
+                if (word.size() > kLongestWord) {
+                    return failure(line, "поле " + fieldTitle(field) + ": текст длиннее 99 символов");
+                }
+                form.text(static_cast<TextField>(field.index)) = wordToText(word);
+                break;
+            case FieldKind::Check: {
+                int checked = 0;
+                if (!wordToInteger(word, checked)) {
+                    return failure(line, "поле " + fieldTitle(field) + ": ожидалось 0 или 1, а не «" +
+                                             cp1251ToUtf8(word) + "»");
+                }
+                form.craneAndWind = checked != 0;
+                break;
             }
-            form.combo(value) = index;
-        } else if (value <= kComboCount + kEditCount) {
-            if (word.size() > kLongestWord) {
-                return failure(line, "поле " + fieldName(value) + ": текст длиннее 99 символов");
-            }
-            form.edit(value - kComboCount) = wordToText(word);
-        } else {
-            int checked = 0;
-            if (!wordToInteger(word, checked)) {
-                return failure(line, "поле " + fieldName(value) + ": ожидалось 0 или 1, а не «" +
-                                         cp1251ToUtf8(word) + "»");
-            }
-            form.craneAndWind = checked != 0;
         }
     }
     if (end != nullptr) {
@@ -115,19 +111,29 @@ Status writeProjectFile(const std::string& path, const ProjectFile& project) {
 
 Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
     std::string out;
-    for (int number = 1; number <= kComboCount; ++number) {
-        out += std::to_string(form.combo(number));
-        out += "\r\n";
-    }
-    for (int number = 1; number <= kEditCount; ++number) {
-        std::string word;
-        if (Status encoded = textToWord(form.edit(number), "поле " + editFieldName(number), word); !encoded) {
-            return encoded;
+    for (const FormField& field : formFields()) {
+        switch (field.kind) {
+            case FieldKind::List:
+                out += std::to_string(form.choice(static_cast<ListField>(field.index)));
+                break;
+            case FieldKind::Text: {
+                std::string word;
+                const std::string& text = form.text(static_cast<TextField>(field.index));
+                if (Status encoded = textToWord(text, "поле " + fieldTitle(field), word); !encoded) {
+                    return encoded;
+                }
+                out += word;
+                break;
+            }
+            case FieldKind::Check:
+                out += form.craneAndWind ? "1" : "0";
+                break;
         }
-        out += word;
-        out += "\r\n";
+        // one value a line, the last without a line end
+        if (&field != &formFields().back()) {
+            out += "\r\n";
+        }
     }
-    out += form.craneAndWind ? "1" : "0";
     fileBytes = std::move(out);
     return {};
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The .dan input data file: 9 combo indices, 41 edit texts ("#" for an empty one) and the check
-// box, one value a line, code page 1251, CR LF, the last value without a line end.
+// The .dan input data file, in the order of the table of the form's fields: 9 list indices, 41
+// texts ("#" for an empty one) and the check box, one value a line, code page 1251, CR LF, the last
+// value without a line end.
 
 #include <string>
 #include <string_view>

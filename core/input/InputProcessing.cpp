@@ -16,11 +16,7 @@ constexpr float kKhTable[5][4] = {
 
 constexpr float kD0[4] = {0.23f, 0.28f, 0.30f, 0.34f};
 
-float number(const ProjectForm& form, int edit) { return textToFloat(form.edit(edit)); }
-
-float megapascalsToKilopascals(const ProjectForm& form, int edit) {
-    return static_cast<float>(static_cast<double>(number(form, edit)) * 1000.0);
-}
+float number(const ProjectForm& form, TextField field) { return textToFloat(form.text(field)); }
 
 // as a float the added 1e-10 survives only for index 0, lifting the key above the first row key
 float soilRowKey(int soilIndex) { return static_cast<float>(soilIndex + 1e-10); }
@@ -28,31 +24,25 @@ float soilRowKey(int soilIndex) { return static_cast<float>(soilIndex + 1e-10); 
 }  // namespace
 
 void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables) {
-    data.Mt = number(form, 1);
-    data.fii = number(form, 13);
-    data.cii = number(form, 14);
-    data.Yii = number(form, 16);
-    data.Yii1 = number(form, 17);
-    data.bToL = number(form, 18);
-    data.d_l = number(form, 12);
-    data.pedestalTop = number(form, 19);
-    data.d_h = number(form, 20);
-    data.buc = number(form, 24);
-    data.luc = number(form, 25);
-    data.lc = number(form, 23);
-    data.bc = number(form, 27);
-    data.socketDepth = number(form, 21);
-    data.socketBottom = number(form, 22);
-    data.d = number(form, 26);
-    data.dz = number(form, 29);
-    data.da = number(form, 28);
-    data.Rs = megapascalsToKilopascals(form, 30);
-    data.Rsc = megapascalsToKilopascals(form, 31);
-    data.groundLevel = number(form, 41);
+    // the texts into their places in the record
+    for (const FormField& field : formFields()) {
+        if (field.kind != FieldKind::Text) {
+            continue;
+        }
+        const RecordSlot& slot = field.target;
+        const float value = number(form, static_cast<TextField>(field.index));
+        // a float times 1 in double comes back unchanged
+        const auto stored = static_cast<float>(static_cast<double>(value) * slot.factor);
+        if (slot.value != nullptr) {
+            data.*slot.value = stored;
+        } else if (slot.loads != nullptr) {
+            (data.*slot.loads)[static_cast<std::size_t>(slot.combination)] = stored;
+        }
+    }
 
     // taken from the table each time, so the crane-and-wind raise is never applied twice; with no
     // class selected Rbt keeps its value and is not raised again
-    const int concreteClass = form.combo(9);
+    const int concreteClass = form.choice(ListField::concreteClass);
     if (concreteClass >= 0 && concreteClass < static_cast<int>(tables.rb.size())) {
         data.Rbt = tables.rb[concreteClass][2];
         if (form.craneAndWind) {
@@ -60,17 +50,18 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         }
     }
 
-    const float overhang = form.combo(4) == 0 ? 0.5f : number(form, 2);
+    const float overhang =
+        form.choice(ListField::overhangChoice) == 0 ? 0.5f : number(form, TextField::overhang);
 
-    const int frostSoil = form.combo(1);
+    const int frostSoil = form.choice(ListField::frostSoil);
     if (frostSoil >= 0 && frostSoil < 4) {
         data.d0 = kD0[frostSoil];
     }
 
     // a wide overhang brings the building's heat closer to the base; no lower bound.
     // Without both choices kh keeps its value: raising it again would drift at every OK.
-    const int temperature = form.combo(3);
-    const int floorType = form.combo(2);
+    const int temperature = form.choice(ListField::temperature);
+    const int floorType = form.choice(ListField::floorType);
     if (temperature >= 0 && temperature < 5 && floorType >= 0 && floorType < 4) {
         data.kh = kKhTable[temperature][floorType];
         data.kh = static_cast<float>(data.kh + (overhang - 0.5) * 0.1);
@@ -79,26 +70,15 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         }
     }
 
-    for (int combination = 1; combination <= 3; ++combination) {
-        const int second = 3 + (combination - 1) * 3;  // Edit3, Edit6, Edit9
-        const int first = 32 + (combination - 1) * 3;  // Edit32, Edit35, Edit38
-        data.MII[combination] = number(form, second);
-        data.NII[combination] = number(form, second + 1);
-        data.QII[combination] = number(form, second + 2);
-        data.MI[combination] = number(form, first);
-        data.NI[combination] = number(form, first + 1);
-        data.QI[combination] = number(form, first + 2);
-    }
-
-    const int soil = form.combo(5);
-    if (form.combo(6) == 1) {
+    const int soil = form.choice(ListField::soil);
+    if (form.choice(ListField::scheme) == 1) {
         data.Yc2 = 1.0f;  // a flexible building takes no share of the base's deformation
     } else {
-        const int choice = form.combo(7);
+        const int choice = form.choice(ListField::LHChoice);
         if (choice >= 0 && choice <= 2) {
-            float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, 15);
+            float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, TextField::LH);
             LH = std::clamp(LH, 1.5f, 4.0f);
-            form.edit(15) = formatGeneral(LH, 15);
+            form.text(TextField::LH) = formatGeneral(LH, 15);
             if (soil >= 0) {
                 data.Yc2 = TableLookup(tables.table3, LH, soilRowKey(soil));
             }
@@ -108,27 +88,29 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         data.Yc1 = TableLookup(tables.table3, 1.0f, soilRowKey(soil));
     }
 
-    data.k = form.combo(8) == 0 ? 1.0f : 1.1f;
+    data.k = form.choice(ListField::method) == 0 ? 1.0f : 1.1f;
 }
 
 void fillReliabilityFactor(ProjectForm& form) {
+    // MII1..QII3 and MI1..QI3 stand in the same order
     for (int step = 0; step < 9; ++step) {
-        const float load = number(form, 3 + step);
+        const float load = number(form, static_cast<TextField>(static_cast<int>(TextField::MII1) + step));
         const float raised = static_cast<float>(static_cast<double>(load) * 1.1);
-        form.edit(32 + step) = formatGeneral(raised, 6);
+        form.text(static_cast<TextField>(static_cast<int>(TextField::MI1) + step)) = formatGeneral(raised, 6);
     }
 }
 
-std::string UnreadableEdit::describe() const {
-    return editFieldName(number) + ": «" + text + "» → " + readAs;
+std::string UnreadableText::describe() const {
+    return fieldTitle(formField(field)) + ": «" + text + "» → " + readAs;
 }
 
-std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form) {
-    std::vector<UnreadableEdit> found;
-    for (int number = 1; number <= kEditCount; ++number) {
-        const std::string& text = form.edit(number);
+std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
+    std::vector<UnreadableText> found;
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        const TextField field = static_cast<TextField>(index);
+        const std::string& text = form.text(field);
         if (!text.empty() && !isWholeNumber(text)) {
-            found.push_back({number, text, formatGeneral(textToFloat(text), 6)});
+            found.push_back({field, text, formatGeneral(textToFloat(text), 6)});
         }
     }
     return found;

@@ -12,20 +12,21 @@
 
 namespace fundis {
 
-// Fills `data` from `form`; rewrites Edit15 with the L/H value actually used.
+// Fills `data` from `form`: each text into its place in the record (the table of the form's
+// fields), then the coefficients; rewrites the L/H text with the value actually used.
 void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables);
 
 // The button "К-т надежн. 1.1": the I-group edits become 1.1 times the II-group ones.
 void fillReliabilityFactor(ProjectForm& form);
 
-// An edit whose text is not one number as typed ("abc", "900,5", "1 100"): the conversion still
-// reads it, as saved files rely on, but the user should see what it will be read as.
-struct UnreadableEdit {
-    int number = 0;                // Edit1..Edit41
+// A text that is not one number as typed ("abc", "900,5", "1 100"): the conversion still reads it,
+// as saved files rely on, but the user should see what it will be read as.
+struct UnreadableText {
+    TextField field = TextField::Mt;
     std::string text;              // as typed
     std::string readAs;            // the number the conversion makes of it, "900"
-    std::string describe() const;  // "N, Nmax, II, вкладка «Нагрузки»: «900,5» → 900"
+    std::string describe() const;  // "N, Nmax, II предельное состояние (вкладка «Нагрузки»): «900,5» → 900"
 };
-std::vector<UnreadableEdit> editsNotWholeNumbers(const ProjectForm& form);
+std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form);
 
 }  // namespace fundis

@@ -1,46 +1,49 @@
 #pragma once
 
 // What the input dialog's controls hold: the persistent form of a project. The .dan file stores
-// exactly this; the dialog's OK turns it into the record. The items of the nine lists and the names
-// under which the user sees each field live here too, so the dialog, the file and the messages agree.
+// exactly this; the dialog's OK turns it into the record. The fields, their labels and rules are
+// in the table of FormFields.h.
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "core/model/FormFields.h"
+
 namespace fundis {
 
-constexpr int kEditCount = 41;
-constexpr int kComboCount = 9;
-
 struct ProjectForm {
-    std::array<std::string, kEditCount> edits;  // Edit1..Edit41 at index 0..40, UTF-8
-    std::array<int, kComboCount> combos;        // ComboBox1..ComboBox9 at index 0..8, -1 = none
-    bool craneAndWind = false;  // CheckBox1 "Учет крановых и ветровых нагр."
+    std::array<std::string, kTextFieldCount> texts;  // in TextField order, UTF-8
+    std::array<int, kListFieldCount> choices;        // in ListField order, -1 = none
+    bool craneAndWind = false;  // "Учет крановых и ветровых нагр."
 
     // The controls as the dialog starts: default texts, first items selected.
     ProjectForm();
 
-    std::string& edit(int number) { return edits.at(number - 1); }
-    const std::string& edit(int number) const { return edits.at(number - 1); }
-    int& combo(int number) { return combos.at(number - 1); }
-    int combo(int number) const { return combos.at(number - 1); }
+    std::string& text(TextField field) { return texts[static_cast<std::size_t>(field)]; }
+    const std::string& text(TextField field) const { return texts[static_cast<std::size_t>(field)]; }
+    int& choice(ListField field) { return choices[static_cast<std::size_t>(field)]; }
+    int choice(ListField field) const { return choices[static_cast<std::size_t>(field)]; }
 
     bool operator==(const ProjectForm& other) const {
-        return edits == other.edits && combos == other.combos && craneAndWind == other.craneAndWind;
+        return texts == other.texts && choices == other.choices && craneAndWind == other.craneAndWind;
     }
     bool operator!=(const ProjectForm& other) const { return !(*this == other); }
 };
 
-// The items of ComboBox1..ComboBox9, as the dialog lists them.
-const std::vector<std::string>& comboItems(int number);
+// A text that breaks its field's rule: a required field empty or not greater than 0, φii outside
+// its range. The calculation does not run on such a form.
+struct FieldProblem {
+    enum class Kind { Empty, NotPositive, OutOfRange };
+    const FormField* field = nullptr;
+    Kind kind = Kind::Empty;
+    std::string text;  // as typed
+    std::string describe() const;  // "N, Nmax, I предельное состояние (вкладка «Нагрузки»): пусто"
+};
+std::vector<FieldProblem> fieldProblems(const ProjectForm& form);
 
-// Number of entries of the concrete-class list ("B 12,5", "B 15").
-int concreteClassCount();
-
-// A field as the user sees it: its label and its tab, "γII, вкладка «Грунт»".
-std::string editFieldName(int number);
-std::string comboFieldName(int number);
-extern const char* const kCraneAndWindFieldName;
+// The one line the report shows instead of a calculation:
+// "Расчет не выполнен: <field>: пусто; <field>: «0» не больше 0. ..."
+std::string refusalLine(const std::vector<FieldProblem>& problems);
 
 }  // namespace fundis

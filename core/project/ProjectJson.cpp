@@ -93,10 +93,23 @@ std::string recordJson(const ProjectRecord& data) {
 
 }  // namespace
 
-std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
+const char* outcomeName(PassOutcome outcome) {
+    switch (outcome) {
+        case PassOutcome::Complete:
+            return "complete";
+        case PassOutcome::DesignFailures:
+            return "design failures";
+        case PassOutcome::NotRun:
+            return "not run";
+    }
+    return "";
+}
+
+std::string projectJson(const std::string& file, PassOutcome outcome, const std::vector<ReportLine>& report,
                         const ProjectRecord& data, bool inputDialogNeeded, const SettlementPass* settlement) {
     JsonObject object;
     object.add("file", jsonString(file));
+    object.add("outcome", jsonString(outcomeName(outcome)));
     object.add("report", reportJson(report));
     object.add("record", recordJson(data));
     object.add("input_dialog_needed", inputDialogNeeded);

@@ -7,15 +7,19 @@
 
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
+#include "core/project/ProjectPass.h"
 
 namespace fundis {
 
 struct SettlementPass;
 
-// {"file", "report": [{"text", "failure"}], "record": {every field by its name},
+// "complete", "design failures", "not run"
+const char* outcomeName(PassOutcome outcome);
+
+// {"file", "outcome", "report": [{"text", "failure"}], "record": {every field by its name},
 //  "input_dialog_needed", "settlement": {...} or null}. Floats are written so that they read back to
 // the same float.
-std::string projectJson(const std::string& file, const std::vector<ReportLine>& report,
+std::string projectJson(const std::string& file, PassOutcome outcome, const std::vector<ReportLine>& report,
                         const ProjectRecord& data, bool inputDialogNeeded, const SettlementPass* settlement);
 
 }  // namespace fundis

@@ -11,7 +11,14 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     ProjectPass pass;
     pass.input = form;
     pass.settlementInput = settlement;
-    pass.inputDialogNeeded = inputDialogNeeded(form.edit(13), form.edit(14));
+    pass.inputDialogNeeded = inputDialogNeeded(form.text(TextField::fii), form.text(TextField::cii));
+
+    // no calculation on a required field that is empty or not greater than 0: it would read as 0
+    if (const std::vector<FieldProblem> problems = fieldProblems(form); !problems.empty()) {
+        pass.reason = refusalLine(problems);
+        pass.report.push_back({pass.reason, true});
+        return pass;
+    }
 
     CodeTables tables;
     if (const Status loaded = loadCodeTables(options.tablesDir, tables); !loaded) {
@@ -24,7 +31,7 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     CalculationOptions calculation;
     calculation.debug = options.debug;
     calculation.decimalSeparator = options.decimalSeparator;
-    calculation.concreteClassIndex = form.combo(9);
+    calculation.concreteClassIndex = form.choice(ListField::concreteClass);
     pass.report = runCalculation(pass.record, tables, calculation, options.progress);
     const auto anyFailure = [](const std::vector<ReportLine>& lines) {
         return std::any_of(lines.begin(), lines.end(), [](const ReportLine& line) { return line.failure; });

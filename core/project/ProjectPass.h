@@ -31,7 +31,10 @@ enum class PassOutcome {
 
 struct ProjectPass {
     PassOutcome outcome = PassOutcome::NotRun;
-    std::string reason;    // for NotRun: names the file and what is wrong with it
+    // For NotRun: what is wrong. A form that breaks its fields' rules gives the line
+    // "Расчет не выполнен: ..." naming them, which is also the report's one red line; a table that
+    // cannot be read gives its file and an empty report.
+    std::string reason;
     ProjectForm input;     // the form the pass was given
     ProjectRecord record;  // a fresh record after OK and the calculation
     std::vector<ReportLine> report;
@@ -40,8 +43,9 @@ struct ProjectPass {
     std::optional<SettlementPass> settlement;  // for a project with layers, once the design ran
 };
 
-// The dialog's OK on a copy of `form` and the calculation, on a record that starts empty, as after
-// the program's start; then the settlement when the project has layers.
+// The fields' rules on `form` (nothing runs when one fails), the dialog's OK on a copy of it and the
+// calculation, on a record that starts empty, as after the program's start; then the settlement
+// when the project has layers.
 ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& settlement,
                            const PassOptions& options);
 inline ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options) {

@@ -14,7 +14,7 @@ struct SettlementPass;
 struct ReportContext {
     const ProjectRecord* data = nullptr;
     std::string fileName;       // the project's file name as shown in the reports
-    bool craneAndWind = false;  // CheckBox1 of the input dialog
+    bool craneAndWind = false;  // "Учет крановых и ветровых нагр." of the input dialog
     int schemeScale = 75;       // the setting "Масштаб 1:"
     char decimalSeparator = '.';
     // the settlement computed for this design, when the project has layers; none otherwise

@@ -414,7 +414,7 @@ fundis::ReportContext MainWindow::reportContext() const {
 
 bool MainWindow::resultsOutOfDate() const {
     return lastCalculation_ && inputDialog_ &&
-           (inputDialog_->toForm() != lastCalculation_->input ||
+           (inputDialog_->form() != lastCalculation_->input ||
             settlementInputs_ != lastCalculation_->settlementInput);
 }
 
@@ -436,8 +436,8 @@ void MainWindow::startCalculation() {
     progressBar->setValue(0);
     progressBar->show();
 
-    if (fundis::inputDialogNeeded(inputDialog_->edit(13)->text().toStdString(),
-                                  inputDialog_->edit(14)->text().toStdString())) {
+    const fundis::ProjectForm shown = inputDialog_->form();
+    if (fundis::inputDialogNeeded(shown.text(fundis::TextField::fii), shown.text(fundis::TextField::cii))) {
         editInput();
     }
 
@@ -456,7 +456,7 @@ void MainWindow::startCalculation() {
         progressBar->setValue(std::min(progressBar->value() + 1, progressBar->maximum()));
         progressBar->repaint();
     };
-    fundis::ProjectPass pass = fundis::runProjectPass(inputDialog_->toForm(), settlementInputs_, options);
+    fundis::ProjectPass pass = fundis::runProjectPass(inputDialog_->form(), settlementInputs_, options);
     dropStartHint();
     if (!settlementProblem_ && !pass.settlement && pass.outcome != fundis::PassOutcome::NotRun) {
         pass.settlement = fundis::unreadSettlementPass(settlementProblem_, options.decimalSeparator);
@@ -465,6 +465,11 @@ void MainWindow::startCalculation() {
         reportPane->clear();
         lastCalculation_.reset();
         updateStaleMark();
+        if (!pass.report.empty()) {
+            // a field the calculation cannot go without: the pane names it, in red
+            fundis::fillReportPane(*reportPane, pass.report);
+            return;
+        }
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Расчет не выполнен: %1.\n\n%2")
                                 .arg(QString::fromStdString(pass.reason), InputDialog::tablesFolderHint()));
@@ -477,9 +482,16 @@ void MainWindow::startCalculation() {
 }
 
 void MainWindow::editInput() {
-    if (inputDialog_ && fundis::dialogs().exec(*inputDialog_) == QDialog::Accepted &&
-        settings.iterations == 0) {
-        settings.iterations = 1;
+    if (!inputDialog_) {
+        return;
+    }
+    const bool wasModified = isWindowModified();
+    if (fundis::dialogs().exec(*inputDialog_) == QDialog::Accepted) {
+        if (settings.iterations == 0) {
+            settings.iterations = 1;
+        }
+    } else {
+        setModified(wasModified);  // cancelled: the controls are as they were
     }
     hintPanel->clear();  // the dialog's last hint has gone with it
     updateStaleMark();
@@ -550,7 +562,7 @@ void MainWindow::openProject(const QString& name) {
     }
     // read into a copy: a file that cannot be read leaves the dialog as it was
     fundis::ProjectFile project;
-    project.form = inputDialog_->toForm();
+    project.form = inputDialog_->form();
     fundis::Status settlementProblem;
     const fundis::Status read = fundis::readProjectFile(localPath(name), project, settlementProblem);
     if (!read) {
@@ -566,7 +578,7 @@ void MainWindow::openProject(const QString& name) {
         }
         return;
     }
-    inputDialog_->fromForm(project.form);
+    inputDialog_->setForm(project.form);
     settlementInputs_ = project.settlement;
     settlementProblem_ = settlementProblem;
     setProjectFile(name);
@@ -599,7 +611,7 @@ void MainWindow::chooseProjectToOpen() {
 }
 
 bool MainWindow::saveProjectTo(const QString& name) {
-    const fundis::ProjectForm form = inputDialog_->toForm();
+    const fundis::ProjectForm form = inputDialog_->form();
     const fundis::Status written = fundis::writeProjectFile(localPath(name), {form, settlementInputs_});
     if (!written) {
         // the name is not taken: the status bar must not show a file that was not written
@@ -646,7 +658,7 @@ void MainWindow::newProject() {
     if (!inputDialog_ || !maybeSaveChanges()) {
         return;
     }
-    inputDialog_->fromForm(fundis::ProjectForm());
+    inputDialog_->setForm(fundis::ProjectForm());
     inputDialog_->applyVisibilityRules();
     settlementInputs_ = fundis::SettlementInputs();
     settlementProblem_ = fundis::Status();
@@ -797,7 +809,7 @@ void MainWindow::showSettlement() {
     });
     connect(&window, &SettlementWindow::calculated, this, [this, &window] {
         // the settlement of the last calculation, with the layers it was made for
-        if (lastCalculation_ && window.result() && lastCalculation_->input == inputDialog_->toForm()) {
+        if (lastCalculation_ && window.result() && lastCalculation_->input == inputDialog_->form()) {
             lastCalculation_->settlement = window.result();
             lastCalculation_->settlementInput = window.inputs();
             updateStaleMark();

@@ -98,7 +98,7 @@ void FoundationPicture::draw(QPainter& p, const QList<QRect>& textPlaces) {
     p.drawLine(kLeft + 3, kRelief, 70, kRelief);
     p.setPen(thin);
     p.setBrush(Qt::white);
-    levelMark(p, 22, kRelief, 54);  // Edit41 stands on this shelf
+    levelMark(p, 22, kRelief, 54);  // the ground level's text stands on this shelf
     levelMark(p, 62, kGrade, 96);
     p.setFont(fundis::windowFont(10));
     p.drawText(QRect(64, kGrade - 19, 34, 12), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("0.000"));

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -21,21 +22,16 @@
 
 namespace fundis {
 
-using fundis::setHint;
-
 namespace {
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 const QString kMomentHintII = QStringLiteral("|Момент на уровне верхнего обреза фундамента, кН.м");
 const QString kMomentHintI = QStringLiteral("Момент на уровне верхнего обреза фундамента, кН.м");
 const QString kForceHint = QStringLiteral("|Вертикальная нагрузка на уровне верхнего обреза фундамента, кН");
 const QString kShearHint = QStringLiteral("|Поперечная нагрузка на уровне верхнего обреза фундамента, кН");
+
+QString caption(const FormField& field) { return QString::fromStdString(fieldCaption(field)); }
+QString caption(TextField field) { return caption(formField(field)); }
+QString caption(ListField field) { return caption(formField(field)); }
 
 }  // namespace
 
@@ -45,40 +41,50 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     setFont(fundis::windowFont());
     setFixedSize(400, 292);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 0, 400, 265);
-    PageControl1->addTab(buildBuildingTab(), QStringLiteral("Сооружение"));
-    PageControl1->addTab(buildLoadsTab(), QStringLiteral("Нагрузки"));
-    PageControl1->addTab(buildSoilTab(), QStringLiteral("Грунт"));
-    PageControl1->addTab(buildFoundationTab(), QStringLiteral("Фундамент"));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->setGeometry(0, 0, 400, 265);
+    tabs_->addTab(buildBuildingTab(), QString::fromUtf8(tabTitle(FieldTab::Building)));
+    tabs_->addTab(buildLoadsTab(), QString::fromUtf8(tabTitle(FieldTab::Loads)));
+    tabs_->addTab(buildSoilTab(), QString::fromUtf8(tabTitle(FieldTab::Soil)));
+    tabs_->addTab(buildFoundationTab(), QString::fromUtf8(tabTitle(FieldTab::Foundation)));
 
-    OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(283, 267, 75, 25);
-    OKButton->setDefault(true);
-    OKButton->setAutoDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &InputDialog::OKButtonClick);
+    okButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(204, 267, 75, 25);
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &InputDialog::confirmInput);
 
-    connect(comboBox(4), &QComboBox::activated, this, &InputDialog::ComboBox4Change);
-    connect(comboBox(6), &QComboBox::activated, this, &InputDialog::ComboBox6Change);
-    connect(comboBox(7), &QComboBox::activated, this, &InputDialog::ComboBox7Change);
-    connect(edit(26), &QLineEdit::textChanged, this, &InputDialog::Edit26Change);
+    cancelButton_ =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(283, 267, 75, 25);
+    cancelButton_->setAutoDefault(false);
+    setHint(cancelButton_, QStringLiteral("|Закрыть окно, не принимая изменений"));
+    connect(cancelButton_, &QPushButton::clicked, this, &InputDialog::reject);
+
+    connect(list(ListField::overhangChoice), &QComboBox::activated, this,
+            &InputDialog::overhangChoiceChanged);
+    connect(list(ListField::scheme), &QComboBox::activated, this, &InputDialog::schemeChanged);
+    connect(list(ListField::LHChoice), &QComboBox::activated, this, &InputDialog::ratioChoiceChanged);
+    connect(edit(TextField::d), &QLineEdit::textChanged, this, &InputDialog::depthChanged);
 
     // the starting state: the defaults of a new project, no overhang value, no L/H value
-    fromForm(fundis::ProjectForm());
+    setForm(fundis::ProjectForm());
     for (QLineEdit* e : edits_) {
         connect(e, &QLineEdit::textEdited, this, [this, e] { editTyped(e); });
     }
-    for (QComboBox* combo : combos_) {
-        connect(combo, &QComboBox::activated, this, &InputDialog::formEdited);
+    for (QComboBox* box : lists_) {
+        connect(box, &QComboBox::activated, this, &InputDialog::formEdited);
     }
-    connect(CheckBox1, &QCheckBox::clicked, this, &InputDialog::formEdited);
-    LabelOverhangValue->hide();
-    edit(2)->hide();
-    LabelLHValue->hide();
-    edit(15)->hide();
-    PageControl1->setCurrentIndex(0);
+    connect(craneAndWind_, &QCheckBox::clicked, this, &InputDialog::formEdited);
+    overhangLabel_->hide();
+    edit(TextField::overhang)->hide();
+    ratioLabel_->hide();
+    edit(TextField::LH)->hide();
+    tabs_->setCurrentIndex(0);
+    opened_ = form();
 }
 
 void InputDialog::setTablesFolder(const std::string& folder) { tablesFolder_ = folder; }
@@ -94,77 +100,89 @@ void InputDialog::editTyped(QLineEdit* edit) {
     emit formEdited();
 }
 
-QLineEdit* InputDialog::makeEdit(int number, QWidget* parent, const QRect& place, const QString& hint) {
+QLabel* InputDialog::makeLabel(QWidget* parent, const QString& text, int x, int y, const char* field) {
+    auto* label = new QLabel(text, parent);
+    if (field != nullptr) {
+        label->setObjectName(QString::fromLatin1(field) + QStringLiteral("Label"));
+    }
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* InputDialog::makeEdit(TextField field, QWidget* parent, const QRect& place, const QString& hint) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+    edit->setObjectName(QString::fromLatin1(formField(field).name));
     edit->setGeometry(place);
     if (!hint.isEmpty()) {
         setHint(edit, hint);
     }
-    edits_.at(number - 1) = edit;
+    edits_[static_cast<std::size_t>(field)] = edit;
     return edit;
 }
 
-QComboBox* InputDialog::makeCombo(int number, QWidget* parent, const QRect& place) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QStringLiteral("ComboBox%1").arg(number));
-    combo->setGeometry(place);
-    for (const std::string& item : fundis::comboItems(number)) {
-        combo->addItem(QString::fromStdString(item));
+QComboBox* InputDialog::makeList(ListField field, QWidget* parent, const QRect& place) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(formField(field).name));
+    box->setGeometry(place);
+    for (const std::string& item : fundis::listItems(field)) {
+        box->addItem(QString::fromStdString(item));
     }
     // the list opens as wide as its longest item, whatever the box's width
-    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 24);
-    combos_.at(number - 1) = combo;
-    return combo;
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
+    lists_[static_cast<std::size_t>(field)] = box;
+    return box;
 }
 
 QWidget* InputDialog::buildBuildingTab() {
     auto* tab = new QWidget(this);
-    tab->setObjectName(QStringLiteral("TabSheet1"));
+    tab->setObjectName(QStringLiteral("buildingTab"));
 
-    LabelFloor = makeLabel(tab, QStringLiteral("Тип пола сооружения"), 8, 6);
-    makeCombo(2, tab, QRect(8, 22, 272, 21));
+    floorTypeLabel_ = makeLabel(tab, caption(ListField::floorType), 8, 6, "floorType");
+    makeList(ListField::floorType, tab, QRect(8, 22, 272, 21));
     setHint(
-        comboBox(2),
+        list(ListField::floorType),
         QStringLiteral(
             "|Эта информация необходима для определения к-та kh(см. [1], табл. 5.9 в списке литературы)"));
 
-    LabelTemperature = makeLabel(tab, QStringLiteral("Температура"), 292, 6);
-    makeCombo(3, tab, QRect(292, 22, 92, 21));
-    setHint(comboBox(3), QStringLiteral("|Температура воздуха в помещении, град."));
+    temperatureLabel_ = makeLabel(tab, caption(ListField::temperature), 292, 6, "temperature");
+    makeList(ListField::temperature, tab, QRect(292, 22, 92, 21));
+    setHint(list(ListField::temperature), QStringLiteral("|Температура воздуха в помещении, град."));
 
-    LabelOverhang = makeLabel(tab, QStringLiteral("Вылет подошвы"), 8, 54);
-    makeCombo(4, tab, QRect(8, 70, 120, 21));
-    setHint(comboBox(4), QStringLiteral("|Вылет подошвы фундамента от внешней грани стены, м"));
+    overhangChoiceLabel_ = makeLabel(tab, caption(ListField::overhangChoice), 8, 54, "overhangChoice");
+    makeList(ListField::overhangChoice, tab, QRect(8, 70, 120, 21));
+    setHint(list(ListField::overhangChoice),
+            QStringLiteral("|Вылет подошвы фундамента от внешней грани стены, м"));
 
-    LabelOverhangValue = makeLabel(tab, QStringLiteral("Величина вылета, м"), 156, 54);
-    makeEdit(2, tab, QRect(156, 70, 60, 21), QStringLiteral("|Величина вылета подошвы фундамента"))
+    overhangLabel_ = makeLabel(tab, caption(TextField::overhang), 156, 54, "overhang");
+    makeEdit(TextField::overhang, tab, QRect(156, 70, 60, 21),
+             QStringLiteral("|Величина вылета подошвы фундамента"))
         ->setMaxLength(5);
 
-    LabelMt = makeLabel(tab, QStringLiteral("Mt="), 292, 54);
+    MtLabel_ = makeLabel(tab, caption(TextField::Mt) + QLatin1Char('='), 292, 54, "Mt");
     makeEdit(
-        1, tab, QRect(292, 70, 60, 21),
+        TextField::Mt, tab, QRect(292, 70, 60, 21),
         QStringLiteral(
             "|Сумма абсолютных значений среднемесячных отрицательных температур за зиму, СНиП 2.01.01-82"))
         ->setMaxLength(5);
 
-    makeLabel(tab, QStringLiteral("Конструктив. схема здания"), 8, 102);
-    makeCombo(6, tab, QRect(8, 118, 120, 21));
-    setHint(comboBox(6), QStringLiteral("|Схема здания - гибкая или жесткая."));
+    makeLabel(tab, caption(ListField::scheme), 8, 102, "scheme");
+    makeList(ListField::scheme, tab, QRect(8, 118, 120, 21));
+    setHint(list(ListField::scheme), QStringLiteral("|Схема здания - гибкая или жесткая."));
 
     const QString ratioHint = QStringLiteral("|Отношение длины сооружения или его отсека к его высоте");
-    LabelLH = makeLabel(tab, QStringLiteral("L/H"), 156, 102);
-    makeCombo(7, tab, QRect(156, 118, 120, 21));
-    setHint(comboBox(7), ratioHint);
+    ratioChoiceLabel_ = makeLabel(tab, caption(ListField::LHChoice), 156, 102, "LHChoice");
+    makeList(ListField::LHChoice, tab, QRect(156, 118, 120, 21));
+    setHint(list(ListField::LHChoice), ratioHint);
 
-    LabelLHValue = makeLabel(tab, QStringLiteral("L/H="), 292, 102);
-    makeEdit(15, tab, QRect(292, 118, 92, 21), ratioHint);
+    ratioLabel_ = makeLabel(tab, caption(TextField::LH) + QLatin1Char('='), 292, 102, "LH");
+    makeEdit(TextField::LH, tab, QRect(292, 118, 92, 21), ratioHint);
     return tab;
 }
 
 QWidget* InputDialog::buildLoadsTab() {
     auto* tab = new QWidget(this);
-    tab->setObjectName(QStringLiteral("TabSheet2"));
+    tab->setObjectName(QStringLiteral("loadsTab"));
     makeLabel(tab, QStringLiteral("Сочетания расчетных нагрузок"), 8, 4);
 
     const int groupTop = 22;
@@ -174,8 +192,9 @@ QWidget* InputDialog::buildLoadsTab() {
         makeLabel(tab, QString::fromLatin1(rowNames[row]), 6, groupTop + rowTop[row] + 3);
     }
 
-    auto makeGroup = [&](const QString& title, int left, int firstEdit, const QString& momentHint) {
-        auto* group = new QGroupBox(title, tab);
+    // the nine loads of a limit state stand M, N, Q of Mmax, then of Nmax, then of Qmax
+    auto makeGroup = [&](int left, TextField first, const QString& momentHint) {
+        auto* group = new QGroupBox(QString::fromUtf8(formField(first).group), tab);
         group->setGeometry(left, groupTop, 170, 122);
         const int columnLeft[3] = {8, 61, 114};
         const char* heads[3] = {"M", "N", "Q"};
@@ -187,88 +206,102 @@ QWidget* InputDialog::buildLoadsTab() {
         const QString hints[3] = {momentHint, kForceHint, kShearHint};
         for (int row = 0; row < 3; ++row) {
             for (int column = 0; column < 3; ++column) {
-                makeEdit(firstEdit + row * 3 + column, group, QRect(columnLeft[column], rowTop[row], 48, 21),
-                         hints[column]);
+                const auto field = static_cast<TextField>(static_cast<int>(first) + row * 3 + column);
+                makeEdit(field, group, QRect(columnLeft[column], rowTop[row], 48, 21), hints[column]);
             }
         }
     };
-    makeGroup(QStringLiteral("II предельное состояние"), 42, 3, kMomentHintII);
-    makeGroup(QStringLiteral("I предельное состояние"), 218, 32, kMomentHintI);
+    makeGroup(42, TextField::MII1, kMomentHintII);
+    makeGroup(218, TextField::MI1, kMomentHintI);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Учет крановых и ветровых нагр."), tab);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->move(8, 160);
-    CheckBox1->adjustSize();
-    setHint(CheckBox1, QStringLiteral("|Расчетное сопр. бетона повыш. на 10%"));
+    craneAndWind_ = new QCheckBox(caption(craneAndWindField()), tab);
+    craneAndWind_->setObjectName(QString::fromLatin1(craneAndWindField().name));
+    craneAndWind_->move(8, 160);
+    craneAndWind_->adjustSize();
+    setHint(craneAndWind_, QStringLiteral("|Расчетное сопр. бетона повыш. на 10%"));
 
-    Button1 = new QPushButton(QStringLiteral("К-т надежн. 1.1"), tab);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(264, 156, 120, 25);
-    Button1->setAutoDefault(false);
-    setHint(Button1, QStringLiteral("|Исп. обобщ. к-т надежности 1.1 для предварительного расчета"));
-    connect(Button1, &QPushButton::clicked, this, &InputDialog::Button1Click);
+    reliabilityButton_ = new QPushButton(QStringLiteral("К-т надежн. 1.1"), tab);
+    reliabilityButton_->setObjectName(QStringLiteral("reliabilityButton"));
+    reliabilityButton_->setGeometry(264, 156, 120, 25);
+    reliabilityButton_->setAutoDefault(false);
+    setHint(reliabilityButton_,
+            QStringLiteral("|Исп. обобщ. к-т надежности 1.1 для предварительного расчета"));
+    connect(reliabilityButton_, &QPushButton::clicked, this, &InputDialog::fillReliabilityFactor);
     return tab;
 }
 
 QWidget* InputDialog::buildSoilTab() {
     auto* tab = new QWidget(this);
-    tab->setObjectName(QStringLiteral("TabSheet3"));
+    tab->setObjectName(QStringLiteral("soilTab"));
 
-    makeLabel(tab, QStringLiteral("Тип грунта для опр. расчетного сопротивления"), 8, 4);
-    makeCombo(5, tab, QRect(8, 20, 376, 21));
+    makeLabel(tab, caption(ListField::soil), 8, 4, "soil");
+    makeList(ListField::soil, tab, QRect(8, 20, 376, 21));
 
-    LabelFrostSoil =
-        makeLabel(tab, QStringLiteral("Тип грунта для опр. глубины заложения подошвы фундамента"), 8, 50);
-    makeCombo(1, tab, QRect(8, 66, 376, 21));
+    frostSoilLabel_ = makeLabel(tab, caption(ListField::frostSoil), 8, 50, "frostSoil");
+    makeList(ListField::frostSoil, tab, QRect(8, 66, 376, 21));
 
-    makeLabel(tab, QStringLiteral("φii, град"), 8, 98);
-    makeEdit(13, tab, QRect(8, 114, 60, 21), QStringLiteral("|Угол внутреннего трения, град."));
-    makeLabel(tab, QStringLiteral("сii, кПа"), 84, 98);
-    makeEdit(14, tab, QRect(84, 114, 60, 21), QStringLiteral("|Удельное сцепление, кПа."));
-    makeLabel(tab, QStringLiteral("Метод определения прочн. характер."), 160, 98);
-    makeCombo(8, tab, QRect(160, 114, 224, 21));
+    makeLabel(tab, caption(TextField::fii), 8, 98, "fii");
+    makeEdit(TextField::fii, tab, QRect(8, 114, 60, 21), QStringLiteral("|Угол внутреннего трения, град."));
+    makeLabel(tab, caption(TextField::cii), 84, 98, "cii");
+    makeEdit(TextField::cii, tab, QRect(84, 114, 60, 21), QStringLiteral("|Удельное сцепление, кПа."));
+    makeLabel(tab, caption(ListField::method), 160, 98, "method");
+    makeList(ListField::method, tab, QRect(160, 114, 224, 21));
 
-    makeLabel(tab, QStringLiteral("Вес грунта ниже подошвы, кН/м3"), 8, 146);
-    makeEdit(16, tab, QRect(8, 162, 60, 21), QStringLiteral("|Вес грунта ниже подошвы фундамента, кН/м3"));
-    makeLabel(tab, QStringLiteral("Вес грунта выше подошвы, кН/м3"), 200, 146);
-    makeEdit(17, tab, QRect(200, 162, 60, 21), QStringLiteral("|Вес грунта выше подошвы фундамента, кН/м3"));
+    makeLabel(tab, caption(TextField::Yii), 8, 146, "Yii");
+    makeEdit(TextField::Yii, tab, QRect(8, 162, 60, 21),
+             QStringLiteral("|Вес грунта ниже подошвы фундамента, кН/м3"));
+    makeLabel(tab, caption(TextField::Yii1), 200, 146, "Yii1");
+    makeEdit(TextField::Yii1, tab, QRect(200, 162, 60, 21),
+             QStringLiteral("|Вес грунта выше подошвы фундамента, кН/м3"));
     return tab;
 }
 
 QWidget* InputDialog::buildFoundationTab() {
     auto* tab = new QWidget(this);
-    tab->setObjectName(QStringLiteral("TabSheet4"));
+    tab->setObjectName(QStringLiteral("foundationTab"));
     picture_ = new FoundationPicture(tab);
 
     struct Place {
-        int number;
+        TextField field;
         QRect place;
         const char* placeholder;  // what belongs there while it is empty
         const char* hint;
     };
     const Place onPicture[] = {
-        {24, {82, 6, 33, 13}, "buc", "|Ширина поперечного сечения подколонника, м (задавать необязательно)"},
-        {25, {136, 6, 33, 13}, "luc", "|Высота поперечного сечения подколонника, м (задавать необязательно)"},
-        {27, {82, 28, 33, 13}, "bc", "|Ширина поперечного сечения колонны, м"},
-        {23, {136, 28, 33, 13}, "lc", "|Высота поперечного сечения колонны, м"},
-        {41, {18, 39, 33, 13}, "0.000", "|Отметка природного рельефа (наружные фундаменты, м)"},
-        {19, {194, 95, 41, 12}, "", "|Отметка верха подколонника от уровня планировки, м"},
-        {21, {250, 119, 33, 13}, "", "|Глубина стакана, м"},
-        {22,
+        {TextField::buc,
+         {82, 6, 33, 13},
+         "buc",
+         "|Ширина поперечного сечения подколонника, м (задавать необязательно)"},
+        {TextField::luc,
+         {136, 6, 33, 13},
+         "luc",
+         "|Высота поперечного сечения подколонника, м (задавать необязательно)"},
+        {TextField::bc, {82, 28, 33, 13}, "bc", "|Ширина поперечного сечения колонны, м"},
+        {TextField::lc, {136, 28, 33, 13}, "lc", "|Высота поперечного сечения колонны, м"},
+        {TextField::groundLevel,
+         {18, 39, 33, 13},
+         "0.000",
+         "|Отметка природного рельефа (наружные фундаменты, м)"},
+        {TextField::pedestalTop,
+         {194, 95, 41, 12},
+         "",
+         "|Отметка верха подколонника от уровня планировки, м"},
+        {TextField::socketDepth, {250, 119, 33, 13}, "", "|Глубина стакана, м"},
+        {TextField::socketBottom,
          {250, 175, 33, 13},
          "",
          "|Толщина днища стакана (минимальная - по конструктивным требованиям), м"},
-        {26,
+        {TextField::d,
          {24, 127, 33, 13},
          "авто",
          "|Глубина заложения фундамента, м (если не задана, проводится расчет)"},
-        {28, {160, 174, 33, 12}, "", "|Диаметр нижней рабочей арматуры, м"},
-        {29, {56, 178, 33, 12}, "", "|Защитный слой нижней арматуры, м"},
+        {TextField::da, {160, 174, 33, 12}, "", "|Диаметр нижней рабочей арматуры, м"},
+        {TextField::dz, {56, 178, 33, 12}, "", "|Защитный слой нижней арматуры, м"},
     };
     QList<QRect> textPlaces;
     const QFont small = fundis::windowFont(10);
     for (const Place& p : onPicture) {
-        QLineEdit* e = makeEdit(p.number, tab, p.place, QString::fromUtf8(p.hint));
+        QLineEdit* e = makeEdit(p.field, tab, p.place, QString::fromUtf8(p.hint));
         // on the drawing, where its dimension line is: a light frame shows where to type, a grey
         // placeholder what goes there; the drawing's lines stop short of it
         e->setFont(small);
@@ -280,152 +313,173 @@ QWidget* InputDialog::buildFoundationTab() {
             "QLineEdit:focus { border: 1px solid #3a78d0; }"));
         textPlaces << p.place;
     }
-    makeLabel(tab, QStringLiteral("x"), 120, 3)->setFont(small);
-    makeLabel(tab, QStringLiteral("x"), 120, 25)->setFont(small);
-    for (QLabel* label :
-         {makeLabel(tab, QStringLiteral("d, м"), 24, 112), makeLabel(tab, QStringLiteral("da, м"), 160, 158),
-          makeLabel(tab, QStringLiteral("dz, м"), 57, 160)}) {
+    QList<QLabel*> onPictureLabels = {makeLabel(tab, QStringLiteral("x"), 120, 3),
+                                      makeLabel(tab, QStringLiteral("x"), 120, 25),
+                                      makeLabel(tab, caption(TextField::d), 24, 112, "d"),
+                                      makeLabel(tab, caption(TextField::da), 160, 158, "da"),
+                                      makeLabel(tab, caption(TextField::dz), 57, 160, "dz")};
+    for (QLabel* label : onPictureLabels) {
         label->setFont(small);
         label->adjustSize();
         textPlaces << label->geometry();
     }
-    for (QLabel* label : tab->findChildren<QLabel*>()) {
-        if (label->text() == QLatin1String("x")) {
-            label->adjustSize();
-            textPlaces << label->geometry();
-        }
-    }
     picture_->setTextPlaces(textPlaces);
 
-    makeLabel(tab, QStringLiteral("b/l"), 264, 2);
-    makeEdit(18, tab, QRect(264, 16, 33, 21),
+    makeLabel(tab, caption(TextField::bToL), 264, 2, "bToL");
+    makeEdit(TextField::bToL, tab, QRect(264, 16, 33, 21),
              QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
-    makeLabel(tab, QStringLiteral("d_h, м"), 304, 2);
-    makeEdit(20, tab, QRect(304, 16, 33, 21), QStringLiteral("|Кратность высоты фундамента, м"));
-    makeLabel(tab, QStringLiteral("d_l, м"), 264, 42);
-    makeEdit(12, tab, QRect(264, 56, 33, 21),
+    makeLabel(tab, caption(TextField::d_h), 304, 2, "d_h");
+    makeEdit(TextField::d_h, tab, QRect(304, 16, 33, 21), QStringLiteral("|Кратность высоты фундамента, м"));
+    makeLabel(tab, caption(TextField::d_l), 264, 42, "d_l");
+    makeEdit(TextField::d_l, tab, QRect(264, 56, 33, 21),
              QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
-    makeLabel(tab, QStringLiteral("Класс бетона"), 312, 42);
-    makeCombo(9, tab, QRect(312, 56, 65, 21));
-    setHint(comboBox(9), QStringLiteral("|Класс бетона"));
-    makeLabel(tab, QStringLiteral("Rs, МПа"), 312, 82);
-    makeEdit(30, tab, QRect(312, 96, 33, 21),
+    makeLabel(tab, caption(ListField::concreteClass), 312, 42, "concreteClass");
+    makeList(ListField::concreteClass, tab, QRect(312, 56, 65, 21));
+    setHint(list(ListField::concreteClass), QStringLiteral("|Класс бетона"));
+    makeLabel(tab, caption(TextField::Rs), 312, 82, "Rs");
+    makeEdit(TextField::Rs, tab, QRect(312, 96, 33, 21),
              QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
-    // "Rsс": the last letter is a Cyrillic "с"
-    makeLabel(tab, QStringLiteral("Rsс, МПа"), 312, 122);
-    makeEdit(31, tab, QRect(312, 136, 33, 21), QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
+    makeLabel(tab, caption(TextField::Rsc), 312, 122, "Rsc");
+    makeEdit(TextField::Rsc, tab, QRect(312, 136, 33, 21),
+             QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
     return tab;
 }
 
-fundis::ProjectForm InputDialog::toForm() const {
+fundis::ProjectForm InputDialog::form() const {
     fundis::ProjectForm form;
-    for (int number = 1; number <= fundis::kEditCount; ++number) {
-        form.edit(number) = edit(number)->text().toStdString();
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        const auto field = static_cast<TextField>(index);
+        form.text(field) = edit(field)->text().toStdString();
     }
-    for (int number = 1; number <= fundis::kComboCount; ++number) {
-        form.combo(number) = comboBox(number)->currentIndex();
+    for (int index = 0; index < kListFieldCount; ++index) {
+        const auto field = static_cast<ListField>(index);
+        form.choice(field) = list(field)->currentIndex();
     }
-    form.craneAndWind = CheckBox1->isChecked();
+    form.craneAndWind = craneAndWind_->isChecked();
     return form;
 }
 
-void InputDialog::fromForm(const fundis::ProjectForm& form) {
-    for (int number = 1; number <= fundis::kComboCount; ++number) {
-        comboBox(number)->setCurrentIndex(form.combo(number));
+void InputDialog::setForm(const fundis::ProjectForm& form) {
+    for (int index = 0; index < kListFieldCount; ++index) {
+        const auto field = static_cast<ListField>(index);
+        list(field)->setCurrentIndex(form.choice(field));
     }
-    for (int number = 1; number <= fundis::kEditCount; ++number) {
-        edit(number)->setText(QString::fromStdString(form.edit(number)));
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        const auto field = static_cast<TextField>(index);
+        edit(field)->setText(QString::fromStdString(form.text(field)));
     }
-    CheckBox1->setChecked(form.craneAndWind);
+    craneAndWind_->setChecked(form.craneAndWind);
 }
 
 void InputDialog::applyVisibilityRules() {
-    ComboBox4Change();
-    ComboBox6Change();
-    ComboBox7Change();
-    Edit26Change();
+    overhangChoiceChanged();
+    schemeChanged();
+    ratioChoiceChanged();
+    depthChanged();
 }
 
 void InputDialog::selectFirstItems() {
-    for (QComboBox* combo : combos_) {
-        combo->setCurrentIndex(0);
+    for (QComboBox* box : lists_) {
+        box->setCurrentIndex(0);
     }
 }
 
-void InputDialog::ComboBox4Change() {
-    const bool shown = comboBox(4)->currentIndex() != 0;
-    LabelOverhangValue->setVisible(shown);
-    edit(2)->setVisible(shown);
+void InputDialog::overhangChoiceChanged() {
+    const bool shown = list(ListField::overhangChoice)->currentIndex() != 0;
+    overhangLabel_->setVisible(shown);
+    edit(TextField::overhang)->setVisible(shown);
 }
 
-void InputDialog::ComboBox6Change() {
-    if (comboBox(6)->currentIndex() != 1) {
-        LabelLH->show();
-        comboBox(7)->show();
+void InputDialog::schemeChanged() {
+    QComboBox* ratioChoice = list(ListField::LHChoice);
+    if (list(ListField::scheme)->currentIndex() != 1) {
+        ratioChoiceLabel_->show();
+        ratioChoice->show();
         return;
     }
     // a flexible building needs no L/H
-    LabelLH->hide();
-    comboBox(7)->hide();
-    LabelLHValue->hide();
-    edit(15)->hide();
-    comboBox(7)->setCurrentIndex(0);
+    ratioChoiceLabel_->hide();
+    ratioChoice->hide();
+    ratioLabel_->hide();
+    edit(TextField::LH)->hide();
+    ratioChoice->setCurrentIndex(0);
 }
 
-void InputDialog::ComboBox7Change() {
-    const bool shown = comboBox(7)->currentIndex() == 2;
-    LabelLHValue->setVisible(shown);
-    edit(15)->setVisible(shown);
+void InputDialog::ratioChoiceChanged() {
+    const bool shown = list(ListField::LHChoice)->currentIndex() == 2;
+    ratioLabel_->setVisible(shown);
+    edit(TextField::LH)->setVisible(shown);
 }
 
-void InputDialog::Edit26Change() {
+void InputDialog::depthChanged() {
     // a given depth makes the frost-depth inputs pointless
-    const bool shown = edit(26)->text().isEmpty();
-    const std::initializer_list<QWidget*> frostInputs = {
-        comboBox(1),      LabelFrostSoil, comboBox(2),   LabelFloor, comboBox(3),
-        LabelTemperature, comboBox(4),    LabelOverhang, edit(1),    LabelMt};
+    const bool shown = edit(TextField::d)->text().isEmpty();
+    const std::initializer_list<QWidget*> frostInputs = {list(ListField::frostSoil),
+                                                         frostSoilLabel_,
+                                                         list(ListField::floorType),
+                                                         floorTypeLabel_,
+                                                         list(ListField::temperature),
+                                                         temperatureLabel_,
+                                                         list(ListField::overhangChoice),
+                                                         overhangChoiceLabel_,
+                                                         edit(TextField::Mt),
+                                                         MtLabel_};
     for (QWidget* widget : frostInputs) {
         widget->setVisible(shown);
     }
     if (!shown) {
-        edit(2)->hide();
-        LabelOverhangValue->hide();
-    } else if (comboBox(4)->currentIndex() == 1) {
-        edit(2)->show();
-        LabelOverhangValue->show();
+        edit(TextField::overhang)->hide();
+        overhangLabel_->hide();
+    } else if (list(ListField::overhangChoice)->currentIndex() == 1) {
+        edit(TextField::overhang)->show();
+        overhangLabel_->show();
     }
 }
 
-void InputDialog::Button1Click() {
-    fundis::ProjectForm form = toForm();
-    fundis::fillReliabilityFactor(form);
-    for (int number = 32; number <= 40; ++number) {
-        edit(number)->setText(QString::fromStdString(form.edit(number)));
+void InputDialog::fillReliabilityFactor() {
+    fundis::ProjectForm raised = form();
+    fundis::fillReliabilityFactor(raised);
+    for (int index = static_cast<int>(TextField::MI1); index <= static_cast<int>(TextField::QI3); ++index) {
+        const auto field = static_cast<TextField>(index);
+        edit(field)->setText(QString::fromStdString(raised.text(field)));
     }
     emit formEdited();
 }
 
-bool InputDialog::confirmUnreadableEdits() {
-    const std::vector<fundis::UnreadableEdit> unreadable = fundis::editsNotWholeNumbers(toForm());
-    if (unreadable.empty()) {
+bool InputDialog::confirmFieldsAsTyped() {
+    const fundis::ProjectForm typed = form();
+    const std::vector<fundis::UnreadableText> unreadable = fundis::textsNotWholeNumbers(typed);
+    const std::vector<fundis::FieldProblem> problems = fundis::fieldProblems(typed);
+    if (unreadable.empty() && problems.empty()) {
         return true;
     }
-    QStringList lines;
-    for (const fundis::UnreadableEdit& field : unreadable) {
-        lines << QStringLiteral("  ") + QString::fromStdString(field.describe());
+    QStringList parts;
+    if (!unreadable.empty()) {
+        QStringList lines;
+        for (const fundis::UnreadableText& field : unreadable) {
+            lines << QStringLiteral("  ") + QString::fromStdString(field.describe());
+        }
+        parts << QStringLiteral("В этих полях не число, расчет прочитает их так:\n") +
+                     lines.join(QLatin1Char('\n'));
     }
-    const QString text = QStringLiteral(
-                             "В этих полях не число, расчет прочитает их так:\n%1\n\n"
-                             "Вернитесь к вводу, чтобы исправить их, или примите данные как есть.")
-                             .arg(lines.join(QLatin1Char('\n')));
+    if (!problems.empty()) {
+        QStringList lines;
+        for (const fundis::FieldProblem& problem : problems) {
+            lines << QStringLiteral("  ") + QString::fromStdString(problem.describe());
+        }
+        parts << QStringLiteral("Без этих полей расчет не будет выполнен:\n") + lines.join(QLatin1Char('\n'));
+    }
+    const QString text =
+        parts.join(QStringLiteral("\n\n")) +
+        QStringLiteral("\n\nВернитесь к вводу, чтобы исправить их, или примите данные как есть.");
     const int kBack = 0;
     return fundis::dialogs().question(this, windowTitle(), text,
                                       {QStringLiteral("Вернуться к вводу"), QStringLiteral("Принять")}, kBack,
                                       kBack) != kBack;
 }
 
-void InputDialog::OKButtonClick() {
-    if (!confirmUnreadableEdits()) {
+void InputDialog::confirmInput() {
+    if (!confirmFieldsAsTyped()) {
         return;
     }
     fundis::CodeTables tables;
@@ -436,12 +490,37 @@ void InputDialog::OKButtonClick() {
             QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
     } else {
         // the L/H edit shows the ratio actually used
-        fundis::ProjectForm form = toForm();
+        fundis::ProjectForm confirmed = form();
         fundis::ProjectRecord scratch;
-        fundis::applyInputForm(form, scratch, tables);
-        edit(15)->setText(QString::fromStdString(form.edit(15)));
+        fundis::applyInputForm(confirmed, scratch, tables);
+        edit(TextField::LH)->setText(QString::fromStdString(confirmed.text(TextField::LH)));
     }
+    opened_ = form();
     accept();
+}
+
+void InputDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        opened_ = form();
+    }
+}
+
+void InputDialog::reject() {
+    if (form() != opened_) {
+        const int kBack = 0;
+        const int answer = fundis::dialogs().question(
+            this, windowTitle(),
+            QStringLiteral("Исходные данные изменены. Закрыть окно без них? Поля вернутся к тому, что "
+                           "было при открытии окна; принимает изменения кнопка «OK»."),
+            {QStringLiteral("Вернуться к вводу"), QStringLiteral("Отменить изменения")}, kBack, kBack);
+        if (answer == kBack) {
+            return;
+        }
+        setForm(opened_);
+        applyVisibilityRules();
+    }
+    QDialog::reject();
 }
 
 QString InputDialog::tablesFolderHint() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // "Ввод исходных данных": the four tabs whose controls are the project's persistent form. OK turns
-// them into the record.
+// them into the record; "Отмена", Esc and the window's close box put the controls back as they were
+// when the dialog opened. Each control is named (objectName) by its field of the form's table.
 
 #include <QDialog>
 #include <array>
@@ -29,59 +30,72 @@ class InputDialog : public QDialog {
     // Where the user sets that folder, for messages about a table.
     static QString tablesFolderHint();
 
-    fundis::ProjectForm toForm() const;
-    // Selections are set as the program sets them, without the change handlers; the edits' texts
-    // do run Edit26's.
-    void fromForm(const fundis::ProjectForm& form);
+    // What the controls hold now.
+    fundis::ProjectForm form() const;
+    // Selections are set as the program sets them, without the change handlers; the texts do run
+    // the depth's.
+    void setForm(const fundis::ProjectForm& form);
     // The four visibility rules on the present state, as after reading a file.
     void applyVisibilityRules();
-    // The first item of all nine combo boxes, without the change handlers.
+    // The first item of all nine lists, without the change handlers.
     void selectFirstItems();
 
-    QLineEdit* edit(int number) const { return edits_.at(number - 1); }
-    QComboBox* comboBox(int number) const { return combos_.at(number - 1); }
-
-    QTabWidget* PageControl1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* Button1 = nullptr;  // "К-т надежн. 1.1"
-    QPushButton* OKButton = nullptr;
-
-    // labels that the visibility rules show and hide with their controls
-    QLabel* LabelFloor = nullptr;
-    QLabel* LabelTemperature = nullptr;
-    QLabel* LabelMt = nullptr;
-    QLabel* LabelOverhang = nullptr;
-    QLabel* LabelOverhangValue = nullptr;
-    QLabel* LabelLH = nullptr;
-    QLabel* LabelLHValue = nullptr;
-    QLabel* LabelFrostSoil = nullptr;
-
-    void ComboBox4Change();
-    void ComboBox6Change();
-    void ComboBox7Change();
-    void Edit26Change();
-    void Button1Click();
-    // Lists the fields that are not numbers as typed and asks whether to go back; true to go on.
-    bool confirmUnreadableEdits();
-    void OKButtonClick();
+    // "К-т надежн. 1.1": the I-group loads become 1.1 times the II-group ones.
+    void fillReliabilityFactor();
+    // OK: asks about fields that are not numbers or break their rules (going back is the default),
+    // then takes the form and closes.
+    void confirmInput();
+    // "Отмена", Esc and the close box: asks first when something was changed, then restores the
+    // controls to their state when the dialog opened.
+    void reject() override;
 
   signals:
     // The user changed a field, a list or the check box.
     void formEdited();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* buildBuildingTab();
     QWidget* buildLoadsTab();
     QWidget* buildSoilTab();
     QWidget* buildFoundationTab();
-    QLineEdit* makeEdit(int number, QWidget* parent, const QRect& place, const QString& hint);
-    QComboBox* makeCombo(int number, QWidget* parent, const QRect& place);
+    QLineEdit* makeEdit(TextField field, QWidget* parent, const QRect& place, const QString& hint);
+    QComboBox* makeList(ListField field, QWidget* parent, const QRect& place);
+    QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, const char* field = nullptr);
+    QLineEdit* edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
+    QComboBox* list(ListField field) const { return lists_[static_cast<std::size_t>(field)]; }
     void editTyped(QLineEdit* edit);
+    // the visibility rules, each on its control's change
+    void overhangChoiceChanged();
+    void schemeChanged();
+    void ratioChoiceChanged();
+    void depthChanged();
+    // Lists what OK would warn about and asks whether to go back; true to go on.
+    bool confirmFieldsAsTyped();
 
-    std::array<QLineEdit*, fundis::kEditCount> edits_{};
-    std::array<QComboBox*, fundis::kComboCount> combos_{};
+    std::array<QLineEdit*, fundis::kTextFieldCount> edits_{};
+    std::array<QComboBox*, fundis::kListFieldCount> lists_{};
+    QCheckBox* craneAndWind_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн. 1.1"
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+
+    // labels that the visibility rules show and hide with their controls
+    QLabel* floorTypeLabel_ = nullptr;
+    QLabel* temperatureLabel_ = nullptr;
+    QLabel* MtLabel_ = nullptr;
+    QLabel* overhangChoiceLabel_ = nullptr;
+    QLabel* overhangLabel_ = nullptr;
+    QLabel* ratioChoiceLabel_ = nullptr;
+    QLabel* ratioLabel_ = nullptr;
+    QLabel* frostSoilLabel_ = nullptr;
+
     FoundationPicture* picture_ = nullptr;
     std::string tablesFolder_;
+    fundis::ProjectForm opened_;  // the controls when the dialog was last shown
 };
 
 }  // namespace fundis

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <tuple>
 
+#include "core/model/FormFields.h"
 #include "support/TempFolder.h"
 
 using fundis::testing::readBytes;
@@ -85,11 +87,11 @@ TEST(CliReport, JsonOneLineAProject) {
     ASSERT_EQ(countOf(result.out, "\n"), 2);
     EXPECT_EQ(countOf(result.out, "\"failure\": true"), 6);  // all in the second project
     const std::string first = result.out.substr(0, result.out.find('\n'));
-    EXPECT_EQ(
-        first.rfind("{\"file\": \"sand_frost_depth.dan\", \"report\": [{\"text\": \"\", \"failure\": false}, "
-                    "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}",
-                    0),
-        0u);
+    EXPECT_EQ(first.rfind("{\"file\": \"sand_frost_depth.dan\", \"outcome\": \"complete\", \"report\": "
+                          "[{\"text\": \"\", \"failure\": false}, "
+                          "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}",
+                          0),
+              0u);
     for (const char* field : {"\"text\": \"Ширина подошвы\\t\\t\\t\\tb= 1.800м\"", "\"Rs\": 365000,",
                               "\"NI\": [943, 1161.5, 1000.5],", "\"input_dialog_needed\": false"}) {
         EXPECT_NE(first.find(field), std::string::npos) << field;
@@ -143,6 +145,56 @@ TEST(CliErrors, NotRun) {
         EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
         EXPECT_EQ(countOf(result.err, "\n"), 1) << result.err;
         EXPECT_EQ(result.out, "");
+    }
+}
+
+// The fields' rules, each once: the report is the one line that names the field, in JSON the
+// outcome "not run", the exit status 2, nothing exported; a field that may stay empty still runs
+TEST(CliErrors, FieldRulesRefuseTheCalculation) {
+    // the sand project with one value of its file replaced, found by the field's name
+    const std::string sand = readBytes(kData + "/sand_frost_depth.dan");
+    const auto withValue = [&](const char* name, const std::string& word) {
+        const fundis::FormField* field = fundis::findFormField(name);
+        EXPECT_NE(field, nullptr) << name;
+        const long line = field - fundis::formFields().data();
+        std::size_t start = 0;
+        for (long i = 0; i < line; ++i) {
+            start = sand.find("\r\n", start) + 2;
+        }
+        return sand.substr(0, start) + word + sand.substr(sand.find("\r\n", start));
+    };
+    TempFolder folder;
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"Yii", "#", "Вес грунта ниже подошвы (вкладка «Грунт»): пусто"},
+        {"NII3", "-1", "N, Qmax, II предельное состояние (вкладка «Нагрузки»): «-1» не больше 0"},
+        {"fii", "46", "φii (вкладка «Грунт»): «46» вне пределов 0…45 град"},
+        {"Mt", "#", "Mt (вкладка «Сооружение»): пусто, а глубина заложения d не задана"},
+        {"buc", "#", nullptr},
+    };
+    for (const auto& [name, word, problem] : rows) {
+        const std::string project = folder.file(std::string(name) + ".dan");
+        writeBytes(project, withValue(name, word));
+        const Result text = runCli({"--tables", kTables, "--html", folder.file("r.htm"), project});
+        const Result json = runCli({"--json", "--tables", kTables, project});
+        if (problem == nullptr) {
+            EXPECT_EQ(text.code, 0) << name << text.out;
+            EXPECT_NE(json.out.find("\"outcome\": \"complete\""), std::string::npos) << name;
+            continue;
+        }
+        EXPECT_EQ(text.code, 2) << name;
+        EXPECT_EQ(text.out, std::string("Расчет не выполнен: ") + problem +
+                                ". Исправьте исходные данные (Расчет → Ввод данных).\n");
+        EXPECT_EQ(text.err, "fundis-cli: " + project + ": документы не сохранены: расчет не выполнен\n");
+        EXPECT_EQ(readBytes(folder.file("r.htm")), "") << name;
+        EXPECT_EQ(json.code, 2) << name;
+        EXPECT_EQ(json.out.rfind(
+                      "{\"file\": \"" + std::string(name) +
+                          ".dan\", \"outcome\": \"not run\", \"report\": [{\"text\": \"Расчет не выполнен: " +
+                          problem,
+                      0),
+                  0u)
+            << json.out;
+        EXPECT_EQ(countOf(json.out, "\"failure\": true"), 1) << name;
     }
 }
 

@@ -2,22 +2,80 @@
 
 // The sample projects the tests and the benchmarks share.
 
+#include <utility>
+
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 
 // The sand project of tests/data/sand_frost_depth.dan as the input dialog holds it: a 0.4 x 0.4
 // column on sand, its socket deciding the laying depth.
 inline fundis::ProjectForm sandProjectForm() {
+    using fundis::ListField;
+    using T = fundis::TextField;
     fundis::ProjectForm form;
-    form.combos = {1, 0, 2, 0, 1, 0, 0, 0, 0};
-    const char* const edits[fundis::kEditCount] = {
-        "36.5", "",   "95",     "820",  "22",   "40",     "1010",  "9",      "60",  "870",   "35",
-        "0.3",  "30", "2",      "",     "19.2", "18.0",   "0.7",   "-0.150", "0.3", "0.750", "0.500",
-        "0.4",  "",   "",       "",     "0.4",  "0.020",  "0.070", "365",    "365", "109",   "943",
-        "25.3", "46", "1161.5", "10.4", "69",   "1000.5", "40.3",  ""};
-    for (int i = 0; i < fundis::kEditCount; ++i) {
-        form.edits[i] = edits[i];
+    form.choice(ListField::frostSoil) = 1;    // sands, fine and silty
+    form.choice(ListField::temperature) = 2;  // 10 degrees
+    form.choice(ListField::soil) = 1;         // fine sands
+    const std::pair<T, const char*> texts[] = {{T::Mt, "36.5"},
+                                               {T::MII1, "95"},
+                                               {T::NII1, "820"},
+                                               {T::QII1, "22"},
+                                               {T::MII2, "40"},
+                                               {T::NII2, "1010"},
+                                               {T::QII2, "9"},
+                                               {T::MII3, "60"},
+                                               {T::NII3, "870"},
+                                               {T::QII3, "35"},
+                                               {T::d_l, "0.3"},
+                                               {T::fii, "30"},
+                                               {T::cii, "2"},
+                                               {T::Yii, "19.2"},
+                                               {T::Yii1, "18.0"},
+                                               {T::bToL, "0.7"},
+                                               {T::pedestalTop, "-0.150"},
+                                               {T::d_h, "0.3"},
+                                               {T::socketDepth, "0.750"},
+                                               {T::socketBottom, "0.500"},
+                                               {T::lc, "0.4"},
+                                               {T::bc, "0.4"},
+                                               {T::da, "0.020"},
+                                               {T::dz, "0.070"},
+                                               {T::Rs, "365"},
+                                               {T::Rsc, "365"},
+                                               {T::MI1, "109"},
+                                               {T::NI1, "943"},
+                                               {T::QI1, "25.3"},
+                                               {T::MI2, "46"},
+                                               {T::NI2, "1161.5"},
+                                               {T::QI2, "10.4"},
+                                               {T::MI3, "69"},
+                                               {T::NI3, "1000.5"},
+                                               {T::QI3, "40.3"}};
+    form.texts = {};
+    for (const auto& [field, text] : texts) {
+        form.text(field) = text;
     }
+    return form;
+}
+
+// Soil, loads and the column of a design that comes out at 2.4 x 3.3 m, typed over a new
+// project's defaults (loam, B 12,5, the frost depth from Mt).
+inline fundis::ProjectForm columnProjectForm() {
+    using T = fundis::TextField;
+    fundis::ProjectForm form;
+    const std::pair<T, const char*> texts[] = {
+        {T::Mt, "49"},     {T::MII1, "120"}, {T::NII1, "1500"}, {T::QII1, "30"},   {T::MII2, "60"},
+        {T::NII2, "1900"}, {T::QII2, "20"},  {T::MII3, "80"},   {T::NII3, "1600"}, {T::QII3, "60"},
+        {T::fii, "28"},    {T::cii, "5"},    {T::Yii, "18"},    {T::Yii1, "17"},   {T::MI1, "132"},
+        {T::NI1, "1650"},  {T::QI1, "33"},   {T::MI2, "66"},    {T::NI2, "2090"},  {T::QI2, "22"},
+        {T::MI3, "88"},    {T::NI3, "1760"}, {T::QI3, "66"},    {T::bc, "0.4"},    {T::lc, "0.4"}};
+    for (const auto& [field, text] : texts) {
+        form.text(field) = text;
+    }
+    form.choice(fundis::ListField::floorType) = 2;
+    form.choice(fundis::ListField::temperature) = 2;
+    form.choice(fundis::ListField::soil) = 1;
+    form.choice(fundis::ListField::method) = 1;
     return form;
 }
 

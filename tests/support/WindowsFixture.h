@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "gui/input/InputDialog.h"
 #include "gui/settings/SettingsDialog.h"
 #include "gui/widgets/Dialogs.h"
+#include "support/SampleProject.h"
 #include "tools/ScriptedDialogs.h"
 
 // readable QString values in failure messages
@@ -112,20 +114,17 @@ class WindowsFixture : public ::testing::Test {
     }
 
     // Soil, loads and the column of a design that comes out at 2.4 x 3.3 m.
-    void typeProject() {
-        const std::pair<int, const char*> texts[] = {
-            {1, "49"},    {3, "120"},   {4, "1500"}, {5, "30"},   {6, "60"},    {7, "1900"}, {8, "20"},
-            {9, "80"},    {10, "1600"}, {11, "60"},  {13, "28"},  {14, "5"},    {16, "18"},  {17, "17"},
-            {32, "132"},  {33, "1650"}, {34, "33"},  {35, "66"},  {36, "2090"}, {37, "22"},  {38, "88"},
-            {39, "1760"}, {40, "66"},   {27, "0.4"}, {23, "0.4"},
-        };
-        for (const auto& [number, text] : texts) {
-            input->edit(number)->setText(QString::fromLatin1(text));
-        }
-        input->comboBox(2)->setCurrentIndex(2);
-        input->comboBox(3)->setCurrentIndex(2);
-        input->comboBox(5)->setCurrentIndex(1);
-        input->comboBox(8)->setCurrentIndex(1);
+    void typeProject() { input->setForm(columnProjectForm()); }
+
+    // The dialog's controls, found by the names of their fields.
+    QLineEdit* textEdit(fundis::TextField field) const {
+        return input->findChild<QLineEdit*>(QString::fromLatin1(fundis::formField(field).name));
+    }
+    QComboBox* listBox(fundis::ListField field) const {
+        return input->findChild<QComboBox*>(QString::fromLatin1(fundis::formField(field).name));
+    }
+    QLabel* labelOf(const char* fieldName) const {
+        return input->findChild<QLabel*>(QString::fromLatin1(fieldName) + QStringLiteral("Label"));
     }
 
     QString dataPath(const QString& name) const { return QDir(dataFolder.path()).filePath(name); }

@@ -36,12 +36,19 @@ std::string danFile(const std::map<int, std::string>& replaced = {}, const std::
     return bytes;
 }
 
+// The line (1..51) of a field in the file, by its name.
+int lineOf(const char* name) {
+    const FormField* field = findFormField(name);
+    EXPECT_NE(field, nullptr) << name;
+    return field == nullptr ? 0 : static_cast<int>(field - formFields().data()) + 1;
+}
+
 // A form that differs from everything the files below hold, to see what a read leaves alone.
 ProjectForm markedForm() {
     ProjectForm form;
-    form.combos.fill(1);
-    for (int number = 1; number <= kEditCount; ++number) {
-        form.edit(number) = "old" + std::to_string(number);
+    form.choices.fill(1);
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        form.texts[static_cast<std::size_t>(index)] = "old" + std::to_string(index);
     }
     form.craneAndWind = true;
     return form;
@@ -49,24 +56,28 @@ ProjectForm markedForm() {
 
 }  // namespace
 
-// Writing: the untouched project; code page 1251, no selection as -1, an edit holding "#" as an empty
-// one, no line end after the last value. Reading it back gives the same controls but that empty edit.
+// Writing: the untouched project; code page 1251, no selection as -1, a text "#" as an empty one, no
+// line end after the last value. Reading it back gives the same controls but that empty text.
 TEST(DanWrite, UntouchedAndChangedProjects) {
     std::string bytes;
     ASSERT_TRUE(serializeDan(ProjectForm(), bytes).ok());
     EXPECT_EQ(bytes, danFile());
     ProjectForm form;
-    form.combo(9) = -1;
-    form.edit(3) = std::string(99, '7');  // the longest word the reader takes
-    form.edit(26) = "#";
-    form.edit(40) = "Без_имени";
+    form.choice(ListField::concreteClass) = -1;
+    form.text(TextField::MII1) = std::string(99, '7');  // the longest word the reader takes
+    form.text(TextField::d) = "#";
+    form.text(TextField::QI3) = "Без_имени";
     form.craneAndWind = true;
     ASSERT_TRUE(serializeDan(form, bytes).ok());
     EXPECT_EQ(bytes,
               danFile({{9, "-1"}, {12, std::string(99, '7')}, {49, utf8ToCp1251("Без_имени")}, {51, "1"}}));
+    EXPECT_EQ(lineOf("concreteClass"), 9);
+    EXPECT_EQ(lineOf("MII1"), 12);
+    EXPECT_EQ(lineOf("QI3"), 49);
+    EXPECT_EQ(lineOf("craneAndWind"), 51);
     ProjectForm read = markedForm();
     ASSERT_TRUE(parseDan(bytes, read).ok());
-    form.edit(26) = "";
+    form.text(TextField::d) = "";
     EXPECT_EQ(read, form);
 }
 
@@ -109,10 +120,11 @@ TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
         {1, "-1", -1}, {1, "3", 3}, {1, "4", -1}, {3, "4", 4}, {3, "5", -1}, {5, "6", 6},
         {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
     };
-    for (const auto& [combo, value, index] : rows) {
+    for (const auto& [line, value, index] : rows) {
         ProjectForm read;
-        ASSERT_TRUE(parseDan(danFile({{combo, value}}), read).ok());
-        EXPECT_EQ(read.combo(combo), index) << "list " << combo << " = " << value;
+        ASSERT_TRUE(parseDan(danFile({{line, value}}), read).ok());
+        EXPECT_EQ(read.choices[static_cast<std::size_t>(line - 1)], index)
+            << "list " << line << " = " << value;
     }
 }
 
@@ -125,31 +137,35 @@ TEST(DanRead, StopsAtTheFirstBadValueAndNamesIt) {
     const std::tuple<int, const char*, const char*> rows[] = {
         {1, nullptr,
          "строка 1: файл кончается, не дойдя до поля Тип грунта для опр. глубины заложения подошвы "
-         "фундамента, вкладка «Грунт»"},
-        {21, nullptr, "строка 21: файл кончается, не дойдя до поля d_l, вкладка «Фундамент»"},
+         "фундамента (вкладка «Грунт»)"},
+        {21, nullptr, "строка 21: файл кончается, не дойдя до поля d_l (вкладка «Фундамент»)"},
         {51, nullptr,
-         "строка 51: файл кончается, не дойдя до поля Учет крановых и ветровых нагр., вкладка «Нагрузки»"},
-        {3, "abc", "строка 3: поле Температура, вкладка «Сооружение»: ожидалось целое число, а не «abc»"},
-        {9, "1.0", "строка 9: поле Класс бетона, вкладка «Фундамент»: ожидалось целое число, а не «1.0»"},
+         "строка 51: файл кончается, не дойдя до поля Учет крановых и ветровых нагр. (вкладка «Нагрузки»)"},
+        {3, "abc", "строка 3: поле Температура (вкладка «Сооружение»): ожидалось целое число, а не «abc»"},
+        {9, "1.0", "строка 9: поле Класс бетона (вкладка «Фундамент»): ожидалось целое число, а не «1.0»"},
         {2, "99999999999",
-         "строка 2: поле Тип пола сооружения, вкладка «Сооружение»: ожидалось целое число, а не "
+         "строка 2: поле Тип пола сооружения (вкладка «Сооружение»): ожидалось целое число, а не "
          "«99999999999»"},
         {51, "да",
-         "строка 51: поле Учет крановых и ветровых нагр., вкладка «Нагрузки»: ожидалось 0 или 1, а не «да»"},
-        {12, kLongWord.c_str(), "строка 12: поле M, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
+         "строка 51: поле Учет крановых и ветровых нагр. (вкладка «Нагрузки»): ожидалось 0 или 1, а не «да»"},
+        {12, kLongWord.c_str(),
+         "строка 12: поле M, Mmax, II предельное состояние (вкладка «Нагрузки»): текст длиннее 99 символов"},
     };
     for (const auto& [bad, word, expected] : rows) {
         ProjectForm read = markedForm();
         const Status parsed =
             parseDan(word ? danFile({{bad, utf8ToCp1251(word)}}) : danFile({}, "\r\n", bad) + "\r\n", read);
         EXPECT_EQ(parsed.message(), expected);
-        for (int value = 1; value <= 51; ++value) {
-            const bool kept = value >= bad;
-            if (value <= 9) {
-                EXPECT_EQ(read.combo(value), kept ? 1 : 0) << expected << " / value " << value;
-            } else if (value <= 50) {
-                EXPECT_EQ(read.edit(value - 9) == "old" + std::to_string(value - 9), kept)
-                    << expected << value;
+        const ProjectForm untouched = markedForm();
+        int value = 0;
+        for (const FormField& field : formFields()) {
+            const bool kept = ++value >= bad;
+            if (field.kind == FieldKind::List) {
+                const auto list = static_cast<ListField>(field.index);
+                EXPECT_EQ(read.choice(list), kept ? 1 : 0) << expected << " / " << field.name;
+            } else if (field.kind == FieldKind::Text) {
+                const auto text = static_cast<TextField>(field.index);
+                EXPECT_EQ(read.text(text) == untouched.text(text), kept) << expected << " / " << field.name;
             }
         }
         EXPECT_TRUE(read.craneAndWind) << expected;
@@ -158,19 +174,20 @@ TEST(DanRead, StopsAtTheFirstBadValueAndNamesIt) {
 
 // Texts the format cannot hold are refused on saving, naming the field; the old file stays
 TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
-    const std::tuple<int, std::string, const char*> rows[] = {
-        {12, "0 3", "d_l, вкладка «Фундамент»"},
-        {3, "1\t2", "M, Mmax, II, вкладка «Нагрузки»"},
-        {41, "a\nb", "отметка природного рельефа, вкладка «Фундамент»"},
-        {1, " 12", "Mt, вкладка «Сооружение»"},
-        {5, std::string(100, '1'), "Q, Mmax, II, вкладка «Нагрузки»: текст длиннее 99 символов"},
-        {16, "√2", "γII (вес грунта ниже подошвы), вкладка «Грунт»"}};  // no root sign in 1251
+    const std::tuple<TextField, std::string, const char*> rows[] = {
+        {TextField::d_l, "0 3", "d_l (вкладка «Фундамент»)"},
+        {TextField::MII1, "1\t2", "M, Mmax, II предельное состояние (вкладка «Нагрузки»)"},
+        {TextField::groundLevel, "a\nb", "Отметка природного рельефа (вкладка «Фундамент»)"},
+        {TextField::Mt, " 12", "Mt (вкладка «Сооружение»)"},
+        {TextField::QII1, std::string(100, '1'),
+         "Q, Mmax, II предельное состояние (вкладка «Нагрузки»): текст длиннее 99 символов"},
+        {TextField::Yii, "√2", "Вес грунта ниже подошвы (вкладка «Грунт»)"}};  // no root sign in 1251
     TempFolder folder;
     const std::string path = folder.file("project.dan");
-    for (const auto& [edit, text, field] : rows) {
+    for (const auto& [target, text, field] : rows) {
         writeBytes(path, "old contents");
         ProjectForm form;
-        form.edit(edit) = text;
+        form.text(target) = text;
         std::string bytes = "previous";
         const Status serialized = serializeDan(form, bytes);
         EXPECT_NE(serialized.message().find(field), std::string::npos) << serialized.message();

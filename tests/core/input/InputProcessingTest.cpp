@@ -11,11 +11,11 @@ namespace {
 // The dialog as it starts, with the soil filled in.
 ProjectForm typicalForm() {
     ProjectForm form;
-    form.edit(1) = "49";
-    form.edit(13) = "28";
-    form.edit(14) = "5";
-    form.edit(16) = "18";
-    form.edit(17) = "17";
+    form.text(TextField::Mt) = "49";
+    form.text(TextField::fii) = "28";
+    form.text(TextField::cii) = "5";
+    form.text(TextField::Yii) = "18";
+    form.text(TextField::Yii1) = "17";
     return form;
 }
 
@@ -36,6 +36,31 @@ ProjectRecord apply(ProjectForm& form, ProjectRecord data = {}) {
 
 }  // namespace
 
+// Each text lands in its own place of the record: the text at place N of the file's 41 holds N,
+// so a field sent to a neighbour's place shows. Rs and Rsc are typed in MPa and kept in kPa; the
+// overhang and L/H texts only steer the coefficients.
+TEST(InputOk, EveryTextInItsPlaceOfTheRecord) {
+    ProjectForm form;
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        form.texts[static_cast<std::size_t>(index)] = std::to_string(index + 1);
+    }
+    const ProjectRecord data = apply(form);
+    const std::vector<float> got = {
+        data.Mt,   data.d_l,         data.fii,        data.cii,         data.Yii,          data.Yii1,
+        data.bToL, data.pedestalTop, data.d_h,        data.socketDepth, data.socketBottom, data.lc,
+        data.buc,  data.luc,         data.d,          data.bc,          data.da,           data.dz,
+        data.Rs,   data.Rsc,         data.groundLevel};
+    const std::vector<float> expected = {1,  12, 13, 14, 16, 17, 18, 19,    20,    21, 22,
+                                         23, 24, 25, 26, 27, 28, 29, 30000, 31000, 41};
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(data.MII, (Combinations{0, 3, 6, 9}));
+    EXPECT_EQ(data.NII, (Combinations{0, 4, 7, 10}));
+    EXPECT_EQ(data.QII, (Combinations{0, 5, 8, 11}));
+    EXPECT_EQ(data.MI, (Combinations{0, 32, 35, 38}));
+    EXPECT_EQ(data.NI, (Combinations{0, 33, 36, 39}));
+    EXPECT_EQ(data.QI, (Combinations{0, 34, 37, 40}));
+}
+
 // kh by air temperature (rows) and floor type (columns); a wide overhang adds (overhang - 0.5) / 10,
 // capped at 1.0, a narrow one lowers it; no choice leaves kh alone. A swapped index would show.
 TEST(InputOk, KhByTemperatureFloorAndOverhang) {
@@ -46,10 +71,10 @@ TEST(InputOk, KhByTemperatureFloorAndOverhang) {
         {2, 1, -1, "1.3", 0.88f}, {-1, 0, 0, "", 0.77f}, {0, -1, 0, "", 0.77f}};
     for (const auto& [temperature, floor, overhangChoice, overhang, kh] : rows) {
         ProjectForm form = typicalForm();
-        form.combo(3) = temperature;
-        form.combo(2) = floor;
-        form.combo(4) = overhangChoice;
-        form.edit(2) = overhang;
+        form.choice(ListField::temperature) = temperature;
+        form.choice(ListField::floorType) = floor;
+        form.choice(ListField::overhangChoice) = overhangChoice;
+        form.text(TextField::overhang) = overhang;
         EXPECT_NEAR(apply(form).kh, kh, 1e-6) << temperature << ", " << floor << ", " << overhang;
     }
 }
@@ -64,8 +89,8 @@ TEST(InputOk, D0AndK) {
                                                        {3, 1, 0.34f, 1.1f}};
     for (const auto& [soil, method, d0, k] : rows) {
         ProjectForm form = typicalForm();
-        form.combo(1) = soil;
-        form.combo(8) = method;
+        form.choice(ListField::frostSoil) = soil;
+        form.choice(ListField::method) = method;
         const ProjectRecord data = apply(form);
         EXPECT_TRUE(data.d0 == d0 && data.k == k) << soil << " " << method;
     }
@@ -82,7 +107,7 @@ TEST(InputOk, RbtFromTheConcreteClass) {
                                                  {-1, true, 0.77f}};
     for (const auto& [concreteClass, craneAndWind, Rbt] : rows) {
         ProjectForm form = typicalForm();
-        form.combo(9) = concreteClass;
+        form.choice(ListField::concreteClass) = concreteClass;
         form.craneAndWind = craneAndWind;
         const ProjectRecord once = apply(form);
         EXPECT_EQ(once.Rbt, Rbt) << concreteClass << ", " << craneAndWind;
@@ -91,7 +116,7 @@ TEST(InputOk, RbtFromTheConcreteClass) {
 }
 
 // Yc1 from table3.dat by soil (the first row reached through the key 1e-10 above it), Yc2 at the
-// chosen or typed L/H held to 1.5..4 and written back into Edit15; a flexible building takes
+// chosen or typed L/H held to 1.5..4 and written back into its text; a flexible building takes
 // Yc2 = 1 and leaves the ratio alone; no choice leaves its fields alone. Soil 2: Yc2 1.2 at
 // L/H <= 1.5, 1.0 at L/H >= 4.
 TEST(InputOk, WorkingConditionsAndTheLengthToHeightRatio) {
@@ -107,58 +132,62 @@ TEST(InputOk, WorkingConditionsAndTheLengthToHeightRatio) {
         {-1, 0, 0, "", "4", 0.77f, 0.77f},      {2, 0, -1, "2", "2", 1.25f, 0.77f}};
     for (const auto& [soil, scheme, choice, typed, written, Yc1, Yc2] : rows) {
         ProjectForm form = typicalForm();
-        form.combo(5) = soil;
-        form.combo(6) = scheme;
-        form.combo(7) = choice;
-        form.edit(15) = typed;
+        form.choice(ListField::soil) = soil;
+        form.choice(ListField::scheme) = scheme;
+        form.choice(ListField::LHChoice) = choice;
+        form.text(TextField::LH) = typed;
         const ProjectRecord data = apply(form);
-        EXPECT_EQ(form.edit(15), written) << soil << " " << typed;
+        EXPECT_EQ(form.text(TextField::LH), written) << soil << " " << typed;
         EXPECT_NEAR(data.Yc1, Yc1, 1e-6) << soil << " " << typed;
         EXPECT_NEAR(data.Yc2, Yc2, 1e-6) << soil << " " << typed;
     }
 }
 
-// The button "К-т надежн. 1.1": each I-group edit becomes 1.1 times its own II-group edit, as %g
+// The button "К-т надежн. 1.1": each I-group load becomes 1.1 times its own II-group load, as %g
 // writes it; the rest of the form stays
 TEST(ReliabilityFill, TargetsAreElevenTenthsOfTheirSources) {
+    using T = TextField;
+    const T second[9] = {T::MII1, T::NII1, T::QII1, T::MII2, T::NII2, T::QII2, T::MII3, T::NII3, T::QII3};
+    const T first[9] = {T::MI1, T::NI1, T::QI1, T::MI2, T::NI2, T::QI2, T::MI3, T::NI3, T::QI3};
     const std::pair<const char*, const char*> rows[] = {
         {"100", "110"},     {"123.45", "135.795"}, {"-50", "-55"},         {"", "0"},
         {"1e6", "1.1e+06"}, {"2.5e6", "2.75e+06"}, {"0.00001", "1.1e-05"}, {"0,5", "0"}};
     for (const auto& [source, target] : rows) {
         ProjectForm form;
-        for (int step = 0; step < 9; ++step) {
-            form.edit(3 + step) = source;
+        for (T field : second) {
+            form.text(field) = source;
         }
         fillReliabilityFactor(form);
-        EXPECT_EQ(form.edit(32), target) << source;
-        EXPECT_EQ(form.edit(40), target) << source;
+        EXPECT_EQ(form.text(T::MI1), target) << source;
+        EXPECT_EQ(form.text(T::QI3), target) << source;
     }
     ProjectForm form, expected;  // each target from its own source, nothing else touched
     for (int step = 0; step < 9; ++step) {
-        form.edit(3 + step) = expected.edit(3 + step) = std::to_string(10 * (step + 1));
-        expected.edit(32 + step) = std::to_string(11 * (step + 1));
+        form.text(second[step]) = expected.text(second[step]) = std::to_string(10 * (step + 1));
+        expected.text(first[step]) = std::to_string(11 * (step + 1));
     }
     fillReliabilityFactor(form);
     EXPECT_EQ(form, expected);
 }
 
 // Texts the conversion reads only partly are listed with their field and what they become
-TEST(EditsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
+TEST(TextsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
     // nullptr: the text is one number, or empty
     const std::pair<const char*, const char*> rows[] = {{"abc", "0"},        {"900,5", "900"}, {"1 100", "1"},
                                                         {" 12", "12"},       {"12", nullptr},  {"", nullptr},
                                                         {"-0.150", nullptr}, {"1e3", nullptr}};
     for (const auto& [text, readAs] : rows) {
         ProjectForm form;
-        form.edit(7) = text;
-        const std::vector<UnreadableEdit> found = editsNotWholeNumbers(form);
+        form.text(TextField::NII2) = text;
+        const std::vector<UnreadableText> found = textsNotWholeNumbers(form);
         ASSERT_EQ(found.size(), readAs ? 1u : 0u) << '"' << text << '"';
         if (readAs) {
-            EXPECT_EQ(found[0].number, 7);
+            EXPECT_EQ(found[0].field, TextField::NII2);
             EXPECT_EQ(found[0].describe(),
-                      std::string("N, Nmax, II, вкладка «Нагрузки»: «") + text + "» → " + readAs);
+                      std::string("N, Nmax, II предельное состояние (вкладка «Нагрузки»): «") + text +
+                          "» → " + readAs);
         }
     }
     // the defaults of a new project are all numbers
-    EXPECT_TRUE(editsNotWholeNumbers(ProjectForm()).empty());
+    EXPECT_TRUE(textsNotWholeNumbers(ProjectForm()).empty());
 }

@@ -31,7 +31,7 @@ ProjectForm heavyProjectForm() {
 }
 
 std::string json(const ProjectPass& pass) {
-    return projectJson("p.dan", pass.report, pass.record, false, nullptr);
+    return projectJson("p.dan", pass.outcome, pass.report, pass.record, false, nullptr);
 }
 
 bool hasLine(const ProjectPass& pass, const std::string& text) {
@@ -60,7 +60,7 @@ TEST(ProjectPass, Outcomes) {
     EXPECT_EQ(missing.outcome, PassOutcome::NotRun);
     EXPECT_NE(missing.reason.find(tables.file("table4.dat")), std::string::npos) << missing.reason;
     EXPECT_TRUE(missing.report.empty());
-    EXPECT_EQ(json(missing), projectJson("p.dan", {}, ProjectRecord(), false, nullptr));
+    EXPECT_EQ(json(missing), projectJson("p.dan", PassOutcome::NotRun, {}, ProjectRecord(), false, nullptr));
 }
 
 // Every pass starts from an empty record: a project run after another gets only its own numbers
@@ -75,12 +75,59 @@ TEST(ProjectPass, EachPassHasItsOwnRecord) {
 // Neither φII nor сII given: the window would open the dialog first; the pass still runs
 TEST(ProjectPass, EmptySoilStrengthAsksForTheDialog) {
     ProjectForm form = sandProjectForm();
-    form.edit(13) = form.edit(14) = "";
+    form.text(TextField::fii) = form.text(TextField::cii) = "";
     const ProjectPass pass = runProjectPass(form, options());
     EXPECT_TRUE(pass.inputDialogNeeded);
     EXPECT_NE(pass.outcome, PassOutcome::NotRun);
-    form.edit(14) = "0";
+    form.text(TextField::cii) = "0";
     EXPECT_FALSE(runProjectPass(form, options()).inputDialogNeeded);
+}
+
+// A field the calculation cannot go without refuses the whole pass: one red line names every such
+// field by label, group and tab, and says what is wrong; nothing is calculated. Each rule once: a
+// required field empty or not above 0 (text that is no number reads as 0), φii outside 0…45°, Mt
+// only while the depth d is empty. Fields that may stay empty keep their meaning and run.
+TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
+    using T = TextField;
+    struct Row {
+        std::vector<std::pair<T, const char*>> typed;
+        const char* line;  // nullptr: the calculation runs
+    };
+    const Row rows[] = {
+        {{{T::Yii, ""}}, "Расчет не выполнен: Вес грунта ниже подошвы (вкладка «Грунт»): пусто. "},
+        {{{T::NI2, "0"}, {T::da, "abc"}, {T::NII1, "-5"}},
+         "Расчет не выполнен: N, Mmax, II предельное состояние (вкладка «Нагрузки»): «-5» не больше 0; "
+         "da (вкладка «Фундамент»): «abc» не больше 0; N, Nmax, I предельное состояние (вкладка «Нагрузки»): "
+         "«0» не больше 0. "},
+        {{{T::fii, "45.5"}}, "Расчет не выполнен: φii (вкладка «Грунт»): «45.5» вне пределов 0…45 град. "},
+        {{{T::fii, "-1"}}, "Расчет не выполнен: φii (вкладка «Грунт»): «-1» вне пределов 0…45 град. "},
+        {{{T::Mt, ""}},
+         "Расчет не выполнен: Mt (вкладка «Сооружение»): пусто, а глубина заложения d не задана. "},
+        {{{T::Mt, ""}, {T::d, "1.5"}}, nullptr},
+        {{{T::fii, "45"}, {T::MII1, ""}, {T::QI3, ""}, {T::buc, ""}, {T::groundLevel, ""}}, nullptr},
+        {{{T::fii, ""}}, nullptr},  // reads as 0°, within the range
+    };
+    for (const Row& row : rows) {
+        ProjectForm form = sandProjectForm();
+        std::string what;
+        for (const auto& [field, text] : row.typed) {
+            form.text(field) = text;
+            what += std::string(formField(field).name) + "=\"" + text + "\" ";
+        }
+        const ProjectPass pass = runProjectPass(form, options());
+        if (row.line == nullptr) {
+            EXPECT_NE(pass.outcome, PassOutcome::NotRun) << what << pass.reason;
+            continue;
+        }
+        EXPECT_EQ(pass.outcome, PassOutcome::NotRun) << what;
+        ASSERT_EQ(pass.report.size(), 1u) << what;
+        EXPECT_TRUE(pass.report[0].failure) << what;
+        EXPECT_EQ(pass.report[0].text.rfind(row.line, 0), 0u) << what << "\n" << pass.report[0].text;
+        EXPECT_EQ(pass.reason, pass.report[0].text) << what;
+        EXPECT_EQ(json(pass),
+                  projectJson("p.dan", PassOutcome::NotRun, pass.report, ProjectRecord(), false, nullptr))
+            << what;
+    }
 }
 
 // The numbers never depend on the process locale: "." or "," only as the user chose
@@ -113,11 +160,12 @@ TEST(ProjectPass, NumbersIgnoreTheProcessLocale) {
 TEST(ProjectJson, ReportAndRecord) {
     ProjectRecord data = twoStepFoundation();
     data.kh = 0.7f;
-    const std::string line =
-        projectJson("a \"b\".dan", {{"x\ty", false}, {"red", true}}, data, true, nullptr);
+    const std::string line = projectJson("a \"b\".dan", PassOutcome::DesignFailures,
+                                         {{"x\ty", false}, {"red", true}}, data, true, nullptr);
     EXPECT_EQ(
         line.rfind(
-            "{\"file\": \"a \\\"b\\\".dan\", \"report\": [{\"text\": \"x\\ty\", \"failure\": false}, "
+            "{\"file\": \"a \\\"b\\\".dan\", \"outcome\": \"design failures\", \"report\": [{\"text\": "
+            "\"x\\ty\", \"failure\": false}, "
             "{\"text\": \"red\", \"failure\": true}], \"record\": {\"Mt\": 0, \"kh\": 0.699999988079071,",
             0),
         0u);

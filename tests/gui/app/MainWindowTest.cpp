@@ -128,25 +128,25 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
         << texts.join('\n').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Длина подошвы\t\t\t\tl= 3,300м")));
     // the 1.1 button writes numbers for the file, with a point
-    input->edit(3)->setText(QStringLiteral("123.45"));
-    input->Button1Click();
-    EXPECT_EQ(input->edit(32)->text(), QStringLiteral("135.795"));
+    textEdit(fundis::TextField::MII1)->setText(QStringLiteral("123.45"));
+    input->fillReliabilityFactor();
+    EXPECT_EQ(textEdit(fundis::TextField::MI1)->text(), QStringLiteral("135.795"));
 }
 
-// The documents belong to the last calculation: inputs changed afterwards (even without OK) mark the
-// results out of date, and the scheme still shows the calculated base until the next calculation,
+// The documents belong to the last calculation: inputs changed afterwards mark the results out of
+// date, and the scheme still shows the calculated base until the next calculation,
 // which takes the dialog's present state
 TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     typeProject();
     main->startCalculation();
     EXPECT_TRUE(main->staleMark->isHidden());
 
-    dialogs.onExec = [](QDialog& dialog) {
+    dialogs.onExec = [this](QDialog& dialog) {
         if (auto* form = qobject_cast<fundis::InputDialog*>(&dialog)) {
-            form->edit(7)->setText(QStringLiteral("3900"));  // typed, then the dialog left with Esc
-            emit form->formEdited();
+            fundis::testing::type(textEdit(fundis::TextField::NII2), QStringLiteral("3900"));
+            form->confirmInput();
         }
-        return int(QDialog::Rejected);
+        return dialog.result();
     };
     main->editInput();
     EXPECT_FALSE(main->staleMark->isHidden());
@@ -187,6 +187,26 @@ TEST_F(WindowsFixture, MissingTableStopsTheCalculation) {
         QStringLiteral("Настройка → Настройка параметров → Папка с программой")));
 }
 
+// A field the calculation cannot go without: no report of numbers and no message box, one red line
+// in the pane naming the field by label, group and tab; the documents have no calculation to show
+TEST_F(WindowsFixture, EmptyRequiredFieldRefusesTheCalculation) {
+    typeProject();
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    textEdit(fundis::TextField::NI2)->clear();
+    main->startCalculation();
+    EXPECT_FALSE(main->lastCalculation());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main->reportPane);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].failure);
+    EXPECT_EQ(
+        QString::fromStdString(lines[0].text),
+        QStringLiteral("Расчет не выполнен: N, Nmax, I предельное состояние (вкладка «Нагрузки»): пусто. "
+                       "Исправьте исходные данные (Расчет → Ввод данных)."));
+    EXPECT_TRUE(main->staleMark->isHidden());
+}
+
 // Save writes to the project's file and asks a name only the first time; Save As always asks; both
 // put the file first in the recent list, kept beside kp.ini
 TEST_F(WindowsFixture, SaveAndSaveAs) {
@@ -201,7 +221,7 @@ TEST_F(WindowsFixture, SaveAndSaveAs) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("первый.dan[*] — Фундис"));
     EXPECT_FALSE(main->hasUnsavedChanges());
 
-    input->edit(4)->setText(QStringLiteral("1600"));
+    textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1600"));
     main->saveCurrentProject();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_TRUE(readFile(first).contains("\r\n1600\r\n"));
@@ -224,14 +244,14 @@ TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
     EXPECT_TRUE(closes(*main));  // nothing to lose, nothing asked
     EXPECT_TRUE(dialogs.questions.isEmpty());
 
-    fundis::testing::type(input->edit(13), QStringLiteral("30"));
+    fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("30"));
     ASSERT_TRUE(main->hasUnsavedChanges());
     enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kCancel};
     EXPECT_FALSE(closes(*main));
     dialogs.answers = {kCancel};
     main->newProject();
-    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("30"));
     EXPECT_EQ(dialogs.questions.size(), 2);
 
     const QString saved = dataPath(QStringLiteral("проект.dan"));
@@ -239,14 +259,14 @@ TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
     dialogs.files = {saved};
     main->newProject();
     EXPECT_TRUE(readFile(saved).contains("\r\n30\r\n"));
-    EXPECT_EQ(input->edit(13)->text(), QString());
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QString());
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
 
-    fundis::testing::type(input->edit(13), QStringLiteral("31"));
+    fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("31"));
     dialogs.answers = {kDiscard};
     dialogs.files = {saved};
     main->chooseProjectToOpen();
-    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("30"));
     EXPECT_FALSE(main->hasUnsavedChanges());
 }
 
@@ -260,10 +280,10 @@ TEST_F(WindowsFixture, RecentFilesOpenOrAreDropped) {
     main->saveAs();
     QFile::remove(gone);
 
-    input->edit(13)->setText(QStringLiteral("12"));
+    textEdit(fundis::TextField::fii)->setText(QStringLiteral("12"));
     main->recentMenu->actions().at(1)->trigger();  // старый.dan, a step back
     EXPECT_EQ(main->fileName, path);
-    EXPECT_EQ(input->edit(13)->text(), QString());
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QString());
     EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
 
     main->recentMenu->actions().at(1)->trigger();  // пропал.dan
@@ -300,7 +320,7 @@ TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
     main->show();
     const int width = main->width();
     QStatusTipEvent tip(QString(400, QChar(u'ж')));
-    QApplication::sendEvent(input->edit(1), &tip);
+    QApplication::sendEvent(textEdit(fundis::TextField::Mt), &tip);
     QApplication::processEvents();
     EXPECT_EQ(main->width(), width);
     EXPECT_LT(main->minimumSizeHint().width(), width);
@@ -437,12 +457,12 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     }
     ASSERT_GE(settlementEntry, 0);
 
-    fundis::testing::type(input->edit(13), QStringLiteral("30"));
+    fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("30"));
     enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kCancel};
     entries[settlementEntry]->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("30"));
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("30"));
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
     EXPECT_FALSE(main->reportPane->placeholderText().isEmpty());
 
@@ -451,7 +471,7 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     EXPECT_TRUE(main->fileName.endsWith(QStringLiteral("/settlement_axis_a_ukrbukva56865.dan")));
     EXPECT_FALSE(main->hasUnsavedChanges());
     EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
-    EXPECT_EQ(input->edit(4)->text(), QStringLiteral("1550"));
+    EXPECT_EQ(textEdit(fundis::TextField::NII1)->text(), QStringLiteral("1550"));
     EXPECT_EQ(main->settlementInputs().layers.size(), 4u);
     EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
 

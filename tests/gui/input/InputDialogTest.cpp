@@ -5,6 +5,8 @@
 
 #include "support/WindowsFixture.h"
 
+using fundis::ListField;
+using fundis::TextField;
 using fundis::testing::type;
 using fundis::testing::WindowsFixture;
 
@@ -31,67 +33,187 @@ TEST_F(WindowsFixture, VisibilityFollowsTheChoices) {
     };
     const Row rows[] = {
         {"start", [] {}, false, true, false, true},
-        {"wide overhang", [&] { choose(input->comboBox(4), 1); }, true, true, false, true},
-        {"L/H other", [&] { choose(input->comboBox(7), 2); }, true, true, true, true},
-        {"flexible", [&] { choose(input->comboBox(6), 1); }, true, false, false, true},
-        {"rigid again", [&] { choose(input->comboBox(6), 0); }, true, true, false, true},
-        {"depth given", [&] { type(input->edit(26), QStringLiteral("2")); }, false, true, false, false},
-        {"depth cleared", [&] { type(input->edit(26), QString()); }, true, true, false, true},
+        {"wide overhang", [&] { choose(listBox(ListField::overhangChoice), 1); }, true, true, false, true},
+        {"L/H other", [&] { choose(listBox(ListField::LHChoice), 2); }, true, true, true, true},
+        {"flexible", [&] { choose(listBox(ListField::scheme), 1); }, true, false, false, true},
+        {"rigid again", [&] { choose(listBox(ListField::scheme), 0); }, true, true, false, true},
+        {"depth given", [&] { type(textEdit(TextField::d), QStringLiteral("2")); }, false, true, false,
+         false},
+        {"depth cleared", [&] { type(textEdit(TextField::d), QString()); }, true, true, false, true},
     };
     // shown on its tab, whichever tab is in front
-    const auto shown = [](QWidget* widget) { return !widget->isHidden(); };
+    const auto shown = [](QWidget* widget) { return widget != nullptr && !widget->isHidden(); };
     for (const Row& row : rows) {
         row.act();
-        EXPECT_EQ(shown(input->edit(2)), row.overhang) << row.what;
-        EXPECT_EQ(shown(input->LabelOverhangValue), row.overhang) << row.what;
-        EXPECT_EQ(shown(input->comboBox(7)), row.ratioList) << row.what;
-        EXPECT_EQ(shown(input->edit(15)), row.ratioValue) << row.what;
-        EXPECT_EQ(shown(input->comboBox(1)), row.frost) << row.what;
-        EXPECT_EQ(shown(input->LabelMt), row.frost) << row.what;
+        EXPECT_EQ(shown(textEdit(TextField::overhang)), row.overhang) << row.what;
+        EXPECT_EQ(shown(labelOf("overhang")), row.overhang) << row.what;
+        EXPECT_EQ(shown(listBox(ListField::LHChoice)), row.ratioList) << row.what;
+        EXPECT_EQ(shown(textEdit(TextField::LH)), row.ratioValue) << row.what;
+        EXPECT_EQ(shown(labelOf("LH")), row.ratioValue) << row.what;
+        EXPECT_EQ(shown(listBox(ListField::frostSoil)), row.frost) << row.what;
+        EXPECT_EQ(shown(labelOf("Mt")), row.frost) << row.what;
     }
-    EXPECT_EQ(input->comboBox(7)->currentIndex(), 0);  // a flexible scheme resets the L/H choice
+    EXPECT_EQ(listBox(ListField::LHChoice)->currentIndex(), 0);  // a flexible scheme resets the L/H choice
+}
+
+// Every field of the table has its control, named by the field and captioned as the table says;
+// form() and setForm() carry every one of them
+TEST_F(WindowsFixture, ControlsFollowTheFieldTable) {
+    fundis::ProjectForm marked;
+    for (int index = 0; index < fundis::kTextFieldCount; ++index) {
+        marked.texts[static_cast<std::size_t>(index)] = std::to_string(index + 1);
+    }
+    for (int index = 0; index < fundis::kListFieldCount; ++index) {
+        marked.choices[static_cast<std::size_t>(index)] = index % 2;
+    }
+    marked.craneAndWind = true;
+    input->setForm(marked);
+    for (const fundis::FormField& field : fundis::formFields()) {
+        QWidget* control = input->findChild<QWidget*>(QString::fromLatin1(field.name));
+        ASSERT_NE(control, nullptr) << field.name;
+        if (field.kind == fundis::FieldKind::Text) {
+            EXPECT_EQ(qobject_cast<QLineEdit*>(control)->text().toStdString(),
+                      marked.text(static_cast<TextField>(field.index)))
+                << field.name;
+        }
+    }
+    EXPECT_EQ(input->form(), marked);
+    EXPECT_EQ(labelOf("Yii")->text(), QStringLiteral("Вес грунта ниже подошвы, кН/м3"));
+    EXPECT_EQ(labelOf("fii")->text(), QStringLiteral("φii, град"));
+    EXPECT_EQ(labelOf("Mt")->text(), QStringLiteral("Mt="));
 }
 
 // A comma typed where a number goes becomes a point at once; typing marks the project changed
 TEST_F(WindowsFixture, CommaBecomesAPointAsTyped) {
     input->show();
-    type(input->edit(16), QStringLiteral("18,5"));
-    EXPECT_EQ(input->edit(16)->text(), QStringLiteral("18.5"));
-    EXPECT_EQ(input->edit(16)->cursorPosition(), 4);
+    type(textEdit(TextField::Yii), QStringLiteral("18,5"));
+    EXPECT_EQ(textEdit(TextField::Yii)->text(), QStringLiteral("18.5"));
+    EXPECT_EQ(textEdit(TextField::Yii)->cursorPosition(), 4);
     EXPECT_TRUE(main->hasUnsavedChanges());
 }
 
-// OK names the fields that are not numbers and what they will be read as; the user goes back to
-// them or accepts them
-TEST_F(WindowsFixture, OkAsksAboutFieldsThatAreNotNumbers) {
-    input->edit(7)->setText(QStringLiteral("1 900"));
-    input->edit(13)->setText(QStringLiteral("abc"));
+// OK names the fields that are not numbers and what they will be read as, and the fields the
+// calculation cannot go without; going back is the default, or the user keeps the texts
+TEST_F(WindowsFixture, OkAsksAboutFieldsThatAreNotNumbersOrBreakTheirRules) {
+    typeProject();
+    textEdit(TextField::NII2)->setText(QStringLiteral("1 900"));
+    textEdit(TextField::fii)->setText(QStringLiteral("abc"));
     enum { kBack, kAccept };
-    dialogs.answers = {kBack};
     input->show();
-    input->OKButtonClick();
+    input->confirmInput();  // no answer given: the default
     EXPECT_TRUE(input->isVisible());
     ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(
+        QStringLiteral("N, Nmax, II предельное состояние (вкладка «Нагрузки»): «1 900» → 1")));
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("φii (вкладка «Грунт»): «abc» → 0")));
+    EXPECT_FALSE(dialogs.questions[0].contains(QStringLiteral("Без этих полей")));
+
+    // an empty required field and φii out of its range join the question; a hidden Mt is not asked
+    // for once the depth is given
+    textEdit(TextField::fii)->setText(QStringLiteral("50"));
+    textEdit(TextField::Yii1)->clear();
+    textEdit(TextField::Mt)->clear();
+    textEdit(TextField::d)->setText(QStringLiteral("1.8"));
+    dialogs.answers = {kBack};
+    input->confirmInput();
+    EXPECT_TRUE(input->isVisible());
+    ASSERT_EQ(dialogs.questions.size(), 2);
+    const QString& question = dialogs.questions[1];
+    EXPECT_TRUE(question.contains(QStringLiteral("«1 900» → 1")));
     EXPECT_TRUE(
-        dialogs.questions[0].contains(QStringLiteral("N, Nmax, II, вкладка «Нагрузки»: «1 900» → 1")));
-    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("φII, вкладка «Грунт»: «abc» → 0")));
-    EXPECT_FALSE(dialogs.questions[0].contains(QStringLiteral("Edit")));
+        question.contains(QStringLiteral("Без этих полей расчет не будет выполнен:\n"
+                                         "  φii (вкладка «Грунт»): «50» вне пределов 0…45 град\n"
+                                         "  Вес грунта выше подошвы (вкладка «Грунт»): пусто\n")))
+        << question.toStdString();
+    EXPECT_FALSE(question.contains(QStringLiteral("Mt")));
+    EXPECT_FALSE(question.contains(QStringLiteral("Edit")));
 
     dialogs.answers = {kAccept};
-    input->OKButtonClick();
+    input->confirmInput();
     EXPECT_EQ(input->result(), QDialog::Accepted);
+    EXPECT_TRUE(input->form().text(TextField::Yii1).empty());  // kept as typed
+}
+
+// "Отмена", Esc and the close box put back what the dialog held when it opened, after asking when
+// something changed; "Вернуться к вводу" keeps the dialog open with the typed text; OK applies it
+TEST_F(WindowsFixture, CancelEscAndCloseRestoreTheOpeningState) {
+    typeProject();
+    input->show();
+    const fundis::ProjectForm opened = input->form();
+    enum { kBack, kDiscard };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Отмена", [&] { input->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click(); }},
+        {"Esc", [&] { QTest::keyClick(input, Qt::Key_Escape); }},
+        {"close box", [&] { input->close(); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        dialogs.questions.clear();
+        input->show();
+        type(textEdit(TextField::NII2), QStringLiteral("abc"));
+        choose(listBox(ListField::scheme), 1);
+        dialogs.answers = {kBack};
+        leave();
+        EXPECT_TRUE(input->isVisible()) << way;
+        EXPECT_EQ(textEdit(TextField::NII2)->text(), QStringLiteral("abc")) << way;
+        ASSERT_EQ(dialogs.questions.size(), 1) << way;
+
+        dialogs.answers = {kDiscard};
+        leave();
+        EXPECT_FALSE(input->isVisible()) << way;
+        EXPECT_EQ(input->result(), QDialog::Rejected) << way;
+        EXPECT_EQ(input->form(), opened) << way;
+        EXPECT_FALSE(listBox(ListField::LHChoice)->isHidden()) << way;  // the rules follow the restored lists
+    }
+    // nothing changed: closes without a question
+    dialogs.questions.clear();
+    input->show();
+    QTest::keyClick(input, Qt::Key_Escape);
+    EXPECT_FALSE(input->isVisible());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    // what OK took is what the next Отмена goes back to
+    input->show();
+    type(textEdit(TextField::NII2), QStringLiteral("2100"));
+    input->confirmInput();
+    input->show();
+    type(textEdit(TextField::NII2), QStringLiteral("2200"));
+    dialogs.answers = {kDiscard};
+    input->reject();
+    EXPECT_EQ(textEdit(TextField::NII2)->text(), QStringLiteral("2100"));
+}
+
+// Through the main window: a cancelled dialog changes neither the project nor what is calculated
+TEST_F(WindowsFixture, CancelledInputIsNotCalculated) {
+    typeProject();
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    ASSERT_FALSE(main->hasUnsavedChanges());
+    dialogs.onExec = [this](QDialog& dialog) {
+        input->show();
+        type(textEdit(TextField::NII2), QStringLiteral("abc"));
+        dialogs.answers = {1};
+        QTest::keyClick(input, Qt::Key_Escape);
+        return dialog.result();
+    };
+    main->editInput();
+    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_FALSE(main->resultsOutOfDate());
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 1900.0f);
 }
 
 // OK shows the L/H value it uses; a table it cannot read is named with the place to set its folder
 TEST_F(WindowsFixture, OkRewritesTheRatioOrNamesAMissingTable) {
-    choose(input->comboBox(7), 2);
-    input->edit(15)->setText(QStringLiteral("5"));
-    input->OKButtonClick();
-    EXPECT_EQ(input->edit(15)->text(), QStringLiteral("4"));
+    typeProject();
+    choose(listBox(ListField::LHChoice), 2);
+    textEdit(TextField::LH)->setText(QStringLiteral("5"));
+    input->confirmInput();
+    EXPECT_EQ(textEdit(TextField::LH)->text(), QStringLiteral("4"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
     input->setTablesFolder(dataFolder.path().toStdString());
-    input->OKButtonClick();
+    input->confirmInput();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Rb.dat"))));
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Папка с программой")));

@@ -1,0 +1,235 @@
+#include "core/model/FormFields.h"
+
+namespace fundis {
+
+namespace {
+
+constexpr const char* kSecondState = "II предельное состояние";
+constexpr const char* kFirstState = "I предельное состояние";
+constexpr const char* kZero = "0";
+
+constexpr FieldTab kBuilding = FieldTab::Building;
+constexpr FieldTab kLoads = FieldTab::Loads;
+constexpr FieldTab kSoil = FieldTab::Soil;
+constexpr FieldTab kFoundation = FieldTab::Foundation;
+
+constexpr FieldRule kOptional = FieldRule::Optional;
+constexpr FieldRule kPositive = FieldRule::Positive;
+
+constexpr RecordSlot to(float ProjectRecord::*value, double factor = 1.0) {
+    return RecordSlot{value, nullptr, 0, factor};
+}
+constexpr RecordSlot load(Combinations ProjectRecord::*loads, int combination) {
+    return RecordSlot{nullptr, loads, combination, 1.0};
+}
+
+constexpr FormField list(ListField id, const char* name, const char* control, const char* label,
+                         FieldTab tab) {
+    FormField field;
+    field.kind = FieldKind::List;
+    field.index = static_cast<int>(id);
+    field.name = name;
+    field.control = control;
+    field.label = label;
+    field.tab = tab;
+    return field;
+}
+
+constexpr FormField text(TextField id, const char* name, const char* control, const char* label,
+                         const char* unit, FieldTab tab, FieldRule rule, const char* whenEmpty,
+                         RecordSlot target, const char* group = "") {
+    FormField field;
+    field.kind = FieldKind::Text;
+    field.index = static_cast<int>(id);
+    field.name = name;
+    field.control = control;
+    field.label = label;
+    field.unit = unit;
+    field.tab = tab;
+    field.group = group;
+    field.rule = rule;
+    field.whenEmpty = whenEmpty;
+    field.target = target;
+    return field;
+}
+
+constexpr FormField ranged(FormField field, float low, float high) {
+    field.rule = FieldRule::Range;
+    field.low = low;
+    field.high = high;
+    return field;
+}
+
+constexpr FormField check(const char* name, const char* control, const char* label, FieldTab tab) {
+    FormField field;
+    field.kind = FieldKind::Check;
+    field.name = name;
+    field.control = control;
+    field.label = label;
+    field.tab = tab;
+    return field;
+}
+
+using T = TextField;
+using L = ListField;
+using R = ProjectRecord;
+
+// The order is the .dan file's: ComboBox1..9, Edit1..41, CheckBox1 of the first dialog, whose
+// control names stand beside each field for that reason only.
+constexpr std::array<FormField, kFormFieldCount> kFields = {{
+    list(L::frostSoil, "frostSoil", "ComboBox1", "Тип грунта для опр. глубины заложения подошвы фундамента",
+         kSoil),
+    list(L::floorType, "floorType", "ComboBox2", "Тип пола сооружения", kBuilding),
+    list(L::temperature, "temperature", "ComboBox3", "Температура", kBuilding),
+    list(L::overhangChoice, "overhangChoice", "ComboBox4", "Вылет подошвы", kBuilding),
+    list(L::soil, "soil", "ComboBox5", "Тип грунта для опр. расчетного сопротивления", kSoil),
+    list(L::scheme, "scheme", "ComboBox6", "Конструктив. схема здания", kBuilding),
+    list(L::LHChoice, "LHChoice", "ComboBox7", "L/H", kBuilding),
+    list(L::method, "method", "ComboBox8", "Метод определения прочн. характер.", kSoil),
+    list(L::concreteClass, "concreteClass", "ComboBox9", "Класс бетона", kFoundation),
+
+    {text(T::Mt, "Mt", "Edit1", "Mt", "", kBuilding, FieldRule::PositiveWithoutDepth, "", to(&R::Mt))},
+    text(T::overhang, "overhang", "Edit2", "Величина вылета", "м", kBuilding, kOptional, kZero, {}),
+    text(T::MII1, "MII1", "Edit3", "M, Mmax", "кН·м", kLoads, kOptional, kZero, load(&R::MII, 1),
+         kSecondState),
+    text(T::NII1, "NII1", "Edit4", "N, Mmax", "кН", kLoads, kPositive, "", load(&R::NII, 1), kSecondState),
+    text(T::QII1, "QII1", "Edit5", "Q, Mmax", "кН", kLoads, kOptional, kZero, load(&R::QII, 1), kSecondState),
+    text(T::MII2, "MII2", "Edit6", "M, Nmax", "кН·м", kLoads, kOptional, kZero, load(&R::MII, 2),
+         kSecondState),
+    text(T::NII2, "NII2", "Edit7", "N, Nmax", "кН", kLoads, kPositive, "", load(&R::NII, 2), kSecondState),
+    text(T::QII2, "QII2", "Edit8", "Q, Nmax", "кН", kLoads, kOptional, kZero, load(&R::QII, 2), kSecondState),
+    text(T::MII3, "MII3", "Edit9", "M, Qmax", "кН·м", kLoads, kOptional, kZero, load(&R::MII, 3),
+         kSecondState),
+    text(T::NII3, "NII3", "Edit10", "N, Qmax", "кН", kLoads, kPositive, "", load(&R::NII, 3), kSecondState),
+    text(T::QII3, "QII3", "Edit11", "Q, Qmax", "кН", kLoads, kOptional, kZero, load(&R::QII, 3),
+         kSecondState),
+    text(T::d_l, "d_l", "Edit12", "d_l", "м", kFoundation, kPositive, "", to(&R::d_l)),
+    ranged(text(T::fii, "fii", "Edit13", "φii", "град", kSoil, kOptional, kZero, to(&R::fii)), 0.0f, 45.0f),
+    text(T::cii, "cii", "Edit14", "сii", "кПа", kSoil, kOptional, kZero, to(&R::cii)),
+    text(T::LH, "LH", "Edit15", "L/H", "", kBuilding, kOptional, "1,5", {}),
+    text(T::Yii, "Yii", "Edit16", "Вес грунта ниже подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii)),
+    text(T::Yii1, "Yii1", "Edit17", "Вес грунта выше подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii1)),
+    text(T::bToL, "bToL", "Edit18", "b/l", "", kFoundation, kOptional, kZero, to(&R::bToL)),
+    text(T::pedestalTop, "pedestalTop", "Edit19", "Отметка верха подколонника", "м", kFoundation, kOptional,
+         kZero, to(&R::pedestalTop)),
+    text(T::d_h, "d_h", "Edit20", "d_h", "м", kFoundation, kPositive, "", to(&R::d_h)),
+    text(T::socketDepth, "socketDepth", "Edit21", "Глубина стакана", "м", kFoundation, kPositive, "",
+         to(&R::socketDepth)),
+    text(T::socketBottom, "socketBottom", "Edit22", "Толщина днища стакана", "м", kFoundation, kPositive, "",
+         to(&R::socketBottom)),
+    text(T::lc, "lc", "Edit23", "Высота сечения колонны lc", "м", kFoundation, kPositive, "", to(&R::lc)),
+    text(T::buc, "buc", "Edit24", "Ширина сечения подколонника buc", "м", kFoundation, kOptional,
+         "по таблице", to(&R::buc)),
+    text(T::luc, "luc", "Edit25", "Высота сечения подколонника luc", "м", kFoundation, kOptional,
+         "по таблице", to(&R::luc)),
+    text(T::d, "d", "Edit26", "d", "м", kFoundation, kOptional, "по глубине промерзания", to(&R::d)),
+    text(T::bc, "bc", "Edit27", "Ширина сечения колонны bc", "м", kFoundation, kPositive, "", to(&R::bc)),
+    text(T::da, "da", "Edit28", "da", "м", kFoundation, kPositive, "", to(&R::da)),
+    text(T::dz, "dz", "Edit29", "dz", "м", kFoundation, kPositive, "", to(&R::dz)),
+    text(T::Rs, "Rs", "Edit30", "Rs", "МПа", kFoundation, kPositive, "", to(&R::Rs, 1000.0)),
+    // the last letter of the label is a Cyrillic "с"
+    text(T::Rsc, "Rsc", "Edit31", "Rsс", "МПа", kFoundation, kOptional, kZero, to(&R::Rsc, 1000.0)),
+    text(T::MI1, "MI1", "Edit32", "M, Mmax", "кН·м", kLoads, kOptional, kZero, load(&R::MI, 1), kFirstState),
+    text(T::NI1, "NI1", "Edit33", "N, Mmax", "кН", kLoads, kPositive, "", load(&R::NI, 1), kFirstState),
+    text(T::QI1, "QI1", "Edit34", "Q, Mmax", "кН", kLoads, kOptional, kZero, load(&R::QI, 1), kFirstState),
+    text(T::MI2, "MI2", "Edit35", "M, Nmax", "кН·м", kLoads, kOptional, kZero, load(&R::MI, 2), kFirstState),
+    text(T::NI2, "NI2", "Edit36", "N, Nmax", "кН", kLoads, kPositive, "", load(&R::NI, 2), kFirstState),
+    text(T::QI2, "QI2", "Edit37", "Q, Nmax", "кН", kLoads, kOptional, kZero, load(&R::QI, 2), kFirstState),
+    text(T::MI3, "MI3", "Edit38", "M, Qmax", "кН·м", kLoads, kOptional, kZero, load(&R::MI, 3), kFirstState),
+    text(T::NI3, "NI3", "Edit39", "N, Qmax", "кН", kLoads, kPositive, "", load(&R::NI, 3), kFirstState),
+    text(T::QI3, "QI3", "Edit40", "Q, Qmax", "кН", kLoads, kOptional, kZero, load(&R::QI, 3), kFirstState),
+    text(T::groundLevel, "groundLevel", "Edit41", "Отметка природного рельефа", "м", kFoundation, kOptional,
+         kZero, to(&R::groundLevel)),
+
+    check("craneAndWind", "CheckBox1", "Учет крановых и ветровых нагр.", kLoads),
+}};
+
+// each field stands at its own place of the file
+constexpr bool inFileOrder() {
+    for (int i = 0; i < kFormFieldCount; ++i) {
+        const FormField& field = kFields[static_cast<std::size_t>(i)];
+        const int expected = i < kListFieldCount                     ? i
+                             : i < kListFieldCount + kTextFieldCount ? i - kListFieldCount
+                                                                     : 0;
+        const FieldKind kind = i < kListFieldCount                     ? FieldKind::List
+                               : i < kListFieldCount + kTextFieldCount ? FieldKind::Text
+                                                                       : FieldKind::Check;
+        if (field.index != expected || field.kind != kind) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inFileOrder(), "the form's fields stand in the order of the .dan file");
+
+}  // namespace
+
+const std::array<FormField, kFormFieldCount>& formFields() { return kFields; }
+
+const FormField& formField(TextField field) {
+    return kFields[static_cast<std::size_t>(kListFieldCount + static_cast<int>(field))];
+}
+
+const FormField& formField(ListField field) { return kFields[static_cast<std::size_t>(field)]; }
+
+const FormField& craneAndWindField() { return kFields.back(); }
+
+const FormField* findFormField(std::string_view name) {
+    for (const FormField& field : kFields) {
+        if (name == field.name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+const char* tabTitle(FieldTab tab) {
+    switch (tab) {
+        case FieldTab::Building:
+            return "Сооружение";
+        case FieldTab::Loads:
+            return "Нагрузки";
+        case FieldTab::Soil:
+            return "Грунт";
+        case FieldTab::Foundation:
+            return "Фундамент";
+    }
+    return "";
+}
+
+std::string fieldTitle(const FormField& field) {
+    std::string title = field.label;
+    if (*field.group != '\0') {
+        title += std::string(", ") + field.group;
+    }
+    return title + " (вкладка «" + tabTitle(field.tab) + "»)";
+}
+
+std::string fieldCaption(const FormField& field) {
+    return *field.unit == '\0' ? std::string(field.label) : std::string(field.label) + ", " + field.unit;
+}
+
+const std::vector<std::string>& listItems(ListField field) {
+    // the first item of the frost-depth soil list begins with a Latin "C"
+    static const std::vector<std::string> items[kListFieldCount] = {
+        {"Cуглинки и глины", "Супеси, пески мелкие и пылеватые",
+         "Пески гравелистые, крупные и средней крупности", "Крупнообломочные грунты"},
+        {"Без подвала с полами, устраиваемыми на грунте", "то же на лагах по грунту",
+         "то же по утепленному цокольному перекрытию", "С подвалом или с техническим подпольем"},
+        {"0", "5", "10", "15", "20 и более"},
+        {"0,5 м. и менее", "Больше 0,5 м."},
+        {"Крупн.обл. с песч.зап. и песч. гр., кроме мелк. и пылев.", "Пески мелкие",
+         "Пески пылеватые маловлажные и влажные", "Пески пылеватые, насыщенные водой",
+         "Пыл.-гл. грунты а также кр.обл. с пыл-гл.зап с пок. тек IL<=0,25", "То же при 0,25<IL<=0.5",
+         "То же при IL>0,5"},
+        {"Жесткая", "Гибкая"},
+        {"4 и более", "1,5 и менее", "другое"},
+        {"Непосредственными испытаниями", "По таблицам СНиП 2.02.01-83"},
+        {"B 12,5", "B 15"},
+    };
+    return items[static_cast<int>(field)];
+}
+
+int concreteClassCount() { return static_cast<int>(listItems(ListField::concreteClass).size()); }
+
+}  // namespace fundis
