@@ -1,9 +1,11 @@
 #include "gui/widgets/Dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace fundis {
 
@@ -70,6 +72,16 @@ int Dialogs::question(QWidget* parent, const QString& caption, const QString& te
 }
 
 int Dialogs::exec(QDialog& dialog) { return dialog.exec(); }
+
+bool Dialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString sentence(const std::string& message) {
+    QString text = QString::fromStdString(message);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
 
 Dialogs& dialogs() { return *current(); }
 
