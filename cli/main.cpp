@@ -104,7 +104,7 @@ int runProject(const Run& run, const std::string& path) {
     ProjectFile project;
     Status settlementProblem;
     if (const Status read = readProjectFile(path, project, settlementProblem); !read) {
-        complain(path + ": " + read.message());
+        complain(read.message());
         return kExitNotRun;
     }
     if (!settlementProblem) {

@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 
 #include "core/files/RecentFiles.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
 #include "gui/widgets/ReportPane.h"
@@ -71,7 +72,24 @@ TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
         EXPECT_TRUE(inMenu) << keys;
     }
     // the settlement is reachable with the toolbar hidden
-    EXPECT_EQ(main->settlementButton->defaultAction()->text(), QStringLiteral("Расчет осадки"));
+    EXPECT_EQ(main->settlementButton->defaultAction()->iconText(), QStringLiteral("Расчет осадки"));
+
+    // Alt and a letter open every menu and choose every item, each letter once in its menu
+    QList<QKeySequence> titles;
+    for (QAction* menu : menus) {
+        const QKeySequence title = QKeySequence::mnemonic(menu->text());
+        EXPECT_FALSE(title.isEmpty() || titles.contains(title)) << menu->text().toStdString();
+        titles << title;
+        QList<QKeySequence> letters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            EXPECT_FALSE(letter.isEmpty() || letters.contains(letter)) << item->text().toStdString();
+            letters << letter;
+        }
+    }
 }
 
 // The numbers of a calculation in the Russian locale are those of fundis-cli: a decimal comma in
@@ -355,4 +373,75 @@ TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
     }
     EXPECT_TRUE(QFile::exists(started));
     EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+// F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
+// window of the program; a help page that is not there is named, with where the folder is set
+TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
+    QAction* help = main->helpButton->defaultAction();
+    QString shownText;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* window = qobject_cast<fundis::HelpWindow*>(&dialog)) {
+            shownText = window->shownText();
+        }
+        return int(QDialog::Rejected);
+    };
+    dialogs.browserAvailable = true;
+    help->trigger();
+    ASSERT_EQ(dialogs.opened.size(), 1);
+    const QString page = dialogs.opened[0].toLocalFile();
+    EXPECT_TRUE(page.endsWith(QStringLiteral("/Help/index.htm")) && QFileInfo(page).isFile())
+        << page.toStdString();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    dialogs.browserAvailable = false;
+    help->trigger();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("HelpWindow")});
+    EXPECT_TRUE(shownText.contains(QStringLiteral("Порядок работы")) &&
+                shownText.contains(QStringLiteral("Расчет осадки")))
+        << shownText.left(300).toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    main->settings.programDir = dataFolder.path().toStdString();
+    help->trigger();
+    EXPECT_EQ(dialogs.opened.size(), 2);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Help/index.htm"))) &&
+                dialogs.messages[0].contains(QStringLiteral("Настройка параметров")))
+        << dialogs.messages[0].toStdString();
+}
+
+// A file that cannot be opened or saved gives one short message naming it once: a first word of
+// megabytes is quoted by its start, a folder that is not there is said once
+TEST_F(WindowsFixture, FileMessagesSayItOnce) {
+    const QString huge = dataPath(QStringLiteral("огромный.dan"));
+    fundis::testing::writeFile(huge, QByteArray(5 * 1024 * 1024, '9') + QByteArray("x\r\n0\r\n"));
+    input->edit(13)->setText(QStringLiteral("28"));
+    main->openProject(huge);
+    const QString nowhere = dataPath(QStringLiteral("нет такой папки/проект.dan"));
+    dialogs.files = {nowhere};
+    main->saveAs();
+    dialogs.files = {dataPath(QStringLiteral("нет такой папки/отчет.htm"))};
+    typeProject();
+    main->startCalculation();
+    main->saveHtmlReport();
+
+    ASSERT_EQ(dialogs.messages.size(), 3) << dialogs.messages.join('\n').toStdString();
+    EXPECT_TRUE(
+        dialogs.messages[0].startsWith(QStringLiteral("Не удалось прочитать файл «%1»: строка 1").arg(huge)))
+        << dialogs.messages[0].left(300).toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(QString(60, QLatin1Char('9')) + QStringLiteral("…»")));
+    EXPECT_LT(dialogs.messages[0].size(), 400);
+    EXPECT_EQ(input->edit(13)->text(), QStringLiteral("28"));
+    EXPECT_TRUE(
+        dialogs.messages[1].startsWith(QStringLiteral("Не удалось сохранить файл «%1»: ").arg(nowhere)));
+    EXPECT_TRUE(dialogs.messages[2].contains(QStringLiteral("отчет.htm")));
+    for (const QString& message : dialogs.messages) {
+        EXPECT_EQ(message.count(QStringLiteral("не удалось"), Qt::CaseInsensitive), 1)
+            << message.toStdString();
+        EXPECT_EQ(message.count(QStringLiteral(".dan»")) + message.count(QStringLiteral(".htm»")), 1)
+            << message.toStdString();
+    }
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
 }
