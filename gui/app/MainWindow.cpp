@@ -54,9 +54,8 @@ namespace {
 const QString kNoName = QStringLiteral("Без имени");
 const QString kCaption = QStringLiteral("Фундис");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
-const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"),
-                                  QStringLiteral("текстовый файл (*.txt)"),
-                                  QStringLiteral("все файлы (*.*)")};
+// the report is a web page whatever the name: no filter promises plain text
+const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 

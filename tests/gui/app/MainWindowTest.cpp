@@ -152,6 +152,7 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     dialogs.files = {dataPath(QStringLiteral("report.htm"))};
     main->saveHtmlReport();
     EXPECT_TRUE(readFile(dataPath(QStringLiteral("report.htm"))).contains("NII=1900"));
+    EXPECT_EQ(dialogs.requests.back().filters.filter(QStringLiteral("txt")), QStringList());
 
     main->startCalculation();
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
