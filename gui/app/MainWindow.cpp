@@ -42,6 +42,7 @@
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/OnScreen.h"
 #include "gui/widgets/ReportPane.h"
 
 // the icons live in this library; Qt wants their registration outside any namespace
@@ -652,6 +653,8 @@ void MainWindow::restoreWindowState() {
     std::string saved;
     if (fundis::readWholeFile(fundis::windowStatePath(), saved) &&
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) {
+        // kept on another screen, or a larger one: the title bar comes back where it can be reached
+        fundis::keepOnScreen(*this);
         return;
     }
     // a first start: a good share of the screen, in its middle
@@ -659,6 +662,7 @@ void MainWindow::restoreWindowState() {
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(std::min(1000, available.width() * 4 / 5), std::min(720, available.height() * 4 / 5));
     move(available.center() - rect().center());
+    fundis::keepOnScreen(*this);
 }
 
 void MainWindow::saveWindowState() const {

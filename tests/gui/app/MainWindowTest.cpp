@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -22,6 +23,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
+#include "gui/widgets/OnScreen.h"
 #include "gui/widgets/ReportPane.h"
 #include "support/WindowsFixture.h"
 
@@ -445,4 +447,32 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
             << message.toStdString();
     }
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+}
+
+// Windows open with their title bar on the screen: a main window kept off the screen's top-left
+// comes back onto it with its size, one kept larger than the screen fits it; a dialog placed above
+// the screen moves down below a title bar's height
+TEST_F(WindowsFixture, WindowsOpenWithTheirTitleBarOnTheScreen) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = main->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const auto restarted = [&](const QRect& kept) {
+        main->setGeometry(kept);
+        EXPECT_TRUE(closes(*main));
+        delete main;
+        main = new fundis::MainWindow;
+        return main->geometry();
+    };
+    QRect placed = restarted(QRect(available.topLeft() - QPoint(400, 300), QSize(600, 400)));
+    EXPECT_GE(placed.top(), available.top() + titleBar);
+    EXPECT_GE(placed.left(), available.left());
+    EXPECT_EQ(placed.size(), QSize(600, 400));
+
+    placed = restarted(QRect(available.topLeft() + QPoint(50, 50), available.size() * 2));
+    EXPECT_TRUE(available.contains(placed)) << placed.width() << "x" << placed.height();
+    EXPECT_GE(placed.top(), available.top() + titleBar);
+
+    QDialog dialog(main);
+    dialog.setGeometry(QRect(available.left() - 80, available.top() - 60, 300, 200));
+    fundis::keepOnScreen(dialog);
+    EXPECT_EQ(dialog.geometry(), QRect(available.left(), available.top() + titleBar, 300, 200));
 }
