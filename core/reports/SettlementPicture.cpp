@@ -319,14 +319,31 @@ void DrawSettlementPicture(Canvas& canvas, int left, int top, int width, int hei
         depthMarks.push_back(f.baseDepth + result.Hc);
     }
 
-    // depth labels left of the plot, Hc and the base first; a label that would overlap is left out
+    // depth labels left of the plot, Hc and the base first; a label that would overlap one already
+    // there stands over or under its line instead, and is left out only when neither is free
     std::vector<double> shownAt;
     for (auto mark = depthMarks.rbegin(); mark != depthMarks.rend(); ++mark) {
-        const double y = f.y(*mark) - f.th / 2;
-        const bool overlaps = std::any_of(shownAt.begin(), shownAt.end(),
-                                          [&](double other) { return std::fabs(other - y) < f.th; });
-        if (!overlaps && area.text(left + f.margin, y, formatFixed(*mark, 2, decimalSeparator))) {
-            shownAt.push_back(y);
+        const double middle = f.y(*mark) - f.th / 2;
+        const auto free = [&](double y) {
+            return y >= top && y + f.th <= top + height &&
+                   std::none_of(shownAt.begin(), shownAt.end(),
+                                [&](double other) { return std::fabs(other - y) < f.th; });
+        };
+        // its own place, or the nearest one beside a label already there, a text line from its line at most
+        std::vector<double> places{middle};
+        for (double other : shownAt) {
+            for (double beside : {other - f.th - 1, other + f.th + 1}) {
+                if (std::fabs(beside - middle) <= f.th) {
+                    places.push_back(beside);
+                }
+            }
+        }
+        std::stable_sort(places.begin(), places.end(),
+                         [&](double a, double b) { return std::fabs(a - middle) < std::fabs(b - middle); });
+        const auto place = std::find_if(places.begin(), places.end(), free);
+        if (place != places.end() &&
+            area.text(left + f.margin, *place, formatFixed(*mark, 2, decimalSeparator))) {
+            shownAt.push_back(*place);
         }
     }
 

@@ -173,3 +173,17 @@ TEST(SettlementPicture, HcLabelKeepsClearOfLayerBoundaries) {
         EXPECT_FALSE(hcLine > box.top && hcLine < box.bottom) << boundary;
     }
 }
+
+// A layer boundary a little above Hc keeps its depth beside the depth of Hc, one over the other
+TEST(SettlementPicture, DepthOfABoundaryNearHcStillShows) {
+    const SettlementResult result = oneLayer(0.08);  // Hc = 1.489 m under a base at d = 1 m: 2,49
+    const SettlementData data{{{2.45, 20, 10}, {5, 20, 10}}, 0.08};
+    RecordingCanvas canvas(1000, 1000);
+    DrawSettlementPicture(canvas, 0, 0, 400, 500, 1, data, result, ',');
+    ASSERT_EQ(canvas.textsOf("2,49").size(), 1u);
+    ASSERT_EQ(canvas.textsOf("2,45").size(), 1u);
+    const TextBox hc = boxOf(canvas.textsOf("2,49").front());
+    const TextBox boundary = boxOf(canvas.textsOf("2,45").front());
+    EXPECT_TRUE(boundary.bottom <= hc.top || hc.bottom <= boundary.top)
+        << boundary.top << ".." << boundary.bottom << " / " << hc.top << ".." << hc.bottom;
+}
