@@ -6,7 +6,7 @@
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
 # settlement.png, scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png,
-# about.png, splash.png.
+# about.png, help.png (the help page in its own window), splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build-screenshots/png}"
