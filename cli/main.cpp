@@ -108,7 +108,7 @@ int runProject(const Run& run, const std::string& path) {
         return kExitNotRun;
     }
     if (!settlementProblem) {
-        complain(path + ": расчет осадки: " + settlementProblem.message());
+        complain(path + ": " + settlementProblem.message());
     }
     ProjectPass pass = runProjectPass(project.form, project.settlement, run.pass);
     if (!settlementProblem && pass.outcome != PassOutcome::NotRun) {

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -555,11 +556,14 @@ void MainWindow::openProject(const QString& name) {
     setModified(false);
     inputDialog_->applyVisibilityRules();
     if (!settlementProblem) {
+        // the heading says it is the settlement part; the reason need not say it again
+        QString reason = QString::fromStdString(settlementProblem.message());
+        reason.remove(QRegularExpression(QStringLiteral("^осадка: ")));
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Данные расчета осадки в файле %1 не прочитаны: %2.\n"
                                            "Исходные данные фундамента загружены; слои грунта задайте заново "
                                            "в окне «Расчет осадки».")
-                                .arg(quoted(name), QString::fromStdString(settlementProblem.message())));
+                                .arg(quoted(name), reason));
     }
     editInput();
 }

@@ -447,6 +447,21 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
             << message.toStdString();
     }
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+
+    // a settlement part that cannot be read: the design opens, the reason is said once
+    const QString project = dataPath(QStringLiteral("проект.dan"));
+    dialogs.files = {project};
+    main->saveAs();
+    QByteArray bytes = readFile(project) + QByteArray("\r\nT\r\n1");
+    fundis::testing::writeFile(project, bytes);
+    dialogs.messages.clear();
+    main->openProject(project);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(
+        QStringLiteral("Данные расчета осадки в файле «%1» не прочитаны: метка S — вместо нее «T».\n")
+            .arg(project)))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(main->fileName, project);
 }
 
 // Windows open with their title bar on the screen: a main window kept off the screen's top-left
