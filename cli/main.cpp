@@ -104,11 +104,11 @@ int runProject(const Run& run, const std::string& path) {
     ProjectFile project;
     Status settlementProblem;
     if (const Status read = readProjectFile(path, project, settlementProblem); !read) {
-        complain(path + ": " + read.message());
+        complain(read.message());
         return kExitNotRun;
     }
     if (!settlementProblem) {
-        complain(path + ": расчет осадки: " + settlementProblem.message());
+        complain(path + ": " + settlementProblem.message());
     }
     ProjectPass pass = runProjectPass(project.form, project.settlement, run.pass);
     if (!settlementProblem && pass.outcome != PassOutcome::NotRun) {

@@ -7,7 +7,7 @@
 # numbers or that the calculation cannot go without), main-refused.png (the calculation refused for
 # such a field), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
 # settlement.png, scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png,
-# about.png, splash.png.
+# about.png, help.png (the help page in its own window), splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build-screenshots/png}"

@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "gui/app/AboutBox.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SplashScreen.h"
 #include "gui/input/InputDialog.h"
@@ -166,6 +167,13 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     about.show();
     ok = save(about, folder, QStringLiteral("about.png")) && ok;
     about.hide();
+
+    // F1 on a desktop without a browser
+    fundis::HelpWindow help(
+        &main, QString::fromStdString(main.settings.programDir) + QStringLiteral("/Help/index.htm"));
+    help.show();
+    ok = save(help, folder, QStringLiteral("help.png")) && ok;
+    help.hide();
 
     fundis::SplashScreen splash;
     splash.show();

@@ -39,6 +39,8 @@ class ScriptedDialogs : public Dialogs {
         return acceptQuestions ? static_cast<int>(buttons.size()) - 1 : defaultButton;
     }
     int exec(QDialog& dialog) override { return onExec ? onExec(dialog) : runScripted(dialog); }
+    // a script never starts a browser: the help shows in the program's own window
+    bool openUrl(const QUrl&) override { return false; }
 
     QStringList files;
     QStringList messages;

@@ -2,7 +2,6 @@
 
 #include "core/model/FileIo.h"
 #include "core/model/FileWords.h"
-#include "core/model/TextCodec.h"
 #include "core/settlement/SettlementDan.h"
 
 namespace fundis {
@@ -31,8 +30,8 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end)
                 const auto list = static_cast<ListField>(field.index);
                 int index = 0;
                 if (!wordToInteger(word, index)) {
-                    return failure(line, "поле " + fieldTitle(field) + ": ожидалось целое число, а не «" +
-                                             cp1251ToUtf8(word) + "»");
+                    return failure(line, "поле " + fieldTitle(field) + ": ожидалось целое число, а не " +
+                                             quotedWord(word));
                 }
                 if (index < -1 || index >= static_cast<int>(listItems(list).size())) {
                     index = -1;
@@ -49,8 +48,8 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end)
             case FieldKind::Check: {
                 int checked = 0;
                 if (!wordToInteger(word, checked)) {
-                    return failure(line, "поле " + fieldTitle(field) + ": ожидалось 0 или 1, а не «" +
-                                             cp1251ToUtf8(word) + "»");
+                    return failure(
+                        line, "поле " + fieldTitle(field) + ": ожидалось 0 или 1, а не " + quotedWord(word));
                 }
                 form.craneAndWind = checked != 0;
                 break;
@@ -68,7 +67,10 @@ Status readDanFile(const std::string& path, ProjectForm& form) {
     if (Status read = readWholeFile(path, bytes); !read) {
         return read;
     }
-    return parseDan(bytes, form);
+    if (Status parsed = parseDan(bytes, form); !parsed) {
+        return readFailure(path, parsed);
+    }
+    return {};
 }
 
 Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementProblem) {
@@ -98,13 +100,16 @@ Status readProjectFile(const std::string& path, ProjectFile& project, Status& se
     if (Status read = readWholeFile(path, bytes); !read) {
         return read;
     }
-    return parseProject(bytes, project, settlementProblem);
+    if (Status parsed = parseProject(bytes, project, settlementProblem); !parsed) {
+        return readFailure(path, parsed);
+    }
+    return {};
 }
 
 Status writeProjectFile(const std::string& path, const ProjectFile& project) {
     std::string bytes;
     if (Status serialized = serializeProject(project, bytes); !serialized) {
-        return serialized;
+        return saveFailure(path, serialized);
     }
     return saveFileAtomically(path, bytes);
 }
@@ -141,7 +146,7 @@ Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
 Status writeDanFile(const std::string& path, const ProjectForm& form) {
     std::string bytes;
     if (Status serialized = serializeDan(form, bytes); !serialized) {
-        return serialized;
+        return saveFailure(path, serialized);
     }
     return saveFileAtomically(path, bytes);
 }

@@ -163,7 +163,7 @@ Status writeSettingsFile(const std::string& path, const SettingsTexts& texts) {
           checkFolder(texts.dataDir, "путь к папке с данными"),
           checkFolder(texts.programDir, "путь к папке с программой")}) {
         if (!check) {
-            return check;
+            return saveFailure(path, check);
         }
     }
     return saveFileAtomically(path, serializeSettings(texts));

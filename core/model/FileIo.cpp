@@ -138,4 +138,12 @@ Status readWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
+Status saveFailure(const std::string& path, const Status& problem) {
+    return Status::failure("не удалось сохранить файл «" + path + "»: " + problem.message());
+}
+
+Status readFailure(const std::string& path, const Status& problem) {
+    return Status::failure("не удалось прочитать файл «" + path + "»: " + problem.message());
+}
+
 }  // namespace fundis

@@ -17,4 +17,10 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes);
 // The whole file.
 Status readWholeFile(const std::string& path, std::string& bytes);
 
+// What went wrong with a file's contents, said about the file once: "не удалось сохранить файл
+// «path»: problem" and "не удалось прочитать файл «path»: problem". Every failure of a function that
+// saves or reads a whole file names it this way, so a caller shows the message as it is.
+Status saveFailure(const std::string& path, const Status& problem);
+Status readFailure(const std::string& path, const Status& problem);
+
 }  // namespace fundis

@@ -42,6 +42,15 @@ bool wordToInteger(std::string_view word, int& value) {
     return true;
 }
 
+std::string quotedWord(std::string_view word) {
+    // code page 1251 has one byte a character: the cut never splits one
+    if (word.size() <= kQuotedWordLength) {
+        return "«" + cp1251ToUtf8(word) + "»";
+    }
+    return "«" + cp1251ToUtf8(word.substr(0, kQuotedWordLength)) + "…» (" + std::to_string(word.size()) +
+           " символов)";
+}
+
 std::string wordToText(std::string_view word) { return word == "#" ? std::string() : cp1251ToUtf8(word); }
 
 Status textToWord(const std::string& text, const std::string& field, std::string& word) {

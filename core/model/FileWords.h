@@ -32,6 +32,11 @@ class WordReader {
     int line_ = 1;
 };
 
+// A word of the file as a message quotes it: in «», UTF-8, at most kQuotedWordLength characters
+// and "…" after them, so that a word of megabytes still gives a message that fits a screen.
+constexpr std::size_t kQuotedWordLength = 60;
+std::string quotedWord(std::string_view word);
+
 // The whole word is a decimal integer that fits an int.
 bool wordToInteger(std::string_view word, int& value);
 

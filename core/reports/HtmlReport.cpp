@@ -13,9 +13,17 @@ namespace {
 constexpr const char* kBreak = "\r\n";
 constexpr const char* kBlankCell = "<TD>&#160";
 
+// A number in general notation with the report's decimal separator: people read this page.
+std::string general(double value, int digits, char separator) {
+    std::string text = formatGeneral(value, digits);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
 // The page as a text stream writes it: "%g" numbers with the current precision.
 class Page {
   public:
+    explicit Page(char separator) : separator_(separator) {}
     Page& operator<<(const char* text) {
         text_ += text;
         return *this;
@@ -25,7 +33,7 @@ class Page {
         return *this;
     }
     Page& operator<<(float value) {
-        text_ += formatGeneral(value, precision_);
+        text_ += general(value, precision_, separator_);
         return *this;
     }
     void line(const std::string& text) {
@@ -34,11 +42,13 @@ class Page {
     }
     void endLine() { text_ += kBreak; }
     void setPrecision(int digits) { precision_ = digits; }
+    char separator() const { return separator_; }
     std::string take() { return std::move(text_); }
 
   private:
     std::string text_;
     int precision_ = 6;
+    char separator_;
 };
 
 std::string escaped(const std::string& text) {
@@ -79,7 +89,9 @@ void writeDimensionTable(Page& page, const ProjectRecord& data) {
         "<TD> Размеры",     "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",    "<TR><TD> колонны,м",
         "<TR><TD> Размеры", "<TR><TD> ступеней",    "<TR><TD>фундамента,", "<TR><TD>м",
         "<TR><TD>&#160",    "<TR><TD>&#160"};
-    const CellRows rows = dimensionRows(data, [](float value) { return formatGeneral(value, 5); });
+    const char separator = page.separator();
+    const CellRows rows =
+        dimensionRows(data, [separator](float value) { return general(value, 5, separator); });
     for (std::size_t row = 0; row < rows.size(); ++row) {
         page.line(labels[row]);
         for (const std::string& cell : rows[row]) {
@@ -94,33 +106,33 @@ void writeDimensionTable(Page& page, const ProjectRecord& data) {
 
 // The settlement block: the same values and sublayer table as the printed page, 5 significant digits.
 void writeSettlement(Page& page, const SettlementResult& result) {
-    const auto general = [](double value) { return formatGeneral(value, 5); };
+    const auto number = [separator = page.separator()](double value) { return general(value, 5, separator); };
     page.line("<P>РАСЧЕТ ОСАДКИ ФУНДАМЕНТА");
-    page.line("<li>Среднее давление по подошве p=" + general(result.p) + "кПа;");
-    page.line("<li>Природное давление на уровне подошвы σzg0=" + general(result.sigmaZg0) + "кПа;");
-    page.line("<li>Дополнительное давление p0=" + general(result.p0) + "кПа;");
+    page.line("<li>Среднее давление по подошве p=" + number(result.p) + "кПа;");
+    page.line("<li>Природное давление на уровне подошвы σzg0=" + number(result.sigmaZg0) + "кПа;");
+    page.line("<li>Дополнительное давление p0=" + number(result.p0) + "кПа;");
     if (result.noAdditionalPressure) {
         page.line("<li>Дополнительное давление p0 не больше нуля: осадки нет.");
         return;
     }
-    page.line("<li>Отношение сторон подошвы η=l/b=" + general(result.eta) + ";");
-    page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + general(result.k) +
+    page.line("<li>Отношение сторон подошвы η=l/b=" + number(result.eta) + ";");
+    page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + number(result.k) +
               (result.k < 0.2 ? " (слабый грунт, E &lt; 5МПа);" : ";"));
     page.line("<TABLE BORDER=\"2\">");
-    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" + formatFixed(result.k, 1, '.') +
-              "·σzg, кПа<TD>E, МПа<TD>s, мм");
+    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" +
+              formatFixed(result.k, 1, page.separator()) + "·σzg, кПа<TD>E, МПа<TD>s, мм");
     for (const Sublayer& sub : result.sublayers) {
         std::string row = "<TR>";
         for (double value : {sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
                              result.k * sub.sigmaZg, sub.E, sub.s * 1000}) {
-            row += "<TD>" + general(value);
+            row += "<TD>" + number(value);
         }
         page.line(row);
     }
     page.line("</TABLE>");
-    page.line("<li>Нижняя граница сжимаемой толщи Hc=" + general(result.Hc) + "м;");
-    page.line("<li>Осадка фундамента s=" + general(result.s * 100) + "см;");
-    page.line("<li>Предельная осадка su=" + general(result.su * 100) + "см.");
+    page.line("<li>Нижняя граница сжимаемой толщи Hc=" + number(result.Hc) + "м;");
+    page.line("<li>Осадка фундамента s=" + number(result.s * 100) + "см;");
+    page.line("<li>Предельная осадка su=" + number(result.su * 100) + "см.");
     if (result.exceeds) {
         page.line("<P><FONT color=red><B>Осадка фундамента превышает предельную.</B></FONT>");
     }
@@ -131,7 +143,7 @@ void writeSettlement(Page& page, const SettlementResult& result) {
 std::string htmlReport(const ReportContext& context) {
     static const ProjectRecord empty;
     const ProjectRecord& data = context.data ? *context.data : empty;
-    Page page;
+    Page page(context.decimalSeparator);
     page << "\xEF\xBB\xBF";
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
     page.line("</HEAD>");
@@ -166,7 +178,7 @@ std::string htmlReport(const ReportContext& context) {
     page << "<p>Исходные данные взяты из файла\"" << escaped(context.fileName) << "\"</p>";
     page.endLine();
     if (context.craneAndWind) {
-        page.line("<p>При расчете учитывались ветровая и снеговая нагрузки.</p>");
+        page.line("<p>При расчете учитывались крановые и ветровые нагрузки.</p>");
     }
     page.line("<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>");
     page.setPrecision(5);
@@ -178,7 +190,7 @@ std::string htmlReport(const ReportContext& context) {
     page.endLine();
     page << "<li>Ширина подошвы фундамента b=" << data.b << "м;";
     page.endLine();
-    page << "<li>Глубина заложеия подошвы d=" << data.d << "м;";
+    page << "<li>Глубина заложения подошвы d=" << data.d << "м;";
     page.endLine();
     page << "<li>Расчетное сопротивление грунта основания R=" << data.R << "кПа;";
     page.endLine();
@@ -197,10 +209,10 @@ std::string htmlReport(const ReportContext& context) {
     page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
     page.line("<TABLE BORDER=\"2\">");
     page.line("<TR><TD>&#160<TD>Сторона L<TD>Сторона B");
-    const auto general = [](float value) { return formatGeneral(value, 5); };
-    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стрежней, шт<TD>",
+    const auto number = [&page](float value) { return general(value, 5, page.separator()); };
+    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стержней, шт<TD>",
                                      "<TR><TD>Диаметр раб.арм.,мм<TD>"};
-    const CellRows bars = reinforcementRows(data, general, general);
+    const CellRows bars = reinforcementRows(data, number, number);
     for (std::size_t row = 0; row < bars.size(); ++row) {
         page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
     }

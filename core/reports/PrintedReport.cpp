@@ -154,7 +154,7 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
     page.at(2, "  Исходные данные взяты из файла \"" + context.fileName + "\"");
     if (context.craneAndWind) {
         page.advance(1.5);
-        page.at(2, "  При расчете учитывались ветровая и снеговая нагрузки.");
+        page.at(2, "  При расчете учитывались крановые и ветровые нагрузки.");
     }
 
     page.advance(2);
@@ -235,7 +235,7 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
         data, [sep](float value) { return fixed(value, sep); },
         [sep](float value) { return formatFixed(value, 0, sep); });
     const std::string barCells[3][4] = {
-        {"", "Площадь раб.арм.,см2", "Кол-во стрежней, шт", "Диаметр раб.арм.,мм"},
+        {"", "Площадь раб.арм.,см2", "Кол-во стержней, шт", "Диаметр раб.арм.,мм"},
         {"Сторона L", barRows[0][0], barRows[1][0], barRows[2][0]},
         {"Сторона B", barRows[0][1], barRows[1][1], barRows[2][1]},
     };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
@@ -25,6 +27,123 @@ void setFontSize(Canvas& canvas, double size) {
 
 std::string numbered(const char* letter, int step) { return letter + std::to_string(step); }
 
+// DrawDimension with its label centred on `labelCentre` along the line instead of the span's middle.
+void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
+                   double labelCentre);
+
+// Centres for labels of the given lengths, each as near its wished centre as it can be without
+// coming nearer than `gap` to the others: labels that would overlap move apart as a group about the
+// mean of their wished centres, and stay between `low` and `high` (the chain's own extent, clear of
+// the chain across the corner) when they fit there. `wished` is in increasing order.
+std::vector<double> spreadLabels(const std::vector<double>& wished, const std::vector<double>& lengths,
+                                 double gap, double low, double high) {
+    struct Group {
+        std::size_t first, last;
+        double start;
+    };
+    // the centre of item `j` from the start of a group beginning with item `first`
+    const auto offset = [&](std::size_t first, std::size_t j) {
+        double along = 0;
+        for (std::size_t m = first; m < j; ++m) {
+            along += lengths[m] + gap;
+        }
+        return along + lengths[j] / 2;
+    };
+    const auto bestStart = [&](std::size_t first, std::size_t last) {
+        double sum = 0;
+        for (std::size_t j = first; j <= last; ++j) {
+            sum += wished[j] - offset(first, j);
+        }
+        return sum / static_cast<double>(last - first + 1);
+    };
+    std::vector<Group> groups;
+    for (std::size_t i = 0; i < wished.size(); ++i) {
+        groups.push_back({i, i, wished[i] - lengths[i] / 2});
+        while (groups.size() > 1) {
+            const Group& before = groups[groups.size() - 2];
+            const Group& after = groups.back();
+            const double beforeEnd =
+                before.start + offset(before.first, before.last) + lengths[before.last] / 2;
+            if (beforeEnd + gap <= after.start) {
+                break;
+            }
+            const Group merged{before.first, after.last, bestStart(before.first, after.last)};
+            groups.pop_back();
+            groups.back() = merged;
+        }
+    }
+    std::vector<double> centres(wished.size());
+    for (const Group& group : groups) {
+        for (std::size_t j = group.first; j <= group.last; ++j) {
+            centres[j] = group.start + offset(group.first, j);
+        }
+    }
+    if (centres.empty() || offset(0, centres.size() - 1) + lengths.back() / 2 > high - low) {
+        return centres;
+    }
+    // in from the ends: pushed up from `low`, then down from `high`
+    double edge = low - gap;
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        centres[i] = std::max(centres[i], edge + gap + lengths[i] / 2);
+        edge = centres[i] + lengths[i] / 2;
+    }
+    edge = high + gap;
+    for (std::size_t i = centres.size(); i-- > 0;) {
+        centres[i] = std::min(centres[i], edge - gap - lengths[i] / 2);
+        edge = centres[i] - lengths[i] / 2;
+    }
+    return centres;
+}
+
+// Dimensions along one line, side by side (the steps' overhangs and the pedestal, the steps'
+// heights): drawn together, so that labels longer than their spans move apart instead of running
+// into each other.
+class DimensionChain {
+  public:
+    explicit DimensionChain(Canvas& canvas) : canvas_(canvas) {}
+
+    void add(double p1, double p2, double p3, int kind, std::string text) {
+        items_.push_back({p1, p2, p3, kind, std::move(text)});
+    }
+
+    // All of them, as DrawDimension draws one.
+    void draw() {
+        std::stable_sort(items_.begin(), items_.end(),
+                         [](const Item& a, const Item& b) { return a.middle() < b.middle(); });
+        std::vector<double> wished;
+        std::vector<double> lengths;
+        double low = 0;
+        double high = 0;
+        for (const Item& item : items_) {
+            const bool horizontal = item.kind <= 2;
+            wished.push_back(item.middle());
+            lengths.push_back(horizontal ? canvas_.textWidth(item.text) : canvas_.textHeight(item.text));
+            const double from = horizontal ? std::min(item.p1, item.p2) : std::min(item.p2, item.p3);
+            const double to = horizontal ? std::max(item.p1, item.p2) : std::max(item.p2, item.p3);
+            low = &item == &items_.front() ? from : std::min(low, from);
+            high = &item == &items_.front() ? to : std::max(high, to);
+        }
+        const std::vector<double> centres =
+            spreadLabels(wished, lengths, canvas_.textWidth("#") / 2.0, low, high);
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            const Item& item = items_[i];
+            drawDimension(item.p1, item.p2, item.p3, item.kind, item.text, canvas_, centres[i]);
+        }
+        items_.clear();
+    }
+
+  private:
+    struct Item {
+        double p1, p2, p3;
+        int kind;
+        std::string text;
+        double middle() const { return kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2; }
+    };
+
+    Canvas& canvas_;
+    std::vector<Item> items_;
+};
+
 // Running positions of the drawing, held in single precision like the record.
 struct Frame {
     float u = 0;
@@ -40,6 +159,8 @@ struct Frame {
 void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int steps) {
     const float u = f.u;
     const float k = f.k;
+    DimensionChain heights(canvas);
+    DimensionChain widths(canvas);
     // right half, from the base line up the steps to the pedestal and into the socket
     float x = f.X0 + data.lStep[1] * k;
     float y = f.yb;
@@ -47,17 +168,17 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     canvas.lineTo(px(x), px(y));
     for (int i = 1; i <= steps; ++i) {
         y -= data.h[i] * k;
-        DrawDimension(f.X0 + data.l * k + 0.3f * u, y, y + data.h[i] * k, 4, numbered("h", i), canvas);
+        heights.add(f.X0 + data.l * k + 0.3f * u, y, y + data.h[i] * k, 4, numbered("h", i));
         canvas.lineTo(px(x), px(y));
         x -= data.c[i] * k;
         if (data.c[i] != 0.0f) {
-            DrawDimension(x, x + data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i), canvas);
+            widths.add(x, x + data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
     y -= (data.Hf - data.hSteps) * k;
     canvas.lineTo(px(x), px(y));
-    DrawDimension(x, x - data.luc * k, f.yb + 0.2f * u, 2, "luc", canvas);
+    widths.add(x, x - data.luc * k, f.yb + 0.2f * u, 2, "luc");
     if (data.huc > 0.0f) {
         DrawDimension(f.X0 + (data.l - data.luc) / 2 * k - 0.3f * u, y, y + data.huc * k, 3, "huc", canvas);
     }
@@ -79,7 +200,7 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
         canvas.lineTo(px(x), px(y));
         x += data.c[i] * k;
         if (data.c[i] != 0.0f) {
-            DrawDimension(x, x - data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i), canvas);
+            widths.add(x, x - data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
@@ -94,6 +215,8 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     canvas.lineTo(px(x), px(y));
     x += (data.lc + 0.1f) * k;
     canvas.lineTo(px(x), px(y));
+    heights.draw();
+    widths.draw();
 }
 
 void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
@@ -154,26 +277,30 @@ void drawPlan(Canvas& canvas, const Frame& f, const ProjectRecord& data, int ste
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
     const float below = f.Yp + data.b * k + 0.2f * u;
     const float beside = f.X0 + data.l * k + 0.3f * u;
+    DimensionChain widths(canvas);
+    DimensionChain depths(canvas);
     for (int i = 1; i <= steps; ++i) {
         const float x = f.X0 + (data.l - data.lStep[i]) / 2 * k;
         const float y = f.Yp + (data.b - data.bStep[i]) / 2 * k;
         if (data.c[i] != 0.0f) {
-            DrawDimension(x, x + data.c[i] * k, below, 2, numbered("c", i), canvas);
-            DrawDimension(2 * f.X0 + (data.l - data.c[i]) * k - x, 2 * f.X0 + data.l * k - x, below, 2,
-                          numbered("c", i), canvas);
+            widths.add(x, x + data.c[i] * k, below, 2, numbered("c", i));
+            widths.add(2 * f.X0 + (data.l - data.c[i]) * k - x, 2 * f.X0 + data.l * k - x, below, 2,
+                       numbered("c", i));
         }
         if (data.cb[i] != 0.0f) {
-            DrawDimension(beside, y, y + data.cb[i] * k, 4, numbered("cb", i), canvas);
-            DrawDimension(beside, 2 * f.Yp + (data.b - data.cb[i]) * k - y, 2 * f.Yp + data.b * k - y, 4,
-                          numbered("cb", i), canvas);
+            depths.add(beside, y, y + data.cb[i] * k, 4, numbered("cb", i));
+            depths.add(beside, 2 * f.Yp + (data.b - data.cb[i]) * k - y, 2 * f.Yp + data.b * k - y, 4,
+                       numbered("cb", i));
         }
         canvas.rectangle(px(x), px(y), px(x + data.lStep[i] * k), px(y + data.bStep[i] * k));
     }
 
     const float pedestalX = f.X0 + (data.l - data.luc) / 2 * k;
     const float pedestalY = f.Yp + (data.b - data.buc) / 2 * k;
-    DrawDimension(pedestalX, pedestalX + data.luc * k, below, 2, "luc", canvas);
-    DrawDimension(beside, pedestalY, pedestalY + data.buc * k, 4, "buc", canvas);
+    widths.add(pedestalX, pedestalX + data.luc * k, below, 2, "luc");
+    depths.add(beside, pedestalY, pedestalY + data.buc * k, 4, "buc");
+    widths.draw();
+    depths.draw();
     if (data.hSteps < data.Hf) {
         canvas.rectangle(px(pedestalX), px(pedestalY), px(pedestalX + data.luc * k),
                          px(pedestalY + data.buc * k));
@@ -282,6 +409,13 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& dat
 }  // namespace
 
 void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas) {
+    drawDimension(p1, p2, p3, kind, text, canvas, kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2);
+}
+
+namespace {
+
+void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
+                   double labelCentre) {
     const CanvasPoint position = canvas.penPosition();
     const int width = canvas.penWidth();
     const CanvasColor color = canvas.penColor();
@@ -306,7 +440,7 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
                 line(canvas, x - 2, y + sign * (kind == 1 ? 8 : 12), x + 2, y + sign * (kind == 1 ? 12 : 8));
             }
             const double labelY = kind == 1 ? y - 10 - TH - 2 : y + 8 - TH;
-            canvas.textOut(px((p1 + p2) / 2 - halfText), px(labelY), text);
+            canvas.textOut(px(labelCentre - halfText), px(labelY), text);
             break;
         }
         case 3:
@@ -322,7 +456,7 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
                     line(canvas, x + 12, y + 2, x + 8, y - 2);
                 }
             }
-            canvas.textOut(px(x + sign * 10 - Wt - halfMark), px((p2 + p3 - TH) / 2), text);
+            canvas.textOut(px(x + sign * 10 - Wt - halfMark), px(labelCentre - TH / 2.0), text);
             break;
         }
         default:
@@ -334,6 +468,8 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
     canvas.setFont(font);
     canvas.moveTo(position.x, position.y);
 }
+
+}  // namespace
 
 void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
                           char decimalSeparator) {

@@ -156,11 +156,17 @@ std::vector<double> drawSoil(Area& area, const Frame& f, const SettlementData& d
     }
     std::vector<double> boundaries;
     double boundary = 0;
+    // a layer thinner than its label pushes the next labels down: they keep their order and never
+    // overlap; one that would go below the picture is left out (the table has every modulus)
+    double labelsEnd = f.y0;
     for (std::size_t i = 0; i < data.layers.size(); ++i) {
         if (boundary < f.depth) {
             const std::string modulus = "E=" + stressText(data.layers[i].E, separator) + " МПа";
-            area.text(f.x0 + f.margin, f.y(boundary) + (i == 0 ? f.th / 2 + f.margin : f.margin / 2),
-                      modulus);
+            const double y =
+                std::max(f.y(boundary) + (i == 0 ? f.th / 2 + f.margin : f.margin / 2), labelsEnd);
+            if (y + f.th <= f.y1 && area.text(f.x0 + f.margin, y, modulus)) {
+                labelsEnd = y + f.th;
+            }
         }
         boundary += data.layers[i].h;
         if (i + 1 < data.layers.size() && boundary > 0 && boundary < f.depth) {
@@ -197,7 +203,8 @@ void drawFoundation(Area& area, const Frame& f) {
 // σzp right of the axis through the sublayer boundaries with their ordinates, k·σzg dashed over
 // it, the boundary Hc where they meet and the values at the base and at Hc.
 void drawAdditionalStress(Area& area, const Frame& f, const SettlementData& data,
-                          const SettlementResult& result, char separator) {
+                          const SettlementResult& result, const std::vector<double>& boundaries,
+                          char separator) {
     Canvas& canvas = area.canvas();
     std::vector<Point> additional{{f.right(result.p0), f.y(f.baseDepth)}};
     canvas.setPen(f.stroke, CanvasColor::Blue);
@@ -224,7 +231,17 @@ void drawAdditionalStress(Area& area, const Frame& f, const SettlementData& data
     area.line({f.x0, yHc}, {f.x1, yHc});
     setFontLook(canvas, CanvasColor::Red, true);
     const std::string label = "Hc = " + formatFixed(result.Hc, 3, separator) + " м";
-    area.text(f.x1 - canvas.textWidth(label), yHc + f.margin / 2, label);
+    // under the line, or over it when a layer boundary runs where the label would stand
+    const auto crossesBoundary = [&](double top) {
+        return std::any_of(boundaries.begin(), boundaries.end(), [&](double depth) {
+            const double y = f.y(depth);
+            return y >= top - f.margin / 2 && y <= top + f.th + f.margin / 2;
+        });
+    };
+    const double below = yHc + f.margin / 2;
+    const double above = yHc - f.margin / 2 - f.th;
+    area.text(f.x1 - canvas.textWidth(label),
+              crossesBoundary(below) && !crossesBoundary(above) ? above : below, label);
     setFontLook(canvas, CanvasColor::Black, false);
 
     const Sublayer& last = result.sublayers.back();
@@ -276,9 +293,8 @@ void DrawSettlementPicture(Canvas& canvas, int left, int top, int width, int hei
     f.pixelsPerKpa = largestStress > 0 && std::isfinite(largestStress) && room > 0 ? room / largestStress : 0;
 
     std::vector<double> depthMarks{0};
-    for (double boundary : drawSoil(area, f, data, decimalSeparator)) {
-        depthMarks.push_back(boundary);
-    }
+    const std::vector<double> boundaries = drawSoil(area, f, data, decimalSeparator);
+    depthMarks.insert(depthMarks.end(), boundaries.begin(), boundaries.end());
     if (f.baseKnown) {
         drawFoundation(area, f);
         depthMarks.push_back(f.baseDepth);
@@ -299,18 +315,35 @@ void DrawSettlementPicture(Canvas& canvas, int left, int top, int width, int hei
     area.text(f.x0, f.y0 - 2.5 * f.th, "σzg, кПа");
 
     if (hasDiagram) {
-        drawAdditionalStress(area, f, data, result, decimalSeparator);
+        drawAdditionalStress(area, f, data, result, boundaries, decimalSeparator);
         depthMarks.push_back(f.baseDepth + result.Hc);
     }
 
-    // depth labels left of the plot, Hc and the base first; a label that would overlap is left out
+    // depth labels left of the plot, Hc and the base first; a label that would overlap one already
+    // there stands over or under its line instead, and is left out only when neither is free
     std::vector<double> shownAt;
     for (auto mark = depthMarks.rbegin(); mark != depthMarks.rend(); ++mark) {
-        const double y = f.y(*mark) - f.th / 2;
-        const bool overlaps = std::any_of(shownAt.begin(), shownAt.end(),
-                                          [&](double other) { return std::fabs(other - y) < f.th; });
-        if (!overlaps && area.text(left + f.margin, y, formatFixed(*mark, 2, decimalSeparator))) {
-            shownAt.push_back(y);
+        const double middle = f.y(*mark) - f.th / 2;
+        const auto free = [&](double y) {
+            return y >= top && y + f.th <= top + height &&
+                   std::none_of(shownAt.begin(), shownAt.end(),
+                                [&](double other) { return std::fabs(other - y) < f.th; });
+        };
+        // its own place, or the nearest one beside a label already there, a text line from its line at most
+        std::vector<double> places{middle};
+        for (double other : shownAt) {
+            for (double beside : {other - f.th - 1, other + f.th + 1}) {
+                if (std::fabs(beside - middle) <= f.th) {
+                    places.push_back(beside);
+                }
+            }
+        }
+        std::stable_sort(places.begin(), places.end(),
+                         [&](double a, double b) { return std::fabs(a - middle) < std::fabs(b - middle); });
+        const auto place = std::find_if(places.begin(), places.end(), free);
+        if (place != places.end() &&
+            area.text(left + f.margin, *place, formatFixed(*mark, 2, decimalSeparator))) {
+            shownAt.push_back(*place);
         }
     }
 

@@ -1,7 +1,6 @@
 #include "core/settlement/SettlementDan.h"
 
 #include "core/model/FileWords.h"
-#include "core/model/TextCodec.h"
 
 namespace fundis {
 
@@ -36,7 +35,7 @@ Status readInteger(WordReader& reader, const std::string& value, int& number) {
         return malformed(value, "файл кончается раньше");
     }
     if (!wordToInteger(word, number)) {
-        return malformed(value, "ожидалось целое число, а не «" + cp1251ToUtf8(word) + "»");
+        return malformed(value, "ожидалось целое число, а не " + quotedWord(word));
     }
     return {};
 }
@@ -48,7 +47,7 @@ Status readPart(std::string_view rest, SettlementInputs& inputs) {
         return {};
     }
     if (marker != "S") {
-        return malformed("метка S", "вместо нее «" + cp1251ToUtf8(marker) + "»");
+        return malformed("метка S", "вместо нее " + quotedWord(marker));
     }
     int count = 0;
     if (Status read = readInteger(reader, "число слоев", count); !read) {

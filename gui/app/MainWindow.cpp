@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +16,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -35,6 +35,7 @@
 #include "core/model/FileIo.h"
 #include "core/reports/HtmlReport.h"
 #include "gui/app/AboutBox.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/input/InputDialog.h"
 #include "gui/reports/Printing.h"
 #include "gui/reports/SchemeWindow.h"
@@ -43,6 +44,7 @@
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/OnScreen.h"
 #include "gui/widgets/ReportPane.h"
 
 // the icons live in this library; Qt wants their registration outside any namespace
@@ -55,9 +57,8 @@ namespace {
 const QString kNoName = QStringLiteral("Без имени");
 const QString kCaption = QStringLiteral("Фундис");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
-const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"),
-                                  QStringLiteral("текстовый файл (*.txt)"),
-                                  QStringLiteral("все файлы (*.*)")};
+// the report is a web page whatever the name: no filter promises plain text
+const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -142,68 +143,68 @@ QToolButton* MainWindow::addToolButton(QAction* action, const char* name, const 
 void MainWindow::buildCommands() {
     // one action a command: the menu item and the toolbar button are the same command
     QAction* open =
-        command("openProject", QStringLiteral("Открыть"), QKeySequence(QStringLiteral("Ctrl+O")),
+        command("openProject", QStringLiteral("&Открыть"), QKeySequence(QStringLiteral("Ctrl+O")),
                 QStringLiteral("Открыть файл с исходными данными"), &MainWindow::chooseProjectToOpen);
     QAction* save =
-        command("saveProject", QStringLiteral("Сохранить"), QKeySequence(QStringLiteral("Ctrl+S")),
+        command("saveProject", QStringLiteral("&Сохранить"), QKeySequence(QStringLiteral("Ctrl+S")),
                 QStringLiteral("Сохранить файл с исходными данными"), &MainWindow::saveCurrentProject);
     QAction* html =
-        command("saveHtmlReport", QStringLiteral("Сохранить в HTML"), QKeySequence(QStringLiteral("Ctrl+F")),
+        command("saveHtmlReport", QStringLiteral("Сохранить в &HTML"), QKeySequence(QStringLiteral("Ctrl+F")),
                 QStringLiteral("Сохранить результаты расчета в формате HTML"), &MainWindow::saveHtmlReport);
-    QAction* print = command("printReport", QStringLiteral("Печать"), QKeySequence(QStringLiteral("Ctrl+P")),
+    QAction* print = command("printReport", QStringLiteral("П&ечать"), QKeySequence(QStringLiteral("Ctrl+P")),
                              QStringLiteral("Печать результатов расчета"), &MainWindow::printReport);
     QAction* inputData =
-        command("editInput", QStringLiteral("Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
+        command("editInput", QStringLiteral("&Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
                 QStringLiteral("Ввод исходных данных"), &MainWindow::editInput);
     QAction* start =
-        command("startCalculation", QStringLiteral("Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
+        command("startCalculation", QStringLiteral("&Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
                 QStringLiteral("Начать расчет"), &MainWindow::startCalculation);
     QAction* scheme =
-        command("showScheme", QStringLiteral("Вывести схему"), QKeySequence(QStringLiteral("Ctrl+L")),
+        command("showScheme", QStringLiteral("Вывести &схему"), QKeySequence(QStringLiteral("Ctrl+L")),
                 QStringLiteral("Схема фундамента"), &MainWindow::showScheme);
     QAction* settlement =
-        command("showSettlement", QStringLiteral("Расчет осадки"), QKeySequence(),
+        command("showSettlement", QStringLiteral("Расчет &осадки"), QKeySequence(),
                 QStringLiteral("Начать расчет осадки фундамента"), &MainWindow::showSettlement);
-    QAction* help = command("showHelp", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1),
+    QAction* help = command("showHelp", QStringLiteral("&Помощь"), QKeySequence(Qt::Key_F1),
                             QStringLiteral("Помощь"), &MainWindow::showHelp);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    file->addAction(command("newProject", QStringLiteral("Новый"), QKeySequence(QStringLiteral("Ctrl+N")),
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->addAction(command("newProject", QStringLiteral("&Новый"), QKeySequence(QStringLiteral("Ctrl+N")),
                             QStringLiteral("Новый проект с исходными данными по умолчанию"),
                             &MainWindow::newProject));
     file->addAction(open);
-    recentMenu = file->addMenu(QStringLiteral("Последние файлы"));
+    recentMenu = file->addMenu(QStringLiteral("&Последние файлы"));
     recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    examplesMenu = file->addMenu(QStringLiteral("Примеры"));
+    examplesMenu = file->addMenu(QStringLiteral("П&римеры"));
     examplesMenu->setObjectName(QStringLiteral("examplesMenu"));
     buildExamplesMenu();
     file->addSeparator();
     file->addAction(save);
-    file->addAction(command("saveProjectAs", QStringLiteral("Сохранить как..."),
+    file->addAction(command("saveProjectAs", QStringLiteral("Сохранить &как..."),
                             QKeySequence(QStringLiteral("Ctrl+Shift+S")),
                             QStringLiteral("Сохранить исходные данные в другой файл"), &MainWindow::saveAs));
     file->addSeparator();
     file->addActions({html, print});
     file->addSeparator();
-    file->addAction(command("exitProgram", QStringLiteral("Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
+    file->addAction(command("exitProgram", QStringLiteral("&Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
                             QStringLiteral("Закрыть программу"), &MainWindow::exitProgram));
-    QMenu* calculation = menuBar()->addMenu(QStringLiteral("Расчет"));
+    QMenu* calculation = menuBar()->addMenu(QStringLiteral("&Расчет"));
     calculation->addActions({inputData, start, scheme, settlement});
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("Настройка"));
-    setup->addAction(command("showSettings", QStringLiteral("Настройка параметров"),
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Настройка"));
+    setup->addAction(command("showSettings", QStringLiteral("Настройка &параметров"),
                              QKeySequence(QStringLiteral("Ctrl+Alt+S")), QString(),
                              &MainWindow::showSettings));
-    setup->addAction(command("setUpPrinter", QStringLiteral("Настройка принтера"),
+    setup->addAction(command("setUpPrinter", QStringLiteral("Настройка п&ринтера"),
                              QKeySequence(QStringLiteral("Ctrl+Alt+P")), QString(),
                              &MainWindow::setUpPrinter));
-    QMenu* about = menuBar()->addMenu(QStringLiteral("?"));
+    QMenu* about = menuBar()->addMenu(QStringLiteral("&?"));
     about->addAction(help);
-    about->addAction(command("showVerificationManual", QStringLiteral("Проверка программы"), QKeySequence(),
+    about->addAction(command("showVerificationManual", QStringLiteral("Про&верка программы"), QKeySequence(),
                              QStringLiteral("Программа на опубликованных примерах расчета"),
                              &MainWindow::showVerificationManual));
     // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
     // and the menu only shows it
-    about->addAction(command("showAbout", QStringLiteral("О программе\tCtrl+A"), QKeySequence(), QString(),
+    about->addAction(command("showAbout", QStringLiteral("&О программе\tCtrl+A"), QKeySequence(), QString(),
                              &MainWindow::showAbout));
     auto* ctrlA = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
     ctrlA->setObjectName(QStringLiteral("CtrlA"));
@@ -364,10 +365,7 @@ void MainWindow::firstActivation() {
     setProjectFile(kNoName);
 
     if (const fundis::Status written = settingsDialog_->writeDefaultsIfMissing(); !written) {
-        fundis::showMessage(
-            this, kCaption,
-            QStringLiteral("Не удалось создать файл настроек %1: %2")
-                .arg(settingsDialog_->settingsPath(), QString::fromStdString(written.message())));
+        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
     }
     settingsDialog_->loadSettings();
     mainToolBar->setVisible(settings.showToolbar != 0);
@@ -568,8 +566,7 @@ void MainWindow::openProject(const QString& name) {
     if (!read) {
         fundis::showMessage(
             this, kCaption,
-            QStringLiteral("Не удалось прочитать файл %1: %2.\nДанные в окне ввода не изменены.")
-                .arg(quoted(name), QString::fromStdString(read.message())));
+            fundis::sentence(read.message()) + QStringLiteral(".\nДанные в окне ввода не изменены."));
         if (!QFileInfo::exists(name)) {
             recentFiles_ =
                 fundis::withoutRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
@@ -586,11 +583,14 @@ void MainWindow::openProject(const QString& name) {
     setModified(false);
     inputDialog_->applyVisibilityRules();
     if (!settlementProblem) {
+        // the heading says it is the settlement part; the reason need not say it again
+        QString reason = QString::fromStdString(settlementProblem.message());
+        reason.remove(QRegularExpression(QStringLiteral("^осадка: ")));
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Данные расчета осадки в файле %1 не прочитаны: %2.\n"
                                            "Исходные данные фундамента загружены; слои грунта задайте заново "
                                            "в окне «Расчет осадки».")
-                                .arg(quoted(name), QString::fromStdString(settlementProblem.message())));
+                                .arg(quoted(name), reason));
     }
     editInput();
 }
@@ -615,9 +615,7 @@ bool MainWindow::saveProjectTo(const QString& name) {
     const fundis::Status written = fundis::writeProjectFile(localPath(name), {form, settlementInputs_});
     if (!written) {
         // the name is not taken: the status bar must not show a file that was not written
-        fundis::showMessage(this, kCaption,
-                            QStringLiteral("Не удалось сохранить файл %1: %2")
-                                .arg(quoted(name), QString::fromStdString(written.message())));
+        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
         return false;
     }
     setProjectFile(name);
@@ -687,6 +685,8 @@ void MainWindow::restoreWindowState() {
     std::string saved;
     if (fundis::readWholeFile(fundis::windowStatePath(), saved) &&
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) {
+        // kept on another screen, or a larger one: the title bar comes back where it can be reached
+        fundis::keepOnScreen(*this);
         return;
     }
     // a first start: a good share of the screen, in its middle
@@ -694,6 +694,7 @@ void MainWindow::restoreWindowState() {
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(std::min(1000, available.width() * 4 / 5), std::min(720, available.height() * 4 / 5));
     move(available.center() - rect().center());
+    fundis::keepOnScreen(*this);
 }
 
 void MainWindow::saveWindowState() const {
@@ -726,9 +727,7 @@ void MainWindow::saveHtmlReport() {
     const fundis::Status written =
         fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
     if (!written) {
-        fundis::showMessage(this, kCaption,
-                            QStringLiteral("Не удалось сохранить файл %1: %2")
-                                .arg(quoted(name), QString::fromStdString(written.message())));
+        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
     }
 }
 
@@ -780,13 +779,26 @@ void MainWindow::openExample(const QString& path) {
 void MainWindow::dropStartHint() { reportPane->setPlaceholderText(QString()); }
 
 void MainWindow::showVerificationManual() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QString::fromStdString(fundis::verificationManualPath(settings.programDir))));
+    showPage(QString::fromStdString(fundis::verificationManualPath(settings.programDir)));
 }
 
 void MainWindow::showHelp() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QString::fromStdString(settings.programDir) + QStringLiteral("/Help/index.htm")));
+    showPage(QDir(QString::fromStdString(settings.programDir)).filePath(QStringLiteral("Help/index.htm")));
+}
+
+void MainWindow::showPage(const QString& page) {
+    if (!QFileInfo(page).isFile()) {
+        fundis::showMessage(this, kCaption,
+                            QStringLiteral("Страница %1 не найдена. Укажите папку с программой в "
+                                           "«Настройка» → «Настройка параметров».")
+                                .arg(quoted(QDir::toNativeSeparators(page))));
+        return;
+    }
+    // a desktop without a browser to hand the page to still shows it
+    if (!fundis::dialogs().openUrl(QUrl::fromLocalFile(page))) {
+        HelpWindow help(this, page);
+        fundis::dialogs().exec(help);
+    }
 }
 
 void MainWindow::showSettlement() {

@@ -122,6 +122,8 @@ class MainWindow : public QMainWindow {
     void buildCommands();
     void buildReportPane();
     void buildExamplesMenu();
+    // a page of the help folder in the browser, or in a window of the program when none takes it
+    void showPage(const QString& page);
     // The start hint of the empty report pane goes at the first calculation, open or "Новый".
     void dropStartHint();
     void buildStatusBar();

@@ -105,7 +105,7 @@ Status writePdf(const std::string& path, const std::vector<PageDrawer>& pages, c
         writer.setTitle(QStringLiteral("Расчет фундамента ") +
                         QFileInfo(QString::fromStdString(context.fileName)).fileName());
         if (!drawPages(writer, pages, context)) {
-            return Status::failure("не удалось составить документ PDF");
+            return saveFailure(path, Status::failure("не удалось составить документ PDF"));
         }
     }
     return saveFileAtomically(
@@ -128,9 +128,7 @@ void printPages(QWidget* parent, const std::vector<PageDrawer>& pages, const Rep
         const Status written = writePdf(QFile::encodeName(path).toStdString(), pages, context,
                                         printer.pageLayout(), printer.resolution());
         if (!written) {
-            showMessage(parent, QStringLiteral("ОШИБКА"),
-                        QStringLiteral("Не удалось записать файл «%1»: %2")
-                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message())));
+            showMessage(parent, QStringLiteral("ОШИБКА"), sentence(written.message()) + QStringLiteral("."));
         }
         return;
     }

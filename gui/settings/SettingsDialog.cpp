@@ -277,11 +277,9 @@ void SettingsDialog::Button1Click() {
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
     const fundis::Status written = fundis::writeSettingsFile(utf8(settingsPath_), texts);
     if (!written) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QStringLiteral(
-                "Настройки не сохранены в файле %1: %2.\nНовые значения действуют до выхода из программы.")
-                .arg(settingsPath_, QString::fromStdString(written.message())));
+        fundis::showMessage(this, windowTitle(),
+                            fundis::sentence(written.message()) +
+                                QStringLiteral(".\nНовые значения действуют до выхода из программы."));
     }
     accept();
 

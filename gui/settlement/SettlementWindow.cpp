@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/SettlementPage.h"
@@ -38,10 +39,28 @@ const char* const kBadSuStyle = "QLineEdit { background-color: #ffcdcd; }";
 constexpr LayerColumn kColumns[] = {LayerColumn::h, LayerColumn::gamma, LayerColumn::E};
 
 // The layer table with the text being typed in a cell taken in before a calculation or closing:
-// a click on "Рассчитать" must not leave the last number out.
+// a click on "Рассчитать" must not leave the last number out. Tab in the last cell goes on to a new
+// layer (or, with no room for one, out of the table) and Shift+Tab in the first cell out of the
+// table, where a table would wrap round and the next keys would overwrite the other end.
 class LayerTable : public QTableWidget {
   public:
     using QTableWidget::QTableWidget;
+
+    // The cell after the last one: a new row's first cell, or an invalid index to leave the table.
+    std::function<QModelIndex()> afterLastCell;
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && action == MoveNext && current.row() == rowCount() - 1 &&
+            current.column() == columnCount() - 1) {
+            const QModelIndex next = afterLastCell ? afterLastCell() : QModelIndex();
+            return next.isValid() ? next : current;  // the current one: the key leaves the table
+        }
+        if (current.isValid() && action == MovePrevious && current.row() == 0 && current.column() == 0) {
+            return current;
+        }
+        return QTableWidget::moveCursor(action, modifiers);
+    }
 
     void commitOpenEditor() {
         if (state() != EditingState) {
@@ -160,6 +179,15 @@ void SettlementWindow::buildControls() {
         edited();
     });
     connect(LayersTable, &QTableWidget::currentCellChanged, this, [this] { updateRowButtons(); });
+    table->afterLastCell = [this, table] {
+        if (LayersTable->rowCount() >= fundis::kMostLayers) {
+            return QModelIndex();
+        }
+        // the view moves to it itself
+        const int row = LayersTable->rowCount();
+        insertLayer(row);
+        return table->model()->index(row, 0);
+    };
 
     AddLayerButton = makeButton(QStringLiteral("Добавить слой"), "AddLayerButton", this);
     AddLayerButton->setToolTip(QStringLiteral("Новый слой под выбранным"));
@@ -339,14 +367,18 @@ void SettlementWindow::addLayer() {
     commitTypedCell();
     const int current = LayersTable->currentRow();
     const int row = current >= 0 ? current + 1 : LayersTable->rowCount();
+    insertLayer(row);
+    LayersTable->setCurrentCell(row, 0);
+    LayersTable->setFocus();
+    updateRowButtons();
+}
+
+void SettlementWindow::insertLayer(int row) {
     filling_ = true;
     LayersTable->insertRow(row);
     setRow(row, {});
     filling_ = false;
     clearMarks();  // the marks name rows by their old numbers
-    LayersTable->setCurrentCell(row, 0);
-    LayersTable->setFocus();
-    updateRowButtons();
     edited();
 }
 

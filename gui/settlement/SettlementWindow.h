@@ -59,9 +59,7 @@ class SettlementWindow : public QDialog {
     QComboBox* TypeCombo = nullptr;
     QLineEdit* SuEdit = nullptr;
     QPushButton* CalculateButton = nullptr;
-    QLabel* ResultLabel = nullptr;  // s against su beside "Рассчитать"
     QPushButton* PrintButton = nullptr;
-    QPushButton* CloseButton = nullptr;
     QTextEdit* ReportPane = nullptr;
     QWidget* Picture = nullptr;
 
@@ -75,6 +73,7 @@ class SettlementWindow : public QDialog {
   private:
     void buildControls();
     void buildLayout();
+    void insertLayer(int row);  // an empty row at `row`; the current cell stays where it was
     void setRow(int row, const fundis::SoilLayerTexts& texts);
     void updateRowButtons();
     void showBuildingType(int item);
@@ -83,6 +82,9 @@ class SettlementWindow : public QDialog {
     void commitTypedCell();
     void edited();
     void showCurrentResult();
+
+    QLabel* ResultLabel = nullptr;  // s against su beside "Рассчитать"
+    QPushButton* CloseButton = nullptr;
 
     std::optional<fundis::ProjectRecord> design_;
     char separator_;

@@ -1,9 +1,14 @@
 #include "gui/widgets/Dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include "gui/widgets/OnScreen.h"
 
 namespace fundis {
 
@@ -69,7 +74,21 @@ int Dialogs::question(QWidget* parent, const QString& caption, const QString& te
     return clicked != nullptr ? clicked->property("answer").toInt() : escapeButton;
 }
 
-int Dialogs::exec(QDialog& dialog) { return dialog.exec(); }
+int Dialogs::exec(QDialog& dialog) {
+    // once shown where Qt places it, the window is kept with its title bar on the screen
+    QTimer::singleShot(0, &dialog, [&dialog] { keepOnScreen(dialog); });
+    return dialog.exec();
+}
+
+bool Dialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString sentence(const std::string& message) {
+    QString text = QString::fromStdString(message);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
 
 Dialogs& dialogs() { return *current(); }
 

@@ -7,9 +7,11 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class QDialog;
 class QMessageBox;
+class QUrl;
 class QWidget;
 
 namespace fundis {
@@ -37,6 +39,8 @@ class Dialogs {
                          const QStringList& buttons, int defaultButton, int escapeButton);
     // Shows one of the program's windows (or a print dialog) modally; its result.
     virtual int exec(QDialog& dialog);
+    // Hands a page to the desktop's browser; false when there is none to take it.
+    virtual bool openUrl(const QUrl& url);
 };
 
 // The dialogs in use.
@@ -47,6 +51,10 @@ Dialogs* setDialogs(Dialogs* replacement);
 // The box `Dialogs::question` shows, made but not yet shown.
 std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& caption, const QString& text,
                                              const QStringList& buttons, int defaultButton, int escapeButton);
+
+// A core message, written as a clause ("не удалось сохранить файл «…»: …"), as the first sentence
+// of a box: the first letter capitalized.
+QString sentence(const std::string& message);
 
 inline void showMessage(QWidget* parent, const QString& caption, const QString& text) {
     dialogs().message(parent, caption, text);

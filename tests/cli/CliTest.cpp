@@ -218,7 +218,7 @@ TEST(CliExport, WritesTheDocumentsOfTheProject) {
     EXPECT_EQ(page.rfind("\xEF\xBB\xBF", 0), 0u);
     for (const char* line :
          {"sand_frost_depth.dan\"</p>\r\n", "\r\n<li>Ширина подошвы фундамента b=1.8м;\r\n",
-          "\r\n<TR><TD>Кол-во стрежней, шт<TD>11<TD>9\r\n"}) {
+          "\r\n<TR><TD>Кол-во стержней, шт<TD>11<TD>9\r\n"}) {
         EXPECT_NE(page.find(line), std::string::npos) << line;
     }
     const std::vector<std::string> documents = {

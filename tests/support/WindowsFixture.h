@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <deque>
 #include <functional>
 
@@ -48,6 +49,10 @@ class FakeDialogs : public Dialogs {
         shown << dialog.objectName();
         return onExec ? onExec(dialog) : runScripted(dialog);
     }
+    bool openUrl(const QUrl& url) override {
+        opened << url;
+        return browserAvailable;
+    }
 
     std::deque<QString> files;  // names the file dialogs return, in order; none: cancelled
     std::deque<int> answers;    // answers to questions; none: the default button
@@ -55,7 +60,9 @@ class FakeDialogs : public Dialogs {
     std::vector<FileRequest> requests;
     QStringList messages;
     QStringList questions;
-    QStringList shown;  // object names of the windows shown modally
+    QStringList shown;   // object names of the windows shown modally
+    QList<QUrl> opened;  // pages handed to the desktop's browser
+    bool browserAvailable = false;
 
   private:
     template <typename T>

@@ -241,3 +241,76 @@ TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     EXPECT_FALSE(refused.ok());
     EXPECT_NE(refused.message().find("Слой 2, E"), std::string::npos) << refused.message();
 }
+
+namespace {
+
+std::size_t occurrences(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+// A word of megabytes where a number belongs (the design's first value, the check box, the
+// settlement part's count and marker) is quoted by its first 60 characters and its length: the
+// message fits a screen, whatever the file holds
+TEST(ProjectFile, LongWordsAreQuotedShort) {
+    const std::string huge(5 * 1024 * 1024, 'Z');
+    const std::string quoted = "«" + std::string(60, 'Z') + "…» (5242880 символов)";
+    const std::string design = danFile();
+    const std::string part = "\r\nS\r\n1\r\n0\r\n#\r\n1\r\n18\r\n10";
+    const std::pair<std::string, const char*> rows[] = {
+        {danFile({{1, huge}}), "строка 1: поле Тип грунта для опр. глубины заложения"},
+        {danFile({{51, huge}}), "строка 51: поле Учет крановых и ветровых нагр."},
+        {design + "\r\n" + huge, "осадка: метка S — вместо нее"},
+        {design + "\r\nS\r\n" + huge, "осадка: число слоев — ожидалось целое число"},
+    };
+    for (const auto& [bytes, start] : rows) {
+        ProjectFile project;
+        Status settlementProblem;
+        const Status read = parseProject(bytes, project, settlementProblem);
+        const std::string message = read ? settlementProblem.message() : read.message();
+        EXPECT_EQ(message.rfind(start, 0), 0u) << message.substr(0, 200);
+        EXPECT_NE(message.find(quoted), std::string::npos) << message.substr(0, 200);
+        EXPECT_LT(message.size(), 400u) << start;
+    }
+    // a short word is quoted whole
+    ProjectForm form;
+    EXPECT_EQ(parseDan(danFile({{1, std::string(60, 'x')}}), form).message(),
+              "строка 1: поле Тип грунта для опр. глубины заложения подошвы фундамента (вкладка «Грунт»): "
+              "ожидалось целое число, а не «" +
+                  std::string(60, 'x') + "»");
+    ProjectFile fine;
+    Status problem;
+    ASSERT_TRUE(parseProject(design + part, fine, problem).ok());
+    EXPECT_TRUE(problem.ok()) << problem.message();
+}
+
+// A file that cannot be read or saved is named once in the message, whatever went wrong: the
+// reading itself, its contents, the folder, a text the format cannot hold
+TEST(ProjectFile, FailuresNameTheFileOnce) {
+    TempFolder folder;
+    const std::string bad = folder.file("bad.dan");
+    writeBytes(bad, danFile({{3, "abc"}}));
+    const std::string missing = folder.file("none.dan");
+    const std::string noFolder = folder.file("no-such-folder/a.dan");
+    ProjectFile project;
+    project.form = sandProjectForm();
+    ProjectFile spaced = project;
+    spaced.form.text(TextField::d_l) = "0 3";
+    Status problem;
+    const std::tuple<Status, std::string, const char*> rows[] = {
+        {readProjectFile(missing, project, problem), missing, "не удалось открыть файл «"},
+        {readProjectFile(bad, project, problem), bad, "не удалось прочитать файл «"},
+        {writeProjectFile(noFolder, project), noFolder, "не удалось сохранить файл «"},
+        {writeProjectFile(bad, spaced), bad, "не удалось сохранить файл «"},
+    };
+    for (const auto& [status, path, start] : rows) {
+        EXPECT_EQ(status.message().rfind(start + path + "»: ", 0), 0u) << status.message();
+        EXPECT_EQ(occurrences(status.message(), path), 1u) << status.message();
+        EXPECT_EQ(occurrences(status.message(), "не удалось"), 1u) << status.message();
+    }
+}

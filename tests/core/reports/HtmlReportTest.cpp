@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "support/SampleProject.h"
 #include "support/TempFolder.h"
 
@@ -9,11 +11,13 @@ using namespace fundis;
 
 namespace {
 
-std::string pageOf(const ProjectRecord& data, const std::string& fileName, bool craneAndWind) {
+std::string pageOf(const ProjectRecord& data, const std::string& fileName, bool craneAndWind,
+                   char separator = '.') {
     ReportContext context;
     context.data = &data;
     context.fileName = fileName;
     context.craneAndWind = craneAndWind;
+    context.decimalSeparator = separator;
     return htmlReport(context);
 }
 
@@ -42,4 +46,22 @@ TEST(HtmlReport, CraneLineFileNameAndDigits) {
           "II<FONT size=3>=1.23457кН/м3;\r\n", "\r\n<li>Ширина подошвы фундамента b=1.2346м;\r\n"}) {
         EXPECT_NE(page.find(piece), std::string::npos) << piece;
     }
+}
+
+// People read the page: its numbers take the report's decimal separator (inputs, results, the
+// dimension and reinforcement tables), the markup and the file name keep theirs
+TEST(HtmlReport, NumbersTakeTheReportsSeparator) {
+    ProjectRecord data = twoStepFoundation();
+    data.Yii = 18.5f;
+    data.b = 1.25f;
+    const std::string page = pageOf(data, "/tmp/v1.2.dan", false, ',');
+    for (const char* piece : {"II<FONT size=3>=18,5кН/м3;", "<li>Ширина подошвы фундамента b=1,25м;",
+                              "<TABLE BORDER=\"2\">", "взяты из файла\"/tmp/v1.2.dan\""}) {
+        EXPECT_NE(page.find(piece), std::string::npos) << piece;
+    }
+    const std::size_t table = page.find("<P>РАЗМЕРЫ ФУНДАМЕНТА");
+    ASSERT_NE(table, std::string::npos);
+    const std::string tables = page.substr(table);
+    EXPECT_FALSE(std::regex_search(tables, std::regex("[0-9][.][0-9]"))) << tables;
+    EXPECT_TRUE(std::regex_search(tables, std::regex("<TD>[0-9]+,[0-9]+\r\n"))) << tables;
 }

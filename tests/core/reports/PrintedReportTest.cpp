@@ -108,7 +108,7 @@ TEST_F(PrintedReportTest, SoilSymbolsWithSubscripts) {
 
 // The crane-and-wind line only when ticked, after the file's name
 TEST_F(PrintedReportTest, CraneLineOnlyWhenTicked) {
-    const std::string crane = "  При расчете учитывались ветровая и снеговая нагрузки.";
+    const std::string crane = "  При расчете учитывались крановые и ветровые нагрузки.";
     EXPECT_TRUE(page(DrawReportTextPage).textsOf(crane).empty());
     context.craneAndWind = true;
     const RecordingCanvas canvas = page(DrawReportTextPage);

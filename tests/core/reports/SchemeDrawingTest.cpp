@@ -90,3 +90,93 @@ TEST(SchemeDrawing, ScaleNotPositiveSaysSo) {
         EXPECT_NE(canvas.texts()[0].text.find("Масштаб"), std::string::npos);
     }
 }
+
+namespace {
+
+// Three steps whose upper two overhang 0.15 m each way: at 1:75 a span of 6.6 px, narrower than its
+// label "c2" (12 px) and lower than "cb2" (13 px).
+ProjectRecord narrowSteps() {
+    ProjectRecord data = twoStepFoundation();
+    data.nSteps = 3;
+    data.c[1] = 0.3f;
+    data.c[2] = data.c[3] = 0.15f;
+    data.cb[1] = data.cb[2] = data.cb[3] = 0.15f;
+    data.lStep[2] = 1.8f;
+    data.lStep[3] = 1.5f;
+    data.bStep[2] = 1.5f;
+    data.bStep[3] = 1.2f;
+    data.h[3] = 0.15f;
+    data.hSteps = 0.75f;
+    return data;
+}
+
+struct Box {
+    int left, top, right, bottom;
+    std::string text;
+};
+
+// The label of a vertical dimension.
+bool upright(const std::string& text) {
+    return text.rfind("cb", 0) == 0 || text.rfind("h", 0) == 0 || text == "buc" || text == "B" || text == "d";
+}
+
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+// Narrow steps: the labels of a chain of dimensions (c1 c2 c3 luc …, cb1 cb2 cb3 buc …, h1 h2 h3)
+// move apart instead of running into each other, stay in their chain's order and near their spans;
+// a chain whose labels fit its extent keeps them there, clear of the chain round the corner
+TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
+    const std::tuple<ProjectRecord, int, bool> rows[] = {
+        {narrowSteps(), 75, false}, {narrowSteps(), 100, false}, {twoStepFoundation(), 75, true}};
+    for (const auto& [data, scale, fits] : rows) {
+        const RecordingCanvas canvas = drawn(data, 33, scale);
+        std::vector<Box> labels;
+        for (const RecordingCanvas::Text& text : canvas.texts()) {
+            if (text.font.color == CanvasColor::Red && !text.font.bold) {
+                RecordingCanvas measure(1, 1);
+                measure.setFont(text.font);
+                labels.push_back({text.x, text.y, text.x + measure.textWidth(text.text),
+                                  text.y + measure.textHeight(text.text), text.text});
+            }
+        }
+        ASSERT_GE(labels.size(), 20u);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (std::size_t j = i + 1; j < labels.size(); ++j) {
+                // one chain: a row of labels on one line, or a column of them ending at one line
+                const bool across = upright(labels[i].text) && upright(labels[j].text);
+                const bool along = !upright(labels[i].text) && !upright(labels[j].text);
+                const bool oneChain = (along && labels[i].top == labels[j].top) ||
+                                      (across && labels[i].right == labels[j].right);
+                if (fits || oneChain) {
+                    EXPECT_FALSE(overlap(labels[i], labels[j]))
+                        << labels[i].text << " at " << labels[i].left << "," << labels[i].top << " and "
+                        << labels[j].text << " at " << labels[j].left << "," << labels[j].top
+                        << ", 1:" << scale;
+                }
+            }
+        }
+    }
+    // the section's chain reads c1 c2 c3 luc c3 c2 c1 from left to right, each within a label's
+    // length of its span's middle
+    const RecordingCanvas canvas = drawn(narrowSteps());
+    const double k = 44;     // px a metre at 1:75
+    const double left = 66;  // X0 = 2 u
+    const std::pair<const char*, double> section[] = {
+        {"c1", 0.15}, {"c2", 0.375}, {"c3", 0.525}, {"luc", 1.2}, {"c3", 1.875}, {"c2", 2.025}, {"c1", 2.25}};
+    const int y = canvas.textsOf("luc").front().y;
+    double previous = 0;
+    for (const auto& [label, middle] : section) {
+        const auto found = std::find_if(canvas.texts().begin(), canvas.texts().end(), [&](const auto& text) {
+            return text.text == label && text.y == y && text.x > previous;
+        });
+        ASSERT_NE(found, canvas.texts().end()) << label << " after " << previous;
+        const double width = 6.0 * std::string(label).size();  // at size 8
+        EXPECT_NEAR(found->x + width / 2, left + middle * k, width) << label;
+        previous = found->x;
+    }
+    EXPECT_NEAR(canvas.textsOf("luc").front().x + 9.0, left + 1.2 * k, 1.0);
+}

@@ -106,3 +106,84 @@ TEST(SettlementPicture, StaysInsideItsAreaAndShowsHc) {
         EXPECT_EQ(!canvas.textsOf(label).empty(), hasHc && row.width >= 300) << row.width;
     }
 }
+
+namespace {
+
+struct TextBox {
+    int top, bottom, left, right;
+};
+
+TextBox boxOf(const RecordingCanvas::Text& text) {
+    RecordingCanvas measure(1, 1);
+    measure.setFont(text.font);
+    return {text.y, text.y + measure.textHeight(text.text), text.x, text.x + measure.textWidth(text.text)};
+}
+
+}  // namespace
+
+// Layers thinner than a line of text: their moduli still show, in the layers' order, none over
+// another
+TEST(SettlementPicture, ModuliOfThinLayersDoNotOverlap) {
+    const SettlementData thin{{{0.5, 18, 14}, {0.03, 18, 4.5}, {0.03, 18, 6}, {0.03, 18, 8}, {5, 19, 28}},
+                              0.08};
+    RecordingCanvas canvas(1000, 1000);
+    DrawSettlementPicture(canvas, 0, 0, 400, 500, 1, thin, computeSettlement(2, 2, 1, 40, thin), ',');
+    int previousBottom = 0;
+    for (const char* modulus : {"E=14,0 МПа", "E=4,5 МПа", "E=6,0 МПа", "E=8,0 МПа", "E=28,0 МПа"}) {
+        const auto found = canvas.textsOf(modulus);
+        ASSERT_EQ(found.size(), 1u) << modulus;
+        const TextBox box = boxOf(found.front());
+        EXPECT_GE(box.top, previousBottom) << modulus;
+        previousBottom = box.bottom;
+    }
+}
+
+// The label of Hc stands under its line unless a layer boundary runs there: then over it, so that
+// it hides no boundary
+TEST(SettlementPicture, HcLabelKeepsClearOfLayerBoundaries) {
+    const SettlementResult result = oneLayer(0.08);  // Hc = 1.489 m under a base at d = 1 m
+    const std::string label = "Hc = 1,489 м";
+    for (const auto& [boundary, overIt] :
+         {std::pair{2.2, false}, {2.509, true}, {2.53, true}, {2.46, false}}) {
+        const SettlementData data{{{boundary, 20, 10}, {5, 20, 10}}, 0.08};
+        RecordingCanvas canvas(1000, 1000);
+        DrawSettlementPicture(canvas, 0, 0, 400, 500, 1, data, result, ',');
+        ASSERT_EQ(canvas.textsOf(label).size(), 1u) << boundary;
+        const TextBox box = boxOf(canvas.textsOf(label).front());
+        int hcLine = -1;
+        std::vector<int> boundaryLines;
+        for (const auto& line : canvas.lines()) {
+            const bool across = line.from.y == line.to.y && line.to.x - line.from.x > 300;
+            if (across && line.color == CanvasColor::Red) {
+                hcLine = line.from.y;
+            } else if (across && line.color == CanvasColor::Black && line.from.y > 40) {
+                boundaryLines.push_back(line.from.y);
+            }
+        }
+        ASSERT_EQ(boundaryLines.size(), 1u) << boundary;
+        ASSERT_GT(hcLine, 0);
+        EXPECT_FALSE(boundaryLines[0] >= box.top && boundaryLines[0] <= box.bottom)
+            << boundary << ": line at " << boundaryLines[0] << ", label " << box.top << ".." << box.bottom;
+        // under the Hc line unless the boundary runs just below it
+        if (overIt) {
+            EXPECT_LE(box.bottom, hcLine) << boundary;
+        } else {
+            EXPECT_GE(box.top, hcLine) << boundary;
+        }
+        EXPECT_FALSE(hcLine > box.top && hcLine < box.bottom) << boundary;
+    }
+}
+
+// A layer boundary a little above Hc keeps its depth beside the depth of Hc, one over the other
+TEST(SettlementPicture, DepthOfABoundaryNearHcStillShows) {
+    const SettlementResult result = oneLayer(0.08);  // Hc = 1.489 m under a base at d = 1 m: 2,49
+    const SettlementData data{{{2.45, 20, 10}, {5, 20, 10}}, 0.08};
+    RecordingCanvas canvas(1000, 1000);
+    DrawSettlementPicture(canvas, 0, 0, 400, 500, 1, data, result, ',');
+    ASSERT_EQ(canvas.textsOf("2,49").size(), 1u);
+    ASSERT_EQ(canvas.textsOf("2,45").size(), 1u);
+    const TextBox hc = boxOf(canvas.textsOf("2,49").front());
+    const TextBox boundary = boxOf(canvas.textsOf("2,45").front());
+    EXPECT_TRUE(boundary.bottom <= hc.top || hc.bottom <= boundary.top)
+        << boundary.top << ".." << boundary.bottom << " / " << hc.top << ".." << hc.bottom;
+}

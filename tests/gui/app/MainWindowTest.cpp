@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -13,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -21,8 +21,10 @@
 
 #include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
+#include "gui/widgets/OnScreen.h"
 #include "gui/widgets/ReportPane.h"
 #include "support/WindowsFixture.h"
 
@@ -39,28 +41,13 @@ QStringList paneTexts(const fundis::MainWindow& main) {
     return texts;
 }
 
-// Takes the URLs the program asks the desktop to open, instead of a browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-  public:
-    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
-        QDesktopServices::setUrlHandler(scheme_, this, "open");
-    }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
-    QList<QUrl> urls;
-
-  public slots:
-    void open(const QUrl& url) { urls << url; }
-
-  private:
-    QString scheme_;
-};
-
+// a menu item by the texts the user reads, whatever letter Alt chooses it by
 QAction* menuAction(const fundis::MainWindow& main, const QString& menu, const QString& text) {
+    const auto shown = [](const QAction* action) { return QString(action->text()).remove(QLatin1Char('&')); };
     for (QAction* top : main.menuBar()->actions()) {
-        if (top->text() == menu) {
+        if (shown(top) == menu) {
             for (QAction* action : top->menu()->actions()) {
-                if (action->text() == text) {
+                if (shown(action) == text) {
                     return action;
                 }
             }
@@ -103,7 +90,24 @@ TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
         EXPECT_TRUE(inMenu) << keys;
     }
     // the settlement is reachable with the toolbar hidden
-    EXPECT_EQ(main->settlementButton->defaultAction()->text(), QStringLiteral("Расчет осадки"));
+    EXPECT_EQ(main->settlementButton->defaultAction()->iconText(), QStringLiteral("Расчет осадки"));
+
+    // Alt and a letter open every menu and choose every item, each letter once in its menu
+    QList<QKeySequence> titles;
+    for (QAction* menu : menus) {
+        const QKeySequence title = QKeySequence::mnemonic(menu->text());
+        EXPECT_FALSE(title.isEmpty() || titles.contains(title)) << menu->text().toStdString();
+        titles << title;
+        QList<QKeySequence> letters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            EXPECT_FALSE(letter.isEmpty() || letters.contains(letter)) << item->text().toStdString();
+            letters << letter;
+        }
+    }
 }
 
 // The numbers of a calculation in the Russian locale are those of fundis-cli: a decimal comma in
@@ -166,6 +170,7 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     dialogs.files = {dataPath(QStringLiteral("report.htm"))};
     main->saveHtmlReport();
     EXPECT_TRUE(readFile(dataPath(QStringLiteral("report.htm"))).contains("NII=1900"));
+    EXPECT_EQ(dialogs.requests.back().filters.filter(QStringLiteral("txt")), QStringList());
 
     main->startCalculation();
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
@@ -439,7 +444,7 @@ TEST_F(WindowsFixture, StartHintGoesWithANewProject) {
 // calculates to the manual's numbers
 TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     ASSERT_NE(main->examplesMenu, nullptr);
-    EXPECT_EQ(main->examplesMenu->title(), QStringLiteral("Примеры"));
+    EXPECT_EQ(main->examplesMenu->title(), QStringLiteral("П&римеры"));
     EXPECT_NE(menuAction(*main, QStringLiteral("Файл"), QStringLiteral("Примеры")), nullptr);
     const QList<QAction*> entries = main->examplesMenu->actions();
     ASSERT_EQ(entries.size(), static_cast<int>(fundis::exampleProjects().size()));
@@ -484,12 +489,12 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
 
 // "?" → "Проверка программы" opens the manual's page from the help of the program folder
 TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
-    UrlCatcher catcher(QStringLiteral("file"));
     QAction* manual = menuAction(*main, QStringLiteral("?"), QStringLiteral("Проверка программы"));
     ASSERT_NE(manual, nullptr);
+    dialogs.browserAvailable = true;
     manual->trigger();
-    ASSERT_EQ(catcher.urls.size(), 1);
-    const QString page = catcher.urls.front().toLocalFile();
+    ASSERT_EQ(dialogs.opened.size(), 1);
+    const QString page = dialogs.opened.front().toLocalFile();
     EXPECT_EQ(page,
               QString::fromStdString(main->settings.programDir) + QStringLiteral("/Help/verification.htm"));
     const QByteArray html = readFile(page);
@@ -497,4 +502,116 @@ TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
     EXPECT_TRUE(html.contains("<table>"));
 }
 
-#include "MainWindowTest.moc"
+// F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
+// window of the program; a help page that is not there is named, with where the folder is set
+TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
+    QAction* help = main->helpButton->defaultAction();
+    QString shownText;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* window = qobject_cast<fundis::HelpWindow*>(&dialog)) {
+            shownText = window->shownText();
+        }
+        return int(QDialog::Rejected);
+    };
+    dialogs.browserAvailable = true;
+    help->trigger();
+    ASSERT_EQ(dialogs.opened.size(), 1);
+    const QString page = dialogs.opened[0].toLocalFile();
+    EXPECT_TRUE(page.endsWith(QStringLiteral("/Help/index.htm")) && QFileInfo(page).isFile())
+        << page.toStdString();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    dialogs.browserAvailable = false;
+    help->trigger();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("HelpWindow")});
+    EXPECT_TRUE(shownText.contains(QStringLiteral("Порядок работы")) &&
+                shownText.contains(QStringLiteral("Расчет осадки")))
+        << shownText.left(300).toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    main->settings.programDir = dataFolder.path().toStdString();
+    help->trigger();
+    EXPECT_EQ(dialogs.opened.size(), 2);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Help/index.htm"))) &&
+                dialogs.messages[0].contains(QStringLiteral("Настройка параметров")))
+        << dialogs.messages[0].toStdString();
+}
+
+// A file that cannot be opened or saved gives one short message naming it once: a first word of
+// megabytes is quoted by its start, a folder that is not there is said once
+TEST_F(WindowsFixture, FileMessagesSayItOnce) {
+    const QString huge = dataPath(QStringLiteral("огромный.dan"));
+    fundis::testing::writeFile(huge, QByteArray(5 * 1024 * 1024, '9') + QByteArray("x\r\n0\r\n"));
+    textEdit(fundis::TextField::fii)->setText(QStringLiteral("28"));
+    main->openProject(huge);
+    const QString nowhere = dataPath(QStringLiteral("нет такой папки/проект.dan"));
+    dialogs.files = {nowhere};
+    main->saveAs();
+    dialogs.files = {dataPath(QStringLiteral("нет такой папки/отчет.htm"))};
+    typeProject();
+    main->startCalculation();
+    main->saveHtmlReport();
+
+    ASSERT_EQ(dialogs.messages.size(), 3) << dialogs.messages.join('\n').toStdString();
+    EXPECT_TRUE(
+        dialogs.messages[0].startsWith(QStringLiteral("Не удалось прочитать файл «%1»: строка 1").arg(huge)))
+        << dialogs.messages[0].left(300).toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(QString(60, QLatin1Char('9')) + QStringLiteral("…»")));
+    EXPECT_LT(dialogs.messages[0].size(), 400);
+    EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("28"));
+    EXPECT_TRUE(
+        dialogs.messages[1].startsWith(QStringLiteral("Не удалось сохранить файл «%1»: ").arg(nowhere)));
+    EXPECT_TRUE(dialogs.messages[2].contains(QStringLiteral("отчет.htm")));
+    for (const QString& message : dialogs.messages) {
+        EXPECT_EQ(message.count(QStringLiteral("не удалось"), Qt::CaseInsensitive), 1)
+            << message.toStdString();
+        EXPECT_EQ(message.count(QStringLiteral(".dan»")) + message.count(QStringLiteral(".htm»")), 1)
+            << message.toStdString();
+    }
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+
+    // a settlement part that cannot be read: the design opens, the reason is said once
+    const QString project = dataPath(QStringLiteral("проект.dan"));
+    dialogs.files = {project};
+    main->saveAs();
+    QByteArray bytes = readFile(project) + QByteArray("\r\nT\r\n1");
+    fundis::testing::writeFile(project, bytes);
+    dialogs.messages.clear();
+    main->openProject(project);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(
+        QStringLiteral("Данные расчета осадки в файле «%1» не прочитаны: метка S — вместо нее «T».\n")
+            .arg(project)))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(main->fileName, project);
+}
+
+// Windows open with their title bar on the screen: a main window kept off the screen's top-left
+// comes back onto it with its size, one kept larger than the screen fits it; a dialog placed above
+// the screen moves down below a title bar's height
+TEST_F(WindowsFixture, WindowsOpenWithTheirTitleBarOnTheScreen) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = main->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const auto restarted = [&](const QRect& kept) {
+        main->setGeometry(kept);
+        EXPECT_TRUE(closes(*main));
+        delete main;
+        main = new fundis::MainWindow;
+        return main->geometry();
+    };
+    QRect placed = restarted(QRect(available.topLeft() - QPoint(400, 300), QSize(600, 400)));
+    EXPECT_GE(placed.top(), available.top() + titleBar);
+    EXPECT_GE(placed.left(), available.left());
+    EXPECT_EQ(placed.size(), QSize(600, 400));
+
+    placed = restarted(QRect(available.topLeft() + QPoint(50, 50), available.size() * 2));
+    EXPECT_TRUE(available.contains(placed)) << placed.width() << "x" << placed.height();
+    EXPECT_GE(placed.top(), available.top() + titleBar);
+
+    QDialog dialog(main);
+    dialog.setGeometry(QRect(available.left() - 80, available.top() - 60, 300, 200));
+    fundis::keepOnScreen(dialog);
+    EXPECT_EQ(dialog.geometry(), QRect(available.left(), available.top() + titleBar, 300, 200));
+}

@@ -156,3 +156,56 @@ TEST_F(SettlementWindowTest, InputsRoundTripAndTheLimit) {
     inputs.buildingType = 9;
     EXPECT_EQ(open(&design)->inputs().buildingType, 9);
 }
+
+// Tab goes through the cells as they are read, layer by layer; Tab in the last cell goes on to a new
+// layer (the number typed there kept) instead of round to layer 1, whose cells the next keys would
+// overwrite; with 20 layers it leaves the table, and Shift+Tab in the first cell does not wrap
+TEST_F(SettlementWindowTest, TabFromTheLastCellAddsALayer) {
+    auto window = open(&design);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTableWidget* table = window->LayersTable;
+    QSignalSpy edits(window.get(), &SettlementWindow::inputsEdited);
+    table->setFocus();
+    table->setCurrentCell(1, 2);
+    table->editItem(table->item(1, 2));
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "25");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->currentRow(), 2);
+    EXPECT_EQ(table->currentColumn(), 0);
+    QApplication::processEvents();
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    QTest::keyClicks(next, "3");
+    QTest::keyClick(next, Qt::Key_Tab);
+    const SettlementInputs typed = window->inputs();
+    ASSERT_EQ(typed.layers.size(), 3u);
+    EXPECT_EQ(typed.layers[0], inputs.layers[0]);
+    EXPECT_EQ(typed.layers[1].E, "25");
+    EXPECT_EQ(typed.layers[2].h, "3");
+    EXPECT_EQ(table->currentRow(), 2);
+    EXPECT_EQ(table->currentColumn(), 1);
+    EXPECT_GE(edits.count(), 3);
+
+    QApplication::focusWidget()->clearFocus();
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    QTest::keyClick(table, Qt::Key_Backtab);
+    EXPECT_EQ(table->currentRow(), 0);
+    EXPECT_EQ(table->currentColumn(), 0);
+
+    while (table->rowCount() < kMostLayers) {
+        window->AddLayerButton->click();
+    }
+    table->setFocus();
+    table->setCurrentCell(kMostLayers - 1, 2);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_EQ(table->rowCount(), kMostLayers);
+    EXPECT_EQ(table->currentRow(), kMostLayers - 1);
+    EXPECT_EQ(window->inputs().layers[0], inputs.layers[0]);
+}
