@@ -10,6 +10,7 @@
 #include "core/model/NumberFormat.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SettlementPicture.h"
+#include "core/reports/Verdict.h"
 #include "core/settlement/SettlementPass.h"
 
 namespace fundis {
@@ -168,10 +169,11 @@ double drawTable(Canvas& canvas, const PageGrid& frame, const SettlementResult& 
 }  // namespace
 
 void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
-    const PageGrid frame(canvas);
+    PageGrid frame(canvas);
     const char separator = context.decimalSeparator;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    drawOutOfDateLine(canvas, frame, context);
     canvas.setFont(reportFont(kReportFontSize));
 
     const std::string heading = "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА";
