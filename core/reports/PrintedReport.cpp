@@ -64,7 +64,8 @@ class TextPage {
         if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); })) {
             return;
         }
-        y_ = drawRedLines(canvas_, y_, lines, how) - how.pitch * grid_.lh;
+        // the next line keeps half a line more from the red ones
+        y_ = drawRedLines(canvas_, y_, lines, how) - how.pitch * grid_.lh + 0.5 * spacing_ * grid_.lh;
         canvas_.setFont(reportFont());
     }
 
