@@ -56,14 +56,14 @@ class TextPage {
 
     // The calculation's red lines, a little closer than the text lines, wrapped at the margin.
     void redLines(const std::vector<std::string>& lines) {
+        if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); })) {
+            return;
+        }
         RedLines how;
         how.x = grid_.left;
         how.width = grid_.right - grid_.left;
         how.pitch = 1.2 * spacing_;
         how.draw = draw_;
-        if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); })) {
-            return;
-        }
         // the next line keeps half a line more from the red ones
         y_ = drawRedLines(canvas_, y_, lines, how) - how.pitch * grid_.lh + 0.5 * spacing_ * grid_.lh;
         canvas_.setFont(reportFont());
@@ -196,10 +196,6 @@ class ExtentCanvas : public Canvas {
     int right_ = 0;
     int bottom_ = 0;
 };
-
-}  // namespace
-
-namespace {
 
 void writeTextPage(TextPage& page, const ReportContext& context) {
     static const ProjectRecord empty;
