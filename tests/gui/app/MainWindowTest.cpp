@@ -364,8 +364,7 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     QDir().mkpath(dataPath(QStringLiteral("отчеты")));
     main->saveHtmlReport();
     EXPECT_TRUE(dialogs.requests.back().proposedName.endsWith(QStringLiteral("/первый.htm")));
-    input->edit(7)->setText(QStringLiteral("3900"));
-    main->editInput();
+    fundis::testing::type(input->edit(7), QStringLiteral("3900"));
     ASSERT_FALSE(main->staleMark->isHidden());
 
     const auto expectClean = [&] {
@@ -379,6 +378,7 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     dialogs.answers = {kDiscard};
     dialogs.files = {second};
     main->chooseProjectToOpen();
+    EXPECT_TRUE(dialogs.answers.empty());  // asked about the typed change, not kept
     EXPECT_EQ(main->fileName, second);
     expectClean();
 
@@ -389,6 +389,11 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     ASSERT_EQ(dialogs.requests.size(), asked + 1);
     // the folder of the last report, the name of this project
     EXPECT_EQ(dialogs.requests.back().proposedName, dataPath(QStringLiteral("отчеты/второй.htm")));
+    if (QPrinterInfo::availablePrinters().isEmpty()) {  // "Печать" asks for a PDF file
+        main->printReport();
+        ASSERT_EQ(dialogs.requests.size(), asked + 2);
+        EXPECT_TRUE(dialogs.requests.back().proposedName.endsWith(QStringLiteral("/второй.pdf")));
+    }
 
     main->newProject();
     EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
