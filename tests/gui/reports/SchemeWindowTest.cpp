@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "core/reports/SchemeDrawing.h"
 #include "support/RecordingCanvas.h"
 #include "support/SampleProject.h"
 #include "support/WindowsFixture.h"
@@ -120,24 +119,4 @@ TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
     EXPECT_TRUE(page.contains(QStringLiteral("Невозможно подобрать ступени фундамента.")));
     EXPECT_TRUE(page.contains(QStringLiteral("Масштаб 1:75")));
     EXPECT_EQ(page.count(QStringLiteral("Схема фундамента")), 1);
-}
-
-// With no admissible base the window says the foundation was not designed instead of drawing one
-TEST_F(SchemeWindowTest, NoFoundationNoDrawing) {
-    record = ProjectRecord();
-    context.failures = {
-        "", "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений."};
-    SchemeWindow scheme(nullptr, context, printer, folder.path());
-    RecordingCanvas shown(1400, 1000);
-    scheme.drawScheme(shown);
-    EXPECT_TRUE(shown.lines().empty() && shown.rectangles().empty());
-    // the title, the statement, the red line wrapped to the drawing's width
-    const auto& texts = shown.texts();
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(texts[1].text, kNotDesignedScheme);
-    std::string reason;
-    for (std::size_t i = 2; i < texts.size(); ++i) {
-        reason += (reason.empty() ? "" : " ") + texts[i].text;
-    }
-    EXPECT_EQ(reason, context.failures[1]);
 }
