@@ -77,15 +77,12 @@ void printReport(const Run& run, const std::string& path, const std::vector<Repo
 }
 
 Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass) {
-    ReportContext context;
-    context.data = &pass.record;
+    ReportContext context = documentContext(pass);
     context.fileName = path;
-    context.craneAndWind = pass.input.craneAndWind;
     if (run.settings.schemeScale > 0) {
         context.schemeScale = run.settings.schemeScale;
     }
     context.decimalSeparator = run.pass.decimalSeparator;
-    context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     if (run.options.htmlFile) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
             return saved;

@@ -45,4 +45,13 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     return pass;
 }
 
+ReportContext documentContext(const ProjectPass& pass) {
+    ReportContext context;
+    context.data = &pass.record;
+    context.craneAndWind = pass.input.craneAndWind;
+    context.settlement = pass.settlement ? &*pass.settlement : nullptr;
+    context.failures = failureLines(pass.report);
+    return context;
+}
+
 }  // namespace fundis

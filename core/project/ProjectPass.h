@@ -12,6 +12,7 @@
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
+#include "core/reports/ReportContext.h"
 #include "core/settlement/SettlementPass.h"
 
 namespace fundis {
@@ -51,5 +52,10 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
 inline ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& options) {
     return runProjectPass(form, SettlementInputs(), options);
 }
+
+// What the documents show of a pass that ran: its record, its red lines, its settlement and the
+// crane-and-wind box. The context points into `pass`; the caller adds the file name, the scale, the
+// separator and whether the inputs have changed since.
+ReportContext documentContext(const ProjectPass& pass);
 
 }  // namespace fundis

@@ -104,6 +104,46 @@ void writeDimensionTable(Page& page, const ProjectRecord& data) {
     }
 }
 
+void writeTables(Page& page, const ProjectRecord& data) {
+    page.line("<P>РАЗМЕРЫ ФУНДАМЕНТА");
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR>");
+    writeDimensionTable(page, data);
+    page.line("</TABLE>");
+
+    page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR><TD>&#160<TD>Сторона L<TD>Сторона B");
+    const auto number = [&page](float value) { return general(value, 5, page.separator()); };
+    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стержней, шт<TD>",
+                                     "<TR><TD>Диаметр раб.арм.,мм<TD>"};
+    const CellRows bars = reinforcementRows(data, number, number);
+    for (std::size_t row = 0; row < bars.size(); ++row) {
+        page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
+    }
+    page.line("</TABLE>");
+}
+
+// Red lines as the report pane shows them, a paragraph a group (the report parts its groups with
+// blank lines).
+void writeRedLines(Page& page, const std::vector<std::string>& lines) {
+    std::string paragraph;
+    const auto close = [&] {
+        if (!paragraph.empty()) {
+            page.line("<P><FONT color=red><B>" + paragraph + "</B></FONT></P>");
+            paragraph.clear();
+        }
+    };
+    for (const std::string& line : lines) {
+        if (line.empty()) {
+            close();
+        } else {
+            paragraph += (paragraph.empty() ? "" : "<BR>") + escaped(line);
+        }
+    }
+    close();
+}
+
 // The settlement block: the same values and sublayer table as the printed page, 5 significant digits.
 void writeSettlement(Page& page, const SettlementResult& result) {
     const auto number = [separator = page.separator()](double value) { return general(value, 5, separator); };
@@ -148,6 +188,9 @@ std::string htmlReport(const ReportContext& context) {
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
     page.line("</HEAD>");
     page.line("<BODY><FONT face=\"Times New Roman\" size=3>");
+    if (context.outOfDate) {
+        writeRedLines(page, {kOutOfDateLine});
+    }
     page.line("<P align=center><B>ИСХОДНЫЕ ДАННЫЕ</B></P>");
     page.line("<P><ul>РАСЧЕТНЫЕ СОЧЕТАНИЯ НАГРУЗОК");
     page.line("<li>Максимальный момент");
@@ -182,6 +225,11 @@ std::string htmlReport(const ReportContext& context) {
     }
     page.line("<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>");
     page.setPrecision(5);
+    writeRedLines(page, context.failures);
+    if (!baseDesigned(context)) {
+        page << "</BODY></HTML>";  // no base: its sizes and pressures would be zeros of no calculation
+        return page.take();
+    }
 
     page << "<P align=justify>"
          << "<li>Площадь подошвы фундамента A= " << data.A << "м2;";
@@ -200,23 +248,9 @@ std::string htmlReport(const ReportContext& context) {
     page.endLine();
     page << "<li>Минимальное давление по подошве pmin=" << data.pminEnv << "кПа.";
     page.endLine();
-    page.line("<P>РАЗМЕРЫ ФУНДАМЕНТА");
-    page.line("<TABLE BORDER=\"2\">");
-    page.line("<TR>");
-    writeDimensionTable(page, data);
-    page.line("</TABLE>");
-
-    page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
-    page.line("<TABLE BORDER=\"2\">");
-    page.line("<TR><TD>&#160<TD>Сторона L<TD>Сторона B");
-    const auto number = [&page](float value) { return general(value, 5, page.separator()); };
-    const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стержней, шт<TD>",
-                                     "<TR><TD>Диаметр раб.арм.,мм<TD>"};
-    const CellRows bars = reinforcementRows(data, number, number);
-    for (std::size_t row = 0; row < bars.size(); ++row) {
-        page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
+    if (foundationShaped(context)) {
+        writeTables(page, data);
     }
-    page.line("</TABLE>");
     if (context.settlement != nullptr && context.settlement->result.status) {
         writeSettlement(page, context.settlement->result);
     }

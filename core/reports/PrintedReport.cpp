@@ -9,24 +9,36 @@
 #include "core/reports/DimensionRows.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SchemeDrawing.h"
+#include "core/reports/Verdict.h"
 
 namespace fundis {
 
 namespace {
 
+constexpr char kNotDesignedTables[] = "Фундамент не запроектирован: размеров и армирования нет.";
+
 std::string fixed(double value, char separator) { return formatFixed(value, 3, separator); }
 
+// The text page's writer: lines placed from the top down. A first pass only measures; when the
+// page would run past its bottom, the second pass draws with the advances between the lines
+// shortened in proportion, so that the page always holds the whole text.
 class TextPage {
   public:
-    TextPage(Canvas& canvas, const ReportContext& context)
-        : canvas_(canvas), grid_(canvas), separator_(context.decimalSeparator), y_(grid_.top) {}
+    TextPage(Canvas& canvas, const PageGrid& grid, const ReportContext& context, bool draw, double spacing)
+        : canvas_(canvas),
+          grid_(grid),
+          separator_(context.decimalSeparator),
+          draw_(draw),
+          spacing_(spacing),
+          y_(grid_.top) {}
 
-    void advance(double lines) { y_ += lines * grid_.lh; }
+    void advance(double lines) { y_ += lines * spacing_ * grid_.lh; }
+    double y() const { return y_; }
 
-    void at(double cm, const std::string& text) { canvas_.textOut(whole(cm * grid_.cm), whole(y_), text); }
+    void at(double cm, const std::string& text) { textOut(cm * grid_.cm, y_, text); }
 
     void heading(const std::string& text) {
-        canvas_.textOut(whole(canvas_.pageWidth() / 2.0 - 7.5 * grid_.lh + 2 * grid_.cm), whole(y_), text);
+        textOut(canvas_.pageWidth() / 2.0 - 7.5 * grid_.lh + 2 * grid_.cm, y_, text);
     }
 
     std::string number(double value) const { return fixed(value, separator_); }
@@ -35,17 +47,40 @@ class TextPage {
     void symbol(const std::string& letter, double valueOffset, const std::string& valueText) {
         const double x0 = 13.0 * grid_.cm;
         const double lh = grid_.lh;
-        canvas_.textOut(whole(x0), whole(y_), letter);
+        textOut(x0, y_, letter);
         canvas_.setFont(reportFont(std::trunc(kReportFontSize * 0.57)));
-        canvas_.textOut(whole(x0 + 0.5 * lh), whole(y_ + 0.42 * lh), "II");
+        textOut(x0 + 0.5 * lh, y_ + 0.42 * lh, "II");
         canvas_.setFont(reportFont());
-        canvas_.textOut(whole(x0 + valueOffset * lh), whole(y_), valueText);
+        textOut(x0 + valueOffset * lh, y_, valueText);
+    }
+
+    // The calculation's red lines, a little closer than the text lines, wrapped at the margin.
+    void redLines(const std::vector<std::string>& lines) {
+        if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); })) {
+            return;
+        }
+        RedLines how;
+        how.x = grid_.left;
+        how.width = grid_.right - grid_.left;
+        how.pitch = 1.2 * spacing_;
+        how.draw = draw_;
+        // the next line keeps half a line more from the red ones
+        y_ = drawRedLines(canvas_, y_, lines, how) - how.pitch * grid_.lh + 0.5 * spacing_ * grid_.lh;
+        canvas_.setFont(reportFont());
     }
 
   private:
+    void textOut(double x, double y, const std::string& text) {
+        if (draw_) {
+            canvas_.textOut(whole(x), whole(y), text);
+        }
+    }
+
     Canvas& canvas_;
-    PageGrid grid_;
+    const PageGrid& grid_;
     char separator_;
+    bool draw_;
+    double spacing_;
     double y_;
 };
 
@@ -104,13 +139,67 @@ class Table {
     std::vector<double> edges_;
 };
 
-}  // namespace
+// The scales of drawings, ГОСТ 2.302, that the printed scheme may be reduced to.
+constexpr int kDrawingScales[] = {2, 4, 5, 10, 15, 20, 25, 40, 50, 75, 100, 200, 400, 500, 800, 1000};
 
-void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
+// Measures what a drawing covers without drawing: the text metrics are the page's own.
+class ExtentCanvas : public Canvas {
+  public:
+    explicit ExtentCanvas(Canvas& page) : page_(page), font_(page.font()) {}
+
+    void setPen(int width, CanvasColor color) override {
+        penWidth_ = width;
+        penColor_ = color;
+    }
+    int penWidth() const override { return penWidth_; }
+    CanvasColor penColor() const override { return penColor_; }
+    void setBrush(CanvasColor, BrushStyle) override {}
+    void setFont(const CanvasFont& font) override {
+        font_ = font;
+        page_.setFont(font);
+    }
+    CanvasFont font() const override { return font_; }
+    void moveTo(int x, int y) override { position_ = {x, y}; }
+    void lineTo(int x, int y) override {
+        cover(position_.x, position_.y);
+        cover(x, y);
+        position_ = {x, y};
+    }
+    CanvasPoint penPosition() const override { return position_; }
+    void rectangle(int x1, int y1, int x2, int y2) override {
+        cover(x1, y1);
+        cover(x2, y2);
+    }
+    void textOut(int x, int y, const std::string& text) override {
+        cover(x, y);
+        cover(x + page_.textWidth(text), y + std::abs(page_.textHeight(text)));
+    }
+    int textWidth(const std::string& text) const override { return page_.textWidth(text); }
+    int textHeight(const std::string& text) const override { return page_.textHeight(text); }
+    int pageWidth() const override { return page_.pageWidth(); }
+    int pageHeight() const override { return page_.pageHeight(); }
+
+    int right() const { return right_; }
+    int bottom() const { return bottom_; }
+
+  private:
+    void cover(int x, int y) {
+        right_ = std::max(right_, x);
+        bottom_ = std::max(bottom_, y);
+    }
+
+    Canvas& page_;
+    CanvasFont font_;
+    int penWidth_ = 1;
+    CanvasColor penColor_ = CanvasColor::Black;
+    CanvasPoint position_;
+    int right_ = 0;
+    int bottom_ = 0;
+};
+
+void writeTextPage(TextPage& page, const ReportContext& context) {
     static const ProjectRecord empty;
     const ProjectRecord& data = context.data ? *context.data : empty;
-    TextPage page(canvas, context);
-
     page.heading("ИСХОДНЫЕ ДАННЫЕ");
     page.advance(2);
     page.at(2, "  Расчетные сочетания нагрузок:");
@@ -159,6 +248,13 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
 
     page.advance(2);
     page.heading("РАСЧЕТНЫЕ ДАННЫЕ");
+    if (!context.failures.empty()) {
+        page.advance(1.5);
+        page.redLines(context.failures);
+    }
+    if (!baseDesigned(context)) {
+        return;  // no base: its sizes and pressures would be zeros of no calculation
+    }
     const struct {
         const char* label;
         const char* symbol;
@@ -181,13 +277,85 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
     }
 }
 
+// "Масштаб 1:scale", saying so when the scale is not the settings' one.
+std::string schemeScaleLine(int settingsScale, int scale) {
+    std::string line = "Масштаб 1:" + std::to_string(scale);
+    if (scale != settingsScale) {
+        line += " (в настройках 1:" + std::to_string(settingsScale) + "; схема уменьшена по размеру листа)";
+    }
+    return line;
+}
+
+// The settings' scale when the scheme fits the page at it, else the first drawing scale at which it
+// does (the labels keep their size, so the fit is found by measuring, not computed).
+int fittedScale(Canvas& canvas, const ReportContext& context) {
+    if (context.schemeScale <= 0 || !foundationShaped(context)) {
+        return context.schemeScale;
+    }
+    // the scheme's labels take the page's own face: the grid's report font must not stay set
+    const CanvasFont font = canvas.font();
+    const double unit = canvas.pageWidth() / 16;
+    const PageGrid grid(canvas);
+    // half a centimetre of white at the right, one at the bottom; the drawing keeps its own left margin
+    const double right = canvas.pageWidth() - grid.cm / 2.0;
+    const double bottom = canvas.pageHeight() - grid.top;
+    std::vector<int> candidates = {context.schemeScale};
+    for (int scale : kDrawingScales) {
+        if (scale > context.schemeScale) {
+            candidates.push_back(scale);
+        }
+    }
+    int fitted = candidates.back();
+    for (int scale : candidates) {
+        canvas.setFont(font);
+        ExtentCanvas extent(canvas);
+        DrawSchemeDocument(extent, unit, context, scale, schemeScaleLine(context.schemeScale, scale));
+        if (extent.right() <= right && extent.bottom() <= bottom) {
+            fitted = scale;
+            break;
+        }
+    }
+    canvas.setFont(font);
+    return fitted;
+}
+
+}  // namespace
+
+void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
+    PageGrid grid(canvas);
+    drawOutOfDateLine(canvas, grid, context);
+    TextPage measure(canvas, grid, context, false, 1.0);
+    writeTextPage(measure, context);
+    // the last line's top must leave room for the line above the bottom margin
+    const double needed = measure.y() - grid.top;
+    const double room = grid.bottom - grid.lh - grid.top;
+    TextPage page(canvas, grid, context, true, needed > room && needed > 0 ? room / needed : 1.0);
+    canvas.setFont(reportFont());
+    writeTextPage(page, context);
+}
+
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     static const ProjectRecord empty;
     const ProjectRecord& data = context.data ? *context.data : empty;
     const char sep = context.decimalSeparator;
-    const PageGrid grid(canvas);
+    PageGrid grid(canvas);
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    drawOutOfDateLine(canvas, grid, context);
+    RedLines how;
+    how.x = grid.left;
+    how.width = grid.right - grid.left;
+    how.pitch = 1.2;
+    if (!foundationShaped(context)) {
+        // nothing to tabulate: the page says why instead of a table of zeros
+        std::vector<std::string> lines = {kNotDesignedTables, ""};
+        lines.insert(lines.end(), context.failures.begin(), context.failures.end());
+        drawRedLines(canvas, grid.top, lines, how);
+        return;
+    }
+    if (!context.failures.empty()) {
+        grid.top = whole(drawRedLines(canvas, grid.top, context.failures, how) + grid.lh);
+    }
     canvas.setFont(reportFont());
 
     const double x0 = 2.0 * grid.cm;
@@ -262,9 +430,10 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
-    static const ProjectRecord empty;
-    DrawFoundationScheme(canvas, canvas.pageWidth() / 16, context.data ? *context.data : empty,
-                         context.schemeScale, context.decimalSeparator);
+    const int scale = fittedScale(canvas, context);
+    const std::string line =
+        scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
+    DrawSchemeDocument(canvas, canvas.pageWidth() / 16, context, scale, line);
 }
 
 }  // namespace fundis

@@ -1,7 +1,8 @@
 #pragma once
 
 // The printed report: a text page with the input data and the main results, a page with the
-// dimension and reinforcement tables; the scheme is the third document.
+// dimension and reinforcement tables, the scheme. Each page carries the out-of-date line at its top
+// when the context is out of date, and the calculation's red lines before its results.
 
 #include "core/reports/Canvas.h"
 #include "core/reports/ReportContext.h"
@@ -10,7 +11,10 @@ namespace fundis {
 
 void DrawReportTextPage(Canvas& canvas, const ReportContext& context);
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context);
-// The scheme page: DrawFoundationScheme at unit = page width div 16.
+
+// The scheme page: the scheme document at unit = page width div 16, at the settings' scale when
+// the drawing fits the page, else at the first drawing scale (1:100, 1:200, ...) at which it does;
+// the page states the scale it is drawn at.
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context);
 
 }  // namespace fundis

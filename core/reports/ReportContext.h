@@ -1,11 +1,14 @@
 #pragma once
 
 // What the documents (HTML, the printed pages, the scheme) show: the inputs and the results of one
-// calculation, with the few things beside the record they need.
+// calculation, with the few things beside the record they need, and the calculation's verdict:
+// its red lines and whether the inputs have changed since.
 
 #include <string>
+#include <vector>
 
 #include "core/model/ProjectRecord.h"
+#include "core/model/ReportLine.h"
 
 namespace fundis {
 
@@ -19,6 +22,23 @@ struct ReportContext {
     char decimalSeparator = '.';
     // the settlement computed for this design, when the project has layers; none otherwise
     const SettlementPass* settlement = nullptr;
+    // the red lines of the calculation's report as the report pane shows them, blank ones included
+    // (they part the groups): every document shows them before the results they concern
+    std::vector<std::string> failures;
+    // the inputs were changed after the calculation: every document says so at its top
+    bool outOfDate = false;
 };
+
+// The line at the top of every document whose results are out of date.
+inline constexpr char kOutOfDateLine[] =
+    "Результаты не соответствуют текущим исходным данным: выполните расчет.";
+
+// The red lines of a report, as the documents repeat them.
+std::vector<std::string> failureLines(const std::vector<ReportLine>& report);
+
+// The search found an admissible base: the record's sizes, R and pressures are results.
+bool baseDesigned(const ReportContext& context);
+// The base and its pedestal were found: there is a foundation to tabulate and to draw.
+bool foundationShaped(const ReportContext& context);
 
 }  // namespace fundis

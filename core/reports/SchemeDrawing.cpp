@@ -7,6 +7,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/Verdict.h"
 
 namespace fundis {
 
@@ -471,24 +472,37 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
 
 }  // namespace
 
-void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
-                          char decimalSeparator) {
+namespace {
+
+// The top-left corner of the title as the scheme has always had it, in units.
+constexpr float kTitleTop = 0.5f;
+constexpr double kTitleSize = 20;
+constexpr double kHeaderSize = 10;
+
+void drawTitle(Canvas& canvas, float u, double y) {
+    setFontSize(canvas, kTitleSize);
+    canvas.textOut(px(5 * u), px(y), "Схема фундамента");
+}
+
+// Without a positive scale, k = 100 u / S has no value: say what to set instead of drawing nothing.
+void drawScaleProblem(Canvas& canvas, float u, double y) {
+    CanvasFont font = canvas.font();
+    font.sizePoints = 12;
+    font.color = CanvasColor::Black;
+    canvas.setFont(font);
+    canvas.textOut(px(2 * u), px(y),
+                   "Масштаб схемы должен быть положительным числом: "
+                   "Настройка → Настройка параметров → Масштаб 1:");
+}
+
+// The section, the plan, the marks and the table, all `shift` pixels lower than the usual place.
+void drawBody(Canvas& canvas, float u, const ProjectRecord& data, int schemeScale, char decimalSeparator,
+              float shift) {
     Frame f;
-    f.u = static_cast<float>(std::trunc(unit));
-    if (schemeScale <= 0) {
-        // k = 100 u / S has no value: say what to set instead of drawing nothing
-        CanvasFont font = canvas.font();
-        font.sizePoints = 12;
-        font.color = CanvasColor::Black;
-        canvas.setFont(font);
-        canvas.textOut(px(2 * f.u), px(2 * f.u),
-                       "Масштаб схемы должен быть положительным числом: "
-                       "Настройка → Настройка параметров → Масштаб 1:");
-        return;
-    }
+    f.u = u;
     f.k = 100.0f * f.u / static_cast<float>(schemeScale);
     f.X0 = 2 * f.u;
-    f.Y0 = 3 * f.u;
+    f.Y0 = 3 * f.u + shift;
     f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
     f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
 
@@ -506,8 +520,59 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data
     drawOverallDimensions(canvas, f, data);
     drawSectionMarks(canvas, f, data);
     drawDimensionTable(canvas, f, data, decimalSeparator);
-    setFontSize(canvas, 20);
-    canvas.textOut(px(5 * f.u), px(0.5f * f.u), "Схема фундамента");
+}
+
+}  // namespace
+
+void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+                          char decimalSeparator) {
+    const auto u = static_cast<float>(std::trunc(unit));
+    if (schemeScale <= 0) {
+        drawScaleProblem(canvas, u, 2 * u);
+        return;
+    }
+    drawBody(canvas, u, data, schemeScale, decimalSeparator, 0);
+    drawTitle(canvas, u, kTitleTop * u);
+}
+
+void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
+                        const std::string& scaleLine) {
+    const auto u = static_cast<float>(std::trunc(unit));
+    RedLines how;
+    how.x = 2 * u;
+    how.width = 14 * u;
+    how.size = kHeaderSize;
+    how.pitch = 1.3;
+    double y = kTitleTop * u;
+    if (context.outOfDate) {
+        y = drawRedLines(canvas, y, {kOutOfDateLine}, how) + 0.2 * u;
+    }
+    // where the drawing would start under the title alone
+    setFontSize(canvas, kTitleSize);
+    const double usualBottom = kTitleTop * u + canvas.textHeight("#");
+    drawTitle(canvas, u, y);
+    y += canvas.textHeight("#");
+    if (!scaleLine.empty()) {
+        setFontSize(canvas, kHeaderSize);
+        canvas.textOut(px(5 * u), px(y), scaleLine);
+        y += 1.3 * canvas.textHeight("#");
+    }
+    if (schemeScale <= 0) {
+        drawScaleProblem(canvas, u, y + 0.5 * u);
+        return;
+    }
+    if (!foundationShaped(context)) {
+        // no base or no pedestal: a drawing of zeros would be a foundation that is not there
+        std::vector<std::string> lines = {kNotDesignedScheme, ""};
+        lines.insert(lines.end(), context.failures.begin(), context.failures.end());
+        drawRedLines(canvas, y + 0.5 * u, lines, how);
+        return;
+    }
+    if (!context.failures.empty()) {
+        y = drawRedLines(canvas, y + 0.3 * u, context.failures, how);
+    }
+    drawBody(canvas, u, *context.data, schemeScale, context.decimalSeparator,
+             static_cast<float>(std::max(0.0, y - usualBottom)));
 }
 
 }  // namespace fundis

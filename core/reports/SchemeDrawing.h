@@ -7,6 +7,7 @@
 
 #include "core/model/ProjectRecord.h"
 #include "core/reports/Canvas.h"
+#include "core/reports/ReportContext.h"
 
 namespace fundis {
 
@@ -20,5 +21,15 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
 // A scale of 0 or less draws a message saying so instead.
 void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
                           char decimalSeparator);
+
+// The scheme as a document, on the screen, the printed page and the SVG: the out-of-date line and
+// the title at the top, `scaleLine` under the title when it is not empty, the calculation's red
+// lines, then the drawing of the context's record at 1:schemeScale, lower by what stands above it.
+// Without a designed foundation it says so, with the red lines, and draws nothing.
+void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
+                        const std::string& scaleLine = {});
+
+// What the scheme says instead of a drawing when there is no foundation to draw.
+inline constexpr char kNotDesignedScheme[] = "Фундамент не запроектирован: схемы нет.";
 
 }  // namespace fundis

@@ -10,6 +10,7 @@
 #include "core/model/NumberFormat.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SettlementPicture.h"
+#include "core/reports/Verdict.h"
 #include "core/settlement/SettlementPass.h"
 
 namespace fundis {
@@ -168,10 +169,11 @@ double drawTable(Canvas& canvas, const PageGrid& frame, const SettlementResult& 
 }  // namespace
 
 void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
-    const PageGrid frame(canvas);
+    PageGrid frame(canvas);
     const char separator = context.decimalSeparator;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    drawOutOfDateLine(canvas, frame, context);
     canvas.setFont(reportFont(kReportFontSize));
 
     const std::string heading = "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА";
@@ -179,13 +181,16 @@ void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context) {
     const double firstLine = frame.top + 2.0 * frame.lh;
 
     const SettlementPass* pass = context.settlement;
-    if (pass == nullptr || !pass->result.status) {
-        // the reason, red as in the report, when it fits the line; a long one stays in the window's report
-        const bool failed =
-            pass != nullptr && canvas.textWidth(pass->result.status.message()) <= frame.right - frame.left;
-        canvas.setFont(reportFont(kReportFontSize, failed ? CanvasColor::Red : CanvasColor::Black, failed));
-        canvas.textOut(whole(frame.left), whole(firstLine),
-                       failed ? pass->result.status.message() : "Осадка фундамента не рассчитана.");
+    if (pass == nullptr) {
+        canvas.textOut(whole(frame.left), whole(firstLine), "Осадка фундамента не рассчитана.");
+        return;
+    }
+    if (!pass->result.status) {
+        // the reason, red as in the report, wrapped at the margin
+        RedLines how;
+        how.x = frame.left;
+        how.width = frame.right - frame.left;
+        drawRedLines(canvas, firstLine, {pass->result.status.message()}, how);
         canvas.setFont(reportFont(kReportFontSize));
         return;
     }

@@ -8,8 +8,8 @@
 
 namespace fundis {
 
-// Draws what context.settlement holds; without a settlement, or with one that could not be
-// computed, the page says so in one line under its heading.
+// Draws what context.settlement holds; without a settlement the page says so in one line under its
+// heading, with one that could not be computed it gives the reason in red.
 void DrawReportSettlementPage(Canvas& canvas, const ReportContext& context);
 
 }  // namespace fundis

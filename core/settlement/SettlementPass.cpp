@@ -10,7 +10,7 @@ SettlementPass runSettlementPass(const ProjectRecord& record, const SettlementIn
     pass.d = record.d;
     pass.inputs = inputs;
     if (!(record.b > 0.0f) || !(record.l > 0.0f)) {
-        pass.result.status = Status::failure("Сначала выполните расчет фундамента.");
+        pass.result.status = Status::failure(kFoundationNotDesigned);
     } else if (const Status read = parseSettlementInputs(inputs, pass.data); !read) {
         pass.result.status = read;
     } else {

@@ -20,11 +20,19 @@ struct SettlementPass {
     std::vector<ReportLine> report;
 };
 
-// `record` is the design's; b ≤ 0 (no calculation) fails with "Сначала выполните расчет фундамента.".
+// Why a settlement cannot be computed: no calculation of the foundation yet; a calculation that
+// found no admissible base.
+inline constexpr char kNoDesignYet[] = "Сначала выполните расчет фундамента.";
+inline constexpr char kFoundationNotDesigned[] =
+    "Фундамент не запроектирован: размеры подошвы не подобраны, осадку рассчитать нельзя.";
+
+// `record` is the last calculation's design; without a base (b or l not above 0) the pass fails
+// with kFoundationNotDesigned.
 SettlementPass runSettlementPass(const ProjectRecord& record, const SettlementInputs& inputs,
                                  char decimalSeparator);
 
-// A settlement that could not even be read (a malformed part of the .dan file): its report says why.
+// A settlement that cannot be computed for a reason found before it (a malformed part of the .dan
+// file, no calculation of the foundation yet): its report says why.
 SettlementPass unreadSettlementPass(const Status& problem, char decimalSeparator);
 
 }  // namespace fundis

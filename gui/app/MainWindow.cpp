@@ -400,9 +400,8 @@ QPrinter& MainWindow::printer() {
 fundis::ReportContext MainWindow::reportContext() const {
     fundis::ReportContext context;
     if (lastCalculation_) {
-        context.data = &lastCalculation_->record;
-        context.craneAndWind = lastCalculation_->input.craneAndWind;
-        context.settlement = lastCalculation_->settlement ? &*lastCalculation_->settlement : nullptr;
+        context = fundis::documentContext(*lastCalculation_);
+        context.outOfDate = resultsOutOfDate();
     }
     context.fileName = lastCalculationFileName_.toStdString();
     context.schemeScale = settings.schemeScale;
@@ -581,6 +580,7 @@ void MainWindow::openProject(const QString& name) {
     setProjectFile(name);
     dropStartHint();
     setModified(false);
+    forgetCalculation();
     inputDialog_->applyVisibilityRules();
     if (!settlementProblem) {
         // the heading says it is the settlement part; the reason need not say it again
@@ -662,11 +662,15 @@ void MainWindow::newProject() {
     settlementProblem_ = fundis::Status();
     setProjectFile(kNoName);
     setModified(false);
-    lastHtmlName.clear();
-    // a new project starts without the results of the old one
+    forgetCalculation();
+}
+
+void MainWindow::forgetCalculation() {
+    // a project starts without the results of the one before it
     reportPane->clear();
     dropStartHint();
     lastCalculation_.reset();
+    lastCalculationFileName_.clear();
     updateStaleMark();
 }
 
@@ -710,12 +714,10 @@ void MainWindow::saveHtmlReport() {
     fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение результата расчета");
     request.folder = startFolder();
-    request.proposedName = lastHtmlName;
-    if (request.proposedName.isEmpty()) {
-        const QString base =
-            untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
-        request.proposedName = QDir(startFolder()).filePath(base + QStringLiteral(".htm"));
-    }
+    // the current project's name, in the folder of the last report when there was one
+    const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
+    const QString folder = lastHtmlName.isEmpty() ? startFolder() : QFileInfo(lastHtmlName).absolutePath();
+    request.proposedName = QDir(folder).filePath(base + QStringLiteral(".htm"));
     request.filters = kHtmlFilters;
     request.defaultSuffix = QStringLiteral("htm");
     request.save = true;
@@ -733,7 +735,8 @@ void MainWindow::saveHtmlReport() {
 
 void MainWindow::printReport() {
     if (haveCalculation()) {
-        fundis::printPages(this, fundis::reportPages(), reportContext(), printer(), dialogFolder_);
+        const fundis::ReportContext context = reportContext();
+        fundis::printPages(this, fundis::reportPages(context), context, printer(), dialogFolder_);
     }
 }
 
@@ -809,6 +812,9 @@ void MainWindow::showSettlement() {
     }
     const fundis::ProjectRecord* design = lastCalculation_ ? &lastCalculation_->record : nullptr;
     SettlementWindow window(this, settlementInputs_, design, decimalSeparator(), printer(), dialogFolder_);
+    if (lastCalculation_ && inputDialog_ && inputDialog_->form() != lastCalculation_->input) {
+        window.markDesignOutOfDate();
+    }
     if (lastCalculation_ && lastCalculation_->settlement &&
         lastCalculation_->settlementInput == settlementInputs_) {
         window.showResult(*lastCalculation_->settlement);

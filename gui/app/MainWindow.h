@@ -133,6 +133,8 @@ class MainWindow : public QMainWindow {
     // A document command may go on only with a calculation behind it.
     bool haveCalculation();
     void updateStaleMark();
+    // Open and New: the report pane and the last calculation go with the project they belonged to.
+    void forgetCalculation();
     bool untitled() const;
     bool saveProject();
     bool saveProjectAs();

@@ -30,14 +30,9 @@ constexpr int kSvgMinWidth = 1600;
 constexpr int kSvgMinHeight = 1100;
 constexpr int kSvgMargin = 40;
 
-const ProjectRecord& recordOf(const ReportContext& context) {
-    static const ProjectRecord empty;
-    return context.data ? *context.data : empty;
-}
-
 void drawScheme(QPainter& painter, const ReportContext& context) {
     QPainterCanvas canvas(painter);
-    DrawFoundationScheme(canvas, kSvgUnit, recordOf(context), context.schemeScale, context.decimalSeparator);
+    DrawSchemeDocument(canvas, kSvgUnit, context, context.schemeScale);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace fundis {
 
-// The three documents (text page, tables page, scheme) as a three-page PDF.
+// The pages of "Печать" (reportPages) as one A4 PDF.
 Status writeReportPdf(const std::string& path, const ReportContext& context);
 // The scheme alone as SVG.
 Status writeSchemeSvg(const std::string& path, const ReportContext& context);

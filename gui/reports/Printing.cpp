@@ -49,14 +49,8 @@ QString suggestedPdfPath(const ReportContext& context, const QString& dataDir) {
 
 }  // namespace
 
-const std::vector<PageDrawer>& reportPages() {
-    static const std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage,
-                                                  DrawReportSchemePage};
-    return pages;
-}
-
 std::vector<PageDrawer> reportPages(const ReportContext& context) {
-    std::vector<PageDrawer> pages = reportPages();
+    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage};
     if (context.settlement != nullptr) {
         pages.push_back(DrawReportSettlementPage);
     }
@@ -64,14 +58,12 @@ std::vector<PageDrawer> reportPages(const ReportContext& context) {
 }
 
 QRect schemeBounds(const ReportContext& context, double unit, const QFont& font) {
-    static const ProjectRecord empty;
     QPicture measure;
     {
         QPainter painter(&measure);
         painter.setFont(font);
         QPainterCanvas canvas(painter);
-        DrawFoundationScheme(canvas, unit, context.data != nullptr ? *context.data : empty,
-                             context.schemeScale, context.decimalSeparator);
+        DrawSchemeDocument(canvas, unit, context, context.schemeScale);
     }
     return measure.boundingRect();
 }

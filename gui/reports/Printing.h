@@ -22,13 +22,12 @@ namespace fundis {
 
 using PageDrawer = void (*)(Canvas&, const ReportContext&);
 
-// The three documents of "Печать": text page, tables page, scheme.
-const std::vector<PageDrawer>& reportPages();
-// The three, and the settlement page as the fourth when the context holds a settlement.
+// The pages of "Печать" and of fundis-cli --pdf: the text page, the tables page, the scheme, and
+// the settlement page as the fourth when the context holds a settlement.
 std::vector<PageDrawer> reportPages(const ReportContext& context);
 
-// What the scheme covers when drawn at `unit` (0, 0 its top-left corner), from a first drawing
-// into a picture: the scheme window's and the SVG's size.
+// What the scheme document covers when drawn at `unit` at the context's scale (0, 0 its top-left
+// corner), from a first drawing into a picture: the scheme window's and the SVG's size.
 QRect schemeBounds(const ReportContext& context, double unit, const QFont& font);
 
 // Draws `pages` on `device`, one after the other; false when the device failed.

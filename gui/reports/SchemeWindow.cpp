@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "core/reports/PrintedReport.h"
 #include "core/reports/SchemeDrawing.h"
@@ -30,9 +32,11 @@ constexpr double kSmallestZoom = 0.1;
 constexpr double kLargestZoom = 8.0;
 constexpr int kMargin = 16;
 
-class PaintBox : public QWidget {
+// The drawing's widget: white, painted by the window.
+class Drawing : public QWidget {
   public:
-    PaintBox(SchemeWindow& form, QWidget* parent) : QWidget(parent), form_(form) {
+    Drawing(std::function<void(QPainter&)> paint, QWidget* parent)
+        : QWidget(parent), paint_(std::move(paint)) {
         setAutoFillBackground(true);
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
@@ -40,14 +44,18 @@ class PaintBox : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override { form_.PaintBox1Paint(*this); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paint_(painter);
+    }
 
   private:
-    SchemeWindow& form_;
+    std::function<void(QPainter&)> paint_;
 };
 
-QPushButton* makeButton(const QString& text, QWidget* parent) {
+QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
@@ -70,53 +78,54 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPointSizeF(8);
 
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Base);
-    ScrollBox1->setAlignment(Qt::AlignCenter);
-    PaintBox1 = new PaintBox(*this, ScrollBox1);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setFont(windowFont);
-    ScrollBox1->setWidget(PaintBox1);
-    ScrollBox1->viewport()->installEventFilter(this);
+    view_ = new QScrollArea(this);
+    view_->setObjectName(QStringLiteral("schemeView"));
+    view_->setBackgroundRole(QPalette::Base);
+    view_->setAlignment(Qt::AlignCenter);
+    drawing_ = new Drawing([this](QPainter& painter) { paintDrawing(painter); }, view_);
+    drawing_->setObjectName(QStringLiteral("schemeDrawing"));
+    drawing_->setFont(windowFont);
+    view_->setWidget(drawing_);
+    view_->viewport()->installEventFilter(this);
 
-    Button1 = makeButton(QStringLiteral("Печать"), this);
-    Button2 = makeButton(QStringLiteral("Закрыть"), this);
-    ZoomOut = makeButton(QStringLiteral("−"), this);
-    ZoomOut->setToolTip(QStringLiteral("Уменьшить (Ctrl+минус, Ctrl+колесо мыши)"));
-    ZoomIn = makeButton(QStringLiteral("+"), this);
-    ZoomIn->setToolTip(QStringLiteral("Увеличить (Ctrl+плюс, Ctrl+колесо мыши)"));
-    ActualSize = makeButton(QStringLiteral("100 %"), this);
-    ActualSize->setToolTip(QStringLiteral("Масштаб из настроек (Ctrl+0)"));
-    FitToWindow = makeButton(QStringLiteral("По размеру окна"), this);
-    FitToWindow->setToolTip(QStringLiteral("Схема целиком в окне (Ctrl+9)"));
-    ZoomLabel = new QLabel(this);
-    ZoomLabel->setMinimumWidth(ZoomLabel->fontMetrics().horizontalAdvance(QStringLiteral("800 %")) + 8);
-    for (QPushButton* button : {ZoomOut, ZoomIn}) {
+    printButton_ = makeButton(QStringLiteral("Печать"), "printButton", this);
+    closeButton_ = makeButton(QStringLiteral("Закрыть"), "closeButton", this);
+    zoomOutButton_ = makeButton(QStringLiteral("−"), "zoomOutButton", this);
+    zoomOutButton_->setToolTip(QStringLiteral("Уменьшить (Ctrl+минус, Ctrl+колесо мыши)"));
+    zoomInButton_ = makeButton(QStringLiteral("+"), "zoomInButton", this);
+    zoomInButton_->setToolTip(QStringLiteral("Увеличить (Ctrl+плюс, Ctrl+колесо мыши)"));
+    actualSizeButton_ = makeButton(QStringLiteral("100 %"), "actualSizeButton", this);
+    actualSizeButton_->setToolTip(QStringLiteral("Масштаб из настроек (Ctrl+0)"));
+    fitButton_ = makeButton(QStringLiteral("По размеру окна"), "fitButton", this);
+    fitButton_->setToolTip(QStringLiteral("Схема целиком в окне (Ctrl+9)"));
+    zoomLabel_ = new QLabel(this);
+    zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
+    zoomLabel_->setMinimumWidth(zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("800 %")) + 8);
+    for (QPushButton* button : {zoomOutButton_, zoomInButton_}) {
         button->setFixedWidth(button->sizeHint().height() + 8);
     }
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
     buttons->addSpacing(24);
-    buttons->addWidget(ZoomOut);
-    buttons->addWidget(ZoomLabel);
-    buttons->addWidget(ZoomIn);
-    buttons->addWidget(ActualSize);
-    buttons->addWidget(FitToWindow);
+    buttons->addWidget(zoomOutButton_);
+    buttons->addWidget(zoomLabel_);
+    buttons->addWidget(zoomInButton_);
+    buttons->addWidget(actualSizeButton_);
+    buttons->addWidget(fitButton_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(ScrollBox1, 1);
+    layout->addWidget(view_, 1);
     layout->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(ZoomIn, &QPushButton::clicked, this, [this] { zoomBy(kZoomStep); });
-    connect(ZoomOut, &QPushButton::clicked, this, [this] { zoomBy(1 / kZoomStep); });
-    connect(ActualSize, &QPushButton::clicked, this, [this] { setZoom(1.0); });
-    connect(FitToWindow, &QPushButton::clicked, this, [this] { fitToWindow(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { print(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { close(); });
+    connect(zoomInButton_, &QPushButton::clicked, this, [this] { zoomBy(kZoomStep); });
+    connect(zoomOutButton_, &QPushButton::clicked, this, [this] { zoomBy(1 / kZoomStep); });
+    connect(actualSizeButton_, &QPushButton::clicked, this, [this] { setZoom(1.0); });
+    connect(fitButton_, &QPushButton::clicked, this, [this] { fitToWindow(); });
     const auto shortcut = [this](const QKeySequence& keys, auto handler) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
     };
@@ -140,14 +149,14 @@ void SchemeWindow::setZoom(double zoom) {
     zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
     const QSize size(static_cast<int>(std::ceil((extent_.width() + kMargin) * zoom_)),
                      static_cast<int>(std::ceil((extent_.height() + kMargin) * zoom_)));
-    PaintBox1->setFixedSize(size);
-    ZoomLabel->setText(QStringLiteral("%1 %").arg(std::lround(zoom_ * 100)));
-    PaintBox1->update();
+    drawing_->setFixedSize(size);
+    zoomLabel_->setText(QStringLiteral("%1 %").arg(std::lround(zoom_ * 100)));
+    drawing_->update();
 }
 
 void SchemeWindow::fitToWindow() {
     // the room without scroll bars: the fitted drawing needs none
-    const QSize room = ScrollBox1->maximumViewportSize() - QSize(2, 2);
+    const QSize room = view_->maximumViewportSize() - QSize(2, 2);
     const double across = room.width() / static_cast<double>(extent_.width() + kMargin);
     const double down = room.height() / static_cast<double>(extent_.height() + kMargin);
     setZoom(std::min(across, down));
@@ -162,7 +171,7 @@ void SchemeWindow::showEvent(QShowEvent* event) {
 }
 
 bool SchemeWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
+    if (watched == view_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
             if (wheel->angleDelta().y() != 0) {
@@ -174,19 +183,20 @@ bool SchemeWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void SchemeWindow::PaintBox1Paint(QWidget& target) {
-    QPainter painter(&target);
+void SchemeWindow::drawScheme(fundis::Canvas& canvas) const {
+    fundis::DrawSchemeDocument(canvas, kScreenUnit, context_, context_.schemeScale);
+}
+
+void SchemeWindow::paintDrawing(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, zoom_ < 1.0);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(zoom_, zoom_);
     fundis::QPainterCanvas canvas(painter);
-    fundis::DrawFoundationScheme(canvas, kScreenUnit, data_, context_.schemeScale, context_.decimalSeparator);
+    drawScheme(canvas);
 }
 
-void SchemeWindow::Button1Click() {
+void SchemeWindow::print() {
     fundis::printPages(this, {fundis::DrawReportSchemePage}, context_, printer_, dataDir_);
 }
-
-void SchemeWindow::Button2Click() { close(); }
 
 }  // namespace fundis

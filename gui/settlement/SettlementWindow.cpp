@@ -146,6 +146,16 @@ SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInpu
     updateRowButtons();
     PrintButton->setEnabled(false);
 
+    // above everything else: the design the settlement stands on is not there, or not current
+    designNotice_ = new QLabel(this);
+    designNotice_->setObjectName(QStringLiteral("designNotice"));
+    designNotice_->setWordWrap(true);
+    designNotice_->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, designNotice_);
+    const bool notDesigned = design_ && !(design_->b > 0.0f && design_->l > 0.0f);
+    designNotice_->setText(notDesigned ? QString::fromUtf8(fundis::kFoundationNotDesigned) : QString());
+    designNotice_->setVisible(notDesigned);
+
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
     resize(std::min(1120, available.width() * 9 / 10), std::min(900, available.height() * 9 / 10));
@@ -502,10 +512,10 @@ void SettlementWindow::edited() {
 void SettlementWindow::calculate() {
     commitTypedCell();
     clearMarks();
-    // without a design b = 0, and the pass says that a calculation of the foundation comes first
-    static const fundis::ProjectRecord noDesign;
     const fundis::SettlementInputs typed = inputs();
-    result_ = fundis::runSettlementPass(design_ ? *design_ : noDesign, typed, separator_);
+    result_ = design_
+                  ? fundis::runSettlementPass(*design_, typed, separator_)
+                  : fundis::unreadSettlementPass(fundis::Status::failure(fundis::kNoDesignYet), separator_);
     showCurrentResult();
     emit calculated();
 
@@ -522,6 +532,18 @@ void SettlementWindow::calculate() {
     }
 }
 
+void SettlementWindow::markDesignOutOfDate() {
+    designOutOfDate_ = true;
+    if (designNotice_->isHidden()) {
+        designNotice_->setText(QString::fromUtf8(fundis::kOutOfDateLine) +
+                               QStringLiteral(" Осадка рассчитывается по последнему расчету фундамента."));
+        designNotice_->show();
+    }
+    if (result_) {
+        showCurrentResult();
+    }
+}
+
 void SettlementWindow::showResult(const fundis::SettlementPass& pass) {
     result_ = pass;
     showCurrentResult();
@@ -532,6 +554,9 @@ void SettlementWindow::showCurrentResult() {
     // the block's heading stands first in the pane; the report's blank line before it is for the main report
     while (!lines.empty() && lines.front().text.empty()) {
         lines.erase(lines.begin());
+    }
+    if (designOutOfDate_) {
+        lines.insert(lines.begin(), {{fundis::kOutOfDateLine, true}, {"", false}});
     }
     fundis::fillReportPane(*ReportPane, lines);
     const fundis::SettlementResult& result = result_->result;
@@ -561,6 +586,7 @@ void SettlementWindow::print() {
     context.data = design_ ? &*design_ : nullptr;
     context.decimalSeparator = separator_;
     context.settlement = &*result_;
+    context.outOfDate = designOutOfDate_;
     fundis::printPages(this, {fundis::DrawReportSettlementPage}, context, printer_, dataDir_);
 }
 

@@ -41,6 +41,9 @@ class SettlementWindow : public QDialog {
     const std::optional<fundis::SettlementPass>& result() const { return result_; }
 
     void calculate();  // "Рассчитать"
+    // The design is the last calculation's, but the inputs have changed since: the window says so
+    // above everything else and before the report of every settlement computed on it.
+    void markDesignOutOfDate();
     // Shows a settlement computed elsewhere for these very inputs (the main window's last one).
     void showResult(const fundis::SettlementPass& pass);
     void print();     // "Печать": the settlement page on the printer, or into a PDF file
@@ -94,6 +97,8 @@ class SettlementWindow : public QDialog {
     QString typedSu_;
     std::optional<fundis::SettlementPass> result_;
     bool filling_ = false;  // the window itself writes to its controls
+    bool designOutOfDate_ = false;
+    QLabel* designNotice_ = nullptr;  // no design to stand on, or an out-of-date one
 };
 
 }  // namespace fundis

@@ -234,3 +234,23 @@ TEST(CliExport, WritesTheDocumentsOfTheProject) {
     EXPECT_EQ(result.err, "fundis-cli: собран без Qt: --pdf и --svg недоступны\n");
 #endif
 }
+
+// A design with red lines exports them with its HTML page as its report prints them, before the
+// results
+TEST(CliExport, HtmlCarriesTheRedLines) {
+    TempFolder folder;
+    const std::string project = kData + "/heavy_shallow_failure.dan";
+    const Result result = runCli({"--tables", kTables, "--html", folder.file("r.htm"), project});
+    ASSERT_EQ(result.code, 1) << result.err;  // design failures
+    const std::string page = readBytes(folder.file("r.htm"));
+    const std::size_t heading = page.find("<B>РАСЧЕТНЫЕ ДАННЫЕ</B>");
+    const std::size_t results = page.find("<li>Площадь подошвы фундамента");
+    for (const std::string& line :
+         {std::string("Не выполняется условие прочности фундамента на продавливание "
+                      "колонной дна стакана."),
+          std::string("Необходимая глубина заложения фундамента d=1.650м.")}) {
+        ASSERT_NE(result.out.find("\n" + line + "\n"), std::string::npos) << line;
+        const std::size_t at = page.find(line);
+        EXPECT_TRUE(at > heading && at < results) << line;
+    }
+}

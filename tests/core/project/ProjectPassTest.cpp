@@ -178,3 +178,41 @@ TEST(ProjectJson, ReportAndRecord) {
               "\"\\u0001\\\\\xEF\xBF\xBD\xD0\x96\"");  // U+FFFD for a stray byte
     EXPECT_EQ(jsonNumber(static_cast<double>(INFINITY)), "null");
 }
+
+// The documents of a pass show its red lines as the report has them, blank lines between the
+// groups included, and its record and settlement. A pass that found no base leaves nothing to
+// tabulate or draw, and its settlement says that the foundation was not designed
+TEST(ProjectPass, DocumentContext) {
+    const ProjectPass heavy = runProjectPass(heavyProjectForm(), options());
+    ASSERT_EQ(heavy.outcome, PassOutcome::DesignFailures);
+    const ReportContext context = documentContext(heavy);
+    std::vector<std::string> red;
+    for (const ReportLine& line : heavy.report) {
+        if (line.failure) {
+            red.push_back(line.text);
+        }
+    }
+    EXPECT_EQ(context.failures, red);
+    EXPECT_GE(std::count_if(red.begin(), red.end(), [](const std::string& line) { return !line.empty(); }),
+              4);
+    EXPECT_EQ(context.data, &heavy.record);
+    EXPECT_TRUE(foundationShaped(context));
+    EXPECT_FALSE(context.outOfDate);
+
+    ProjectForm form = sandProjectForm();
+    for (TextField field : {TextField::NII1, TextField::NII2, TextField::NII3, TextField::NI1, TextField::NI2,
+                            TextField::NI3}) {
+        form.text(field) = "90000";  // no base up to 10 x 10 m carries it
+    }
+    SettlementInputs layers;
+    layers.layers = {{"3", "18", "12"}};
+    const ProjectPass none = runProjectPass(form, layers, options());
+    const ReportContext empty = documentContext(none);
+    EXPECT_FALSE(baseDesigned(empty) || foundationShaped(empty));
+    EXPECT_NE(
+        std::find(empty.failures.begin(), empty.failures.end(),
+                  "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений."),
+        empty.failures.end());
+    ASSERT_TRUE(none.settlement && empty.settlement == &*none.settlement);
+    EXPECT_EQ(none.settlement->result.status.message(), kFoundationNotDesigned);
+}

@@ -65,3 +65,51 @@ TEST(HtmlReport, NumbersTakeTheReportsSeparator) {
     EXPECT_FALSE(std::regex_search(tables, std::regex("[0-9][.][0-9]"))) << tables;
     EXPECT_TRUE(std::regex_search(tables, std::regex("<TD>[0-9]+,[0-9]+\r\n"))) << tables;
 }
+
+// The verdict in the page: the out-of-date line first in the body; the red lines, escaped, a
+// paragraph a group, between the results' heading and the first result. Without a pedestal the
+// base's results stay and the tables go; without a base the results go too
+TEST(HtmlReport, OutOfDateLineAndRedLinesBeforeTheResults) {
+    ProjectRecord data = twoStepFoundation();
+    ReportContext context;
+    context.data = &data;
+    context.outOfDate = true;
+    context.failures = {"", "Не выполняется условие <p12>.", "Необходимо увеличить толщину дна стакана.", "",
+                        "Невозможно подобрать ступени фундамента."};
+    std::string page = htmlReport(context);
+    const std::string outOfDate =
+        "<P><FONT color=red><B>" + std::string(kOutOfDateLine) + "</B></FONT></P>\r\n";
+    EXPECT_NE(page.find("<BODY><FONT face=\"Times New Roman\" size=3>\r\n" + outOfDate +
+                        "<P align=center><B>ИСХОДНЫЕ ДАННЫЕ</B></P>"),
+              std::string::npos);
+    const std::string verdict =
+        "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n"
+        "<P><FONT color=red><B>Не выполняется условие &lt;p12&gt;.<BR>Необходимо увеличить толщину дна "
+        "стакана.</B></FONT></P>\r\n"
+        "<P><FONT color=red><B>Невозможно подобрать ступени фундамента.</B></FONT></P>\r\n"
+        "<P align=justify><li>Площадь подошвы фундамента A= 4.32м2;";
+    EXPECT_NE(page.find(verdict), std::string::npos) << page;
+    EXPECT_NE(page.find("<P>РАЗМЕРЫ ФУНДАМЕНТА"), std::string::npos);
+
+    data.buc = data.luc = 0;
+    page = htmlReport(context);
+    EXPECT_NE(page.find("<li>Минимальное давление по подошве pmin=146.56кПа."), std::string::npos);
+    EXPECT_EQ(page.find("РАЗМЕРЫ ФУНДАМЕНТА"), std::string::npos);
+    EXPECT_EQ(page.find("АРМИРОВАНИЕ"), std::string::npos);
+
+    data = ProjectRecord();  // no admissible base: the search leaves zeros
+    data.NII = twoStepFoundation().NII;
+    context.outOfDate = false;
+    context.failures = {
+        "", "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений."};
+    page = htmlReport(context);
+    EXPECT_EQ(page.find(kOutOfDateLine), std::string::npos);
+    EXPECT_NE(page.find("NII=1100кН"), std::string::npos);
+    const std::string end =
+        "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n<P><FONT color=red><B>Размеры подошвы не "
+        "подобраны: "
+        "ни одна "
+        "подошва до 10x10 м не проходит проверку давлений.</B></FONT></P>\r\n</BODY></HTML>";
+    ASSERT_GE(page.size(), end.size());
+    EXPECT_EQ(page.substr(page.size() - end.size()), end);
+}

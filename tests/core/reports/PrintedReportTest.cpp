@@ -2,6 +2,10 @@
 
 #include "core/reports/PrintedReport.h"
 
+#include "core/reports/PageGrid.h"
+#include "core/reports/SchemeDrawing.h"
+#include "core/reports/SettlementPage.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,6 +28,20 @@ std::pair<int, int> farEdges(const RecordingCanvas::Text& text) {
     return {text.x + measure.textWidth(text.text), text.y + measure.textHeight(text.text)};
 }
 
+bool isRedBold(const RecordingCanvas::Text& text) {
+    return text.font.color == CanvasColor::Red && text.font.bold;
+}
+
+std::vector<RecordingCanvas::Text> redTexts(const RecordingCanvas& canvas) {
+    std::vector<RecordingCanvas::Text> red;
+    for (const auto& text : canvas.texts()) {
+        if (isRedBold(text)) {
+            red.push_back(text);
+        }
+    }
+    return red;
+}
+
 int yOf(const RecordingCanvas& canvas, const std::string& text) {
     const auto found = canvas.textsOf(text);
     EXPECT_EQ(found.size(), 1u) << text;
@@ -35,7 +53,9 @@ void expectTidyPage(const RecordingCanvas& canvas, bool linesApart = true) {
     std::map<int, std::vector<RecordingCanvas::Text>> lines;
     for (const auto& text : canvas.texts()) {
         const auto [right, bottom] = farEdges(text);
-        EXPECT_TRUE(text.x >= 0 && text.y >= 0 && right <= kWidth && bottom <= kHeight) << text.text;
+        EXPECT_TRUE(text.x >= 0 && text.y >= 0 && right <= canvas.pageWidth() &&
+                    bottom <= canvas.pageHeight())
+            << text.text;
         lines[text.y].push_back(text);
     }
     for (auto& [y, texts] : linesApart ? lines : decltype(lines)()) {
@@ -53,8 +73,9 @@ class PrintedReportTest : public ::testing::Test {
         context.data = &record;
         context.fileName = "C:/Проекты/ф1.dan";
     }
-    RecordingCanvas page(void (*draw)(Canvas&, const ReportContext&)) const {
-        RecordingCanvas canvas(kWidth, kHeight);
+    RecordingCanvas page(void (*draw)(Canvas&, const ReportContext&), int width = kWidth,
+                         int height = kHeight) const {
+        RecordingCanvas canvas(width, height);
         draw(canvas, context);
         return canvas;
     }
@@ -161,4 +182,127 @@ TEST_F(PrintedReportTest, SchemePageFitsThePage) {
     for (const auto& line : canvas.lines()) {
         EXPECT_TRUE(line.from.x >= 0 && line.to.x <= kWidth && line.from.y >= 0 && line.to.y <= kHeight);
     }
+}
+
+// The text page of an out-of-date calculation with red lines: the out-of-date line first, then the
+// inputs; the red lines, wrapped inside the margins, between the results' heading and the first
+// result. So many red lines that the page would overflow close up the line spacing instead: every
+// line stays on the page, in order
+TEST_F(PrintedReportTest, TextPageCarriesTheVerdict) {
+    context.outOfDate = true;
+    const std::string longLine =
+        "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника "
+        "при любых размерах ступеней из таблицы.";
+    context.failures = {"", longLine, "Необходимо увеличить глубину заложения фундамента."};
+    // about a screen's A4: 12 points are 20 pixels here
+    const int width = 1000, height = 1414;
+    RecordingCanvas canvas = page(DrawReportTextPage, width, height);
+    expectTidyPage(canvas);
+    ASSERT_FALSE(canvas.texts().empty());
+    EXPECT_EQ(canvas.texts().front().text, kOutOfDateLine);
+    EXPECT_TRUE(isRedBold(canvas.texts().front()));
+    EXPECT_LT(canvas.texts().front().y, yOf(canvas, "ИСХОДНЫЕ ДАННЫЕ"));
+    std::vector<RecordingCanvas::Text> red = redTexts(canvas);
+    ASSERT_EQ(red.size(), 4u);  // the out-of-date line, the long line in two, the advice
+    EXPECT_EQ(red[1].text + " " + red[2].text, longLine);
+    EXPECT_EQ(red[3].text, "Необходимо увеличить глубину заложения фундамента.");
+    EXPECT_LT(yOf(canvas, "РАСЧЕТНЫЕ ДАННЫЕ"), red[1].y);
+    EXPECT_LT(red[3].y, yOf(canvas, "-Площадь подошвы фундамента"));
+    const int spacing = yOf(canvas, "-Длина подошвы фундамента") - yOf(canvas, "-Площадь подошвы фундамента");
+    EXPECT_EQ(spacing, 30);  // 1.5 lines: the page has room
+
+    for (int group = 0; group < 8; ++group) {
+        context.failures.insert(context.failures.end(),
+                                {"", "Невозможно подобрать ступени фундамента.",
+                                 "Необходимо увеличить глубину заложения фундамента."});
+    }
+    canvas = page(DrawReportTextPage, width, height);
+    expectTidyPage(canvas);
+    red = redTexts(canvas);
+    EXPECT_EQ(red.size(), 4u + 16u);
+    const int last = yOf(canvas, "pmin = 146.560кПа.");
+    EXPECT_LT(red.back().y, yOf(canvas, "-Площадь подошвы фундамента"));
+    EXPECT_LE(last + 20, height - whole(height / 29.7));
+    EXPECT_LT(yOf(canvas, "-Длина подошвы фундамента") - yOf(canvas, "-Площадь подошвы фундамента"), spacing);
+}
+
+// No admissible base: the text page gives the red lines where the results would be, and no zeros;
+// the tables page and the scheme say that the foundation was not designed, with the red lines, and
+// draw no table and no foundation
+TEST_F(PrintedReportTest, NoBaseNoResults) {
+    record = ProjectRecord();
+    record.NII = twoStepFoundation().NII;
+    context.failures = {
+        "", "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.",
+        "Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента."};
+    const RecordingCanvas text = page(DrawReportTextPage);
+    expectTidyPage(text);
+    EXPECT_EQ(text.textsOf("NII = 1100.000кН;").size(), 1u);
+    EXPECT_TRUE(text.textsOf("-Площадь подошвы фундамента").empty());
+    EXPECT_TRUE(text.textsOf("A = 0.000м2;").empty());
+    ASSERT_EQ(redTexts(text).size(), 2u);
+    EXPECT_LT(yOf(text, "РАСЧЕТНЫЕ ДАННЫЕ"), redTexts(text)[0].y);
+
+    for (auto draw : {DrawReportTablesPage, DrawReportSchemePage}) {
+        const RecordingCanvas canvas = page(draw);
+        EXPECT_TRUE(canvas.lines().empty() && canvas.rectangles().empty());
+        const std::vector<RecordingCanvas::Text> red = redTexts(canvas);
+        ASSERT_EQ(red.size(), 3u);
+        EXPECT_EQ(red[0].text.rfind("Фундамент не запроектирован: ", 0), 0u) << red[0].text;
+        EXPECT_EQ(red[1].text, context.failures[1]);
+        EXPECT_EQ(red[2].text, context.failures[2]);
+    }
+}
+
+// Every page of an out-of-date calculation says so at its top; red lines stand above the tables
+TEST_F(PrintedReportTest, EveryPageSaysWhenOutOfDate) {
+    context.outOfDate = true;
+    context.failures = {"", "Невозможно подобрать ступени фундамента."};
+    for (auto draw :
+         {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage, DrawReportSettlementPage}) {
+        const RecordingCanvas canvas = page(draw);
+        ASSERT_FALSE(canvas.texts().empty());
+        const auto top = std::min_element(canvas.texts().begin(), canvas.texts().end(),
+                                          [](const auto& a, const auto& b) { return a.y < b.y; });
+        EXPECT_EQ(top->text, kOutOfDateLine);
+        EXPECT_TRUE(isRedBold(*top));
+    }
+    const RecordingCanvas tables = page(DrawReportTablesPage);
+    EXPECT_LT(yOf(tables, "Невозможно подобрать ступени фундамента."), yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"));
+    EXPECT_LT(yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"), tables.rectangles().at(0).y1);
+}
+
+// A base too long for the page at the settings' scale is drawn at the first drawing scale at which
+// it fits, and the page says so; one that fits keeps the settings' scale
+TEST_F(PrintedReportTest, SchemeReducedToFitThePage) {
+    const int width = 1000, height = 1414;
+    const auto inside = [&](const RecordingCanvas& canvas) {
+        bool all = true;
+        for (const auto& line : canvas.lines()) {
+            all = all && std::max(line.from.x, line.to.x) <= width &&
+                  std::max(line.from.y, line.to.y) <= height;
+        }
+        for (const auto& text : canvas.texts()) {
+            all = all && farEdges(text).first <= width && farEdges(text).second <= height;
+        }
+        return all;
+    };
+    RecordingCanvas canvas = page(DrawReportSchemePage, width, height);
+    EXPECT_EQ(canvas.textsOf("Масштаб 1:75").size(), 1u);
+    EXPECT_TRUE(inside(canvas));
+
+    record.l = record.lStep[1] = 9.3f;
+    record.b = record.bStep[1] = 7.8f;
+    record.d = 2.1f;
+    RecordingCanvas asSet(width, height);
+    DrawSchemeDocument(asSet, width / 16, context, 75);
+    EXPECT_FALSE(inside(asSet));  // the table would run off the sheet
+    canvas = page(DrawReportSchemePage, width, height);
+    EXPECT_EQ(canvas.textsOf("Масштаб 1:200 (в настройках 1:75; схема уменьшена по размеру листа)").size(),
+              1u);
+    EXPECT_TRUE(inside(canvas));
+    EXPECT_EQ(canvas.textsOf("Основные").size(), 1u);  // the table is there
+    // 9.3 m at 1:200 with a unit of 62 pixels: 100 · 62 / 200 a metre
+    const auto& base = canvas.lines().front();
+    EXPECT_NEAR(base.to.x - base.from.x, 9.3 * 31, 1.0);
 }

@@ -180,3 +180,60 @@ TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
     }
     EXPECT_NEAR(canvas.textsOf("luc").front().x + 9.0, left + 1.2 * k, 1.0);
 }
+
+// The scheme as a document: the out-of-date line above the title, the red lines under the title and
+// above every line of the drawing, which moves down to make room and keeps its scale. Without a
+// foundation: the title, a statement and the red lines, and nothing drawn
+TEST(SchemeDocument, VerdictAboveTheDrawing) {
+    const ProjectRecord data = twoStepFoundation();
+    ReportContext context;
+    context.data = &data;
+    RecordingCanvas plain(1400, 1000);
+    DrawSchemeDocument(plain, 33, context, 75);
+    RecordingCanvas usual = drawn(data);
+    ASSERT_EQ(plain.lines().size(), usual.lines().size());
+    EXPECT_EQ(plain.lines().front().from.y, usual.lines().front().from.y);  // nothing above: as ever
+
+    context.outOfDate = true;
+    context.failures = {"", "Невозможно подобрать ступени фундамента.",
+                        "Необходимо увеличить глубину заложения фундамента."};
+    RecordingCanvas marked(1400, 1000);
+    DrawSchemeDocument(marked, 33, context, 75);
+    // the texts in drawing order: the out-of-date line (wrapped to the drawing's width), the title,
+    // the red lines
+    std::vector<RecordingCanvas::Text> texts = marked.texts();
+    const auto title = std::find_if(texts.begin(), texts.end(),
+                                    [](const auto& text) { return text.text == "Схема фундамента"; });
+    ASSERT_TRUE(title != texts.end() && texts.end() - title >= 3);
+    std::string outOfDate;
+    for (auto text = texts.begin(); text != title; ++text) {
+        outOfDate += (outOfDate.empty() ? "" : " ") + text->text;
+        EXPECT_TRUE(text->font.color == CanvasColor::Red && text->font.bold && text->y < title->y);
+    }
+    EXPECT_EQ(outOfDate, kOutOfDateLine);
+    EXPECT_EQ(title[1].text, context.failures[1]);
+    EXPECT_EQ(title[2].text, context.failures[2]);
+    for (const auto& text : {title[1], title[2]}) {
+        EXPECT_TRUE(text.font.color == CanvasColor::Red && text.font.bold && text.y > title->y) << text.text;
+    }
+    const int verdictBottom = title[2].y + marked.textHeight("#");
+    int top = 1 << 30;
+    for (const auto& line : marked.lines()) {
+        top = std::min({top, line.from.y, line.to.y});
+    }
+    EXPECT_GT(top, verdictBottom);
+    const int shift = marked.lines().front().from.y - usual.lines().front().from.y;
+    EXPECT_GT(shift, 0);
+    EXPECT_EQ(marked.lines().front().to.x - marked.lines().front().from.x,
+              usual.lines().front().to.x - usual.lines().front().from.x);
+
+    ProjectRecord none;  // no admissible base
+    context.data = &none;
+    context.outOfDate = false;
+    RecordingCanvas empty(1400, 1000);
+    DrawSchemeDocument(empty, 33, context, 75);
+    EXPECT_TRUE(empty.lines().empty() && empty.rectangles().empty());
+    ASSERT_EQ(empty.texts().size(), 4u);  // the title, the statement, the two red lines
+    EXPECT_EQ(empty.texts()[1].text, kNotDesignedScheme);
+    EXPECT_EQ(empty.texts()[3].text, context.failures[2]);
+}

@@ -93,7 +93,22 @@ TEST(SettlementPage, OneLineWithoutASettlementAndLongTablesCut) {
         const RecordingCanvas canvas = pageOf(pass);
         ASSERT_EQ(canvas.texts().size(), 2u);
         EXPECT_EQ(canvas.texts()[1].text, line);
+        EXPECT_EQ(canvas.texts()[1].font.color, pass ? CanvasColor::Red : CanvasColor::Black);
     }
+    // a reason longer than the line wraps inside the margins
+    std::string longReason = kFoundationNotDesigned;
+    for (int i = 0; i < 5; ++i) {
+        longReason += std::string(" ") + kFoundationNotDesigned;
+    }
+    failed.result.status = Status::failure(longReason);
+    const RecordingCanvas canvas = pageOf(&failed);
+    ASSERT_GT(canvas.texts().size(), 2u);
+    std::string reason;
+    for (std::size_t i = 1; i < canvas.texts().size(); ++i) {
+        reason += (i > 1 ? " " : "") + canvas.texts()[i].text;
+        EXPECT_LE(canvas.texts()[i].x + canvas.textWidth(canvas.texts()[i].text), canvas.pageWidth());
+    }
+    EXPECT_EQ(reason, failed.result.status.message());
     SettlementPass deep = oneLayer(0.08);  // rows past the room are left out, not drawn off the page
     deep.result.sublayers.resize(120, deep.result.sublayers.front());
     EXPECT_LT(pageOf(&deep).textsOf("15,994").size(), 120u);

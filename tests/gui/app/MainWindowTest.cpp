@@ -6,18 +6,19 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWheelEvent>
 
 #include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
@@ -341,37 +342,6 @@ TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
     EXPECT_TRUE(main->hintPanel->text().isEmpty());
 }
 
-// The scheme window opens fitted to its size, zooms by keys, wheel and buttons, and scrolls when
-// larger than the window; 100 % is the scale of the settings
-TEST_F(WindowsFixture, SchemeWindowZoomsAndScrolls) {
-    typeProject();
-    main->startCalculation();
-    fundis::SchemeWindow scheme(main, main->reportContext(), main->printer(), main->dialogFolder());
-    scheme.show();
-    QApplication::processEvents();
-    const QSize room = scheme.ScrollBox1->viewport()->size();
-    EXPECT_LE(scheme.PaintBox1->width(), room.width());
-    EXPECT_LE(scheme.PaintBox1->height(), room.height());
-    EXPECT_TRUE(scheme.PaintBox1->width() > room.width() * 0.9 ||
-                scheme.PaintBox1->height() > room.height() * 0.9);
-
-    const double fitted = scheme.zoom();
-    QTest::keyClick(&scheme, Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_NEAR(scheme.zoom(), fitted * 1.25, 1e-9);
-    QWheelEvent wheel(QPointF(10, 10), scheme.ScrollBox1->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
-                      QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(scheme.ScrollBox1->viewport(), &wheel);
-    EXPECT_NEAR(scheme.zoom(), fitted, 1e-9);
-    scheme.ActualSize->click();
-    EXPECT_DOUBLE_EQ(scheme.zoom(), 1.0);
-    EXPECT_EQ(scheme.ZoomLabel->text(), QStringLiteral("100 %"));
-    scheme.setZoom(4.0);
-    QApplication::processEvents();
-    EXPECT_TRUE(scheme.ScrollBox1->horizontalScrollBar()->isVisible());
-    scheme.FitToWindow->click();
-    EXPECT_DOUBLE_EQ(scheme.zoom(), fitted);
-}
-
 // "Расчет осадки" opens the settlement window on the last calculation; the layers typed there
 // belong to the project (an unsaved change, saved with it); a program "S" of the user's own in the
 // program folder starts instead, as it always did
@@ -614,4 +584,185 @@ TEST_F(WindowsFixture, WindowsOpenWithTheirTitleBarOnTheScreen) {
     dialog.setGeometry(QRect(available.left() - 80, available.top() - 60, 300, 200));
     fundis::keepOnScreen(dialog);
     EXPECT_EQ(dialog.geometry(), QRect(available.left(), available.top() + titleBar, 300, 200));
+}
+
+namespace {
+
+// The layers of a settlement under the typed project.
+void typeLayers(fundis::SettlementWindow& window) {
+    window.addLayer();
+    window.LayersTable->item(0, 0)->setText(QStringLiteral("3"));
+    window.LayersTable->item(0, 1)->setText(QStringLiteral("18,5"));
+    window.LayersTable->item(0, 2)->setText(QStringLiteral("12"));
+}
+
+QString pdfText(const QString& path, int page) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                path, QStringLiteral("-")});
+    return text.waitForFinished(30000) ? QString::fromUtf8(text.readAllStandardOutput()).simplified()
+                                       : QString();
+}
+
+}  // namespace
+
+// "Открыть" and "Новый" start clean: the report pane, the last calculation and the out-of-date mark
+// go with the project they belonged to, and the HTML report's proposed name is the new project's
+TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
+    const QString first = dataPath(QStringLiteral("первый.dan"));
+    const QString second = dataPath(QStringLiteral("второй.dan"));
+    typeProject();
+    dialogs.files = {second};
+    main->saveCurrentProject();
+    dialogs.files = {first};
+    main->saveAs();
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    dialogs.files = {dataPath(QStringLiteral("отчеты/первый.htm"))};
+    QDir().mkpath(dataPath(QStringLiteral("отчеты")));
+    main->saveHtmlReport();
+    EXPECT_TRUE(dialogs.requests.back().proposedName.endsWith(QStringLiteral("/первый.htm")));
+    fundis::testing::type(textEdit(fundis::TextField::NII2), QStringLiteral("3900"));
+    ASSERT_FALSE(main->staleMark->isHidden());
+
+    const auto expectClean = [&] {
+        EXPECT_FALSE(main->lastCalculation());
+        EXPECT_TRUE(paneTexts(*main).isEmpty());
+        EXPECT_TRUE(main->staleMark->isHidden());
+        main->saveHtmlReport();
+        EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Сначала выполните расчет."));
+    };
+    enum { kSave, kDiscard, kCancel };
+    dialogs.answers = {kDiscard};
+    dialogs.files = {second};
+    main->chooseProjectToOpen();
+    EXPECT_TRUE(dialogs.answers.empty());  // asked about the typed change, not kept
+    EXPECT_EQ(main->fileName, second);
+    expectClean();
+
+    main->startCalculation();
+    const std::size_t asked = dialogs.requests.size();
+    dialogs.files = {};
+    main->saveHtmlReport();
+    ASSERT_EQ(dialogs.requests.size(), asked + 1);
+    // the folder of the last report, the name of this project
+    EXPECT_EQ(dialogs.requests.back().proposedName, dataPath(QStringLiteral("отчеты/второй.htm")));
+    if (QPrinterInfo::availablePrinters().isEmpty()) {  // "Печать" asks for a PDF file
+        main->printReport();
+        ASSERT_EQ(dialogs.requests.size(), asked + 2);
+        EXPECT_TRUE(dialogs.requests.back().proposedName.endsWith(QStringLiteral("/второй.pdf")));
+    }
+
+    main->newProject();
+    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    expectClean();
+}
+
+// Documents of an out-of-date calculation say so at their top; the red lines of the calculation
+// stand in the HTML before the results, as the pane shows them
+TEST_F(WindowsFixture, DocumentsCarryTheVerdict) {
+    main->openProject(QStringLiteral(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan"));
+    main->startCalculation();  // a base, punched through its socket bottom, with steps too tall
+    std::vector<std::string> red;
+    for (const fundis::ReportLine& line : fundis::reportPaneLines(*main->reportPane)) {
+        if (line.failure && !line.text.empty()) {
+            red.push_back(line.text);
+        }
+    }
+    ASSERT_FALSE(red.empty());
+    const QString fresh = dataPath(QStringLiteral("fresh.htm"));
+    dialogs.files = {fresh};
+    main->saveHtmlReport();
+    QString page = QString::fromUtf8(readFile(fresh));
+    EXPECT_FALSE(page.contains(QString::fromUtf8(fundis::kOutOfDateLine)));
+    const qsizetype results = page.indexOf(QStringLiteral("<li>Площадь подошвы фундамента"));
+    for (const std::string& line : red) {
+        const qsizetype at = page.indexOf(QString::fromStdString(line));
+        EXPECT_TRUE(at > page.indexOf(QStringLiteral("<B>РАСЧЕТНЫЕ ДАННЫЕ</B>")) && at < results) << line;
+    }
+
+    textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1550"));
+    main->editInput();
+    EXPECT_TRUE(main->reportContext().outOfDate);
+    const QString stale = dataPath(QStringLiteral("stale.htm"));
+    dialogs.files = {stale};
+    main->saveHtmlReport();
+    page = QString::fromUtf8(readFile(stale));
+    EXPECT_LT(page.indexOf(QString::fromUtf8(fundis::kOutOfDateLine)),
+              page.indexOf(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
+    EXPECT_GT(page.indexOf(QString::fromUtf8(fundis::kOutOfDateLine)), 0);
+}
+
+// "Печать" prints the pages fundis-cli --pdf writes: with the project's layers, the settlement
+// page is the fourth (into a PDF, with no printer installed)
+TEST_F(WindowsFixture, PrintHasTheSettlementPage) {
+    typeProject();
+    dialogs.onExec = [](QDialog& dialog) {
+        if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
+            typeLayers(*window);
+        }
+        return int(QDialog::Rejected);
+    };
+    main->showSettlement();
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation() && main->lastCalculation()->settlement);
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        GTEST_SKIP() << "a printer is installed: the pages would go to it";
+    }
+    const QString pdf = dataPath(QStringLiteral("печать.pdf"));
+    dialogs.files = {pdf};
+    main->printReport();
+    const QString bytes = QString::fromLatin1(readFile(pdf));
+    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 4);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils missing: the pages' texts not checked";
+    }
+    EXPECT_TRUE(pdfText(pdf, 1).contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
+    EXPECT_TRUE(pdfText(pdf, 3).contains(QStringLiteral("Схема фундамента")));
+    EXPECT_TRUE(pdfText(pdf, 4).contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
+}
+
+// The settlement window stands on the last calculation: when the inputs changed since, it says so
+// in its own window and before the report of the settlement it computes; after a calculation that
+// found no base, it says the foundation was not designed
+TEST_F(WindowsFixture, SettlementWindowSaysWhatItStandsOn) {
+    typeProject();
+    main->startCalculation();
+    textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1550"));
+    main->editInput();
+    QString notice;
+    QStringList report;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
+            const auto* label = window->findChild<QLabel*>(QStringLiteral("designNotice"));
+            notice = label != nullptr && !label->isHidden() ? label->text() : QString();
+            typeLayers(*window);
+            window->calculate();
+            report.clear();
+            for (const fundis::ReportLine& line : fundis::reportPaneLines(*window->findChild<QTextEdit*>())) {
+                report << QString::fromStdString(line.text) +
+                              (line.failure ? QStringLiteral(" [red]") : QString());
+            }
+        }
+        return int(QDialog::Rejected);
+    };
+    main->showSettlement();
+    EXPECT_TRUE(notice.startsWith(QString::fromUtf8(fundis::kOutOfDateLine))) << notice.toStdString();
+    ASSERT_GE(report.size(), 3);
+    EXPECT_EQ(report[0], QString::fromUtf8(fundis::kOutOfDateLine) + QStringLiteral(" [red]"));
+    EXPECT_TRUE(report.contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
+
+    for (fundis::TextField field : {fundis::TextField::NII1, fundis::TextField::NII2, fundis::TextField::NII3,
+                                    fundis::TextField::NI1, fundis::TextField::NI2, fundis::TextField::NI3}) {
+        textEdit(field)->setText(QStringLiteral("90000"));  // no base up to 10 x 10 m carries it
+    }
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    ASSERT_EQ(main->lastCalculation()->record.b, 0.0f);
+    main->showSettlement();
+    EXPECT_EQ(notice, QString::fromUtf8(fundis::kFoundationNotDesigned));
+    EXPECT_TRUE(report.contains(QString::fromUtf8(fundis::kFoundationNotDesigned) + QStringLiteral(" [red]")))
+        << report.join('\n').toStdString();
+    EXPECT_FALSE(report.join('\n').contains(QStringLiteral("Сначала выполните расчет")));
 }

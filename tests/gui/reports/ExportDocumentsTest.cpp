@@ -100,5 +100,5 @@ TEST_F(ExportTest, UnwritablePathsFailWithTheirName) {
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file("no/such/folder/report.pdf")));
     QPdfWriter writer(QString::fromStdString(folder.file("no/such/folder/direct.pdf")));
-    EXPECT_FALSE(drawPages(writer, reportPages(), context));
+    EXPECT_FALSE(drawPages(writer, reportPages(context), context));
 }

@@ -1,0 +1,122 @@
+// The scheme window as a user drives it: keys, wheel and buttons; what it draws and prints.
+
+#include "gui/reports/SchemeWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "support/RecordingCanvas.h"
+#include "support/SampleProject.h"
+#include "support/WindowsFixture.h"
+
+using namespace fundis;
+
+namespace {
+
+class SchemeWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setDialogs(&dialogs);
+        printer.setOutputFormat(QPrinter::PdfFormat);  // never a real printer
+        context.data = &record;
+        context.decimalSeparator = ',';
+    }
+    void TearDown() override { setDialogs(nullptr); }
+
+    QPushButton* button(const SchemeWindow& window, const QString& text) {
+        for (QPushButton* candidate : window.findChildren<QPushButton*>()) {
+            if (candidate->text() == text) {
+                return candidate;
+            }
+        }
+        ADD_FAILURE() << "no button " << text.toStdString();
+        return nullptr;
+    }
+
+    fundis::testing::FakeDialogs dialogs;
+    QPrinter printer;
+    QTemporaryDir folder;
+    ProjectRecord record = twoStepFoundation();
+    ReportContext context;
+};
+
+}  // namespace
+
+// It opens fitted to its size, zooms by keys, wheel and buttons, and scrolls when larger than the
+// window; 100 % is the scale of the settings
+TEST_F(SchemeWindowTest, ZoomsAndScrolls) {
+    SchemeWindow scheme(nullptr, context, printer, folder.path());
+    scheme.show();
+    QApplication::processEvents();
+    auto* view = scheme.findChild<QScrollArea*>();
+    ASSERT_NE(view, nullptr);
+    const QSize room = view->viewport()->size();
+    const QWidget* drawing = view->widget();
+    EXPECT_LE(drawing->width(), room.width());
+    EXPECT_LE(drawing->height(), room.height());
+    EXPECT_TRUE(drawing->width() > room.width() * 0.9 || drawing->height() > room.height() * 0.9);
+
+    const double fitted = scheme.zoom();
+    QTest::keyClick(&scheme, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_NEAR(scheme.zoom(), fitted * 1.25, 1e-9);
+    QWheelEvent wheel(QPointF(10, 10), view->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    EXPECT_NEAR(scheme.zoom(), fitted, 1e-9);
+    button(scheme, QStringLiteral("100 %"))->click();
+    EXPECT_DOUBLE_EQ(scheme.zoom(), 1.0);
+    scheme.setZoom(4.0);
+    QApplication::processEvents();
+    EXPECT_TRUE(view->horizontalScrollBar()->isVisible());
+    button(scheme, QStringLiteral("По размеру окна"))->click();
+    EXPECT_DOUBLE_EQ(scheme.zoom(), fitted);
+    button(scheme, QStringLiteral("Закрыть"))->click();
+    EXPECT_FALSE(scheme.isVisible());
+}
+
+// The window shows the verdict of the calculation it was opened on: the out-of-date line above
+// the title, the red lines above the drawing; the drawing is what the record held at opening. Its
+// "Печать" puts the same page on paper (a PDF here)
+TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
+    context.outOfDate = true;
+    context.failures = {"", "Невозможно подобрать ступени фундамента."};
+    SchemeWindow scheme(nullptr, context, printer, folder.path());
+    record.l = 0;  // changed after the window opened: the window keeps its copy
+    RecordingCanvas shown(1400, 1000);
+    scheme.drawScheme(shown);
+    ASSERT_FALSE(shown.texts().empty());
+    EXPECT_EQ(shown.texts().front().text.rfind("Результаты не соответствуют", 0), 0u);
+    const auto red = shown.textsOf("Невозможно подобрать ступени фундамента.");
+    ASSERT_EQ(red.size(), 1u);
+    EXPECT_TRUE(red[0].font.color == CanvasColor::Red && red[0].font.bold);
+    ASSERT_FALSE(shown.lines().empty());
+    EXPECT_NEAR(shown.lines().front().to.x - shown.lines().front().from.x, 2.4 * 44, 1.0);
+    for (const auto& line : shown.lines()) {
+        EXPECT_GT(std::min(line.from.y, line.to.y), red[0].y);
+    }
+
+    const QString pdf = QDir(folder.path()).filePath(QStringLiteral("схема.pdf"));
+    dialogs.files = {pdf};
+    button(scheme, QStringLiteral("Печать"))->click();
+    ASSERT_TRUE(fundis::testing::readFile(pdf).startsWith("%PDF"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils missing: the page's text not checked";
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(page.contains(QString::fromUtf8(kOutOfDateLine))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("Невозможно подобрать ступени фундамента.")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Масштаб 1:75")));
+    EXPECT_EQ(page.count(QStringLiteral("Схема фундамента")), 1);
+}
