@@ -35,6 +35,7 @@
 #include "files/ui/Form3.h"
 #include "input/ui/Form2.h"
 #include "model/FileIo.h"
+#include "reports/DxfExport.h"
 #include "reports/HtmlReport.h"
 #include "reports/ui/Form4.h"
 #include "reports/ui/Printing.h"
@@ -54,6 +55,7 @@ const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), Q
 const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"),
                                   QStringLiteral("текстовый файл (*.txt)"),
                                   QStringLiteral("все файлы (*.*)")};
+const QStringList kDxfFilters = {QStringLiteral("Чертеж DXF (*.dxf)"), QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -173,6 +175,9 @@ void TForm1::buildCommands() {
                             QStringLiteral("Сохранить исходные данные в другой файл"), &TForm1::SaveAsClick));
     file->addSeparator();
     file->addActions({html, print});
+    file->addAction(command("ExportDxf1", QStringLiteral("Экспорт в DXF..."), QKeySequence(),
+                            QStringLiteral("Сохранить схему фундамента чертежом DXF для программ САПР"),
+                            &TForm1::ExportDxfClick));
     file->addSeparator();
     file->addAction(command("Exit1", QStringLiteral("Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
                             QStringLiteral("Закрыть программу"), &TForm1::ExitClick));
@@ -628,6 +633,7 @@ void TForm1::NewClick() {
     setProjectFile(kNoName);
     setModified(false);
     lastHtmlName.clear();
+    lastDxfName_.clear();
     // a new project starts without the results of the old one
     RichEdit1->clear();
     lastCalculation_.reset();
@@ -687,6 +693,35 @@ void TForm1::ToolButton6Click() {
     lastHtmlName = name;
     const fundis::Status written =
         fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
+    if (!written) {
+        fundis::showMessage(this, kCaption,
+                            QStringLiteral("Не удалось сохранить файл %1: %2")
+                                .arg(quoted(name), QString::fromStdString(written.message())));
+    }
+}
+
+void TForm1::ExportDxfClick() {
+    if (!haveCalculation()) {
+        return;
+    }
+    fundis::FileRequest request;
+    request.title = QStringLiteral("Экспорт схемы фундамента в DXF");
+    request.folder = startFolder();
+    request.proposedName = lastDxfName_;
+    if (request.proposedName.isEmpty()) {
+        const QString base =
+            untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
+        request.proposedName = QDir(startFolder()).filePath(base + QStringLiteral(".dxf"));
+    }
+    request.filters = kDxfFilters;
+    request.defaultSuffix = QStringLiteral("dxf");
+    request.save = true;
+    const QString name = fundis::dialogs().fileName(this, request);
+    if (name.isEmpty()) {
+        return;
+    }
+    lastDxfName_ = name;
+    const fundis::Status written = fundis::writeSchemeDxf(localPath(name), reportContext());
     if (!written) {
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Не удалось сохранить файл %1: %2")

@@ -91,6 +91,8 @@ class TForm1 : public QMainWindow {
     void ToolButton5Click();
     void ToolButton6Click();
     void ToolButton7Click();
+    // "Файл" → "Экспорт в DXF...": the scheme of the last calculation as a CAD drawing.
+    void ExportDxfClick();
     void NewClick();
     void SaveAsClick();
     void ExitClick();
@@ -137,6 +139,7 @@ class TForm1 : public QMainWindow {
     bool activated_ = false;
     QString dialogFolder_;
     QString proposedSaveName_;
+    QString lastDxfName_;  // the DXF file chosen last, offered again
     std::optional<fundis::ProjectPass> lastCalculation_;
     QString lastCalculationFileName_;
     QString startFile_;

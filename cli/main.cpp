@@ -20,6 +20,7 @@
 #include "model/FileIo.h"
 #include "project/ProjectJson.h"
 #include "project/ProjectPass.h"
+#include "reports/DxfExport.h"
 #include "reports/HtmlReport.h"
 
 namespace fundis {
@@ -88,6 +89,11 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
     context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     if (run.options.htmlFile) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
+            return saved;
+        }
+    }
+    if (run.options.dxfFile) {
+        if (Status saved = writeSchemeDxf(*run.options.dxfFile, context); !saved) {
             return saved;
         }
     }

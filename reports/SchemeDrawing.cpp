@@ -40,6 +40,9 @@ struct Frame {
 void drawSection(Canvas& canvas, const Frame& f, const TProjectData& data, int steps) {
     const float u = f.u;
     const float k = f.k;
+    // the two halves below bound one shape: the cut of the foundation
+    canvas.setLayer(DrawingLayer::Outline);
+    canvas.beginOutline();
     // right half, from the base line up the steps to the pedestal and into the socket
     float x = f.X0 + data.lStep[1] * k;
     float y = f.yb;
@@ -94,15 +97,18 @@ void drawSection(Canvas& canvas, const Frame& f, const TProjectData& data, int s
     canvas.lineTo(px(x), px(y));
     x += (data.lc + 0.1f) * k;
     canvas.lineTo(px(x), px(y));
+    canvas.endOutline();
 }
 
 void drawColumn(Canvas& canvas, const Frame& f, const TProjectData& data) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Blue);
+    canvas.setLayer(DrawingLayer::Column);
     const float x = f.X0 + (data.l - data.lc) / 2 * k;
     const float y = f.Y0 - 0.5f * u;
     DrawDimension(x, x + data.lc * k, y - 0.2f * u, 1, "lc", canvas);
+    canvas.beginOutline();
     // the column stands 50 mm above the socket bottom
     const float bottom = f.Y0 + (data.socketDepth - data.pedestalTop - 0.05f) * k;
     const float right = x + data.lc * k;
@@ -118,12 +124,14 @@ void drawColumn(Canvas& canvas, const Frame& f, const TProjectData& data) {
     canvas.lineTo(px(middle), px(y + 0.25f * u));
     canvas.lineTo(px(middle - 0.2f * u), px(y));
     canvas.lineTo(px(x), px(y));
+    canvas.endOutline();
 }
 
 void drawFloorAndHatching(Canvas& canvas, const Frame& f, const TProjectData& data) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Outline);
     const float columnLeft = f.X0 + (data.l - data.lc) / 2 * k;
     const float columnRight = f.X0 + (data.l + data.lc) / 2 * k;
     const float right = f.X0 + data.l * k;
@@ -131,6 +139,7 @@ void drawFloorAndHatching(Canvas& canvas, const Frame& f, const TProjectData& da
     line(canvas, columnRight, f.Y0, right, f.Y0);
 
     canvas.setPen(1, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Hatch);
     // a pedestal standing out of the ground interrupts the soil at its faces
     const bool pedestalAbove = data.pedestalTop >= 0.0f;
     const float leftLimit = pedestalAbove ? f.X0 + (data.l - data.luc) / 2 * k : columnLeft;
@@ -152,6 +161,7 @@ void drawPlan(Canvas& canvas, const Frame& f, const TProjectData& data, int step
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    canvas.setLayer(DrawingLayer::Outline);
     const float below = f.Yp + data.b * k + 0.2f * u;
     const float beside = f.X0 + data.l * k + 0.3f * u;
     for (int i = 1; i <= steps; ++i) {
@@ -187,8 +197,10 @@ void drawPlan(Canvas& canvas, const Frame& f, const TProjectData& data, int step
     DrawDimension(columnX, columnX + data.lc * k, columnY + data.bc * k + 0.2f * u, 2, "lc", canvas);
     canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
     canvas.setPen(canvas.penWidth(), CanvasColor::Blue);
+    canvas.setLayer(DrawingLayer::Column);
     canvas.rectangle(px(columnX), px(columnY), px(columnX + data.lc * k), px(columnY + data.bc * k));
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    canvas.setLayer(DrawingLayer::Outline);
 }
 
 void drawOverallDimensions(Canvas& canvas, const Frame& f, const TProjectData& data) {
@@ -211,6 +223,7 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const TProjectData& data) 
     marks.bold = true;
     marks.underline = true;
     canvas.setFont(marks);
+    canvas.setLayer(DrawingLayer::Text);
     const float k = f.k;
     const float markX = f.X0 + (data.l - data.luc) / 2 * k - canvas.textWidth("#") / 2.0f;
     canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
@@ -240,6 +253,7 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data
         canvas.textOut(px(x + 0.1f * u), px(yT + rowHeight * static_cast<float>(row) + 0.1f * u), text);
     };
     auto value = [&](float v) { return formatFixed(v, 3, separator); };
+    canvas.setLayer(DrawingLayer::Table);
     auto block = [&](int row) {
         line(canvas, xT, yT + rowHeight * static_cast<float>(row), xT + width,
              yT + rowHeight * static_cast<float>(row));
@@ -285,9 +299,13 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
     const CanvasPoint position = canvas.penPosition();
     const int width = canvas.penWidth();
     const CanvasColor color = canvas.penColor();
+    const DrawingLayer layer = canvas.layer();
     CanvasFont font = canvas.font();
     const CanvasColor fontColor = font.color;
     canvas.setPen(1, CanvasColor::Red);
+    canvas.setLayer(DrawingLayer::Dimension);
+    // the marks' sizes in screen pixels
+    const double m = canvas.markScale();
     font.color = CanvasColor::Red;
     canvas.setFont(font);
 
@@ -300,12 +318,13 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
         case 2: {
             const double sign = kind == 1 ? -1.0 : 1.0;
             const double y = p3;
-            line(canvas, p1, y + sign * 10, p2, y + sign * 10);
+            line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
             for (double x : {p1, p2}) {
-                line(canvas, x, y, x, y + sign * 12);
-                line(canvas, x - 2, y + sign * (kind == 1 ? 8 : 12), x + 2, y + sign * (kind == 1 ? 12 : 8));
+                line(canvas, x, y, x, y + sign * 12 * m);
+                line(canvas, x - 2 * m, y + sign * (kind == 1 ? 8 : 12) * m, x + 2 * m,
+                     y + sign * (kind == 1 ? 12 : 8) * m);
             }
-            const double labelY = kind == 1 ? y - 10 - TH - 2 : y + 8 - TH;
+            const double labelY = kind == 1 ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
             canvas.textOut(px((p1 + p2) / 2 - halfText), px(labelY), text);
             break;
         }
@@ -313,16 +332,16 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
         case 4: {
             const double sign = kind == 3 ? -1.0 : 1.0;
             const double x = p1;
-            line(canvas, x + sign * 10, p2, x + sign * 10, p3);
+            line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
             for (double y : {p2, p3}) {
-                line(canvas, x + sign * 12, y, x, y);
+                line(canvas, x + sign * 12 * m, y, x, y);
                 if (kind == 3) {
-                    line(canvas, x - 12, y - 2, x - 8, y + 2);
+                    line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
                 } else {
-                    line(canvas, x + 12, y + 2, x + 8, y - 2);
+                    line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
                 }
             }
-            canvas.textOut(px(x + sign * 10 - Wt - halfMark), px((p2 + p3 - TH) / 2), text);
+            canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px((p2 + p3 - TH) / 2), text);
             break;
         }
         default:
@@ -330,9 +349,15 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
     }
 
     canvas.setPen(width, color);
+    canvas.setLayer(layer);
     font.color = fontColor;
     canvas.setFont(font);
     canvas.moveTo(position.x, position.y);
+}
+
+CanvasPoint SchemeOrigin(double unit) {
+    const int u = px(unit);
+    return {2 * u, 3 * u};
 }
 
 void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data, int schemeScale,
@@ -345,14 +370,16 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data,
         font.sizePoints = 12;
         font.color = CanvasColor::Black;
         canvas.setFont(font);
+        canvas.setLayer(DrawingLayer::Text);
         canvas.textOut(px(2 * f.u), px(2 * f.u),
                        "Масштаб схемы должен быть положительным числом: "
                        "Настройка → Настройка параметров → Масштаб 1:");
         return;
     }
     f.k = 100.0f * f.u / static_cast<float>(schemeScale);
-    f.X0 = 2 * f.u;
-    f.Y0 = 3 * f.u;
+    const CanvasPoint origin = SchemeOrigin(unit);
+    f.X0 = static_cast<float>(origin.x);
+    f.Y0 = static_cast<float>(origin.y);
     f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
     f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
 
@@ -370,8 +397,10 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data,
     drawOverallDimensions(canvas, f, data);
     drawSectionMarks(canvas, f, data);
     drawDimensionTable(canvas, f, data, decimalSeparator);
+    canvas.setLayer(DrawingLayer::Text);
     setFontSize(canvas, 20);
     canvas.textOut(px(5 * f.u), px(0.5f * f.u), "Схема фундамента");
+    canvas.setLayer(DrawingLayer::Outline);
 }
 
 }  // namespace fundis
