@@ -71,7 +71,7 @@ class Canvas {
     void setLayer(DrawingLayer layer) { layer_ = layer; }
     DrawingLayer layer() const { return layer_; }
     // The lines drawn on the current layer between the two calls bound one closed shape, drawn in
-    // pieces; a CAD drawing joins them into one closed outline.
+    // pieces in any order; a CAD drawing joins them into one closed outline.
     virtual void beginOutline() {}
     virtual void endOutline() {}
     // Canvas units one pixel of the small marks takes (dimension ticks, label clearances): 1 on a

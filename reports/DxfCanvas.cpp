@@ -310,7 +310,10 @@ void DxfCanvas::endOutline() {
     const auto near = [](CanvasPoint a, CanvasPoint b) {
         return std::abs(a.x - b.x) <= kJoinTolerance && std::abs(a.y - b.y) <= kJoinTolerance;
     };
-    // the pieces joined end to end into chains; a chain that comes back to its start is closed
+    // the pieces joined end to end into chains; when they make one chain, that is the shape and
+    // it is closed (a straight gap between its ends is an edge the picture left short); several
+    // chains are drawn as they are
+    std::vector<std::vector<CanvasPoint>> chains;
     std::vector<bool> used(outline_.size(), false);
     for (std::size_t start = 0; start < outline_.size(); ++start) {
         if (used[start]) {
@@ -340,11 +343,13 @@ void DxfCanvas::endOutline() {
                 grown = true;
             }
         }
-        const bool closed = chain.size() > 3 && near(chain.front(), chain.back());
-        if (closed) {
+        if (chain.size() > 3 && near(chain.front(), chain.back())) {
             chain.pop_back();
         }
-        addPolyline(outlineLayer_, chain, closed);
+        chains.push_back(std::move(chain));
+    }
+    for (const std::vector<CanvasPoint>& chain : chains) {
+        addPolyline(outlineLayer_, chain, chains.size() == 1 && chain.size() > 2);
     }
     outline_.clear();
 }

@@ -83,7 +83,8 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
     main->ToolButton7Click();
     main->ToolButton6Click();
     main->ToolButton5Click();
-    EXPECT_EQ(dialogs.messages, QStringList(3, QStringLiteral("Сначала выполните расчет.")));
+    main->ExportDxfClick();
+    EXPECT_EQ(dialogs.messages, QStringList(4, QStringLiteral("Сначала выполните расчет.")));
     EXPECT_TRUE(dialogs.shown.isEmpty() && dialogs.requests.empty());
 
     typeProject();
@@ -138,6 +139,38 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     main->ToolButton1Click();
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
     EXPECT_TRUE(main->StaleMark->isHidden());
+}
+
+// "Файл" → "Экспорт в DXF...": a save dialog offering the project's name with .dxf, then the scheme
+// of the last calculation at true size, the base 3300 mm long; a file that cannot be written is named
+TEST_F(WindowsFixture, ExportsTheSchemeToDxf) {
+    QAction* item = nullptr;
+    for (QAction* menu : main->menuBar()->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == QStringLiteral("Экспорт в DXF...")) {
+                item = action;
+            }
+        }
+    }
+    ASSERT_NE(item, nullptr);
+    typeProject();
+    main->ToolButton1Click();
+    dialogs.files = {dataPath(QStringLiteral("схема.dxf"))};
+    item->trigger();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_TRUE(dialogs.requests[0].proposedName.endsWith(QStringLiteral("Фундамент.dxf")));
+    EXPECT_EQ(dialogs.requests[0].defaultSuffix, QStringLiteral("dxf"));
+    const QByteArray drawing = readFile(dataPath(QStringLiteral("схема.dxf")));
+    EXPECT_TRUE(drawing.contains("\n  1\nAC1015\n"));
+    EXPECT_TRUE(drawing.contains("\n 10\n3300.0\n"));  // the base's right edge, from the origin at its left
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    dialogs.files = {dataPath(QStringLiteral("нет/схема.dxf"))};
+    item->trigger();
+    EXPECT_EQ(dialogs.requests.back().proposedName, dataPath(QStringLiteral("схема.dxf")));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("нет/схема.dxf"))));
 }
 
 // A table that cannot be read: no report of numbers from elsewhere, one message naming the file and

@@ -168,7 +168,8 @@ TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
 }
 
 // The pieces of an outline, drawn in any order and direction with other layers between them, join
-// into one closed polyline; pieces that do not come round stay open
+// into one closed polyline, closed even when its ends stop short of each other; pieces that make
+// more than one chain stay open
 TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
     DxfCanvas canvas(tenthMillimetres());
     canvas.setLayer(DrawingLayer::Outline);
@@ -188,17 +189,28 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
     canvas.moveTo(300, 300);
     canvas.lineTo(400, 300);
     canvas.lineTo(400, 400);
+    canvas.lineTo(350, 400);  // 5 mm short of the start
+    canvas.endOutline();
+    canvas.beginOutline();
+    canvas.moveTo(500, 500);
+    canvas.lineTo(600, 500);
+    canvas.lineTo(600, 600);
+    canvas.moveTo(700, 700);
+    canvas.lineTo(800, 800);
     canvas.endOutline();
     const Drawing drawing = parse(canvas.document());
 
     const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "OUTLINE");
-    ASSERT_EQ(outlines.size(), 2u);
+    ASSERT_EQ(outlines.size(), 3u);
     EXPECT_TRUE(closed(outlines[0]));
     EXPECT_EQ(outlines[0].get(90), "4");
     EXPECT_NEAR(extentOf(outlines[0]).width, 10.0, 0.11);
     EXPECT_NEAR(extentOf(outlines[0]).height, 5.0, 0.11);
-    EXPECT_FALSE(closed(outlines[1]));
-    EXPECT_EQ(outlines[1].get(90), "3");
+    EXPECT_TRUE(closed(outlines[1]));
+    EXPECT_EQ(outlines[1].get(90), "4");
+    EXPECT_FALSE(closed(outlines[2]));
+    EXPECT_EQ(outlines[2].get(90), "3");
+    EXPECT_EQ(drawing.entities("LINE", "OUTLINE").size(), 1u);  // the other chain, a single piece
     EXPECT_EQ(drawing.entities("LINE", "DIMENSIONS").size(), 1u);
 }
 
