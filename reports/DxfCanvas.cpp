@@ -98,9 +98,12 @@ const DxfLayer& layerOf(DrawingLayer layer) {
     return dxfLayers().front();
 }
 
-DL_Attributes attributes(DrawingLayer layer) {
-    // colour, line weight and line type by layer
-    return DL_Attributes(layerOf(layer).name, 256, -1, -1, "BYLAYER");
+constexpr int kByLayer = 256;
+constexpr int kRed = 1;
+
+DL_Attributes attributes(DrawingLayer layer, int color = kByLayer) {
+    // line weight and line type by layer, the colour too unless given
+    return DL_Attributes(layerOf(layer).name, color, -1, -1, "BYLAYER");
 }
 
 // One code point from UTF-8 at `i`, which moves past it; -1 for a malformed sequence.
@@ -365,7 +368,8 @@ void DxfCanvas::textOut(int x, int y, const std::string& text) {
     }
     const double em = emOf(font_);
     const Point baseline = model({x, static_cast<int>(std::lround(y + kAscent * em))});
-    texts_.push_back({layer(), baseline, kCapHeight * em * setup_.millimetresPerUnit, text, font_.bold});
+    const bool red = font_.color == CanvasColor::Red && layerOf(layer()).color != kRed;
+    texts_.push_back({layer(), baseline, kCapHeight * em * setup_.millimetresPerUnit, text, font_.bold, red});
 }
 
 int DxfCanvas::textWidth(const std::string& text) const {
@@ -516,7 +520,7 @@ std::string DxfCanvas::document() const {
                       DL_TextData(text.baseline.x, text.baseline.y, 0.0, text.baseline.x, text.baseline.y,
                                   0.0, text.height, kWidthFactor, 0, 0, 0, dxfText(text.text),
                                   text.bold ? kBoldStyle : kStyle, 0.0),
-                      attributes(text.layer));
+                      attributes(text.layer, text.red ? kRed : kByLayer));
     }
     dw.sectionEnd();
     dxf.writeObjects(dw);

@@ -5,7 +5,8 @@
 // with y down, as the pictures do; the file has y up. Lines go to the layer of the canvas hint;
 // rectangles and the pieces of an outline become closed polylines, a hatched rectangle gets its
 // hatching as lines on the hatching layer, texts are TEXT entities in a TrueType style with the
-// letters beyond ASCII written as \U+XXXX.
+// letters beyond ASCII written as \U+XXXX. Everything takes the colour of its layer, except red
+// texts on a layer of another colour, which stay red.
 
 #include <string>
 #include <vector>
@@ -80,6 +81,7 @@ class DxfCanvas : public Canvas {
         double height;   // of the capitals
         std::string text;
         bool bold;
+        bool red;  // red on a layer of another colour: a warning or a mark the picture stresses
     };
 
   private:

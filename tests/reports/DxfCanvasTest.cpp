@@ -368,6 +368,10 @@ TEST(DxfExport, MessageNotesAndSeparator) {
         }
     }
     ASSERT_EQ(noteYs.size(), 2u);
+    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+        // the notes and the section marks red, the title in the layer's colour
+        EXPECT_EQ(text.get(62), text.get(1) == dxfText("Схема фундамента") ? "256" : "1") << text.get(1);
+    }
     EXPECT_GT(noteYs[0], noteYs[1]);
     EXPECT_GT(noteYs[1], titleY);
     bool comma = false;
