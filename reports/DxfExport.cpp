@@ -32,8 +32,9 @@ std::string schemeDxf(const ReportContext& context, const std::vector<std::strin
     setup.plotScale = plotScale;
     DxfCanvas canvas(setup);
     // a scale of 0 or less draws the message saying so, as on the screen and the printer
-    DrawFoundationScheme(canvas, unit, data, context.schemeScale <= 0 ? context.schemeScale : plotScale,
-                         context.decimalSeparator);
+    const int schemeScale = context.schemeScale <= 0 ? context.schemeScale : plotScale;
+    DrawFoundationScheme(canvas, unit, data, schemeScale, context.decimalSeparator);
+    DrawSchemeReinforcementTable(canvas, unit, data, schemeScale, context.decimalSeparator);
 
     if (!notes.empty()) {
         // above the title, the last line just clear of it

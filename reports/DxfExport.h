@@ -1,10 +1,10 @@
 #pragma once
 
 // The scheme of the foundation as a CAD drawing (DXF R2000): the section, the plan, the table of
-// the main dimensions and the title, in model space at true size in millimetres whatever the
-// print scale; the origin is the left edge of the base at the floor level ±0.000. Texts, marks
-// and dash lengths are sized for plotting at the settings' scale 1:schemeScale, so that the sheet
-// looks like the printed scheme.
+// the main dimensions, the table of the bottom reinforcement and the title, in model space at true size in
+// millimetres whatever the print scale; the origin is the left edge of the base at the floor level ±0.000.
+// Texts, marks and dash lengths are sized for plotting at the settings' scale 1:schemeScale, so that the
+// sheet looks like the printed scheme.
 
 #include <string>
 #include <vector>

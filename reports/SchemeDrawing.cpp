@@ -293,6 +293,22 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const TProjectData& data
     line(canvas, xT + 2 * u, yT, xT + 2 * u, bottom);
 }
 
+// Where the scheme's parts go for a unit and a scale (above 0), and the label font's size.
+Frame frameOf(Canvas& canvas, double unit, const TProjectData& data, int schemeScale) {
+    Frame f;
+    f.u = static_cast<float>(std::trunc(unit));
+    f.k = 100.0f * f.u / static_cast<float>(schemeScale);
+    const CanvasPoint origin = SchemeOrigin(unit);
+    f.X0 = static_cast<float>(origin.x);
+    f.Y0 = static_cast<float>(origin.y);
+    f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
+    f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
+    setFontSize(canvas, 8);
+    f.TH = static_cast<float>(canvas.textHeight("#"));
+    f.W3 = static_cast<float>(canvas.textWidth("###"));
+    return f;
+}
+
 }  // namespace
 
 void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas) {
@@ -362,32 +378,22 @@ CanvasPoint SchemeOrigin(double unit) {
 
 void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data, int schemeScale,
                           char decimalSeparator) {
-    Frame f;
-    f.u = static_cast<float>(std::trunc(unit));
     if (schemeScale <= 0) {
+        const float u = static_cast<float>(std::trunc(unit));
         // k = 100 u / S has no value: say what to set instead of drawing nothing
         CanvasFont font = canvas.font();
         font.sizePoints = 12;
         font.color = CanvasColor::Black;
         canvas.setFont(font);
         canvas.setLayer(DrawingLayer::Text);
-        canvas.textOut(px(2 * f.u), px(2 * f.u),
+        canvas.textOut(px(2 * u), px(2 * u),
                        "Масштаб схемы должен быть положительным числом: "
                        "Настройка → Настройка параметров → Масштаб 1:");
         return;
     }
-    f.k = 100.0f * f.u / static_cast<float>(schemeScale);
-    const CanvasPoint origin = SchemeOrigin(unit);
-    f.X0 = static_cast<float>(origin.x);
-    f.Y0 = static_cast<float>(origin.y);
-    f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
-    f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
-
+    const Frame f = frameOf(canvas, unit, data, schemeScale);
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
-    setFontSize(canvas, 8);
-    f.TH = static_cast<float>(canvas.textHeight("#"));
-    f.W3 = static_cast<float>(canvas.textWidth("###"));
     const int steps = shownSteps(data);
 
     drawSection(canvas, f, data, steps);
@@ -400,6 +406,58 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data,
     canvas.setLayer(DrawingLayer::Text);
     setFontSize(canvas, 20);
     canvas.textOut(px(5 * f.u), px(0.5f * f.u), "Схема фундамента");
+    canvas.setLayer(DrawingLayer::Outline);
+}
+
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const TProjectData& data, int schemeScale,
+                                  char decimalSeparator) {
+    if (schemeScale <= 0) {
+        return;
+    }
+    const Frame f = frameOf(canvas, unit, data, schemeScale);
+    const float u = f.u;
+    const float rowHeight = f.TH + 0.2f * u;
+    // a row of the title's height below the dimension table, whose 14 rows start a unit above the floor
+    const float x0 = f.X0 + data.l * f.k + 2 * u;
+    const float titleY = f.Y0 - u + rowHeight * 15;
+    const float y0 = titleY + rowHeight;
+    const CellRows bars = reinforcementRows(
+        data, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
+        [&](float value) { return formatFixed(value, 0, decimalSeparator); });
+    const std::string cells[4][3] = {
+        {"", "Сторона L", "Сторона B"},
+        {"Площадь раб.арм.,см2", bars[0][0], bars[0][1]},
+        {"Кол-во стрежней, шт", bars[1][0], bars[1][1]},
+        {"Диаметр раб.арм.,мм", bars[2][0], bars[2][1]},
+    };
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Table);
+    canvas.textOut(px(x0), px(titleY + 0.1f * u), "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    float lefts[4] = {x0, 0, 0, 0};
+    for (int column = 0; column < 3; ++column) {
+        int width = 0;
+        for (const auto& row : cells) {
+            width = std::max(width, canvas.textWidth(row[column]));
+        }
+        // room to spare: a CAD program may show the texts in a wider face than the one measured
+        lefts[column + 1] = lefts[column] + 1.15f * static_cast<float>(width) + 0.3f * u;
+    }
+    const float bottom = y0 + rowHeight * 4;
+    for (int row = 0; row <= 4; ++row) {
+        line(canvas, x0, y0 + rowHeight * static_cast<float>(row), lefts[3],
+             y0 + rowHeight * static_cast<float>(row));
+    }
+    for (const float x : lefts) {
+        line(canvas, x, y0, x, bottom);
+    }
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            if (!cells[row][column].empty()) {
+                canvas.textOut(px(lefts[column] + 0.1f * u),
+                               px(y0 + rowHeight * static_cast<float>(row) + 0.1f * u), cells[row][column]);
+            }
+        }
+    }
     canvas.setLayer(DrawingLayer::Outline);
 }
 

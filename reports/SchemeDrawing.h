@@ -24,4 +24,9 @@ CanvasPoint SchemeOrigin(double unit);
 void DrawFoundationScheme(Canvas& canvas, double unit, const TProjectData& data, int schemeScale,
                           char decimalSeparator);
 
+// The bottom reinforcement of both sides (area, bars, diameter) as a table under the scheme's table of
+// dimensions, for a drawing with room for it; nothing when the scale is 0 or less.
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const TProjectData& data, int schemeScale,
+                                  char decimalSeparator);
+
 }  // namespace fundis

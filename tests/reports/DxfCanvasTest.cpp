@@ -374,11 +374,56 @@ TEST(DxfExport, MessageNotesAndSeparator) {
     }
     EXPECT_GT(noteYs[0], noteYs[1]);
     EXPECT_GT(noteYs[1], titleY);
-    bool comma = false;
+    std::vector<std::string> table;
     for (const Record& text : drawing.entities("TEXT", "TABLE")) {
-        comma = comma || text.get(1) == "2,400";
+        table.push_back(text.get(1));
     }
-    EXPECT_TRUE(comma);
+    for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
+        EXPECT_NE(std::find(table.begin(), table.end(), cell), table.end()) << cell;
+    }
+    EXPECT_NE(std::find(table.begin(), table.end(), dxfText("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА")), table.end());
+}
+
+// The reinforcement table: under the table of dimensions, its title above it, every cell's text
+// inside its column, the numbers in the user's form
+TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
+    const TProjectData data = twoStepFoundation();
+    RecordingCanvas canvas(1400, 1400);
+    DrawFoundationScheme(canvas, 33, data, 75, ',');
+    const std::size_t schemeLines = canvas.lines().size();
+    int lowest = 0;
+    for (const auto& text : canvas.texts()) {
+        lowest = std::max(lowest, text.layer == DrawingLayer::Table ? text.y : 0);
+    }
+    DrawSchemeReinforcementTable(canvas, 33, data, 75, ',');
+    const auto title = canvas.textsOf("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    ASSERT_EQ(title.size(), 1u);
+    EXPECT_GT(title[0].y, lowest + canvas.textHeight("#"));
+    std::vector<int> rules;  // the x of the vertical rules, left to right
+    for (std::size_t i = schemeLines; i < canvas.lines().size(); ++i) {
+        const auto& rule = canvas.lines()[i];
+        EXPECT_EQ(rule.layer, DrawingLayer::Table);
+        EXPECT_GT(std::min(rule.from.y, rule.to.y), title[0].y);
+        if (rule.from.x == rule.to.x) {
+            rules.push_back(rule.from.x);
+        }
+    }
+    ASSERT_EQ(rules.size(), 4u);
+    const std::pair<const char*, int> cells[] = {
+        {"Сторона L", 1}, {"Сторона B", 2}, {"24,127", 1},
+        {"10,179", 2},    {"12", 1},        {"9", 2},
+        {"16", 1},        {"12", 2},        {"Кол-во стрежней, шт", 0}};
+    for (const auto& [text, column] : cells) {
+        const auto found = canvas.textsOf(text);
+        const bool inside = std::any_of(found.begin(), found.end(), [&](const RecordingCanvas::Text& cell) {
+            return cell.layer == DrawingLayer::Table && cell.x > rules[column] &&
+                   cell.x + canvas.textWidth(text) < rules[column + 1];
+        });
+        EXPECT_TRUE(inside) << text;
+    }
+    RecordingCanvas none(100, 100);
+    DrawSchemeReinforcementTable(none, 33, data, 0, ',');
+    EXPECT_TRUE(none.texts().empty() && none.lines().empty());
 }
 
 // The layer hints: the dimensions on their layer, the caller's layer back afterwards; the marks

@@ -20,7 +20,7 @@ LAYERS = ["OUTLINE", "COLUMN", "HIDDEN", "DIMENSIONS", "HATCH", "REINFORCEMENT",
 TEXTS = {
     "TEXT": ["Схема фундамента", "I - I"],
     "TABLE": ["Основные", "размеры,м", "Размеры", "подошвы,м", "под-ка,м", "колонны,м", "ступеней",
-              "фундамента"],
+              "фундамента", "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА", "Сторона L", "Кол-во стрежней, шт"],
     "DIMENSIONS": ["L", "B", "h", "d", "lc", "bс"],  # "bс" with a Cyrillic "с", as the scheme has it
 }
 TOLERANCE = 1.0  # mm
@@ -93,6 +93,9 @@ def check(path, record):
         problems.append(f"cut outlines {cuts}, expected one {l:.2f} x {hf:.2f}")
     if len(columns) != 2:
         problems.append(f"{len(columns)} column outlines, expected 2")
+    for bars in (record["nl"], record["nb"]):
+        if str(int(bars)) not in texts.get("TABLE", set()):
+            problems.append(f"no {int(bars)} bars in the reinforcement table")
     return problems
 
 
