@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace fundis {
 
@@ -40,10 +41,19 @@ class MemoryWriter : public DL_WriterA {
         if (!std::isfinite(value)) {
             value = 0.0;
         }
+        // to a millionth: a drawing in millimetres needs no more, and the file reads "-1505.11"
+        // rather than "-1505.1100000000001"
+        if (std::fabs(value) < 1e12) {
+            value = std::round(value * 1e6) / 1e6;
+        }
         if (value == 0.0) {
             value = 0.0;  // no "-0"
         }
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+        if (result.ec != std::errc()) {
+            put(gc, "0.0");  // too long to be a size in a drawing
+            return;
+        }
         std::string text(buffer, result.ptr);
         if (text.find('.') == std::string::npos) {
             text += ".0";

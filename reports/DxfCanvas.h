@@ -62,7 +62,7 @@ class DxfCanvas : public Canvas {
     void endOutline() override;
     double markScale() const override { return setup_.markScale; }
 
-    // The whole DXF file of what was drawn.
+    // The whole DXF file of what was drawn (an outline still open is left out).
     std::string document() const;
 
     // What was drawn, in model millimetres, y up.
