@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace fundis {
@@ -36,7 +37,21 @@ class MemoryWriter : public DL_WriterA {
   public:
     explicit MemoryWriter(std::string& out) : DL_WriterA("", DL_Codes::AC1015), out_(out) {}
 
+    // dxflib's active viewport looks at an A4 sheet at the origin; while this is set, its centre
+    // (groups 12, 22) and height (40) are those of the drawing instead, so that it opens in view.
+    struct View {
+        double centreX, centreY, height;
+    };
+    std::optional<View> view;
+
     void dxfReal(int gc, double value) const override {
+        if (view && gc == 12) {
+            value = view->centreX;
+        } else if (view && gc == 22) {
+            value = view->centreY;
+        } else if (view && gc == 40) {
+            value = view->height;
+        }
         char buffer[64];
         if (!std::isfinite(value)) {
             value = 0.0;
@@ -449,7 +464,9 @@ std::string DxfCanvas::document() const {
     dw.sectionEnd();
 
     dw.sectionTables();
+    dw.view = MemoryWriter::View{(minX + maxX) / 2, (minY + maxY) / 2, std::max(1.0, 1.1 * (maxY - minY))};
     dxf.writeVPort(dw);
+    dw.view.reset();
     dw.tableLinetypes(4);
     dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));

@@ -274,6 +274,14 @@ TEST(DxfCanvas, HeaderAndLayers) {
     EXPECT_EQ(drawing.header("$ACADVER"), "AC1015");
     EXPECT_EQ(drawing.header("$INSUNITS"), "4");
     EXPECT_EQ(drawing.header("$EXTMAX"), "2.5");
+    // the drawing opens in view: the active viewport centred on it
+    const auto viewport =
+        std::find_if(drawing.sections.at("TABLES").begin(), drawing.sections.at("TABLES").end(),
+                     [](const Record& record) { return record.type == "VPORT"; });
+    ASSERT_NE(viewport, drawing.sections.at("TABLES").end());
+    EXPECT_EQ(viewport->get(2), "*Active");
+    EXPECT_EQ(viewport->get(12), "1.25");
+    EXPECT_EQ(viewport->get(22), "0.25");
     std::map<std::string, Record> layers;
     for (const Record& record : drawing.sections.at("TABLES")) {
         if (record.type == "LAYER") {
