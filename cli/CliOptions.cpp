@@ -60,7 +60,8 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
                    !takeValue(arguments, i, "--settings", options.settingsFile, error) &&
                    !takeValue(arguments, i, "--html", options.htmlFile, error) &&
                    !takeValue(arguments, i, "--pdf", options.pdfFile, error) &&
-                   !takeValue(arguments, i, "--svg", options.svgFile, error)) {
+                   !takeValue(arguments, i, "--svg", options.svgFile, error) &&
+                   !takeValue(arguments, i, "--dxf", options.dxfFile, error)) {
             error = "неизвестный параметр " + argument;
         }
     }
@@ -71,9 +72,9 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
         error = "не задан ни один файл проекта .dan";
         return false;
     }
-    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile;
+    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile || options.dxfFile;
     if (writesFiles && options.projects.size() > 1) {
-        error = "--html, --pdf и --svg пишут один файл: задайте для них один проект";
+        error = "--html, --pdf, --svg и --dxf пишут один файл: задайте для них один проект";
         return false;
     }
     return true;
@@ -103,6 +104,8 @@ std::string cliUsage() {
            "  --html ФАЙЛ      сохранить отчет в HTML (только с одним проектом)\n"
            "  --pdf ФАЙЛ       сохранить печатный отчет в PDF (только с одним проектом)\n"
            "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
+           "  --dxf ФАЙЛ       сохранить схему фундамента чертежом DXF в натуральную\n"
+           "                   величину, в миллиметрах (только с одним проектом)\n"
            "  --version        показать версию программы\n"
            "  --help           показать эту справку\n"
            "\n"

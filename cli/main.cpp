@@ -20,6 +20,7 @@
 #include "core/model/FileIo.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectPass.h"
+#include "core/reports/DxfExport.h"
 #include "core/reports/HtmlReport.h"
 
 namespace fundis {
@@ -85,6 +86,11 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
     context.decimalSeparator = run.pass.decimalSeparator;
     if (run.options.htmlFile) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
+            return saved;
+        }
+    }
+    if (run.options.dxfFile) {
+        if (Status saved = writeSchemeDxf(*run.options.dxfFile, context); !saved) {
             return saved;
         }
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the printed report and the scheme of a few sample projects to PNG images for a look by
-# eye: each project's PDF pages at 60 dpi (four with the settlement page), its SVG beside it and its
-# HTML report as headless Chromium shows it (when chromium is installed). The windows themselves
+# eye: each project's PDF pages at 60 dpi (four with the settlement page), its SVG beside it, its DXF
+# drawing as ezdxf draws it and its HTML report as headless Chromium shows it (when chromium is installed). The windows themselves
 # are shot by scripts/screenshots.sh.
 #   scripts/render-reports.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
@@ -23,10 +23,15 @@ for project in "${projects[@]}"; do
   rm -f "$out/$name.pdf" "$out/$name"-*.png
   # a design that fails its checks still gets its documents; the exit status says so
   QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}" \
-    "$cli" --tables data --pdf "$out/$name.pdf" --svg "$out/$name.svg" --html "$out/$name.htm" "$project" > "$out/$name.txt" || true
+    "$cli" --tables data --pdf "$out/$name.pdf" --svg "$out/$name.svg" --html "$out/$name.htm" --dxf "$out/$name.dxf" \
+    "$project" > "$out/$name.txt" || true
   [ -s "$out/$name.pdf" ] || { echo "$project: no PDF written" >&2; continue; }
   pdftoppm -png -r 60 "$out/$name.pdf" "$out/$name"
   echo "$out/$name.pdf -> $(ls "$out/$name"-*.png | tr '\n' ' ')"
+  if [ -s "$out/$name.dxf" ]; then
+    LC_ALL=ru_RU.UTF-8 /usr/bin/python3 scripts/render-dxf.py "$out/$name.dxf" "$out/$name-dxf.png" \
+      && echo "$out/$name.dxf -> $out/$name-dxf.png" || echo "$project: the DXF drawing was not rendered" >&2
+  fi
   if command -v chromium > /dev/null && [ -s "$out/$name.htm" ]; then
     chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,2400 \
       --screenshot="$out/$name-html.png" "file://$(realpath "$out/$name.htm")" > /dev/null 2>&1 \

@@ -1,8 +1,10 @@
 #pragma once
 
 // A drawing surface as the scheme and the printed report see it: a pen with a position, a brush,
-// a font, lines, rectangles and text placed by its top-left corner. The screen, the printer, PDF
-// and SVG each provide one; the drawings never ask which.
+// a font, lines, rectangles and text placed by its top-left corner. The screen, the printer, PDF,
+// SVG and DXF each provide one; the drawings never ask which. A few hints (the layer, closed
+// outlines, the size of the marks) tell a CAD drawing what a picture does not need; the picture
+// canvases ignore them.
 
 #include <string>
 
@@ -22,6 +24,18 @@ struct CanvasFont {
     CanvasColor color = CanvasColor::Black;
     bool bold = false;
     bool underline = false;
+};
+
+// What a line or a text stands for; a CAD drawing keeps each on a layer of its own.
+enum class DrawingLayer {
+    Outline,        // edges of the foundation's concrete, the floor line
+    Column,         // the precast column
+    Hidden,         // edges behind the cut
+    Dimension,      // dimension lines and their labels
+    Hatch,          // hatching of the soil and of cut faces
+    Reinforcement,  // bars
+    Text,           // titles, section marks, notes
+    Table,          // tables: rules and cell texts
 };
 
 struct CanvasPoint {
@@ -52,6 +66,20 @@ class Canvas {
 
     virtual int pageWidth() const = 0;  // pixels of the drawable area
     virtual int pageHeight() const = 0;
+
+    // Hints for a CAD drawing. The layer of what is drawn next.
+    void setLayer(DrawingLayer layer) { layer_ = layer; }
+    DrawingLayer layer() const { return layer_; }
+    // The lines drawn on the current layer between the two calls bound one closed shape, drawn in
+    // pieces in any order; a CAD drawing joins them into one closed outline.
+    virtual void beginOutline() {}
+    virtual void endOutline() {}
+    // Canvas units one pixel of the small marks takes (dimension ticks, label clearances): 1 on a
+    // picture; a drawing in finer units than the screen's scales its marks with it.
+    virtual double markScale() const { return 1.0; }
+
+  private:
+    DrawingLayer layer_ = DrawingLayer::Outline;
 };
 
 }  // namespace fundis

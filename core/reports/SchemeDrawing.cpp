@@ -162,6 +162,9 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     const float k = f.k;
     DimensionChain heights(canvas);
     DimensionChain widths(canvas);
+    // the two halves below bound one shape: the cut of the foundation
+    canvas.setLayer(DrawingLayer::Outline);
+    canvas.beginOutline();
     // right half, from the base line up the steps to the pedestal and into the socket
     float x = f.X0 + data.lStep[1] * k;
     float y = f.yb;
@@ -216,6 +219,7 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     canvas.lineTo(px(x), px(y));
     x += (data.lc + 0.1f) * k;
     canvas.lineTo(px(x), px(y));
+    canvas.endOutline();
     heights.draw();
     widths.draw();
 }
@@ -224,9 +228,11 @@ void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Blue);
+    canvas.setLayer(DrawingLayer::Column);
     const float x = f.X0 + (data.l - data.lc) / 2 * k;
     const float y = f.Y0 - 0.5f * u;
     DrawDimension(x, x + data.lc * k, y - 0.2f * u, 1, "lc", canvas);
+    canvas.beginOutline();
     // the column stands 50 mm above the socket bottom
     const float bottom = f.Y0 + (data.socketDepth - data.pedestalTop - 0.05f) * k;
     const float right = x + data.lc * k;
@@ -242,12 +248,14 @@ void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
     canvas.lineTo(px(middle), px(y + 0.25f * u));
     canvas.lineTo(px(middle - 0.2f * u), px(y));
     canvas.lineTo(px(x), px(y));
+    canvas.endOutline();
 }
 
 void drawFloorAndHatching(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Outline);
     const float columnLeft = f.X0 + (data.l - data.lc) / 2 * k;
     const float columnRight = f.X0 + (data.l + data.lc) / 2 * k;
     const float right = f.X0 + data.l * k;
@@ -255,6 +263,7 @@ void drawFloorAndHatching(Canvas& canvas, const Frame& f, const ProjectRecord& d
     line(canvas, columnRight, f.Y0, right, f.Y0);
 
     canvas.setPen(1, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Hatch);
     // a pedestal standing out of the ground interrupts the soil at its faces
     const bool pedestalAbove = data.pedestalTop >= 0.0f;
     const float leftLimit = pedestalAbove ? f.X0 + (data.l - data.luc) / 2 * k : columnLeft;
@@ -276,6 +285,7 @@ void drawPlan(Canvas& canvas, const Frame& f, const ProjectRecord& data, int ste
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    canvas.setLayer(DrawingLayer::Outline);
     const float below = f.Yp + data.b * k + 0.2f * u;
     const float beside = f.X0 + data.l * k + 0.3f * u;
     DimensionChain widths(canvas);
@@ -315,8 +325,10 @@ void drawPlan(Canvas& canvas, const Frame& f, const ProjectRecord& data, int ste
     DrawDimension(columnX, columnX + data.lc * k, columnY + data.bc * k + 0.2f * u, 2, "lc", canvas);
     canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
     canvas.setPen(canvas.penWidth(), CanvasColor::Blue);
+    canvas.setLayer(DrawingLayer::Column);
     canvas.rectangle(px(columnX), px(columnY), px(columnX + data.lc * k), px(columnY + data.bc * k));
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    canvas.setLayer(DrawingLayer::Outline);
 }
 
 void drawOverallDimensions(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
@@ -339,6 +351,7 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data)
     marks.bold = true;
     marks.underline = true;
     canvas.setFont(marks);
+    canvas.setLayer(DrawingLayer::Text);
     const float k = f.k;
     const float markX = f.X0 + (data.l - data.luc) / 2 * k - canvas.textWidth("#") / 2.0f;
     canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
@@ -368,6 +381,7 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& dat
         canvas.textOut(px(x + 0.1f * u), px(yT + rowHeight * static_cast<float>(row) + 0.1f * u), text);
     };
     auto value = [&](float v) { return formatFixed(v, 3, separator); };
+    canvas.setLayer(DrawingLayer::Table);
     auto block = [&](int row) {
         line(canvas, xT, yT + rowHeight * static_cast<float>(row), xT + width,
              yT + rowHeight * static_cast<float>(row));
@@ -420,9 +434,13 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
     const CanvasPoint position = canvas.penPosition();
     const int width = canvas.penWidth();
     const CanvasColor color = canvas.penColor();
+    const DrawingLayer layer = canvas.layer();
     CanvasFont font = canvas.font();
     const CanvasColor fontColor = font.color;
     canvas.setPen(1, CanvasColor::Red);
+    canvas.setLayer(DrawingLayer::Dimension);
+    // the marks' sizes in screen pixels
+    const double m = canvas.markScale();
     font.color = CanvasColor::Red;
     canvas.setFont(font);
 
@@ -435,12 +453,13 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
         case 2: {
             const double sign = kind == 1 ? -1.0 : 1.0;
             const double y = p3;
-            line(canvas, p1, y + sign * 10, p2, y + sign * 10);
+            line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
             for (double x : {p1, p2}) {
-                line(canvas, x, y, x, y + sign * 12);
-                line(canvas, x - 2, y + sign * (kind == 1 ? 8 : 12), x + 2, y + sign * (kind == 1 ? 12 : 8));
+                line(canvas, x, y, x, y + sign * 12 * m);
+                line(canvas, x - 2 * m, y + sign * (kind == 1 ? 8 : 12) * m, x + 2 * m,
+                     y + sign * (kind == 1 ? 12 : 8) * m);
             }
-            const double labelY = kind == 1 ? y - 10 - TH - 2 : y + 8 - TH;
+            const double labelY = kind == 1 ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
             canvas.textOut(px(labelCentre - halfText), px(labelY), text);
             break;
         }
@@ -448,16 +467,16 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
         case 4: {
             const double sign = kind == 3 ? -1.0 : 1.0;
             const double x = p1;
-            line(canvas, x + sign * 10, p2, x + sign * 10, p3);
+            line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
             for (double y : {p2, p3}) {
-                line(canvas, x + sign * 12, y, x, y);
+                line(canvas, x + sign * 12 * m, y, x, y);
                 if (kind == 3) {
-                    line(canvas, x - 12, y - 2, x - 8, y + 2);
+                    line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
                 } else {
-                    line(canvas, x + 12, y + 2, x + 8, y - 2);
+                    line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
                 }
             }
-            canvas.textOut(px(x + sign * 10 - Wt - halfMark), px(labelCentre - TH / 2.0), text);
+            canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px(labelCentre - TH / 2.0), text);
             break;
         }
         default:
@@ -465,6 +484,7 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
     }
 
     canvas.setPen(width, color);
+    canvas.setLayer(layer);
     font.color = fontColor;
     canvas.setFont(font);
     canvas.moveTo(position.x, position.y);
@@ -480,8 +500,10 @@ constexpr double kTitleSize = 20;
 constexpr double kHeaderSize = 10;
 
 void drawTitle(Canvas& canvas, float u, double y) {
+    canvas.setLayer(DrawingLayer::Text);
     setFontSize(canvas, kTitleSize);
     canvas.textOut(px(5 * u), px(y), "Схема фундамента");
+    canvas.setLayer(DrawingLayer::Outline);
 }
 
 // Without a positive scale, k = 100 u / S has no value: say what to set instead of drawing nothing.
@@ -490,27 +512,35 @@ void drawScaleProblem(Canvas& canvas, float u, double y) {
     font.sizePoints = 12;
     font.color = CanvasColor::Black;
     canvas.setFont(font);
+    canvas.setLayer(DrawingLayer::Text);
     canvas.textOut(px(2 * u), px(y),
                    "Масштаб схемы должен быть положительным числом: "
                    "Настройка → Настройка параметров → Масштаб 1:");
 }
 
-// The section, the plan, the marks and the table, all `shift` pixels lower than the usual place.
-void drawBody(Canvas& canvas, float u, const ProjectRecord& data, int schemeScale, char decimalSeparator,
-              float shift) {
+// Where the scheme's parts go for a unit and a scale (above 0), `shift` pixels lower than the usual
+// place, and the label font's size.
+Frame frameOf(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale, float shift) {
     Frame f;
-    f.u = u;
+    f.u = static_cast<float>(std::trunc(unit));
     f.k = 100.0f * f.u / static_cast<float>(schemeScale);
-    f.X0 = 2 * f.u;
-    f.Y0 = 3 * f.u + shift;
+    const CanvasPoint origin = SchemeOrigin(unit);
+    f.X0 = static_cast<float>(origin.x);
+    f.Y0 = static_cast<float>(origin.y) + shift;
     f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
     f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
-
-    canvas.setPen(2, CanvasColor::Black);
-    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
     setFontSize(canvas, 8);
     f.TH = static_cast<float>(canvas.textHeight("#"));
     f.W3 = static_cast<float>(canvas.textWidth("###"));
+    return f;
+}
+
+// The section, the plan, the marks and the table, all `shift` pixels lower than the usual place.
+void drawBody(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale, char decimalSeparator,
+              float shift) {
+    const Frame f = frameOf(canvas, unit, data, schemeScale, shift);
+    canvas.setPen(2, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
     const int steps = shownSteps(data);
 
     drawSection(canvas, f, data, steps);
@@ -524,6 +554,11 @@ void drawBody(Canvas& canvas, float u, const ProjectRecord& data, int schemeScal
 
 }  // namespace
 
+CanvasPoint SchemeOrigin(double unit) {
+    const int u = px(unit);
+    return {2 * u, 3 * u};
+}
+
 void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
                           char decimalSeparator) {
     const auto u = static_cast<float>(std::trunc(unit));
@@ -531,8 +566,60 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data
         drawScaleProblem(canvas, u, 2 * u);
         return;
     }
-    drawBody(canvas, u, data, schemeScale, decimalSeparator, 0);
+    drawBody(canvas, unit, data, schemeScale, decimalSeparator, 0);
     drawTitle(canvas, u, kTitleTop * u);
+}
+
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+                                  char decimalSeparator) {
+    if (schemeScale <= 0) {
+        return;
+    }
+    const Frame f = frameOf(canvas, unit, data, schemeScale, 0);
+    const float u = f.u;
+    const float rowHeight = f.TH + 0.2f * u;
+    // a row of the title's height below the dimension table, whose 14 rows start a unit above the floor
+    const float x0 = f.X0 + data.l * f.k + 2 * u;
+    const float titleY = f.Y0 - u + rowHeight * 15;
+    const float y0 = titleY + rowHeight;
+    const CellRows bars = reinforcementRows(
+        data, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
+        [&](float value) { return formatFixed(value, 0, decimalSeparator); });
+    const std::string cells[4][3] = {
+        {"", "Сторона L", "Сторона B"},
+        {"Площадь раб.арм.,см2", bars[0][0], bars[0][1]},
+        {"Кол-во стержней, шт", bars[1][0], bars[1][1]},
+        {"Диаметр раб.арм.,мм", bars[2][0], bars[2][1]},
+    };
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setLayer(DrawingLayer::Table);
+    canvas.textOut(px(x0), px(titleY + 0.1f * u), "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    float lefts[4] = {x0, 0, 0, 0};
+    for (int column = 0; column < 3; ++column) {
+        int width = 0;
+        for (const auto& row : cells) {
+            width = std::max(width, canvas.textWidth(row[column]));
+        }
+        // room to spare: a CAD program may show the texts in a wider face than the one measured
+        lefts[column + 1] = lefts[column] + 1.15f * static_cast<float>(width) + 0.3f * u;
+    }
+    const float bottom = y0 + rowHeight * 4;
+    for (int row = 0; row <= 4; ++row) {
+        line(canvas, x0, y0 + rowHeight * static_cast<float>(row), lefts[3],
+             y0 + rowHeight * static_cast<float>(row));
+    }
+    for (const float x : lefts) {
+        line(canvas, x, y0, x, bottom);
+    }
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            if (!cells[row][column].empty()) {
+                canvas.textOut(px(lefts[column] + 0.1f * u),
+                               px(y0 + rowHeight * static_cast<float>(row) + 0.1f * u), cells[row][column]);
+            }
+        }
+    }
+    canvas.setLayer(DrawingLayer::Outline);
 }
 
 void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
@@ -571,7 +658,7 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
     if (!context.failures.empty()) {
         y = drawRedLines(canvas, y + 0.3 * u, context.failures, how);
     }
-    drawBody(canvas, u, *context.data, schemeScale, context.decimalSeparator,
+    drawBody(canvas, unit, *context.data, schemeScale, context.decimalSeparator,
              static_cast<float>(std::max(0.0, y - usualBottom)));
 }
 

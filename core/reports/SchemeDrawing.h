@@ -17,6 +17,9 @@ namespace fundis {
 // Draws in red with a 1-pixel pen and restores the pen, its position and the font colour.
 void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas);
 
+// Where the scheme puts the left edge of the base at the floor level ±0.000 for a unit.
+CanvasPoint SchemeOrigin(double unit);
+
 // The whole scheme; `unit` is 33 on the screen and the page width div 16 on the printer.
 // A scale of 0 or less draws a message saying so instead.
 void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
@@ -31,5 +34,10 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
 
 // What the scheme says instead of a drawing when there is no foundation to draw.
 inline constexpr char kNotDesignedScheme[] = "Фундамент не запроектирован: схемы нет.";
+
+// The bottom reinforcement of both sides (area, bars, diameter) as a table under the scheme's table of
+// dimensions, for a drawing with room for it; nothing when the scale is 0 or less.
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+                                  char decimalSeparator);
 
 }  // namespace fundis

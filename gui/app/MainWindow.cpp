@@ -33,6 +33,7 @@
 #include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
 #include "core/model/FileIo.h"
+#include "core/reports/DxfExport.h"
 #include "core/reports/HtmlReport.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/HelpWindow.h"
@@ -59,6 +60,7 @@ const QString kCaption = QStringLiteral("Фундис");
 const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
 // the report is a web page whatever the name: no filter promises plain text
 const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("все файлы (*.*)")};
+const QStringList kDxfFilters = {QStringLiteral("Чертеж DXF (*.dxf)"), QStringLiteral("все файлы (*.*)")};
 
 std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -185,6 +187,9 @@ void MainWindow::buildCommands() {
                             QStringLiteral("Сохранить исходные данные в другой файл"), &MainWindow::saveAs));
     file->addSeparator();
     file->addActions({html, print});
+    file->addAction(command("exportDxf", QStringLiteral("Экспорт в &DXF..."), QKeySequence(),
+                            QStringLiteral("Сохранить схему фундамента чертежом DXF для программ САПР"),
+                            &MainWindow::exportDxf));
     file->addSeparator();
     file->addAction(command("exitProgram", QStringLiteral("&Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
                             QStringLiteral("Закрыть программу"), &MainWindow::exitProgram));
@@ -715,9 +720,7 @@ void MainWindow::saveHtmlReport() {
     request.title = QStringLiteral("Сохранение результата расчета");
     request.folder = startFolder();
     // the current project's name, in the folder of the last report when there was one
-    const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
-    const QString folder = lastHtmlName.isEmpty() ? startFolder() : QFileInfo(lastHtmlName).absolutePath();
-    request.proposedName = QDir(folder).filePath(base + QStringLiteral(".htm"));
+    request.proposedName = proposedDocumentName(lastHtmlName, QStringLiteral(".htm"));
     request.filters = kHtmlFilters;
     request.defaultSuffix = QStringLiteral("htm");
     request.save = true;
@@ -728,6 +731,35 @@ void MainWindow::saveHtmlReport() {
     lastHtmlName = name;
     const fundis::Status written =
         fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
+    if (!written) {
+        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
+    }
+}
+
+QString MainWindow::proposedDocumentName(const QString& lastName, const QString& suffix) const {
+    // the current project's name, in the folder of the last such document when there was one
+    const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
+    const QString folder = lastName.isEmpty() ? startFolder() : QFileInfo(lastName).absolutePath();
+    return QDir(folder).filePath(base + suffix);
+}
+
+void MainWindow::exportDxf() {
+    if (!haveCalculation()) {
+        return;
+    }
+    fundis::FileRequest request;
+    request.title = QStringLiteral("Экспорт схемы фундамента в DXF");
+    request.folder = startFolder();
+    request.proposedName = proposedDocumentName(lastDxfName_, QStringLiteral(".dxf"));
+    request.filters = kDxfFilters;
+    request.defaultSuffix = QStringLiteral("dxf");
+    request.save = true;
+    const QString name = fundis::dialogs().fileName(this, request);
+    if (name.isEmpty()) {
+        return;
+    }
+    lastDxfName_ = name;
+    const fundis::Status written = fundis::writeSchemeDxf(localPath(name), reportContext());
     if (!written) {
         fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
     }

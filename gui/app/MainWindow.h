@@ -98,6 +98,8 @@ class MainWindow : public QMainWindow {
     void printReport();
     void saveHtmlReport();
     void showScheme();
+    // "Файл" → "Экспорт в DXF...": the scheme of the last calculation as a CAD drawing.
+    void exportDxf();
     void newProject();
     void saveAs();
     void exitProgram();
@@ -122,6 +124,7 @@ class MainWindow : public QMainWindow {
     void buildCommands();
     void buildReportPane();
     void buildExamplesMenu();
+    QString proposedDocumentName(const QString& lastName, const QString& suffix) const;
     // a page of the help folder in the browser, or in a window of the program when none takes it
     void showPage(const QString& page);
     // The start hint of the empty report pane goes at the first calculation, open or "Новый".
@@ -152,6 +155,7 @@ class MainWindow : public QMainWindow {
     bool activated_ = false;
     QString dialogFolder_;
     QString proposedSaveName_;
+    QString lastDxfName_;  // the DXF file chosen last, offered again
     std::optional<fundis::ProjectPass> lastCalculation_;
     QString lastCalculationFileName_;
     QString startFile_;

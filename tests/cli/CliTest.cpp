@@ -137,6 +137,7 @@ TEST(CliErrors, NotRun) {
         {{"--tables"}, "--tables"},
         {{}, ".dan"},
         {{"--html", folder.file("a.htm"), project, project}, "один проект"},
+        {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf пишут один файл"},
     };
     for (const auto& [arguments, message] : rows) {
         const Result result = runCli(arguments);
@@ -202,7 +203,7 @@ TEST(CliHelp, DescribesEveryOption) {
     const Result result = runCli({"--help"});
     EXPECT_EQ(result.code, 0);
     for (const char* option : {"--tables", "--settings", "--debug", "--sep", "--json", "--html", "--pdf",
-                               "--svg", "Код завершения"}) {
+                               "--svg", "--dxf", "Код завершения"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
 }
@@ -253,4 +254,24 @@ TEST(CliExport, HtmlCarriesTheRedLines) {
         const std::size_t at = page.find(line);
         EXPECT_TRUE(at > heading && at < results) << line;
     }
+}
+
+// The DXF drawing comes from the core: no Qt and no display needed, the report unchanged on stdout
+TEST(CliExport, WritesTheDxfDrawingWithoutQt) {
+    TempFolder folder;
+    const std::string project = kData + "/sand_frost_depth.dan";
+    const Result result = runCli({"--tables", kTables, "--dxf", folder.file("s.dxf"), project},
+                                 "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=");
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, expected("sand_frost_depth"));
+    const std::string drawing = readBytes(folder.file("s.dxf"));
+    EXPECT_NE(drawing.find("\n  1\nAC1015\n"), std::string::npos);
+    EXPECT_NE(drawing.find("\\U+0421\\U+0445\\U+0435\\U+043C\\U+0430"), std::string::npos);  // "Схема"
+    EXPECT_EQ(drawing.substr(drawing.size() - 8), "  0\nEOF\n");
+
+    // a folder that is not there: exit status 2 and a message naming the file
+    const Result missing = runCli({"--tables", kTables, "--dxf", folder.file("no/s.dxf"), project});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err.rfind("fundis-cli: ", 0), 0u);
+    EXPECT_NE(missing.err.find(folder.file("no/s.dxf")), std::string::npos) << missing.err;
 }

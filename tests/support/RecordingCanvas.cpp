@@ -29,16 +29,16 @@ void RecordingCanvas::setBrush(CanvasColor color, BrushStyle style) {
 }
 
 void RecordingCanvas::lineTo(int x, int y) {
-    lines_.push_back({position_, {x, y}, penWidth_, penColor_});
+    lines_.push_back({position_, {x, y}, penWidth_, penColor_, layer()});
     position_ = {x, y};
 }
 
 void RecordingCanvas::rectangle(int x1, int y1, int x2, int y2) {
-    rectangles_.push_back({x1, y1, x2, y2, penColor_, brushColor_, brush_});
+    rectangles_.push_back({x1, y1, x2, y2, penColor_, brushColor_, brush_, layer()});
 }
 
 void RecordingCanvas::textOut(int x, int y, const std::string& text) {
-    texts_.push_back({x, y, text, font_, brush_});
+    texts_.push_back({x, y, text, font_, brush_, layer()});
 }
 
 int RecordingCanvas::textWidth(const std::string& text) const {

@@ -15,18 +15,21 @@ class RecordingCanvas : public Canvas {
         CanvasPoint from, to;
         int width;
         CanvasColor color;
+        DrawingLayer layer;
     };
     struct Rectangle {
         int x1, y1, x2, y2;
         CanvasColor penColor;
         CanvasColor brushColor;
         BrushStyle brush;
+        DrawingLayer layer;
     };
     struct Text {
         int x, y;
         std::string text;
         CanvasFont font;
         BrushStyle brush;
+        DrawingLayer layer;
     };
 
     RecordingCanvas(int width, int height) : width_(width), height_(height) {}

@@ -120,7 +120,8 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
     main->showScheme();
     main->saveHtmlReport();
     main->printReport();
-    EXPECT_EQ(dialogs.messages, QStringList(3, QStringLiteral("Сначала выполните расчет.")));
+    main->exportDxf();
+    EXPECT_EQ(dialogs.messages, QStringList(4, QStringLiteral("Сначала выполните расчет.")));
     EXPECT_TRUE(dialogs.shown.isEmpty() && dialogs.requests.empty());
 
     typeProject();
@@ -176,6 +177,32 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     main->startCalculation();
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
     EXPECT_TRUE(main->staleMark->isHidden());
+}
+
+// "Файл" → "Экспорт в DXF...": a save dialog offering the project's name with .dxf, then the scheme
+// of the last calculation at true size, the base 3300 mm long; a file that cannot be written is named
+TEST_F(WindowsFixture, ExportsTheSchemeToDxf) {
+    QAction* item = menuAction(*main, QStringLiteral("Файл"), QStringLiteral("Экспорт в DXF..."));
+    ASSERT_NE(item, nullptr);
+    typeProject();
+    main->startCalculation();
+    dialogs.files = {dataPath(QStringLiteral("схема.dxf"))};
+    item->trigger();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_TRUE(dialogs.requests[0].proposedName.endsWith(QStringLiteral("Фундамент.dxf")));
+    EXPECT_EQ(dialogs.requests[0].defaultSuffix, QStringLiteral("dxf"));
+    const QByteArray drawing = readFile(dataPath(QStringLiteral("схема.dxf")));
+    EXPECT_TRUE(drawing.contains("\n  1\nAC1015\n"));
+    EXPECT_TRUE(drawing.contains("\n 10\n3300.0\n"));  // the base's right edge, from the origin at its left
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    dialogs.files = {dataPath(QStringLiteral("нет/схема.dxf"))};
+    item->trigger();
+    // the project's name again, in the folder of the last drawing
+    EXPECT_EQ(dialogs.requests.back().proposedName, dataPath(QStringLiteral("Фундамент.dxf")));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("нет/схема.dxf"))));
 }
 
 // A table that cannot be read: no report of numbers from elsewhere, one message naming the file and

@@ -1,0 +1,488 @@
+// The DXF canvas and the scheme as a CAD drawing, read back group by group.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <map>
+#include <sstream>
+
+#include "core/reports/DxfCanvas.h"
+#include "core/reports/DxfExport.h"
+#include "core/reports/SchemeDrawing.h"
+#include "support/RecordingCanvas.h"
+#include "support/SampleProject.h"
+
+using namespace fundis;
+
+namespace {
+
+// A number of the file, read without the process's locale.
+double number(const std::string& text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// One entity or table record: its type and its groups in file order.
+struct Record {
+    std::string type;
+    std::vector<std::pair<int, std::string>> groups;
+
+    std::string get(int code) const {
+        for (const auto& [c, value] : groups) {
+            if (c == code) {
+                return value;
+            }
+        }
+        return "";
+    }
+    std::vector<double> all(int code) const {
+        std::vector<double> values;
+        for (const auto& [c, value] : groups) {
+            if (c == code) {
+                values.push_back(number(value));
+            }
+        }
+        return values;
+    }
+};
+
+struct Drawing {
+    std::map<std::string, std::vector<Record>> sections;  // HEADER holds one record a variable
+    std::vector<Record> entities(const std::string& type, const std::string& layer) const {
+        std::vector<Record> found;
+        for (const Record& record : sections.at("ENTITIES")) {
+            if (record.type == type && record.get(8) == layer) {
+                found.push_back(record);
+            }
+        }
+        return found;
+    }
+    std::string header(const std::string& variable) const {
+        for (const Record& record : sections.at("HEADER")) {
+            if (record.type == variable) {
+                return record.groups.empty() ? "" : record.groups.front().second;
+            }
+        }
+        return "";
+    }
+};
+
+// The file as pairs of lines: a group code right-aligned, its value.
+Drawing parse(const std::string& text) {
+    Drawing drawing;
+    std::istringstream in(text);
+    std::string code, value, section;
+    while (std::getline(in, code) && std::getline(in, value)) {
+        const int gc = std::stoi(code);
+        if (gc == 0 && value == "SECTION") {
+            std::getline(in, code);
+            std::getline(in, section);
+            drawing.sections[section];
+            continue;
+        }
+        if (section.empty()) {
+            continue;
+        }
+        auto& records = drawing.sections[section];
+        if ((gc == 0 && value != "ENDSEC") || (section == "HEADER" && gc == 9)) {
+            records.push_back({value, {}});
+        } else if (!records.empty()) {
+            records.back().groups.emplace_back(gc, value);
+        }
+    }
+    return drawing;
+}
+
+struct Extent {
+    double width, height;
+};
+Extent extentOf(const Record& polyline) {
+    const std::vector<double> xs = polyline.all(10);
+    const std::vector<double> ys = polyline.all(20);
+    return {*std::max_element(xs.begin(), xs.end()) - *std::min_element(xs.begin(), xs.end()),
+            *std::max_element(ys.begin(), ys.end()) - *std::min_element(ys.begin(), ys.end())};
+}
+
+bool closed(const Record& polyline) { return (std::stoi(polyline.get(70)) & 1) != 0; }
+
+DxfCanvas::Setup tenthMillimetres() {
+    DxfCanvas::Setup setup;
+    setup.millimetresPerUnit = 0.1;
+    setup.markScale = 2;
+    setup.origin = {100, 200};
+    return setup;
+}
+
+ReportContext contextOf(const ProjectRecord& data, int scale) {
+    ReportContext context;
+    context.data = &data;
+    context.schemeScale = scale;
+    context.decimalSeparator = ',';
+    return context;
+}
+
+}  // namespace
+
+// Lines on the layer of the hint, in model millimetres from the origin with y up; a rectangle is a
+// closed polyline at its four corners; a hatched one gets "/" strokes inside it on the hatching layer
+TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
+    DxfCanvas canvas(tenthMillimetres());
+    canvas.setLayer(DrawingLayer::Dimension);
+    canvas.moveTo(100, 200);
+    canvas.lineTo(150, 180);
+    canvas.lineTo(150, 180);  // nothing to draw
+    canvas.setLayer(DrawingLayer::Column);
+    canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
+    canvas.rectangle(140, 260, 100, 200);
+    const Drawing drawing = parse(canvas.document());
+
+    const std::vector<Record> lines = drawing.entities("LINE", "DIMENSIONS");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].all(10), std::vector<double>({0.0}));
+    EXPECT_EQ(lines[0].all(11), std::vector<double>({5.0}));
+    EXPECT_EQ(lines[0].all(21), std::vector<double>({2.0}));
+    const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "COLUMN");
+    ASSERT_EQ(outlines.size(), 1u);
+    EXPECT_TRUE(closed(outlines[0]));
+    EXPECT_EQ(outlines[0].all(10), std::vector<double>({0.0, 4.0, 4.0, 0.0}));
+    EXPECT_EQ(outlines[0].all(20), std::vector<double>({0.0, 0.0, -6.0, -6.0}));
+
+    // strokes 8 screen pixels (16 units, 1.6 mm) apart, rising to the right, none outside
+    const std::vector<Record> strokes = drawing.entities("LINE", "HATCH");
+    ASSERT_GE(strokes.size(), 5u);
+    for (const Record& stroke : strokes) {
+        const double x1 = number(stroke.get(10)), y1 = number(stroke.get(20));
+        const double x2 = number(stroke.get(11)), y2 = number(stroke.get(21));
+        EXPECT_NEAR(y2 - y1, x2 - x1, 1e-9);
+        for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}}) {
+            EXPECT_TRUE(x >= 0 && x <= 4 && y >= -6 && y <= 0) << x << " " << y;
+        }
+    }
+    const auto offset = [](const Record& stroke) { return number(stroke.get(10)) - number(stroke.get(20)); };
+    EXPECT_NEAR(std::abs(offset(strokes[1]) - offset(strokes[0])), 1.6, 1e-9);
+    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
+}
+
+// The pieces of an outline, drawn in any order and direction with other layers between them, join
+// into one closed polyline, closed even when its ends stop short of each other; pieces that make
+// more than one chain stay open
+TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
+    DxfCanvas canvas(tenthMillimetres());
+    canvas.setLayer(DrawingLayer::Outline);
+    canvas.beginOutline();
+    canvas.moveTo(100, 200);  // right half of a U, then the left half from the same corner
+    canvas.lineTo(200, 200);
+    canvas.lineTo(200, 150);
+    canvas.setLayer(DrawingLayer::Dimension);
+    canvas.moveTo(0, 0);
+    canvas.lineTo(10, 10);
+    canvas.setLayer(DrawingLayer::Outline);
+    canvas.moveTo(100, 200);
+    canvas.lineTo(100, 150);
+    canvas.lineTo(199, 151);  // within the tolerance of the right half's end
+    canvas.endOutline();
+    canvas.beginOutline();
+    canvas.moveTo(300, 300);
+    canvas.lineTo(400, 300);
+    canvas.lineTo(400, 400);
+    canvas.lineTo(350, 400);  // 5 mm short of the start
+    canvas.endOutline();
+    canvas.beginOutline();
+    canvas.moveTo(500, 500);
+    canvas.lineTo(600, 500);
+    canvas.lineTo(600, 600);
+    canvas.moveTo(700, 700);
+    canvas.lineTo(800, 800);
+    canvas.endOutline();
+    const Drawing drawing = parse(canvas.document());
+
+    const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "OUTLINE");
+    ASSERT_EQ(outlines.size(), 3u);
+    EXPECT_TRUE(closed(outlines[0]));
+    EXPECT_EQ(outlines[0].get(90), "4");
+    EXPECT_NEAR(extentOf(outlines[0]).width, 10.0, 0.11);
+    EXPECT_NEAR(extentOf(outlines[0]).height, 5.0, 0.11);
+    EXPECT_TRUE(closed(outlines[1]));
+    EXPECT_EQ(outlines[1].get(90), "4");
+    EXPECT_FALSE(closed(outlines[2]));
+    EXPECT_EQ(outlines[2].get(90), "3");
+    EXPECT_EQ(drawing.entities("LINE", "OUTLINE").size(), 1u);  // the other chain, a single piece
+    EXPECT_EQ(drawing.entities("LINE", "DIMENSIONS").size(), 1u);
+}
+
+// Texts: letters beyond ASCII as \U+XXXX (pairs beyond the plane), control characters as spaces,
+// broken UTF-8 as "?"; a TEXT entity with its baseline below the top-left corner, capitals 0.716
+// of the em, in the Arial style; the file is ASCII throughout
+TEST(DxfCanvas, TextsInEscapesAndArial) {
+    EXPECT_EQ(dxfText("Схема"), "\\U+0421\\U+0445\\U+0435\\U+043C\\U+0430");
+    EXPECT_EQ(dxfText("bс h1"), "b\\U+0441 h1");
+    EXPECT_EQ(dxfText("м²\t"), "\\U+043C\\U+00B2 ");
+    EXPECT_EQ(dxfText("\xF0\x9F\x8F\x97"), "\\U+D83C\\U+DFD7");
+    EXPECT_EQ(dxfText("a\xD0"), "a?");
+    EXPECT_EQ(dxfText("\xFF"
+                      "b"),
+              "?b");
+
+    DxfCanvas canvas(tenthMillimetres());
+    CanvasFont font;
+    font.sizePoints = 12;  // 16 screen pixels, 32 units, 3.2 mm
+    canvas.setFont(font);
+    canvas.setLayer(DrawingLayer::Text);
+    canvas.textOut(100, 200, "Размеры");
+    font.bold = true;
+    canvas.setFont(font);
+    canvas.textOut(100, 300, "I");
+    EXPECT_GT(canvas.textWidth("Размеры"), canvas.textWidth("Размер"));
+    EXPECT_EQ(canvas.textHeight("#"), static_cast<int>(std::lround(1.149 * 32)));
+    const std::string file = canvas.document();
+    EXPECT_TRUE(std::all_of(file.begin(), file.end(), [](char c) { return (c & 0x80) == 0; }));
+    const Drawing drawing = parse(file);
+
+    const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].get(1), dxfText("Размеры"));
+    EXPECT_NEAR(number(texts[0].get(40)), 0.716 * 3.2, 1e-9);
+    EXPECT_NEAR(number(texts[0].get(20)), -0.1 * std::lround(0.905 * 32), 1e-9);
+    EXPECT_EQ(texts[0].get(7), "FUNDIS");
+    EXPECT_EQ(texts[1].get(7), "FUNDIS_BOLD");
+    std::map<std::string, std::string> fonts;
+    for (const Record& style : drawing.sections.at("TABLES")) {
+        if (style.type == "STYLE") {
+            fonts[style.get(2)] = style.get(3);
+        }
+    }
+    EXPECT_EQ(fonts["FUNDIS"], "arial.ttf");
+    EXPECT_EQ(fonts["FUNDIS_BOLD"], "arialbd.ttf");
+}
+
+// The file: R2000 in millimetres, every layer with its colour and line type, the extents of what is
+// drawn; numbers with a point whatever the process's locale
+TEST(DxfCanvas, HeaderAndLayers) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    std::setlocale(LC_ALL, "ru_RU.UTF-8");
+    DxfCanvas canvas(tenthMillimetres());
+    canvas.moveTo(100, 200);
+    canvas.lineTo(125, 195);
+    const Drawing drawing = parse(canvas.document());
+    std::setlocale(LC_ALL, saved.c_str());
+
+    EXPECT_EQ(drawing.header("$ACADVER"), "AC1015");
+    EXPECT_EQ(drawing.header("$INSUNITS"), "4");
+    EXPECT_EQ(drawing.header("$EXTMAX"), "2.5");
+    // the drawing opens in view: the active viewport centred on it
+    const auto viewport =
+        std::find_if(drawing.sections.at("TABLES").begin(), drawing.sections.at("TABLES").end(),
+                     [](const Record& record) { return record.type == "VPORT"; });
+    ASSERT_NE(viewport, drawing.sections.at("TABLES").end());
+    EXPECT_EQ(viewport->get(2), "*Active");
+    EXPECT_EQ(viewport->get(12), "1.25");
+    EXPECT_EQ(viewport->get(22), "0.25");
+    std::map<std::string, Record> layers;
+    for (const Record& record : drawing.sections.at("TABLES")) {
+        if (record.type == "LAYER") {
+            layers[record.get(2)] = record;
+        }
+    }
+    ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
+    for (const char* name :
+         {"OUTLINE", "COLUMN", "HIDDEN", "DIMENSIONS", "HATCH", "REINFORCEMENT", "TEXT", "TABLE"}) {
+        ASSERT_EQ(layers.count(name), 1u) << name;
+    }
+    EXPECT_EQ(layers["HIDDEN"].get(6), "DASHED");
+    EXPECT_EQ(layers["DIMENSIONS"].get(62), "1");
+    EXPECT_EQ(layers["OUTLINE"].get(370), "50");
+    const std::vector<Record> lines = drawing.entities("LINE", "OUTLINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].get(11), "2.5");
+    EXPECT_EQ(lines[0].get(62), "256");  // the layer's colour
+}
+
+// The scheme at true size whatever the print scale: the base, the steps and the pedestal as closed
+// rectangles of their sizes, the section one closed outline l wide and Hf high, the column closed;
+// the texts and marks grow with the scale, so that the sheet at 1:S looks alike
+TEST(DxfExport, SchemeAtTrueSize) {
+    const ProjectRecord data = twoStepFoundation();
+    std::map<int, double> titleHeights;
+    for (const int scale : {20, 75, 200}) {
+        const Drawing drawing = parse(schemeDxf(contextOf(data, scale)));
+        std::vector<std::pair<double, double>> rectangles;
+        std::vector<Record> sections;
+        for (const Record& outline : drawing.entities("LWPOLYLINE", "OUTLINE")) {
+            EXPECT_TRUE(closed(outline)) << scale;
+            const Extent extent = extentOf(outline);
+            if (outline.get(90) == "4") {
+                rectangles.emplace_back(std::round(extent.width), std::round(extent.height));
+                EXPECT_NEAR(extent.width, std::round(extent.width), 0.05);
+            } else {
+                sections.push_back(outline);
+            }
+        }
+        EXPECT_EQ(rectangles,
+                  (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}))
+            << scale;
+        ASSERT_EQ(sections.size(), 1u);
+        EXPECT_NEAR(extentOf(sections[0]).width, 2400, 0.05);
+        EXPECT_NEAR(extentOf(sections[0]).height, 1350, 0.05);
+        // the origin: the base's left edge at the floor level; the top 0.15 m below it, the base Hf lower
+        const std::vector<double> xs = sections[0].all(10), ys = sections[0].all(20);
+        EXPECT_NEAR(*std::min_element(xs.begin(), xs.end()), 0, 0.05);
+        EXPECT_NEAR(*std::max_element(ys.begin(), ys.end()), -150, 0.05);
+        EXPECT_NEAR(*std::min_element(ys.begin(), ys.end()), -1500, 0.05);
+
+        const std::vector<Record> columns = drawing.entities("LWPOLYLINE", "COLUMN");
+        ASSERT_EQ(columns.size(), 2u);
+        EXPECT_TRUE(closed(columns[0]) && closed(columns[1]));
+        EXPECT_NEAR(extentOf(columns[1]).width, 400, 0.05);
+
+        for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+            if (text.get(1) == dxfText("Схема фундамента")) {
+                titleHeights[scale] = number(text.get(40));
+            }
+        }
+        EXPECT_FALSE(drawing.entities("TEXT", "DIMENSIONS").empty());
+        EXPECT_FALSE(drawing.entities("TEXT", "TABLE").empty());
+        EXPECT_FALSE(drawing.entities("LINE", "HATCH").empty());
+    }
+    ASSERT_EQ(titleHeights.size(), 3u);
+    EXPECT_NEAR(titleHeights[200] / titleHeights[20], 10.0, 1e-6);
+    // on the sheet at 1:S the scheme window's unit of 33 pixels is a centimetre: the title's 20 points
+    // (26.7 pixels) have capitals of 0.716 em, 5.8 mm
+    EXPECT_NEAR(titleHeights[75] / 75, 20 * 96 / 72.0 * 10 / 33 * 0.716, 0.01);
+}
+
+// The rules of the other documents: a scale of 0 draws the message instead; the out-of-date line
+// and the red lines of the calculation stand in red above the title; without a foundation only they
+// and a statement stand, no outline; the table's numbers keep the user's decimal separator
+TEST(DxfExport, MessageNotesAndSeparator) {
+    const ProjectRecord data = twoStepFoundation();
+    Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
+    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
+    std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NE(texts[0].get(1).find("1:"), std::string::npos);
+
+    ReportContext context = contextOf(data, 75);
+    context.failures = {"", "Первая", "Вторая"};
+    context.outOfDate = true;
+    drawing = parse(schemeDxf(context));
+    double titleY = 0;
+    std::vector<double> noteYs;
+    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+        if (text.get(1) == dxfText("Схема фундамента")) {
+            titleY = number(text.get(20));
+        } else if (text.get(1) == dxfText(kOutOfDateLine) || text.get(1) == dxfText("Первая") ||
+                   text.get(1) == dxfText("Вторая")) {
+            noteYs.push_back(number(text.get(20)));
+        }
+    }
+    ASSERT_EQ(noteYs.size(), 3u);
+    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+        // the notes and the section marks red, the title in the layer's colour
+        EXPECT_EQ(text.get(62), text.get(1) == dxfText("Схема фундамента") ? "256" : "1") << text.get(1);
+    }
+    EXPECT_GT(noteYs[0], noteYs[1]);
+    EXPECT_GT(noteYs[1], noteYs[2]);
+    EXPECT_GT(noteYs[2], titleY);
+    std::vector<std::string> table;
+    for (const Record& text : drawing.entities("TEXT", "TABLE")) {
+        table.push_back(text.get(1));
+    }
+    for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
+        EXPECT_NE(std::find(table.begin(), table.end(), cell), table.end()) << cell;
+    }
+    EXPECT_NE(std::find(table.begin(), table.end(), dxfText("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА")), table.end());
+
+    ProjectRecord none;
+    context = contextOf(none, 75);
+    context.failures = {"Размеры подошвы не подобраны"};
+    drawing = parse(schemeDxf(context));
+    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
+    std::vector<std::string> notes;
+    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+        notes.push_back(text.get(1));
+    }
+    EXPECT_NE(std::find(notes.begin(), notes.end(), dxfText(kNotDesignedScheme)), notes.end());
+    EXPECT_NE(std::find(notes.begin(), notes.end(), dxfText("Размеры подошвы не подобраны")), notes.end());
+}
+
+// The reinforcement table: under the table of dimensions, its title above it, every cell's text
+// inside its column, the numbers in the user's form
+TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
+    const ProjectRecord data = twoStepFoundation();
+    RecordingCanvas canvas(1400, 1400);
+    DrawFoundationScheme(canvas, 33, data, 75, ',');
+    const std::size_t schemeLines = canvas.lines().size();
+    int lowest = 0;
+    for (const auto& text : canvas.texts()) {
+        lowest = std::max(lowest, text.layer == DrawingLayer::Table ? text.y : 0);
+    }
+    DrawSchemeReinforcementTable(canvas, 33, data, 75, ',');
+    const auto title = canvas.textsOf("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
+    ASSERT_EQ(title.size(), 1u);
+    EXPECT_GT(title[0].y, lowest + canvas.textHeight("#"));
+    std::vector<int> rules;  // the x of the vertical rules, left to right
+    for (std::size_t i = schemeLines; i < canvas.lines().size(); ++i) {
+        const auto& rule = canvas.lines()[i];
+        EXPECT_EQ(rule.layer, DrawingLayer::Table);
+        EXPECT_GT(std::min(rule.from.y, rule.to.y), title[0].y);
+        if (rule.from.x == rule.to.x) {
+            rules.push_back(rule.from.x);
+        }
+    }
+    ASSERT_EQ(rules.size(), 4u);
+    const std::pair<const char*, int> cells[] = {
+        {"Сторона L", 1}, {"Сторона B", 2}, {"24,127", 1},
+        {"10,179", 2},    {"12", 1},        {"9", 2},
+        {"16", 1},        {"12", 2},        {"Кол-во стержней, шт", 0}};
+    for (const auto& [text, column] : cells) {
+        const auto found = canvas.textsOf(text);
+        const bool inside = std::any_of(found.begin(), found.end(), [&](const RecordingCanvas::Text& cell) {
+            return cell.layer == DrawingLayer::Table && cell.x > rules[column] &&
+                   cell.x + canvas.textWidth(text) < rules[column + 1];
+        });
+        EXPECT_TRUE(inside) << text;
+    }
+    RecordingCanvas none(100, 100);
+    DrawSchemeReinforcementTable(none, 33, data, 0, ',');
+    EXPECT_TRUE(none.texts().empty() && none.lines().empty());
+}
+
+// The layer hints: the dimensions on their layer, the caller's layer back afterwards; the marks
+// grow with the canvas's mark scale
+TEST(SchemeDrawing, LayersAndMarkScale) {
+    class CoarseCanvas : public RecordingCanvas {
+      public:
+        CoarseCanvas() : RecordingCanvas(5000, 5000) {}
+        double markScale() const override { return 10; }
+    };
+    RecordingCanvas fine(500, 500);
+    CoarseCanvas coarse;
+    for (RecordingCanvas* canvas : {&fine, static_cast<RecordingCanvas*>(&coarse)}) {
+        canvas->setLayer(DrawingLayer::Table);
+        DrawDimension(100, 300, 200, 2, "ab", *canvas);
+        EXPECT_EQ(canvas->layer(), DrawingLayer::Table);
+        for (const auto& line : canvas->lines()) {
+            EXPECT_EQ(line.layer, DrawingLayer::Dimension);
+        }
+        EXPECT_EQ(canvas->texts().at(0).layer, DrawingLayer::Dimension);
+    }
+    // the extension lines: 12 pixels, times the mark scale
+    EXPECT_EQ(fine.lines().at(1).to.y - fine.lines().at(1).from.y, 12);
+    EXPECT_EQ(coarse.lines().at(1).to.y - coarse.lines().at(1).from.y, 120);
+
+    RecordingCanvas scheme(1400, 1000);
+    DrawFoundationScheme(scheme, 33, twoStepFoundation(), 75, '.');
+    EXPECT_EQ(scheme.textsOf("Схема фундамента").at(0).layer, DrawingLayer::Text);
+    EXPECT_EQ(scheme.textsOf("Основные").at(0).layer, DrawingLayer::Table);
+    EXPECT_EQ(scheme.textsOf("h1").at(0).layer, DrawingLayer::Dimension);
+    EXPECT_EQ(scheme.lines().front().layer, DrawingLayer::Outline);  // the base line
+    for (const auto& rectangle : scheme.rectangles()) {
+        EXPECT_EQ(rectangle.layer, rectangle.brush == BrushStyle::BackwardDiagonal ? DrawingLayer::Column
+                                                                                   : DrawingLayer::Outline);
+    }
+}
