@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
 # Russian locale our users have unless another is given:
-#   scripts/screenshots.sh [output folder] [locale]   (default build-screenshots/png, ru_RU.UTF-8)
+#   scripts/screenshots.sh [output folder] [locale]   (default build/screenshots, ru_RU.UTF-8)
+# It builds in build/run, the folder of scripts/run.sh (the "run" preset of CMakePresets.json).
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
@@ -9,18 +10,15 @@
 # about.png, splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-build-screenshots/png}"
+out="${1:-build/screenshots}"
 lang="${2:-ru_RU.UTF-8}"
-build="${FUNDIS_BUILD_DIR:-build-screenshots}"
 scripts/install-deps.sh
 if ! command -v openbox > /dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends openbox > /dev/null
 fi
-# a folder configured before keeps its options (the tests stay on in a developer's build folder)
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-  -DFUNDIS_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fundis-screenshots >/dev/null
+cmake --preset run > /dev/null
+cmake --build --preset run -j"$(nproc)" --target fundis-screenshots > /dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -46,7 +44,7 @@ shoot() {  # shoot PROJECT FOLDER: a fresh account each time, so the first start
   rm -rf "$work/home" && mkdir -p "$work/home"
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LANG="$lang" LC_ALL="$lang" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" sh -c 'openbox > /dev/null 2>&1 & sleep 0.5; exec "$@"' _ \
-    "$build/tools/fundis-screenshots" "$2" "$1"
+    build/run/tools/fundis-screenshots "$2" "$1"
 }
 shoot "$work/data/колонна.dan" "$out"
 shoot "$work/data/без подколонника.dan" "$work/failure"

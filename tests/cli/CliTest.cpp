@@ -137,6 +137,7 @@ TEST(CliErrors, NotRun) {
         {{"--html", folder.file("a.htm"), project, project}, "один проект"},
     };
     for (const auto& [arguments, message] : rows) {
+        SCOPED_TRACE(message);
         const Result result = runCli(arguments);
         EXPECT_EQ(result.code, 2) << message;
         EXPECT_EQ(result.err.rfind("fundis-cli: ", 0), 0u) << result.err;

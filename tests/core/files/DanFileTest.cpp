@@ -110,6 +110,7 @@ TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
         {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
     };
     for (const auto& [combo, value, index] : rows) {
+        SCOPED_TRACE(::testing::Message() << "list " << combo << " = " << value);
         ProjectForm read;
         ASSERT_TRUE(parseDan(danFile({{combo, value}}), read).ok());
         EXPECT_EQ(read.combo(combo), index) << "list " << combo << " = " << value;
@@ -168,6 +169,7 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
     TempFolder folder;
     const std::string path = folder.file("project.dan");
     for (const auto& [edit, text, field] : rows) {
+        SCOPED_TRACE(field);
         writeBytes(path, "old contents");
         ProjectForm form;
         form.edit(edit) = text;
