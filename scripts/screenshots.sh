@@ -2,7 +2,9 @@
 # Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
 # Russian locale our users have unless another is given:
 #   scripts/screenshots.sh [output folder] [locale]   (default build/screenshots, ru_RU.UTF-8)
-# It builds in build/run, the folder of scripts/run.sh (the "run" preset of CMakePresets.json).
+# It builds in build/run, the folder of scripts/run.sh (the "run" preset of CMakePresets.json), or
+# takes the tool of another build folder given as FUNDIS_BUILD_DIR (build/test, build/asan).
+# QT_SCALE_FACTOR=1.5 shoots the windows as a screen scaled to 150 % shows them.
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
@@ -17,8 +19,11 @@ if ! command -v openbox > /dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends openbox > /dev/null
 fi
-cmake --preset run > /dev/null
-cmake --build --preset run -j"$(nproc)" --target fundis-screenshots > /dev/null
+build="${FUNDIS_BUILD_DIR:-build/run}"
+if [ -z "${FUNDIS_BUILD_DIR:-}" ]; then
+  cmake --preset run > /dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target fundis-screenshots > /dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -44,7 +49,7 @@ shoot() {  # shoot PROJECT FOLDER: a fresh account each time, so the first start
   rm -rf "$work/home" && mkdir -p "$work/home"
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LANG="$lang" LC_ALL="$lang" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" sh -c 'openbox > /dev/null 2>&1 & sleep 0.5; exec "$@"' _ \
-    build/run/tools/fundis-screenshots "$2" "$1"
+    "$build/tools/fundis-screenshots" "$2" "$1"
 }
 shoot "$work/data/колонна.dan" "$out"
 shoot "$work/data/без подколонника.dan" "$work/failure"

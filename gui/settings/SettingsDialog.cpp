@@ -1,5 +1,7 @@
 #include "gui/settings/SettingsDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -111,11 +113,11 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     const QString programHint = QStringLiteral("Папка с программой (Фундис.exe)");
     programFolderEdit_ = makeEdit("programFolderEdit", programHint);
     programFolderEdit_->setMaxLength(kLongestFolder);
-    QPushButton* programFolderButton = makeButton("programFolderButton", QStringLiteral("..."), programHint);
+    programFolderButton_ = makeButton("programFolderButton", QStringLiteral("..."), programHint);
     const QString dataHint = QStringLiteral("Папка с исходными данными и результатами расчета");
     dataFolderEdit_ = makeEdit("dataFolderEdit", dataHint);
     dataFolderEdit_->setMaxLength(kLongestFolder);
-    QPushButton* dataFolderButton = makeButton("dataFolderButton", QStringLiteral("..."), dataHint);
+    dataFolderButton_ = makeButton("dataFolderButton", QStringLiteral("..."), dataHint);
 
     QPushButton* saveButton = makeButton("saveButton", QStringLiteral("Сохранить настройки"),
                                          QStringLiteral("Сохранение выбранных настроек"));
@@ -127,9 +129,9 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     settingsColumn->addLayout(numbers);
     settingsColumn->addSpacing(fontMetrics().height() / 2);
     settingsColumn->addWidget(makeLabel(QStringLiteral("Папка с программой"), programHint));
-    settingsColumn->addLayout(row({programFolderEdit_, programFolderButton}));
+    settingsColumn->addLayout(row({programFolderEdit_, programFolderButton_}));
     settingsColumn->addWidget(makeLabel(QStringLiteral("Папка с данными"), dataHint));
-    settingsColumn->addLayout(row({dataFolderEdit_, dataFolderButton}));
+    settingsColumn->addLayout(row({dataFolderEdit_, dataFolderButton_}));
     settingsColumn->addStretch(1);
     settingsColumn->addSpacing(fontMetrics().height());
     settingsColumn->addLayout(row({saveButton, cancelButton}));
@@ -174,9 +176,9 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 
     connect(saveButton, &QPushButton::clicked, this, &SettingsDialog::saveSettings);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::cancelChanges);
-    connect(programFolderButton, &QPushButton::clicked, this,
+    connect(programFolderButton_, &QPushButton::clicked, this,
             [this] { openChooser(ChoosingFor::programFolder); });
-    connect(dataFolderButton, &QPushButton::clicked, this, [this] { openChooser(ChoosingFor::dataFolder); });
+    connect(dataFolderButton_, &QPushButton::clicked, this, [this] { openChooser(ChoosingFor::dataFolder); });
     connect(takeFolderButton, &QPushButton::clicked, this, &SettingsDialog::takeChosenFolder);
     connect(volumeList_, &QComboBox::activated, this, &SettingsDialog::showVolume);
 
@@ -188,6 +190,12 @@ void SettingsDialog::fitToFont() {
     fitDigits(iterationsEdit_, 2);
     fitDigits(scaleEdit_, 4);
     const QFontMetrics metrics = fontMetrics();
+    // the "..." beside a folder: as narrow as its text allows, as the edit is high
+    for (QPushButton* button : {programFolderButton_, dataFolderButton_}) {
+        button->setFixedWidth(
+            std::max(metrics.horizontalAdvance(button->text()) + 3 * metrics.averageCharWidth(),
+                     programFolderEdit_->sizeHint().height()));
+    }
     // a folder's path of some 30 characters shows whole; the tree shows a dozen folders
     for (QLineEdit* folder : {programFolderEdit_, dataFolderEdit_}) {
         folder->setMinimumWidth(30 * metrics.averageCharWidth());

@@ -84,6 +84,8 @@ class SettingsDialog : public QDialog {
     QLineEdit* scaleEdit_ = nullptr;
     QLineEdit* programFolderEdit_ = nullptr;
     QLineEdit* dataFolderEdit_ = nullptr;
+    QPushButton* programFolderButton_ = nullptr;  // "..."
+    QPushButton* dataFolderButton_ = nullptr;
     QGroupBox* chooser_ = nullptr;  // "Настройка местоположения"
     QFileSystemModel* folders_ = nullptr;
     QTreeView* folderTree_ = nullptr;

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 
 namespace fundis::testing {
@@ -58,7 +60,14 @@ inline void expectLaidOut(QWidget& window) {
     for (QWidget* control : controls) {
         const QRect place(control->mapTo(&window, QPoint(0, 0)), control->size());
         EXPECT_TRUE(window.rect().contains(place)) << detail::describe(control) << " lies outside the window";
-        const QSize needed = control->minimumSizeHint();
+        QSize needed = control->minimumSizeHint();
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            // a push button's text whole inside its margins and frame, not the style's usual width
+            const QStyle* style = button->style();
+            needed.setWidth(button->fontMetrics().horizontalAdvance(button->text()) +
+                            style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        }
         EXPECT_TRUE(control->width() >= needed.width() && control->height() >= needed.height())
             << detail::describe(control) << " is cut: " << control->width() << "x" << control->height()
             << " < " << needed.width() << "x" << needed.height();
