@@ -37,10 +37,7 @@ class SettingsDialog : public QDialog {
 
     // Reads the file into the main window's values and puts them into the controls.
     void loadSettings();
-    void showTexts(const fundis::SettingsTexts& texts);
 
-    // The folder the chooser points at.
-    QString chosenFolder() const;
     // Points the folder list at `folder` (on its volume) and the volume list at that volume.
     void pointFolderList(const QString& folder);
 
@@ -68,6 +65,9 @@ class SettingsDialog : public QDialog {
     void showVolume(int index);
     void closeChooser();
 
+    void showTexts(const fundis::SettingsTexts& texts);
+    // The folder the chooser points at.
+    QString chosenFolder() const;
     void fillVolumes();
     // The edits' widths and the folder list's size in the dialog's font.
     void fitToFont();
