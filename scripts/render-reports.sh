@@ -4,9 +4,16 @@
 # drawing as ezdxf draws it and its HTML report as headless Chromium shows it (when chromium is installed). The windows themselves
 # are shot by scripts/screenshots.sh.
 #   scripts/render-reports.sh [BUILD_DIR] [OUT_DIR]
+# Without a BUILD_DIR it builds fundis-cli in build/run (the "run" preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${1:-build}"
+if [ $# -ge 1 ]; then
+  build="$1"
+else
+  build=build/run
+  cmake --preset run > /dev/null
+  cmake --build --preset run -j"$(nproc)" --target fundis-cli > /dev/null
+fi
 out="${2:-$build/render}"
 cli="$build/cli/fundis-cli"
 [ -x "$cli" ] || { echo "no $cli: build the project first" >&2; exit 1; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Фундис.
+# Installs what is missing, builds and starts Фундис (in build/run, the "run" preset of
+# CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build build -j"$(nproc)" --target fundis
-exec build/app/fundis "$@"
+cmake --preset run > /dev/null
+cmake --build --preset run -j"$(nproc)" --target fundis
+exec build/run/app/fundis "$@"

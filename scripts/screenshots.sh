@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
 # Russian locale our users have unless another is given:
-#   scripts/screenshots.sh [output folder] [locale]   (default build-screenshots/png, ru_RU.UTF-8)
+#   scripts/screenshots.sh [output folder] [locale]   (default build/screenshots, ru_RU.UTF-8)
+# It builds in build/run, the folder of scripts/run.sh (the "run" preset of CMakePresets.json), or
+# takes the tool of another build folder given as FUNDIS_BUILD_DIR (build/test, build/asan).
+# QT_SCALE_FACTOR=1.5 shoots the windows as a screen scaled to 150 % shows them.
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers or that the calculation cannot go without), main-refused.png (the calculation refused for
@@ -10,18 +13,18 @@
 # about.png, help.png (the help page in its own window), splash.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-build-screenshots/png}"
+out="${1:-build/screenshots}"
 lang="${2:-ru_RU.UTF-8}"
-build="${FUNDIS_BUILD_DIR:-build-screenshots}"
 scripts/install-deps.sh
 if ! command -v openbox > /dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends openbox > /dev/null
 fi
-# a folder configured before keeps its options (the tests stay on in a developer's build folder)
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-  -DFUNDIS_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fundis-screenshots >/dev/null
+build="${FUNDIS_BUILD_DIR:-build/run}"
+if [ -z "${FUNDIS_BUILD_DIR:-}" ]; then
+  cmake --preset run > /dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target fundis-screenshots > /dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -158,10 +158,12 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
 
     settingsDialog.show();
     ok = save(settingsDialog, folder, QStringLiteral("settings.png")) && ok;
-    settingsDialog.Button5Click();
+    // the chooser beside the settings, as "..." of the data folder opens it
+    if (auto* dataFolderButton = settingsDialog.findChild<QPushButton*>(QStringLiteral("dataFolderButton"))) {
+        dataFolderButton->click();
+    }
     ok = save(settingsDialog, folder, QStringLiteral("settings-chooser.png")) && ok;
-    settingsDialog.FormClose();
-    settingsDialog.hide();
+    settingsDialog.reject();
 
     fundis::AboutBox about(&main);
     about.show();

@@ -1,74 +1,76 @@
 #include "gui/app/AboutBox.h"
 
 #include <QFrame>
-#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QVBoxLayout>
 
 #include "gui/app/SplashPicture.h"
 #include "gui/widgets/Fonts.h"
 
 namespace fundis {
 
+namespace {
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О ПРОГРАММЕ"));
     setFont(fundis::windowFont());
-    setFixedSize(486, 267);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 16, 273, 233);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(fundis::splashPicture());
+    // the splash's picture, smaller, drawn in the screen's pixels
+    const qreal pixelRatio = devicePixelRatioF();
+    QPixmap small =
+        fundis::splashPicture(pixelRatio).scaledToWidth(qRound(273 * pixelRatio), Qt::SmoothTransformation);
+    small.setDevicePixelRatio(pixelRatio);
+    QLabel* picture = makeLabel("picture", QString(), this);
+    picture->setPixmap(small);
 
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(288, 16, 195, 185);
+    panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
+    QLabel* productName = makeLabel("productName", QStringLiteral("ФУНДИС"), panel);
+    productName->setFont(fundis::windowFont(32));
+    productName->setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
+    QLabel* version = makeLabel("version", QStringLiteral("Версия " FUNDIS_VERSION), panel);
+    QLabel* maker = makeLabel("maker", QStringLiteral("Москва, «Фундис», 2026"), panel);
+    QLabel* disclaimer = makeLabel("disclaimer",
+                                   QStringLiteral("  Программа предназначена для\n"
+                                                  "учебных целей. Составитель не \n"
+                                                  "берет на себя никакой ответствен-\n"
+                                                  "ности за неправильное использо-\n"
+                                                  "вание программы"),
+                                   panel);
+    disclaimer->setFont(fundis::windowFont(11));
+    auto* panelColumn = new QVBoxLayout(panel);
+    panelColumn->addWidget(productName, 0, Qt::AlignHCenter);
+    panelColumn->addWidget(version, 0, Qt::AlignHCenter);
+    panelColumn->addSpacing(fontMetrics().height() / 2);
+    panelColumn->addWidget(maker, 0, Qt::AlignHCenter);
+    panelColumn->addWidget(disclaimer);
 
-    ProductName = new QLabel(QStringLiteral("ФУНДИС"), panel);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
-    ProductName->setFont(fundis::windowFont(32));
-    ProductName->setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
-    ProductName->move(37, 10);
-    ProductName->adjustSize();
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    Version = new QLabel(QStringLiteral("Версия " FUNDIS_VERSION), panel);
-    Version->setObjectName(QStringLiteral("Version"));
-    Version->setGeometry(61, 58, 73, 13);
-
-    Maker = new QLabel(QStringLiteral("Москва, «Фундис», 2026"), panel);
-    Maker->setObjectName(QStringLiteral("Maker"));
-    Maker->setGeometry(32, 82, 153, 13);
-
-    Memo1 = new QPlainTextEdit(panel);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(5, 98, 185, 81);
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setFont(fundis::windowFont(11));
-    QPalette face = Memo1->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    Memo1->setPalette(face);
-    Memo1->setPlainText(
-        QStringLiteral("  Программа предназначена для\n"
-                       "учебных целей. Составитель не \n"
-                       "берет на себя никакой ответствен-\n"
-                       "ности за неправильное использо-\n"
-                       "вание программы"));
-
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(343, 226, 75, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(panel);
+    rightColumn->addStretch(1);
+    rightColumn->addWidget(okButton, 0, Qt::AlignHCenter);
+    auto* whole = new QHBoxLayout(this);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+    whole->addWidget(picture, 0, Qt::AlignTop);
+    whole->addLayout(rightColumn);
 }
 
 }  // namespace fundis

@@ -1,12 +1,9 @@
 #pragma once
 
-// "О ПРОГРАММЕ": made by the about command, shown modally and destroyed.
+// "О ПРОГРАММЕ": made by the about command, shown modally and destroyed. Laid out with Qt
+// layouts, so it follows the font and the screen's scale.
 
 #include <QDialog>
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace fundis {
 
@@ -14,13 +11,6 @@ class AboutBox : public QDialog {
     Q_OBJECT
   public:
     explicit AboutBox(QWidget* parent = nullptr);
-
-    QLabel* Image1 = nullptr;
-    QLabel* ProductName = nullptr;
-    QLabel* Version = nullptr;
-    QLabel* Maker = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* OKButton = nullptr;
 };
 
 }  // namespace fundis

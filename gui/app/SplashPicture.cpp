@@ -8,15 +8,17 @@
 
 namespace fundis {
 
-QPixmap splashPicture() {
-    QPixmap picture(350, 266);
+QPixmap splashPicture(qreal devicePixelRatio) {
+    // drawn in the screen's pixels, so that a scaled screen shows it sharp
+    QPixmap picture(QSize(350, 266) * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, 266);
     sky.setColorAt(0, QColor(214, 230, 250));
     sky.setColorAt(1, QColor(255, 255, 255));
-    p.fillRect(picture.rect(), sky);
+    p.fillRect(QRect(0, 0, 350, 266), sky);
 
     // soil below the grade line, the pad and its column in section
     const int grade = 120;

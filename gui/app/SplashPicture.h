@@ -4,7 +4,8 @@
 
 namespace fundis {
 
-// The picture of the splash and the about box: a pad foundation under its column, 350 x 266.
-QPixmap splashPicture();
+// The picture of the splash and the about box: a pad foundation under its column, 350 x 266
+// device-independent pixels.
+QPixmap splashPicture(qreal devicePixelRatio = 1);
 
 }  // namespace fundis

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QTimer;
 
 namespace fundis {
@@ -14,13 +13,11 @@ class SplashScreen : public QDialog {
   public:
     explicit SplashScreen(QWidget* parent = nullptr);
 
-    // Shows the splash modally until the timer closes it.
-    void FormCreate();
-    void Timer1Timer();
+    // Shows the splash modally until its timer closes it, about a second.
+    void showForAMoment();
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QTimer* Timer1 = nullptr;
+  private:
+    QTimer* closeTimer_ = nullptr;
 };
 
 }  // namespace fundis

@@ -36,7 +36,7 @@ MainWindow& startWindows(const QString& project) {
     }
     mainWindow->attachDialogs(new InputDialog(mainWindow), new SettingsDialog(mainWindow));
     splash = new SplashScreen;
-    splash->FormCreate();
+    splash->showForAMoment();
     mainWindow->show();
     return *mainWindow;
 }

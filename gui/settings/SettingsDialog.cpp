@@ -1,17 +1,24 @@
 #include "gui/settings/SettingsDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include "core/files/DataLocation.h"
 #include "core/files/Settings.h"
@@ -27,7 +34,6 @@ using fundis::setHint;
 namespace {
 
 constexpr int kLongestFolder = 255;  // the settings file's folder lines
-constexpr int kMargin = 10;
 
 // A count or a scale: digits only, more than zero.
 bool isPositiveWhole(const QString& text) {
@@ -37,30 +43,41 @@ bool isPositiveWhole(const QString& text) {
            number.value > 0;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, const QString& hint) {
-    auto* label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
+QLabel* makeLabel(const QString& text, const QString& hint) {
+    auto* label = new QLabel(text);
     setHint(label, hint);
     return label;
 }
 
-QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& place, const QString& hint) {
-    auto* edit = new QLineEdit(parent);
+QLineEdit* makeEdit(const char* name, const QString& hint) {
+    auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(place);
     setHint(edit, hint);
     return edit;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& place,
-                        const QString& hint) {
-    auto* button = new QPushButton(text, parent);
+QPushButton* makeButton(const char* name, const QString& text, const QString& hint) {
+    auto* button = new QPushButton(text);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
     button->setAutoDefault(false);
     setHint(button, hint);
     return button;
+}
+
+// An edit wide enough for `digits` digits in its own font.
+void fitDigits(QLineEdit* edit, int digits) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    edit->setFixedWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) +
+                        2 * metrics.averageCharWidth() + 8);
+}
+
+// A row of widgets, left to right.
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
+    auto* layout = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        layout->addWidget(widget);
+    }
+    return layout;
 }
 
 std::string utf8(const QString& text) { return text.toStdString(); }
@@ -75,98 +92,136 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Настройка"));
     setFont(fundis::windowFont());
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Отладка"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->move(0, 0);
-    CheckBox1->adjustSize();
-    setHint(CheckBox1, QStringLiteral("Показывать отладочные данные"));
-
-    CheckBox2 = new QCheckBox(QStringLiteral("Панель инструментов"), this);
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    CheckBox2->move(72, 0);
-    CheckBox2->adjustSize();
-    setHint(CheckBox2, QStringLiteral("Показать панель инструментов"));
+    debugBox_ = new QCheckBox(QStringLiteral("Отладка"));
+    debugBox_->setObjectName(QStringLiteral("debugBox"));
+    setHint(debugBox_, QStringLiteral("Показывать отладочные данные"));
+    toolbarBox_ = new QCheckBox(QStringLiteral("Панель инструментов"));
+    toolbarBox_->setObjectName(QStringLiteral("toolbarBox"));
+    setHint(toolbarBox_, QStringLiteral("Показать панель инструментов"));
 
     const QString iterationsHint = QStringLiteral("К-во итераций расчета");
-    makeLabel(this, QStringLiteral("К-во шагов итерации"), 8, 28, iterationsHint);
-    Edit1 = makeEdit(this, "Edit1", QRect(128, 24, 25, 21), iterationsHint);
-    Edit1->setMaxLength(2);
-
+    iterationsEdit_ = makeEdit("iterationsEdit", iterationsHint);
+    iterationsEdit_->setMaxLength(2);
     const QString scaleHint = QStringLiteral("Масштаб представления схемы фундамента");
-    makeLabel(this, QStringLiteral("Масштаб 1:"), 56, 60, scaleHint);
-    Edit3 = makeEdit(this, "Edit3", QRect(128, 56, 33, 21), scaleHint);
+    scaleEdit_ = makeEdit("scaleEdit", scaleHint);
+    auto* numbers = new QFormLayout;
+    numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    numbers->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    numbers->addRow(makeLabel(QStringLiteral("К-во шагов итерации"), iterationsHint), iterationsEdit_);
+    numbers->addRow(makeLabel(QStringLiteral("Масштаб 1:"), scaleHint), scaleEdit_);
 
     const QString programHint = QStringLiteral("Папка с программой (Фундис.exe)");
-    makeLabel(this, QStringLiteral("Папка с программой"), 0, 92, programHint);
-    Edit4 = makeEdit(this, "Edit4", QRect(0, 112, 185, 21), programHint);
-    Edit4->setMaxLength(kLongestFolder);
-    Button4 = makeButton(this, "Button4", QStringLiteral("..."), QRect(184, 112, 25, 21), programHint);
-
+    programFolderEdit_ = makeEdit("programFolderEdit", programHint);
+    programFolderEdit_->setMaxLength(kLongestFolder);
+    programFolderButton_ = makeButton("programFolderButton", QStringLiteral("..."), programHint);
     const QString dataHint = QStringLiteral("Папка с исходными данными и результатами расчета");
-    makeLabel(this, QStringLiteral("Папка с данными"), 0, 148, dataHint);
-    Edit2 = makeEdit(this, "Edit2", QRect(0, 168, 185, 21), dataHint);
-    Edit2->setMaxLength(kLongestFolder);
-    Button5 = makeButton(this, "Button5", QStringLiteral("..."), QRect(184, 168, 25, 21), dataHint);
+    dataFolderEdit_ = makeEdit("dataFolderEdit", dataHint);
+    dataFolderEdit_->setMaxLength(kLongestFolder);
+    dataFolderButton_ = makeButton("dataFolderButton", QStringLiteral("..."), dataHint);
 
-    Button1 = makeButton(this, "Button1", QStringLiteral("Сохранить настройки"), QRect(8, 246, 128, 25),
-                         QStringLiteral("Сохранение выбранных настроек"));
-    Button2 = makeButton(this, "Button2", QStringLiteral("Отмена"), QRect(144, 246, 75, 25),
-                         QStringLiteral("Отмена выбранных настроек"));
+    QPushButton* saveButton = makeButton("saveButton", QStringLiteral("Сохранить настройки"),
+                                         QStringLiteral("Сохранение выбранных настроек"));
+    QPushButton* cancelButton =
+        makeButton("cancelButton", QStringLiteral("Отмена"), QStringLiteral("Отмена выбранных настроек"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Настройка местоположения"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(224, 0, 201, 285);
+    auto* settingsColumn = new QVBoxLayout;
+    settingsColumn->addLayout(row({debugBox_, toolbarBox_}));
+    settingsColumn->addLayout(numbers);
+    settingsColumn->addSpacing(fontMetrics().height() / 2);
+    settingsColumn->addWidget(makeLabel(QStringLiteral("Папка с программой"), programHint));
+    settingsColumn->addLayout(row({programFolderEdit_, programFolderButton_}));
+    settingsColumn->addWidget(makeLabel(QStringLiteral("Папка с данными"), dataHint));
+    settingsColumn->addLayout(row({dataFolderEdit_, dataFolderButton_}));
+    settingsColumn->addStretch(1);
+    settingsColumn->addSpacing(fontMetrics().height());
+    settingsColumn->addLayout(row({saveButton, cancelButton}));
 
+    chooser_ = new QGroupBox(QStringLiteral("Настройка местоположения"));
+    chooser_->setObjectName(QStringLiteral("chooser"));
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath(QDir::rootPath());
-    DirectoryListBox1 = new QTreeView(GroupBox1);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setGeometry(18, 23, 175, 194);
-    DirectoryListBox1->setModel(folders_);
-    DirectoryListBox1->setHeaderHidden(true);
+    folderTree_ = new QTreeView;
+    folderTree_->setObjectName(QStringLiteral("folderTree"));
+    folderTree_->setModel(folders_);
+    folderTree_->setHeaderHidden(true);
     for (int column = 1; column < folders_->columnCount(); ++column) {
-        DirectoryListBox1->hideColumn(column);
+        folderTree_->hideColumn(column);
     }
-    setHint(DirectoryListBox1, QStringLiteral("Местонахождение папки"));
-
-    DriveComboBox1 = new QComboBox(GroupBox1);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setGeometry(48, 226, 145, 21);
-    setHint(DriveComboBox1, QStringLiteral("Имя привода с данными"));
+    setHint(folderTree_, QStringLiteral("Местонахождение папки"));
+    volumeList_ = new QComboBox;
+    volumeList_->setObjectName(QStringLiteral("volumeList"));
+    volumeList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    setHint(volumeList_, QStringLiteral("Имя привода с данными"));
     fillVolumes();
+    QPushButton* takeFolderButton =
+        makeButton("takeFolderButton", QStringLiteral("OK"), QStringLiteral("Выбрать папку"));
+    auto* chooserColumn = new QVBoxLayout(chooser_);
+    chooserColumn->addWidget(folderTree_, 1);
+    auto* volumeRow = new QHBoxLayout;
+    volumeRow->addStretch(1);
+    volumeRow->addWidget(volumeList_);
+    chooserColumn->addLayout(volumeRow);
+    auto* takeRow = new QHBoxLayout;
+    takeRow->addStretch(1);
+    takeRow->addWidget(takeFolderButton);
+    chooserColumn->addLayout(takeRow);
 
-    Button6 = makeButton(GroupBox1, "Button6", QStringLiteral("OK"), QRect(118, 256, 75, 25),
-                         QStringLiteral("Выбрать папку"));
+    auto* whole = new QHBoxLayout(this);
+    // the dialog takes the size its controls need, with the chooser shown or not
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+    whole->addLayout(settingsColumn);
+    whole->addWidget(chooser_);
+    fitToFont();
 
-    connect(Button1, &QPushButton::clicked, this, &SettingsDialog::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &SettingsDialog::Button2Click);
-    connect(Button4, &QPushButton::clicked, this, &SettingsDialog::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &SettingsDialog::Button5Click);
-    connect(Button6, &QPushButton::clicked, this, &SettingsDialog::Button6Click);
-    connect(DriveComboBox1, &QComboBox::activated, this, &SettingsDialog::DriveComboBox1Change);
+    connect(saveButton, &QPushButton::clicked, this, &SettingsDialog::saveSettings);
+    connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::cancelChanges);
+    connect(programFolderButton_, &QPushButton::clicked, this,
+            [this] { openChooser(ChoosingFor::programFolder); });
+    connect(dataFolderButton_, &QPushButton::clicked, this, [this] { openChooser(ChoosingFor::dataFolder); });
+    connect(takeFolderButton, &QPushButton::clicked, this, &SettingsDialog::takeChosenFolder);
+    connect(volumeList_, &QComboBox::activated, this, &SettingsDialog::showVolume);
 
-    // the controls keep their places to one another, a margin away from the dialog's edges
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        child->move(child->pos() + QPoint(kMargin, kMargin));
-    }
     showTexts(fundis::defaultSettings());
+    closeChooser();
+}
 
-    showChooser(false);
+void SettingsDialog::fitToFont() {
+    fitDigits(iterationsEdit_, 2);
+    fitDigits(scaleEdit_, 4);
+    const QFontMetrics metrics = fontMetrics();
+    // the "..." beside a folder: as narrow as its text allows, as the edit is high
+    for (QPushButton* button : {programFolderButton_, dataFolderButton_}) {
+        button->setFixedWidth(
+            std::max(metrics.horizontalAdvance(button->text()) + 3 * metrics.averageCharWidth(),
+                     programFolderEdit_->sizeHint().height()));
+    }
+    // a folder's path of some 30 characters shows whole; the tree shows a dozen folders
+    for (QLineEdit* folder : {programFolderEdit_, dataFolderEdit_}) {
+        folder->setMinimumWidth(30 * metrics.averageCharWidth());
+    }
+    folderTree_->setMinimumSize(24 * metrics.averageCharWidth(), 14 * metrics.height());
+}
+
+void SettingsDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && iterationsEdit_) {
+        fitToFont();
+    }
+    QDialog::changeEvent(event);
 }
 
 void SettingsDialog::attach(fundis::Settings* settings) { settings_ = settings; }
 
 void SettingsDialog::fillVolumes() {
-    DriveComboBox1->clear();
+    volumeList_->clear();
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady()) {
             continue;
         }
         const QString name = volume.displayName();
         const QString root = volume.rootPath();
-        DriveComboBox1->addItem(
-            name == root ? root : root + QStringLiteral("  [") + name + QStringLiteral("]"), root);
+        volumeList_->addItem(name == root ? root : root + QStringLiteral("  [") + name + QStringLiteral("]"),
+                             root);
     }
 }
 
@@ -174,8 +229,8 @@ int SettingsDialog::volumeIndexOf(const QString& path) const {
     const QString root = QStorageInfo(path).rootPath();
     int best = -1;
     qsizetype longest = -1;
-    for (int i = 0; i < DriveComboBox1->count(); ++i) {
-        const QString candidate = DriveComboBox1->itemData(i).toString();
+    for (int i = 0; i < volumeList_->count(); ++i) {
+        const QString candidate = volumeList_->itemData(i).toString();
         if (candidate == root) {
             return i;
         }
@@ -195,8 +250,8 @@ void SettingsDialog::pointFolderList(const QString& folder) {
         return;
     }
     const int volume = volumeIndexOf(folder);
-    const QString root = volume >= 0 ? DriveComboBox1->itemData(volume).toString() : QDir::rootPath();
-    DirectoryListBox1->setRootIndex(folders_->index(root));
+    const QString root = volume >= 0 ? volumeList_->itemData(volume).toString() : QDir::rootPath();
+    folderTree_->setRootIndex(folders_->index(root));
     QString target = QDir::cleanPath(folder);
     // a folder that is gone: its nearest existing parent
     while (!QFileInfo(target).isDir() && target != root && target.size() > 1) {
@@ -204,18 +259,18 @@ void SettingsDialog::pointFolderList(const QString& folder) {
     }
     const QModelIndex index = folders_->index(target);
     if (index.isValid()) {
-        DirectoryListBox1->setCurrentIndex(index);
-        DirectoryListBox1->scrollTo(index);
+        folderTree_->setCurrentIndex(index);
+        folderTree_->scrollTo(index);
     }
-    DriveComboBox1->setCurrentIndex(volume);
+    volumeList_->setCurrentIndex(volume);
 }
 
 QString SettingsDialog::chosenFolder() const {
-    const QModelIndex current = DirectoryListBox1->currentIndex();
+    const QModelIndex current = folderTree_->currentIndex();
     if (current.isValid()) {
         return folders_->filePath(current);
     }
-    return folders_->filePath(DirectoryListBox1->rootIndex());
+    return folders_->filePath(folderTree_->rootIndex());
 }
 
 fundis::Status SettingsDialog::writeDefaultsIfMissing() {
@@ -235,27 +290,27 @@ void SettingsDialog::loadSettings() {
     fundis::Settings scratch;
     fundis::Settings& settings = settings_ ? *settings_ : scratch;
     fundis::readSettingsFile(utf8(settingsPath_), settings);
-    Edit1->setText(QString::number(settings.iterations));
-    CheckBox1->setChecked(settings.debugMode != 0);
-    CheckBox2->setChecked(settings.showToolbar != 0);
-    Edit2->setText(QString::fromStdString(settings.dataDir));
-    Edit3->setText(QString::number(settings.schemeScale));
-    Edit4->setText(QString::fromStdString(settings.programDir));
+    iterationsEdit_->setText(QString::number(settings.iterations));
+    debugBox_->setChecked(settings.debugMode != 0);
+    toolbarBox_->setChecked(settings.showToolbar != 0);
+    dataFolderEdit_->setText(QString::fromStdString(settings.dataDir));
+    scaleEdit_->setText(QString::number(settings.schemeScale));
+    programFolderEdit_->setText(QString::fromStdString(settings.programDir));
     pointFolderList(QString::fromStdString(settings.dataDir));
 }
 
 void SettingsDialog::showTexts(const fundis::SettingsTexts& texts) {
-    Edit1->setText(QString::fromStdString(texts.iterations));
-    CheckBox1->setChecked(texts.debug);
-    CheckBox2->setChecked(texts.toolbar);
-    Edit2->setText(QString::fromStdString(texts.dataDir));
-    Edit3->setText(QString::fromStdString(texts.schemeScale));
-    Edit4->setText(QString::fromStdString(texts.programDir));
+    iterationsEdit_->setText(QString::fromStdString(texts.iterations));
+    debugBox_->setChecked(texts.debug);
+    toolbarBox_->setChecked(texts.toolbar);
+    dataFolderEdit_->setText(QString::fromStdString(texts.dataDir));
+    scaleEdit_->setText(QString::fromStdString(texts.schemeScale));
+    programFolderEdit_->setText(QString::fromStdString(texts.programDir));
 }
 
-void SettingsDialog::Button1Click() {
-    const std::pair<QLineEdit*, QString> numbers[] = {{Edit1, QStringLiteral("К-во шагов итерации")},
-                                                      {Edit3, QStringLiteral("Масштаб 1:")}};
+void SettingsDialog::saveSettings() {
+    const std::pair<QLineEdit*, QString> numbers[] = {
+        {iterationsEdit_, QStringLiteral("К-во шагов итерации")}, {scaleEdit_, QStringLiteral("Масштаб 1:")}};
     for (const auto& [edit, label] : numbers) {
         if (!isPositiveWhole(edit->text())) {
             fundis::showMessage(this, windowTitle(),
@@ -268,12 +323,12 @@ void SettingsDialog::Button1Click() {
         }
     }
     fundis::SettingsTexts texts;
-    texts.iterations = utf8(Edit1->text());
-    texts.debug = CheckBox1->isChecked();
-    texts.toolbar = CheckBox2->isChecked();
-    texts.dataDir = utf8(Edit2->text());
-    texts.schemeScale = utf8(Edit3->text());
-    texts.programDir = utf8(Edit4->text());
+    texts.iterations = utf8(iterationsEdit_->text());
+    texts.debug = debugBox_->isChecked();
+    texts.toolbar = toolbarBox_->isChecked();
+    texts.dataDir = utf8(dataFolderEdit_->text());
+    texts.schemeScale = utf8(scaleEdit_->text());
+    texts.programDir = utf8(programFolderEdit_->text());
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
     const fundis::Status written = fundis::writeSettingsFile(utf8(settingsPath_), texts);
     if (!written) {
@@ -290,71 +345,55 @@ void SettingsDialog::Button1Click() {
         settings_->schemeScale = fundis::textToInt(texts.schemeScale);
         settings_->programDir = texts.programDir;
     }
-    emit settingsSaved(Edit2->text(), static_cast<int>(fundis::textToFloat(texts.iterations)));
+    emit settingsSaved(dataFolderEdit_->text(), static_cast<int>(fundis::textToFloat(texts.iterations)));
 }
 
-void SettingsDialog::Button2Click() {
+void SettingsDialog::cancelChanges() {
     loadSettings();
     emit settingsReloaded();
     reject();
 }
 
-void SettingsDialog::Button4Click() {
-    showChooser(true);
-    programFolderMark_ = true;
+void SettingsDialog::openChooser(ChoosingFor folder) {
+    choosingFor_ = folder;
+    chooser_->show();
 }
 
-void SettingsDialog::Button5Click() {
-    showChooser(true);
-    dataFolderMark_ = true;
-}
-
-void SettingsDialog::Button6Click() {
+void SettingsDialog::takeChosenFolder() {
     const QString folder = chosenFolder();
     if (folder.size() > kLongestFolder) {
         fundis::showMessage(
             this, windowTitle(),
             QStringLiteral("Путь к папке длиннее %1 символов: %2").arg(kLongestFolder).arg(folder));
-    } else if (programFolderMark_) {
-        Edit4->setText(folder);
-    } else if (dataFolderMark_) {
-        Edit2->setText(folder);
+    } else if (choosingFor_ == ChoosingFor::programFolder) {
+        programFolderEdit_->setText(folder);
+    } else if (choosingFor_ == ChoosingFor::dataFolder) {
+        dataFolderEdit_->setText(folder);
     }
-    showChooser(false);
+    closeChooser();
 }
 
-void SettingsDialog::DriveComboBox1Change(int index) {
-    const QString root = DriveComboBox1->itemData(index).toString();
+void SettingsDialog::showVolume(int index) {
+    const QString root = volumeList_->itemData(index).toString();
     const QStorageInfo volume(root);
     if (!root.isEmpty() && volume.isValid() && volume.isReady()) {
         const QModelIndex rootIndex = folders_->index(volume.rootPath());
-        DirectoryListBox1->setRootIndex(rootIndex);
-        DirectoryListBox1->setCurrentIndex(rootIndex);
+        folderTree_->setRootIndex(rootIndex);
+        folderTree_->setCurrentIndex(rootIndex);
         return;
     }
-    DriveComboBox1->setCurrentIndex(volumeIndexOf(chosenFolder()));
+    volumeList_->setCurrentIndex(volumeIndexOf(chosenFolder()));
     fundis::showMessage(nullptr, QStringLiteral("ОШИБКА"), QStringLiteral("ДИСК НЕДОСТУПЕН"));
 }
 
-void SettingsDialog::FormClose() { showChooser(false); }
+void SettingsDialog::closeChooser() {
+    chooser_->hide();
+    choosingFor_ = ChoosingFor::nothing;
+}
 
 void SettingsDialog::done(int result) {
-    FormClose();
+    closeChooser();
     QDialog::done(result);
-}
-
-void SettingsDialog::showChooser(bool shown) {
-    GroupBox1->setVisible(shown);
-    if (!shown) {
-        programFolderMark_ = false;
-        dataFolderMark_ = false;
-    }
-    fitToControls();
-}
-
-void SettingsDialog::fitToControls() {
-    const QRect used = childrenRect();
-    setFixedSize(used.right() + 1 + kMargin, used.bottom() + 1 + kMargin);
 }
 
 }  // namespace fundis

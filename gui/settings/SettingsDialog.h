@@ -1,6 +1,8 @@
 #pragma once
 
-// "Настройка": the six settings, kp.ini, and the folder chooser for the two folders.
+// "Настройка": the six settings, kp.ini, and the folder chooser for the two folders. Laid out
+// with Qt layouts, so it follows the font and the screen's scale; the chooser opens beside the
+// settings and the dialog grows to hold it.
 
 #include <QDialog>
 
@@ -10,7 +12,6 @@ class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
@@ -36,37 +37,11 @@ class SettingsDialog : public QDialog {
 
     // Reads the file into the main window's values and puts them into the controls.
     void loadSettings();
-    void showTexts(const fundis::SettingsTexts& texts);
 
-    QCheckBox* CheckBox1 = nullptr;  // "Отладка"
-    QCheckBox* CheckBox2 = nullptr;  // "Панель инструментов"
-    QLineEdit* Edit1 = nullptr;      // iterations
-    QLineEdit* Edit2 = nullptr;      // data folder
-    QLineEdit* Edit3 = nullptr;      // scheme scale
-    QLineEdit* Edit4 = nullptr;      // program folder
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button6 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QTreeView* DirectoryListBox1 = nullptr;
-    QComboBox* DriveComboBox1 = nullptr;
-
-    bool programFolderMarked() const { return programFolderMark_; }
-    bool dataFolderMarked() const { return dataFolderMark_; }
-    // The folder the chooser points at.
-    QString chosenFolder() const;
-    // Points the folder list at `folder` (on its volume) and the drive list at that volume.
+    // Points the folder list at `folder` (on its volume) and the volume list at that volume.
     void pointFolderList(const QString& folder);
 
-    void Button1Click();
-    void Button2Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void DriveComboBox1Change(int index);
-    void FormClose();
+    void done(int result) override;
 
   signals:
     // After save: the toolbar's visibility, the file dialogs' folder and the progress maximum
@@ -75,20 +50,46 @@ class SettingsDialog : public QDialog {
     // After cancel: the values were read from the file again.
     void settingsReloaded();
 
-  public:
-    void done(int result) override;
-
   private:
+    // Which folder the chooser fills when its OK is pressed.
+    enum class ChoosingFor { nothing, programFolder, dataFolder };
+
+    // "Сохранить настройки": checks the two numbers, writes kp.ini, the main window follows.
+    void saveSettings();
+    // "Отмена": the file's values back in the controls.
+    void cancelChanges();
+    // The "..." beside a folder: the chooser opens for that folder.
+    void openChooser(ChoosingFor folder);
+    // The chooser's OK: its folder into the edit it was opened for.
+    void takeChosenFolder();
+    void showVolume(int index);
+    void closeChooser();
+
+    void showTexts(const fundis::SettingsTexts& texts);
+    // The folder the chooser points at.
+    QString chosenFolder() const;
     void fillVolumes();
-    void showChooser(bool shown);
-    void fitToControls();
+    // The edits' widths and the folder list's size in the dialog's font.
+    void fitToFont();
+    void changeEvent(QEvent* event) override;
     int volumeIndexOf(const QString& path) const;
 
     fundis::Settings* settings_ = nullptr;
     QString settingsPath_;
+    ChoosingFor choosingFor_ = ChoosingFor::nothing;
+
+    QCheckBox* debugBox_ = nullptr;    // "Отладка"
+    QCheckBox* toolbarBox_ = nullptr;  // "Панель инструментов"
+    QLineEdit* iterationsEdit_ = nullptr;
+    QLineEdit* scaleEdit_ = nullptr;
+    QLineEdit* programFolderEdit_ = nullptr;
+    QLineEdit* dataFolderEdit_ = nullptr;
+    QPushButton* programFolderButton_ = nullptr;  // "..."
+    QPushButton* dataFolderButton_ = nullptr;
+    QGroupBox* chooser_ = nullptr;  // "Настройка местоположения"
     QFileSystemModel* folders_ = nullptr;
-    bool programFolderMark_ = false;
-    bool dataFolderMark_ = false;
+    QTreeView* folderTree_ = nullptr;
+    QComboBox* volumeList_ = nullptr;
 };
 
 }  // namespace fundis

@@ -140,6 +140,7 @@ TEST(CliErrors, NotRun) {
         {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf пишут один файл"},
     };
     for (const auto& [arguments, message] : rows) {
+        SCOPED_TRACE(message);
         const Result result = runCli(arguments);
         EXPECT_EQ(result.code, 2) << message;
         EXPECT_EQ(result.err.rfind("fundis-cli: ", 0), 0u) << result.err;

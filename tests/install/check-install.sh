@@ -4,10 +4,11 @@
 # tables, the verification manual and the example projects beside the program, and, under a
 # virtual X server when there is one, that
 # `fundis FILE.dan` shows the project's name in its window title.
-#   check-install.sh BUILD_DIR PROJECT.dan
+#   check-install.sh [BUILD_DIR] [PROJECT.dan]   (ctest gives both; by hand: build/test, a sample)
 set -euo pipefail
-build="$1"
-project="$(realpath "$2")"
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${1:-$here/../../build/test}"
+project="$(realpath "${2:-$here/../data/sand_frost_depth.dan}")"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null

@@ -62,6 +62,7 @@ TEST_F(CalculationTest, ProgressAndModulesTheSearchCannotUse) {
         {1e-8f, 0.3f, "Модуль длины и ширины подошвы d_l должен быть не меньше 0.010м."},
         {0.3f, 0.0f, "Модуль высоты фундамента d_h должен быть положительным числом."}};
     for (const auto& [d_l, d_h, line] : rows) {
+        SCOPED_TRACE(::testing::Message() << "d_l " << d_l << ", d_h " << d_h);
         data = sand;
         data.d_l = d_l;
         data.d_h = d_h;

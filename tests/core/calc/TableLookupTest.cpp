@@ -62,6 +62,7 @@ TEST(CodeTables, MissingOrShortTablesAreNamed) {
         {"table3.dat", "# 1 1.5 4\r\n#\r\n", true},            // keys, no rows
         {"k1.dat", "# 2 3 4 5 6 7\n# 0\n# 5\n", false}};       // rows too short for the keys
     for (const auto& [name, text, inputGroupFails] : rows) {
+        SCOPED_TRACE(std::string(name) + (text ? ": «" + std::string(text) + "»" : ": missing"));
         TempFolder folder;
         for (const auto& entry : std::filesystem::directory_iterator(FUNDIS_TABLES_DIR)) {
             if (entry.path().extension() == ".dat" && entry.path().filename() != name) {

@@ -121,6 +121,7 @@ TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
         {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
     };
     for (const auto& [line, value, index] : rows) {
+        SCOPED_TRACE(::testing::Message() << "list " << line << " = " << value);
         ProjectForm read;
         ASSERT_TRUE(parseDan(danFile({{line, value}}), read).ok());
         EXPECT_EQ(read.choices[static_cast<std::size_t>(line - 1)], index)
@@ -185,6 +186,7 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
     TempFolder folder;
     const std::string path = folder.file("project.dan");
     for (const auto& [target, text, field] : rows) {
+        SCOPED_TRACE(field);
         writeBytes(path, "old contents");
         ProjectForm form;
         form.text(target) = text;

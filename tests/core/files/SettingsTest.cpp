@@ -85,6 +85,7 @@ TEST(Settings, ReadRulesAndTheFailureCascade) {
         {"", {7, 7, 7, "", 7, ""}, false},
     };
     for (const auto& [bytes, expected, complete] : rows) {
+        SCOPED_TRACE(bytes);
         Settings settings = previousValues();
         const SettingsReadResult result = parseSettings(bytes, settings);
         EXPECT_TRUE(result.fileOpened);
@@ -112,6 +113,7 @@ TEST(Settings, WriteRefusesWhatCannotBeReadBack) {
         {"/d", "/p", "5\n", "шагов итерации содержит перевод строки"},
         {"/d", "/p√", "5", "нет в кодировке 1251"}};
     for (const auto& [dataDir, programDir, iterations, reason] : rows) {
+        SCOPED_TRACE(reason);
         writeBytes(path, kExampleFile);
         const Status written = writeSettingsFile(path, {iterations, true, false, dataDir, "75", programDir});
         EXPECT_NE(written.message().find(reason), std::string::npos) << written.message();

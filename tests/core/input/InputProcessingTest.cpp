@@ -70,6 +70,9 @@ TEST(InputOk, KhByTemperatureFloorAndOverhang) {
         {4, 3, 1, "3", 0.65f},    {4, 3, 1, "", 0.35f},  {2, 1, 1, "0,9", 0.75f}, {2, 1, 1, "1.3", 0.88f},
         {2, 1, -1, "1.3", 0.88f}, {-1, 0, 0, "", 0.77f}, {0, -1, 0, "", 0.77f}};
     for (const auto& [temperature, floor, overhangChoice, overhang, kh] : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << "temperature " << temperature << ", floor " << floor << ", overhang choice "
+                     << overhangChoice << " «" << overhang << "»");
         ProjectForm form = typicalForm();
         form.choice(ListField::temperature) = temperature;
         form.choice(ListField::floorType) = floor;
@@ -131,6 +134,8 @@ TEST(InputOk, WorkingConditionsAndTheLengthToHeightRatio) {
         {5, 0, 0, "", "4", 1.2f, 1.0f},         {6, 0, 0, "", "4", 1.1f, 1.0f},
         {-1, 0, 0, "", "4", 0.77f, 0.77f},      {2, 0, -1, "2", "2", 1.25f, 0.77f}};
     for (const auto& [soil, scheme, choice, typed, written, Yc1, Yc2] : rows) {
+        SCOPED_TRACE(::testing::Message() << "soil " << soil << ", scheme " << scheme << ", L/H choice "
+                                          << choice << " «" << typed << "»");
         ProjectForm form = typicalForm();
         form.choice(ListField::soil) = soil;
         form.choice(ListField::scheme) = scheme;
@@ -177,6 +182,7 @@ TEST(TextsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
                                                         {" 12", "12"},       {"12", nullptr},  {"", nullptr},
                                                         {"-0.150", nullptr}, {"1e3", nullptr}};
     for (const auto& [text, readAs] : rows) {
+        SCOPED_TRACE(::testing::Message() << "«" << text << "»");
         ProjectForm form;
         form.text(TextField::NII2) = text;
         const std::vector<UnreadableText> found = textsNotWholeNumbers(form);

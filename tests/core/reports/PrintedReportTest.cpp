@@ -114,6 +114,7 @@ TEST_F(PrintedReportTest, SoilSymbolsWithSubscripts) {
     const auto& texts = canvas.texts();
     for (const auto& [value, symbol] : {std::pair{"=18.500кН/м3;", "γ"}, std::pair{"'=17.000кН/м3;", "γ"},
                                         std::pair{"=28.000°;", "φ"}, std::pair{"=4.000кПа;", "с"}}) {
+        SCOPED_TRACE(value);
         const std::string wanted = value;  // a lambda cannot take the binding itself
         const auto at =
             std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.text == wanted; });

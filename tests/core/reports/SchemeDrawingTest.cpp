@@ -26,6 +26,7 @@ TEST(SchemeDrawing, DrawnToScale) {
     const ProjectRecord data = twoStepFoundation();  // l = 2.4 m
     const std::tuple<double, int, double> rows[] = {{33, 75, 44}, {33, 50, 66}, {300.7, 75, 400}};
     for (const auto& [unit, scale, pixelsPerMetre] : rows) {
+        SCOPED_TRACE(::testing::Message() << "unit " << unit << ", 1:" << scale);
         const RecordingCanvas canvas = drawn(data, unit, scale);
         ASSERT_FALSE(canvas.lines().empty());
         const auto& base = canvas.lines().front();

@@ -90,6 +90,7 @@ TEST(SettlementPage, OneLineWithoutASettlementAndLongTablesCut) {
     for (const auto& [pass, line] :
          {std::pair{(const SettlementPass*)nullptr, "Осадка фундамента не рассчитана."},
           {&failed, "Сначала выполните расчет фундамента."}}) {
+        SCOPED_TRACE(line);
         const RecordingCanvas canvas = pageOf(pass);
         ASSERT_EQ(canvas.texts().size(), 2u);
         EXPECT_EQ(canvas.texts()[1].text, line);

@@ -62,6 +62,7 @@ TEST(SettlementInput, LimitSettlementFromTypeOrTyped) {
                 {4, "", 0.10},   {5, "", 0.15},    {6, "3,7", 0.037}, {9, "5", 0.05},
                 {-1, "5", 0.05}, {6, "", 0},       {6, "0", 0},       {6, "-2", 0}};
     for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "building type " << row.type << ", su «" << row.su << "»");
         SettlementInputs inputs = oneLayer("2", "18", "20");
         inputs.buildingType = row.type;
         inputs.suText = row.su;
@@ -110,6 +111,7 @@ TEST(SettlementDan, PartRoundTrips) {
     ASSERT_TRUE(serializeSettlementPart(SettlementInputs(), bytes).ok());
     EXPECT_EQ(bytes, "");
     for (const char* rest : {"", "\r\n", " \t\r\n "}) {
+        SCOPED_TRACE(::testing::Message() << "rest «" << rest << "»");
         EXPECT_TRUE(parseSettlementPart(rest, back).ok());
         EXPECT_FALSE(back.hasLayers());
     }
@@ -126,6 +128,7 @@ TEST(SettlementDan, CellsTheFileCannotHoldAreRefused) {
                 {longest + "1", "длиннее 99 символов"},
                 {longest, nullptr}};
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.problem ? row.problem : "saved");
         std::string bytes = "kept";
         const Status status = serializeSettlementPart(oneLayer("1", "18", row.text), bytes);
         if (!row.problem) {

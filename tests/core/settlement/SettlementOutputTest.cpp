@@ -69,20 +69,22 @@ TEST(SettlementJson, ObjectOrError) {
 TEST(SettlementPicture, StaysInsideItsAreaAndShowsHc) {
     const SettlementData deep{{{0.4, 18, 4}, {1.2, 0, 30}, {0.01, 2000, 8}, {3, 19, 12}}, 0.08};
     const struct {
+        const char* what;
         double d;
         SettlementData data;
         SettlementResult result;
         int width, height;
     } rows[] = {
-        {1, kOneLayer, oneLayer(0.08), 400, 500},
-        {1, kOneLayer, oneLayer(0.08), 60, 40},
-        {2.5, deep, computeSettlement(3.3, 4.2, 2.5, 900, deep), 300, 700},
-        {1, kOneLayer, computeSettlement(2, 2, 1, 5, kOneLayer), 400, 500},
-        {1, kOneLayer, computeSettlement(0, 0, 1, 40, kOneLayer), 400, 500},
-        {1e6, kOneLayer, computeSettlement(1e-3, 1e6, 1e6, 1e30, kOneLayer), 400, 500},
+        {"one layer", 1, kOneLayer, oneLayer(0.08), 400, 500},
+        {"one layer, a small area", 1, kOneLayer, oneLayer(0.08), 60, 40},
+        {"four layers, deep base", 2.5, deep, computeSettlement(3.3, 4.2, 2.5, 900, deep), 300, 700},
+        {"no additional pressure", 1, kOneLayer, computeSettlement(2, 2, 1, 5, kOneLayer), 400, 500},
+        {"no base", 1, kOneLayer, computeSettlement(0, 0, 1, 40, kOneLayer), 400, 500},
+        {"absurd sizes", 1e6, kOneLayer, computeSettlement(1e-3, 1e6, 1e6, 1e30, kOneLayer), 400, 500},
     };
     const int left = 50, top = 30;
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
         RecordingCanvas canvas(1000, 1000);
         DrawSettlementPicture(canvas, left, top, row.width, row.height, row.d, row.data, row.result, '.');
         const auto inside = [&](int x, int y) {

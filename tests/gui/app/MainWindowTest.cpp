@@ -82,6 +82,7 @@ TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
         {main->schemeButton, "Ctrl+L"}, {main->helpButton, "F1"}};
     const QList<QAction*> menus = main->menuBar()->actions();
     for (const auto& [button, keys] : buttons) {
+        SCOPED_TRACE(keys);
         QAction* action = button->defaultAction();
         ASSERT_NE(action, nullptr) << button->objectName().toStdString();
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys)));

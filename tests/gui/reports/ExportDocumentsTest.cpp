@@ -94,6 +94,7 @@ TEST_F(ExportTest, UnwritablePathsFailWithTheirName) {
         {writeReportPdf, folder.path()},
         {writeSchemeSvg, ""}};
     for (const auto& [write, file] : cases) {
+        SCOPED_TRACE(file.empty() ? std::string("no file name") : file);
         const Status written = write(file, context);
         const std::string named = file.empty() ? std::string("не задано имя файла") : "«" + file + "»";
         EXPECT_NE(written.message().find(named), std::string::npos) << written.message();

@@ -1,4 +1,5 @@
-// The settings dialog: saving, refusing numbers that cannot be, cancelling, the folder chooser.
+// The settings dialog: saving, refusing numbers that cannot be, cancelling, the folder chooser, and
+// its layout following the font.
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,8 +8,11 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "gui/widgets/Fonts.h"
+#include "support/LayoutChecks.h"
 #include "support/WindowsFixture.h"
 
+using fundis::testing::expectLaidOut;
 using fundis::testing::readFile;
 using fundis::testing::WindowsFixture;
 
@@ -16,16 +20,37 @@ namespace {
 
 QString settingsPath() { return QString::fromStdString(fundis::settingsFilePath()); }
 
+// The dialog's controls as a user finds them: by what they are.
+class SettingsTest : public WindowsFixture {
+  protected:
+    template <typename T>
+    T* control(const char* name) {
+        T* found = settingsDialog->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            ADD_FAILURE() << "the settings dialog has no " << name;
+        }
+        return found;
+    }
+    QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
+    QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
+    void click(const char* button) {
+        if (QPushButton* found = control<QPushButton>(button)) {
+            found->click();
+        }
+    }
+    bool chooserShown() { return control<QGroupBox>("chooser")->isVisibleTo(settingsDialog); }
+};
+
 }  // namespace
 
 // Save writes the six lines as typed and the main window follows at once
-TEST_F(WindowsFixture, SaveWritesTheFileAndTheWindowFollows) {
-    settingsDialog->Edit1->setText(QStringLiteral("12"));
-    settingsDialog->CheckBox1->setChecked(true);
-    settingsDialog->CheckBox2->setChecked(false);
-    settingsDialog->Edit3->setText(QStringLiteral("50"));
-    settingsDialog->Edit4->setText(QStringLiteral("/opt/папка с таблицами"));
-    settingsDialog->Button1Click();
+TEST_F(SettingsTest, SaveWritesTheFileAndTheWindowFollows) {
+    edit("iterationsEdit")->setText(QStringLiteral("12"));
+    box("debugBox")->setChecked(true);
+    box("toolbarBox")->setChecked(false);
+    edit("scaleEdit")->setText(QStringLiteral("50"));
+    edit("programFolderEdit")->setText(QStringLiteral("/opt/папка с таблицами"));
+    click("saveButton");
     const QByteArray expected = QByteArray::fromStdString(
         fundis::utf8ToCp1251(QStringLiteral("12\r\n1\r\n0\r\n%1\r\n50\r\n/opt/папка с таблицами\r\n")
                                  .arg(dataFolder.path())
@@ -39,36 +64,66 @@ TEST_F(WindowsFixture, SaveWritesTheFileAndTheWindowFollows) {
 
 // A scale or an iteration count that is not a whole number above zero is refused with a message
 // naming the field; nothing is written and the dialog stays
-TEST_F(WindowsFixture, SaveRefusesScalesThatCannotBe) {
+TEST_F(SettingsTest, SaveRefusesScalesThatCannotBe) {
     const QByteArray before = readFile(settingsPath());
     settingsDialog->show();
     for (const char* scale : {"0", "abc", "-5", "7.5", ""}) {
+        SCOPED_TRACE(::testing::Message() << "scale «" << scale << "»");
         dialogs.messages.clear();
-        settingsDialog->Edit3->setText(QString::fromLatin1(scale));
-        settingsDialog->Button1Click();
-        ASSERT_EQ(dialogs.messages.size(), 1) << scale;
-        EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Масштаб 1:»"))) << scale;
+        edit("scaleEdit")->setText(QString::fromLatin1(scale));
+        click("saveButton");
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Масштаб 1:»")));
         EXPECT_TRUE(settingsDialog->isVisible());
     }
-    settingsDialog->Edit3->setText(QStringLiteral("75"));
-    settingsDialog->Edit1->setText(QStringLiteral("0"));
-    settingsDialog->Button1Click();
+    edit("scaleEdit")->setText(QStringLiteral("75"));
+    edit("iterationsEdit")->setText(QStringLiteral("0"));
+    click("saveButton");
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("«К-во шагов итерации»")));
     EXPECT_EQ(readFile(settingsPath()), before);
 }
 
-// Cancel puts the file's values back; the folder chooser fills the folder whose "..." opened it
-TEST_F(WindowsFixture, CancelReloadsAndTheChooserFillsItsFolder) {
-    settingsDialog->Edit3->setText(QStringLiteral("20"));
-    settingsDialog->Button2Click();
-    EXPECT_EQ(settingsDialog->Edit3->text(), QStringLiteral("75"));
+// Cancel puts the file's values back; the folder chooser fills the folder whose "..." opened it and
+// closes
+TEST_F(SettingsTest, CancelReloadsAndTheChooserFillsItsFolder) {
+    edit("scaleEdit")->setText(QStringLiteral("20"));
+    click("cancelButton");
+    EXPECT_EQ(edit("scaleEdit")->text(), QStringLiteral("75"));
 
-    const QString tables = settingsDialog->Edit4->text();
-    settingsDialog->Button5Click();
-    EXPECT_TRUE(settingsDialog->GroupBox1->isVisibleTo(settingsDialog));
+    const QString tables = edit("programFolderEdit")->text();
+    click("dataFolderButton");
+    EXPECT_TRUE(chooserShown());
     settingsDialog->pointFolderList(QDir::tempPath());
-    settingsDialog->Button6Click();
-    EXPECT_EQ(settingsDialog->Edit2->text(), QDir::tempPath());
-    EXPECT_EQ(settingsDialog->Edit4->text(), tables);
-    EXPECT_FALSE(settingsDialog->dataFolderMarked() || settingsDialog->programFolderMarked());
+    click("takeFolderButton");
+    EXPECT_EQ(edit("dataFolderEdit")->text(), QDir::tempPath());
+    EXPECT_EQ(edit("programFolderEdit")->text(), tables);
+    EXPECT_FALSE(chooserShown());
+
+    // opened for the program's folder and closed with the dialog: the next OK fills nothing
+    click("programFolderButton");
+    settingsDialog->reject();
+    EXPECT_FALSE(chooserShown());
+    settingsDialog->pointFolderList(QDir::rootPath());
+    click("takeFolderButton");
+    EXPECT_EQ(edit("programFolderEdit")->text(), tables);
+    EXPECT_EQ(edit("dataFolderEdit")->text(), QDir::tempPath());
+}
+
+// Laid out for its font: every text whole at the usual size and at twice it, the dialog growing
+// with the font, and wider still with the chooser open
+TEST_F(SettingsTest, FollowsTheFont) {
+    settingsDialog->show();
+    expectLaidOut(*settingsDialog);
+    const QSize usual = settingsDialog->size();
+    settingsDialog->setFont(fundis::windowFont(22));
+    expectLaidOut(*settingsDialog);
+    const QSize large = settingsDialog->size();
+    EXPECT_TRUE(large.width() > usual.width() && large.height() > usual.height())
+        << large.width() << "x" << large.height();
+    click("dataFolderButton");
+    expectLaidOut(*settingsDialog);
+    EXPECT_GT(settingsDialog->width(), large.width());
+    click("takeFolderButton");
+    settingsDialog->layout()->activate();
+    EXPECT_EQ(settingsDialog->size(), large);
 }
