@@ -31,9 +31,10 @@ enum class PassOutcome {
 
 struct ProjectPass {
     PassOutcome outcome = PassOutcome::NotRun;
-    std::string reason;    // for NotRun: names the file and what is wrong with it
-    ProjectForm input;     // the form the pass was given
-    ProjectRecord record;  // a fresh record after OK and the calculation
+    std::string reason;             // for NotRun: names the file and what is wrong with it
+    ProjectForm input;              // the form the pass was given
+    ProjectRecord record;           // a fresh record after OK and the calculation
+    CalculationResult calculation;  // what each stage computed (the note reads it)
     std::vector<ReportLine> report;
     bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
     SettlementInputs settlementInput;  // the layers and limit the pass was given
