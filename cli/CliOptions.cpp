@@ -60,7 +60,8 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
                    !takeValue(arguments, i, "--settings", options.settingsFile, error) &&
                    !takeValue(arguments, i, "--html", options.htmlFile, error) &&
                    !takeValue(arguments, i, "--pdf", options.pdfFile, error) &&
-                   !takeValue(arguments, i, "--svg", options.svgFile, error)) {
+                   !takeValue(arguments, i, "--svg", options.svgFile, error) &&
+                   !takeValue(arguments, i, "--explain", options.explainFile, error)) {
             error = "неизвестный параметр " + argument;
         }
     }
@@ -71,9 +72,9 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
         error = "не задан ни один файл проекта .dan";
         return false;
     }
-    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile;
+    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile || options.explainFile;
     if (writesFiles && options.projects.size() > 1) {
-        error = "--html, --pdf и --svg пишут один файл: задайте для них один проект";
+        error = "--html, --pdf, --svg и --explain пишут один файл: задайте для них один проект";
         return false;
     }
     return true;
@@ -102,6 +103,8 @@ std::string cliUsage() {
            "  --html ФАЙЛ      сохранить отчет в HTML (только с одним проектом)\n"
            "  --pdf ФАЙЛ       сохранить печатный отчет в PDF (только с одним проектом)\n"
            "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
+           "  --explain ФАЙЛ   сохранить пояснительную записку: формат по расширению\n"
+           "                   .html, .odt или .pdf (только с одним проектом)\n"
            "  --version        показать версию программы\n"
            "  --help           показать эту справку\n"
            "\n"

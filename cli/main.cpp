@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,8 @@
 #include "core/files/DataLocation.h"
 #include "core/files/Settings.h"
 #include "core/model/FileIo.h"
+#include "core/note/CalculationNote.h"
+#include "core/note/SvgCanvas.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectPass.h"
 #include "core/reports/HtmlReport.h"
@@ -56,6 +59,16 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The extension of a file name in lower case ("" when it has none).
+std::string lowerSuffix(const std::string& path) {
+    const std::string name = baseName(path);
+    const std::size_t dot = name.rfind('.');
+    std::string suffix = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return suffix;
+}
+
 struct Run {
     const CliOptions& options;
     Settings settings;
@@ -91,10 +104,30 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
             return saved;
         }
     }
-    if (run.options.pdfFile || run.options.svgFile) {
-        DocumentRequest request;
-        request.pdfFile = run.options.pdfFile.value_or("");
-        request.svgFile = run.options.svgFile.value_or("");
+    DocumentRequest request;
+    request.pdfFile = run.options.pdfFile.value_or("");
+    request.svgFile = run.options.svgFile.value_or("");
+    CalculationNote note;
+    if (run.options.explainFile) {
+        NoteOptions noteOptions;
+        noteOptions.fileName = path;
+        noteOptions.decimalSeparator = run.pass.decimalSeparator;
+        note = buildCalculationNote(&pass, noteOptions);
+        const std::string& file = *run.options.explainFile;
+        const std::string suffix = lowerSuffix(file);
+        if (suffix == "html" || suffix == "htm") {
+            const std::string svg = schemeSvg(pass.record, context.schemeScale, context.decimalSeparator);
+            if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
+                return saved;
+            }
+        } else if (suffix == "odt" || suffix == "pdf") {
+            request.noteFile = file;
+            request.note = &note;
+        } else {
+            return Status::failure("--explain " + file + ": записка сохраняется в .html, .odt или .pdf");
+        }
+    }
+    if (!request.pdfFile.empty() || !request.svgFile.empty() || !request.noteFile.empty()) {
         return exportDocuments(request, context);
     }
     return {};
@@ -157,8 +190,10 @@ int runCli(const std::vector<std::string>& arguments) {
         std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
         return kExitComplete;
     }
-    if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
-        complain("собран без Qt: --pdf и --svg недоступны");
+    const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||
+                                                     lowerSuffix(*options.explainFile) == "pdf");
+    if ((options.pdfFile || options.svgFile || noteNeedsQt) && !documentExportAvailable()) {
+        complain("собран без Qt: --pdf, --svg и записка в ODT или PDF недоступны");
         return kExitNotRun;
     }
 

@@ -95,6 +95,7 @@ class MainWindow : public QMainWindow {
     void printReport();
     void saveHtmlReport();
     void showScheme();
+    void showNote();
     void newProject();
     void saveAs();
     void exitProgram();
