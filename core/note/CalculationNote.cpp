@@ -31,6 +31,9 @@ class NoteWriter {
 
     // A value as it went into a formula: up to 7 significant digits; a negative one in brackets.
     std::string v(double value) const {
+        if (std::fabs(value) < 5e-7) {
+            value = 0;  // the rounding noise of single precision, not a value of the design
+        }
         std::string text = formatGeneral(value, 7);
         if (text == "-0") {
             text = "0";
@@ -278,8 +281,7 @@ void writeCombination(NoteWriter& w, int j, const PressureCheck& check, float R,
     w.verdict(check.pOk, w.check("p = " + w.r(check.p), "≤", "R = " + w.r(R) + " кПа", check.pOk) + " (" +
                              clause(kBases, "п. 2.41") + ")");
     w.verdict(check.pmaxOk,
-              w.check("pmax = " + w.r(check.pmax), "≤", "1,2·R = " + w.r(1.2 * R) + " кПа", check.pmaxOk) +
-                  " (" + kOwnRule + ")");
+              w.check("pmax = " + w.r(check.pmax), "≤", "1,2·R = " + w.r(1.2 * R) + " кПа", check.pmaxOk));
     w.verdict(check.pminOk, w.check("pmin = " + w.r(check.pmin), "≥", "0", check.pminOk) +
                                 " (отрыв подошвы не допускается, " + kOwnRule + ")");
 }

@@ -31,8 +31,13 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QTextCharFormat charFormat(double points, bool bold, bool red = false) {
     QTextCharFormat format;
-    format.setFontFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
-    format.setFontPointSize(points);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+    font.setPointSizeF(points);
+    format.setFont(font, QTextCharFormat::FontPropertiesAll);
+    // Qt's OpenDocument writer names the face only from the single-family property; without it
+    // LibreOffice would show "Sans"
+    format.setProperty(0x2000, QStringLiteral("Liberation Serif"));
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     format.setForeground(red ? kRed : QColor(Qt::black));
     return format;
@@ -56,7 +61,8 @@ void addTable(QTextCursor& cursor, const NoteBlock& block) {
     }
     QTextTableFormat format;
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorder(0.5);
+    format.setBorder(1);
+    format.setBorderBrush(QColor(0x80, 0x80, 0x80));
     format.setBorderCollapse(true);
     format.setCellPadding(3);
     format.setCellSpacing(0);
