@@ -114,6 +114,7 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         writeDebugBlock(data, tables, result.depth, report);
     }
     result.base = SizeBase(data, tables, result.depth, report, options.debug, progress.step);
+    describeInterpolation(result.base.soil, tables);
     if (!result.base.found) {
         result.stop = CalculationStop::NoBase;
         // a report of pressures under no base would be numbers of no calculation

@@ -26,4 +26,16 @@ SoilResistanceResult soilResistance(const ProjectRecord& inputs, const CodeTable
     return soil;
 }
 
+void describeInterpolation(SoilResistanceResult& soil, const CodeTables& tables) {
+    const RowBracket rows = rowsAround(tables.table4, soil.fii);
+    soil.fiiLow = rows.lowKey;
+    soil.fiiHigh = rows.highKey;
+    for (int column = 1; column <= 3; ++column) {
+        soil.low[static_cast<std::size_t>(column - 1)] =
+            TableLookup(tables.table4, static_cast<float>(column), rows.lowKey);
+        soil.high[static_cast<std::size_t>(column - 1)] =
+            TableLookup(tables.table4, static_cast<float>(column), rows.highKey);
+    }
+}
+
 }  // namespace fundis

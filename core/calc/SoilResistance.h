@@ -11,4 +11,7 @@ namespace fundis {
 // passes the first row) and kz for the width.
 SoilResistanceResult soilResistance(const ProjectRecord& inputs, const CodeTables& tables, float b, float d);
 
+// Fills in the rows of table4.dat the factors of `soil` were interpolated between.
+void describeInterpolation(SoilResistanceResult& soil, const CodeTables& tables);
+
 }  // namespace fundis

@@ -31,6 +31,9 @@ struct SoilResistanceResult {
     float b = 0, d = 0;
     float Yc1 = 0, Yc2 = 0, k = 0, Yii = 0, Yii1 = 0, cii = 0;
     float R = 0;
+    // the rows of table4.dat the factors were interpolated between, and their factors
+    float fiiLow = 0, fiiHigh = 0;
+    std::array<float, 3> low{}, high{};  // Mγ, Mq, Mc
 };
 
 // One combination's pressures under the base and their checks against R.

@@ -232,6 +232,23 @@ void writeDepth(const Context& x) {
               "");
 }
 
+// Where γc1 and γc2 came from: the soil, the building's scheme and L/H (interpolated in table 3
+// between 1,5 and 4; a flexible building takes γc2 = 1).
+std::string reliabilitySource(const ProjectForm& form, const NoteWriter& w) {
+    std::string text = "по виду грунта «" + comboItem(form, 5) + "»";
+    if (form.combo(6) == 1) {
+        return text + "; здание с гибкой конструктивной схемой: γc2 = 1";
+    }
+    const int choice = form.combo(7);
+    if (choice < 0 || choice > 2) {
+        return text;
+    }
+    const double LH = choice == 0   ? 4.0
+                      : choice == 1 ? 1.5
+                                    : std::clamp(textToFloat(form.edit(15)), 1.5f, 4.0f);
+    return text + ", жесткой схеме здания и L/H = " + w.v(LH) + " (между 1,5 и 4 — линейная интерполяция)";
+}
+
 // 3. Расчетное сопротивление грунта
 void writeResistance(const Context& x) {
     NoteWriter& w = x.w;
@@ -241,12 +258,26 @@ void writeResistance(const Context& x) {
     if (!base.found) {
         w.para("Подошва не подобрана; ниже — R для последней проверенной ширины b = " + w.v(s.b) + " м.");
     }
-    w.para("γc1 = " + w.v(s.Yc1) + ", γc2 = " + w.v(s.Yc2) + " — " + clause(kBases, "табл. 3") +
-           " (по виду грунта, схеме здания и L/H); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
+    w.para("γc1 = " + w.v(s.Yc1) + ", γc2 = " + w.v(s.Yc2) + " — " + clause(kBases, "табл. 3") + " (" +
+           reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
            ".");
-    w.para("Mγ = " + w.v(s.My) + ", Mq = " + w.v(s.Mq) + ", Mc = " + w.v(s.Mc) + " — " +
-           clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) +
-           "° (линейная интерполяция между строками таблицы).");
+    if (s.fiiLow != s.fiiHigh) {
+        w.para("Mγ, Mq, Mc — " + clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) +
+               "°, линейная интерполяция между строками φ1 = " + w.v(s.fiiLow) +
+               "° и φ2 = " + w.v(s.fiiHigh) + "°:");
+        const char* const names[3] = {"Mγ", "Mq", "Mc"};
+        const float values[3] = {s.My, s.Mq, s.Mc};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string name = names[i];
+            w.formula(name, name + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
+                      w.v(s.low[i]) + " + (" + w.v(s.high[i]) + " − " + w.v(s.low[i]) + ")·(" + w.v(s.fii) +
+                          " − " + w.v(s.fiiLow) + ")/(" + w.v(s.fiiHigh) + " − " + w.v(s.fiiLow) + ")",
+                      w.r(values[i]), "", clause(kBases, "табл. 4"));
+        }
+    } else {
+        w.para("Mγ = " + w.v(s.My) + ", Mq = " + w.v(s.Mq) + ", Mc = " + w.v(s.Mc) + " — " +
+               clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) + "° (строка таблицы).");
+    }
     w.para("kz = " + w.v(s.kz) + " — при b < 10 м kz = 1, иначе kz = z0/b + 0,2 при z0 = 8 м (" +
            clause(kBases, "п. 2.41") + ").");
     w.para("Здание без подвала: d1 = d = " + w.v(s.d) + " м, db = 0 (" + kOwnRule + ").");

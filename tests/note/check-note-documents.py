@@ -116,6 +116,9 @@ def recompute(text):
             n, shown = substituted(line)
             yc1, yc2, k, my, kz, b, y, mq, d, y1, mc, c = n
             compare(line, yc1 * yc2 / k * (my * kz * b * y + mq * d * y1 + mc * c), shown)
+        elif re.match(r"M[γqc] = M[γqc]\(φ1\) \+ ", line):
+            (low, high, _low, fii, f1, f2, _f1), shown = substituted(line)
+            compare(line, low + (high - low) * (fii - f1) / (f2 - f1), shown)
         elif line.startswith("p = NII/A + 20·d = "):
             (N, A, _twenty, d), shown = substituted(line)
             compare(line, N / A + 20 * d, shown)
