@@ -89,7 +89,9 @@ void printReport(const Run& run, const std::string& path, const std::vector<Repo
     }
 }
 
-Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass) {
+// With `noteOnly` the documents of the last calculation are left out: a pass that did not run
+// has only its note, which says why.
+Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass, bool noteOnly = false) {
     ReportContext context;
     context.data = &pass.record;
     context.fileName = path;
@@ -99,14 +101,16 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
     }
     context.decimalSeparator = run.pass.decimalSeparator;
     context.settlement = pass.settlement ? &*pass.settlement : nullptr;
-    if (run.options.htmlFile) {
+    if (run.options.htmlFile && !noteOnly) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
             return saved;
         }
     }
     DocumentRequest request;
-    request.pdfFile = run.options.pdfFile.value_or("");
-    request.svgFile = run.options.svgFile.value_or("");
+    if (!noteOnly) {
+        request.pdfFile = run.options.pdfFile.value_or("");
+        request.svgFile = run.options.svgFile.value_or("");
+    }
     CalculationNote note;
     if (run.options.explainFile) {
         NoteOptions noteOptions;
@@ -116,7 +120,8 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         const std::string& file = *run.options.explainFile;
         const std::string suffix = lowerSuffix(file);
         if (suffix == "html" || suffix == "htm") {
-            const std::string svg = schemeSvg(pass.record, context.schemeScale, context.decimalSeparator);
+            const std::string svg =
+                note.calculated ? schemeSvg(pass.record, context.schemeScale, context.decimalSeparator) : "";
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
@@ -150,6 +155,9 @@ int runProject(const Run& run, const std::string& path) {
     }
     if (pass.outcome == PassOutcome::NotRun) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
+        if (const Status written = exportFiles(run, path, pass, true); !written) {
+            complain(written.message());
+        }
         return kExitNotRun;
     }
     if (pass.inputDialogNeeded) {
@@ -192,8 +200,12 @@ int runCli(const std::vector<std::string>& arguments) {
     }
     const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||
                                                      lowerSuffix(*options.explainFile) == "pdf");
-    if ((options.pdfFile || options.svgFile || noteNeedsQt) && !documentExportAvailable()) {
-        complain("собран без Qt: --pdf, --svg и записка в ODT или PDF недоступны");
+    if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
+        complain("собран без Qt: --pdf и --svg недоступны");
+        return kExitNotRun;
+    }
+    if (noteNeedsQt && !documentExportAvailable()) {
+        complain("собран без Qt: записка в ODT или PDF недоступна, --explain ФАЙЛ.html доступна");
         return kExitNotRun;
     }
 

@@ -1,6 +1,7 @@
 #include "gui/note/NoteWindow.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPrintDialog>
