@@ -32,12 +32,11 @@ void searchInMemory(benchmark::State& state) {
     ProjectForm form = sandProjectForm();
     ProjectRecord project;
     applyInputForm(form, project, tables);
-    computeFoundationDepth(project);
+    const DepthResult depth = computeFoundationDepth(project);
     for (auto _ : state) {
-        ProjectRecord data = project;
         CalculationReport report('.');
-        SizeBase(data, tables, report, false, {});
-        benchmark::DoNotOptimize(data.kzap);
+        const BaseSizeResult base = SizeBase(project, tables, depth, report, false, {});
+        benchmark::DoNotOptimize(base.kzap);
     }
 }
 BENCHMARK(searchInMemory)->Unit(benchmark::kMicrosecond);

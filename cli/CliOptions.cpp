@@ -61,7 +61,8 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
                    !takeValue(arguments, i, "--html", options.htmlFile, error) &&
                    !takeValue(arguments, i, "--pdf", options.pdfFile, error) &&
                    !takeValue(arguments, i, "--svg", options.svgFile, error) &&
-                   !takeValue(arguments, i, "--dxf", options.dxfFile, error)) {
+                   !takeValue(arguments, i, "--dxf", options.dxfFile, error) &&
+                   !takeValue(arguments, i, "--explain", options.explainFile, error)) {
             error = "неизвестный параметр " + argument;
         }
     }
@@ -72,9 +73,10 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
         error = "не задан ни один файл проекта .dan";
         return false;
     }
-    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile || options.dxfFile;
+    const bool writesFiles =
+        options.htmlFile || options.pdfFile || options.svgFile || options.dxfFile || options.explainFile;
     if (writesFiles && options.projects.size() > 1) {
-        error = "--html, --pdf, --svg и --dxf пишут один файл: задайте для них один проект";
+        error = "--html, --pdf, --svg, --dxf и --explain пишут один файл: задайте для них один проект";
         return false;
     }
     return true;
@@ -106,6 +108,8 @@ std::string cliUsage() {
            "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
            "  --dxf ФАЙЛ       сохранить схему фундамента чертежом DXF в натуральную\n"
            "                   величину, в миллиметрах (только с одним проектом)\n"
+           "  --explain ФАЙЛ   сохранить пояснительную записку: формат по расширению\n"
+           "                   .html, .odt или .pdf (только с одним проектом)\n"
            "  --version        показать версию программы\n"
            "  --help           показать эту справку\n"
            "\n"

@@ -18,6 +18,7 @@ struct CliOptions {
     std::optional<std::string> pdfFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> dxfFile;
+    std::optional<std::string> explainFile;  // the calculation note, .html, .odt or .pdf
     bool help = false;
     bool version = false;
     std::vector<std::string> projects;

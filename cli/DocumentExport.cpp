@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "gui/note/NoteDocument.h"
 #include "gui/reports/ExportDocuments.h"
 #endif
 
@@ -37,7 +38,12 @@ Status exportDocuments(const DocumentRequest& request, const ReportContext& cont
         }
     }
     if (!request.svgFile.empty()) {
-        return writeSchemeSvg(request.svgFile, context);
+        if (Status written = writeSchemeSvg(request.svgFile, context); !written) {
+            return written;
+        }
+    }
+    if (!request.noteFile.empty() && request.note != nullptr) {
+        return writeNoteFile(request.noteFile, *request.note, context);
     }
     return {};
 }
@@ -47,7 +53,7 @@ Status exportDocuments(const DocumentRequest& request, const ReportContext& cont
 bool documentExportAvailable() { return false; }
 
 Status exportDocuments(const DocumentRequest&, const ReportContext&) {
-    return Status::failure("fundis-cli собран без Qt: --pdf и --svg недоступны");
+    return Status::failure("fundis-cli собран без Qt: --pdf, --svg и записка в ODT или PDF недоступны");
 }
 
 #endif

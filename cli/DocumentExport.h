@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/Status.h"
+#include "core/note/CalculationNote.h"
 #include "core/reports/ReportContext.h"
 
 namespace fundis {
@@ -13,6 +14,8 @@ namespace fundis {
 struct DocumentRequest {
     std::string pdfFile;  // empty: not wanted
     std::string svgFile;
+    std::string noteFile;                   // the calculation note as ODT or PDF
+    const CalculationNote* note = nullptr;  // with noteFile
 };
 
 bool documentExportAvailable();

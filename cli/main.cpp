@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,8 @@
 #include "core/files/DataLocation.h"
 #include "core/files/Settings.h"
 #include "core/model/FileIo.h"
+#include "core/note/CalculationNote.h"
+#include "core/note/SvgCanvas.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectPass.h"
 #include "core/reports/DxfExport.h"
@@ -57,6 +60,16 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The extension of a file name in lower case ("" when it has none).
+std::string lowerSuffix(const std::string& path) {
+    const std::string name = baseName(path);
+    const std::size_t dot = name.rfind('.');
+    std::string suffix = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return suffix;
+}
+
 struct Run {
     const CliOptions& options;
     Settings settings;
@@ -77,27 +90,52 @@ void printReport(const Run& run, const std::string& path, const std::vector<Repo
     }
 }
 
-Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass) {
+// With `noteOnly` the documents of the last calculation are left out: a pass that did not run
+// has only its note, which says why.
+Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass, bool noteOnly = false) {
     ReportContext context = documentContext(pass);
     context.fileName = path;
     if (run.settings.schemeScale > 0) {
         context.schemeScale = run.settings.schemeScale;
     }
     context.decimalSeparator = run.pass.decimalSeparator;
-    if (run.options.htmlFile) {
+    if (run.options.htmlFile && !noteOnly) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
             return saved;
         }
     }
-    if (run.options.dxfFile) {
+    if (run.options.dxfFile && !noteOnly) {
         if (Status saved = writeSchemeDxf(*run.options.dxfFile, context); !saved) {
             return saved;
         }
     }
-    if (run.options.pdfFile || run.options.svgFile) {
-        DocumentRequest request;
+    DocumentRequest request;
+    if (!noteOnly) {
         request.pdfFile = run.options.pdfFile.value_or("");
         request.svgFile = run.options.svgFile.value_or("");
+    }
+    CalculationNote note;
+    if (run.options.explainFile) {
+        NoteOptions noteOptions;
+        noteOptions.fileName = path;
+        noteOptions.decimalSeparator = run.pass.decimalSeparator;
+        note = buildCalculationNote(&pass, noteOptions);
+        const std::string& file = *run.options.explainFile;
+        const std::string suffix = lowerSuffix(file);
+        if (suffix == "html" || suffix == "htm") {
+            const std::string svg =
+                note.calculated ? schemeSvg(pass.record, context.schemeScale, context.decimalSeparator) : "";
+            if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
+                return saved;
+            }
+        } else if (suffix == "odt" || suffix == "pdf") {
+            request.noteFile = file;
+            request.note = &note;
+        } else {
+            return Status::failure("--explain " + file + ": записка сохраняется в .html, .odt или .pdf");
+        }
+    }
+    if (!request.pdfFile.empty() || !request.svgFile.empty() || !request.noteFile.empty()) {
         return exportDocuments(request, context);
     }
     return {};
@@ -120,6 +158,9 @@ int runProject(const Run& run, const std::string& path) {
     }
     if (pass.outcome == PassOutcome::NotRun && pass.report.empty()) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
+        if (const Status written = exportFiles(run, path, pass, true); !written) {
+            complain(written.message());
+        }
         return kExitNotRun;
     }
     if (pass.inputDialogNeeded) {
@@ -141,8 +182,12 @@ int runProject(const Run& run, const std::string& path) {
     std::fflush(stdout);
     if (pass.outcome == PassOutcome::NotRun) {
         // the report is the one line that names the fields to mend; there is nothing to export
-        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile) {
+        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile || run.options.dxfFile) {
             complain(path + ": документы не сохранены: расчет не выполнен");
+        }
+        // the note says why nothing was calculated
+        if (const Status written = exportFiles(run, path, pass, true); !written) {
+            complain(written.message());
         }
         return kExitNotRun;
     }
@@ -168,8 +213,14 @@ int runCli(const std::vector<std::string>& arguments) {
         std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
         return kExitComplete;
     }
+    const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||
+                                                     lowerSuffix(*options.explainFile) == "pdf");
     if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
         complain("собран без Qt: --pdf и --svg недоступны");
+        return kExitNotRun;
+    }
+    if (noteNeedsQt && !documentExportAvailable()) {
+        complain("собран без Qt: записка в ODT или PDF недоступна, --explain ФАЙЛ.html доступна");
         return kExitNotRun;
     }
 

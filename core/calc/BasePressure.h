@@ -21,25 +21,33 @@ inline double edgePressure(double M, double Q, double lever, double b, double l)
     return std::fabs((Q * lever + M) / (b * l * l / 6.0));
 }
 
+// A base as the pressures see it: its sides and area, its depth d and the lever Hf of the shear.
+struct Footing {
+    double b = 0;
+    double l = 0;
+    double area = 0;
+    double d = 0;
+    double Hf = 0;
+};
+
 // The pressures of one combination: mean, largest and smallest edge.
 struct BasePressures {
     double p = 0;
     double pmax = 0;
     double pmin = 0;
 };
-inline BasePressures combinationPressures(double N, double M, double Q, const ProjectRecord& data, double b,
-                                          double l, double area) {
-    const double p = meanPressure(N, area, data.d);
-    const double e = edgePressure(M, Q, data.Hf, b, l);
+inline BasePressures combinationPressures(double N, double M, double Q, const Footing& footing) {
+    const double p = meanPressure(N, footing.area, footing.d);
+    const double e = edgePressure(M, Q, footing.Hf, footing.b, footing.l);
     return {p, p + e, p - e};
 }
 
 // The 2nd limit state's combination j (1..3) and the 1st limit state's.
-inline BasePressures pressuresII(const ProjectRecord& data, int j, double b, double l, double area) {
-    return combinationPressures(data.NII[j], data.MII[j], data.QII[j], data, b, l, area);
+inline BasePressures pressuresII(const ProjectRecord& data, int j, const Footing& footing) {
+    return combinationPressures(data.NII[j], data.MII[j], data.QII[j], footing);
 }
-inline BasePressures pressuresI(const ProjectRecord& data, int j, double b, double l, double area) {
-    return combinationPressures(data.NI[j], data.MI[j], data.QI[j], data, b, l, area);
+inline BasePressures pressuresI(const ProjectRecord& data, int j, const Footing& footing) {
+    return combinationPressures(data.NI[j], data.MI[j], data.QI[j], footing);
 }
 
 // Depth of a slab of height h down to the middle of the bottom bars.

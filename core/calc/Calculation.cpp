@@ -17,21 +17,22 @@ namespace {
 
 constexpr float kSmallestPlanModule = 0.01f;
 
-void writeDebugBlock(ProjectRecord& data, const CodeTables& tables, CalculationReport& report) {
-    lookUpBearingFactors(data, tables);
+void writeDebugBlock(const ProjectRecord& data, const CodeTables& tables, const DepthResult& depth,
+                     CalculationReport& report) {
+    const SoilResistanceResult soil = soilResistance(data, tables, 0.0f, depth.d);
     report.add("************ОТЛАДОЧНЫЕ ДАННЫЕ************\n");
-    report.add("kh  = " + report.number(data.kh));
-    report.add("d0  = " + report.number(data.d0));
-    report.add("dfn = " + report.number(data.dfn));
-    report.add("Mt  = " + report.number(data.Mt));
-    report.add("df   = " + report.number(data.df));
-    report.add("d    = " + report.number(data.d));
+    report.add("kh  = " + report.number(depth.kh));
+    report.add("d0  = " + report.number(depth.d0));
+    report.add("dfn = " + report.number(depth.dfn));
+    report.add("Mt  = " + report.number(depth.Mt));
+    report.add("df   = " + report.number(depth.df));
+    report.add("d    = " + report.number(depth.d));
     report.add("A = " + report.number(data.A));
-    report.add("fii = " + report.number(data.fii));
+    report.add("fii = " + report.number(soil.fii));
     report.add("сii = " + report.number(data.cii));
-    report.add("My = " + report.number(data.My));
-    report.add("Mq = " + report.number(data.Mq));
-    report.add("Mc = " + report.number(data.Mc));
+    report.add("My = " + report.number(soil.My));
+    report.add("Mq = " + report.number(soil.Mq));
+    report.add("Mc = " + report.number(soil.Mc));
     report.add("Yc1 = " + report.number(data.Yc1));
     report.add("Yc2 = " + report.number(data.Yc2));
     report.add("k = " + report.number(data.k));
@@ -40,72 +41,82 @@ void writeDebugBlock(ProjectRecord& data, const CodeTables& tables, CalculationR
     report.add("Yii1 = " + report.number(data.Yii1) + "\n");
 }
 
-void writePressures(ProjectRecord& data, CalculationReport& report, int j) {
-    const BasePressures pressures = pressuresII(data, j, data.b, data.l, data.A);
-    data.p = static_cast<float>(pressures.p);
-    data.pmax = static_cast<float>(pressures.pmax);
-    data.pmin = static_cast<float>(pressures.pmin);
-    report.add("    Среднее давление по подошве\t\tp = " + report.number(data.p) + "кПа");
-    report.add("    Максимальное давление по подошве\tpmax = " + report.number(data.pmax) + "кПа");
-    report.add("    Минимальное давление по подошве\tpmin = " + report.number(data.pmin) + "кПа");
+void writePressures(const PressureCheck& check, CalculationReport& report) {
+    report.add("    Среднее давление по подошве\t\tp = " + report.number(check.p) + "кПа");
+    report.add("    Максимальное давление по подошве\tpmax = " + report.number(check.pmax) + "кПа");
+    report.add("    Минимальное давление по подошве\tpmin = " + report.number(check.pmin) + "кПа");
 }
 
-void writeResultsBlock(ProjectRecord& data, CalculationReport& report) {
+void writeResultsBlock(const CalculationResult& result, CalculationReport& report) {
+    const BaseSizeResult& base = result.base;
     report.add("\n************РАСЧЕТНЫЕ ДАННЫЕ************\n");
-    report.add("ГЛУБИНА ПРОМЕРЗАНИЯ ГРУНТА\t\tdf = " + report.number(data.df) + "м");
-    report.add("ГЛУБИНА ЗАЛОЖЕНИЯ ФУНДАМЕНТА\td = " + report.number(data.d) + "м");
+    report.add("ГЛУБИНА ПРОМЕРЗАНИЯ ГРУНТА\t\tdf = " + report.number(result.depth.df) + "м");
+    report.add("ГЛУБИНА ЗАЛОЖЕНИЯ ФУНДАМЕНТА\td = " + report.number(result.depth.d) + "м");
     report.add("\nРАЗМЕРЫ ПОДОШВЫ ФУНДАМЕНТА:");
-    report.add("Ширина подошвы\t\t\t\tb= " + report.number(data.b) + "м");
-    report.add("Длина подошвы\t\t\t\tl= " + report.number(data.l) + "м");
-    report.add("Площадь подошвы\t\t\t\tA= " + report.number(data.A) + "м2");
-    report.add("К-т запаса по несущей способности\t\t" + report.number(data.kzap));
+    report.add("Ширина подошвы\t\t\t\tb= " + report.number(base.b) + "м");
+    report.add("Длина подошвы\t\t\t\tl= " + report.number(base.l) + "м");
+    report.add("Площадь подошвы\t\t\t\tA= " + report.number(base.A) + "м2");
+    report.add("К-т запаса по несущей способности\t\t" + report.number(base.kzap));
     report.add("\nПРОВЕРКА ДАВЛЕНИЙ ПО ПОДОШВЕ ФУНДАМЕНТА:");
     report.add("1. Максимальный момент");
-    writePressures(data, report, 1);
+    writePressures(result.pressuresII[1], report);
     report.add("\n2. Максимальная сжимающия сила");
-    writePressures(data, report, 2);
+    writePressures(result.pressuresII[2], report);
     report.add("\n3. Максимальная поперечная сила");
-    writePressures(data, report, 3);
-    report.add("    \nРасчетное сопротивление грунта\t\tR = " + report.number(data.R) + "кПа");
+    writePressures(result.pressuresII[3], report);
+    report.add("    \nРасчетное сопротивление грунта\t\tR = " + report.number(base.R) + "кПа");
 }
 
-void writeClosingChecks(ProjectRecord& data, CalculationReport& report) {
-    if (data.h[0] == -1.0f) {
+ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult& result,
+                            CalculationReport& report) {
+    ClosingResult closing;
+    closing.noStepSet = !result.steps.fitted;
+    if (closing.noStepSet) {
         report.addFailure("");
         report.addFailure("Невозможно подобрать ступени фундамента.");
         report.addFailure("Необходимо увеличить глубину заложения фундамента.");
     }
-    if (data.hSteps > data.Hf) {
-        data.Hf = data.hSteps;
-        setDepthFromHeight(data);
+    closing.stepsTooTall = result.steps.hSteps > result.depth.Hf;
+    if (closing.stepsTooTall) {
+        closing.requiredHf = result.steps.hSteps;
+        closing.requiredD = depthFromHeight(closing.requiredHf, inputs);
         report.addFailure("");
         report.addFailure("Общая высота ступеней больше высоты фундамента.");
-        report.addFailure("Необходимая глубина заложения фундамента d=" + report.number(data.d) + "м.");
+        report.addFailure("Необходимая глубина заложения фундамента d=" + report.number(closing.requiredD) +
+                          "м.");
     }
+    return closing;
 }
 
-void runStages(ProjectRecord& data, const CalculationOptions& options, const CodeTables& tables,
-               CalculationReport& report, const ProgressCallbacks& progress) {
+void runStages(const ProjectRecord& data, const CalculationOptions& options, const CodeTables& tables,
+               CalculationReport& report, const ProgressCallbacks& progress, CalculationResult& result) {
     // the search and the height rounding would never end on a module that is not positive, and
     // a plan module below 1 cm would take hours (or, once the sum stops growing, forever)
     if (!(data.d_l > 0.0f)) {
+        result.stop = CalculationStop::PlanModule;
         report.addFailure("Модуль длины и ширины подошвы d_l должен быть положительным числом.");
         return;
     }
     if (data.d_l < kSmallestPlanModule) {
+        result.stop = CalculationStop::PlanModuleTooFine;
         report.addFailure("Модуль длины и ширины подошвы d_l должен быть не меньше " +
                           report.number(kSmallestPlanModule) + "м.");
         return;
     }
     if (!(data.d_h > 0.0f)) {
+        result.stop = CalculationStop::HeightModule;
         report.addFailure("Модуль высоты фундамента d_h должен быть положительным числом.");
         return;
     }
-    computeFoundationDepth(data);
+    result.ran = true;
+    result.depth = computeFoundationDepth(data);
     if (options.debug) {
-        writeDebugBlock(data, tables, report);
+        writeDebugBlock(data, tables, result.depth, report);
     }
-    if (!SizeBase(data, tables, report, options.debug, progress.step)) {
+    result.base = SizeBase(data, tables, result.depth, report, options.debug, progress.step);
+    describeInterpolation(result.base.soil, tables);
+    if (!result.base.found) {
+        result.stop = CalculationStop::NoBase;
         // a report of pressures under no base would be numbers of no calculation
         report.addFailure("");
         report.addFailure(
@@ -113,10 +124,14 @@ void runStages(ProjectRecord& data, const CalculationOptions& options, const Cod
         report.addFailure("Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента.");
         return;
     }
-    writeResultsBlock(data, report);
+    const BaseSizeResult& base = result.base;
+    result.pressuresII =
+        checkPressuresII(data, Footing{base.b, base.l, base.A, result.depth.d, result.depth.Hf}, base.R);
+    writeResultsBlock(result, report);
 
-    lookUpPedestal(data, tables);
-    if (data.buc == 0.0f) {
+    result.pedestal = lookUpPedestal(data, tables);
+    if (!result.pedestal.found) {
+        result.stop = CalculationStop::NoPedestal;
         // punching on a zero pedestal would be meaningless: say what is missing and stop
         report.addFailure("");
         report.addFailure("Не найдены размеры подколонника для колонны " + report.number(data.lc) + "x" +
@@ -124,24 +139,109 @@ void runStages(ProjectRecord& data, const CalculationOptions& options, const Cod
         report.addFailure("Необходимо задать размеры подколонника.");
         return;
     }
-    ShapeSteps(data, tables, concreteClassCount(), options.concreteClassIndex);
-    ReinforceBase(data, report);
-    CheckPunching(data, report, options.debug);
-    writeClosingChecks(data, report);
+    result.stepsRan = true;
+    result.steps = ShapeSteps(data, tables, result.depth, base, result.pedestal, concreteClassCount(),
+                              options.concreteClassIndex);
+    result.reinforcement = ReinforceBase(data, result.depth, base, result.pedestal, result.steps, report);
+    result.punching =
+        CheckPunching(data, result.depth, base, result.pedestal, result.steps, report, options.debug);
+    result.closing = closingChecks(data, result, report);
+}
+
+// The one writer of the record's result fields: what the .dan file, the documents and the JSON
+// read, as far as the stages got.
+void writeRecord(ProjectRecord& data, const CalculationResult& result) {
+    if (!result.ran) {
+        return;
+    }
+    const DepthResult& depth = result.depth;
+    data.dfn = depth.dfn;
+    data.df = depth.df;
+    data.Hf = result.closing.stepsTooTall ? result.closing.requiredHf : depth.Hf;
+    data.d = result.closing.stepsTooTall ? result.closing.requiredD : depth.d;
+
+    const BaseSizeResult& base = result.base;
+    if (base.widthsTried > 0) {
+        data.fii = base.soil.fii;
+        data.My = base.soil.My;
+        data.Mq = base.soil.Mq;
+        data.Mc = base.soil.Mc;
+        data.kz = base.soil.kz;
+    }
+    data.b = result.stepsRan ? result.steps.b : base.b;
+    data.l = result.stepsRan ? result.steps.l : base.l;
+    data.A = base.A;
+    data.kzap = base.kzap;
+    data.R = base.R;
+    data.pEnv = base.pEnv;
+    data.pmaxEnv = base.pmaxEnv;
+    data.pminEnv = base.pminEnv;
+    if (!base.found) {
+        return;
+    }
+    // the working pressures end as those of the last combination looked at
+    const PunchingResult& punching = result.punching;
+    data.p = result.stepsRan ? punching.p[3] : result.pressuresII[3].p;
+    data.pmax = result.stepsRan ? punching.pmax[3] : result.pressuresII[3].pmax;
+    data.pmin = result.stepsRan ? punching.pmin[3] : result.pressuresII[3].pmin;
+    data.luc = result.pedestal.luc;
+    data.buc = result.pedestal.buc;
+    if (!result.stepsRan) {
+        return;
+    }
+    const StepsResult& steps = result.steps;
+    data.pK1 = steps.pK1;
+    data.h01 = steps.h01;
+    data.k1 = steps.k1;
+    data.hSteps = steps.hSteps;
+    data.huc = steps.huc;
+    data.nSteps = steps.nSteps;
+    data.h = steps.h;
+    data.lStep = steps.lStep;
+    data.bStep = steps.bStep;
+    data.c = steps.c;
+    data.cb = steps.cb;
+
+    const ReinforcementResult& bars = result.reinforcement;
+    data.nl = bars.alongL.count;
+    data.dsl = bars.alongL.diameter;
+    data.Asl = bars.alongL.area;
+    data.nb = bars.alongB.count;
+    data.dsb = bars.alongB.diameter;
+    data.Asb = bars.alongB.area;
+
+    data.pI = punching.pI;
+    data.p12 = punching.p12;
+    data.pminI = punching.pminI;
+    // the check that ran last leaves its geometry
+    const PunchingCheck* last = punching.socketBottom.ran ? &punching.socketBottom
+                                : punching.byPedestal.ran ? &punching.byPedestal
+                                                          : nullptr;
+    if (last != nullptr) {
+        data.prod_h = last->prod_h;
+        data.prod_A = last->prod_A;
+        data.bm = last->bm;
+    }
+    if (punching.byPedestal.ran) {
+        data.prod_F = punching.byPedestal.prod_F;
+    }
 }
 
 }  // namespace
 
-std::vector<ReportLine> runCalculation(ProjectRecord& data, const CodeTables& tables,
-                                       const CalculationOptions& options, const ProgressCallbacks& progress) {
+CalculationOutput runDesign(ProjectRecord& data, const CodeTables& tables, const CalculationOptions& options,
+                            const ProgressCallbacks& progress) {
     if (progress.start) {
         const int maximum =
             data.d_l > 0.0f && 10.0f / data.d_l < 2e9f ? static_cast<int>(10.0f / data.d_l) : 0;
         progress.start(maximum);
     }
+    CalculationOutput output;
     CalculationReport report(options.decimalSeparator);
-    runStages(data, options, tables, report, progress);
-    return report.takeLines();
+    runStages(data, options, tables, report, progress, output.result);
+    writeRecord(data, output.result);
+    output.report = report.takeLines();
+    return output;
 }
 
 }  // namespace fundis

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/StageResults.h"
 #include "core/calc/TableLookup.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
@@ -29,10 +30,23 @@ inline bool inputDialogNeeded(const std::string& frictionText, const std::string
     return frictionText.empty() && cohesionText.empty();
 }
 
-// Runs the stages in order on `data` and returns the report lines. Design failures and inputs the
-// search cannot work with (non-positive modules) end in red lines.
-std::vector<ReportLine> runCalculation(ProjectRecord& data, const CodeTables& tables,
-                                       const CalculationOptions& options,
-                                       const ProgressCallbacks& progress = {});
+// What a calculation gives: every stage's result and the report lines.
+struct CalculationOutput {
+    CalculationResult result;
+    std::vector<ReportLine> report;
+};
+
+// Runs the stages in order on the inputs of `data`, then writes the record's result fields from
+// the stages' results (the one place that writes them). Design failures and inputs the search
+// cannot work with (non-positive modules) end in red lines.
+CalculationOutput runDesign(ProjectRecord& data, const CodeTables& tables, const CalculationOptions& options,
+                            const ProgressCallbacks& progress = {});
+
+// The same, for callers that want only the report lines.
+inline std::vector<ReportLine> runCalculation(ProjectRecord& data, const CodeTables& tables,
+                                              const CalculationOptions& options,
+                                              const ProgressCallbacks& progress = {}) {
+    return runDesign(data, tables, options, progress).report;
+}
 
 }  // namespace fundis

@@ -20,35 +20,34 @@ double areaOutsidePyramid(double prodH, double b, double alongL, double alongB) 
     return area;
 }
 
-void pressureEnvelope(ProjectRecord& data) {
-    data.pI = 0;
-    data.p12 = 0;
-    data.pminI = 10000;
+void pressureEnvelope(const ProjectRecord& inputs, const Footing& footing, PunchingResult& result) {
     for (int j = 1; j <= 3; ++j) {
-        const BasePressures pressures = pressuresI(data, j, data.b, data.l, data.A);
-        // the record's working pressures end as those of the last combination
-        data.p = static_cast<float>(pressures.p);
-        data.pmax = static_cast<float>(pressures.pmax);
-        data.pmin = static_cast<float>(pressures.pmin);
-        data.pI = std::max(data.pI, data.p);
-        data.p12 = std::max(data.p12, data.pmax);
-        data.pminI = std::min(data.pminI, data.pmin);
+        const BasePressures pressures = pressuresI(inputs, j, footing);
+        result.p[j] = static_cast<float>(pressures.p);
+        result.pmax[j] = static_cast<float>(pressures.pmax);
+        result.pmin[j] = static_cast<float>(pressures.pmin);
+        result.pI = std::max(result.pI, result.p[j]);
+        result.p12 = std::max(result.p12, result.pmax[j]);
+        result.pminI = std::min(result.pminI, result.pmin[j]);
     }
 }
 
-void punchingByPedestal(ProjectRecord& data, CalculationReport& report, bool debug) {
-    const double h0 = effectiveDepth(data.hSteps, data);
-    data.prod_h = static_cast<float>((static_cast<double>(data.l) - data.luc) / 2.0 - data.hSteps);
-    data.bm = static_cast<float>(data.buc + h0);
-    data.prod_A = static_cast<float>(areaOutsidePyramid(
-        data.prod_h, data.b, static_cast<double>(data.l) - data.luc, static_cast<double>(data.b) - data.buc));
-    data.prod_F = static_cast<float>(static_cast<double>(data.p12) * data.prod_A);
+void punchingByPedestal(const ProjectRecord& inputs, const PedestalResult& pedestal, const StepsResult& steps,
+                        PunchingResult& result, CalculationReport& report, bool debug) {
+    PunchingCheck& check = result.byPedestal;
+    const double h0 = check.h0 = effectiveDepth(steps.hSteps, inputs);
+    check.prod_h = static_cast<float>((static_cast<double>(steps.l) - pedestal.luc) / 2.0 - steps.hSteps);
+    check.bm = static_cast<float>(pedestal.buc + h0);
+    check.prod_A = static_cast<float>(areaOutsidePyramid(check.prod_h, steps.b,
+                                                         static_cast<double>(steps.l) - pedestal.luc,
+                                                         static_cast<double>(steps.b) - pedestal.buc));
+    check.prod_F = static_cast<float>(static_cast<double>(result.p12) * check.prod_A);
     // Rbt is in MPa, the pressures in kPa
-    const double resistance = static_cast<double>(data.Rbt) * 1000.0 * data.bm;
-    const bool computable = resistance > 0.0;
-    const double needed = computable ? data.prod_F / resistance : 0.0;
-    const bool fails = computable ? needed > h0 : data.prod_F > 0.0f;
-    if (fails) {
+    check.resistance = static_cast<double>(inputs.Rbt) * 1000.0 * check.bm;
+    check.computable = check.resistance > 0.0;
+    check.needed = check.computable ? check.prod_F / check.resistance : 0.0;
+    check.fails = check.computable ? check.needed > h0 : check.prod_F > 0.0f;
+    if (check.fails) {
         report.addFailure("");
         report.addFailure(
             "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.");
@@ -56,28 +55,34 @@ void punchingByPedestal(ProjectRecord& data, CalculationReport& report, bool deb
     }
     if (debug) {
         report.add("\nОтладочные данные к расчету на продавливание от подколонника");
-        report.add("prod_F = " + report.number(data.prod_F));
-        report.add("prod_А = " + report.number(data.prod_A));
-        report.add("prod_h = " + report.number(data.prod_h));
-        report.add("p12 = " + report.number(data.p12));
-        report.add("Rbt = " + report.number(data.Rbt));
-        report.add(report.number(h0) + "  " + (computable ? report.number(needed) : std::string("-")));
+        report.add("prod_F = " + report.number(check.prod_F));
+        report.add("prod_А = " + report.number(check.prod_A));
+        report.add("prod_h = " + report.number(check.prod_h));
+        report.add("p12 = " + report.number(result.p12));
+        report.add("Rbt = " + report.number(inputs.Rbt));
+        report.add(report.number(h0) + "  " +
+                   (check.computable ? report.number(check.needed) : std::string("-")));
     }
 }
 
-void punchingThroughSocketBottom(ProjectRecord& data, CalculationReport& report, bool debug) {
-    const double bottom = static_cast<double>(data.Hf) - data.socketDepth;
-    const double h0 = effectiveDepth(bottom, data);
-    data.bm = static_cast<float>(data.bc + h0);
-    data.prod_h = static_cast<float>((static_cast<double>(data.l) - data.lc) / 2.0 - (bottom + 0.05));
-    data.prod_A = static_cast<float>(areaOutsidePyramid(
-        data.prod_h, data.b, static_cast<double>(data.l) - data.lc, static_cast<double>(data.b) - data.bc));
+void punchingThroughSocketBottom(const ProjectRecord& inputs, const DepthResult& depth,
+                                 const StepsResult& steps, PunchingResult& result, CalculationReport& report,
+                                 bool debug) {
+    PunchingCheck& check = result.socketBottom;
+    const double bottom = static_cast<double>(depth.Hf) - inputs.socketDepth;
+    const double h0 = check.h0 = effectiveDepth(bottom, inputs);
+    check.bm = static_cast<float>(inputs.bc + h0);
+    check.prod_h = static_cast<float>((static_cast<double>(steps.l) - inputs.lc) / 2.0 - (bottom + 0.05));
+    check.prod_A =
+        static_cast<float>(areaOutsidePyramid(check.prod_h, steps.b, static_cast<double>(steps.l) - inputs.lc,
+                                              static_cast<double>(steps.b) - inputs.bc));
     // nothing outside the pyramid: nothing to punch through. The capacity is the edge pressure the
     // pyramid's faces carry: the force h0·Rbt·bm spread over the area outside the pyramid.
-    const bool loaded = data.prod_A > 0.0f;
-    const double capacity =
-        loaded ? h0 * (static_cast<double>(data.Rbt) * 1000.0 * data.bm) / data.prod_A : 0.0;
-    if (loaded && capacity < data.p12) {
+    check.computable = check.prod_A > 0.0f;
+    check.resistance = static_cast<double>(inputs.Rbt) * 1000.0 * check.bm;
+    check.capacity = check.computable ? h0 * check.resistance / check.prod_A : 0.0;
+    check.fails = check.computable && check.capacity < result.p12;
+    if (check.fails) {
         report.addFailure("");
         report.addFailure(
             "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
@@ -85,28 +90,39 @@ void punchingThroughSocketBottom(ProjectRecord& data, CalculationReport& report,
     }
     if (debug) {
         report.add("\nОтладочные данные к расчету на продавливание от дна стакана");
-        report.add("prod_А = " + report.number(data.prod_A));
-        report.add("prod_h = " + report.number(data.prod_h));
-        report.add("p12 = " + report.number(data.p12));
-        report.add("Rbt = " + report.number(data.Rbt));
-        report.add(report.number(data.p12) + "  " + (loaded ? report.number(capacity) : std::string("-")));
+        report.add("prod_А = " + report.number(check.prod_A));
+        report.add("prod_h = " + report.number(check.prod_h));
+        report.add("p12 = " + report.number(result.p12));
+        report.add("Rbt = " + report.number(inputs.Rbt));
+        report.add(report.number(result.p12) + "  " +
+                   (check.computable ? report.number(check.capacity) : std::string("-")));
     }
 }
 
 }  // namespace
 
-void CheckPunching(ProjectRecord& data, CalculationReport& report, bool debug) {
-    pressureEnvelope(data);
-    const double pedestalHeight = static_cast<double>(data.Hf) - data.hSteps;
+PunchingResult CheckPunching(const ProjectRecord& inputs, const DepthResult& depth,
+                             const BaseSizeResult& base, const PedestalResult& pedestal,
+                             const StepsResult& steps, CalculationReport& report, bool debug) {
+    PunchingResult result;
+    pressureEnvelope(inputs, Footing{steps.b, steps.l, base.A, depth.d, depth.Hf}, result);
     // the pedestal is tall enough for its own pyramid (1 mm tolerance)
-    if (pedestalHeight + 0.001 >= (static_cast<double>(data.luc) - data.lc) / 2.0) {
-        punchingByPedestal(data, report, debug);
+    PunchingCheck& byPedestal = result.byPedestal;
+    byPedestal.conditionLeft = static_cast<double>(depth.Hf) - steps.hSteps;
+    byPedestal.conditionRight = (static_cast<double>(pedestal.luc) - inputs.lc) / 2.0;
+    if (byPedestal.conditionLeft + 0.001 >= byPedestal.conditionRight) {
+        byPedestal.ran = true;
+        punchingByPedestal(inputs, pedestal, steps, result, report, debug);
     }
-    const double socketBottomLevel = static_cast<double>(data.Hf) - data.socketDepth;
-    if (socketBottomLevel < (static_cast<double>(data.luc) - data.lc) / 2.0 + data.hSteps &&
-        socketBottomLevel < (static_cast<double>(data.buc) - data.bc) / 2.0 + data.hSteps) {
-        punchingThroughSocketBottom(data, report, debug);
+    PunchingCheck& socket = result.socketBottom;
+    socket.conditionLeft = static_cast<double>(depth.Hf) - inputs.socketDepth;
+    socket.conditionRight = (static_cast<double>(pedestal.luc) - inputs.lc) / 2.0 + steps.hSteps;
+    result.socketConditionRightB = (static_cast<double>(pedestal.buc) - inputs.bc) / 2.0 + steps.hSteps;
+    if (socket.conditionLeft < socket.conditionRight && socket.conditionLeft < result.socketConditionRightB) {
+        socket.ran = true;
+        punchingThroughSocketBottom(inputs, depth, steps, result, report, debug);
     }
+    return result;
 }
 
 }  // namespace fundis

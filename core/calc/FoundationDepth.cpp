@@ -4,28 +4,39 @@
 
 namespace fundis {
 
-void setDepthFromHeight(ProjectRecord& data) {
-    data.d = static_cast<float>(static_cast<double>(data.Hf) + data.groundLevel - data.pedestalTop);
+float depthFromHeight(float Hf, const ProjectRecord& inputs) {
+    return static_cast<float>(static_cast<double>(Hf) + inputs.groundLevel - inputs.pedestalTop);
 }
 
-void computeFoundationDepth(ProjectRecord& data) {
-    if (data.d == 0.0f) {
+DepthResult computeFoundationDepth(const ProjectRecord& inputs) {
+    DepthResult depth;
+    depth.Mt = inputs.Mt;
+    depth.d0 = inputs.d0;
+    depth.kh = inputs.kh;
+    depth.dfn = inputs.dfn;
+    depth.df = inputs.df;
+    depth.given = inputs.d != 0.0f;
+    float d = inputs.d;
+    if (!depth.given) {
         // Mt is a sum of absolute values; a sum typed with its minus sign means the same frost
-        data.dfn = static_cast<float>(data.d0 * std::sqrt(std::fabs(static_cast<double>(data.Mt))));
-        data.df = static_cast<float>(static_cast<double>(data.kh) * data.dfn);
-        data.d = data.df;
+        depth.dfn = static_cast<float>(inputs.d0 * std::sqrt(std::fabs(static_cast<double>(inputs.Mt))));
+        depth.df = static_cast<float>(static_cast<double>(inputs.kh) * depth.dfn);
+        d = depth.df;
     }
+    depth.dStart = d;
     // the socket and its bottom must fit under the pedestal top
-    const float dmin = static_cast<float>(static_cast<double>(data.socketDepth) + data.socketBottom -
-                                          data.pedestalTop + data.groundLevel);
-    if (dmin > data.d) {
-        data.d = dmin;
+    depth.dSocket = static_cast<float>(static_cast<double>(inputs.socketDepth) + inputs.socketBottom -
+                                       inputs.pedestalTop + inputs.groundLevel);
+    depth.socketGoverns = depth.dSocket > d;
+    if (depth.socketGoverns) {
+        d = depth.dSocket;
     }
-    data.Hf = static_cast<float>(static_cast<double>(data.d) - data.groundLevel + data.pedestalTop);
+    depth.HfExact = static_cast<float>(static_cast<double>(d) - inputs.groundLevel + inputs.pedestalTop);
     // a height already on the module (within 0.1 mm) stays, any other goes up to the next one
-    const double modules = std::trunc((static_cast<double>(data.Hf) - 0.0001) / data.d_h) + 1.0;
-    data.Hf = static_cast<float>(modules * data.d_h);
-    setDepthFromHeight(data);
+    const double modules = std::trunc((static_cast<double>(depth.HfExact) - 0.0001) / inputs.d_h) + 1.0;
+    depth.Hf = static_cast<float>(modules * inputs.d_h);
+    depth.d = depthFromHeight(depth.Hf, inputs);
+    return depth;
 }
 
 }  // namespace fundis

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/calc/StageResults.h"
 #include "core/model/ProjectRecord.h"
 
 namespace fundis {
 
-// Frost depth, laying depth d and foundation height Hf, rounded up to the height module.
-// An entered d (non-zero) is kept and dfn, df are left as they are; d_h must be positive.
-void computeFoundationDepth(ProjectRecord& data);
+// Frost depth, laying depth d and foundation height Hf, rounded up to the height module, from the
+// record's inputs. An entered d (non-zero) is kept and the frost depth is not computed; d_h must
+// be positive.
+DepthResult computeFoundationDepth(const ProjectRecord& inputs);
 
-// d follows Hf: d = Hf + groundLevel - pedestalTop.
-void setDepthFromHeight(ProjectRecord& data);
+// The depth a foundation height gives: d = Hf + groundLevel - pedestalTop.
+float depthFromHeight(float Hf, const ProjectRecord& inputs);
 
 }  // namespace fundis

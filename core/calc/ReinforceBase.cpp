@@ -11,7 +11,6 @@ namespace fundis {
 namespace {
 
 constexpr double kPi = 3.1415926;
-constexpr double kLeverArm = 0.9;
 
 // Steel area per metre of width for a section c from the base edge with effective depth h0;
 // a section without depth carries nothing.
@@ -22,28 +21,56 @@ double sectionArea(double moment, double h0, double Rs) {
     return moment / (kLeverArm * h0 * Rs);
 }
 
-struct Section {
-    double c;
-    double h0;
-};
-
 // step boundaries, then the pedestal face, then the column face
-std::vector<Section> sections(const ProjectRecord& data, bool alongL) {
-    std::vector<Section> result;
-    const double side = alongL ? data.l : data.b;
+std::vector<ReinforcementSection> sections(const ProjectRecord& inputs, const DepthResult& depth,
+                                           const PedestalResult& pedestal, const StepsResult& steps,
+                                           bool alongL) {
+    std::vector<ReinforcementSection> result;
+    const double side = alongL ? steps.l : steps.b;
     double heights = 0.0;
-    for (int i = 1; i <= data.nSteps - 1; ++i) {
-        heights += data.h[i];
-        const double stepSide = alongL ? data.lStep[i + 1] : data.bStep[i + 1];
-        result.push_back({(side - stepSide) / 2.0, effectiveDepth(heights, data)});
+    for (int i = 1; i <= steps.nSteps - 1; ++i) {
+        heights += steps.h[i];
+        const double stepSide = alongL ? steps.lStep[i + 1] : steps.bStep[i + 1];
+        ReinforcementSection section;
+        section.kind = 0;
+        section.step = i;
+        section.c = (side - stepSide) / 2.0;
+        section.h0 = effectiveDepth(heights, inputs);
+        result.push_back(section);
     }
-    const double pedestal = alongL ? data.luc : data.buc;
-    result.push_back({(side - pedestal) / 2.0, effectiveDepth(data.hSteps, data)});
+    const double pedestalSide = alongL ? pedestal.luc : pedestal.buc;
+    ReinforcementSection face;
+    face.kind = 1;
+    face.c = (side - pedestalSide) / 2.0;
+    face.h0 = effectiveDepth(steps.hSteps, inputs);
+    result.push_back(face);
     // along l the socket leaves 50 mm beside the column
-    const double column = alongL ? data.lc + 0.05 : data.bc;
-    result.push_back(
-        {(side - column) / 2.0, effectiveDepth(static_cast<double>(data.Hf) - data.socketDepth, data)});
+    const double column = alongL ? inputs.lc + 0.05 : inputs.bc;
+    ReinforcementSection columnFace;
+    columnFace.kind = 2;
+    columnFace.c = (side - column) / 2.0;
+    columnFace.h0 = effectiveDepth(static_cast<double>(depth.Hf) - inputs.socketDepth, inputs);
+    result.push_back(columnFace);
     return result;
+}
+
+void addSection(ReinforcementSide& side, ReinforcementSection section, double& largest, double Rs) {
+    section.As = sectionArea(section.M, section.h0, Rs);
+    side.sections.push_back(section);
+    if (largest < section.As) {
+        largest = section.As;
+        side.governing = static_cast<int>(side.sections.size()) - 1;
+    }
+}
+
+void chooseSide(ReinforcementSide& side, double largest, float across, float length) {
+    side.across = across;
+    side.side = length;
+    side.required = largest * across;
+    const BarChoice bars = chooseBars(side.required, length);
+    side.count = bars.count;
+    side.diameter = bars.diameter;
+    side.area = bars.area;
 }
 
 }  // namespace
@@ -64,45 +91,51 @@ BarChoice chooseBars(double requiredArea, float s) {
     return bars;
 }
 
-void ReinforceBase(ProjectRecord& data, CalculationReport& report) {
-    const double area = data.A;
+ReinforcementResult ReinforceBase(const ProjectRecord& inputs, const DepthResult& depth,
+                                  const BaseSizeResult& base, const PedestalResult& pedestal,
+                                  const StepsResult& steps, CalculationReport& report) {
+    ReinforcementResult result;
+    const Footing footing{steps.b, steps.l, base.A, depth.d, depth.Hf};
+    const std::vector<ReinforcementSection> alongL = sections(inputs, depth, pedestal, steps, true);
+    const std::vector<ReinforcementSection> alongB = sections(inputs, depth, pedestal, steps, false);
     double largestL = 0.0;
     double largestB = 0.0;
     for (int j = 1; j <= 3; ++j) {
-        const BasePressures pressures = pressuresI(data, j, data.b, data.l, area);
+        const BasePressures pressures = pressuresI(inputs, j, footing);
         const double pmax = pressures.pmax;
         const double pmin = pressures.pmin;
-        for (const Section& section : sections(data, true)) {
-            const double px = pmin + (pmax - pmin) * (data.l - section.c) / data.l;
-            const double moment = section.c * section.c * (2.0 * pmax + px) / 6.0;
-            largestL = std::max(largestL, sectionArea(moment, section.h0, data.Rs));
+        for (ReinforcementSection section : alongL) {
+            section.combination = j;
+            section.p1 = pmax;
+            section.p2 = pmin + (pmax - pmin) * (steps.l - section.c) / steps.l;
+            section.M = section.c * section.c * (2.0 * section.p1 + section.p2) / 6.0;
+            addSection(result.alongL, section, largestL, inputs.Rs);
         }
         // across the moment the pressure is uniform, with the load factor 1.1: the cantilever's
         // moment c²·(2·p + p)/6 is p·c²/2
-        const double p = 1.1 * meanPressure(data.NII[j], area, data.d);
-        for (const Section& section : sections(data, false)) {
-            const double moment = section.c * section.c * (2.0 * p + p) / 6.0;
-            largestB = std::max(largestB, sectionArea(moment, section.h0, data.Rs));
+        const double p = kAcrossLoadFactor * meanPressure(inputs.NII[j], base.A, depth.d);
+        for (ReinforcementSection section : alongB) {
+            section.combination = j;
+            section.p1 = section.p2 = p;
+            section.M = section.c * section.c * (2.0 * p + p) / 6.0;
+            addSection(result.alongB, section, largestB, inputs.Rs);
         }
     }
-    const BarChoice sideL = chooseBars(largestL * data.b, data.l);
-    const BarChoice sideB = chooseBars(largestB * data.l, data.b);
-    data.nl = sideL.count;
-    data.dsl = sideL.diameter;
-    data.Asl = sideL.area;
-    data.nb = sideB.count;
-    data.dsb = sideB.diameter;
-    data.Asb = sideB.area;
+    chooseSide(result.alongL, largestL, steps.b, steps.l);
+    chooseSide(result.alongB, largestB, steps.l, steps.b);
 
     report.add("\nАРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
     report.add("Сторона l:");
-    report.add("   Площадь рабочей арматуры\t\t" + report.number(data.Asl * 10000.0f) + "cм2");
-    report.add("   Количество стержней\t\t\t" + report.wholeNumber(data.nl) + "шт");
-    report.add("   Диаметр рабочей арматуры\t\t" + report.wholeNumber(data.dsl * 1000.0f) + "мм");
+    report.add("   Площадь рабочей арматуры\t\t" + report.number(result.alongL.area * 10000.0f) + "cм2");
+    report.add("   Количество стержней\t\t\t" + report.wholeNumber(result.alongL.count) + "шт");
+    report.add("   Диаметр рабочей арматуры\t\t" + report.wholeNumber(result.alongL.diameter * 1000.0f) +
+               "мм");
     report.add("Сторона b:");
-    report.add("   Площадь рабочей арматуры\t\t" + report.number(data.Asb * 10000.0f) + "cм2");
-    report.add("   Количество стержней\t\t\t" + report.wholeNumber(data.nb) + "шт");
-    report.add("   Диаметр рабочей арматуры\t\t" + report.wholeNumber(data.dsb * 1000.0f) + "мм");
+    report.add("   Площадь рабочей арматуры\t\t" + report.number(result.alongB.area * 10000.0f) + "cм2");
+    report.add("   Количество стержней\t\t\t" + report.wholeNumber(result.alongB.count) + "шт");
+    report.add("   Диаметр рабочей арматуры\t\t" + report.wholeNumber(result.alongB.diameter * 1000.0f) +
+               "мм");
+    return result;
 }
 
 }  // namespace fundis

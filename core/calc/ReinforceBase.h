@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/CalculationReport.h"
+#include "core/calc/StageResults.h"
 #include "core/model/ProjectRecord.h"
 
 namespace fundis {
@@ -14,8 +15,16 @@ struct BarChoice {
 };
 BarChoice chooseBars(double requiredArea, float s);
 
+// The section lever arm of As = M / (0.9·h0·Rs).
+constexpr double kLeverArm = 0.9;
+// The factor on the 2nd limit state's mean pressure across b.
+constexpr double kAcrossLoadFactor = 1.1;
+
 // The bottom mesh in both directions from the largest moment over the step boundaries, the
-// pedestal face and the column face; appends the reinforcement block to the report.
-void ReinforceBase(ProjectRecord& data, CalculationReport& report);
+// pedestal face and the column face of the foundation shaped by the earlier stages; appends the
+// reinforcement block to the report.
+ReinforcementResult ReinforceBase(const ProjectRecord& inputs, const DepthResult& depth,
+                                  const BaseSizeResult& base, const PedestalResult& pedestal,
+                                  const StepsResult& steps, CalculationReport& report);
 
 }  // namespace fundis

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "core/calc/StageResults.h"
 #include "core/calc/TableLookup.h"
 #include "core/model/ProjectRecord.h"
 
 namespace fundis {
 
-// Pedestal section by the column section, from sizepdkl.dat, when either side was not entered.
-void lookUpPedestal(ProjectRecord& data, const CodeTables& tables);
+// The pedestal section: as entered, or from sizepdkl.dat by the column section when either side
+// was not entered (`found` is false when the table has no row for the column).
+PedestalResult lookUpPedestal(const ProjectRecord& inputs, const CodeTables& tables);
 
 // The step set from hstup.dat (the first whose bottom step, at the largest overhang ratio k1 of
 // k1.dat, reaches from the base edge to the pedestal) and the step overhangs on a half-module
-// grid. Needs a pedestal (buc > 0). h[0] = -1 marks that no set fits.
-void ShapeSteps(ProjectRecord& data, const CodeTables& tables, int concreteClassCount,
-                int concreteClassIndex);
+// grid, for the base the search chose (b × l, area A) at the depth found. Needs a pedestal
+// (buc > 0). `fitted` is false (and h[0] = -1) when no set fits.
+StepsResult ShapeSteps(const ProjectRecord& inputs, const CodeTables& tables, const DepthResult& depth,
+                       const BaseSizeResult& base, const PedestalResult& pedestal, int concreteClassCount,
+                       int concreteClassIndex);
 
 }  // namespace fundis

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/calc/BasePressure.h"
 #include "core/calc/SoilResistance.h"
 
 namespace fundis {
@@ -10,78 +9,154 @@ namespace fundis {
 namespace {
 
 constexpr double kLargestSide = 10.0;
+constexpr double kSmallestRatio = 0.55;
+
+PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing& footing, float R) {
+    PressureCheck check;
+    check.N = inputs.NII[j];
+    check.M = inputs.MII[j];
+    check.Q = inputs.QII[j];
+    check.moment = static_cast<double>(check.Q) * footing.Hf + check.M;
+    check.W = footing.b * footing.l * footing.l / 6.0;
+    const BasePressures pressures = pressuresII(inputs, j, footing);
+    check.p = static_cast<float>(pressures.p);
+    check.pmax = static_cast<float>(pressures.pmax);
+    check.pmin = static_cast<float>(pressures.pmin);
+    // the edge pressure may reach 1.2 R; no part of the base may lift off
+    check.pOk = check.p <= R;
+    check.pmaxOk = check.pmax <= 1.2 * R;
+    check.pminOk = check.pmin >= 0;
+    return check;
+}
+
+// One candidate's checks, the first failing combination (0 when none) and its reserve; with
+// `all` every combination is checked, otherwise the checks stop at the first failure.
+struct Candidate {
+    PressureChecks checks{};
+    int failed = 0;
+    float kzap = 0, p = 0, pmax = 0, pmin = 0;
+};
+Candidate evaluate(const ProjectRecord& inputs, const Footing& footing, float R, bool all) {
+    Candidate candidate;
+    for (int j = 1; j <= 3; ++j) {
+        const PressureCheck& check = candidate.checks[j] = checkCombination(inputs, j, footing, R);
+        if (!check.ok()) {
+            if (candidate.failed == 0) {
+                candidate.failed = j;
+            }
+            if (!all) {
+                break;
+            }
+            continue;
+        }
+        const float reserve = static_cast<float>(std::min((R - static_cast<double>(check.p)) / R,
+                                                          (1.2 * R - check.pmax) * 0.8333333333333334 / R));
+        candidate.kzap = j == 1 ? reserve : std::min(candidate.kzap, reserve);
+        candidate.p = j == 1 ? check.p : std::max(candidate.p, check.p);
+        candidate.pmax = j == 1 ? check.pmax : std::max(candidate.pmax, check.pmax);
+        candidate.pmin = j == 1 ? check.pmin : std::min(candidate.pmin, check.pmin);
+    }
+    return candidate;
+}
+
+Footing footingOf(float b, float l, const DepthResult& depth) {
+    return {b, l, static_cast<double>(b) * l, depth.d, depth.Hf};
+}
+
+bool ratioAllowed(float b, float l) {
+    const double ratio = static_cast<double>(b) / l;
+    return ratio >= kSmallestRatio && ratio <= 1.0;
+}
+
+// The candidate the search met just before the chosen one: l one module shorter, or, where that
+// breaks the ratio limits, b one module narrower.
+BaseSizeResult::Neighbour smallerNeighbour(const ProjectRecord& inputs, const CodeTables& tables,
+                                           const DepthResult& depth, const BaseSizeResult& base) {
+    BaseSizeResult::Neighbour neighbour;
+    float b = base.b;
+    float l = base.l - base.module;
+    if (!(l >= base.module) || !ratioAllowed(b, l)) {
+        b = base.b - base.module;
+        l = base.l;
+        if (!(b >= base.module) || !ratioAllowed(b, l)) {
+            return neighbour;
+        }
+    }
+    neighbour.exists = true;
+    neighbour.b = b;
+    neighbour.l = l;
+    neighbour.R = soilResistance(inputs, tables, b, depth.d).R;
+    const Candidate candidate = evaluate(inputs, footingOf(b, l, depth), neighbour.R, true);
+    neighbour.checks = candidate.checks;
+    neighbour.failedCombination = candidate.failed;
+    neighbour.kzap = candidate.kzap;
+    return neighbour;
+}
 
 }  // namespace
 
-bool SizeBase(ProjectRecord& data, const CodeTables& tables, CalculationReport& report, bool debug,
-              const std::function<void()>& step) {
-    data.b = data.l = data.d_l;
-    data.kzap = 1.0f;
-    bool found = false;
+PressureChecks checkPressuresII(const ProjectRecord& inputs, const Footing& footing, float R) {
+    PressureChecks checks{};
+    for (int j = 1; j <= 3; ++j) {
+        checks[j] = checkCombination(inputs, j, footing, R);
+    }
+    return checks;
+}
+
+BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, const DepthResult& depth,
+                        CalculationReport& report, bool debug, const std::function<void()>& step) {
+    BaseSizeResult base;
+    base.module = inputs.d_l;
+    base.kzap = 1.0f;
     // float accumulation is kept: with d_l = 0.3 the last width tried is 9.9 m
-    for (float b1 = data.d_l; b1 <= kLargestSide; b1 += data.d_l) {
+    for (float b1 = inputs.d_l; b1 <= kLargestSide; b1 += inputs.d_l) {
         if (step) {
             step();
         }
-        const float R = SoilResistance(data, tables, b1);
+        const SoilResistanceResult soil = soilResistance(inputs, tables, b1, depth.d);
+        ++base.widthsTried;
+        if (!base.found) {
+            base.soil = soil;
+        }
+        const float R = soil.R;
         if (!(R > 0.0f)) {
             continue;  // a soil without resistance carries no base of this width
         }
-        for (float l1 = data.d_l; l1 <= kLargestSide; l1 += data.d_l) {
-            const double ratio = static_cast<double>(b1) / l1;
-            if (ratio < 0.55 || ratio > 1.0) {
+        for (float l1 = inputs.d_l; l1 <= kLargestSide; l1 += inputs.d_l) {
+            if (!ratioAllowed(b1, l1)) {
                 continue;
             }
-            bool admissible = true;
-            float kzap1 = 0;
-            float p = 0;
-            float pmax = 0;
-            float pmin = 0;
-            for (int j = 1; j <= 3 && admissible; ++j) {
-                const BasePressures pressures = pressuresII(data, j, b1, l1, static_cast<double>(b1) * l1);
-                const float pj = static_cast<float>(pressures.p);
-                const float pmaxj = static_cast<float>(pressures.pmax);
-                const float pminj = static_cast<float>(pressures.pmin);
-                // the edge pressure may reach 1.2 R; no part of the base may lift off
-                admissible = pj <= R && pmaxj <= 1.2 * R && pminj >= 0;
-                if (!admissible) {
-                    break;
-                }
-                const float reserve = static_cast<float>(
-                    std::min((R - static_cast<double>(pj)) / R, (1.2 * R - pmaxj) * 0.8333333333333334 / R));
-                kzap1 = j == 1 ? reserve : std::min(kzap1, reserve);
-                p = j == 1 ? pj : std::max(p, pj);
-                pmax = j == 1 ? pmaxj : std::max(pmax, pmaxj);
-                pmin = j == 1 ? pminj : std::min(pmin, pminj);
-            }
-            if (!admissible) {
+            const Candidate candidate = evaluate(inputs, footingOf(b1, l1, depth), R, false);
+            if (candidate.failed != 0) {
                 continue;
             }
+            ++base.admissible;
             if (debug) {
-                report.add("kzap1= " + report.number(kzap1) + " b1= " + report.number(b1) +
+                report.add("kzap1= " + report.number(candidate.kzap) + " b1= " + report.number(b1) +
                            " l1= " + report.number(l1));
             }
             // among equal reserves the first in search order stays
-            if (kzap1 < data.kzap) {
-                found = true;
-                data.b = b1;
-                data.l = l1;
-                data.kzap = kzap1;
-                data.R = R;
-                data.pEnv = p;
-                data.pmaxEnv = pmax;
-                data.pminEnv = pmin;
+            if (candidate.kzap < base.kzap) {
+                base.found = true;
+                base.b = b1;
+                base.l = l1;
+                base.kzap = candidate.kzap;
+                base.R = R;
+                base.soil = soil;
+                base.pEnv = candidate.p;
+                base.pmaxEnv = candidate.pmax;
+                base.pminEnv = candidate.pmin;
             }
         }
     }
-    if (!found) {
+    if (!base.found) {
         // no base to report on: nothing of the starting values may pass for a result
-        data.b = data.l = data.A = data.kzap = data.R = 0;
-        data.pEnv = data.pmaxEnv = data.pminEnv = 0;
-        return false;
+        base.b = base.l = base.A = base.kzap = base.R = 0;
+        return base;
     }
-    data.A = static_cast<float>(static_cast<double>(data.b) * data.l);
-    return true;
+    base.A = static_cast<float>(static_cast<double>(base.b) * base.l);
+    base.smaller = smallerNeighbour(inputs, tables, depth, base);
+    return base;
 }
 
 }  // namespace fundis

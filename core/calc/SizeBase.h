@@ -2,17 +2,22 @@
 
 #include <functional>
 
+#include "core/calc/BasePressure.h"
 #include "core/calc/CalculationReport.h"
+#include "core/calc/StageResults.h"
 #include "core/calc/TableLookup.h"
 #include "core/model/ProjectRecord.h"
 
 namespace fundis {
 
-// The search over every pair of plan modules up to 10 m: keeps the admissible pair with the
-// smallest reserve (the soil used most fully). With `debug` each admissible candidate is written
-// to the report. `step` is called once per width tried. d_l must be positive.
-// False when no pair is admissible: the base size, reserve, R and pressures are then 0.
-bool SizeBase(ProjectRecord& data, const CodeTables& tables, CalculationReport& report, bool debug,
-              const std::function<void()>& step);
+// The search over every pair of plan modules up to 10 m at the depth found: keeps the admissible
+// pair with the smallest reserve (the soil used most fully). With `debug` each admissible
+// candidate is written to the report. `step` is called once per width tried. d_l must be positive.
+// `found` is false when no pair is admissible; the base size, reserve, R and pressures are then 0.
+BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, const DepthResult& depth,
+                        CalculationReport& report, bool debug, const std::function<void()>& step);
+
+// The three combinations of the 2nd limit state under a base, each checked against R.
+PressureChecks checkPressuresII(const ProjectRecord& inputs, const Footing& footing, float R);
 
 }  // namespace fundis

@@ -96,6 +96,22 @@ Status parseTable(std::string_view text, const std::string& path, Table& table) 
     return {};
 }
 
+RowBracket rowsAround(const Table& table, float y) {
+    const std::vector<TableRow>& rows = table.rows;
+    if (rows.empty()) {
+        return {};
+    }
+    std::size_t found = 0;
+    while (found < rows.size() && rows[found].key < y) {
+        ++found;
+    }
+    std::size_t previous = found == 0 ? 0 : found - 1;
+    if (found == rows.size()) {
+        found = previous = rows.size() - 1;
+    }
+    return {rows[previous].key, rows[found].key};
+}
+
 float TableLookup(const Table& table, float x, float y) {
     const std::vector<float>& keys = table.columnKeys;
 

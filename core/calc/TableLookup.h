@@ -36,6 +36,13 @@ Status parseTable(std::string_view text, const std::string& path, Table& table);
 // keys and between the neighbouring row keys. A key outside the table uses the nearest row or column.
 float TableLookup(const Table& table, float x, float y);
 
+// The rows a lookup at row key y takes its value from: the first row whose key is not below y and
+// the row before it (both the same row when y is on a row key or beyond the table's ends).
+struct RowBracket {
+    float lowKey = 0, highKey = 0;
+};
+RowBracket rowsAround(const Table& table, float y);
+
 struct CodeTables {
     Table table3;   // γc1, γc2 (the input dialog's OK)
     RecordList rb;  // Rbt by concrete class (the input dialog's OK)

@@ -1,6 +1,7 @@
 #include "core/project/ProjectPass.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/input/InputProcessing.h"
 
@@ -32,7 +33,9 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     calculation.debug = options.debug;
     calculation.decimalSeparator = options.decimalSeparator;
     calculation.concreteClassIndex = form.choice(ListField::concreteClass);
-    pass.report = runCalculation(pass.record, tables, calculation, options.progress);
+    CalculationOutput design = runDesign(pass.record, tables, calculation, options.progress);
+    pass.calculation = std::move(design.result);
+    pass.report = std::move(design.report);
     const auto anyFailure = [](const std::vector<ReportLine>& lines) {
         return std::any_of(lines.begin(), lines.end(), [](const ReportLine& line) { return line.failure; });
     };

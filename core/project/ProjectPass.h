@@ -36,8 +36,9 @@ struct ProjectPass {
     // "Расчет не выполнен: ..." naming them, which is also the report's one red line; a table that
     // cannot be read gives its file and an empty report.
     std::string reason;
-    ProjectForm input;     // the form the pass was given
-    ProjectRecord record;  // a fresh record after OK and the calculation
+    ProjectForm input;              // the form the pass was given
+    ProjectRecord record;           // a fresh record after OK and the calculation
+    CalculationResult calculation;  // what each stage computed (the note reads it)
     std::vector<ReportLine> report;
     bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
     SettlementInputs settlementInput;  // the layers and limit the pass was given

@@ -33,11 +33,13 @@
 #include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
 #include "core/model/FileIo.h"
+#include "core/note/CalculationNote.h"
 #include "core/reports/DxfExport.h"
 #include "core/reports/HtmlReport.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/input/InputDialog.h"
+#include "gui/note/NoteWindow.h"
 #include "gui/reports/Printing.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settings/SettingsDialog.h"
@@ -164,6 +166,10 @@ void MainWindow::buildCommands() {
     QAction* scheme =
         command("showScheme", QStringLiteral("Вывести &схему"), QKeySequence(QStringLiteral("Ctrl+L")),
                 QStringLiteral("Схема фундамента"), &MainWindow::showScheme);
+    QAction* note =
+        command("showNote", QStringLiteral("&Пояснительная записка"), QKeySequence(QStringLiteral("Ctrl+E")),
+                QStringLiteral("Расчет по шагам: формулы, подставленные значения и пункты норм"),
+                &MainWindow::showNote);
     QAction* settlement =
         command("showSettlement", QStringLiteral("Расчет &осадки"), QKeySequence(),
                 QStringLiteral("Начать расчет осадки фундамента"), &MainWindow::showSettlement);
@@ -194,7 +200,7 @@ void MainWindow::buildCommands() {
     file->addAction(command("exitProgram", QStringLiteral("&Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
                             QStringLiteral("Закрыть программу"), &MainWindow::exitProgram));
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("&Расчет"));
-    calculation->addActions({inputData, start, scheme, settlement});
+    calculation->addActions({inputData, start, scheme, note, settlement});
     QMenu* setup = menuBar()->addMenu(QStringLiteral("&Настройка"));
     setup->addAction(command("showSettings", QStringLiteral("Настройка &параметров"),
                              QKeySequence(QStringLiteral("Ctrl+Alt+S")), QString(),
@@ -777,6 +783,17 @@ void MainWindow::showScheme() {
         SchemeWindow scheme(this, reportContext(), printer(), dialogFolder_);
         fundis::dialogs().exec(scheme);
     }
+}
+
+void MainWindow::showNote() {
+    fundis::NoteOptions options;
+    options.fileName = lastCalculationFileName_.toStdString();
+    options.decimalSeparator = decimalSeparator();
+    options.stale = resultsOutOfDate();
+    const fundis::ProjectPass* pass = lastCalculation_ ? &*lastCalculation_ : nullptr;
+    fundis::NoteWindow window(this, fundis::buildCalculationNote(pass, options), reportContext(), printer(),
+                              dialogFolder_);
+    fundis::dialogs().exec(window);
 }
 
 void MainWindow::showSettings() {

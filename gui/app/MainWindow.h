@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
     void showScheme();
     // "Файл" → "Экспорт в DXF...": the scheme of the last calculation as a CAD drawing.
     void exportDxf();
+    void showNote();
     void newProject();
     void saveAs();
     void exitProgram();

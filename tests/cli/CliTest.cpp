@@ -137,7 +137,7 @@ TEST(CliErrors, NotRun) {
         {{"--tables"}, "--tables"},
         {{}, ".dan"},
         {{"--html", folder.file("a.htm"), project, project}, "один проект"},
-        {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf пишут один файл"},
+        {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf и --explain пишут один файл"},
     };
     for (const auto& [arguments, message] : rows) {
         SCOPED_TRACE(message);
@@ -204,7 +204,7 @@ TEST(CliHelp, DescribesEveryOption) {
     const Result result = runCli({"--help"});
     EXPECT_EQ(result.code, 0);
     for (const char* option : {"--tables", "--settings", "--debug", "--sep", "--json", "--html", "--pdf",
-                               "--svg", "--dxf", "Код завершения"}) {
+                               "--svg", "--dxf", "--explain", "Код завершения"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
 }
@@ -275,4 +275,40 @@ TEST(CliExport, WritesTheDxfDrawingWithoutQt) {
     EXPECT_EQ(missing.code, 2);
     EXPECT_EQ(missing.err.rfind("fundis-cli: ", 0), 0u);
     EXPECT_NE(missing.err.find(folder.file("no/s.dxf")), std::string::npos) << missing.err;
+}
+
+// The calculation note: the format by the file's extension, one project only, and a note that says
+// why when the calculation could not run
+TEST(CliExport, WritesTheCalculationNote) {
+    TempFolder folder;
+    const std::string project = kData + "/sand_frost_depth.dan";
+    Result result = runCli({"--tables", kTables, "--explain", folder.file("n.html"), project});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, expected("sand_frost_depth"));
+    const std::string page = readBytes(folder.file("n.html"));
+    EXPECT_NE(page.find("<h2>9. Итог</h2>"), std::string::npos);
+    EXPECT_NE(page.find("<svg"), std::string::npos);
+
+    result = runCli({"--tables", kTables, "--explain", folder.file("n.doc"), project});
+    EXPECT_EQ(result.code, 2);
+    EXPECT_NE(result.err.find(folder.file("n.doc") + ": записка сохраняется в .html, .odt или .pdf"),
+              std::string::npos)
+        << result.err;
+    result = runCli({"--tables", kTables, "--explain", folder.file("n.html"), project, project});
+    EXPECT_EQ(result.code, 2);
+    EXPECT_NE(result.err.find("--explain"), std::string::npos) << result.err;
+
+    result = runCli({"--tables", folder.file("no tables"), "--explain", folder.file("none.html"), project});
+    EXPECT_EQ(result.code, 2);
+    EXPECT_NE(readBytes(folder.file("none.html")).find("Расчет не выполнен: "), std::string::npos);
+
+    result = runCli({"--tables", kTables, "--explain", folder.file("n.pdf"), project},
+                    "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=");
+#ifdef FUNDIS_CLI_EXPORT
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(readBytes(folder.file("n.pdf")).rfind("%PDF-", 0), 0u);
+#else
+    EXPECT_EQ(result.code, 2);
+    EXPECT_FALSE(readBytes(folder.file("n.pdf")).size() > 0);
+#endif
 }

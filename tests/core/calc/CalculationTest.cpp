@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
+#include "core/model/NumberFormat.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -119,6 +120,50 @@ TEST_F(CalculationTest, StepAndHeightMessagesCloseTheReportInOrder) {
                                          "red: Необходимая глубина заложения фундамента d=2.150м."}));
     EXPECT_FLOAT_EQ(data.Hf, 2.0f);
     EXPECT_FLOAT_EQ(data.d, 2.15f);
+}
+
+// The stages' results are what the record shows: the driver writes each result field once, from
+// the stage that computed it; the depth the stages worked at stays in the depth result when the
+// closing check asks for a deeper foundation
+TEST_F(CalculationTest, TheRecordHoldsTheStagesResults) {
+    ProjectRecord data = sand;
+    CalculationOptions options;
+    const CalculationOutput output = runDesign(data, tables, options);
+    const CalculationResult& result = output.result;
+    ASSERT_EQ(result.stop, CalculationStop::None);
+    ASSERT_TRUE(result.stepsRan);
+    EXPECT_EQ(data.d, result.depth.d);
+    EXPECT_EQ(data.Hf, result.depth.Hf);
+    EXPECT_EQ(data.R, result.base.R);
+    EXPECT_EQ(data.R, result.base.soil.R);
+    EXPECT_EQ(data.b, result.steps.b);
+    EXPECT_EQ(data.A, result.base.A);
+    EXPECT_EQ(data.k1, result.steps.k1);
+    EXPECT_EQ(data.Asl, result.reinforcement.alongL.area);
+    EXPECT_EQ(data.nb, result.reinforcement.alongB.count);
+    EXPECT_EQ(data.p12, result.punching.p12);
+    // the report's pressures are those of the 2nd limit state under the chosen base
+    const std::string pmax = "    Максимальное давление по подошве\tpmax = ";
+    int combination = 0;
+    for (const ReportLine& line : output.report) {
+        if (line.text.rfind(pmax, 0) == 0) {
+            ++combination;
+            ASSERT_LE(combination, 3);
+            EXPECT_EQ(line.text, pmax + formatFixed(result.pressuresII[combination].pmax, 3, '.') + "кПа");
+        }
+    }
+    EXPECT_EQ(combination, 3);
+    // the factors came from neighbouring rows of table4.dat around φII = 30
+    EXPECT_LE(result.base.soil.fiiLow, result.base.soil.fii);
+    EXPECT_GE(result.base.soil.fiiHigh, result.base.soil.fii);
+
+    ASSERT_TRUE(parseCodeTable("hstup.dat", "# 2.0 2.0\r\n#\r\n", "hstup", tables).ok());
+    data = sand;
+    const CalculationResult tall = runDesign(data, tables, options).result;
+    ASSERT_TRUE(tall.closing.stepsTooTall);
+    EXPECT_LT(tall.depth.Hf, 2.0f);
+    EXPECT_EQ(data.Hf, tall.closing.requiredHf);
+    EXPECT_EQ(data.d, tall.closing.requiredD);
 }
 
 TEST_F(CalculationTest, DegenerateInputsPrintNoInfinities) {

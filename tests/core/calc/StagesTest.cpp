@@ -62,6 +62,43 @@ ProjectRecord stepProject(float b, float pedestal) {
     return data;
 }
 
+// The earlier stages' results a later stage reads, from the record's fields of the same names.
+DepthResult depthOf(const ProjectRecord& data) {
+    DepthResult depth;
+    depth.d = data.d;
+    depth.Hf = data.Hf;
+    return depth;
+}
+BaseSizeResult baseOf(const ProjectRecord& data) {
+    BaseSizeResult base;
+    base.found = true;
+    base.b = data.b;
+    base.l = data.l;
+    base.A = data.A;
+    return base;
+}
+PedestalResult pedestalOf(const ProjectRecord& data) {
+    PedestalResult pedestal;
+    pedestal.found = true;
+    pedestal.luc = data.luc;
+    pedestal.buc = data.buc;
+    return pedestal;
+}
+StepsResult stepsOf(const ProjectRecord& data) {
+    StepsResult steps;
+    steps.b = data.b;
+    steps.l = data.l;
+    steps.hSteps = data.hSteps;
+    steps.nSteps = data.nSteps;
+    steps.h = data.h;
+    steps.lStep = data.lStep;
+    steps.bStep = data.bStep;
+    return steps;
+}
+StepsResult shape(const ProjectRecord& data, const CodeTables& tables) {
+    return ShapeSteps(data, tables, depthOf(data), baseOf(data), pedestalOf(data), 1, 0);
+}
+
 const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
 
 ProjectRecord punchingProject() {
@@ -74,9 +111,14 @@ ProjectRecord punchingProject() {
     return data;
 }
 
-std::vector<std::string> punchingLines(ProjectRecord& data, bool debug, bool failures = false) {
+std::vector<std::string> punchingLines(const ProjectRecord& data, bool debug, bool failures = false,
+                                       PunchingResult* result = nullptr) {
     CalculationReport report('.');
-    CheckPunching(data, report, debug);
+    const PunchingResult punching =
+        CheckPunching(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report, debug);
+    if (result != nullptr) {
+        *result = punching;
+    }
     std::vector<std::string> lines;
     for (const ReportLine& line : report.lines()) {
         EXPECT_EQ(line.failure, failures) << line.text;
@@ -95,24 +137,37 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
     CalculationReport report('.');
     int widths = 0;
     // 4.5 x 8 and 6 x 6 both use the soil fully; the narrower comes first
+    const DepthResult depth;  // d = Hf = 0
     ProjectRecord data = searchProject(100, {0, 3600, 3000, 2000});
-    EXPECT_TRUE(SizeBase(data, tables, report, false, [&] { ++widths; }));
-    expectValues({{data.b, 4.5}, {data.l, 8}, {data.kzap, 0}, {data.A, 36}, {data.R, 100}});
-    expectValues({{data.pEnv, 100}, {data.pmaxEnv, 100}, {data.pminEnv, 2000.0 / 36}, {widths, 20}});
+    BaseSizeResult base = SizeBase(data, tables, depth, report, false, [&] { ++widths; });
+    EXPECT_TRUE(base.found);
+    expectValues({{base.b, 4.5}, {base.l, 8}, {base.kzap, 0}, {base.A, 36}, {base.R, 100}});
+    expectValues({{base.pEnv, 100}, {base.pmaxEnv, 100}, {base.pminEnv, 2000.0 / 36}, {widths, 20}});
+    EXPECT_EQ(base.widthsTried, 20);
     EXPECT_TRUE(report.lines().empty());
+    // the candidate before it, 4.5 x 7.5, carries 3600 kN at 106.7 kPa > R in combination 1
+    ASSERT_TRUE(base.smaller.exists);
+    expectValues({{base.smaller.b, 4.5}, {base.smaller.l, 7.5}, {base.smaller.checks[1].p, 3600 / 33.75}});
+    EXPECT_EQ(base.smaller.failedCombination, 1);
+    EXPECT_FALSE(base.smaller.checks[1].pOk);
+    EXPECT_TRUE(base.smaller.checks[2].ok());
     // the only base of 55 m2 is 5.5 x 10; debug lists every admissible candidate
     data = searchProject(100, {0, 5500, 5500, 5500});
-    EXPECT_TRUE(SizeBase(data, tables, report, true, {}));
-    expectValues({{data.b, 5.5}, {data.l, 10}});
+    base = SizeBase(data, tables, depth, report, true, {});
+    EXPECT_TRUE(base.found);
+    expectValues({{base.b, 5.5}, {base.l, 10}});
     EXPECT_EQ(report.lines().at(0).text, "kzap1= 0.000 b1= 5.500 l1= 10.000");
+    EXPECT_EQ(static_cast<std::size_t>(base.admissible), report.lines().size());
     // 6 x 6: e = 800 / 36 = 22.2, pmax 122.2 > 120; 4.5 x 8: e = 800 / 48 = 16.7, pmax 116.7
     data = searchProject(100, {0, 3600, 3600, 3600}, {0, 800, 0, 0});
-    EXPECT_TRUE(SizeBase(data, tables, report, false, {}));
-    expectValues({{data.b, 4.5}, {data.l, 8}, {data.pmaxEnv, 100 + 800.0 / 48}});
+    base = SizeBase(data, tables, depth, report, false, {});
+    EXPECT_TRUE(base.found);
+    expectValues({{base.b, 4.5}, {base.l, 8}, {base.pmaxEnv, 100 + 800.0 / 48}});
     // a moment that lifts every base off: no size, and nothing of the earlier search left
     data.MII = {0, 1e7f, 0, 0};
-    EXPECT_FALSE(SizeBase(data, tables, report, false, {}));
-    for (float value : {data.b, data.l, data.A, data.kzap, data.R, data.pEnv, data.pmaxEnv, data.pminEnv}) {
+    base = SizeBase(data, tables, depth, report, false, {});
+    EXPECT_FALSE(base.found);
+    for (float value : {base.b, base.l, base.A, base.kzap, base.R, base.pEnv, base.pmaxEnv, base.pminEnv}) {
         EXPECT_EQ(value, 0.0f);
     }
 }
@@ -122,20 +177,28 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
 TEST(ShapeSteps, NoFitAndTheMiddleCase) {
     ProjectRecord data = stepProject(2.4f, 0.9f);
     data.b = 1.5f;
-    ShapeSteps(data, stepTables("# 0.3 0.3\n#\n"), 1, 0);
-    EXPECT_EQ(data.nSteps, 1);
-    expectValues({{data.h[0], -1}, {data.c[1], 0.75}, {data.cb[1], 0.3}});
+    StepsResult steps = shape(data, stepTables("# 0.3 0.3\n#\n"));
+    EXPECT_EQ(steps.nSteps, 1);
+    EXPECT_FALSE(steps.fitted);
+    expectValues({{steps.h[0], -1}, {steps.c[1], 0.75}, {steps.cb[1], 0.3}});
 
     data = stepProject(9.0f, 0.9f);
-    ShapeSteps(data, stepTables("# 0.9 0.3 0.3 0.3\n# 0.6 0.6\n#\n"), 1, 0);
-    EXPECT_EQ(data.nSteps, 1);
-    expectValues({{data.h[0], -1}, {data.hSteps, 0.6}, {data.h[1], 0.6}, {data.h[2], 0}});
+    steps = shape(data, stepTables("# 0.9 0.3 0.3 0.3\n# 0.6 0.6\n#\n"));
+    EXPECT_EQ(steps.nSteps, 1);
+    EXPECT_EQ(steps.setsTried, 2);
+    expectValues({{steps.h[0], -1}, {steps.hSteps, 0.6}, {steps.h[1], 0.6}, {steps.h[2], 0}});
 
     data = stepProject(1.5f, 1.0f);
     data.dz = 0.03125f;
     data.da = 0.0375f;  // h01 = 0.25, b - buc = 0.5
-    ShapeSteps(data, stepTables("# 1.2 0.6 0.6\n#\n"), 1, 0);
-    EXPECT_EQ(data.k1, 2.5f);
+    steps = shape(data, stepTables("# 1.2 0.6 0.6\n#\n"));
+    EXPECT_EQ(steps.pyramidCase, 2);
+    EXPECT_EQ(steps.k1, 2.5f);
+    // a pedestal wider than the base widens it; the search's area stays for the pressure pK1
+    data = stepProject(1.5f, 1.0f);
+    data.buc = 1.8f;
+    steps = shape(data, stepTables("# 0.3 0.3\n#\n"));
+    expectValues({{steps.b, 1.8}, {steps.bSearch, 1.5}, {steps.pK1, 1000.0 / 2.25 * 0.001}});
 }
 
 // The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
@@ -165,8 +228,11 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
     data.b = data.l = 1.2f;
     data.A = 1.44f;
     data.NI = {0, 1e5f, 1e5f, 1e5f};
-    punchingLines(data, true);
-    EXPECT_LE(data.prod_A, 0.0f);
+    PunchingResult punching;
+    punchingLines(data, true, false, &punching);
+    EXPECT_TRUE(punching.socketBottom.ran);
+    EXPECT_FALSE(punching.socketBottom.computable);
+    EXPECT_LE(punching.socketBottom.prod_A, 0.0f);
 }
 
 // Punching through the socket bottom compares the edge pressure with the pressure the pyramid's
@@ -178,9 +244,16 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
 TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
     ProjectRecord data = punchingProject();
     data.A = 5.76f;
-    std::vector<std::string> lines = punchingLines(data, true);
+    PunchingResult punching;
+    std::vector<std::string> lines = punchingLines(data, true, false, &punching);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "380.222  530.592");
+    expectValues({{punching.socketBottom.h0, 0.54},
+                  {punching.socketBottom.bm, 0.94},
+                  {punching.socketBottom.prod_A, 0.7175},
+                  {punching.socketBottom.capacity, 530.5923},
+                  {punching.p12, 2000 / 5.76 + 33}});
+    EXPECT_FALSE(punching.socketBottom.fails);
 
     data = punchingProject();
     data.A = 5.76f;
@@ -212,8 +285,19 @@ TEST(ReinforceBase, AcrossBTheCantileverMoment) {
     data.Rs = 365000.0f;
     data.NII = data.NI = {0, 1000, 1000, 1000};
     CalculationReport report('.');
-    ReinforceBase(data, report);
-    EXPECT_EQ(data.nb, 14);
-    EXPECT_NEAR(data.dsb, 0.014, 1e-6);
-    EXPECT_NEAR(data.Asb * 1e4, 21.55, 0.01);
+    const ReinforcementResult bars =
+        ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
+    EXPECT_EQ(bars.alongB.count, 14);
+    EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);
+    EXPECT_NEAR(bars.alongB.area * 1e4, 21.55, 0.01);
+    // the governing section is the column face of combination 1 (all three are alike)
+    ASSERT_GE(bars.alongB.governing, 0);
+    const ReinforcementSection& governing =
+        bars.alongB.sections[static_cast<std::size_t>(bars.alongB.governing)];
+    EXPECT_EQ(governing.kind, 2);
+    EXPECT_EQ(governing.combination, 1);
+    EXPECT_NEAR(governing.c, 1.15, 1e-6);
+    EXPECT_NEAR(governing.h0, 0.54, 1e-6);
+    EXPECT_NEAR(governing.M, 103.457, 1e-3);
+    EXPECT_NEAR(bars.alongB.required * 1e4, 19.25, 0.01);
 }

@@ -1,0 +1,802 @@
+#include "core/note/CalculationNote.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/calc/ReinforceBase.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/ProjectForm.h"
+
+namespace fundis {
+
+namespace {
+
+const char* const kBases = "СНиП 2.02.01-83";
+const char* const kConcrete = "СНиП 2.03.01-84";
+const char* const kManual = "Пособие по проектированию фундаментов на естественном основании, 1989";
+const char* const kOwnRule = "принято в программе";
+const char* const kMet = "выполняется";
+const char* const kNotMet = "не выполняется";
+
+const char* const kCombinationNames[4] = {"", "Максимальный момент", "Максимальная сжимающая сила",
+                                          "Максимальная поперечная сила"};
+
+std::string clause(const std::string& code, const std::string& where) { return code + ", " + where; }
+
+// The blocks and the number forms of one note.
+class NoteWriter {
+  public:
+    NoteWriter(CalculationNote& note, char separator) : note_(note), separator_(separator) {}
+
+    // A value as it went into a formula: up to 7 significant digits; a negative one in brackets.
+    std::string v(double value) const {
+        if (std::fabs(value) < 5e-7) {
+            value = 0;  // the rounding noise of single precision, not a value of the design
+        }
+        std::string text = formatGeneral(value, 7);
+        if (text == "-0") {
+            text = "0";
+        }
+        std::replace(text.begin(), text.end(), '.', separator_);
+        return value < 0 ? "(" + text + ")" : text;
+    }
+    // A result as the report shows it: three decimals.
+    std::string r(double value) const { return formatFixed(value, 3, separator_); }
+    std::string whole(double value) const { return formatFixed(value, 0, separator_); }
+
+    void add(NoteBlockKind kind, std::string text) {
+        NoteBlock block;
+        block.kind = kind;
+        block.text = std::move(text);
+        note_.blocks.push_back(std::move(block));
+    }
+    void title(std::string text) { add(NoteBlockKind::Title, std::move(text)); }
+    void heading(std::string text) { add(NoteBlockKind::Heading, std::move(text)); }
+    void sub(std::string text) { add(NoteBlockKind::Subheading, std::move(text)); }
+    void para(std::string text) { add(NoteBlockKind::Paragraph, std::move(text)); }
+    void fail(std::string text) { add(NoteBlockKind::Failure, std::move(text)); }
+    // A verdict: black when met, red when not.
+    void verdict(bool met, std::string text) {
+        add(met ? NoteBlockKind::Paragraph : NoteBlockKind::Failure, std::move(text));
+    }
+
+    void formula(std::string symbol, std::string expression, std::string substituted, std::string result,
+                 std::string unit, std::string where) {
+        NoteBlock block;
+        block.kind = NoteBlockKind::Formula;
+        block.formula = {std::move(symbol), std::move(expression), std::move(substituted),
+                         std::move(result), std::move(unit),       std::move(where)};
+        block.text = formulaLine(block.formula);
+        note_.blocks.push_back(std::move(block));
+    }
+
+    void table(std::vector<std::string> header, std::vector<NoteTableRow> rows) {
+        NoteBlock block;
+        block.kind = NoteBlockKind::Table;
+        block.header = std::move(header);
+        block.rows = std::move(rows);
+        note_.blocks.push_back(std::move(block));
+    }
+
+    // "a ≤ b — выполняется", or "a > b — не выполняется" when it is not met
+    std::string check(const std::string& left, const std::string& relation, const std::string& right,
+                      bool met) const {
+        std::string shown = relation;
+        if (!met) {
+            shown = relation == "≤" ? ">" : relation == "≥" ? "<" : "≠";
+        }
+        return left + " " + shown + " " + right + " — " + (met ? kMet : kNotMet);
+    }
+
+  private:
+    CalculationNote& note_;
+    char separator_;
+};
+
+std::string listItem(const ProjectForm& form, ListField field) {
+    const int index = form.choice(field);
+    const std::vector<std::string>& items = listItems(field);
+    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
+                                                                : std::string("не выбрано");
+}
+
+// Summary rows of section 9.
+struct Summary {
+    std::vector<NoteTableRow> rows;
+    void add(const std::string& what, const std::string& condition, bool met) {
+        rows.push_back({{what, condition, met ? kMet : kNotMet}, !met});
+    }
+    void skipped(const std::string& what, const std::string& why) {
+        rows.push_back({{what, why, "не требуется"}, false});
+    }
+};
+
+struct Context {
+    const ProjectPass& pass;
+    const ProjectRecord& in;  // the inputs (and, after the run, the record's results)
+    const CalculationResult& result;
+    NoteWriter& w;
+    Summary& summary;
+};
+
+// 1. Исходные данные
+void writeInputs(const Context& x) {
+    NoteWriter& w = x.w;
+    const ProjectRecord& in = x.in;
+    const ProjectForm& form = x.pass.input;
+    w.heading("1. Исходные данные");
+    w.sub("Нагрузки на уровне верха подколонника (II — для расчета по деформациям, I — по прочности)");
+    std::vector<NoteTableRow> loads;
+    for (int j = 1; j <= 3; ++j) {
+        loads.push_back({{std::to_string(j) + ". " + kCombinationNames[j], w.r(in.NII[j]), w.r(in.MII[j]),
+                          w.r(in.QII[j]), w.r(in.NI[j]), w.r(in.MI[j]), w.r(in.QI[j])},
+                         false});
+    }
+    w.table({"Сочетание", "NII, кН", "MII, кН·м", "QII, кН", "NI, кН", "MI, кН·м", "QI, кН"},
+            std::move(loads));
+
+    w.sub("Грунт основания");
+    w.table(
+        {"Величина", "Значение", "Источник"},
+        {{{"Вид грунта (для R)", listItem(form, ListField::soil), "задано"}, false},
+         {{"Вид грунта (для глубины промерзания)", listItem(form, ListField::frostSoil), "задано"}, false},
+         {{"φII, °", w.v(in.fii), "задано"}, false},
+         {{"cII, кПа", w.v(in.cii), "задано"}, false},
+         {{"γII (ниже подошвы), кН/м³", w.v(in.Yii), "задано"}, false},
+         {{"γ'II (выше подошвы), кН/м³", w.v(in.Yii1), "задано"}, false},
+         {{"γc1", w.v(in.Yc1), clause(kBases, "табл. 3")}, false},
+         {{"γc2", w.v(in.Yc2),
+           clause(kBases, "табл. 3") + "; схема здания: " + listItem(form, ListField::scheme) +
+               ", L/H: " + listItem(form, ListField::LHChoice)},
+          false},
+         {{"k", w.v(in.k),
+           clause(kBases, "п. 2.41") + "; характеристики: " + listItem(form, ListField::method)},
+          false}});
+
+    w.sub("Сооружение и фундамент");
+    const bool pedestalGiven = in.luc != 0.0f && in.buc != 0.0f;
+    w.table(
+        {"Величина", "Значение", "Источник"},
+        {{{"Mt (сумма отрицательных среднемесячных температур), °C", w.v(in.Mt), "задано"}, false},
+         {{"Тип пола; температура, °C; вылет подошвы",
+           listItem(form, ListField::floorType) + "; " + listItem(form, ListField::temperature) + "; " +
+               listItem(form, ListField::overhangChoice),
+           "задано"},
+          false},
+         {{"Сечение колонны lc × bc, м", w.v(in.lc) + " × " + w.v(in.bc), "задано"}, false},
+         {{"Сечение подколонника luc × buc, м",
+           pedestalGiven ? w.v(in.luc) + " × " + w.v(in.buc) : std::string("не задано"),
+           pedestalGiven ? "задано" : "по таблице sizepdkl.dat (" + std::string(kOwnRule) + ")"},
+          false},
+         {{"Глубина стакана, м", w.v(in.socketDepth), "задано"}, false},
+         {{"Толщина днища стакана, м", w.v(in.socketBottom), "задано"}, false},
+         {{"Отметка верха подколонника, м", w.v(in.pedestalTop), "задано"}, false},
+         {{"Отметка природного рельефа, м", w.v(in.groundLevel), "задано"}, false},
+         {{"Глубина заложения d, м", x.result.depth.given ? w.v(x.result.depth.dStart) : "не задана",
+           x.result.depth.given ? "задано" : "по глубине промерзания"},
+          false},
+         {{"Модуль размеров подошвы d_l, м", w.v(in.d_l), "задано"}, false},
+         {{"Модуль высоты d_h, м", w.v(in.d_h), "задано"}, false},
+         {{"Защитный слой dz, м; диаметр арматуры da, м", w.v(in.dz) + "; " + w.v(in.da), "задано"}, false}});
+
+    w.sub("Материалы");
+    std::string rbtSource = "Rb.dat, класс бетона " + listItem(form, ListField::concreteClass);
+    if (form.craneAndWind) {
+        rbtSource +=
+            "; с учетом крановых и ветровых нагрузок ×1,1 (γb2, " + clause(kConcrete, "табл. 15") + ")";
+    }
+    w.table({"Величина", "Значение", "Источник"}, {{{"Rbt, МПа", w.v(in.Rbt), rbtSource}, false},
+                                                   {{"Rs, кПа", w.v(in.Rs), "задано"}, false},
+                                                   {{"Rsc, кПа", w.v(in.Rsc), "задано"}, false}});
+    w.para(
+        "Таблицы программы: table3.dat (γc1, γc2), table4.dat (Mγ, Mq, Mc), Rb.dat (Rbt), k1.dat (k1), "
+        "hstup.dat (наборы высот ступеней), sizepdkl.dat (сечения подколонников).");
+}
+
+// 2. Глубина заложения
+void writeDepth(const Context& x) {
+    NoteWriter& w = x.w;
+    const DepthResult& depth = x.result.depth;
+    const ProjectRecord& in = x.in;
+    w.heading("2. Глубина заложения");
+    if (depth.given) {
+        w.para("Глубина заложения задана: d = " + w.v(depth.dStart) +
+               " м; глубина промерзания не вычисляется.");
+    } else {
+        w.para("d0 = " + w.v(depth.d0) + " м — по виду грунта «" +
+               listItem(x.pass.input, ListField::frostSoil) + "» (" + clause(kBases, "п. 2.27") + ").");
+        w.formula("dfn", "d0·√Mt", w.v(depth.d0) + "·√" + w.v(std::fabs(depth.Mt)), w.r(depth.dfn), "м",
+                  clause(kBases, "п. 2.27, формула (2)"));
+        w.para("kh = " + w.v(depth.kh) +
+               " — по табл. 1 (пол, температура в помещении), с поправкой на вылет подошвы (" +
+               clause(kBases, "п. 2.28, табл. 1, примечание") + ").");
+        w.formula("df", "kh·dfn", w.v(depth.kh) + "·" + w.v(depth.dfn), w.r(depth.df), "м",
+                  clause(kBases, "п. 2.28, формула (3)"));
+        w.para("По глубине промерзания d = df = " + w.r(depth.df) + " м.");
+    }
+    w.formula("dст", "hстак + hдн − отм. верха подколонника + отм. рельефа",
+              w.v(in.socketDepth) + " + " + w.v(in.socketBottom) + " − " + w.v(in.pedestalTop) + " + " +
+                  w.v(in.groundLevel),
+              w.r(depth.dSocket), "м",
+              std::string("стакан и его днище помещаются в фундаменте, ") + kOwnRule);
+    w.para(depth.socketGoverns
+               ? "Глубину определяет стакан: dст = " + w.r(depth.dSocket) + " м > " + w.r(depth.dStart) +
+                     " м."
+               : "Глубину определяет " + std::string(depth.given ? "заданное значение" : "промерзание") +
+                     ": " + w.r(depth.dStart) + " м ≥ dст = " + w.r(depth.dSocket) + " м.");
+    const double dUsed = depth.socketGoverns ? depth.dSocket : depth.dStart;
+    w.formula("Hf", "d − отм. рельефа + отм. верха подколонника",
+              w.v(dUsed) + " − " + w.v(in.groundLevel) + " + " + w.v(in.pedestalTop), w.r(depth.HfExact), "м",
+              "");
+    w.para("Высота фундамента округлена вверх до модуля d_h = " + w.v(in.d_h) + " м: Hf = " + w.r(depth.Hf) +
+           " м (" + kOwnRule + ").");
+    w.formula("d", "Hf + отм. рельефа − отм. верха подколонника",
+              w.v(depth.Hf) + " + " + w.v(in.groundLevel) + " − " + w.v(in.pedestalTop), w.r(depth.d), "м",
+              "");
+}
+
+// Where γc1 and γc2 came from: the soil, the building's scheme and L/H (interpolated in table 3
+// between 1,5 and 4; a flexible building takes γc2 = 1).
+std::string reliabilitySource(const ProjectForm& form, const NoteWriter& w) {
+    std::string text = "по виду грунта «" + listItem(form, ListField::soil) + "»";
+    if (form.choice(ListField::scheme) == 1) {
+        return text + "; здание с гибкой конструктивной схемой: γc2 = 1";
+    }
+    const int choice = form.choice(ListField::LHChoice);
+    if (choice < 0 || choice > 2) {
+        return text;
+    }
+    const double LH = choice == 0   ? 4.0
+                      : choice == 1 ? 1.5
+                                    : std::clamp(textToFloat(form.text(TextField::LH)), 1.5f, 4.0f);
+    return text + ", жесткой схеме здания и L/H = " + w.v(LH) + " (между 1,5 и 4 — линейная интерполяция)";
+}
+
+// 3. Расчетное сопротивление грунта
+void writeResistance(const Context& x) {
+    NoteWriter& w = x.w;
+    const BaseSizeResult& base = x.result.base;
+    const SoilResistanceResult& s = base.soil;
+    w.heading("3. Расчетное сопротивление грунта");
+    if (!base.found) {
+        w.para("Подошва не подобрана; ниже — R для последней проверенной ширины b = " + w.v(s.b) + " м.");
+    }
+    w.para("γc1 = " + w.v(s.Yc1) + ", γc2 = " + w.v(s.Yc2) + " — " + clause(kBases, "табл. 3") + " (" +
+           reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
+           ".");
+    if (s.fiiLow != s.fiiHigh) {
+        w.para("Mγ, Mq, Mc — " + clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) +
+               "°, линейная интерполяция между строками φ1 = " + w.v(s.fiiLow) +
+               "° и φ2 = " + w.v(s.fiiHigh) + "°:");
+        const char* const names[3] = {"Mγ", "Mq", "Mc"};
+        const float values[3] = {s.My, s.Mq, s.Mc};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string name = names[i];
+            w.formula(name, name + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
+                      w.v(s.low[i]) + " + (" + w.v(s.high[i]) + " − " + w.v(s.low[i]) + ")·(" + w.v(s.fii) +
+                          " − " + w.v(s.fiiLow) + ")/(" + w.v(s.fiiHigh) + " − " + w.v(s.fiiLow) + ")",
+                      w.r(values[i]), "", clause(kBases, "табл. 4"));
+        }
+    } else {
+        w.para("Mγ = " + w.v(s.My) + ", Mq = " + w.v(s.Mq) + ", Mc = " + w.v(s.Mc) + " — " +
+               clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) + "° (строка таблицы).");
+    }
+    w.para("kz = " + w.v(s.kz) + " — при b < 10 м kz = 1, иначе kz = z0/b + 0,2 при z0 = 8 м (" +
+           clause(kBases, "п. 2.41") + ").");
+    w.para("Здание без подвала: d1 = d = " + w.v(s.d) + " м, db = 0 (" + kOwnRule + ").");
+    w.formula("R", "γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + Mc·cII]",
+              w.v(s.Yc1) + "·" + w.v(s.Yc2) + "/" + w.v(s.k) + "·[" + w.v(s.My) + "·" + w.v(s.kz) + "·" +
+                  w.v(s.b) + "·" + w.v(s.Yii) + " + " + w.v(s.Mq) + "·" + w.v(s.d) + "·" + w.v(s.Yii1) +
+                  " + " + w.v(s.Mc) + "·" + w.v(s.cii) + "]",
+              w.r(s.R), "кПа", clause(kBases, "формула (7)"));
+}
+
+void writeCombination(NoteWriter& w, int j, const PressureCheck& check, float R, const BaseSizeResult& base,
+                      const DepthResult& depth) {
+    const std::string A = w.v(base.A);
+    const std::string W = "(" + w.v(base.b) + "·" + w.v(base.l) + "²/6)";
+    const std::string moment = "|" + w.v(check.M) + " + " + w.v(check.Q) + "·" + w.v(depth.Hf) + "|";
+    const std::string weight =
+        "20 кН/м³ — средний вес фундамента и грунта на уступах, " + std::string(kOwnRule);
+    w.sub("Сочетание " + std::to_string(j) + " — " + kCombinationNames[j]);
+    w.formula("p", "NII/A + 20·d", w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d), w.r(check.p), "кПа",
+              weight);
+    if (check.N != 0.0f) {
+        w.formula("e", "(MII + QII·Hf)/NII",
+                  "(" + w.v(check.M) + " + " + w.v(check.Q) + "·" + w.v(depth.Hf) + ")/" + w.v(check.N),
+                  w.r(check.moment / check.N), "м", "");
+    }
+    w.formula("pmax", "NII/A + 20·d + |MII + QII·Hf|/(b·l²/6)",
+              w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d) + " + " + moment + "/" + W, w.r(check.pmax),
+              "кПа", "");
+    w.formula("pmin", "NII/A + 20·d − |MII + QII·Hf|/(b·l²/6)",
+              w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d) + " − " + moment + "/" + W, w.r(check.pmin),
+              "кПа", "");
+    w.verdict(check.pOk, w.check("p = " + w.r(check.p), "≤", "R = " + w.r(R) + " кПа", check.pOk) + " (" +
+                             clause(kBases, "п. 2.41") + ")");
+    w.verdict(check.pmaxOk,
+              w.check("pmax = " + w.r(check.pmax), "≤", "1,2·R = " + w.r(1.2 * R) + " кПа", check.pmaxOk));
+    w.verdict(check.pminOk, w.check("pmin = " + w.r(check.pmin), "≥", "0", check.pminOk) +
+                                " (отрыв подошвы не допускается, " + kOwnRule + ")");
+}
+
+// 4. Размеры подошвы
+void writeBase(const Context& x) {
+    NoteWriter& w = x.w;
+    const BaseSizeResult& base = x.result.base;
+    const DepthResult& depth = x.result.depth;
+    w.heading("4. Размеры подошвы");
+    w.para(
+        "Перебор ширины b и длины l с шагом d_l = " + w.v(base.module) +
+        " м до 10 м при 0,55 ≤ b/l ≤ 1; для каждой ширины вычисляется R. Из подошв, проходящих все проверки "
+        "давлений, принимается подошва с наименьшим запасом kзап = min[(R − p)/R; (1,2·R − pmax)/(1,2·R)] — "
+        "грунт "
+        "используется полнее всего (" +
+        std::string(kOwnRule) + "). Проверено ширин: " + std::to_string(base.widthsTried) +
+        ", допустимых подошв: " + std::to_string(base.admissible) + ".");
+    if (!base.found) {
+        w.fail("Ни одна подошва до 10 × 10 м не проходит проверки давлений.");
+        x.summary.add("Подбор подошвы", "хотя бы одна подошва до 10 × 10 м проходит проверки давлений",
+                      false);
+        return;
+    }
+    w.para("Принято: b × l = " + w.r(base.b) + " × " + w.r(base.l) + " м, kзап = " + w.r(base.kzap) + ".");
+    w.formula("A", "b·l", w.v(base.b) + "·" + w.v(base.l), w.r(base.A), "м²", "");
+    std::vector<NoteTableRow> rows;
+    for (int j = 1; j <= 3; ++j) {
+        const PressureCheck& check = x.result.pressuresII[j];
+        writeCombination(w, j, check, base.R, base, depth);
+        rows.push_back(
+            {{std::to_string(j), w.r(check.p), w.r(check.pmax), w.r(check.pmin), check.ok() ? kMet : kNotMet},
+             !check.ok()});
+        x.summary.add("Давления, сочетание " + std::to_string(j),
+                      "p ≤ R, pmax ≤ 1,2·R, pmin ≥ 0 (R = " + w.r(base.R) + " кПа)", check.ok());
+    }
+    w.sub("Давления под принятой подошвой (R = " + w.r(base.R) + " кПа)");
+    w.table({"Сочетание", "p, кПа", "pmax, кПа", "pmin, кПа", "Проверки"}, std::move(rows));
+    const BaseSizeResult::Neighbour& smaller = base.smaller;
+    if (smaller.exists) {
+        std::string why;
+        if (smaller.failedCombination != 0) {
+            const PressureCheck& check = smaller.checks[static_cast<std::size_t>(smaller.failedCombination)];
+            why = "в сочетании " + std::to_string(smaller.failedCombination) + " ";
+            if (!check.pOk) {
+                why += "p = " + w.r(check.p) + " > R = " + w.r(smaller.R) + " кПа";
+            } else if (!check.pmaxOk) {
+                why += "pmax = " + w.r(check.pmax) + " > 1,2·R = " + w.r(1.2 * smaller.R) + " кПа";
+            } else {
+                why += "pmin = " + w.r(check.pmin) + " < 0";
+            }
+        } else {
+            why = "проверки выполняются, но ее запас kзап = " + w.r(smaller.kzap) + " не меньше принятого";
+        }
+        w.para("Предыдущая подошва перебора b × l = " + w.r(smaller.b) + " × " + w.r(smaller.l) +
+               " м отклонена: " + why + ".");
+    }
+}
+
+// 5. Подколонник и ступени
+void writeSteps(const Context& x) {
+    NoteWriter& w = x.w;
+    const CalculationResult& result = x.result;
+    const PedestalResult& pedestal = result.pedestal;
+    const StepsResult& s = result.steps;
+    const ProjectRecord& in = x.in;
+    w.heading("5. Подколонник и ступени");
+    if (pedestal.fromTable) {
+        w.para(pedestal.found ? "Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " +
+                                    w.v(pedestal.buc) + " м — по таблице sizepdkl.dat для колонны " +
+                                    w.v(in.lc) + " × " + w.v(in.bc) + " м (" + kOwnRule + ")."
+                              : "В таблице sizepdkl.dat нет подколонника для колонны " + w.v(in.lc) + " × " +
+                                    w.v(in.bc) + " м.");
+    } else {
+        w.para("Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " + w.v(pedestal.buc) +
+               " м — задано.");
+    }
+    if (!result.stepsRan) {
+        return;
+    }
+    if (s.b != s.bSearch || s.l != s.lSearch) {
+        w.para("Подошва расширена до сечения подколонника: b × l = " + w.r(s.b) + " × " + w.r(s.l) +
+               " м (площадь A поиска сохранена, " + kOwnRule + ").");
+    }
+    const ProjectRecord& data = in;
+    w.formula("pK1", "(|MII2 + QII2·(d + отм. верха подколонника)|/(b·l²/6) + NII2/A)·0,001",
+              "(|" + w.v(data.MII[2]) + " + " + w.v(data.QII[2]) + "·(" + w.v(result.depth.d) + " + " +
+                  w.v(data.pedestalTop) + ")|/(" + w.v(s.b) + "·" + w.v(s.l) + "²/6) + " + w.v(data.NII[2]) +
+                  "/" + w.v(result.base.A) + ")·0,001",
+              w.r(s.pK1), "МПа", kOwnRule);
+    w.formula("h01", "0,3 − dz − da/2", "0,3 − " + w.v(data.dz) + " − " + w.v(data.da) + "/2", w.r(s.h01),
+              "м", "");
+    const char* relation = s.pyramidCase == 1 ? ">" : s.pyramidCase == 2 ? "=" : "<";
+    w.para("2·h01 = " + w.r(2.0 * s.h01) + " " + relation + " b − buc = " +
+           w.r(static_cast<double>(s.b) - pedestal.buc) + " м: случай " + std::to_string(s.pyramidCase) +
+           "; k1 = " + w.v(s.k1) + " — по таблице k1.dat при pK1 и классе бетона " +
+           listItem(x.pass.input, ListField::concreteClass) + " (" + kOwnRule + ").");
+    std::string heights;
+    for (int i = 1; i <= s.nSteps; ++i) {
+        heights += (i > 1 ? " + " : "") + w.v(s.h[i]);
+    }
+    if (s.fitted) {
+        w.para("Набор ступеней из hstup.dat (" + std::string(kOwnRule) +
+               "): первый, нижняя ступень которого при k1 "
+               "доходит от края подошвы до подколонника, — набор " +
+               std::to_string(s.setsTried) + ": hSteps = " + heights + " = " + w.r(s.hSteps) + " м.");
+    } else {
+        w.fail("Ни один набор ступеней hstup.dat (проверено " + std::to_string(s.setsTried) +
+               ") не доходит до подколонника; взят последний: hSteps = " + w.r(s.hSteps) + " м.");
+    }
+    w.formula("l − 2·[(h1 − dz − da/2)·k1 + hSteps − h1]", "",
+              w.v(s.l) + " − 2·[(" + w.v(s.h[1]) + " − " + w.v(data.dz) + " − " + w.v(data.da) + "/2)·" +
+                  w.v(s.k1) + " + " + w.v(s.hSteps) + " − " + w.v(s.h[1]) + "]",
+              w.r(static_cast<double>(s.l) - s.reach), "м", "");
+    w.verdict(s.fitted, w.check("l − 2·[…] = " + w.r(static_cast<double>(s.l) - s.reach), "≤",
+                                "luc = " + w.r(pedestal.luc) + " м", s.fitted));
+    std::vector<NoteTableRow> rows;
+    for (int i = 1; i <= s.nSteps; ++i) {
+        rows.push_back(
+            {{std::to_string(i), w.r(s.h[i]), w.r(s.lStep[i]), w.r(s.bStep[i]), w.r(s.c[i]), w.r(s.cb[i])},
+             false});
+    }
+    w.sub("Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) + ")");
+    w.table({"Ступень", "h, м", "l, м", "b, м", "c, м", "cb, м"}, std::move(rows));
+    w.formula("huc", "Hf − hSteps", w.v(result.depth.Hf) + " − " + w.v(s.hSteps), w.r(s.huc), "м", "");
+    x.summary.add("Подбор ступеней", "нижняя ступень доходит до подколонника", s.fitted);
+    const ClosingResult& closing = result.closing;
+    w.verdict(!closing.stepsTooTall, w.check("hSteps = " + w.r(s.hSteps), "≤",
+                                             "Hf = " + w.r(result.depth.Hf) + " м", !closing.stepsTooTall));
+    if (closing.stepsTooTall) {
+        w.fail("Необходимая глубина заложения фундамента d = " + w.r(closing.requiredD) + " м.");
+    }
+    x.summary.add("Высота ступеней", "hSteps ≤ Hf", !closing.stepsTooTall);
+}
+
+// The area outside the pyramid on the loaded side, its corners cut where the pyramid leaves less
+// room along b than along l.
+void writeOutsideArea(NoteWriter& w, const PunchingCheck& check, float b, double alongL, double alongB,
+                      const char* lengthName, const char* widthName) {
+    const double e = (alongL - alongB) / 2.0;
+    w.formula("e", std::string("[(l − ") + lengthName + ") − (b − " + widthName + ")]/2",
+              "(" + w.v(alongL) + " − " + w.v(alongB) + ")/2", w.r(e), "м", "");
+    if (e < check.prod_h) {
+        w.formula("A0", "c0·b − (c0 − e)²",
+                  w.v(check.prod_h) + "·" + w.v(b) + " − (" + w.v(check.prod_h) + " − " + w.v(e) + ")²",
+                  w.r(check.prod_A), "м²", std::string("углы срезаны, так как e < c0; ") + kOwnRule);
+    } else {
+        w.formula("A0", "c0·b", w.v(check.prod_h) + "·" + w.v(b), w.r(check.prod_A), "м²", kOwnRule);
+    }
+    if (check.prod_h <= 0.0f) {
+        w.para("c0 ≤ 0: пирамида продавливания выходит за подошву, вне ее нет нагруженной площади.");
+    }
+}
+
+// 6. Продавливание
+void writePunching(const Context& x) {
+    NoteWriter& w = x.w;
+    const CalculationResult& result = x.result;
+    const PunchingResult& punching = result.punching;
+    const StepsResult& s = result.steps;
+    const PedestalResult& pedestal = result.pedestal;
+    const ProjectRecord& in = x.in;
+    w.heading("6. Продавливание");
+    std::vector<NoteTableRow> rows;
+    for (int j = 1; j <= 3; ++j) {
+        rows.push_back(
+            {{std::to_string(j), w.r(punching.p[j]), w.r(punching.pmax[j]), w.r(punching.pmin[j])}, false});
+    }
+    w.sub("Давления по расчету по прочности (нагрузки I, тот же вид формул, что в разделе 4)");
+    w.table({"Сочетание", "p, кПа", "pmax, кПа", "pmin, кПа"}, std::move(rows));
+    w.para("p12 = max pmax = " + w.r(punching.p12) + " кПа.");
+    const std::string where = std::string(kConcrete) + ", п. 3.42; " + kManual;
+
+    w.sub("6.1. Продавливание колонной от низа подколонника");
+    const PunchingCheck& a = punching.byPedestal;
+    const bool aRuns = a.ran;
+    w.para("Условие проверки: Hf − hSteps + 0,001 ≥ (luc − lc)/2: " + w.r(a.conditionLeft + 0.001) +
+           (aRuns ? " ≥ " : " < ") + w.r(a.conditionRight) + " м — " +
+           (aRuns ? "проверка выполняется."
+                  : "подколонник ниже своей пирамиды продавливания, проверка не требуется."));
+    if (aRuns) {
+        w.formula("h0", "hSteps − dz − da/2", w.v(s.hSteps) + " − " + w.v(in.dz) + " − " + w.v(in.da) + "/2",
+                  w.r(a.h0), "м", "");
+        w.formula("c0", "(l − luc)/2 − hSteps",
+                  "(" + w.v(s.l) + " − " + w.v(pedestal.luc) + ")/2 − " + w.v(s.hSteps), w.r(a.prod_h), "м",
+                  "");
+        w.formula("bm", "buc + h0", w.v(pedestal.buc) + " + " + w.v(a.h0), w.r(a.bm), "м", "");
+        writeOutsideArea(w, a, s.b, static_cast<double>(s.l) - pedestal.luc,
+                         static_cast<double>(s.b) - pedestal.buc, "luc", "buc");
+        w.formula("F", "p12·A0", w.v(punching.p12) + "·" + w.v(a.prod_A), w.r(a.prod_F), "кН", "");
+        if (a.computable) {
+            w.formula("F/(Rbt·bm)", "", w.v(a.prod_F) + "/(" + w.v(in.Rbt) + "·1000·" + w.v(a.bm) + ")",
+                      w.r(a.needed), "м", where);
+            w.verdict(!a.fails,
+                      w.check("F/(Rbt·bm) = " + w.r(a.needed), "≤", "h0 = " + w.r(a.h0) + " м", !a.fails));
+        } else {
+            w.fail("Rbt·bm = 0: прочность на продавливание не обеспечена.");
+        }
+        x.summary.add("Продавливание от низа подколонника", "F ≤ Rbt·bm·h0", !a.fails);
+    } else {
+        x.summary.skipped("Продавливание от низа подколонника", "подколонник ниже своей пирамиды");
+    }
+
+    w.sub("6.2. Продавливание колонной дна стакана");
+    const PunchingCheck& b = punching.socketBottom;
+    w.para("Условие проверки: Hf − hстак < (luc − lc)/2 + hSteps и < (buc − bc)/2 + hSteps: " +
+           w.r(b.conditionLeft) + " м; " + w.r(b.conditionRight) + " м; " +
+           w.r(punching.socketConditionRightB) + " м — " +
+           (b.ran ? "проверка выполняется."
+                  : "дно стакана выше пирамиды продавливания, проверка не требуется."));
+    if (b.ran) {
+        w.formula("h0", "Hf − hстак − dz − da/2",
+                  w.v(result.depth.Hf) + " − " + w.v(in.socketDepth) + " − " + w.v(in.dz) + " − " +
+                      w.v(in.da) + "/2",
+                  w.r(b.h0), "м", "");
+        w.formula("bm", "bc + h0", w.v(in.bc) + " + " + w.v(b.h0), w.r(b.bm), "м", "");
+        w.formula("c0", "(l − lc)/2 − (Hf − hстак + 0,05)",
+                  "(" + w.v(s.l) + " − " + w.v(in.lc) + ")/2 − (" + w.v(b.conditionLeft) + " + 0,05)",
+                  w.r(b.prod_h), "м", "");
+        writeOutsideArea(w, b, s.b, static_cast<double>(s.l) - in.lc, static_cast<double>(s.b) - in.bc, "lc",
+                         "bc");
+        if (b.computable) {
+            w.formula("pпр", "h0·Rbt·1000·bm/A0",
+                      w.v(b.h0) + "·" + w.v(in.Rbt) + "·1000·" + w.v(b.bm) + "/" + w.v(b.prod_A),
+                      w.r(b.capacity), "кПа",
+                      std::string("несущая способность граней пирамиды как краевое давление, ") + kOwnRule);
+            w.verdict(!b.fails, w.check("p12 = " + w.r(punching.p12), "≤",
+                                        "pпр = " + w.r(b.capacity) + " кПа", !b.fails));
+        } else {
+            w.para("A0 ≤ 0: вне пирамиды продавливания нет площади, продавливать нечему.");
+        }
+        x.summary.add("Продавливание дна стакана", "p12 ≤ h0·Rbt·bm/A0", !b.fails);
+    } else {
+        x.summary.skipped("Продавливание дна стакана", "дно стакана выше пирамиды");
+    }
+}
+
+const char* sectionName(const ReinforcementSection& section) {
+    return section.kind == 0   ? "граница ступеней"
+           : section.kind == 1 ? "грань подколонника"
+                               : "грань колонны";
+}
+
+void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
+    NoteWriter& w = x.w;
+    const ProjectRecord& in = x.in;
+    const std::string name = alongL ? "l" : "b";
+    const std::string across = alongL ? "b" : "l";
+    w.sub(std::string("Сторона ") + name + (alongL ? " (в плоскости момента)" : " (поперек момента)"));
+    if (side.governing < 0) {
+        w.para("Ни одно сечение не требует арматуры; принят минимум.");
+    } else {
+        const ReinforcementSection& g = side.sections[static_cast<std::size_t>(side.governing)];
+        std::string where = sectionName(g);
+        if (g.kind == 0) {
+            where += " " + std::to_string(g.step) + "–" + std::to_string(g.step + 1);
+        }
+        w.para("Определяющее сечение: " + where + ", сочетание " + std::to_string(g.combination) + " (" +
+               kCombinationNames[g.combination] + "); c = " + w.r(g.c) + " м, h0 = " + w.r(g.h0) + " м.");
+        if (alongL) {
+            const PunchingResult& punching = x.result.punching;
+            const double pmin = punching.pmin[static_cast<std::size_t>(g.combination)];
+            w.formula("p1", "pmax (нагрузки I)", "", w.r(g.p1), "кПа", "");
+            w.formula("p2", "pmin + (pmax − pmin)·(l − c)/l",
+                      w.v(pmin) + " + (" + w.v(g.p1) + " − " + w.v(pmin) + ")·(" + w.v(x.result.steps.l) +
+                          " − " + w.v(g.c) + ")/" + w.v(x.result.steps.l),
+                      w.r(g.p2), "кПа", "");
+        } else {
+            const float N = in.NII[g.combination];
+            w.formula("p", "1,1·(NII/A + 20·d)",
+                      "1,1·(" + w.v(N) + "/" + w.v(x.result.base.A) + " + 20·" + w.v(x.result.depth.d) + ")",
+                      w.r(g.p1), "кПа",
+                      std::string("равномерное давление поперек момента с коэффициентом 1,1, ") + kOwnRule);
+        }
+        w.formula("M", alongL ? "c²·(2·p1 + p2)/6" : "c²·(2·p + p)/6",
+                  w.v(g.c) + "²·(2·" + w.v(g.p1) + " + " + w.v(g.p2) + ")/6", w.r(g.M), "кН·м/м", kManual);
+        w.formula("As", "M/(0,9·h0·Rs)·10⁴", w.v(g.M) + "/(0,9·" + w.v(g.h0) + "·" + w.v(in.Rs) + ")·10000",
+                  w.r(g.As * 1e4), "см²/м", kManual);
+        w.formula("As,тр", "As·" + across, w.v(g.As * 1e4) + "·" + w.v(side.across), w.r(side.required * 1e4),
+                  "см²", "");
+        std::vector<NoteTableRow> rows;
+        for (const ReinforcementSection& section : side.sections) {
+            if (section.combination != g.combination) {
+                continue;
+            }
+            rows.push_back({{sectionName(section), w.r(section.c), w.r(section.h0), w.r(section.M),
+                             w.r(section.As * 1e4)},
+                            false});
+        }
+        w.table({"Сечение (сочетание " + std::to_string(g.combination) + ")", "c, м", "h0, м", "M, кН·м/м",
+                 "As, см²/м"},
+                std::move(rows));
+    }
+    w.formula("n", "⌊5·" + name + "⌋ + 1", "⌊5·" + w.v(side.side) + "⌋ + 1", w.whole(side.count), "шт",
+              std::string("шаг 0,2 м, ") + kOwnRule);
+    w.para(
+        "Диаметр — четное число миллиметров больше расчетного √(4·As,тр/(π·n)), не менее 10 мм, при стороне "
+        "более 3 м "
+        "не менее 12 мм (" +
+        std::string(kOwnRule) + "): ds = " + w.whole(side.diameter * 1000.0) + " мм.");
+    w.formula("As,факт", "n·π·ds²/4",
+              w.whole(side.count) + "·3,1415926·" + w.v(side.diameter * 100.0) + "²/4",
+              w.r(side.area * 10000.0f), "см²", "");
+    const bool enough = side.area * 1e4 + 1e-9 >= side.required * 1e4;
+    w.verdict(enough, w.check("As,факт = " + w.r(side.area * 10000.0f), "≥",
+                              "As,тр = " + w.r(side.required * 1e4) + " см²", enough));
+}
+
+// 7. Армирование подошвы
+void writeReinforcement(const Context& x) {
+    x.w.heading("7. Армирование подошвы");
+    writeSide(x, x.result.reinforcement.alongL, true);
+    writeSide(x, x.result.reinforcement.alongB, false);
+}
+
+// 8. Осадка
+void writeSettlement(const Context& x) {
+    NoteWriter& w = x.w;
+    w.heading("8. Осадка основания");
+    if (!x.pass.settlement) {
+        w.para("Слои грунта под подошвой не заданы — осадка не рассчитывалась («Расчет осадки»).");
+        return;
+    }
+    const SettlementResult& s = x.pass.settlement->result;
+    w.para("Метод послойного суммирования (" + clause(kBases, "приложение 2") + ").");
+    if (!s.status) {
+        w.fail("Осадка не рассчитана: " + s.status.message());
+        x.summary.add("Осадка", "рассчитана", false);
+        return;
+    }
+    w.formula("p", "среднее давление по подошве (наибольшее из сочетаний II)", "", w.r(s.p), "кПа", "");
+    w.formula("σzg0", "Σ γi·hi до подошвы", "", w.r(s.sigmaZg0), "кПа", clause(kBases, "приложение 2, п. 2"));
+    w.formula("p0", "p − σzg0", w.v(s.p) + " − " + w.v(s.sigmaZg0), w.r(s.p0), "кПа",
+              clause(kBases, "приложение 2, п. 2"));
+    if (s.noAdditionalPressure) {
+        w.para("p0 ≤ 0: дополнительного давления нет, осадка не возникает.");
+        return;
+    }
+    w.formula("η", "l/b", "", w.r(s.eta), "", "");
+    std::vector<NoteTableRow> rows;
+    int i = 0;
+    for (const Sublayer& sub : s.sublayers) {
+        rows.push_back({{std::to_string(++i), w.r(sub.z1), w.r(sub.z2), w.r(sub.zeta), w.r(sub.alpha),
+                         w.r(sub.sigmaZp), w.r(sub.sigmaZg), w.r(sub.E), w.r(sub.s * 100.0)},
+                        false});
+    }
+    w.para("Слои толщиной не более 0,4·b; σzp = α·p0, α по ζ = 2z/b и η (" +
+           clause(kBases, "приложение 2, табл. 1") + "); si = β·(σzp,верх + σzp,низ)/2·hi/Ei, β = 0,8.");
+    w.table({"№", "z1, м", "z2, м", "ζ", "α", "σzp, кПа", "σzg, кПа", "E, МПа", "si, см"}, std::move(rows));
+    w.para("Нижняя граница сжимаемой толщи — где σzp = k·σzg, k = " + w.v(s.k) +
+           (s.k < 0.2 ? " (у границы грунт с E < 5 МПа)" : "") + ": Hc = " + w.r(s.Hc) + " м (" +
+           clause(kBases, "приложение 2, п. 6") + ").");
+    std::string sum;
+    for (std::size_t k = 0; k < s.sublayers.size(); ++k) {
+        sum += (k > 0 ? " + " : "") + w.r(s.sublayers[k].s * 100.0);
+    }
+    w.formula("s", "β·Σ σzp,i·hi/Ei = Σ si", sum, w.r(s.s * 100.0), "см",
+              clause(kBases, "приложение 2, формула (1)"));
+    w.verdict(!s.exceeds,
+              w.check("s = " + w.r(s.s * 100.0), "≤", "su = " + w.r(s.su * 100.0) + " см", !s.exceeds) +
+                  " (" + clause(kBases, "приложение 4") + ")");
+    x.summary.add("Осадка", "s ≤ su", !s.exceeds);
+}
+
+std::string stopReason(const ProjectPass& pass) {
+    for (const ReportLine& line : pass.report) {
+        if (line.failure && !line.text.empty()) {
+            return line.text;
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string formulaLine(const NoteFormula& formula) {
+    std::string line = formula.symbol;
+    for (const std::string* part : {&formula.expression, &formula.substituted}) {
+        if (!part->empty()) {
+            line += " = " + *part;
+        }
+    }
+    line += " = " + formula.result;
+    if (!formula.unit.empty()) {
+        line += " " + formula.unit;
+    }
+    if (!formula.clause.empty()) {
+        line += " (" + formula.clause + ")";
+    }
+    return line;
+}
+
+CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions& options) {
+    CalculationNote note;
+    NoteWriter w(note, options.decimalSeparator);
+    w.title("Пояснительная записка к расчету фундамента");
+    w.para("Проект: " + (options.fileName.empty() ? std::string("Новый проект") : options.fileName) + ".");
+    if (pass == nullptr) {
+        w.para("Сначала выполните расчет.");
+        return note;
+    }
+    if (options.stale) {
+        w.fail(
+            "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
+            "заново.");
+    }
+    if (pass->outcome == PassOutcome::NotRun) {
+        // a form that breaks its fields' rules gives the whole line already; a table, only the reason
+        const std::string prefix = "Расчет не выполнен: ";
+        w.fail(pass->reason.rfind(prefix, 0) == 0 ? pass->reason : prefix + pass->reason);
+        return note;
+    }
+    note.calculated = true;
+    Summary summary;
+    const Context x{*pass, pass->record, pass->calculation, w, summary};
+    writeInputs(x);
+    const CalculationResult& result = pass->calculation;
+    if (result.ran) {
+        writeDepth(x);
+        writeResistance(x);
+        writeBase(x);
+        if (result.base.found) {
+            writeSteps(x);
+        }
+        if (result.stepsRan) {
+            writePunching(x);
+            writeReinforcement(x);
+        }
+        writeSettlement(x);
+    }
+    w.heading("9. Итог");
+    if (!result.ran) {
+        w.fail("Расчет не выполнен: " + stopReason(*pass));
+    } else if (result.stop != CalculationStop::None) {
+        w.fail("Расчет не выполнен до конца: " + stopReason(*pass));
+    }
+    if (!summary.rows.empty()) {
+        w.table({"Проверка", "Условие", "Результат"}, std::move(summary.rows));
+    }
+    bool anyFailure = false;
+    for (const std::vector<ReportLine>* lines :
+         {&pass->report, pass->settlement ? &pass->settlement->report
+                                          : static_cast<const std::vector<ReportLine>*>(nullptr)}) {
+        if (lines == nullptr) {
+            continue;
+        }
+        for (const ReportLine& line : *lines) {
+            if (line.failure && !line.text.empty()) {
+                anyFailure = true;
+                w.fail(line.text);
+            }
+        }
+    }
+    if (!anyFailure) {
+        w.para("Все проверки выполняются.");
+    }
+    return note;
+}
+
+std::vector<std::string> noteTextLines(const CalculationNote& note) {
+    std::vector<std::string> lines;
+    for (const NoteBlock& block : note.blocks) {
+        if (block.kind != NoteBlockKind::Table) {
+            lines.push_back(block.text);
+            continue;
+        }
+        std::string header;
+        for (const std::string& cell : block.header) {
+            header += (header.empty() ? "" : " | ") + cell;
+        }
+        lines.push_back(header);
+        for (const NoteTableRow& row : block.rows) {
+            std::string text;
+            for (std::size_t i = 0; i < row.cells.size(); ++i) {
+                text += (i > 0 ? " | " : "") + row.cells[i];
+            }
+            lines.push_back(text);
+        }
+    }
+    return lines;
+}
+
+}  // namespace fundis

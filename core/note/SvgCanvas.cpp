@@ -1,0 +1,165 @@
+#include "core/note/SvgCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/reports/SchemeDrawing.h"
+
+namespace fundis {
+
+namespace {
+
+const char* colourName(CanvasColor color) {
+    switch (color) {
+        case CanvasColor::Blue:
+            return "#0000ff";
+        case CanvasColor::Red:
+            return "#ff0000";
+        case CanvasColor::White:
+            return "#ffffff";
+        case CanvasColor::Black:
+            break;
+    }
+    return "#000000";
+}
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::size_t codePoints(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+void SvgCanvas::setPen(int width, CanvasColor color) {
+    penWidth_ = std::max(1, width);
+    penColor_ = color;
+}
+
+void SvgCanvas::setBrush(CanvasColor color, BrushStyle style) {
+    brushColor_ = color;
+    brushStyle_ = style;
+}
+
+void SvgCanvas::extend(int x, int y) {
+    if (!any_) {
+        left_ = right_ = x;
+        top_ = bottom_ = y;
+        any_ = true;
+        return;
+    }
+    left_ = std::min(left_, x);
+    right_ = std::max(right_, x);
+    top_ = std::min(top_, y);
+    bottom_ = std::max(bottom_, y);
+}
+
+void SvgCanvas::moveTo(int x, int y) { position_ = {x, y}; }
+
+void SvgCanvas::lineTo(int x, int y) {
+    body_ += "<line x1=\"" + std::to_string(position_.x) + "\" y1=\"" + std::to_string(position_.y) +
+             "\" x2=\"" + std::to_string(x) + "\" y2=\"" + std::to_string(y) + "\" stroke=\"" +
+             colourName(penColor_) + "\" stroke-width=\"" + std::to_string(penWidth_) + "\"/>\n";
+    extend(position_.x, position_.y);
+    extend(x, y);
+    position_ = {x, y};
+}
+
+void SvgCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    std::string fill = "none";
+    if (brushStyle_ == BrushStyle::Solid) {
+        fill = colourName(brushColor_);
+    } else if (brushStyle_ == BrushStyle::BackwardDiagonal) {
+        fill = "url(#hatch)";
+        hatchUsed_ = true;
+    }
+    const int x = std::min(x1, x2);
+    const int y = std::min(y1, y2);
+    body_ += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
+             std::to_string(std::abs(x2 - x1) - 1) + "\" height=\"" + std::to_string(std::abs(y2 - y1) - 1) +
+             "\" fill=\"" + fill + "\" stroke=\"" + colourName(penColor_) + "\" stroke-width=\"" +
+             std::to_string(penWidth_) + "\"/>\n";
+    extend(x1, y1);
+    extend(x2, y2);
+}
+
+void SvgCanvas::textOut(int x, int y, const std::string& text) {
+    const double size = fontPixels();
+    if (brushStyle_ == BrushStyle::Solid) {
+        body_ += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
+                 std::to_string(textWidth(text)) + "\" height=\"" + std::to_string(textHeight(text)) +
+                 "\" fill=\"" + colourName(brushColor_) + "\"/>\n";
+    }
+    std::string style =
+        "font-family:" +
+        (font_.face.empty() ? std::string("sans-serif") : "'" + escaped(font_.face) + "',sans-serif") +
+        ";font-size:" + std::to_string(static_cast<int>(std::lround(size))) + "px";
+    if (font_.bold) {
+        style += ";font-weight:bold";
+    }
+    if (font_.underline) {
+        style += ";text-decoration:underline";
+    }
+    body_ += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+             "\" dominant-baseline=\"text-before-edge\" fill=\"" + colourName(font_.color) + "\" style=\"" +
+             style + "\">" + escaped(text) + "</text>\n";
+    extend(x, y);
+    extend(x + textWidth(text), y + textHeight(text));
+}
+
+int SvgCanvas::textWidth(const std::string& text) const {
+    return static_cast<int>(std::lround(0.55 * fontPixels() * static_cast<double>(codePoints(text))));
+}
+
+int SvgCanvas::textHeight(const std::string&) const {
+    return static_cast<int>(std::lround(1.2 * fontPixels()));
+}
+
+std::string SvgCanvas::svg() const {
+    const int margin = 10;
+    const int left = any_ ? left_ - margin : 0;
+    const int top = any_ ? top_ - margin : 0;
+    const int width = any_ ? right_ - left_ + 2 * margin : width_;
+    const int height = any_ ? bottom_ - top_ + 2 * margin : height_;
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + std::to_string(left) + " " +
+                      std::to_string(top) + " " + std::to_string(width) + " " + std::to_string(height) +
+                      "\" width=\"100%\" style=\"max-width:" + std::to_string(width) + "px\" role=\"img\">\n";
+    if (hatchUsed_) {
+        out +=
+            "<defs><pattern id=\"hatch\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"
+            "<path d=\"M0,0 L8,8\" stroke=\"#0000ff\" stroke-width=\"1\"/></pattern></defs>\n";
+    }
+    out += "<rect x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) + "\" width=\"" +
+           std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" fill=\"#ffffff\"/>\n";
+    return out + body_ + "</svg>\n";
+}
+
+std::string schemeSvg(const ProjectRecord& data, int scale, char decimalSeparator) {
+    SvgCanvas canvas(1600, 1100);
+    DrawFoundationScheme(canvas, 33, data, scale, decimalSeparator);
+    return canvas.svg();
+}
+
+}  // namespace fundis

@@ -1,0 +1,229 @@
+// The calculation note as the builder makes it: its sections, formula lines and verdicts for the
+// sand project, a project with layers and projects that fail or do not run.
+
+#include "core/note/CalculationNote.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/model/NumberFormat.h"
+#include "core/note/SvgCanvas.h"
+#include "support/SampleProject.h"
+
+using namespace fundis;
+
+namespace {
+
+PassOptions passOptions(char separator = ',') {
+    PassOptions options;
+    options.tablesDir = FUNDIS_TABLES_DIR;
+    options.decimalSeparator = separator;
+    return options;
+}
+
+// Three layers under the sand project's base, the building type with su = 8 cm.
+SettlementInputs threeLayers() {
+    SettlementInputs inputs;
+    inputs.layers = {{"1,5", "18", "12"}, {"2", "19", "20"}, {"3", "19,5", "25"}};
+    inputs.buildingType = 0;
+    return inputs;
+}
+
+std::vector<std::string> lines(const ProjectPass* pass, char separator = ',', bool stale = false) {
+    NoteOptions options;
+    options.fileName = "sand.dan";
+    options.decimalSeparator = separator;
+    options.stale = stale;
+    return noteTextLines(buildCalculationNote(pass, options));
+}
+
+bool has(const std::vector<std::string>& text, const std::string& line) {
+    return std::find(text.begin(), text.end(), line) != text.end();
+}
+
+// The lines that start with `prefix`.
+std::vector<std::string> starting(const std::vector<std::string>& text, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(found),
+                 [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
+    return found;
+}
+
+std::vector<const NoteBlock*> blocksOf(const CalculationNote& note, NoteBlockKind kind) {
+    std::vector<const NoteBlock*> found;
+    for (const NoteBlock& block : note.blocks) {
+        if (block.kind == kind) {
+            found.push_back(&block);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+// The formula line's parts in order, an empty part left out
+TEST(NoteFormula, JoinsItsParts) {
+    EXPECT_EQ(formulaLine({"A", "b·l", "1,2·1,8", "2,160", "м²", ""}), "A = b·l = 1,2·1,8 = 2,160 м²");
+    EXPECT_EQ(formulaLine({"p1", "pmax", "", "10,000", "кПа", "п. 1"}), "p1 = pmax = 10,000 кПа (п. 1)");
+    EXPECT_EQ(formulaLine({"η", "", "", "1,091", "", ""}), "η = 1,091");
+}
+
+// Before a calculation, after inputs changed, and when the pass could not run at all
+TEST(CalculationNote, SaysWhenThereIsNothingToShow) {
+    const std::vector<std::string> none = lines(nullptr);
+    EXPECT_TRUE(has(none, "Сначала выполните расчет."));
+    EXPECT_FALSE(buildCalculationNote(nullptr, {}).calculated);
+    EXPECT_TRUE(starting(none, "1. ").empty());
+
+    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
+    NoteOptions stale;
+    stale.stale = true;
+    const CalculationNote staleNote = buildCalculationNote(&sand, stale);
+    ASSERT_FALSE(blocksOf(staleNote, NoteBlockKind::Failure).empty());
+    EXPECT_EQ(blocksOf(staleNote, NoteBlockKind::Failure).front()->text,
+              "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
+              "заново.");
+    EXPECT_TRUE(blocksOf(buildCalculationNote(&sand, {}), NoteBlockKind::Failure).empty());
+
+    PassOptions noTables = passOptions();
+    noTables.tablesDir = "/nonexistent/tables";
+    const ProjectPass notRun = runProjectPass(sandProjectForm(), noTables);
+    ASSERT_EQ(notRun.outcome, PassOutcome::NotRun);
+    const CalculationNote note = buildCalculationNote(&notRun, {});
+    EXPECT_FALSE(note.calculated);
+    EXPECT_TRUE(has(noteTextLines(note), "Расчет не выполнен: " + notRun.reason));
+}
+
+// The sand project: nine sections in order, the results of the report pane in its form, the
+// program's own rules named as such
+TEST(CalculationNote, SandProjectStepByStep) {
+    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
+    ASSERT_EQ(sand.outcome, PassOutcome::Complete);
+    const CalculationNote note = buildCalculationNote(&sand, {"sand.dan", ',', false});
+    std::vector<std::string> headings;
+    for (const NoteBlock* block : blocksOf(note, NoteBlockKind::Heading)) {
+        headings.push_back(block->text);
+    }
+    EXPECT_EQ(headings, (std::vector<std::string>{
+                            "1. Исходные данные", "2. Глубина заложения", "3. Расчетное сопротивление грунта",
+                            "4. Размеры подошвы", "5. Подколонник и ступени", "6. Продавливание",
+                            "7. Армирование подошвы", "8. Осадка основания", "9. Итог"}));
+    const std::vector<std::string> text = noteTextLines(note);
+    const ProjectRecord& data = sand.record;
+    const auto r = [](double value) { return formatFixed(value, 3, ','); };
+
+    const std::vector<std::string> R = starting(text, "R = γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + Mc·cII] = ");
+    ASSERT_EQ(R.size(), 1u);
+    EXPECT_NE(R[0].find(" = " + r(data.R) + " кПа (СНиП 2.02.01-83, формула (7))"), std::string::npos)
+        << R[0];
+    EXPECT_TRUE(
+        has(text, "Принято: b × l = " + r(data.b) + " × " + r(data.l) + " м, kзап = " + r(data.kzap) + "."));
+    // each combination's three pressures and three verdicts, the weight of 20 kN/m3 as the program's
+    EXPECT_EQ(starting(text, "pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ").size(), 3u);
+    const std::vector<std::string> p = starting(text, "p = NII/A + 20·d = ");
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_NE(p[0].find("принято в программе"), std::string::npos);
+    // the formula and the check of each combination, and the pressure across b
+    EXPECT_EQ(starting(text, "p = ").size(), 7u);
+    // reinforcement: both sides' provided areas as the report gives them, in cm2
+    EXPECT_EQ(starting(text, "As,факт = n·π·ds²/4 = ").size(), 2u);
+    EXPECT_NE(starting(text, "As,факт = n·π·ds²/4 = ")[0].find(" = " + r(data.Asl * 10000.0f) + " см²"),
+              std::string::npos);
+    EXPECT_NE(starting(text, "As,факт = n·π·ds²/4 = ")[1].find(" = " + r(data.Asb * 10000.0f) + " см²"),
+              std::string::npos);
+    // the cantilever across b with the program's factor 1.1
+    const std::vector<std::string> across = starting(text, "p = 1,1·(NII/A + 20·d) = 1,1·(");
+    ASSERT_EQ(across.size(), 1u);
+    EXPECT_NE(across[0].find("принято в программе"), std::string::npos);
+    EXPECT_TRUE(has(text, "Все проверки выполняются."));
+    EXPECT_TRUE(
+        has(text, "Слои грунта под подошвой не заданы — осадка не рассчитывалась («Расчет осадки»)."));
+    // no number put into a formula or coming out of it carries the other separator
+    for (const NoteBlock* block : blocksOf(note, NoteBlockKind::Formula)) {
+        EXPECT_EQ(block->formula.substituted.find('.'), std::string::npos) << block->text;
+        EXPECT_EQ(block->formula.result.find('.'), std::string::npos) << block->text;
+        if (block->formula.unit != "шт") {
+            EXPECT_NE(block->formula.result.find(','), std::string::npos) << block->text;
+        }
+    }
+}
+
+// The decimal separator is the report's; the numbers are the same
+TEST(CalculationNote, TakesTheReportsSeparator) {
+    const ProjectPass comma = runProjectPass(sandProjectForm(), passOptions(','));
+    const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
+    const std::vector<std::string> withComma = lines(&comma, ',');
+    std::vector<std::string> withPoint = lines(&point, '.');
+    ASSERT_EQ(withComma.size(), withPoint.size());
+    const std::string R = starting(withPoint, "R = ").front();
+    EXPECT_NE(R.find(formatFixed(point.record.R, 3, '.') + " кПа"), std::string::npos) << R;
+}
+
+// A project with layers gets section 8 with its sublayer table and the sum of their shares; one
+// that fails shows its red lines in the summary
+TEST(CalculationNote, SettlementAndFailures) {
+    const ProjectPass pass = runProjectPass(sandProjectForm(), threeLayers(), passOptions());
+    ASSERT_TRUE(pass.settlement);
+    const SettlementResult& s = pass.settlement->result;
+    ASSERT_TRUE(s.status.ok());
+    const CalculationNote note = buildCalculationNote(&pass, {"", ',', false});
+    const std::vector<std::string> text = noteTextLines(note);
+    const std::vector<std::string> sum = starting(text, "s = β·Σ σzp,i·hi/Ei = Σ si = ");
+    ASSERT_EQ(sum.size(), 1u);
+    EXPECT_NE(sum[0].find(" = " + formatFixed(s.s * 100.0, 3, ',') + " см"), std::string::npos) << sum[0];
+    const auto tables = blocksOf(note, NoteBlockKind::Table);
+    const bool sublayers = std::any_of(tables.begin(), tables.end(), [&](const NoteBlock* table) {
+        return !table->header.empty() && table->header.front() == "№" &&
+               table->rows.size() == s.sublayers.size();
+    });
+    EXPECT_TRUE(sublayers);
+
+    // a heavy column on the sand: punching through the socket bottom fails
+    ProjectForm heavy = sandProjectForm();
+    heavy.text(TextField::socketBottom) = "0.1";  // a thin socket bottom
+    heavy.text(TextField::QI2) = heavy.text(TextField::NI3) = heavy.text(TextField::NI2) = "4000";
+    const ProjectPass failed = runProjectPass(heavy, passOptions());
+    ASSERT_EQ(failed.outcome, PassOutcome::DesignFailures);
+    const CalculationNote failedNote = buildCalculationNote(&failed, {});
+    std::vector<std::string> red;
+    for (const NoteBlock* block : blocksOf(failedNote, NoteBlockKind::Failure)) {
+        red.push_back(block->text);
+    }
+    for (const ReportLine& line : failed.report) {
+        if (line.failure && !line.text.empty()) {
+            EXPECT_TRUE(has(red, line.text)) << line.text;
+        }
+    }
+    const auto summary = blocksOf(failedNote, NoteBlockKind::Table).back();
+    const bool redRow = std::any_of(summary->rows.begin(), summary->rows.end(), [](const NoteTableRow& row) {
+        return row.failure && row.cells[2] == "не выполняется";
+    });
+    EXPECT_TRUE(redRow);
+
+    // modules the search cannot use: the note says the calculation did not run and why
+    ProjectForm zero = sandProjectForm();
+    zero.text(TextField::d_l) = "0";
+    const ProjectPass stopped = runProjectPass(zero, passOptions());
+    ASSERT_EQ(stopped.outcome, PassOutcome::NotRun);
+    ASSERT_FALSE(stopped.report.empty());
+    EXPECT_EQ(stopped.report.front().text.rfind("Расчет не выполнен: ", 0), 0u);
+    EXPECT_TRUE(has(lines(&stopped), stopped.report.front().text));
+}
+
+// The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped
+TEST(NoteHtml, SelfContainedPage) {
+    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
+    CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
+    const std::string svg = schemeSvg(sand.record, 75, ',');
+    EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
+    EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
+    const std::string page = noteHtml(note, svg);
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find(svg), std::string::npos);
+    EXPECT_LT(page.find(svg), page.find("<h2>1. Исходные данные</h2>"));
+    EXPECT_NE(page.find("<p class=\"failure\">Исходные данные изменены после расчета"), std::string::npos);
+    EXPECT_NE(page.find("Проект: a&lt;b&gt;.dan."), std::string::npos);
+    EXPECT_EQ(page.find(" src="), std::string::npos);
+    EXPECT_EQ(page.find("<link"), std::string::npos);
+}

@@ -1,0 +1,102 @@
+// The window "Пояснительная записка" from the main window's command, offscreen in the Russian
+// locale: before a calculation, after one, after the inputs changed; saving its ODT and HTML.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "gui/note/NoteWindow.h"
+#include "support/WindowsFixture.h"
+
+using fundis::testing::readFile;
+using fundis::testing::WindowsFixture;
+
+namespace {
+
+// What the note window showed when the main window opened it, and whether it could be saved.
+struct Shown {
+    QString text;
+    bool canSave = false;
+};
+
+Shown showNote(fundis::MainWindow& main, fundis::testing::FakeDialogs& dialogs,
+               const std::function<void(fundis::NoteWindow&)>& inside = {}) {
+    Shown shown;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* note = qobject_cast<fundis::NoteWindow*>(&dialog)) {
+            shown.text = note->text()->toPlainText();
+            shown.canSave = note->saveButton()->isEnabled();
+            if (inside) {
+                inside(*note);
+            }
+        }
+        return int(QDialog::Accepted);
+    };
+    main.showNote();
+    return shown;
+}
+
+}  // namespace
+
+// "Расчет" → "Пояснительная записка" (Ctrl+E); before a calculation it says what to do first
+TEST_F(WindowsFixture, NoteCommandBeforeACalculation) {
+    QAction* command = main->findChild<QAction*>(QStringLiteral("showNote"));
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->text(), QStringLiteral("&Пояснительная записка"));
+    EXPECT_EQ(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    const QList<QAction*> menus = main->menuBar()->actions();
+    const auto calculation = std::find_if(
+        menus.begin(), menus.end(), [](QAction* menu) { return menu->text() == QStringLiteral("&Расчет"); });
+    ASSERT_NE(calculation, menus.end());
+    EXPECT_TRUE((*calculation)->menu()->actions().contains(command));
+
+    const Shown shown = showNote(*main, dialogs);
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("Сначала выполните расчет.")));
+    EXPECT_FALSE(shown.text.contains(QStringLiteral("1. Исходные данные")));
+    EXPECT_FALSE(shown.canSave);
+    EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("noteWindow")));
+}
+
+// After a calculation: the numbers with the decimal comma, the stale line once the inputs change,
+// the note saved as ODT (a zip of the OpenDocument text type) and as HTML with the scheme inline
+TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
+    typeProject();
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    const fundis::ProjectRecord& data = main->lastCalculation()->record;
+    const QString R = QLocale().toString(static_cast<double>(data.R), 'f', 3);
+    ASSERT_TRUE(R.contains(QLatin1Char(',')));
+
+    const QString odt = dataPath(QStringLiteral("note.odt"));
+    const QString html = dataPath(QStringLiteral("note.html"));
+    dialogs.files = {odt, html};
+    Shown shown = showNote(*main, dialogs, [](fundis::NoteWindow& window) {
+        window.saveNote();
+        window.saveNote();
+    });
+    EXPECT_TRUE(shown.canSave);
+    EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа (СНиП 2.02.01-83, формула (7))").arg(R)));
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("9. Итог")));
+    EXPECT_FALSE(shown.text.contains(QStringLiteral("изменены после расчета")));
+    const QByteArray zip = readFile(odt);
+    EXPECT_TRUE(zip.startsWith("PK"));
+    EXPECT_TRUE(zip.contains("application/vnd.oasis.opendocument.text"));
+    const QByteArray page = readFile(html);
+    EXPECT_TRUE(page.contains("<svg"));
+    EXPECT_TRUE(page.contains(QStringLiteral("%1 кПа").arg(R).toUtf8()));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(QStringLiteral("; ")).toStdString();
+
+    // a file type the note is not written in is refused with the file named
+    dialogs.files = {dataPath(QStringLiteral("note.doc"))};
+    showNote(*main, dialogs, [](fundis::NoteWindow& window) { window.saveNote(); });
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("note.doc")));
+
+    textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1700"));
+    emit input->formEdited();
+    shown = showNote(*main, dialogs);
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("Исходные данные изменены после расчета")));
+    EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа").arg(R)));  // still the last calculation
+}
