@@ -21,12 +21,12 @@ struct Settings {
 
 // The settings dialog's controls as typed: written to the file as they are.
 struct SettingsTexts {
-    std::string iterations;   // Edit1
-    bool debug = false;       // CheckBox1
-    bool toolbar = false;     // CheckBox2
-    std::string dataDir;      // Edit2
-    std::string schemeScale;  // Edit3
-    std::string programDir;   // Edit4
+    std::string iterations;   // "К-во шагов итерации"
+    bool debug = false;       // "Отладка"
+    bool toolbar = false;     // "Панель инструментов"
+    std::string dataDir;      // "Папка с данными"
+    std::string schemeScale;  // "Масштаб 1:"
+    std::string programDir;   // "Папка с программой"
 };
 
 // The settings of a first start: 5 iterations, no debug data, the toolbar shown, the documents
