@@ -5,6 +5,7 @@
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
 #include "core/settlement/SettlementPass.h"
+#include "core/settlement/SettlementReport.h"
 
 namespace fundis {
 
@@ -159,12 +160,15 @@ void writeSettlement(Page& page, const SettlementResult& result) {
     page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + number(result.k) +
               (result.k < 0.2 ? " (слабый грунт, E &lt; 5МПа);" : ";"));
     page.line("<TABLE BORDER=\"2\">");
-    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" +
-              formatFixed(result.k, 1, page.separator()) + "·σzg, кПа<TD>E, МПа<TD>s, мм");
-    for (const Sublayer& sub : result.sublayers) {
+    const SublayerTable table = sublayerTable(result, page.separator());
+    std::string heading = "<TR>";
+    for (int column = 0; column < kSublayerColumns; ++column) {
+        heading += "<TD>" + sublayerHeading(table, column);
+    }
+    page.line(heading);
+    for (const auto& values : table.rows) {
         std::string row = "<TR>";
-        for (double value : {sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
-                             result.k * sub.sigmaZg, sub.E, sub.s * 1000}) {
+        for (double value : values) {
             row += "<TD>" + number(value);
         }
         page.line(row);
@@ -181,8 +185,7 @@ void writeSettlement(Page& page, const SettlementResult& result) {
 }  // namespace
 
 std::string htmlReport(const ReportContext& context) {
-    static const ProjectRecord empty;
-    const ProjectRecord& data = context.data ? *context.data : empty;
+    const ProjectRecord& data = shownRecord(context);
     Page page(context.decimalSeparator);
     page << "\xEF\xBB\xBF";
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/settlement/SettlementDan.h"
+#include "core/files/SettlementDan.h"
 #include "core/settlement/SettlementInput.h"
 
 using namespace fundis;
