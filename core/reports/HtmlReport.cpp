@@ -52,26 +52,6 @@ class Page {
     char separator_;
 };
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char ch : text) {
-        switch (ch) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += ch;
-        }
-    }
-    return out;
-}
-
 void writeCombination(Page& page, const ProjectRecord& data, int combination) {
     page << "<ul><li>Изгибающий момент MII=" << data.MII[combination] << "кН.м; MI=" << data.MI[combination]
          << "кН.м";
@@ -139,7 +119,7 @@ void writeRedLines(Page& page, const std::vector<std::string>& lines) {
         if (line.empty()) {
             close();
         } else {
-            paragraph += (paragraph.empty() ? "" : "<BR>") + escaped(line);
+            paragraph += (paragraph.empty() ? "" : "<BR>") + escapedHtml(line);
         }
     }
     close();
@@ -184,6 +164,30 @@ void writeSettlement(Page& page, const SettlementResult& result) {
 
 }  // namespace
 
+std::string escapedHtml(const std::string& text, bool quotes) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += quotes ? "&quot;" : "\"";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string htmlReport(const ReportContext& context) {
     const ProjectRecord& data = shownRecord(context);
     Page page(context.decimalSeparator);
@@ -221,7 +225,7 @@ std::string htmlReport(const ReportContext& context) {
     page << "<li>длины и ширины " << data.d_l << "м;"
          << "<li>высоты " << data.d_h << "м;";
     page.endLine();
-    page << "<p>Исходные данные взяты из файла\"" << escaped(context.fileName) << "\"</p>";
+    page << "<p>Исходные данные взяты из файла\"" << escapedHtml(context.fileName) << "\"</p>";
     page.endLine();
     if (context.craneAndWind) {
         page.line("<p>При расчете учитывались крановые и ветровые нагрузки.</p>");
