@@ -74,7 +74,7 @@ void chooseStepSet(StepsResult& s, const ProjectRecord& inputs, const CodeTables
 // Along one side, the steps above the bottom one: each is narrower than the one below by twice that
 // one's overhang, and overhangs as far as its height on the half-module grid, but not into the
 // pedestal. The number of steps.
-int shapeUpperSteps(const StepArray& h, StepArray& width, StepArray& overhang, float pedestal, float d_l) {
+int setUpperOverhangs(const StepArray& h, StepArray& width, StepArray& overhang, float pedestal, float d_l) {
     int steps = 1;
     for (int i = 2; i < kStepEntries && h[i] != 0.0f; ++i) {
         width[i] = static_cast<float>(static_cast<double>(width[i - 1]) - 2.0 * overhang[i - 1]);
@@ -87,14 +87,14 @@ int shapeUpperSteps(const StepArray& h, StepArray& width, StepArray& overhang, f
 // The step overhangs along l (c) and along b (cb). The bottom step overhangs by its effective depth
 // times k1 on the half-module grid (across b not into the pedestal); a single step takes the whole
 // distance to the pedestal; overhangs under a millimetre are none.
-void shapeSteps(StepsResult& s, const ProjectRecord& inputs, float luc, float buc) {
+void setOverhangs(StepsResult& s, const ProjectRecord& inputs, float luc, float buc) {
     const float d_l = inputs.d_l;
     s.c[1] = roundDownToHalfModule(effectiveDepth(s.h[1], inputs) * s.k1, d_l);
     s.lStep[1] = s.l;
     s.bStep[1] = s.b;
-    s.nSteps = shapeUpperSteps(s.h, s.lStep, s.c, luc, d_l);
+    s.nSteps = setUpperOverhangs(s.h, s.lStep, s.c, luc, d_l);
     s.cb[1] = keepToPedestal(s.bStep[1], s.c[1], buc);
-    shapeUpperSteps(s.h, s.bStep, s.cb, buc, d_l);
+    setUpperOverhangs(s.h, s.bStep, s.cb, buc, d_l);
     if (s.nSteps == 1) {
         s.c[1] = static_cast<float>((static_cast<double>(s.l) - luc) / 2.0);
         s.cb[1] = static_cast<float>((static_cast<double>(s.b) - buc) / 2.0);
@@ -138,7 +138,7 @@ StepsResult ShapeSteps(const ProjectRecord& inputs, const CodeTables& tables, co
     widenToPedestal(s, base, pedestal);
     lookUpOverhangRatio(s, inputs, tables, depth, base, pedestal.buc, concreteClassCount, concreteClassIndex);
     chooseStepSet(s, inputs, tables, pedestal.luc);
-    shapeSteps(s, inputs, pedestal.luc, pedestal.buc);
+    setOverhangs(s, inputs, pedestal.luc, pedestal.buc);
     // the pedestal stands on the top step
     s.huc = static_cast<float>(static_cast<double>(depth.Hf) - s.hSteps);
     return s;
