@@ -17,8 +17,8 @@ void BM_ProjectWithAFiveMegabyteWord(benchmark::State& state) {
     }
     for (auto _ : state) {
         ProjectFile project;
-        Status settlementProblem;
-        const Status read = parseProject(bytes, project, settlementProblem);
+        Status settlementPartRead;
+        const Status read = parseProject(bytes, project, settlementPartRead);
         if (read) {
             state.SkipWithError("the file was taken");
             break;

@@ -1,15 +1,11 @@
 // fundis-cli: the calculation of saved projects without the windows.
 
-#include <langinfo.h>
-#include <locale.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,6 +15,7 @@
 #include "core/files/DataLocation.h"
 #include "core/files/Settings.h"
 #include "core/model/FileIo.h"
+#include "core/model/NumberFormat.h"
 #include "core/note/CalculationNote.h"
 #include "core/note/SvgCanvas.h"
 #include "core/project/ProjectJson.h"
@@ -30,30 +27,7 @@ namespace fundis {
 
 namespace {
 
-constexpr int kExitComplete = 0;
-constexpr int kExitFailures = 1;
-constexpr int kExitNotRun = 2;
-
 void complain(const std::string& text) { std::fprintf(stderr, "fundis-cli: %s\n", text.c_str()); }
-
-bool isFile(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// The decimal separator of the user's LC_NUMERIC, asked without switching the process's locale.
-char localeDecimalSeparator() {
-    char separator = '.';
-    const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-    if (user != static_cast<locale_t>(nullptr)) {
-        const char* point = nl_langinfo_l(RADIXCHAR, user);
-        if (point != nullptr && std::strlen(point) == 1) {
-            separator = point[0];
-        }
-        freelocale(user);
-    }
-    return separator;
-}
 
 std::string baseName(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -93,12 +67,8 @@ void printReport(const Run& run, const std::string& path, const std::vector<Repo
 // With `noteOnly` the documents of the last calculation are left out: a pass that did not run
 // has only its note, which says why.
 Status exportFiles(const Run& run, const std::string& path, const ProjectPass& pass, bool noteOnly = false) {
-    ReportContext context = documentContext(pass);
-    context.fileName = path;
-    if (run.settings.schemeScale > 0) {
-        context.schemeScale = run.settings.schemeScale;
-    }
-    context.decimalSeparator = run.pass.decimalSeparator;
+    const ReportContext context =
+        documentContext(&pass, {path, run.settings.schemeScale, run.pass.decimalSeparator});
     if (run.options.htmlFile && !noteOnly) {
         if (Status saved = saveFileAtomically(*run.options.htmlFile, htmlReport(context)); !saved) {
             return saved;
@@ -143,19 +113,15 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
 
 int runProject(const Run& run, const std::string& path) {
     ProjectFile project;
-    Status settlementProblem;
-    if (const Status read = readProjectFile(path, project, settlementProblem); !read) {
+    PassOptions options = run.pass;
+    if (const Status read = readProjectFile(path, project, options.settlementPartRead); !read) {
         complain(read.message());
         return kExitNotRun;
     }
-    if (!settlementProblem) {
-        complain(path + ": " + settlementProblem.message());
+    if (!options.settlementPartRead) {
+        complain(path + ": " + options.settlementPartRead.message());
     }
-    ProjectPass pass = runProjectPass(project.form, project.settlement, run.pass);
-    if (!settlementProblem && pass.outcome != PassOutcome::NotRun) {
-        pass.settlement = unreadSettlementPass(settlementProblem, run.pass.decimalSeparator);
-        pass.outcome = PassOutcome::DesignFailures;
-    }
+    const ProjectPass pass = runProjectPass(project.form, project.settlement, options);
     if (pass.outcome == PassOutcome::NotRun && pass.report.empty()) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
         if (const Status written = exportFiles(run, path, pass, true); !written) {
@@ -195,7 +161,7 @@ int runProject(const Run& run, const std::string& path) {
         complain(exported.message());
         return kExitNotRun;
     }
-    return pass.outcome == PassOutcome::DesignFailures ? kExitFailures : kExitComplete;
+    return exitStatus(pass.outcome);
 }
 
 int runCli(const std::vector<std::string>& arguments) {
@@ -241,7 +207,7 @@ int runCli(const std::vector<std::string>& arguments) {
         }
     }
     run.pass.debug = options.debug || (haveSettings && run.settings.debugMode != 0);
-    run.pass.decimalSeparator = options.decimalSeparator.value_or(localeDecimalSeparator());
+    run.pass.decimalSeparator = options.decimalSeparator.value_or(userDecimalSeparator());
     if (options.tablesDir) {
         run.pass.tablesDir = *options.tablesDir;
     } else if (haveSettings && !run.settings.programDir.empty()) {

@@ -11,14 +11,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     fundis::ProjectFile project;
-    fundis::Status settlementProblem;
-    const fundis::Status read = fundis::parseProject(bytes, project, settlementProblem);
+    fundis::Status settlementPartRead;
+    const fundis::Status read = fundis::parseProject(bytes, project, settlementPartRead);
     if ((!read.ok() && read.message().empty()) ||
-        (!settlementProblem.ok() && settlementProblem.message().empty())) {
+        (!settlementPartRead.ok() && settlementPartRead.message().empty())) {
         std::abort();
     }
     // an unreadable settlement part leaves no layers behind
-    if (!settlementProblem.ok() && project.settlement.hasLayers()) {
+    if (!settlementPartRead.ok() && project.settlement.hasLayers()) {
         std::abort();
     }
     std::string written;

@@ -12,12 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     fundis::ProjectFile project;
-    fundis::Status settlementProblem;
-    const fundis::Status read = fundis::parseProject(bytes, project, settlementProblem);
+    fundis::Status settlementPartRead;
+    const fundis::Status read = fundis::parseProject(bytes, project, settlementPartRead);
     if (!read.ok() && read.message().empty()) {
         std::abort();
     }
-    if (!settlementProblem.ok() && (settlementProblem.message().empty() || project.settlement.hasLayers())) {
+    if (!settlementPartRead.ok() &&
+        (settlementPartRead.message().empty() || project.settlement.hasLayers())) {
         std::abort();
     }
     return 0;

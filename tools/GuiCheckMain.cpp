@@ -21,15 +21,13 @@
 
 namespace {
 
-constexpr int kExitFailures = 1;
-constexpr int kExitNotRun = 2;
-
 QString absolute(const std::string& path) {
     return QDir::current().absoluteFilePath(QString::fromStdString(path));
 }
 
 int checkProject(const fundis::CliOptions& options, const std::string& path) {
     fundis::ScriptedDialogs dialogs;
+    dialogs.acceptQuestions = true;
     fundis::setDialogs(&dialogs);
     fundis::MainWindow main;
     auto* input = new fundis::InputDialog(&main);
@@ -81,19 +79,17 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
                             .c_str());
             std::fflush(stdout);
         }
-        return kExitNotRun;
+        return fundis::kExitNotRun;
     }
-    const auto anyFailure = [](const std::vector<fundis::ReportLine>& report) {
-        return std::any_of(report.begin(), report.end(), [](const auto& line) { return line.failure; });
-    };
-    const bool failed = anyFailure(lines) || (settlement && anyFailure(settlement->report));
+    const bool failed = fundis::anyFailure(lines) || (settlement && fundis::anyFailure(settlement->report));
+    const fundis::PassOutcome outcome =
+        failed ? fundis::PassOutcome::DesignFailures : fundis::PassOutcome::Complete;
     std::printf("%s\n",
-                fundis::projectJson(
-                    file, failed ? fundis::PassOutcome::DesignFailures : fundis::PassOutcome::Complete, lines,
-                    calculation->record, calculation->inputDialogNeeded, settlement ? &*settlement : nullptr)
+                fundis::projectJson(file, outcome, lines, calculation->record, calculation->inputDialogNeeded,
+                                    settlement ? &*settlement : nullptr)
                     .c_str());
     std::fflush(stdout);
-    return failed ? kExitFailures : 0;
+    return fundis::exitStatus(outcome);
 }
 
 }  // namespace
@@ -110,9 +106,9 @@ int main(int argc, char** argv) {
     std::string error;
     if (!fundis::parseCliArguments(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
         std::fprintf(stderr, "fundis-gui-check: %s\n", error.c_str());
-        return kExitNotRun;
+        return fundis::kExitNotRun;
     }
-    int worst = 0;
+    int worst = fundis::kExitComplete;
     for (const std::string& path : options.projects) {
         worst = std::max(worst, checkProject(options, path));
     }

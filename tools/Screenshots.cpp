@@ -78,6 +78,7 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
 
     // the project comes in through the open command; its input dialog is confirmed with OK
     ScriptedDialogs scripted;
+    scripted.acceptQuestions = true;
     Dialogs* const previous = setDialogs(&scripted);
     if (!project.isEmpty()) {
         scripted.files << project;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "core/calc/BasePressure.h"
 
@@ -18,6 +20,38 @@ double areaOutsidePyramid(double prodH, double b, double alongL, double alongB) 
         area -= (prodH - e) * (prodH - e);
     }
     return area;
+}
+
+// What the report says of one punching check: the failure and what to do about it in red, and with
+// the debug setting the check's values, ending with what was given against what was found.
+struct PunchingVerdict {
+    const char* failure = "";
+    const char* remedy = "";
+    const char* debugHeading = "";
+    std::optional<float> prod_F;  // the punching force, shown first when the check has one
+    double given = 0, found = 0;
+};
+
+void reportPunching(CalculationReport& report, const PunchingCheck& check, const PunchingVerdict& verdict,
+                    float p12, float Rbt, bool debug) {
+    if (check.fails) {
+        report.addFailure("");
+        report.addFailure(verdict.failure);
+        report.addFailure(verdict.remedy);
+    }
+    if (!debug) {
+        return;
+    }
+    report.add(std::string("\nОтладочные данные к расчету на продавливание ") + verdict.debugHeading);
+    if (verdict.prod_F) {
+        report.add("prod_F = " + report.number(*verdict.prod_F));
+    }
+    report.add("prod_А = " + report.number(check.prod_A));
+    report.add("prod_h = " + report.number(check.prod_h));
+    report.add("p12 = " + report.number(p12));
+    report.add("Rbt = " + report.number(Rbt));
+    report.add(report.number(verdict.given) + "  " +
+               (check.computable ? report.number(verdict.found) : std::string("-")));
 }
 
 void pressureEnvelope(const ProjectRecord& inputs, const Footing& footing, PunchingResult& result) {
@@ -47,22 +81,15 @@ void punchingByPedestal(const ProjectRecord& inputs, const PedestalResult& pedes
     check.computable = check.resistance > 0.0;
     check.needed = check.computable ? check.prod_F / check.resistance : 0.0;
     check.fails = check.computable ? check.needed > h0 : check.prod_F > 0.0f;
-    if (check.fails) {
-        report.addFailure("");
-        report.addFailure(
-            "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.");
-        report.addFailure("Необходимо увеличить глубину заложения фундамента.");
-    }
-    if (debug) {
-        report.add("\nОтладочные данные к расчету на продавливание от подколонника");
-        report.add("prod_F = " + report.number(check.prod_F));
-        report.add("prod_А = " + report.number(check.prod_A));
-        report.add("prod_h = " + report.number(check.prod_h));
-        report.add("p12 = " + report.number(result.p12));
-        report.add("Rbt = " + report.number(inputs.Rbt));
-        report.add(report.number(h0) + "  " +
-                   (check.computable ? report.number(check.needed) : std::string("-")));
-    }
+    PunchingVerdict verdict;
+    verdict.failure =
+        "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.";
+    verdict.remedy = "Необходимо увеличить глубину заложения фундамента.";
+    verdict.debugHeading = "от подколонника";
+    verdict.prod_F = check.prod_F;
+    verdict.given = h0;
+    verdict.found = check.needed;
+    reportPunching(report, check, verdict, result.p12, inputs.Rbt, debug);
 }
 
 void punchingThroughSocketBottom(const ProjectRecord& inputs, const DepthResult& depth,
@@ -82,21 +109,13 @@ void punchingThroughSocketBottom(const ProjectRecord& inputs, const DepthResult&
     check.resistance = static_cast<double>(inputs.Rbt) * 1000.0 * check.bm;
     check.capacity = check.computable ? h0 * check.resistance / check.prod_A : 0.0;
     check.fails = check.computable && check.capacity < result.p12;
-    if (check.fails) {
-        report.addFailure("");
-        report.addFailure(
-            "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
-        report.addFailure("Необходимо увеличить толщину дна стакана.");
-    }
-    if (debug) {
-        report.add("\nОтладочные данные к расчету на продавливание от дна стакана");
-        report.add("prod_А = " + report.number(check.prod_A));
-        report.add("prod_h = " + report.number(check.prod_h));
-        report.add("p12 = " + report.number(result.p12));
-        report.add("Rbt = " + report.number(inputs.Rbt));
-        report.add(report.number(result.p12) + "  " +
-                   (check.computable ? report.number(check.capacity) : std::string("-")));
-    }
+    PunchingVerdict verdict;
+    verdict.failure = "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.";
+    verdict.remedy = "Необходимо увеличить толщину дна стакана.";
+    verdict.debugHeading = "от дна стакана";
+    verdict.given = result.p12;
+    verdict.found = check.capacity;
+    reportPunching(report, check, verdict, result.p12, inputs.Rbt, debug);
 }
 
 }  // namespace

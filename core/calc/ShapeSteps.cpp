@@ -16,6 +16,99 @@ float roundDownToHalfModule(double x, float d_l) {
     return static_cast<float>(std::trunc((x + 1e-6) / half) * half);
 }
 
+// An overhang that would leave a step narrower than the pedestal stops at the pedestal's face.
+float keepToPedestal(float width, float overhang, float pedestal) {
+    if (static_cast<double>(width) - 2.0 * overhang < pedestal) {
+        return static_cast<float>((static_cast<double>(width) - pedestal) / 2.0);
+    }
+    return overhang;
+}
+
+// The base is at least as large as the pedestal; the area of the search stays.
+void widenToPedestal(StepsResult& s, const BaseSizeResult& base, const PedestalResult& pedestal) {
+    s.bSearch = base.b;
+    s.lSearch = base.l;
+    s.l = base.l < pedestal.luc ? pedestal.luc : base.l;
+    s.b = base.b < pedestal.buc ? pedestal.buc : base.b;
+}
+
+// The overhang ratio k1 of k1.dat: by the net edge pressure of combination 2 in MPa (the moment taken
+// at the pedestal top) and by whether the punching pyramid of a 0.3 m bottom step reaches past the
+// base across b.
+void lookUpOverhangRatio(StepsResult& s, const ProjectRecord& inputs, const CodeTables& tables,
+                         const DepthResult& depth, const BaseSizeResult& base, float buc,
+                         int concreteClassCount, int concreteClassIndex) {
+    s.edge = edgePressure(inputs.MII[2], inputs.QII[2], static_cast<double>(depth.d) + inputs.pedestalTop,
+                          s.b, s.l);
+    s.pK1 = static_cast<float>((s.edge + inputs.NII[2] / static_cast<double>(base.A)) * 0.001);
+    if (s.pK1 == 0.0f) {
+        s.pK1 = 1e-6f;
+    }
+    s.h01 = static_cast<float>(effectiveDepth(0.3, inputs));
+    const double twiceDepth = 2.0 * s.h01;
+    const double widthOutside = static_cast<double>(s.b) - buc;
+    s.pyramidCase = twiceDepth > widthOutside ? 1 : (twiceDepth == widthOutside ? 2 : 3);
+    const float columnKey = static_cast<float>(s.pyramidCase * concreteClassCount + concreteClassIndex);
+    s.k1 = TableLookup(tables.k1, columnKey, s.pK1);
+}
+
+// The first set of hstup.dat whose bottom step, at the ratio k1, and the steps above it reach from
+// the base edge to the pedestal along l; none fits: h[0] = -1 (the heights are the last set's).
+void chooseStepSet(StepsResult& s, const ProjectRecord& inputs, const CodeTables& tables, float luc) {
+    for (const std::vector<float>& record : tables.hstup) {
+        ++s.setsTried;
+        s.hSteps = record[0];
+        for (int i = 1; i <= kMostHeights; ++i) {
+            s.h[i] = i < static_cast<int>(record.size()) ? record[i] : 0.0f;
+        }
+        const double bottomOverhang = effectiveDepth(s.h[1], inputs) * s.k1;
+        s.reach = 2.0 * (bottomOverhang + (static_cast<double>(s.hSteps) - s.h[1]));
+        if (s.l - s.reach <= luc) {
+            s.fitted = true;
+            return;
+        }
+    }
+    s.h[0] = -1.0f;
+}
+
+// Along one side, the steps above the bottom one: each is narrower than the one below by twice that
+// one's overhang, and overhangs as far as its height on the half-module grid, but not into the
+// pedestal. The number of steps.
+int setUpperOverhangs(const StepArray& h, StepArray& width, StepArray& overhang, float pedestal, float d_l) {
+    int steps = 1;
+    for (int i = 2; i < kStepEntries && h[i] != 0.0f; ++i) {
+        width[i] = static_cast<float>(static_cast<double>(width[i - 1]) - 2.0 * overhang[i - 1]);
+        overhang[i] = keepToPedestal(width[i], roundDownToHalfModule(h[i], d_l), pedestal);
+        steps = i;
+    }
+    return steps;
+}
+
+// The step overhangs along l (c) and along b (cb). The bottom step overhangs by its effective depth
+// times k1 on the half-module grid (across b not into the pedestal); a single step takes the whole
+// distance to the pedestal; overhangs under a millimetre are none.
+void setOverhangs(StepsResult& s, const ProjectRecord& inputs, float luc, float buc) {
+    const float d_l = inputs.d_l;
+    s.c[1] = roundDownToHalfModule(effectiveDepth(s.h[1], inputs) * s.k1, d_l);
+    s.lStep[1] = s.l;
+    s.bStep[1] = s.b;
+    s.nSteps = setUpperOverhangs(s.h, s.lStep, s.c, luc, d_l);
+    s.cb[1] = keepToPedestal(s.bStep[1], s.c[1], buc);
+    setUpperOverhangs(s.h, s.bStep, s.cb, buc, d_l);
+    if (s.nSteps == 1) {
+        s.c[1] = static_cast<float>((static_cast<double>(s.l) - luc) / 2.0);
+        s.cb[1] = static_cast<float>((static_cast<double>(s.b) - buc) / 2.0);
+    }
+    for (int i = 1; i <= s.nSteps; ++i) {
+        if (std::fabs(s.c[i]) < 0.001f) {
+            s.c[i] = 0;
+        }
+        if (std::fabs(s.cb[i]) < 0.001f) {
+            s.cb[i] = 0;
+        }
+    }
+}
+
 }  // namespace
 
 PedestalResult lookUpPedestal(const ProjectRecord& inputs, const CodeTables& tables) {
@@ -42,84 +135,11 @@ StepsResult ShapeSteps(const ProjectRecord& inputs, const CodeTables& tables, co
                        const BaseSizeResult& base, const PedestalResult& pedestal, int concreteClassCount,
                        int concreteClassIndex) {
     StepsResult s;
-    const float luc = pedestal.luc;
-    const float buc = pedestal.buc;
-    const float d_l = inputs.d_l;
-    // the base is at least as large as the pedestal; the area of the search stays
-    s.bSearch = base.b;
-    s.lSearch = base.l;
-    s.l = base.l < luc ? luc : base.l;
-    s.b = base.b < buc ? buc : base.b;
-    // the net edge pressure of combination 2 in MPa, the moment taken at the pedestal top
-    s.edge = edgePressure(inputs.MII[2], inputs.QII[2], static_cast<double>(depth.d) + inputs.pedestalTop,
-                          s.b, s.l);
-    s.pK1 = static_cast<float>((s.edge + inputs.NII[2] / static_cast<double>(base.A)) * 0.001);
-    if (s.pK1 == 0.0f) {
-        s.pK1 = 1e-6f;
-    }
-
-    s.h01 = static_cast<float>(effectiveDepth(0.3, inputs));
-    const double twiceDepth = 2.0 * s.h01;
-    const double widthOutside = static_cast<double>(s.b) - buc;
-    s.pyramidCase = twiceDepth > widthOutside ? 1 : (twiceDepth == widthOutside ? 2 : 3);
-    const float columnKey = static_cast<float>(s.pyramidCase * concreteClassCount + concreteClassIndex);
-    s.k1 = TableLookup(tables.k1, columnKey, s.pK1);
-
-    for (const std::vector<float>& record : tables.hstup) {
-        ++s.setsTried;
-        s.hSteps = record[0];
-        for (int i = 1; i <= kMostHeights; ++i) {
-            s.h[i] = i < static_cast<int>(record.size()) ? record[i] : 0.0f;
-        }
-        const double bottomOverhang = effectiveDepth(s.h[1], inputs) * s.k1;
-        s.reach = 2.0 * (bottomOverhang + (static_cast<double>(s.hSteps) - s.h[1]));
-        if (s.l - s.reach <= luc) {
-            s.fitted = true;
-            break;
-        }
-    }
-    if (!s.fitted) {
-        s.h[0] = -1.0f;
-    }
-
-    // along l
-    s.nSteps = 1;
-    s.c[1] = roundDownToHalfModule(effectiveDepth(s.h[1], inputs) * s.k1, d_l);
-    s.lStep[1] = s.l;
-    s.bStep[1] = s.b;
-    for (int i = 2; i < kStepEntries && s.h[i] != 0.0f; ++i) {
-        s.lStep[i] = static_cast<float>(static_cast<double>(s.lStep[i - 1]) - 2.0 * s.c[i - 1]);
-        s.c[i] = roundDownToHalfModule(s.h[i], d_l);
-        if (static_cast<double>(s.lStep[i]) - 2.0 * s.c[i] < luc) {
-            s.c[i] = static_cast<float>((static_cast<double>(s.lStep[i]) - luc) / 2.0);
-        }
-        s.nSteps = i;
-    }
-    // along b
-    s.cb[1] = s.c[1];
-    if (static_cast<double>(s.bStep[1]) - 2.0 * s.cb[1] < buc) {
-        s.cb[1] = static_cast<float>((static_cast<double>(s.bStep[1]) - buc) / 2.0);
-    }
-    for (int i = 2; i < kStepEntries && s.h[i] != 0.0f; ++i) {
-        s.bStep[i] = static_cast<float>(static_cast<double>(s.bStep[i - 1]) - 2.0 * s.cb[i - 1]);
-        s.cb[i] = roundDownToHalfModule(s.h[i], d_l);
-        if (static_cast<double>(s.bStep[i]) - 2.0 * s.cb[i] < buc) {
-            s.cb[i] = static_cast<float>((static_cast<double>(s.bStep[i]) - buc) / 2.0);
-        }
-    }
-    // a single step takes the whole distance to the pedestal
-    if (s.nSteps == 1) {
-        s.c[1] = static_cast<float>((static_cast<double>(s.l) - luc) / 2.0);
-        s.cb[1] = static_cast<float>((static_cast<double>(s.b) - buc) / 2.0);
-    }
-    for (int i = 1; i <= s.nSteps; ++i) {
-        if (std::fabs(s.c[i]) < 0.001f) {
-            s.c[i] = 0;
-        }
-        if (std::fabs(s.cb[i]) < 0.001f) {
-            s.cb[i] = 0;
-        }
-    }
+    widenToPedestal(s, base, pedestal);
+    lookUpOverhangRatio(s, inputs, tables, depth, base, pedestal.buc, concreteClassCount, concreteClassIndex);
+    chooseStepSet(s, inputs, tables, pedestal.luc);
+    setOverhangs(s, inputs, pedestal.luc, pedestal.buc);
+    // the pedestal stands on the top step
     s.huc = static_cast<float>(static_cast<double>(depth.Hf) - s.hSteps);
     return s;
 }

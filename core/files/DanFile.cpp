@@ -1,8 +1,8 @@
 #include "core/files/DanFile.h"
 
+#include "core/files/FileWords.h"
+#include "core/files/SettlementDan.h"
 #include "core/model/FileIo.h"
-#include "core/model/FileWords.h"
-#include "core/settlement/SettlementDan.h"
 
 namespace fundis {
 
@@ -62,24 +62,13 @@ Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end)
     return {};
 }
 
-Status readDanFile(const std::string& path, ProjectForm& form) {
-    std::string bytes;
-    if (Status read = readWholeFile(path, bytes); !read) {
-        return read;
-    }
-    if (Status parsed = parseDan(bytes, form); !parsed) {
-        return readFailure(path, parsed);
-    }
-    return {};
-}
-
-Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementProblem) {
+Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementPartRead) {
     std::size_t end = 0;
     if (Status read = parseDan(fileBytes, project.form, &end); !read) {
         return read;
     }
     // the design's values stand on their own: a settlement part that cannot be read is only named
-    settlementProblem = parseSettlementPart(fileBytes.substr(end), project.settlement);
+    settlementPartRead = parseSettlementPart(fileBytes.substr(end), project.settlement);
     return {};
 }
 
@@ -95,12 +84,12 @@ Status serializeProject(const ProjectFile& project, std::string& fileBytes) {
     return {};
 }
 
-Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem) {
+Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementPartRead) {
     std::string bytes;
     if (Status read = readWholeFile(path, bytes); !read) {
         return read;
     }
-    if (Status parsed = parseProject(bytes, project, settlementProblem); !parsed) {
+    if (Status parsed = parseProject(bytes, project, settlementPartRead); !parsed) {
         return readFailure(path, parsed);
     }
     return {};
@@ -141,14 +130,6 @@ Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
     }
     fileBytes = std::move(out);
     return {};
-}
-
-Status writeDanFile(const std::string& path, const ProjectForm& form) {
-    std::string bytes;
-    if (Status serialized = serializeDan(form, bytes); !serialized) {
-        return saveFailure(path, serialized);
-    }
-    return saveFileAtomically(path, bytes);
 }
 
 }  // namespace fundis

@@ -17,13 +17,10 @@ namespace fundis {
 // the remaining controls unchanged; the message names the line and the field. `end` (when given)
 // is where the 51st value ends.
 Status parseDan(std::string_view fileBytes, ProjectForm& form, std::size_t* end = nullptr);
-Status readDanFile(const std::string& path, ProjectForm& form);
 
 // The file's bytes; fails (and names the field) when an edit text holds white space, which the
 // format cannot hold, or does not fit it.
 Status serializeDan(const ProjectForm& form, std::string& fileBytes);
-// Writes through a temporary file renamed into place: a failure leaves the old file intact.
-Status writeDanFile(const std::string& path, const ProjectForm& form);
 
 // A whole project: the dialog's form and, after it, the settlement part (layers and limit) when the
 // project has layers. Old copies of the program read the 51 values and stop, so they open new files
@@ -32,11 +29,13 @@ struct ProjectFile {
     ProjectForm form;
     SettlementInputs settlement;
 };
-// A settlement part that cannot be read leaves the 51 values loaded and the layers empty, and
-// `settlementProblem` names what could not be read.
-Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementProblem);
+// A settlement part that cannot be read leaves the 51 values loaded and the layers empty:
+// `settlementPartRead` is ok when the part was read (or there is none), else it names what could not
+// be read. writeProjectFile writes through a temporary file renamed into place: a failure leaves the
+// old file intact.
+Status parseProject(std::string_view fileBytes, ProjectFile& project, Status& settlementPartRead);
 Status serializeProject(const ProjectFile& project, std::string& fileBytes);
-Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementProblem);
+Status readProjectFile(const std::string& path, ProjectFile& project, Status& settlementPartRead);
 Status writeProjectFile(const std::string& path, const ProjectFile& project);
 
 }  // namespace fundis

@@ -16,11 +16,6 @@ std::string environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
-bool isFile(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 std::string programFolder() {
     char buffer[4096];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);

@@ -56,6 +56,11 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+bool isFile(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 Status saveFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty()) {
         return Status::failure("не задано имя файла");

@@ -14,6 +14,9 @@ namespace fundis {
 // write never destroys the previous file.
 Status saveFileAtomically(const std::string& path, std::string_view bytes);
 
+// `path` names a regular file (after symbolic links).
+bool isFile(const std::string& path);
+
 // The whole file.
 Status readWholeFile(const std::string& path, std::string& bytes);
 

@@ -1,8 +1,12 @@
 #include "core/model/NumberFormat.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 // Every conversion here is locale-free: the desktop runs with the user's LC_NUMERIC (a decimal comma
@@ -32,6 +36,19 @@ bool isBlank(char ch) {
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 }  // namespace
+
+char userDecimalSeparator() {
+    char separator = '.';
+    const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (user != static_cast<locale_t>(nullptr)) {
+        const char* point = nl_langinfo_l(RADIXCHAR, user);
+        if (point != nullptr && std::strlen(point) == 1 && static_cast<unsigned char>(point[0]) < 128) {
+            separator = point[0];
+        }
+        freelocale(user);
+    }
+    return separator;
+}
 
 std::string formatFixed(double value, int decimals, char decimalSeparator) {
     if (!std::isfinite(value)) {

@@ -8,6 +8,11 @@
 
 namespace fundis {
 
+// The decimal separator of the user's LC_NUMERIC (from the environment), asked of the C library
+// without switching the process's locale; "." when it is not one ASCII character. The window's
+// report and fundis-cli both show numbers with it.
+char userDecimalSeparator();
+
 // Report, printed report and scheme table: rounded to 7 significant digits, then shown with
 // `decimals` places ("12345.6789" -> "12345.680"); a value too large for 7 digits in its integer
 // part falls back to exponent notation. Never prints a negative zero.

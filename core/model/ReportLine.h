@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace fundis {
 
@@ -9,5 +11,10 @@ struct ReportLine {
     std::string text;      // UTF-8; may hold tabs
     bool failure = false;  // written in red bold
 };
+
+// The report holds a red line: a design check failed.
+inline bool anyFailure(const std::vector<ReportLine>& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](const ReportLine& line) { return line.failure; });
+}
 
 }  // namespace fundis

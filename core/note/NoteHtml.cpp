@@ -1,29 +1,9 @@
 #include "core/note/CalculationNote.h"
+#include "core/reports/HtmlReport.h"
 
 namespace fundis {
 
 namespace {
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 const char* const kStyle =
     "body{font-family:'Liberation Serif','Times New Roman',serif;font-size:12pt;max-width:60em;margin:2em "
@@ -47,37 +27,37 @@ std::string noteHtml(const CalculationNote& note, const std::string& schemeSvg) 
         switch (block.kind) {
             case NoteBlockKind::Title:
                 title = block.text;
-                body += "<h1>" + escaped(block.text) + "</h1>\n";
+                body += "<h1>" + escapedHtml(block.text) + "</h1>\n";
                 break;
             case NoteBlockKind::Heading:
                 if (!schemePlaced && !schemeSvg.empty()) {
                     body += "<div class=\"scheme\">\n" + schemeSvg + "</div>\n";
                     schemePlaced = true;
                 }
-                body += "<h2>" + escaped(block.text) + "</h2>\n";
+                body += "<h2>" + escapedHtml(block.text) + "</h2>\n";
                 break;
             case NoteBlockKind::Subheading:
-                body += "<h3>" + escaped(block.text) + "</h3>\n";
+                body += "<h3>" + escapedHtml(block.text) + "</h3>\n";
                 break;
             case NoteBlockKind::Paragraph:
-                body += "<p>" + escaped(block.text) + "</p>\n";
+                body += "<p>" + escapedHtml(block.text) + "</p>\n";
                 break;
             case NoteBlockKind::Formula:
-                body += "<p class=\"formula\">" + escaped(block.text) + "</p>\n";
+                body += "<p class=\"formula\">" + escapedHtml(block.text) + "</p>\n";
                 break;
             case NoteBlockKind::Failure:
-                body += "<p class=\"failure\">" + escaped(block.text) + "</p>\n";
+                body += "<p class=\"failure\">" + escapedHtml(block.text) + "</p>\n";
                 break;
             case NoteBlockKind::Table:
                 body += "<table>\n<tr>";
                 for (const std::string& cell : block.header) {
-                    body += "<th>" + escaped(cell) + "</th>";
+                    body += "<th>" + escapedHtml(cell) + "</th>";
                 }
                 body += "</tr>\n";
                 for (const NoteTableRow& row : block.rows) {
                     body += row.failure ? "<tr class=\"failure\">" : "<tr>";
                     for (const std::string& cell : row.cells) {
-                        body += "<td>" + escaped(cell) + "</td>";
+                        body += "<td>" + escapedHtml(cell) + "</td>";
                     }
                     body += "</tr>\n";
                 }
@@ -85,8 +65,9 @@ std::string noteHtml(const CalculationNote& note, const std::string& schemeSvg) 
                 break;
         }
     }
-    return "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + escaped(title) +
-           "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
+    return "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+           escapedHtml(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + body +
+           "</body>\n</html>\n";
 }
 
 }  // namespace fundis

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/reports/HtmlReport.h"
 #include "core/reports/SchemeDrawing.h"
 
 namespace fundis {
@@ -21,29 +22,6 @@ const char* colourName(CanvasColor color) {
             break;
     }
     return "#000000";
-}
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
 }
 
 std::size_t codePoints(const std::string& text) {
@@ -112,10 +90,10 @@ void SvgCanvas::textOut(int x, int y, const std::string& text) {
                  std::to_string(textWidth(text)) + "\" height=\"" + std::to_string(textHeight(text)) +
                  "\" fill=\"" + colourName(brushColor_) + "\"/>\n";
     }
-    std::string style =
-        "font-family:" +
-        (font_.face.empty() ? std::string("sans-serif") : "'" + escaped(font_.face) + "',sans-serif") +
-        ";font-size:" + std::to_string(static_cast<int>(std::lround(size))) + "px";
+    std::string style = "font-family:" +
+                        (font_.face.empty() ? std::string("sans-serif")
+                                            : "'" + escapedHtml(font_.face, true) + "',sans-serif") +
+                        ";font-size:" + std::to_string(static_cast<int>(std::lround(size))) + "px";
     if (font_.bold) {
         style += ";font-weight:bold";
     }
@@ -124,7 +102,7 @@ void SvgCanvas::textOut(int x, int y, const std::string& text) {
     }
     body_ += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
              "\" dominant-baseline=\"text-before-edge\" fill=\"" + colourName(font_.color) + "\" style=\"" +
-             style + "\">" + escaped(text) + "</text>\n";
+             style + "\">" + escapedHtml(text, true) + "</text>\n";
     extend(x, y);
     extend(x + textWidth(text), y + textHeight(text));
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/model/Json.h"
-#include "core/settlement/SettlementJson.h"
+#include "core/project/Json.h"
+#include "core/project/SettlementJson.h"
 #include "core/settlement/SettlementPass.h"
 
 namespace fundis {

@@ -36,13 +36,14 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     CalculationOutput design = runDesign(pass.record, tables, calculation, options.progress);
     pass.calculation = std::move(design.result);
     pass.report = std::move(design.report);
-    const auto anyFailure = [](const std::vector<ReportLine>& lines) {
-        return std::any_of(lines.begin(), lines.end(), [](const ReportLine& line) { return line.failure; });
-    };
     bool failed = anyFailure(pass.report);
     if (settlement.hasLayers()) {
         pass.settlement = runSettlementPass(pass.record, settlement, options.decimalSeparator);
         failed = failed || anyFailure(pass.settlement->report);
+    } else if (!options.settlementPartRead) {
+        // the layers were lost with the file's settlement part: the settlement block says why
+        pass.settlement = unreadSettlementPass(options.settlementPartRead, options.decimalSeparator);
+        failed = true;
     }
     pass.outcome = failed ? PassOutcome::DesignFailures : PassOutcome::Complete;
     return pass;
@@ -55,6 +56,28 @@ ReportContext documentContext(const ProjectPass& pass) {
     context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     context.failures = failureLines(pass.report);
     return context;
+}
+
+ReportContext documentContext(const ProjectPass* pass, const DocumentSettings& settings) {
+    ReportContext context = pass ? documentContext(*pass) : ReportContext();
+    context.fileName = settings.fileName;
+    if (settings.schemeScale > 0) {
+        context.schemeScale = settings.schemeScale;
+    }
+    context.decimalSeparator = settings.decimalSeparator;
+    return context;
+}
+
+int exitStatus(PassOutcome outcome) {
+    switch (outcome) {
+        case PassOutcome::Complete:
+            return kExitComplete;
+        case PassOutcome::DesignFailures:
+            return kExitFailures;
+        case PassOutcome::NotRun:
+            break;
+    }
+    return kExitNotRun;
 }
 
 }  // namespace fundis

@@ -12,6 +12,7 @@
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
+#include "core/model/Status.h"
 #include "core/reports/ReportContext.h"
 #include "core/settlement/SettlementPass.h"
 
@@ -22,6 +23,9 @@ struct PassOptions {
     bool debug = false;     // the setting "Отладка"
     char decimalSeparator = '.';
     ProgressCallbacks progress;
+    // What reading the project file's settlement part gave (readProjectFile). A part that could not
+    // be read, with no layers given since, makes the settlement block the one red line that says why.
+    Status settlementPartRead;
 };
 
 enum class PassOutcome {
@@ -58,5 +62,22 @@ inline ProjectPass runProjectPass(const ProjectForm& form, const PassOptions& op
 // crane-and-wind box. The context points into `pass`; the caller adds the file name, the scale, the
 // separator and whether the inputs have changed since.
 ReportContext documentContext(const ProjectPass& pass);
+
+// What the documents take beside the pass: the project's file name and the settings.
+struct DocumentSettings {
+    std::string fileName;
+    int schemeScale = 0;  // the setting "Масштаб 1:"; one not greater than 0 keeps the default 1:75
+    char decimalSeparator = '.';
+};
+// The context every document of the window and of fundis-cli is drawn from; with no pass (nothing
+// calculated yet) the documents say there is no calculation.
+ReportContext documentContext(const ProjectPass* pass, const DocumentSettings& settings);
+
+// The exit status of fundis-cli and fundis-gui-check: 0 every check passed, 1 the report holds red
+// lines, 2 nothing was calculated (or a file could not be read or written).
+inline constexpr int kExitComplete = 0;
+inline constexpr int kExitFailures = 1;
+inline constexpr int kExitNotRun = 2;
+int exitStatus(PassOutcome outcome);
 
 }  // namespace fundis

@@ -19,8 +19,7 @@ constexpr double kNoteSize = 10;
 }  // namespace
 
 std::string schemeDxf(const ReportContext& context) {
-    static const ProjectRecord empty;
-    const ProjectRecord& data = context.data ? *context.data : empty;
+    const ProjectRecord& data = shownRecord(context);
     // the verdict of the calculation above the title, as in the other documents: the out-of-date line,
     // the red lines, and without a foundation a statement instead of a drawing of zeros
     const bool shaped = foundationShaped(context);

@@ -5,6 +5,7 @@
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
 #include "core/settlement/SettlementPass.h"
+#include "core/settlement/SettlementReport.h"
 
 namespace fundis {
 
@@ -50,26 +51,6 @@ class Page {
     int precision_ = 6;
     char separator_;
 };
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char ch : text) {
-        switch (ch) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += ch;
-        }
-    }
-    return out;
-}
 
 void writeCombination(Page& page, const ProjectRecord& data, int combination) {
     page << "<ul><li>Изгибающий момент MII=" << data.MII[combination] << "кН.м; MI=" << data.MI[combination]
@@ -138,7 +119,7 @@ void writeRedLines(Page& page, const std::vector<std::string>& lines) {
         if (line.empty()) {
             close();
         } else {
-            paragraph += (paragraph.empty() ? "" : "<BR>") + escaped(line);
+            paragraph += (paragraph.empty() ? "" : "<BR>") + escapedHtml(line);
         }
     }
     close();
@@ -159,12 +140,15 @@ void writeSettlement(Page& page, const SettlementResult& result) {
     page.line("<li>Граница сжимаемой толщи σzp=k·σzg, k=" + number(result.k) +
               (result.k < 0.2 ? " (слабый грунт, E &lt; 5МПа);" : ";"));
     page.line("<TABLE BORDER=\"2\">");
-    page.line("<TR><TD>z1, м<TD>z2, м<TD>ζ<TD>α<TD>σzp, кПа<TD>σzg, кПа<TD>" +
-              formatFixed(result.k, 1, page.separator()) + "·σzg, кПа<TD>E, МПа<TD>s, мм");
-    for (const Sublayer& sub : result.sublayers) {
+    const SublayerTable table = sublayerTable(result, page.separator());
+    std::string heading = "<TR>";
+    for (int column = 0; column < kSublayerColumns; ++column) {
+        heading += "<TD>" + sublayerHeading(table, column);
+    }
+    page.line(heading);
+    for (const auto& values : table.rows) {
         std::string row = "<TR>";
-        for (double value : {sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
-                             result.k * sub.sigmaZg, sub.E, sub.s * 1000}) {
+        for (double value : values) {
             row += "<TD>" + number(value);
         }
         page.line(row);
@@ -180,9 +164,32 @@ void writeSettlement(Page& page, const SettlementResult& result) {
 
 }  // namespace
 
+std::string escapedHtml(const std::string& text, bool quotes) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += quotes ? "&quot;" : "\"";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string htmlReport(const ReportContext& context) {
-    static const ProjectRecord empty;
-    const ProjectRecord& data = context.data ? *context.data : empty;
+    const ProjectRecord& data = shownRecord(context);
     Page page(context.decimalSeparator);
     page << "\xEF\xBB\xBF";
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
@@ -218,7 +225,7 @@ std::string htmlReport(const ReportContext& context) {
     page << "<li>длины и ширины " << data.d_l << "м;"
          << "<li>высоты " << data.d_h << "м;";
     page.endLine();
-    page << "<p>Исходные данные взяты из файла\"" << escaped(context.fileName) << "\"</p>";
+    page << "<p>Исходные данные взяты из файла\"" << escapedHtml(context.fileName) << "\"</p>";
     page.endLine();
     if (context.craneAndWind) {
         page.line("<p>При расчете учитывались крановые и ветровые нагрузки.</p>");

@@ -11,4 +11,7 @@ namespace fundis {
 // The page's bytes: UTF-8 with a byte-order mark (the page declares no character set).
 std::string htmlReport(const ReportContext& context);
 
+// A text as HTML or XML shows it: &, < and > as entities, and " too with `quotes` (in an attribute).
+std::string escapedHtml(const std::string& text, bool quotes = false);
+
 }  // namespace fundis

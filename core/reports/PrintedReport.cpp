@@ -198,8 +198,7 @@ class ExtentCanvas : public Canvas {
 };
 
 void writeTextPage(TextPage& page, const ReportContext& context) {
-    static const ProjectRecord empty;
-    const ProjectRecord& data = context.data ? *context.data : empty;
+    const ProjectRecord& data = shownRecord(context);
     page.heading("ИСХОДНЫЕ ДАННЫЕ");
     page.advance(2);
     page.at(2, "  Расчетные сочетания нагрузок:");
@@ -335,8 +334,7 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
-    static const ProjectRecord empty;
-    const ProjectRecord& data = context.data ? *context.data : empty;
+    const ProjectRecord& data = shownRecord(context);
     const char sep = context.decimalSeparator;
     PageGrid grid(canvas);
     canvas.setPen(2, CanvasColor::Black);

@@ -12,6 +12,11 @@ std::vector<std::string> failureLines(const std::vector<ReportLine>& report) {
     return lines;
 }
 
+const ProjectRecord& shownRecord(const ReportContext& context) {
+    static const ProjectRecord empty;
+    return context.data != nullptr ? *context.data : empty;
+}
+
 bool baseDesigned(const ReportContext& context) {
     return context.data != nullptr && context.data->l > 0.0f && context.data->b > 0.0f;
 }

@@ -36,6 +36,9 @@ inline constexpr char kOutOfDateLine[] =
 // The red lines of a report, as the documents repeat them.
 std::vector<std::string> failureLines(const std::vector<ReportLine>& report);
 
+// The record the documents show: the context's, or an empty one when nothing was calculated.
+const ProjectRecord& shownRecord(const ReportContext& context);
+
 // The search found an admissible base: the record's sizes, R and pressures are results.
 bool baseDesigned(const ReportContext& context);
 // The base and its pedestal were found: there is a foundation to tabulate and to draw.

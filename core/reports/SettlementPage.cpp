@@ -12,6 +12,7 @@
 #include "core/reports/SettlementPicture.h"
 #include "core/reports/Verdict.h"
 #include "core/settlement/SettlementPass.h"
+#include "core/settlement/SettlementReport.h"
 
 namespace fundis {
 
@@ -22,33 +23,29 @@ constexpr double kSmallestTableFont = 6;
 constexpr double kPictureFontSize = 10;
 constexpr double kTallestPicture = 15;
 constexpr double kPictureRoom = 10;  // cm the picture keeps under the table, enough for its labels
-constexpr int kColumns = 9;
-
-using Row = std::array<std::string, kColumns>;
+using Row = std::array<std::string, kSublayerColumns>;
 
 // The table's texts: two heading rows (symbol, unit), then one row a sublayer.
 std::vector<Row> sublayerRows(const SettlementResult& result, char separator) {
-    const auto number = [separator](double value) { return formatFixed(value, 3, separator); };
-    std::vector<Row> rows = {
-        {"z1", "z2", "ζ", "α", "σzp", "σzg", formatFixed(result.k, 1, separator) + "·σzg", "E", "s"},
-        {"м", "м", "", "", "кПа", "кПа", "кПа", "МПа", "мм"},
-    };
-    for (const Sublayer& sub : result.sublayers) {
-        rows.push_back({number(sub.z1), number(sub.z2), number(sub.zeta), number(sub.alpha),
-                        number(sub.sigmaZp), number(sub.sigmaZg), number(result.k * sub.sigmaZg),
-                        number(sub.E), number(sub.s * 1000)});
+    const SublayerTable table = sublayerTable(result, separator);
+    std::vector<Row> rows = {table.symbols, table.units};
+    for (const auto& values : table.rows) {
+        Row row;
+        std::transform(values.begin(), values.end(), row.begin(),
+                       [separator](double value) { return formatFixed(value, 3, separator); });
+        rows.push_back(row);
     }
     return rows;
 }
 
 // The ruled sublayer table in the current font: headings centred, numbers flush right so that
 // their decimal points line up.
-class SublayerTable {
+class RuledTable {
   public:
-    SublayerTable(Canvas& canvas, const std::vector<Row>& rows, int cm) : canvas_(canvas), rows_(rows) {
+    RuledTable(Canvas& canvas, const std::vector<Row>& rows, int cm) : canvas_(canvas), rows_(rows) {
         pad_ = cm / 5.0;
         row_ = std::abs(canvas.textHeight("#")) + pad_;
-        for (int column = 0; column < kColumns; ++column) {
+        for (int column = 0; column < kSublayerColumns; ++column) {
             int width = 0;
             for (const Row& row : rows) {
                 width = std::max(width, canvas.textWidth(row[column]));
@@ -77,7 +74,7 @@ class SublayerTable {
             rule(x0, y0 + row * row_, x0 + width(), y0 + row * row_);
         }
         double x = x0;
-        for (int column = 0; column < kColumns; ++column) {
+        for (int column = 0; column < kSublayerColumns; ++column) {
             rule(x, y0, x, y1);
             for (int row = 0; row < shown; ++row) {
                 const std::string& text = rows_[row][column];
@@ -102,7 +99,7 @@ class SublayerTable {
 
     Canvas& canvas_;
     const std::vector<Row>& rows_;
-    std::array<double, kColumns> widths_{};
+    std::array<double, kSublayerColumns> widths_{};
     double pad_ = 0;
     double row_ = 0;
 };
@@ -143,13 +140,13 @@ double drawTable(Canvas& canvas, const PageGrid& frame, const SettlementResult& 
     double size = kReportFontSize;
     for (;; size -= 0.5) {
         canvas.setFont(reportFont(size));
-        const SublayerTable table(canvas, rows, frame.cm);
+        const RuledTable table(canvas, rows, frame.cm);
         const bool fits = table.width() <= frame.right - frame.left && total * table.rowHeight() <= room;
         if (fits || size <= kSmallestTableFont) {
             break;
         }
     }
-    const SublayerTable table(canvas, rows, frame.cm);
+    const RuledTable table(canvas, rows, frame.cm);
     int shown = total;
     if (total * table.rowHeight() > room) {
         shown = std::max(2, static_cast<int>(std::floor(room / table.rowHeight())) - 1);

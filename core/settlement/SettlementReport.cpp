@@ -5,6 +5,25 @@
 
 namespace fundis {
 
+SublayerTable sublayerTable(const SettlementResult& result, char decimalSeparator) {
+    SublayerTable table;
+    // the column is named by the factor as the code writes it: "0.2·σzg"
+    table.symbols = {"z1", "z2", "ζ", "α", "σzp", "σzg", formatFixed(result.k, 1, decimalSeparator) + "·σzg",
+                     "E",  "s"};
+    table.units = {"м", "м", "", "", "кПа", "кПа", "кПа", "МПа", "мм"};
+    for (const Sublayer& sub : result.sublayers) {
+        table.rows.push_back({sub.z1, sub.z2, sub.zeta, sub.alpha, sub.sigmaZp, sub.sigmaZg,
+                              result.k * sub.sigmaZg, sub.E, sub.s * 1000});
+    }
+    return table;
+}
+
+std::string sublayerHeading(const SublayerTable& table, int column) {
+    const auto index = static_cast<std::size_t>(column);
+    return table.units[index].empty() ? table.symbols[index]
+                                      : table.symbols[index] + ", " + table.units[index];
+}
+
 std::vector<ReportLine> settlementReport(const SettlementResult& result, char decimalSeparator) {
     CalculationReport report(decimalSeparator);
     report.add("\nРАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n");
@@ -26,14 +45,18 @@ std::vector<ReportLine> settlementReport(const SettlementResult& result, char de
     }
     report.add(boundaryRule);
 
-    // the column is named by the factor as the code writes it: "0.2·σzg"
-    const std::string kSigma = formatFixed(result.k, 1, decimalSeparator) + "·σzg, кПа";
-    report.add("\nz1, м\tz2, м\tζ\tα\tσzp, кПа\tσzg, кПа\t" + kSigma + "\tE, МПа\ts, мм");
-    for (const Sublayer& sub : result.sublayers) {
-        report.add(report.number(sub.z1) + "\t" + report.number(sub.z2) + "\t" + report.number(sub.zeta) +
-                   "\t" + report.number(sub.alpha) + "\t" + report.number(sub.sigmaZp) + "\t" +
-                   report.number(sub.sigmaZg) + "\t" + report.number(result.k * sub.sigmaZg) + "\t" +
-                   report.number(sub.E) + "\t" + report.number(sub.s * 1000));
+    const SublayerTable table = sublayerTable(result, decimalSeparator);
+    std::string heading = "\n";
+    for (int column = 0; column < kSublayerColumns; ++column) {
+        heading += (column > 0 ? "\t" : "") + sublayerHeading(table, column);
+    }
+    report.add(heading);
+    for (const auto& row : table.rows) {
+        std::string text;
+        for (int column = 0; column < kSublayerColumns; ++column) {
+            text += (column > 0 ? "\t" : "") + report.number(row[column]);
+        }
+        report.add(text);
     }
     report.add("\nНижняя граница сжимаемой толщи\t\tHc = " + report.number(result.Hc) + "м");
     report.add("Осадка фундамента\t\t\ts = " + report.number(result.s * 100) + "см");

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -33,6 +32,7 @@
 #include "core/files/Examples.h"
 #include "core/files/RecentFiles.h"
 #include "core/model/FileIo.h"
+#include "core/model/NumberFormat.h"
 #include "core/note/CalculationNote.h"
 #include "core/reports/DxfExport.h"
 #include "core/reports/HtmlReport.h"
@@ -392,13 +392,7 @@ void MainWindow::firstActivation() {
     }
 }
 
-char MainWindow::decimalSeparator() const {
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 128) {
-        return static_cast<char>(point.at(0).unicode());
-    }
-    return '.';
-}
+char MainWindow::decimalSeparator() const { return fundis::userDecimalSeparator(); }
 
 QPrinter& MainWindow::printer() {
     // made on first use: looking for printers can take a moment
@@ -409,14 +403,10 @@ QPrinter& MainWindow::printer() {
 }
 
 fundis::ReportContext MainWindow::reportContext() const {
-    fundis::ReportContext context;
-    if (lastCalculation_) {
-        context = fundis::documentContext(*lastCalculation_);
-        context.outOfDate = resultsOutOfDate();
-    }
-    context.fileName = lastCalculationFileName_.toStdString();
-    context.schemeScale = settings.schemeScale;
-    context.decimalSeparator = decimalSeparator();
+    fundis::ReportContext context = fundis::documentContext(
+        lastCalculation_ ? &*lastCalculation_ : nullptr,
+        {lastCalculationFileName_.toStdString(), settings.schemeScale, decimalSeparator()});
+    context.outOfDate = resultsOutOfDate();
     return context;
 }
 
@@ -454,6 +444,7 @@ void MainWindow::startCalculation() {
     options.tablesDir = settings.programDir;
     options.debug = settings.debugMode != 0;
     options.decimalSeparator = decimalSeparator();
+    options.settlementPartRead = settlementPartRead_;
     options.progress.start = [this](int maximum) {
         progressBar->setValue(0);
         progressBar->setMaximum(maximum);
@@ -466,9 +457,6 @@ void MainWindow::startCalculation() {
     };
     fundis::ProjectPass pass = fundis::runProjectPass(inputDialog_->form(), settlementInputs_, options);
     dropStartHint();
-    if (!settlementProblem_ && !pass.settlement && pass.outcome != fundis::PassOutcome::NotRun) {
-        pass.settlement = fundis::unreadSettlementPass(settlementProblem_, options.decimalSeparator);
-    }
     if (pass.outcome == fundis::PassOutcome::NotRun) {
         reportPane->clear();
         lastCalculation_.reset();
@@ -571,8 +559,8 @@ void MainWindow::openProject(const QString& name) {
     // read into a copy: a file that cannot be read leaves the dialog as it was
     fundis::ProjectFile project;
     project.form = inputDialog_->form();
-    fundis::Status settlementProblem;
-    const fundis::Status read = fundis::readProjectFile(localPath(name), project, settlementProblem);
+    fundis::Status settlementPartRead;
+    const fundis::Status read = fundis::readProjectFile(localPath(name), project, settlementPartRead);
     if (!read) {
         fundis::showMessage(
             this, kCaption,
@@ -587,15 +575,15 @@ void MainWindow::openProject(const QString& name) {
     }
     inputDialog_->setForm(project.form);
     settlementInputs_ = project.settlement;
-    settlementProblem_ = settlementProblem;
+    settlementPartRead_ = settlementPartRead;
     setProjectFile(name);
     dropStartHint();
     setModified(false);
     forgetCalculation();
     inputDialog_->applyVisibilityRules();
-    if (!settlementProblem) {
+    if (!settlementPartRead) {
         // the heading says it is the settlement part; the reason need not say it again
-        QString reason = QString::fromStdString(settlementProblem.message());
+        QString reason = QString::fromStdString(settlementPartRead.message());
         reason.remove(QRegularExpression(QStringLiteral("^осадка: ")));
         fundis::showMessage(this, kCaption,
                             QStringLiteral("Данные расчета осадки в файле %1 не прочитаны: %2.\n"
@@ -670,7 +658,7 @@ void MainWindow::newProject() {
     inputDialog_->setForm(fundis::ProjectForm());
     inputDialog_->applyVisibilityRules();
     settlementInputs_ = fundis::SettlementInputs();
-    settlementProblem_ = fundis::Status();
+    settlementPartRead_ = fundis::Status();
     setProjectFile(kNoName);
     setModified(false);
     forgetCalculation();
@@ -870,7 +858,7 @@ void MainWindow::showSettlement() {
     }
     connect(&window, &SettlementWindow::inputsEdited, this, [this, &window] {
         settlementInputs_ = window.inputs();
-        settlementProblem_ = fundis::Status();
+        settlementPartRead_ = fundis::Status();
         setModified(true);
         updateStaleMark();
     });

@@ -161,7 +161,7 @@ class MainWindow : public QMainWindow {
     QString lastCalculationFileName_;
     QString startFile_;
     fundis::SettlementInputs settlementInputs_;
-    fundis::Status settlementProblem_;  // the settlement part of the opened file could not be read
+    fundis::Status settlementPartRead_;  // reading the opened file's settlement part: ok, or why not
     std::vector<std::string> recentFiles_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -67,7 +67,7 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
                            const QString& dataDir)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      data_(context.data ? *context.data : fundis::ProjectRecord{}),
+      data_(fundis::shownRecord(context)),
       context_(context),
       printer_(printer),
       dataDir_(dataDir) {

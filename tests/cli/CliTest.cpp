@@ -150,6 +150,19 @@ TEST(CliErrors, NotRun) {
     }
 }
 
+// A settlement part that cannot be read: the design is reported as it is, the settlement block is
+// the one red line that says why, stderr names the file once and the status is "red lines"
+TEST(CliErrors, UnreadSettlementPart) {
+    TempFolder folder;
+    const std::string project = folder.file("project.dan");
+    writeBytes(project, readBytes(kData + "/sand_frost_depth.dan") + "\r\nT\r\n1");
+    const std::string reason = "осадка: метка S — вместо нее «T»";
+    const Result result = runCli({"--tables", kTables, project});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out, expected("sand_frost_depth") + "\nРАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n\n" + reason + "\n");
+    EXPECT_EQ(result.err, "fundis-cli: " + project + ": " + reason + "\n");
+}
+
 // The fields' rules, each once: the report is the one line that names the field, in JSON the
 // outcome "not run", the exit status 2, nothing exported; a field that may stay empty still runs
 TEST(CliErrors, FieldRulesRefuseTheCalculation) {

@@ -33,46 +33,6 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace fundis::testing {
 
-class FakeDialogs : public Dialogs {
-  public:
-    QString fileName(QWidget*, const FileRequest& request) override {
-        requests.push_back(request);
-        return files.empty() ? QString() : take(files);
-    }
-    void message(QWidget*, const QString&, const QString& text) override { messages << text; }
-    int question(QWidget*, const QString&, const QString& text, const QStringList&, int defaultButton,
-                 int) override {
-        questions << text;
-        return answers.empty() ? defaultButton : take(answers);
-    }
-    int exec(QDialog& dialog) override {
-        shown << dialog.objectName();
-        return onExec ? onExec(dialog) : runScripted(dialog);
-    }
-    bool openUrl(const QUrl& url) override {
-        opened << url;
-        return browserAvailable;
-    }
-
-    std::deque<QString> files;  // names the file dialogs return, in order; none: cancelled
-    std::deque<int> answers;    // answers to questions; none: the default button
-    std::function<int(QDialog&)> onExec;
-    std::vector<FileRequest> requests;
-    QStringList messages;
-    QStringList questions;
-    QStringList shown;   // object names of the windows shown modally
-    QList<QUrl> opened;  // pages handed to the desktop's browser
-    bool browserAvailable = false;
-
-  private:
-    template <typename T>
-    static T take(std::deque<T>& queue) {
-        T front = queue.front();
-        queue.pop_front();
-        return front;
-    }
-};
-
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -137,7 +97,7 @@ class WindowsFixture : public ::testing::Test {
     QString dataPath(const QString& name) const { return QDir(dataFolder.path()).filePath(name); }
 
     QTemporaryDir dataFolder;
-    FakeDialogs dialogs;
+    fundis::ScriptedDialogs dialogs;
     fundis::MainWindow* main = nullptr;
     fundis::InputDialog* input = nullptr;
     fundis::SettingsDialog* settingsDialog = nullptr;

@@ -30,10 +30,10 @@ const ProjectPass& passOf(const std::string& file) {
     auto found = passes.find(file);
     if (found == passes.end()) {
         ProjectFile project;
-        Status settlementProblem;
-        const Status read = readProjectFile(kExamples + "/" + file, project, settlementProblem);
+        Status settlementPartRead;
+        const Status read = readProjectFile(kExamples + "/" + file, project, settlementPartRead);
         EXPECT_TRUE(read.ok()) << file << ": " << read.message();
-        EXPECT_TRUE(settlementProblem.ok()) << file << ": " << settlementProblem.message();
+        EXPECT_TRUE(settlementPartRead.ok()) << file << ": " << settlementPartRead.message();
         PassOptions options;
         options.tablesDir = FUNDIS_TABLES_DIR;
         options.debug = true;  // the punching capacity is shown only among the debug lines

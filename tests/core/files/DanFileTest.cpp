@@ -83,11 +83,16 @@ TEST(DanWrite, UntouchedAndChangedProjects) {
 
 // A saved project reads into the controls the dialog held and is written back byte for byte
 TEST(DanRead, SavedProject) {
-    ProjectForm read = markedForm();
-    ASSERT_TRUE(readDanFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", read).ok());
-    EXPECT_EQ(read, sandProjectForm());
+    ProjectFile project;
+    project.form = markedForm();
+    Status settlementPartRead;
+    ASSERT_TRUE(
+        readProjectFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", project, settlementPartRead).ok());
+    EXPECT_TRUE(settlementPartRead.ok());
+    EXPECT_EQ(project.form, sandProjectForm());
+    EXPECT_FALSE(project.settlement.hasLayers());
     std::string bytes;
-    ASSERT_TRUE(serializeDan(read, bytes).ok());
+    ASSERT_TRUE(serializeProject(project, bytes).ok());
     EXPECT_EQ(bytes, readBytes(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan"));
 }
 
@@ -195,7 +200,9 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
         EXPECT_NE(serialized.message().find(field), std::string::npos) << serialized.message();
         EXPECT_EQ(serialized.message().find("Edit"), std::string::npos) << serialized.message();
         EXPECT_EQ(bytes, "previous");
-        EXPECT_FALSE(writeDanFile(path, form).ok());
+        ProjectFile project;
+        project.form = form;
+        EXPECT_FALSE(writeProjectFile(path, project).ok());
         EXPECT_EQ(readBytes(path), "old contents");
     }
 }
@@ -272,9 +279,9 @@ TEST(ProjectFile, LongWordsAreQuotedShort) {
     };
     for (const auto& [bytes, start] : rows) {
         ProjectFile project;
-        Status settlementProblem;
-        const Status read = parseProject(bytes, project, settlementProblem);
-        const std::string message = read ? settlementProblem.message() : read.message();
+        Status settlementPartRead;
+        const Status read = parseProject(bytes, project, settlementPartRead);
+        const std::string message = read ? settlementPartRead.message() : read.message();
         EXPECT_EQ(message.rfind(start, 0), 0u) << message.substr(0, 200);
         EXPECT_NE(message.find(quoted), std::string::npos) << message.substr(0, 200);
         EXPECT_LT(message.size(), 400u) << start;

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
+
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <tuple>
+#include <utility>
 
 using namespace fundis;
 
@@ -36,4 +42,30 @@ TEST(TextToFloat, ReadsTheLeadingNumberOnly) {
         EXPECT_EQ(isWholeNumber(text), whole) << '"' << text << '"';
     }
     EXPECT_TRUE(std::isinf(textToFloat("1e999")));
+}
+
+// The window and fundis-cli take the separator the user's environment names (LC_ALL before
+// LC_NUMERIC before LANG), without switching the process's own numeric locale
+TEST(UserDecimalSeparator, FromTheEnvironmentNotTheProcess) {
+    const char* saved = std::getenv("LC_ALL");
+    const std::string kept = saved != nullptr ? saved : "";
+    const std::string processLocale = std::setlocale(LC_NUMERIC, nullptr);
+    const std::pair<const char*, char> rows[] = {{"C", '.'}, {"ru_RU.UTF-8", ','}, {"en_US.UTF-8", '.'}};
+    for (const auto& [name, separator] : rows) {
+        const locale_t probe = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(nullptr));
+        if (probe == static_cast<locale_t>(nullptr)) {
+            continue;  // not generated on this machine
+        }
+        freelocale(probe);
+        setenv("LC_ALL", name, 1);
+        EXPECT_EQ(userDecimalSeparator(), separator) << name;
+        EXPECT_EQ(std::setlocale(LC_NUMERIC, nullptr), processLocale) << name;
+    }
+    setenv("LC_ALL", "no_SUCH.locale", 1);
+    EXPECT_EQ(userDecimalSeparator(), '.');
+    if (saved != nullptr) {
+        setenv("LC_ALL", kept.c_str(), 1);
+    } else {
+        unsetenv("LC_ALL");
+    }
 }

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "core/files/DanFile.h"
-#include "core/model/Json.h"
 #include "core/model/NumberFormat.h"
+#include "core/project/Json.h"
 #include "core/project/ProjectJson.h"
 #include "support/SampleProject.h"
 #include "support/TempFolder.h"
@@ -25,9 +25,11 @@ PassOptions options(char separator = '.', const std::string& tables = FUNDIS_TAB
 }
 
 ProjectForm heavyProjectForm() {
-    ProjectForm form;
-    EXPECT_TRUE(readDanFile(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan", form).ok());
-    return form;
+    ProjectFile project;
+    Status settlementPartRead;
+    EXPECT_TRUE(
+        readProjectFile(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan", project, settlementPartRead).ok());
+    return project.form;
 }
 
 std::string json(const ProjectPass& pass) {
@@ -215,4 +217,62 @@ TEST(ProjectPass, DocumentContext) {
         empty.failures.end());
     ASSERT_TRUE(none.settlement && empty.settlement == &*none.settlement);
     EXPECT_EQ(none.settlement->result.status.message(), kFoundationNotDesigned);
+}
+
+// The one rule for a settlement part that could not be read, as the window and fundis-cli apply it:
+// the design runs as it is, the settlement block is the red line that says why and the outcome has
+// red lines; layers given since run as usual; a pass refused by the fields' rules stays refused
+TEST(ProjectPass, UnreadSettlementPart) {
+    ProjectFile project;
+    std::string bytes;
+    ASSERT_TRUE(serializeDan(sandProjectForm(), bytes).ok());
+    PassOptions unread = options();
+    ASSERT_TRUE(parseProject(bytes + "\r\nT\r\n1", project, unread.settlementPartRead).ok());
+    ASSERT_FALSE(unread.settlementPartRead.ok());
+
+    const ProjectPass plain = runProjectPass(project.form, options());
+    ASSERT_EQ(plain.outcome, PassOutcome::Complete);
+    const ProjectPass pass = runProjectPass(project.form, project.settlement, unread);
+    EXPECT_EQ(pass.outcome, PassOutcome::DesignFailures);
+    ASSERT_EQ(pass.report.size(), plain.report.size());
+    for (std::size_t i = 0; i < plain.report.size(); ++i) {
+        EXPECT_EQ(pass.report[i].text, plain.report[i].text);
+    }
+    ASSERT_TRUE(pass.settlement);
+    ASSERT_FALSE(pass.settlement->report.empty());
+    EXPECT_EQ(pass.settlement->report.back().text, unread.settlementPartRead.message());
+    EXPECT_TRUE(pass.settlement->report.back().failure);
+    EXPECT_EQ(exitStatus(pass.outcome), kExitFailures);
+
+    SettlementInputs layers;
+    layers.layers = {{"3", "18", "12"}};
+    const ProjectPass typed = runProjectPass(project.form, layers, unread);
+    ASSERT_TRUE(typed.settlement);
+    EXPECT_TRUE(typed.settlement->result.status.ok()) << typed.settlement->result.status.message();
+
+    ProjectForm refused = project.form;
+    refused.text(TextField::NII1) = "";
+    const ProjectPass notRun = runProjectPass(refused, project.settlement, unread);
+    EXPECT_EQ(notRun.outcome, PassOutcome::NotRun);
+    EXPECT_FALSE(notRun.settlement);
+    EXPECT_EQ(exitStatus(notRun.outcome), kExitNotRun);
+}
+
+// The documents' context of the window and of fundis-cli: the settings' scale when it is one, the
+// default 1:75 otherwise; without a pass nothing is shown as calculated
+TEST(ProjectPass, DocumentContextFromTheSettings) {
+    const ProjectPass pass = runProjectPass(sandProjectForm(), options(','));
+    const std::pair<int, int> scales[] = {{100, 100}, {0, 75}, {-5, 75}};
+    for (const auto& [setting, scale] : scales) {
+        const ReportContext context = documentContext(&pass, {"a.dan", setting, ','});
+        EXPECT_EQ(context.schemeScale, scale) << setting;
+        EXPECT_EQ(context.fileName, "a.dan");
+        EXPECT_EQ(context.decimalSeparator, ',');
+        EXPECT_EQ(context.data, &pass.record);
+    }
+    const ReportContext none = documentContext(nullptr, {"b.dan", 50, '.'});
+    EXPECT_EQ(none.data, nullptr);
+    EXPECT_EQ(none.schemeScale, 50);
+    EXPECT_FALSE(baseDesigned(none));
+    EXPECT_EQ(shownRecord(none).l, ProjectRecord().l);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/model/NumberFormat.h"
+#include "core/project/SettlementJson.h"
 #include "core/reports/SettlementPicture.h"
-#include "core/settlement/SettlementJson.h"
 #include "core/settlement/SettlementReport.h"
 #include "support/RecordingCanvas.h"
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <sstream>
 
-#include "core/settlement/SettlementDan.h"
-#include "core/settlement/SettlementJson.h"
+#include "core/files/SettlementDan.h"
+#include "core/project/SettlementJson.h"
 
 using namespace fundis;
 

@@ -584,6 +584,14 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
             .arg(project)))
         << dialogs.messages[0].toStdString();
     EXPECT_EQ(main->fileName, project);
+    // the calculation then gives the settlement block as the red line that says why, as fundis-cli does
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation() && main->lastCalculation()->settlement);
+    EXPECT_EQ(main->lastCalculation()->outcome, fundis::PassOutcome::DesignFailures);
+    const std::vector<fundis::ReportLine>& block = main->lastCalculation()->settlement->report;
+    ASSERT_FALSE(block.empty());
+    EXPECT_TRUE(block.back().failure);
+    EXPECT_EQ(block.back().text, "осадка: метка S — вместо нее «T»");
 }
 
 // Windows open with their title bar on the screen: a main window kept off the screen's top-left

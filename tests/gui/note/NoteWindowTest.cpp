@@ -21,7 +21,7 @@ struct Shown {
     bool canSave = false;
 };
 
-Shown showNote(fundis::MainWindow& main, fundis::testing::FakeDialogs& dialogs,
+Shown showNote(fundis::MainWindow& main, fundis::ScriptedDialogs& dialogs,
                const std::function<void(fundis::NoteWindow&)>& inside = {}) {
     Shown shown;
     dialogs.onExec = [&](QDialog& dialog) {

@@ -42,7 +42,7 @@ class SchemeWindowTest : public ::testing::Test {
         return nullptr;
     }
 
-    fundis::testing::FakeDialogs dialogs;
+    fundis::ScriptedDialogs dialogs;
     QPrinter printer;
     QTemporaryDir folder;
     ProjectRecord record = twoStepFoundation();

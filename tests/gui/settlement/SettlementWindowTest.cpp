@@ -45,7 +45,7 @@ class SettlementWindowTest : public ::testing::Test {
                pixels + image.width() * image.height();
     }
 
-    fundis::testing::FakeDialogs dialogs;
+    fundis::ScriptedDialogs dialogs;
     QPrinter printer;
     QTemporaryDir folder;
     SettlementInputs inputs;

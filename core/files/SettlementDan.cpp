@@ -1,6 +1,6 @@
-#include "core/settlement/SettlementDan.h"
+#include "core/files/SettlementDan.h"
 
-#include "core/model/FileWords.h"
+#include "core/files/FileWords.h"
 
 namespace fundis {
 

@@ -1,4 +1,4 @@
-#include "core/model/FileWords.h"
+#include "core/files/FileWords.h"
 
 #include "core/model/NumberFormat.h"
 #include "core/model/TextCodec.h"

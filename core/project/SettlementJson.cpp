@@ -1,6 +1,6 @@
-#include "core/settlement/SettlementJson.h"
+#include "core/project/SettlementJson.h"
 
-#include "core/model/Json.h"
+#include "core/project/Json.h"
 
 namespace fundis {
 
