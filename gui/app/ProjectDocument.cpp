@@ -26,7 +26,7 @@ std::string absolutePath(const QString& name) { return QFileInfo(name).absoluteF
 
 }  // namespace
 
-ProjectDocument::ProjectDocument(QWidget* window) : QObject(window), window_(window), fileName_(kNoName) {}
+ProjectDocument::ProjectDocument(QWidget* window) : window_(window), fileName_(kNoName) {}
 
 bool ProjectDocument::untitled() const { return fileName_.isEmpty() || fileName_ == kNoName; }
 

@@ -21,7 +21,7 @@ class InputDialog;
 class ProjectDocument : public QObject {
     Q_OBJECT
   public:
-    // `window` is where the file dialogs and messages appear.
+    // `window` is where the file dialogs and messages appear; the window owns the document as a member.
     explicit ProjectDocument(QWidget* window);
 
     // The dialog whose form is the project's design inputs.
