@@ -559,7 +559,7 @@ void MainWindow::rebuildRecentMenu() {
         QAction* entry =
             recentMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
         entry->setStatusTip(path);
-        connect(entry, &QAction::triggered, this, [this, path] { openExample(path); });
+        connect(entry, &QAction::triggered, this, [this, path] { openListedProject(path); });
     }
     recentMenu_->setEnabled(!document_.recentFiles().empty());
 }
@@ -725,11 +725,11 @@ void MainWindow::buildExamplesMenu() {
     for (const fundis::ExampleProject& example : fundis::exampleProjects()) {
         const QString path = QDir(folder).filePath(QString::fromUtf8(example.file));
         QAction* action = examplesMenu_->addAction(QString::fromUtf8(example.title));
-        connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
+        connect(action, &QAction::triggered, this, [this, path] { openListedProject(path); });
     }
 }
 
-void MainWindow::openExample(const QString& path) {
+void MainWindow::openListedProject(const QString& path) {
     // an example or a recent file opens as "Открыть" opens a file, after the same question
     if (document_.maybeSaveChanges()) {
         openProjectFile(path);

@@ -71,7 +71,8 @@ class MainWindow : public QMainWindow {
     void newProject();
     void openProject();                         // asks for the file
     void openProjectFile(const QString& path);  // as "Открыть" does after its file dialog
-    void openExample(const QString& path);      // "Файл" → "Примеры"
+    // "Примеры" and "Последние файлы": the file opened as "Открыть" opens it, after the same question
+    void openListedProject(const QString& path);
     void saveProject();
     void saveProjectAs();
     void saveHtmlReport();
