@@ -16,7 +16,6 @@
 #include "gui/input/InputDialog.h"
 #include "gui/settings/SettingsDialog.h"
 #include "gui/settlement/SettlementWindow.h"
-#include "gui/widgets/ReportPane.h"
 #include "tools/ScriptedDialogs.h"
 
 namespace {
@@ -36,18 +35,18 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     main.firstActivation();
     // the settings a user would set for this run: the tables' folder and the debug data
     if (options.tablesDir) {
-        main.settings.programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
-        input->setTablesFolder(main.settings.programDir);
+        main.settings().programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
+        input->setTablesFolder(main.settings().programDir);
     }
-    main.settings.debugMode = options.debug ? 1 : 0;
+    main.settings().debugMode = options.debug ? 1 : 0;
 
     dialogs.files << absolute(path);
-    main.chooseProjectToOpen();
+    main.openProject();
     main.startCalculation();
     // the settlement as its window shows it, "Рассчитать" pressed when the project has layers
     std::optional<fundis::SettlementPass> settlement;
     const auto& calculated = main.lastCalculation();
-    if (main.settlementInputs().hasLayers() || (calculated && calculated->settlement)) {
+    if (main.document().settlementInputs().hasLayers() || (calculated && calculated->settlement)) {
         dialogs.onExec = [&settlement](QDialog& dialog) {
             if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
                 if (window->inputs().hasLayers()) {
@@ -65,7 +64,7 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
         std::fprintf(stderr, "fundis-gui-check: %s: %s\n", path.c_str(), message.toLocal8Bit().constData());
     }
     const auto& calculation = main.lastCalculation();
-    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main.reportPane);
+    const std::vector<fundis::ReportLine> lines = main.reportLines();
     const std::string file = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     if (!calculation) {
         // refused: the pane holds the line that names the fields, and nothing was calculated

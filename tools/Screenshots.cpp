@@ -82,18 +82,20 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     Dialogs* const previous = setDialogs(&scripted);
     if (!project.isEmpty()) {
         scripted.files << project;
-        main.chooseProjectToOpen();
+        main.openProject();
     }
     main.startCalculation();
     // a hint in panel 1, as when the mouse rests on the start button
-    QStatusTipEvent tip(main.startButton->statusTip());
-    QApplication::sendEvent(main.startButton, &tip);
+    auto* startButton = main.findChild<QToolButton*>(QStringLiteral("startButton"));
+    QStatusTipEvent tip(startButton->statusTip());
+    QApplication::sendEvent(startButton, &tip);
     ok = save(main, folder, QStringLiteral("main.png")) && ok;
     // the end of the report, where the failure lines stand
-    main.reportPane->moveCursor(QTextCursor::End);
-    main.reportPane->ensureCursorVisible();
+    auto* reportPane = main.findChild<QTextEdit*>(QStringLiteral("reportPane"));
+    reportPane->moveCursor(QTextCursor::End);
+    reportPane->ensureCursorVisible();
     ok = save(main, folder, QStringLiteral("main-end.png")) && ok;
-    main.reportPane->moveCursor(QTextCursor::Start);
+    reportPane->moveCursor(QTextCursor::Start);
 
     // a comma and a blank where numbers belong, and a required field left empty: OK lists what
     // the numbers will be read as and the fields the calculation cannot go without
@@ -142,8 +144,8 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     {
         // the settlement window of the project's layers, calculated
         const ProjectRecord* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
-        fundis::SettlementWindow settlement(&main, main.settlementInputs(), design, main.decimalSeparator(),
-                                            main.printer(), main.dialogFolder());
+        fundis::SettlementWindow settlement(&main, main.document().settlementInputs(), design,
+                                            main.decimalSeparator(), main.printer(), main.dialogFolder());
         settlement.show();
         settlement.calculate();
         ok = saveFramed(settlement, folder, QStringLiteral("settlement.png")) && ok;
@@ -173,7 +175,7 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
 
     // F1 on a desktop without a browser
     fundis::HelpWindow help(
-        &main, QString::fromStdString(main.settings.programDir) + QStringLiteral("/Help/index.htm"));
+        &main, QString::fromStdString(main.settings().programDir) + QStringLiteral("/Help/index.htm"));
     help.show();
     ok = save(help, folder, QStringLiteral("help.png")) && ok;
     help.hide();

@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -30,7 +29,6 @@
 #include "core/files/DanFile.h"
 #include "core/files/DataLocation.h"
 #include "core/files/Examples.h"
-#include "core/files/RecentFiles.h"
 #include "core/model/FileIo.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/CalculationNote.h"
@@ -59,7 +57,6 @@ namespace {
 
 const QString kNoName = QStringLiteral("Без имени");
 const QString kCaption = QStringLiteral("Фундис");
-const QStringList kDanFilters = {QStringLiteral("Данные       (*.dan)"), QStringLiteral("Все файлы  (*.*)")};
 // the report is a web page whatever the name: no filter promises plain text
 const QStringList kHtmlFilters = {QStringLiteral("HTML файл (*.htm)"), QStringLiteral("все файлы (*.*)")};
 const QStringList kDxfFilters = {QStringLiteral("Чертеж DXF (*.dxf)"), QStringLiteral("все файлы (*.*)")};
@@ -82,7 +79,83 @@ class ProgressBarHider {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+// One row a command: the action (its object name, the text with its Alt letter, keys, hint and
+// handler), the menu it stands in, and its toolbar button when it has one. A row without a handler
+// is a submenu, filled elsewhere. The menus take the rows in the table's order, the toolbar by slot.
+struct MainWindow::CommandRow {
+    enum class Menu { File, Calculation, Setup, Help };
+    enum class Break { None, Separator, Gap };  // before the menu item / before the toolbar button
+
+    const char* name;
+    const char* text;
+    const char* keys;
+    const char* hint;
+    void (MainWindow::*handler)();
+    Menu menu;
+    Break menuBreak;
+    const char* button;  // the toolbar button's object name, nullptr: menu only
+    const char* icon;
+    int slot;  // the button's place on the toolbar, from 1
+    Break toolBreak;
+};
+
+namespace {
+
+using Row = MainWindow::CommandRow;
+using Menu = Row::Menu;
+using Break = Row::Break;
+
+// the menu titles, in the order of Menu
+const char* const kMenuTitles[] = {"&Файл", "&Расчет", "&Настройка", "&?"};
+
+// Ctrl+A belongs to the report pane while it has the focus: the key is bound once, by a shortcut of
+// the window, and "О программе" only shows it
+const Row kCommands[] = {
+    {"newProject", "&Новый", "Ctrl+N", "Новый проект с исходными данными по умолчанию",
+     &MainWindow::newProject, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
+    {"openProject", "&Открыть", "Ctrl+O", "Открыть файл с исходными данными", &MainWindow::openProject,
+     Menu::File, Break::None, "openButton", "open", 1, Break::None},
+    {"recentMenu", "&Последние файлы", "", "", nullptr, Menu::File, Break::None, nullptr, nullptr, 0,
+     Break::None},
+    {"examplesMenu", "П&римеры", "", "", nullptr, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
+    {"saveProject", "&Сохранить", "Ctrl+S", "Сохранить файл с исходными данными", &MainWindow::saveProject,
+     Menu::File, Break::Separator, "saveButton", "save", 2, Break::None},
+    {"saveProjectAs", "Сохранить &как...", "Ctrl+Shift+S", "Сохранить исходные данные в другой файл",
+     &MainWindow::saveProjectAs, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
+    {"saveHtmlReport", "Сохранить в &HTML", "Ctrl+F", "Сохранить результаты расчета в формате HTML",
+     &MainWindow::saveHtmlReport, Menu::File, Break::Separator, "htmlButton", "html", 3, Break::None},
+    {"printReport", "П&ечать", "Ctrl+P", "Печать результатов расчета", &MainWindow::printReport, Menu::File,
+     Break::None, "printButton", "print", 7, Break::None},
+    {"exportDxf", "Экспорт в &DXF...", "", "Сохранить схему фундамента чертежом DXF для программ САПР",
+     &MainWindow::exportDxf, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
+    {"exitProgram", "&Выход", "Ctrl+Q", "Закрыть программу", &MainWindow::exitProgram, Menu::File,
+     Break::Separator, nullptr, nullptr, 0, Break::None},
+    {"editInput", "&Ввод данных", "Ctrl+I", "Ввод исходных данных", &MainWindow::editInput, Menu::Calculation,
+     Break::None, "inputButton", "input", 4, Break::Gap},
+    {"startCalculation", "&Начать расчет", "Ctrl+G", "Начать расчет", &MainWindow::startCalculation,
+     Menu::Calculation, Break::None, "startButton", "start", 5, Break::None},
+    {"showScheme", "Вывести &схему", "Ctrl+L", "Схема фундамента", &MainWindow::showScheme, Menu::Calculation,
+     Break::None, "schemeButton", "scheme", 6, Break::None},
+    {"showNote", "&Пояснительная записка", "Ctrl+E",
+     "Расчет по шагам: формулы, подставленные значения и пункты норм", &MainWindow::showNote,
+     Menu::Calculation, Break::None, nullptr, nullptr, 0, Break::None},
+    {"showSettlement", "Расчет &осадки", "", "Начать расчет осадки фундамента", &MainWindow::showSettlement,
+     Menu::Calculation, Break::None, "settlementButton", "settlement", 9, Break::Separator},
+    {"showSettings", "Настройка &параметров", "Ctrl+Alt+S", "", &MainWindow::showSettings, Menu::Setup,
+     Break::None, nullptr, nullptr, 0, Break::None},
+    {"setUpPrinter", "Настройка п&ринтера", "Ctrl+Alt+P", "", &MainWindow::setUpPrinter, Menu::Setup,
+     Break::None, nullptr, nullptr, 0, Break::None},
+    {"showHelp", "&Помощь", "F1", "Помощь", &MainWindow::showHelp, Menu::Help, Break::None, "helpButton",
+     "help", 8, Break::Gap},
+    {"showVerificationManual", "Про&верка программы", "", "Программа на опубликованных примерах расчета",
+     &MainWindow::showVerificationManual, Menu::Help, Break::None, nullptr, nullptr, 0, Break::None},
+    {"showAbout", "&О программе\tCtrl+A", "", "", &MainWindow::showAbout, Menu::Help, Break::None, nullptr,
+     nullptr, 0, Break::None},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), document_(this) {
     initIconResources();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kNoName + QStringLiteral("[*] — Фундис"));
@@ -92,6 +165,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildReportPane();
     buildCommands();
     buildStatusBar();
+    connectDocument();
 
     setMinimumSize(520, 358);
     restoreWindowState();
@@ -106,220 +180,190 @@ MainWindow::~MainWindow() {
 void MainWindow::attachDialogs(InputDialog* input, SettingsDialog* settingsDialog) {
     inputDialog_ = input;
     settingsDialog_ = settingsDialog;
-    settingsDialog_->attach(&settings);
+    document_.attachInput(input);
+    settingsDialog_->attach(&settings_);
     connect(settingsDialog_, &SettingsDialog::settingsSaved, this,
             [this](const QString& folder, int progressMaximum) {
-                mainToolBar->setVisible(settings.showToolbar != 0);
-                dialogFolder_ = folder;
-                progressBar->setMaximum(progressMaximum);
-                inputDialog_->setTablesFolder(settings.programDir);
+                toolBar_->setVisible(settings_.showToolbar != 0);
+                document_.setDialogFolder(folder);
+                progressBar_->setMaximum(progressMaximum);
+                inputDialog_->setTablesFolder(settings_.programDir);
             });
     connect(settingsDialog_, &SettingsDialog::settingsReloaded, this, [this] {
-        mainToolBar->setVisible(settings.showToolbar != 0);
-        inputDialog_->setTablesFolder(settings.programDir);
+        toolBar_->setVisible(settings_.showToolbar != 0);
+        inputDialog_->setTablesFolder(settings_.programDir);
     });
-    connect(inputDialog_, &InputDialog::formEdited, this, [this] {
-        setModified(true);
-        updateStaleMark();
+    connect(inputDialog_, &InputDialog::formEdited, this, [this] { document_.setModified(true); });
+}
+
+void MainWindow::connectDocument() {
+    connect(&document_, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
+        updateStaleMark();  // a change may be one the last calculation did not see
+    });
+    connect(&document_, &ProjectDocument::fileNameChanged, this, &MainWindow::showFileName);
+    connect(&document_, &ProjectDocument::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
+    connect(&document_, &ProjectDocument::replaced, this, &MainWindow::forgetCalculation);
+    connect(&document_, &ProjectDocument::saved, this, [this] {
+        if (lastCalculation_ && !resultsOutOfDate()) {
+            lastCalculationFileName_ = document_.fileName();  // the same data under their new name
+        }
     });
 }
 
-QAction* MainWindow::command(const char* name, const QString& text, const QKeySequence& keys,
-                             const QString& hint, void (MainWindow::*handler)()) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
-    action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
-QToolButton* MainWindow::addToolButton(QAction* action, const char* name, const char* icon) {
-    action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-    mainToolBar->addAction(action);
-    auto* button = qobject_cast<QToolButton*>(mainToolBar->widgetForAction(action));
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFixedSize(39, 38);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
+void MainWindow::showFileName(const QString& name) {
+    fileNamePanel_->setText(name);
+    setWindowTitle(document_.shownName() + QStringLiteral("[*] — Фундис"));
 }
 
 void MainWindow::buildCommands() {
     // one action a command: the menu item and the toolbar button are the same command
-    QAction* open =
-        command("openProject", QStringLiteral("&Открыть"), QKeySequence(QStringLiteral("Ctrl+O")),
-                QStringLiteral("Открыть файл с исходными данными"), &MainWindow::chooseProjectToOpen);
-    QAction* save =
-        command("saveProject", QStringLiteral("&Сохранить"), QKeySequence(QStringLiteral("Ctrl+S")),
-                QStringLiteral("Сохранить файл с исходными данными"), &MainWindow::saveCurrentProject);
-    QAction* html =
-        command("saveHtmlReport", QStringLiteral("Сохранить в &HTML"), QKeySequence(QStringLiteral("Ctrl+F")),
-                QStringLiteral("Сохранить результаты расчета в формате HTML"), &MainWindow::saveHtmlReport);
-    QAction* print = command("printReport", QStringLiteral("П&ечать"), QKeySequence(QStringLiteral("Ctrl+P")),
-                             QStringLiteral("Печать результатов расчета"), &MainWindow::printReport);
-    QAction* inputData =
-        command("editInput", QStringLiteral("&Ввод данных"), QKeySequence(QStringLiteral("Ctrl+I")),
-                QStringLiteral("Ввод исходных данных"), &MainWindow::editInput);
-    QAction* start =
-        command("startCalculation", QStringLiteral("&Начать расчет"), QKeySequence(QStringLiteral("Ctrl+G")),
-                QStringLiteral("Начать расчет"), &MainWindow::startCalculation);
-    QAction* scheme =
-        command("showScheme", QStringLiteral("Вывести &схему"), QKeySequence(QStringLiteral("Ctrl+L")),
-                QStringLiteral("Схема фундамента"), &MainWindow::showScheme);
-    QAction* note =
-        command("showNote", QStringLiteral("&Пояснительная записка"), QKeySequence(QStringLiteral("Ctrl+E")),
-                QStringLiteral("Расчет по шагам: формулы, подставленные значения и пункты норм"),
-                &MainWindow::showNote);
-    QAction* settlement =
-        command("showSettlement", QStringLiteral("Расчет &осадки"), QKeySequence(),
-                QStringLiteral("Начать расчет осадки фундамента"), &MainWindow::showSettlement);
-    QAction* help = command("showHelp", QStringLiteral("&Помощь"), QKeySequence(Qt::Key_F1),
-                            QStringLiteral("Помощь"), &MainWindow::showHelp);
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->addAction(command("newProject", QStringLiteral("&Новый"), QKeySequence(QStringLiteral("Ctrl+N")),
-                            QStringLiteral("Новый проект с исходными данными по умолчанию"),
-                            &MainWindow::newProject));
-    file->addAction(open);
-    recentMenu = file->addMenu(QStringLiteral("&Последние файлы"));
-    recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    examplesMenu = file->addMenu(QStringLiteral("П&римеры"));
-    examplesMenu->setObjectName(QStringLiteral("examplesMenu"));
+    std::vector<QMenu*> menus;
+    for (const char* title : kMenuTitles) {
+        menus.push_back(menuBar()->addMenu(QString::fromUtf8(title)));
+    }
+    for (const Row& row : kCommands) {
+        QMenu* menu = menus[static_cast<std::size_t>(row.menu)];
+        if (row.menuBreak == Break::Separator) {
+            menu->addSeparator();
+        }
+        const QString text = QString::fromUtf8(row.text);
+        if (row.handler == nullptr) {
+            QMenu* submenu = menu->addMenu(text);
+            submenu->setObjectName(QString::fromLatin1(row.name));
+            continue;
+        }
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
+        action->setStatusTip(QString::fromUtf8(row.hint));
+        if (row.icon != nullptr) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(row.icon))));
+        }
+        connect(action, &QAction::triggered, this, row.handler);
+        menu->addAction(action);
+    }
+    recentMenu_ = findChild<QMenu*>(QStringLiteral("recentMenu"));
+    examplesMenu_ = findChild<QMenu*>(QStringLiteral("examplesMenu"));
     buildExamplesMenu();
-    file->addSeparator();
-    file->addAction(save);
-    file->addAction(command("saveProjectAs", QStringLiteral("Сохранить &как..."),
-                            QKeySequence(QStringLiteral("Ctrl+Shift+S")),
-                            QStringLiteral("Сохранить исходные данные в другой файл"), &MainWindow::saveAs));
-    file->addSeparator();
-    file->addActions({html, print});
-    file->addAction(command("exportDxf", QStringLiteral("Экспорт в &DXF..."), QKeySequence(),
-                            QStringLiteral("Сохранить схему фундамента чертежом DXF для программ САПР"),
-                            &MainWindow::exportDxf));
-    file->addSeparator();
-    file->addAction(command("exitProgram", QStringLiteral("&Выход"), QKeySequence(QStringLiteral("Ctrl+Q")),
-                            QStringLiteral("Закрыть программу"), &MainWindow::exitProgram));
-    QMenu* calculation = menuBar()->addMenu(QStringLiteral("&Расчет"));
-    calculation->addActions({inputData, start, scheme, note, settlement});
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Настройка"));
-    setup->addAction(command("showSettings", QStringLiteral("Настройка &параметров"),
-                             QKeySequence(QStringLiteral("Ctrl+Alt+S")), QString(),
-                             &MainWindow::showSettings));
-    setup->addAction(command("setUpPrinter", QStringLiteral("Настройка п&ринтера"),
-                             QKeySequence(QStringLiteral("Ctrl+Alt+P")), QString(),
-                             &MainWindow::setUpPrinter));
-    QMenu* about = menuBar()->addMenu(QStringLiteral("&?"));
-    about->addAction(help);
-    about->addAction(command("showVerificationManual", QStringLiteral("Про&верка программы"), QKeySequence(),
-                             QStringLiteral("Программа на опубликованных примерах расчета"),
-                             &MainWindow::showVerificationManual));
-    // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, below,
-    // and the menu only shows it
-    about->addAction(command("showAbout", QStringLiteral("&О программе\tCtrl+A"), QKeySequence(), QString(),
-                             &MainWindow::showAbout));
+
     auto* ctrlA = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
     ctrlA->setObjectName(QStringLiteral("CtrlA"));
-    connect(ctrlA, &QShortcut::activated, this, &MainWindow::CtrlAPressed);
+    connect(ctrlA, &QShortcut::activated, this, &MainWindow::selectAllOrShowAbout);
 
-    mainToolBar = new QToolBar(this);
-    mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
-    mainToolBar->setMovable(false);
-    mainToolBar->setFloatable(false);
-    mainToolBar->setIconSize(QSize(32, 32));
-    mainToolBar->setFixedHeight(41);
-    mainToolBar->setContentsMargins(0, 0, 0, 0);
-    mainToolBar->layout()->setSpacing(0);
-    mainToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    mainToolBar->toggleViewAction()->setEnabled(false);
-    addToolBar(Qt::TopToolBarArea, mainToolBar);
-    const auto gap = [this] {
-        auto* spacer = new QWidget(mainToolBar);
-        spacer->setFixedSize(10, 38);
-        mainToolBar->addWidget(spacer);
-    };
-    openButton = addToolButton(open, "openButton", "open");
-    saveButton = addToolButton(save, "saveButton", "save");
-    htmlButton = addToolButton(html, "htmlButton", "html");
-    gap();
-    inputButton = addToolButton(inputData, "inputButton", "input");
-    startButton = addToolButton(start, "startButton", "start");
-    schemeButton = addToolButton(scheme, "schemeButton", "scheme");
-    printButton = addToolButton(print, "printButton", "print");
-    gap();
-    helpButton = addToolButton(help, "helpButton", "help");
-    mainToolBar->addSeparator();
-    settlementButton = addToolButton(settlement, "settlementButton", "settlement");
-    settlementButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    settlementButton->setLayoutDirection(Qt::RightToLeft);  // the glyph right of the text
-    settlementButton->setFont(fundis::windowFont(19));
-    settlementButton->setAutoRaise(false);
-    settlementButton->setFixedSize(165, 38);
+    buildToolBar();
+}
+
+void MainWindow::buildToolBar() {
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setFixedHeight(41);
+    toolBar_->setContentsMargins(0, 0, 0, 0);
+    toolBar_->layout()->setSpacing(0);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+
+    std::vector<const Row*> buttons;
+    for (const Row& row : kCommands) {
+        if (row.button != nullptr) {
+            buttons.push_back(&row);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const Row* a, const Row* b) { return a->slot < b->slot; });
+    for (const Row* row : buttons) {
+        if (row->toolBreak == Break::Gap) {
+            auto* spacer = new QWidget(toolBar_);
+            spacer->setFixedSize(10, 38);
+            toolBar_->addWidget(spacer);
+        } else if (row->toolBreak == Break::Separator) {
+            toolBar_->addSeparator();
+        }
+        QAction* action = findChild<QAction*>(QString::fromLatin1(row->name));
+        toolBar_->addAction(action);
+        auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+        button->setObjectName(QString::fromLatin1(row->button));
+        button->setFixedSize(39, 38);
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+
+    // the settlement, the big button: its text, the glyph right of it
+    auto* settlement = toolBar_->findChild<QToolButton*>(QStringLiteral("settlementButton"));
+    settlement->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    settlement->setLayoutDirection(Qt::RightToLeft);
+    settlement->setFont(fundis::windowFont(19));
+    settlement->setAutoRaise(false);
+    settlement->setFixedSize(165, 38);
 }
 
 void MainWindow::buildReportPane() {
-    reportPane = new QTextEdit(this);
-    reportPane->setObjectName(QStringLiteral("reportPane"));
-    reportPane->setReadOnly(true);
-    reportPane->setAcceptRichText(false);
-    reportPane->setUndoRedoEnabled(false);
-    reportPane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    reportPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    reportPane->setFont(fundis::windowFont(13));
-    reportPane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    reportPane->setPlaceholderText(
+    reportPane_ = new QTextEdit(this);
+    reportPane_->setObjectName(QStringLiteral("reportPane"));
+    reportPane_->setReadOnly(true);
+    reportPane_->setAcceptRichText(false);
+    reportPane_->setUndoRedoEnabled(false);
+    reportPane_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportPane_->setFont(fundis::windowFont(13));
+    reportPane_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reportPane_->setPlaceholderText(
         QStringLiteral("Чтобы начать:\n"
                        "  •  откройте пример из учебника или курсового проекта: «Файл» → «Примеры»;\n"
                        "  •  введите исходные данные: «Расчет» → «Ввод данных» (Ctrl+I);\n"
                        "  •  откройте свой проект: «Файл» → «Открыть» (Ctrl+O).\n"
                        "Затем «Расчет» → «Начать расчет» (Ctrl+G)."));
-    setCentralWidget(reportPane);
+    setCentralWidget(reportPane_);
 
-    reportMenu = new QMenu(reportPane);
-    reportMenu->setObjectName(QStringLiteral("reportMenu"));
-    QAction* selectAll = reportMenu->addAction(QStringLiteral("Выбрать всё\tCtrl+A"));
+    reportMenu_ = new QMenu(reportPane_);
+    reportMenu_->setObjectName(QStringLiteral("reportMenu"));
+    QAction* selectAll = reportMenu_->addAction(QStringLiteral("Выбрать всё\tCtrl+A"));
     selectAll->setObjectName(QStringLiteral("Select_all"));
     connect(selectAll, &QAction::triggered, this, &MainWindow::selectAllReport);
-    QAction* copy = reportMenu->addAction(QStringLiteral("Копировать в буфер\tCtrl+C"));
+    QAction* copy = reportMenu_->addAction(QStringLiteral("Копировать в буфер\tCtrl+C"));
     copy->setObjectName(QStringLiteral("Copy"));
     connect(copy, &QAction::triggered, this, &MainWindow::copyReport);
-    reportPane->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(reportPane, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { reportMenu->popup(reportPane->viewport()->mapToGlobal(at)); });
+    reportPane_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(reportPane_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { reportMenu_->popup(reportPane_->viewport()->mapToGlobal(at)); });
 }
 
 void MainWindow::buildStatusBar() {
-    statusLine = new QStatusBar(this);
-    statusLine->setObjectName(QStringLiteral("statusLine"));
-    statusLine->setMinimumHeight(19);
-    statusLine->setSizeGripEnabled(true);
-    setStatusBar(statusLine);
+    statusLine_ = new QStatusBar(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setMinimumHeight(19);
+    statusLine_->setSizeGripEnabled(true);
+    setStatusBar(statusLine_);
 
     // long texts are shortened: a hint never widens the window
-    fileNamePanel = new fundis::ElidedLabel(Qt::ElideMiddle, statusLine);
-    fileNamePanel->setObjectName(QStringLiteral("fileNamePanel"));
-    fileNamePanel->setFixedWidth(250);
-    fileNamePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    statusLine->addWidget(fileNamePanel);
-    hintPanel = new fundis::ElidedLabel(Qt::ElideRight, statusLine);
-    hintPanel->setObjectName(QStringLiteral("hintPanel"));
-    hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    statusLine->addWidget(hintPanel, 1);
-    staleMark = new QLabel(QStringLiteral("Результаты устарели: данные изменены после расчета"), statusLine);
-    staleMark->setObjectName(QStringLiteral("staleMark"));
-    staleMark->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
-    staleMark->setToolTip(
+    fileNamePanel_ = new fundis::ElidedLabel(Qt::ElideMiddle, statusLine_);
+    fileNamePanel_->setObjectName(QStringLiteral("fileNamePanel"));
+    fileNamePanel_->setFixedWidth(250);
+    fileNamePanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine_->addWidget(fileNamePanel_);
+    hintPanel_ = new fundis::ElidedLabel(Qt::ElideRight, statusLine_);
+    hintPanel_->setObjectName(QStringLiteral("hintPanel"));
+    hintPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine_->addWidget(hintPanel_, 1);
+    staleMark_ =
+        new QLabel(QStringLiteral("Результаты устарели: данные изменены после расчета"), statusLine_);
+    staleMark_->setObjectName(QStringLiteral("staleMark"));
+    staleMark_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    staleMark_->setToolTip(
         QStringLiteral("Выполните расчет снова (Ctrl+G), чтобы схема, печать и HTML "
                        "показали новые данные"));
-    staleMark->hide();
-    statusLine->addPermanentWidget(staleMark);
+    staleMark_->hide();
+    statusLine_->addPermanentWidget(staleMark_);
 
     // not laid out by the status bar: it is kept at the right end by hand, over panel 1
-    progressBar = new QProgressBar(statusLine);
-    progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setMinimum(0);
-    progressBar->setTextVisible(false);
-    progressBar->hide();
-    statusLine->installEventFilter(this);
+    progressBar_ = new QProgressBar(statusLine_);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setMinimum(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
+    statusLine_->installEventFilter(this);
     placeProgressBar();
 }
 
@@ -342,28 +386,29 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         // the hint handler: the long hint of whatever is under the mouse, in any of the windows
-        hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        hintPanel_->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::Leave) {
         // the hint goes with the mouse
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && !widget->statusTip().isEmpty() && hintPanel->text() == widget->statusTip()) {
-            hintPanel->clear();
+        if (widget != nullptr && !widget->statusTip().isEmpty() &&
+            hintPanel_->text() == widget->statusTip()) {
+            hintPanel_->clear();
         }
     }
-    if (event->type() == QEvent::ToolTip && watched->parent() == mainToolBar) {
+    if (event->type() == QEvent::ToolTip && watched->parent() == toolBar_) {
         return true;  // a toolbar button shows its hint in the status bar only
     }
-    if (watched == statusLine && event->type() == QEvent::Resize) {
+    if (watched == statusLine_ && event->type() == QEvent::Resize) {
         placeProgressBar();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::placeProgressBar() {
-    progressBar->setGeometry(statusLine->width() - 150, 2, 135, statusLine->height() - 2);
-    progressBar->raise();
+    progressBar_->setGeometry(statusLine_->width() - 150, 2, 135, statusLine_->height() - 2);
+    progressBar_->raise();
 }
 
 void MainWindow::firstActivation() {
@@ -373,21 +418,20 @@ void MainWindow::firstActivation() {
     activated_ = true;
     qApp->installEventFilter(this);
     inputDialog_->selectFirstItems();
-    setProjectFile(kNoName);
+    document_.setUntitled();
 
     if (const fundis::Status written = settingsDialog_->writeDefaultsIfMissing(); !written) {
         fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
     }
     settingsDialog_->loadSettings();
-    mainToolBar->setVisible(settings.showToolbar != 0);
-    dialogFolder_ = QString::fromStdString(settings.dataDir);
-    inputDialog_->setTablesFolder(settings.programDir);
-    recentFiles_ = fundis::readRecentFiles(fundis::recentFilesPath());
-    rebuildRecentMenu();
-    setModified(false);
+    toolBar_->setVisible(settings_.showToolbar != 0);
+    document_.setDialogFolder(QString::fromStdString(settings_.dataDir));
+    inputDialog_->setTablesFolder(settings_.programDir);
+    document_.loadRecentFiles();
+    document_.setModified(false);
     if (!startFile_.isEmpty()) {
         // after this event: opening shows the input dialog, which runs a loop of its own
-        QTimer::singleShot(0, this, [this, path = startFile_] { openProject(path); });
+        QTimer::singleShot(0, this, [this, path = startFile_] { openProjectFile(path); });
         startFile_.clear();
     }
 }
@@ -405,7 +449,7 @@ QPrinter& MainWindow::printer() {
 fundis::ReportContext MainWindow::reportContext() const {
     fundis::ReportContext context = fundis::documentContext(
         lastCalculation_ ? &*lastCalculation_ : nullptr,
-        {lastCalculationFileName_.toStdString(), settings.schemeScale, decimalSeparator()});
+        {lastCalculationFileName_.toStdString(), settings_.schemeScale, decimalSeparator()});
     context.outOfDate = resultsOutOfDate();
     return context;
 }
@@ -413,10 +457,10 @@ fundis::ReportContext MainWindow::reportContext() const {
 bool MainWindow::resultsOutOfDate() const {
     return lastCalculation_ && inputDialog_ &&
            (inputDialog_->form() != lastCalculation_->input ||
-            settlementInputs_ != lastCalculation_->settlementInput);
+            document_.settlementInputs() != lastCalculation_->settlementInput);
 }
 
-void MainWindow::updateStaleMark() { staleMark->setVisible(resultsOutOfDate()); }
+void MainWindow::updateStaleMark() { staleMark_->setVisible(resultsOutOfDate()); }
 
 bool MainWindow::haveCalculation() {
     if (lastCalculation_) {
@@ -430,9 +474,9 @@ void MainWindow::startCalculation() {
     if (!inputDialog_) {
         return;
     }
-    const ProgressBarHider hider(progressBar);
-    progressBar->setValue(0);
-    progressBar->show();
+    const ProgressBarHider hider(progressBar_);
+    progressBar_->setValue(0);
+    progressBar_->show();
 
     const fundis::ProjectForm shown = inputDialog_->form();
     if (fundis::inputDialogNeeded(shown.text(fundis::TextField::fii), shown.text(fundis::TextField::cii))) {
@@ -441,29 +485,30 @@ void MainWindow::startCalculation() {
 
     // the numbers belong to what the dialog shows now, confirmed or not
     fundis::PassOptions options;
-    options.tablesDir = settings.programDir;
-    options.debug = settings.debugMode != 0;
+    options.tablesDir = settings_.programDir;
+    options.debug = settings_.debugMode != 0;
     options.decimalSeparator = decimalSeparator();
-    options.settlementPartRead = settlementPartRead_;
+    options.settlementPartRead = document_.settlementPartRead();
     options.progress.start = [this](int maximum) {
-        progressBar->setValue(0);
-        progressBar->setMaximum(maximum);
-        progressBar->show();
-        progressBar->repaint();
+        progressBar_->setValue(0);
+        progressBar_->setMaximum(maximum);
+        progressBar_->show();
+        progressBar_->repaint();
     };
     options.progress.step = [this] {
-        progressBar->setValue(std::min(progressBar->value() + 1, progressBar->maximum()));
-        progressBar->repaint();
+        progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
+        progressBar_->repaint();
     };
-    fundis::ProjectPass pass = fundis::runProjectPass(inputDialog_->form(), settlementInputs_, options);
+    fundis::ProjectPass pass =
+        fundis::runProjectPass(inputDialog_->form(), document_.settlementInputs(), options);
     dropStartHint();
     if (pass.outcome == fundis::PassOutcome::NotRun) {
-        reportPane->clear();
+        reportPane_->clear();
         lastCalculation_.reset();
         updateStaleMark();
         if (!pass.report.empty()) {
             // a field the calculation cannot go without: the pane names it, in red
-            fundis::fillReportPane(*reportPane, pass.report);
+            fundis::fillReportPane(*reportPane_, pass.report);
             return;
         }
         fundis::showMessage(this, kCaption,
@@ -471,8 +516,8 @@ void MainWindow::startCalculation() {
                                 .arg(QString::fromStdString(pass.reason), InputDialog::tablesFolderHint()));
         return;
     }
-    fundis::fillReportPane(*reportPane, pass.report);
-    lastCalculationFileName_ = fileName;
+    fundis::fillReportPane(*reportPane_, pass.report);
+    lastCalculationFileName_ = document_.fileName();
     lastCalculation_ = std::move(pass);
     updateStaleMark();
 }
@@ -481,192 +526,52 @@ void MainWindow::editInput() {
     if (!inputDialog_) {
         return;
     }
-    const bool wasModified = isWindowModified();
+    const bool wasModified = document_.hasUnsavedChanges();
     if (fundis::dialogs().exec(*inputDialog_) == QDialog::Accepted) {
-        if (settings.iterations == 0) {
-            settings.iterations = 1;
+        if (settings_.iterations == 0) {
+            settings_.iterations = 1;
         }
     } else {
-        setModified(wasModified);  // cancelled: the controls are as they were
+        document_.setModified(wasModified);  // cancelled: the controls are as they were
     }
-    hintPanel->clear();  // the dialog's last hint has gone with it
+    hintPanel_->clear();  // the dialog's last hint has gone with it
     updateStaleMark();
 }
 
-bool MainWindow::untitled() const { return fileName.isEmpty() || fileName == kNoName; }
-
-QString MainWindow::startFolder() const {
-    // a data folder that is gone (or never set) would make the dialogs propose its name
-    return QFileInfo(dialogFolder_).isDir() ? dialogFolder_ : QDir::homePath();
-}
-
-void MainWindow::setModified(bool modified) { setWindowModified(modified); }
-
-void MainWindow::setProjectFile(const QString& name) {
-    fileName = name;
-    proposedSaveName_ = untitled() ? QString() : name;
-    fileNamePanel->setText(fileName);
-    setWindowTitle((untitled() ? kNoName : QFileInfo(name).fileName()) + QStringLiteral("[*] — Фундис"));
-    if (!untitled()) {
-        rememberRecentFile(name);
-    }
-}
-
-void MainWindow::rememberRecentFile(const QString& name) {
-    recentFiles_ = fundis::withRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
-    (void)fundis::writeRecentFiles(fundis::recentFilesPath(), recentFiles_);
-    rebuildRecentMenu();
-}
-
 void MainWindow::rebuildRecentMenu() {
-    recentMenu->clear();
+    recentMenu_->clear();
     int number = 1;
-    for (const std::string& file : recentFiles_) {
+    for (const std::string& file : document_.recentFiles()) {
         const QString path = QString::fromStdString(file);
         QAction* entry =
-            recentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
+            recentMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
         entry->setStatusTip(path);
-        connect(entry, &QAction::triggered, this, [this, path] {
-            if (maybeSaveChanges()) {
-                openProject(path);
-            }
-        });
+        connect(entry, &QAction::triggered, this, [this, path] { openListedProject(path); });
     }
-    recentMenu->setEnabled(!recentFiles_.empty());
+    recentMenu_->setEnabled(!document_.recentFiles().empty());
 }
 
-bool MainWindow::maybeSaveChanges() {
-    if (!hasUnsavedChanges()) {
-        return true;
-    }
-    const QString name = untitled() ? kNoName : QFileInfo(fileName).fileName();
-    enum { kSave, kDiscard, kCancel };
-    const int answer = fundis::dialogs().question(
-        this, kCaption,
-        QStringLiteral("Исходные данные проекта «%1» изменены. Сохранить изменения?").arg(name),
-        {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")}, kSave,
-        kCancel);
-    if (answer == kSave) {
-        return saveProject();
-    }
-    return answer == kDiscard;
-}
-
-void MainWindow::openProject(const QString& name) {
-    if (!inputDialog_) {
-        return;
-    }
-    // read into a copy: a file that cannot be read leaves the dialog as it was
-    fundis::ProjectFile project;
-    project.form = inputDialog_->form();
-    fundis::Status settlementPartRead;
-    const fundis::Status read = fundis::readProjectFile(localPath(name), project, settlementPartRead);
-    if (!read) {
-        fundis::showMessage(
-            this, kCaption,
-            fundis::sentence(read.message()) + QStringLiteral(".\nДанные в окне ввода не изменены."));
-        if (!QFileInfo::exists(name)) {
-            recentFiles_ =
-                fundis::withoutRecentFile(recentFiles_, QFileInfo(name).absoluteFilePath().toStdString());
-            (void)fundis::writeRecentFiles(fundis::recentFilesPath(), recentFiles_);
-            rebuildRecentMenu();
-        }
-        return;
-    }
-    inputDialog_->setForm(project.form);
-    settlementInputs_ = project.settlement;
-    settlementPartRead_ = settlementPartRead;
-    setProjectFile(name);
-    dropStartHint();
-    setModified(false);
-    forgetCalculation();
-    inputDialog_->applyVisibilityRules();
-    if (!settlementPartRead) {
-        // the heading says it is the settlement part; the reason need not say it again
-        QString reason = QString::fromStdString(settlementPartRead.message());
-        reason.remove(QRegularExpression(QStringLiteral("^осадка: ")));
-        fundis::showMessage(this, kCaption,
-                            QStringLiteral("Данные расчета осадки в файле %1 не прочитаны: %2.\n"
-                                           "Исходные данные фундамента загружены; слои грунта задайте заново "
-                                           "в окне «Расчет осадки».")
-                                .arg(quoted(name), reason));
-    }
-    editInput();
-}
-
-void MainWindow::chooseProjectToOpen() {
-    if (!maybeSaveChanges()) {
-        return;
-    }
-    fundis::FileRequest request;
-    request.title = QStringLiteral("Открытие файла с исходными данными");
-    request.folder = startFolder();
-    request.filters = kDanFilters;
-    request.defaultSuffix = QStringLiteral("dan");
-    const QString name = fundis::dialogs().fileName(this, request);
-    if (!name.isEmpty()) {
-        openProject(name);
+void MainWindow::openProjectFile(const QString& path) {
+    if (document_.open(path)) {
+        editInput();
     }
 }
 
-bool MainWindow::saveProjectTo(const QString& name) {
-    const fundis::ProjectForm form = inputDialog_->form();
-    const fundis::Status written = fundis::writeProjectFile(localPath(name), {form, settlementInputs_});
-    if (!written) {
-        // the name is not taken: the status bar must not show a file that was not written
-        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
-        return false;
-    }
-    setProjectFile(name);
-    setModified(false);
-    if (lastCalculation_ && !resultsOutOfDate()) {
-        lastCalculationFileName_ = fileName;  // the same data under their new name
-    }
-    return true;
-}
-
-bool MainWindow::saveProjectAs() {
-    if (!inputDialog_) {
-        return false;
-    }
-    fundis::FileRequest request;
-    request.title = QStringLiteral("Сохранение исходных данных");
-    request.folder = startFolder();
-    request.proposedName =
-        untitled() ? QDir(startFolder()).filePath(QStringLiteral("Фундамент.dan")) : proposedSaveName_;
-    request.filters = kDanFilters;
-    request.defaultSuffix = QStringLiteral("dan");
-    request.save = true;
-    const QString name = fundis::dialogs().fileName(this, request);
-    return !name.isEmpty() && saveProjectTo(name);
-}
-
-bool MainWindow::saveProject() { return untitled() ? saveProjectAs() : saveProjectTo(fileName); }
-
-void MainWindow::saveCurrentProject() {
-    if (inputDialog_) {
-        saveProject();
+void MainWindow::openProject() {
+    if (document_.chooseAndOpen()) {
+        editInput();
     }
 }
 
-void MainWindow::saveAs() { saveProjectAs(); }
+void MainWindow::saveProject() { document_.save(); }
 
-void MainWindow::newProject() {
-    if (!inputDialog_ || !maybeSaveChanges()) {
-        return;
-    }
-    inputDialog_->setForm(fundis::ProjectForm());
-    inputDialog_->applyVisibilityRules();
-    settlementInputs_ = fundis::SettlementInputs();
-    settlementPartRead_ = fundis::Status();
-    setProjectFile(kNoName);
-    setModified(false);
-    forgetCalculation();
-}
+void MainWindow::saveProjectAs() { document_.saveAs(); }
+
+void MainWindow::newProject() { document_.startNew(); }
 
 void MainWindow::forgetCalculation() {
     // a project starts without the results of the one before it
-    reportPane->clear();
+    reportPane_->clear();
     dropStartHint();
     lastCalculation_.reset();
     lastCalculationFileName_.clear();
@@ -676,7 +581,7 @@ void MainWindow::forgetCalculation() {
 void MainWindow::exitProgram() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!maybeSaveChanges()) {
+    if (!document_.maybeSaveChanges()) {
         event->ignore();
         return;
     }
@@ -712,9 +617,9 @@ void MainWindow::saveHtmlReport() {
     }
     fundis::FileRequest request;
     request.title = QStringLiteral("Сохранение результата расчета");
-    request.folder = startFolder();
+    request.folder = document_.startFolder();
     // the current project's name, in the folder of the last report when there was one
-    request.proposedName = proposedDocumentName(lastHtmlName, QStringLiteral(".htm"));
+    request.proposedName = proposedDocumentName(lastHtmlName_, QStringLiteral(".htm"));
     request.filters = kHtmlFilters;
     request.defaultSuffix = QStringLiteral("htm");
     request.save = true;
@@ -722,7 +627,7 @@ void MainWindow::saveHtmlReport() {
     if (name.isEmpty()) {
         return;
     }
-    lastHtmlName = name;
+    lastHtmlName_ = name;
     const fundis::Status written =
         fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
     if (!written) {
@@ -732,8 +637,9 @@ void MainWindow::saveHtmlReport() {
 
 QString MainWindow::proposedDocumentName(const QString& lastName, const QString& suffix) const {
     // the current project's name, in the folder of the last such document when there was one
-    const QString base = untitled() ? QStringLiteral("Фундамент") : QFileInfo(fileName).completeBaseName();
-    const QString folder = lastName.isEmpty() ? startFolder() : QFileInfo(lastName).absolutePath();
+    const QString base = document_.untitled() ? QStringLiteral("Фундамент")
+                                              : QFileInfo(document_.fileName()).completeBaseName();
+    const QString folder = lastName.isEmpty() ? document_.startFolder() : QFileInfo(lastName).absolutePath();
     return QDir(folder).filePath(base + suffix);
 }
 
@@ -743,7 +649,7 @@ void MainWindow::exportDxf() {
     }
     fundis::FileRequest request;
     request.title = QStringLiteral("Экспорт схемы фундамента в DXF");
-    request.folder = startFolder();
+    request.folder = document_.startFolder();
     request.proposedName = proposedDocumentName(lastDxfName_, QStringLiteral(".dxf"));
     request.filters = kDxfFilters;
     request.defaultSuffix = QStringLiteral("dxf");
@@ -762,13 +668,13 @@ void MainWindow::exportDxf() {
 void MainWindow::printReport() {
     if (haveCalculation()) {
         const fundis::ReportContext context = reportContext();
-        fundis::printPages(this, fundis::reportPages(context), context, printer(), dialogFolder_);
+        fundis::printPages(this, fundis::reportPages(context), context, printer(), document_.dialogFolder());
     }
 }
 
 void MainWindow::showScheme() {
     if (haveCalculation()) {
-        SchemeWindow scheme(this, reportContext(), printer(), dialogFolder_);
+        SchemeWindow scheme(this, reportContext(), printer(), document_.dialogFolder());
         fundis::dialogs().exec(scheme);
     }
 }
@@ -780,14 +686,14 @@ void MainWindow::showNote() {
     options.stale = resultsOutOfDate();
     const fundis::ProjectPass* pass = lastCalculation_ ? &*lastCalculation_ : nullptr;
     fundis::NoteWindow window(this, fundis::buildCalculationNote(pass, options), reportContext(), printer(),
-                              dialogFolder_);
+                              document_.dialogFolder());
     fundis::dialogs().exec(window);
 }
 
 void MainWindow::showSettings() {
     if (settingsDialog_) {
         fundis::dialogs().exec(*settingsDialog_);
-        hintPanel->clear();
+        hintPanel_->clear();
     }
 }
 
@@ -805,25 +711,26 @@ void MainWindow::buildExamplesMenu() {
     const QString folder = QString::fromStdString(fundis::installedExamplesDir());
     for (const fundis::ExampleProject& example : fundis::exampleProjects()) {
         const QString path = QDir(folder).filePath(QString::fromUtf8(example.file));
-        QAction* action = examplesMenu->addAction(QString::fromUtf8(example.title));
-        connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
+        QAction* action = examplesMenu_->addAction(QString::fromUtf8(example.title));
+        connect(action, &QAction::triggered, this, [this, path] { openListedProject(path); });
     }
 }
 
-void MainWindow::openExample(const QString& path) {
-    if (maybeSaveChanges()) {
-        openProject(path);
+void MainWindow::openListedProject(const QString& path) {
+    // an example or a recent file opens as "Открыть" opens a file, after the same question
+    if (document_.maybeSaveChanges()) {
+        openProjectFile(path);
     }
 }
 
-void MainWindow::dropStartHint() { reportPane->setPlaceholderText(QString()); }
+void MainWindow::dropStartHint() { reportPane_->setPlaceholderText(QString()); }
 
 void MainWindow::showVerificationManual() {
-    showPage(QString::fromStdString(fundis::verificationManualPath(settings.programDir)));
+    showPage(QString::fromStdString(fundis::verificationManualPath(settings_.programDir)));
 }
 
 void MainWindow::showHelp() {
-    showPage(QDir(QString::fromStdString(settings.programDir)).filePath(QStringLiteral("Help/index.htm")));
+    showPage(QDir(QString::fromStdString(settings_.programDir)).filePath(QStringLiteral("Help/index.htm")));
 }
 
 void MainWindow::showPage(const QString& page) {
@@ -843,25 +750,22 @@ void MainWindow::showPage(const QString& page) {
 
 void MainWindow::showSettlement() {
     // a settlement program of the user's own in the program folder still starts as it always did
-    const QFileInfo own(QString::fromStdString(settings.programDir) + QStringLiteral("/S"));
+    const QFileInfo own(QString::fromStdString(settings_.programDir) + QStringLiteral("/S"));
     if (own.isFile() && own.isExecutable() && QProcess::startDetached(own.absoluteFilePath(), {})) {
         return;
     }
     const fundis::ProjectRecord* design = lastCalculation_ ? &lastCalculation_->record : nullptr;
-    SettlementWindow window(this, settlementInputs_, design, decimalSeparator(), printer(), dialogFolder_);
+    SettlementWindow window(this, document_.settlementInputs(), design, decimalSeparator(), printer(),
+                            document_.dialogFolder());
     if (lastCalculation_ && inputDialog_ && inputDialog_->form() != lastCalculation_->input) {
         window.markDesignOutOfDate();
     }
     if (lastCalculation_ && lastCalculation_->settlement &&
-        lastCalculation_->settlementInput == settlementInputs_) {
+        lastCalculation_->settlementInput == document_.settlementInputs()) {
         window.showResult(*lastCalculation_->settlement);
     }
-    connect(&window, &SettlementWindow::inputsEdited, this, [this, &window] {
-        settlementInputs_ = window.inputs();
-        settlementPartRead_ = fundis::Status();
-        setModified(true);
-        updateStaleMark();
-    });
+    connect(&window, &SettlementWindow::inputsEdited, this,
+            [this, &window] { document_.setSettlementInputs(window.inputs()); });
     connect(&window, &SettlementWindow::calculated, this, [this, &window] {
         // the settlement of the last calculation, with the layers it was made for
         if (lastCalculation_ && window.result() && lastCalculation_->input == inputDialog_->form()) {
@@ -871,15 +775,17 @@ void MainWindow::showSettlement() {
         }
     });
     fundis::dialogs().exec(window);
-    hintPanel->clear();
+    hintPanel_->clear();
 }
 
-void MainWindow::selectAllReport() { reportPane->selectAll(); }
+std::vector<ReportLine> MainWindow::reportLines() const { return fundis::reportPaneLines(*reportPane_); }
 
-void MainWindow::copyReport() { reportPane->copy(); }
+void MainWindow::selectAllReport() { reportPane_->selectAll(); }
 
-void MainWindow::CtrlAPressed() {
-    if (reportPane->hasFocus()) {
+void MainWindow::copyReport() { reportPane_->copy(); }
+
+void MainWindow::selectAllOrShowAbout() {
+    if (reportPane_->hasFocus()) {
         selectAllReport();
     } else {
         showAbout();

@@ -1,20 +1,21 @@
 #pragma once
 
-// The main window: menu, toolbar, the report pane, the status bar with the progress bar, and the
-// commands. It owns the settings values, the current file names and the last calculation.
+// The main window: the menus and the toolbar built from one table of commands, the report pane,
+// the status bar with the progress bar. It owns the settings values, the project document and the
+// last calculation, from which the documents (scheme, printed and HTML report, DXF, note,
+// settlement) are made.
 
 #include <QMainWindow>
-#include <QStringList>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "core/files/Settings.h"
+#include "core/model/ReportLine.h"
 #include "core/project/ProjectPass.h"
 #include "core/reports/ReportContext.h"
+#include "gui/app/ProjectDocument.h"
 
-class QAction;
 class QCloseEvent;
 class QLabel;
 class QMenu;
@@ -23,7 +24,7 @@ class QProgressBar;
 class QStatusBar;
 class QTextEdit;
 class QToolBar;
-class QToolButton;
+
 namespace fundis {
 
 class InputDialog;
@@ -32,6 +33,8 @@ class SettingsDialog;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
+    struct CommandRow;  // a line of the table the menus, the toolbar and the actions are built from
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,79 +44,51 @@ class MainWindow : public QMainWindow {
     SettingsDialog& settingsDialog() { return *settingsDialog_; }
     // A project to open, as "Открыть" does, once the settings are loaded (fundis FILE.dan).
     void openAtStart(const QString& path) { startFile_ = path; }
+    // The settings are read and the dialogs set up at the first activation (called by the window's
+    // first showing; tests and tools without a shown window call it themselves).
+    void firstActivation();
 
-    fundis::Settings settings;
-    QString fileName;
-    QString lastHtmlName;
-
-    QToolBar* mainToolBar = nullptr;
-    QTextEdit* reportPane = nullptr;
-    QMenu* examplesMenu = nullptr;  // "Примеры": the published worked examples
-    QStatusBar* statusLine = nullptr;
-    QLabel* fileNamePanel = nullptr;  // fileName
-    QLabel* hintPanel = nullptr;      // the long hint under the mouse
-    QMenu* recentMenu = nullptr;      // "Последние файлы"
-    QLabel* staleMark = nullptr;      // shown while the inputs differ from the last calculation's
-    QProgressBar* progressBar = nullptr;
-    QMenu* reportMenu = nullptr;
-    QToolButton* startButton = nullptr;       // start calculation
-    QToolButton* inputButton = nullptr;       // input data
-    QToolButton* openButton = nullptr;        // open
-    QToolButton* saveButton = nullptr;        // save
-    QToolButton* printButton = nullptr;       // print
-    QToolButton* htmlButton = nullptr;        // HTML
-    QToolButton* schemeButton = nullptr;      // scheme
-    QToolButton* helpButton = nullptr;        // help
-    QToolButton* settlementButton = nullptr;  // settlement
-
+    // The settings values (kp.ini), which the settings dialog loads and saves.
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    // The file name, the unsaved changes, the recent files and the settlement inputs of the project.
+    ProjectDocument& document() { return document_; }
+    const ProjectDocument& document() const { return document_; }
     // The folder the file dialogs start in.
-    const QString& dialogFolder() const { return dialogFolder_; }
+    const QString& dialogFolder() const { return document_.dialogFolder(); }
     QPrinter& printer();
     char decimalSeparator() const;
 
     // The last calculation the pane shows, if any: what the documents are made of.
-    const std::optional<fundis::ProjectPass>& lastCalculation() const { return lastCalculation_; }
-    fundis::ReportContext reportContext() const;
+    const std::optional<ProjectPass>& lastCalculation() const { return lastCalculation_; }
+    ReportContext reportContext() const;
     // The inputs were changed after the last calculation.
     bool resultsOutOfDate() const;
-    // The project has changes not saved to its file.
-    bool hasUnsavedChanges() const { return isWindowModified(); }
-    const std::vector<std::string>& recentFiles() const { return recentFiles_; }
-    // The project's soil layers and limit settlement, which the settlement window edits.
-    const fundis::SettlementInputs& settlementInputs() const { return settlementInputs_; }
+    // The lines of the report pane as shown, red lines marked.
+    std::vector<ReportLine> reportLines() const;
 
-    // Opens `path` as "Открыть" does after its file dialog: the dialog is filled and shown.
-    void openProject(const QString& path);
-    // Asks whether to save the changes, when there are any; false when the user cancels.
-    bool maybeSaveChanges();
-    // "Файл" → "Примеры": an example project opened as "Открыть" opens a file.
-    void openExample(const QString& path);
-
-    void firstActivation();
-    void placeProgressBar();
-    void startCalculation();
-    void editInput();
-    void chooseProjectToOpen();
-    void saveCurrentProject();
-    void printReport();
-    void saveHtmlReport();
-    void showScheme();
-    // "Файл" → "Экспорт в DXF...": the scheme of the last calculation as a CAD drawing.
-    void exportDxf();
-    void showNote();
+    // The commands, each an action of the same name (findChild<QAction*>("openProject")).
     void newProject();
-    void saveAs();
+    void openProject();                         // asks for the file
+    void openProjectFile(const QString& path);  // as "Открыть" does after its file dialog
+    // "Примеры" and "Последние файлы": the file opened as "Открыть" opens it, after the same question
+    void openListedProject(const QString& path);
+    void saveProject();
+    void saveProjectAs();
+    void saveHtmlReport();
+    void printReport();
+    void exportDxf();  // the scheme of the last calculation as a CAD drawing
     void exitProgram();
+    void editInput();
+    void startCalculation();
+    void showScheme();
+    void showNote();
+    void showSettlement();
     void showSettings();
-    void showAbout();
     void setUpPrinter();
     void showHelp();
     void showVerificationManual();  // "?" → "Проверка программы": the verification manual
-    void showSettlement();
-    void selectAllReport();
-    void copyReport();
-    // Ctrl+A: select all in the report pane when it has the focus, the about box otherwise.
-    void CtrlAPressed();
+    void showAbout();
 
   protected:
     bool event(QEvent* event) override;
@@ -123,47 +98,53 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildCommands();
+    void buildToolBar();
     void buildReportPane();
     void buildExamplesMenu();
+    void buildStatusBar();
+    void connectDocument();
+    void placeProgressBar();
+    void rebuildRecentMenu();
+    void showFileName(const QString& name);
     QString proposedDocumentName(const QString& lastName, const QString& suffix) const;
     // a page of the help folder in the browser, or in a window of the program when none takes it
     void showPage(const QString& page);
     // The start hint of the empty report pane goes at the first calculation, open or "Новый".
     void dropStartHint();
-    void buildStatusBar();
-    QAction* command(const char* name, const QString& text, const QKeySequence& keys, const QString& hint,
-                     void (MainWindow::*handler)());
-    QToolButton* addToolButton(QAction* action, const char* name, const char* icon);
     // A document command may go on only with a calculation behind it.
     bool haveCalculation();
     void updateStaleMark();
     // Open and New: the report pane and the last calculation go with the project they belonged to.
     void forgetCalculation();
-    bool untitled() const;
-    bool saveProject();
-    bool saveProjectAs();
-    bool saveProjectTo(const QString& name);
-    void setProjectFile(const QString& name);
-    void setModified(bool modified);
-    void rememberRecentFile(const QString& name);
-    void rebuildRecentMenu();
-    QString startFolder() const;
+    void selectAllReport();
+    void copyReport();
+    // Ctrl+A: select all in the report pane when it has the focus, the about box otherwise.
+    void selectAllOrShowAbout();
     void restoreWindowState();
     void saveWindowState() const;
 
+    Settings settings_;
+    ProjectDocument document_;
     InputDialog* inputDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
     bool activated_ = false;
-    QString dialogFolder_;
-    QString proposedSaveName_;
-    QString lastDxfName_;  // the DXF file chosen last, offered again
-    std::optional<fundis::ProjectPass> lastCalculation_;
-    QString lastCalculationFileName_;
     QString startFile_;
-    fundis::SettlementInputs settlementInputs_;
-    fundis::Status settlementPartRead_;  // reading the opened file's settlement part: ok, or why not
-    std::vector<std::string> recentFiles_;
+    QString lastHtmlName_;  // the HTML report chosen last, its folder offered again
+    QString lastDxfName_;   // the DXF file chosen last, likewise
+    std::optional<ProjectPass> lastCalculation_;
+    QString lastCalculationFileName_;
     std::unique_ptr<QPrinter> printer_;
+
+    QToolBar* toolBar_ = nullptr;
+    QTextEdit* reportPane_ = nullptr;
+    QMenu* reportMenu_ = nullptr;    // the pane's context menu
+    QMenu* recentMenu_ = nullptr;    // "Последние файлы"
+    QMenu* examplesMenu_ = nullptr;  // "Примеры": the published worked examples
+    QStatusBar* statusLine_ = nullptr;
+    QLabel* fileNamePanel_ = nullptr;
+    QLabel* hintPanel_ = nullptr;  // the long hint under the mouse
+    QLabel* staleMark_ = nullptr;  // shown while the inputs differ from the last calculation's
+    QProgressBar* progressBar_ = nullptr;
 };
 
 }  // namespace fundis

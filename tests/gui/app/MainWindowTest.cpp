@@ -34,9 +34,17 @@ using fundis::testing::WindowsFixture;
 
 namespace {
 
+// a widget of the window by its object name; a missing one fails the test where it is used
+template <typename T>
+T* child(const fundis::MainWindow& main, const char* name) {
+    T* found = main.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
 QStringList paneTexts(const fundis::MainWindow& main) {
     QStringList texts;
-    for (const fundis::ReportLine& line : fundis::reportPaneLines(*main.reportPane)) {
+    for (const fundis::ReportLine& line : main.reportLines()) {
         texts << QString::fromStdString(line.text);
     }
     return texts;
@@ -68,18 +76,23 @@ bool closes(fundis::MainWindow& window) {
 // A new window: a useful size, no project, no results; every command one action shared by the menu
 // and the toolbar, with its shortcut
 TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
-    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_EQ(main->document().fileName(), QStringLiteral("Без имени"));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Без имени[*] — Фундис"));
-    EXPECT_FALSE(main->hasUnsavedChanges());
-    EXPECT_TRUE(main->progressBar->isHidden());
+    EXPECT_FALSE(main->document().hasUnsavedChanges());
+    EXPECT_TRUE(child<QProgressBar>(*main, "progressBar")->isHidden());
     EXPECT_GE(main->width(), 520);
     EXPECT_GT(main->width(), main->minimumWidth());
     EXPECT_EQ(main->minimumSize(), QSize(520, 358));
 
     const std::pair<QToolButton*, const char*> buttons[] = {
-        {main->openButton, "Ctrl+O"},   {main->saveButton, "Ctrl+S"},  {main->htmlButton, "Ctrl+F"},
-        {main->printButton, "Ctrl+P"},  {main->inputButton, "Ctrl+I"}, {main->startButton, "Ctrl+G"},
-        {main->schemeButton, "Ctrl+L"}, {main->helpButton, "F1"}};
+        {child<QToolButton>(*main, "openButton"), "Ctrl+O"},
+        {child<QToolButton>(*main, "saveButton"), "Ctrl+S"},
+        {child<QToolButton>(*main, "htmlButton"), "Ctrl+F"},
+        {child<QToolButton>(*main, "printButton"), "Ctrl+P"},
+        {child<QToolButton>(*main, "inputButton"), "Ctrl+I"},
+        {child<QToolButton>(*main, "startButton"), "Ctrl+G"},
+        {child<QToolButton>(*main, "schemeButton"), "Ctrl+L"},
+        {child<QToolButton>(*main, "helpButton"), "F1"}};
     const QList<QAction*> menus = main->menuBar()->actions();
     for (const auto& [button, keys] : buttons) {
         SCOPED_TRACE(keys);
@@ -92,7 +105,8 @@ TEST_F(WindowsFixture, StartsUntitledWithItsCommands) {
         EXPECT_TRUE(inMenu) << keys;
     }
     // the settlement is reachable with the toolbar hidden
-    EXPECT_EQ(main->settlementButton->defaultAction()->iconText(), QStringLiteral("Расчет осадки"));
+    EXPECT_EQ(child<QToolButton>(*main, "settlementButton")->defaultAction()->iconText(),
+              QStringLiteral("Расчет осадки"));
 
     // Alt and a letter open every menu and choose every item, each letter once in its menu
     QList<QKeySequence> titles;
@@ -146,7 +160,7 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
 TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
     typeProject();
     main->startCalculation();
-    EXPECT_TRUE(main->staleMark->isHidden());
+    EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 
     dialogs.onExec = [this](QDialog& dialog) {
         if (auto* form = qobject_cast<fundis::InputDialog*>(&dialog)) {
@@ -156,7 +170,7 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
         return dialog.result();
     };
     main->editInput();
-    EXPECT_FALSE(main->staleMark->isHidden());
+    EXPECT_FALSE(child<QLabel>(*main, "staleMark")->isHidden());
     EXPECT_TRUE(main->resultsOutOfDate());
 
     fundis::ProjectRecord shown;
@@ -177,7 +191,7 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
 
     main->startCalculation();
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 3900.0f);
-    EXPECT_TRUE(main->staleMark->isHidden());
+    EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 }
 
 // "Файл" → "Экспорт в DXF...": a save dialog offering the project's name with .dxf, then the scheme
@@ -211,7 +225,7 @@ TEST_F(WindowsFixture, ExportsTheSchemeToDxf) {
 TEST_F(WindowsFixture, MissingTableStopsTheCalculation) {
     typeProject();
     main->startCalculation();
-    main->settings.programDir = dataFolder.path().toStdString();
+    main->settings().programDir = dataFolder.path().toStdString();
     main->startCalculation();
     EXPECT_FALSE(main->lastCalculation());
     EXPECT_TRUE(paneTexts(*main).isEmpty());
@@ -231,14 +245,14 @@ TEST_F(WindowsFixture, EmptyRequiredFieldRefusesTheCalculation) {
     main->startCalculation();
     EXPECT_FALSE(main->lastCalculation());
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    const std::vector<fundis::ReportLine> lines = fundis::reportPaneLines(*main->reportPane);
+    const std::vector<fundis::ReportLine> lines = main->reportLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].failure);
     EXPECT_EQ(
         QString::fromStdString(lines[0].text),
         QStringLiteral("Расчет не выполнен: N, Nmax, I предельное состояние (вкладка «Нагрузки»): пусто. "
                        "Исправьте исходные данные (Расчет → Ввод данных)."));
-    EXPECT_TRUE(main->staleMark->isHidden());
+    EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 }
 
 // Save writes to the project's file and asks a name only the first time; Save As always asks; both
@@ -246,30 +260,30 @@ TEST_F(WindowsFixture, EmptyRequiredFieldRefusesTheCalculation) {
 TEST_F(WindowsFixture, SaveAndSaveAs) {
     typeProject();
     emit input->formEdited();
-    EXPECT_TRUE(main->hasUnsavedChanges());
+    EXPECT_TRUE(main->document().hasUnsavedChanges());
     const QString first = dataPath(QStringLiteral("первый.dan"));
     dialogs.files = {first};
-    main->saveCurrentProject();
+    main->saveProject();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_TRUE(dialogs.requests[0].proposedName.endsWith(QStringLiteral("Фундамент.dan")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("первый.dan[*] — Фундис"));
-    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_FALSE(main->document().hasUnsavedChanges());
 
     textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1600"));
-    main->saveCurrentProject();
+    main->saveProject();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_TRUE(readFile(first).contains("\r\n1600\r\n"));
 
     const QString second = dataPath(QStringLiteral("второй.dan"));
     dialogs.files = {second};
-    main->saveAs();
+    main->saveProjectAs();
     EXPECT_EQ(dialogs.requests.size(), 2u);
     EXPECT_EQ(dialogs.requests[1].proposedName, first);
-    EXPECT_EQ(main->fileName, second);
+    EXPECT_EQ(main->document().fileName(), second);
     const std::vector<std::string> recent = fundis::readRecentFiles(fundis::recentFilesPath());
     ASSERT_EQ(recent.size(), 2u);
     EXPECT_EQ(QString::fromStdString(recent[0]), second);
-    EXPECT_EQ(main->recentMenu->actions().size(), 2);
+    EXPECT_EQ(child<QMenu>(*main, "recentMenu")->actions().size(), 2);
 }
 
 // Closing, "Новый" and "Открыть" ask before unsaved changes are lost: cancel keeps them, discard
@@ -279,7 +293,7 @@ TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
     EXPECT_TRUE(dialogs.questions.isEmpty());
 
     fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("30"));
-    ASSERT_TRUE(main->hasUnsavedChanges());
+    ASSERT_TRUE(main->document().hasUnsavedChanges());
     enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kCancel};
     EXPECT_FALSE(closes(*main));
@@ -294,36 +308,36 @@ TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
     main->newProject();
     EXPECT_TRUE(readFile(saved).contains("\r\n30\r\n"));
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QString());
-    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_EQ(main->document().fileName(), QStringLiteral("Без имени"));
 
     fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("31"));
     dialogs.answers = {kDiscard};
     dialogs.files = {saved};
-    main->chooseProjectToOpen();
+    main->openProject();
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("30"));
-    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_FALSE(main->document().hasUnsavedChanges());
 }
 
 // The recent list opens a project as "Открыть" does; a file that has gone is named and dropped
 TEST_F(WindowsFixture, RecentFilesOpenOrAreDropped) {
     const QString path = dataPath(QStringLiteral("старый.dan"));
     dialogs.files = {path};
-    main->saveCurrentProject();
+    main->saveProject();
     const QString gone = dataPath(QStringLiteral("пропал.dan"));
     dialogs.files = {gone};
-    main->saveAs();
+    main->saveProjectAs();
     QFile::remove(gone);
 
     textEdit(fundis::TextField::fii)->setText(QStringLiteral("12"));
-    main->recentMenu->actions().at(1)->trigger();  // старый.dan, a step back
-    EXPECT_EQ(main->fileName, path);
+    child<QMenu>(*main, "recentMenu")->actions().at(1)->trigger();  // старый.dan, a step back
+    EXPECT_EQ(main->document().fileName(), path);
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QString());
     EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
 
-    main->recentMenu->actions().at(1)->trigger();  // пропал.dan
+    child<QMenu>(*main, "recentMenu")->actions().at(1)->trigger();  // пропал.dan
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.messages.last().contains(gone));
-    EXPECT_EQ(main->recentMenu->actions().size(), 1);
+    EXPECT_EQ(child<QMenu>(*main, "recentMenu")->actions().size(), 1);
 }
 
 // "fundis FILE.dan" opens the project once the settings are there; the window's place and size come
@@ -331,7 +345,7 @@ TEST_F(WindowsFixture, RecentFilesOpenOrAreDropped) {
 TEST_F(WindowsFixture, StartFileAndRememberedGeometry) {
     const QString path = dataPath(QStringLiteral("запуск.dan"));
     dialogs.files = {path};
-    main->saveCurrentProject();
+    main->saveProject();
 
     main->setGeometry(QRect(40, 50, 700, 500));
     ASSERT_TRUE(closes(*main));
@@ -345,7 +359,7 @@ TEST_F(WindowsFixture, StartFileAndRememberedGeometry) {
     main->openAtStart(path);
     main->firstActivation();
     QApplication::processEvents();
-    EXPECT_EQ(main->fileName, path);
+    EXPECT_EQ(main->document().fileName(), path);
     EXPECT_EQ(main->windowTitle(), QStringLiteral("запуск.dan[*] — Фундис"));
 }
 
@@ -358,16 +372,16 @@ TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
     QApplication::processEvents();
     EXPECT_EQ(main->width(), width);
     EXPECT_LT(main->minimumSizeHint().width(), width);
-    EXPECT_EQ(main->hintPanel->text().size(), 400);
+    EXPECT_EQ(child<QLabel>(*main, "hintPanel")->text().size(), 400);
     main->editInput();
-    EXPECT_TRUE(main->hintPanel->text().isEmpty());
+    EXPECT_TRUE(child<QLabel>(*main, "hintPanel")->text().isEmpty());
 
-    QStatusTipEvent hint(main->startButton->statusTip());
-    QApplication::sendEvent(main->startButton, &hint);
-    EXPECT_EQ(main->hintPanel->text(), QStringLiteral("Начать расчет"));
+    QStatusTipEvent hint(child<QToolButton>(*main, "startButton")->statusTip());
+    QApplication::sendEvent(child<QToolButton>(*main, "startButton"), &hint);
+    EXPECT_EQ(child<QLabel>(*main, "hintPanel")->text(), QStringLiteral("Начать расчет"));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(main->startButton, &leave);
-    EXPECT_TRUE(main->hintPanel->text().isEmpty());
+    QApplication::sendEvent(child<QToolButton>(*main, "startButton"), &leave);
+    EXPECT_TRUE(child<QLabel>(*main, "hintPanel")->text().isEmpty());
 }
 
 // "Расчет осадки" opens the settlement window on the last calculation; the layers typed there
@@ -386,24 +400,24 @@ TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
         }
         return int(QDialog::Rejected);
     };
-    main->settlementButton->defaultAction()->trigger();
+    child<QToolButton>(*main, "settlementButton")->defaultAction()->trigger();
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("SettlementForm")});
-    ASSERT_EQ(main->settlementInputs().layers.size(), 1u);
-    EXPECT_EQ(main->settlementInputs().layers[0].gamma, "18,5");
-    EXPECT_TRUE(main->hasUnsavedChanges());
+    ASSERT_EQ(main->document().settlementInputs().layers.size(), 1u);
+    EXPECT_EQ(main->document().settlementInputs().layers[0].gamma, "18,5");
+    EXPECT_TRUE(main->document().hasUnsavedChanges());
     ASSERT_TRUE(main->lastCalculation()->settlement);
     EXPECT_GT(main->lastCalculation()->settlement->result.s, 0.0);
 
     const QString saved = dataPath(QStringLiteral("осадка.dan"));
     dialogs.files = {saved};
-    main->saveCurrentProject();
+    main->saveProject();
     EXPECT_TRUE(readFile(saved).contains("\r\nS\r\n1\r\n0\r\n#\r\n3\r\n18,5\r\n12"));
 
     const QString program = dataPath(QStringLiteral("S"));
     const QString started = dataPath(QStringLiteral("started"));
     fundis::testing::writeFile(program, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    main->settings.programDir = dataFolder.path().toStdString();
+    main->settings().programDir = dataFolder.path().toStdString();
     main->showSettlement();
     for (int i = 0; i < 50 && !QFile::exists(started); ++i) {
         QTest::qWait(20);
@@ -414,37 +428,37 @@ TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
 
 // The empty pane at the start tells how to begin, until the first calculation
 TEST_F(WindowsFixture, StartHintUntilTheFirstCalculation) {
-    const QString hint = main->reportPane->placeholderText();
-    EXPECT_TRUE(main->reportPane->document()->isEmpty());
+    const QString hint = child<QTextEdit>(*main, "reportPane")->placeholderText();
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
     for (const char* part : {"«Файл» → «Примеры»", "(Ctrl+I)", "(Ctrl+O)"}) {
         EXPECT_TRUE(hint.contains(QString::fromUtf8(part))) << part;
     }
     typeProject();
     main->startCalculation();
-    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
-    EXPECT_FALSE(main->reportPane->document()->isEmpty());
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
+    EXPECT_FALSE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
 
     // "Новый" empties the pane; the hint does not come back
     main->newProject();
-    EXPECT_TRUE(main->reportPane->document()->isEmpty());
-    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
 // "Новый" on a fresh window drops the hint too
 TEST_F(WindowsFixture, StartHintGoesWithANewProject) {
-    ASSERT_FALSE(main->reportPane->placeholderText().isEmpty());
+    ASSERT_FALSE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
     main->newProject();
-    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
 // "Файл" → "Примеры" lists the published examples by what they show and where they were
 // published; one opens as "Открыть" opens a file (after the question about unsaved changes) and
 // calculates to the manual's numbers
 TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
-    ASSERT_NE(main->examplesMenu, nullptr);
-    EXPECT_EQ(main->examplesMenu->title(), QStringLiteral("П&римеры"));
+    const QMenu* examples = child<QMenu>(*main, "examplesMenu");
+    EXPECT_EQ(examples->title(), QStringLiteral("П&римеры"));
     EXPECT_NE(menuAction(*main, QStringLiteral("Файл"), QStringLiteral("Примеры")), nullptr);
-    const QList<QAction*> entries = main->examplesMenu->actions();
+    const QList<QAction*> entries = examples->actions();
     ASSERT_EQ(entries.size(), static_cast<int>(fundis::exampleProjects().size()));
     int settlementEntry = -1;
     for (int i = 0; i < entries.size(); ++i) {
@@ -466,17 +480,17 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     entries[settlementEntry]->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("30"));
-    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
-    EXPECT_FALSE(main->reportPane->placeholderText().isEmpty());
+    EXPECT_EQ(main->document().fileName(), QStringLiteral("Без имени"));
+    EXPECT_FALSE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 
     dialogs.answers = {kDiscard};
     entries[settlementEntry]->trigger();
-    EXPECT_TRUE(main->fileName.endsWith(QStringLiteral("/settlement_axis_a_ukrbukva56865.dan")));
-    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_TRUE(main->document().fileName().endsWith(QStringLiteral("/settlement_axis_a_ukrbukva56865.dan")));
+    EXPECT_FALSE(main->document().hasUnsavedChanges());
     EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
     EXPECT_EQ(textEdit(fundis::TextField::NII1)->text(), QStringLiteral("1550"));
-    EXPECT_EQ(main->settlementInputs().layers.size(), 4u);
-    EXPECT_TRUE(main->reportPane->placeholderText().isEmpty());
+    EXPECT_EQ(main->document().settlementInputs().layers.size(), 4u);
+    EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 
     main->startCalculation();
     ASSERT_TRUE(main->lastCalculation());
@@ -494,7 +508,7 @@ TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
     ASSERT_EQ(dialogs.opened.size(), 1);
     const QString page = dialogs.opened.front().toLocalFile();
     EXPECT_EQ(page,
-              QString::fromStdString(main->settings.programDir) + QStringLiteral("/Help/verification.htm"));
+              QString::fromStdString(main->settings().programDir) + QStringLiteral("/Help/verification.htm"));
     const QByteArray html = readFile(page);
     EXPECT_TRUE(html.contains("settlement_axis_a_ukrbukva56865.dan"));
     EXPECT_TRUE(html.contains("<table>"));
@@ -503,7 +517,7 @@ TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
 // F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
 // window of the program; a help page that is not there is named, with where the folder is set
 TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
-    QAction* help = main->helpButton->defaultAction();
+    QAction* help = child<QToolButton>(*main, "helpButton")->defaultAction();
     QString shownText;
     dialogs.onExec = [&](QDialog& dialog) {
         if (auto* window = qobject_cast<fundis::HelpWindow*>(&dialog)) {
@@ -527,7 +541,7 @@ TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
         << shownText.left(300).toStdString();
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
-    main->settings.programDir = dataFolder.path().toStdString();
+    main->settings().programDir = dataFolder.path().toStdString();
     help->trigger();
     EXPECT_EQ(dialogs.opened.size(), 2);
     EXPECT_EQ(dialogs.shown.size(), 1);
@@ -543,10 +557,10 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     const QString huge = dataPath(QStringLiteral("огромный.dan"));
     fundis::testing::writeFile(huge, QByteArray(5 * 1024 * 1024, '9') + QByteArray("x\r\n0\r\n"));
     textEdit(fundis::TextField::fii)->setText(QStringLiteral("28"));
-    main->openProject(huge);
+    main->openProjectFile(huge);
     const QString nowhere = dataPath(QStringLiteral("нет такой папки/проект.dan"));
     dialogs.files = {nowhere};
-    main->saveAs();
+    main->saveProjectAs();
     dialogs.files = {dataPath(QStringLiteral("нет такой папки/отчет.htm"))};
     typeProject();
     main->startCalculation();
@@ -568,22 +582,22 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
         EXPECT_EQ(message.count(QStringLiteral(".dan»")) + message.count(QStringLiteral(".htm»")), 1)
             << message.toStdString();
     }
-    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_EQ(main->document().fileName(), QStringLiteral("Без имени"));
 
     // a settlement part that cannot be read: the design opens, the reason is said once
     const QString project = dataPath(QStringLiteral("проект.dan"));
     dialogs.files = {project};
-    main->saveAs();
+    main->saveProjectAs();
     QByteArray bytes = readFile(project) + QByteArray("\r\nT\r\n1");
     fundis::testing::writeFile(project, bytes);
     dialogs.messages.clear();
-    main->openProject(project);
+    main->openProjectFile(project);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith(
         QStringLiteral("Данные расчета осадки в файле «%1» не прочитаны: метка S — вместо нее «T».\n")
             .arg(project)))
         << dialogs.messages[0].toStdString();
-    EXPECT_EQ(main->fileName, project);
+    EXPECT_EQ(main->document().fileName(), project);
     // the calculation then gives the settlement block as the red line that says why, as fundis-cli does
     main->startCalculation();
     ASSERT_TRUE(main->lastCalculation() && main->lastCalculation()->settlement);
@@ -650,9 +664,9 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     const QString second = dataPath(QStringLiteral("второй.dan"));
     typeProject();
     dialogs.files = {second};
-    main->saveCurrentProject();
+    main->saveProject();
     dialogs.files = {first};
-    main->saveAs();
+    main->saveProjectAs();
     main->startCalculation();
     ASSERT_TRUE(main->lastCalculation());
     dialogs.files = {dataPath(QStringLiteral("отчеты/первый.htm"))};
@@ -660,21 +674,21 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     main->saveHtmlReport();
     EXPECT_TRUE(dialogs.requests.back().proposedName.endsWith(QStringLiteral("/первый.htm")));
     fundis::testing::type(textEdit(fundis::TextField::NII2), QStringLiteral("3900"));
-    ASSERT_FALSE(main->staleMark->isHidden());
+    ASSERT_FALSE(child<QLabel>(*main, "staleMark")->isHidden());
 
     const auto expectClean = [&] {
         EXPECT_FALSE(main->lastCalculation());
         EXPECT_TRUE(paneTexts(*main).isEmpty());
-        EXPECT_TRUE(main->staleMark->isHidden());
+        EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
         main->saveHtmlReport();
         EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Сначала выполните расчет."));
     };
     enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kDiscard};
     dialogs.files = {second};
-    main->chooseProjectToOpen();
+    main->openProject();
     EXPECT_TRUE(dialogs.answers.empty());  // asked about the typed change, not kept
-    EXPECT_EQ(main->fileName, second);
+    EXPECT_EQ(main->document().fileName(), second);
     expectClean();
 
     main->startCalculation();
@@ -691,17 +705,17 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     }
 
     main->newProject();
-    EXPECT_EQ(main->fileName, QStringLiteral("Без имени"));
+    EXPECT_EQ(main->document().fileName(), QStringLiteral("Без имени"));
     expectClean();
 }
 
 // Documents of an out-of-date calculation say so at their top; the red lines of the calculation
 // stand in the HTML before the results, as the pane shows them
 TEST_F(WindowsFixture, DocumentsCarryTheVerdict) {
-    main->openProject(QStringLiteral(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan"));
+    main->openProjectFile(QStringLiteral(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan"));
     main->startCalculation();  // a base, punched through its socket bottom, with steps too tall
     std::vector<std::string> red;
-    for (const fundis::ReportLine& line : fundis::reportPaneLines(*main->reportPane)) {
+    for (const fundis::ReportLine& line : main->reportLines()) {
         if (line.failure && !line.text.empty()) {
             red.push_back(line.text);
         }
@@ -801,4 +815,115 @@ TEST_F(WindowsFixture, SettlementWindowSaysWhatItStandsOn) {
     EXPECT_TRUE(report.contains(QString::fromUtf8(fundis::kFoundationNotDesigned) + QStringLiteral(" [red]")))
         << report.join('\n').toStdString();
     EXPECT_FALSE(report.join('\n').contains(QStringLiteral("Сначала выполните расчет")));
+}
+
+// Every command of the menus, by its action's object name: the menu it stands in, the text with its
+// Alt letter and its keys, as the user has learnt them; the toolbar buttons are the same actions
+TEST_F(WindowsFixture, CommandsKeepTheirMenusTextsAndKeys) {
+    struct Expected {
+        const char* action;
+        const char* menu;
+        const char* text;
+        const char* keys;
+    };
+    const Expected commands[] = {
+        {"newProject", "&Файл", "&Новый", "Ctrl+N"},
+        {"openProject", "&Файл", "&Открыть", "Ctrl+O"},
+        {"saveProject", "&Файл", "&Сохранить", "Ctrl+S"},
+        {"saveProjectAs", "&Файл", "Сохранить &как...", "Ctrl+Shift+S"},
+        {"saveHtmlReport", "&Файл", "Сохранить в &HTML", "Ctrl+F"},
+        {"printReport", "&Файл", "П&ечать", "Ctrl+P"},
+        {"exportDxf", "&Файл", "Экспорт в &DXF...", ""},
+        {"exitProgram", "&Файл", "&Выход", "Ctrl+Q"},
+        {"editInput", "&Расчет", "&Ввод данных", "Ctrl+I"},
+        {"startCalculation", "&Расчет", "&Начать расчет", "Ctrl+G"},
+        {"showScheme", "&Расчет", "Вывести &схему", "Ctrl+L"},
+        {"showNote", "&Расчет", "&Пояснительная записка", "Ctrl+E"},
+        {"showSettlement", "&Расчет", "Расчет &осадки", ""},
+        {"showSettings", "&Настройка", "Настройка &параметров", "Ctrl+Alt+S"},
+        {"setUpPrinter", "&Настройка", "Настройка п&ринтера", "Ctrl+Alt+P"},
+        {"showHelp", "&?", "&Помощь", "F1"},
+        {"showVerificationManual", "&?", "Про&верка программы", ""},
+        {"showAbout", "&?", "&О программе\tCtrl+A", ""},
+    };
+    QStringList menuTitles;
+    for (const QAction* menu : main->menuBar()->actions()) {
+        menuTitles << menu->text();
+    }
+    EXPECT_EQ(menuTitles, (QStringList{QStringLiteral("&Файл"), QStringLiteral("&Расчет"),
+                                       QStringLiteral("&Настройка"), QStringLiteral("&?")}));
+    for (const Expected& expected : commands) {
+        SCOPED_TRACE(expected.action);
+        const auto* action = main->findChild<QAction*>(QString::fromLatin1(expected.action));
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromUtf8(expected.text));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(expected.keys)));
+        const QList<QAction*> menus = main->menuBar()->actions();
+        const auto holder = std::find_if(menus.begin(), menus.end(), [&](const QAction* menu) {
+            return menu->menu()->actions().contains(action);
+        });
+        ASSERT_NE(holder, menus.end());
+        EXPECT_EQ((*holder)->text(), QString::fromUtf8(expected.menu));
+    }
+    // the file menu in its order, with its two submenus and separators
+    QStringList file;
+    for (const QAction* item : main->menuBar()->actions().at(0)->menu()->actions()) {
+        file << (item->isSeparator() ? QStringLiteral("-") : QString(item->text()).remove(QLatin1Char('&')));
+    }
+    EXPECT_EQ(file.join(QLatin1Char('|')),
+              QStringLiteral("Новый|Открыть|Последние файлы|Примеры|-|Сохранить|Сохранить как...|-|"
+                             "Сохранить в HTML|Печать|Экспорт в DXF...|-|Выход"));
+    // the toolbar: the buttons in their order, gaps and the separator between them
+    QStringList bar;
+    for (const QObject* item : child<QToolBar>(*main, "mainToolBar")->children()) {
+        if (const auto* button = qobject_cast<const QToolButton*>(item);
+            button != nullptr && button->defaultAction() != nullptr) {
+            bar << button->objectName() + QLatin1Char('=') + button->defaultAction()->objectName();
+        }
+    }
+    EXPECT_EQ(bar.join(QLatin1Char(' ')),
+              QStringLiteral("openButton=openProject saveButton=saveProject htmlButton=saveHtmlReport "
+                             "inputButton=editInput startButton=startCalculation schemeButton=showScheme "
+                             "printButton=printReport helpButton=showHelp settlementButton=showSettlement"));
+}
+
+// The project document speaks for the window: its modified flag is the title's mark, its file name
+// the title and the status bar's panel; opening a file that is not there keeps the project as it
+// was; a new project forgets the last calculation; settlement layers typed are an unsaved change
+// that marks the results out of date
+TEST_F(WindowsFixture, ProjectDocumentDrivesTheWindow) {
+    fundis::ProjectDocument& document = main->document();
+    document.setModified(true);
+    EXPECT_TRUE(main->isWindowModified());
+    document.setModified(false);
+    EXPECT_FALSE(main->isWindowModified());
+
+    typeProject();
+    const QString path = dataPath(QStringLiteral("документ.dan"));
+    dialogs.files = {path};
+    EXPECT_TRUE(document.saveAs());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("документ.dan[*] — Фундис"));
+    EXPECT_EQ(child<QLabel>(*main, "fileNamePanel")->text(), path);
+    EXPECT_EQ(document.recentFiles().front(), path.toStdString());
+
+    main->startCalculation();
+    ASSERT_TRUE(main->lastCalculation());
+    EXPECT_FALSE(document.open(dataPath(QStringLiteral("нет.dan"))));
+    EXPECT_EQ(document.fileName(), path);
+    EXPECT_TRUE(main->lastCalculation());
+
+    fundis::SettlementInputs layers = document.settlementInputs();
+    layers.layers.push_back({"3", "18,5", "12"});
+    document.setSettlementInputs(layers);
+    EXPECT_TRUE(document.hasUnsavedChanges());
+    EXPECT_TRUE(main->resultsOutOfDate());
+    EXPECT_FALSE(child<QLabel>(*main, "staleMark")->isHidden());
+
+    enum { kSave, kDiscard, kCancel };
+    dialogs.answers = {kDiscard};
+    EXPECT_TRUE(document.startNew());
+    EXPECT_FALSE(main->lastCalculation());
+    EXPECT_TRUE(document.untitled());
+    EXPECT_TRUE(document.settlementInputs().layers.empty());
+    EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 }

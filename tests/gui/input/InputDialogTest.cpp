@@ -89,7 +89,7 @@ TEST_F(WindowsFixture, CommaBecomesAPointAsTyped) {
     type(textEdit(TextField::Yii), QStringLiteral("18,5"));
     EXPECT_EQ(textEdit(TextField::Yii)->text(), QStringLiteral("18.5"));
     EXPECT_EQ(textEdit(TextField::Yii)->cursorPosition(), 4);
-    EXPECT_TRUE(main->hasUnsavedChanges());
+    EXPECT_TRUE(main->document().hasUnsavedChanges());
 }
 
 // OK names the fields that are not numbers and what they will be read as, and the fields the
@@ -187,7 +187,7 @@ TEST_F(WindowsFixture, CancelledInputIsNotCalculated) {
     typeProject();
     main->startCalculation();
     ASSERT_TRUE(main->lastCalculation());
-    ASSERT_FALSE(main->hasUnsavedChanges());
+    ASSERT_FALSE(main->document().hasUnsavedChanges());
     dialogs.onExec = [this](QDialog& dialog) {
         input->show();
         type(textEdit(TextField::NII2), QStringLiteral("abc"));
@@ -196,7 +196,7 @@ TEST_F(WindowsFixture, CancelledInputIsNotCalculated) {
         return dialog.result();
     };
     main->editInput();
-    EXPECT_FALSE(main->hasUnsavedChanges());
+    EXPECT_FALSE(main->document().hasUnsavedChanges());
     EXPECT_FALSE(main->resultsOutOfDate());
     main->startCalculation();
     ASSERT_TRUE(main->lastCalculation());

@@ -56,10 +56,10 @@ TEST_F(SettingsTest, SaveWritesTheFileAndTheWindowFollows) {
                                  .arg(dataFolder.path())
                                  .toStdString()));
     EXPECT_EQ(readFile(settingsPath()), expected);
-    EXPECT_EQ(main->settings.schemeScale, 50);
-    EXPECT_EQ(main->settings.debugMode, 1);
-    EXPECT_TRUE(main->mainToolBar->isHidden());
-    EXPECT_EQ(main->progressBar->maximum(), 12);
+    EXPECT_EQ(main->settings().schemeScale, 50);
+    EXPECT_EQ(main->settings().debugMode, 1);
+    EXPECT_TRUE(main->findChild<QToolBar*>(QStringLiteral("mainToolBar"))->isHidden());
+    EXPECT_EQ(main->findChild<QProgressBar*>(QStringLiteral("progressBar"))->maximum(), 12);
 }
 
 // A scale or an iteration count that is not a whole number above zero is refused with a message
