@@ -253,7 +253,7 @@ void MainWindow::buildCommands() {
     settlementButton->setLayoutDirection(Qt::RightToLeft);  // the glyph right of the text
     settlementButton->setFont(fundis::windowFont(19));
     settlementButton->setAutoRaise(false);
-    settlementButton->setFixedSize(165, 38);
+    settlementButton->setFixedSize(std::max(165, settlementButton->sizeHint().width()), 38);
 }
 
 void MainWindow::buildReportPane() {
@@ -297,7 +297,6 @@ void MainWindow::buildStatusBar() {
     // long texts are shortened: a hint never widens the window
     fileNamePanel = new fundis::ElidedLabel(Qt::ElideMiddle, statusLine);
     fileNamePanel->setObjectName(QStringLiteral("fileNamePanel"));
-    fileNamePanel->setFixedWidth(250);
     fileNamePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine->addWidget(fileNamePanel);
     hintPanel = new fundis::ElidedLabel(Qt::ElideRight, statusLine);
@@ -313,12 +312,13 @@ void MainWindow::buildStatusBar() {
     staleMark->hide();
     statusLine->addPermanentWidget(staleMark);
 
-    // not laid out by the status bar: it is kept at the right end by hand, over panel 1
+    // at the right end while a calculation runs
     progressBar = new QProgressBar(statusLine);
     progressBar->setObjectName(QStringLiteral("progressBar"));
     progressBar->setMinimum(0);
     progressBar->setTextVisible(false);
     progressBar->hide();
+    statusLine->addPermanentWidget(progressBar);
     statusLine->installEventFilter(this);
     placeProgressBar();
 }
@@ -362,8 +362,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::placeProgressBar() {
-    progressBar->setGeometry(statusLine->width() - 150, 2, 135, statusLine->height() - 2);
-    progressBar->raise();
+    // the status bar lays its panels out; their widths follow the font
+    const int letter = statusLine->fontMetrics().averageCharWidth();
+    fileNamePanel->setFixedWidth(std::min(40 * letter, std::max(statusLine->width() / 3, 12 * letter)));
+    progressBar->setFixedSize(20 * letter, std::max(8, statusLine->fontMetrics().height() - 2));
 }
 
 void MainWindow::firstActivation() {

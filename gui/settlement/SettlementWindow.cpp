@@ -312,7 +312,8 @@ void SettlementWindow::buildLayout() {
     left->addLayout(calculateRow);
     auto* inputs = new QWidget(this);
     inputs->setLayout(left);
-    inputs->setFixedWidth(380);
+    // the table's four columns and the building types, in the window's font
+    inputs->setFixedWidth(std::max(inputs->minimumSizeHint().width(), 53 * fontMetrics().averageCharWidth()));
 
     auto* top = new QWidget(this);
     auto* topLayout = new QHBoxLayout(top);
