@@ -253,7 +253,7 @@ void MainWindow::buildCommands() {
     settlementButton->setLayoutDirection(Qt::RightToLeft);  // the glyph right of the text
     settlementButton->setFont(fundis::windowFont(19));
     settlementButton->setAutoRaise(false);
-    settlementButton->setFixedSize(std::max(165, settlementButton->sizeHint().width()), 38);
+    settlementButton->setFixedSize(165, 38);
 }
 
 void MainWindow::buildReportPane() {
@@ -355,7 +355,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && watched->parent() == mainToolBar) {
         return true;  // a toolbar button shows its hint in the status bar only
     }
-    if (watched == statusLine && event->type() == QEvent::Resize) {
+    if (watched == statusLine && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)) {
         placeProgressBar();
     }
     return QMainWindow::eventFilter(watched, event);
