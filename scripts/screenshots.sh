@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
 # Russian locale our users have unless another is given:
-#   scripts/screenshots.sh [output folder] [locale]   (default build/screenshots, ru_RU.UTF-8)
+#   scripts/screenshots.sh [output folder] [locale] [scales]
+#   (default build/screenshots, ru_RU.UTF-8, "1 1.5")
 # It builds in build/run, the folder of scripts/run.sh (the "run" preset of CMakePresets.json), or
 # takes the tool of another build folder given as FUNDIS_BUILD_DIR (build/test, build/asan).
-# QT_SCALE_FACTOR=1.5 shoots the windows as a screen scaled to 150 % shows them.
+# One set of pictures a scale factor (QT_SCALE_FACTOR, as a screen scaled to 150 % shows the
+# windows): the first in the output folder, the others in scale-1.5/ and so on inside it.
 # main-first-start.png (the main window as a first start opens it), file-dialog.png, main.png (a
 # calculated project), main-end.png, unreadable-fields.png (OK's warning about fields that are not
 # numbers or that the calculation cannot go without), main-refused.png (the calculation refused for
 # such a field), main-out-of-date.png, main-failure.png (red failure lines), input-1.png .. input-4.png,
 # settlement.png, scheme-fitted.png, scheme-zoomed.png, settings.png, settings-chooser.png,
-# about.png, help.png (the help page in its own window), splash.png.
+# about.png, help.png (the help page in its own window), splash.png, message.png (a warning with an
+# OK button), note.png (the calculation note).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build/screenshots}"
 lang="${2:-ru_RU.UTF-8}"
+scales="${3:-1 1.5}"
 scripts/install-deps.sh
 if ! command -v openbox > /dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -46,13 +50,21 @@ project "$work/data/без подколонника.dan" 0.35 0.45
 printf '\r\nS\r\n3\r\n0\r\n#\r\n2.4\r\n18.6\r\n14\r\n1.3\r\n17.8\r\n4.5\r\n4\r\n19.4\r\n28' \
   >> "$work/data/колонна.dan"
 
-shoot() {  # shoot PROJECT FOLDER: a fresh account each time, so the first start is a first start
+shoot() {  # shoot PROJECT FOLDER SCALE: a fresh account each time, so the first start is a first start
   rm -rf "$work/home" && mkdir -p "$work/home"
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LANG="$lang" LC_ALL="$lang" QT_QPA_PLATFORM=xcb \
+    QT_SCALE_FACTOR="$3" \
     xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" sh -c 'openbox > /dev/null 2>&1 & sleep 0.5; exec "$@"' _ \
     "$build/tools/fundis-screenshots" "$2" "$1"
 }
-shoot "$work/data/колонна.dan" "$out"
-shoot "$work/data/без подколонника.dan" "$work/failure"
-cp "$work/failure/main-end.png" "$out/main-failure.png"
-ls -1 "$out"
+first=1
+for scale in $scales; do
+  set_out="$out"
+  [ "$first" = 1 ] || set_out="$out/scale-$scale"
+  first=0
+  shoot "$work/data/колонна.dan" "$set_out" "$scale"
+  shoot "$work/data/без подколонника.dan" "$work/failure" "$scale"
+  cp "$work/failure/main-end.png" "$set_out/main-failure.png"
+  echo "$set_out (scale $scale):"
+  ls -1 "$set_out" | grep -v '^scale-'
+done

@@ -110,7 +110,7 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
         const std::unique_ptr<QMessageBox> box =
             makeQuestionBox(parent, caption, text, buttons, defaultButton, escapeButton);
         box->show();
-        ok = save(*box, folder, QStringLiteral("unreadable-fields.png")) && ok;
+        ok = saveFramed(*box, folder, QStringLiteral("unreadable-fields.png")) && ok;
         return defaultButton;
     };
     input.show();
@@ -136,11 +136,40 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     auto* tabs = input.findChild<QTabWidget*>();
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
-        ok = save(input, folder, QStringLiteral("input-%1.png").arg(tab + 1)) && ok;
+        ok = saveFramed(input, folder, QStringLiteral("input-%1.png").arg(tab + 1)) && ok;
     }
     tabs->setCurrentIndex(0);
     input.hide();
 
+    {
+        // a warning with an OK button: the tables' folder is gone when OK is pressed
+        ScriptedDialogs messages;
+        Dialogs* const before = setDialogs(&messages);
+        input.setTablesFolder(QDir::temp().filePath(QStringLiteral("нет такой папки")).toStdString());
+        input.confirmInput();
+        input.setTablesFolder(main.settings().programDir);
+        setDialogs(before);
+        if (!messages.messages.isEmpty()) {
+            QMessageBox box(QMessageBox::Warning, input.windowTitle(), messages.messages.constFirst(),
+                            QMessageBox::Ok, &main);
+            box.show();
+            ok = saveFramed(box, folder, QStringLiteral("message.png")) && ok;
+        } else {
+            ok = false;
+        }
+    }
+    {
+        // the calculation note, as "Пояснительная записка" opens it
+        ScriptedDialogs note;
+        note.onExec = [&](QDialog& window) {
+            window.show();
+            ok = saveFramed(window, folder, QStringLiteral("note.png")) && ok;
+            return static_cast<int>(QDialog::Accepted);
+        };
+        Dialogs* const before = setDialogs(&note);
+        main.showNote();
+        setDialogs(before);
+    }
     {
         // the settlement window of the project's layers, calculated
         const ProjectRecord* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
@@ -160,24 +189,24 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     }
 
     settingsDialog.show();
-    ok = save(settingsDialog, folder, QStringLiteral("settings.png")) && ok;
+    ok = saveFramed(settingsDialog, folder, QStringLiteral("settings.png")) && ok;
     // the chooser beside the settings, as "..." of the data folder opens it
     if (auto* dataFolderButton = settingsDialog.findChild<QPushButton*>(QStringLiteral("dataFolderButton"))) {
         dataFolderButton->click();
     }
-    ok = save(settingsDialog, folder, QStringLiteral("settings-chooser.png")) && ok;
+    ok = saveFramed(settingsDialog, folder, QStringLiteral("settings-chooser.png")) && ok;
     settingsDialog.reject();
 
     fundis::AboutBox about(&main);
     about.show();
-    ok = save(about, folder, QStringLiteral("about.png")) && ok;
+    ok = saveFramed(about, folder, QStringLiteral("about.png")) && ok;
     about.hide();
 
     // F1 on a desktop without a browser
     fundis::HelpWindow help(
         &main, QString::fromStdString(main.settings().programDir) + QStringLiteral("/Help/index.htm"));
     help.show();
-    ok = save(help, folder, QStringLiteral("help.png")) && ok;
+    ok = saveFramed(help, folder, QStringLiteral("help.png")) && ok;
     help.hide();
 
     fundis::SplashScreen splash;

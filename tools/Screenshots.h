@@ -2,7 +2,8 @@
 
 // Pictures of the windows for the documentation: the main window after a calculation of
 // `project`, the warning for fields that are not numbers, the out-of-date mark, the four input
-// tabs, the settings dialog, the about box and the splash.
+// tabs, a warning box, the note, scheme, settlement and help windows, the settings dialog, the
+// about box and the splash.
 
 #include <QString>
 

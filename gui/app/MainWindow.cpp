@@ -340,7 +340,6 @@ void MainWindow::buildStatusBar() {
     // long texts are shortened: a hint never widens the window
     fileNamePanel_ = new fundis::ElidedLabel(Qt::ElideMiddle, statusLine_);
     fileNamePanel_->setObjectName(QStringLiteral("fileNamePanel"));
-    fileNamePanel_->setFixedWidth(250);
     fileNamePanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine_->addWidget(fileNamePanel_);
     hintPanel_ = new fundis::ElidedLabel(Qt::ElideRight, statusLine_);
@@ -357,12 +356,13 @@ void MainWindow::buildStatusBar() {
     staleMark_->hide();
     statusLine_->addPermanentWidget(staleMark_);
 
-    // not laid out by the status bar: it is kept at the right end by hand, over panel 1
+    // at the right end while a calculation runs
     progressBar_ = new QProgressBar(statusLine_);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
     progressBar_->setMinimum(0);
     progressBar_->setTextVisible(false);
     progressBar_->hide();
+    statusLine_->addPermanentWidget(progressBar_);
     statusLine_->installEventFilter(this);
     placeProgressBar();
 }
@@ -400,15 +400,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && watched->parent() == toolBar_) {
         return true;  // a toolbar button shows its hint in the status bar only
     }
-    if (watched == statusLine_ && event->type() == QEvent::Resize) {
+    if (watched == statusLine_ && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)) {
         placeProgressBar();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::placeProgressBar() {
-    progressBar_->setGeometry(statusLine_->width() - 150, 2, 135, statusLine_->height() - 2);
-    progressBar_->raise();
+    // the status bar lays its panels out; their widths follow the font
+    const int letter = statusLine_->fontMetrics().averageCharWidth();
+    fileNamePanel_->setFixedWidth(std::min(40 * letter, std::max(statusLine_->width() / 3, 12 * letter)));
+    progressBar_->setFixedSize(20 * letter, std::max(8, statusLine_->fontMetrics().height() - 2));
 }
 
 void MainWindow::firstActivation() {

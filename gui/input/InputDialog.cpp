@@ -3,13 +3,17 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/input/InputProcessing.h"
 #include "core/model/ProjectForm.h"
@@ -39,11 +43,9 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("InputDialog"));
     setWindowTitle(QStringLiteral("Ввод исходных данных"));
     setFont(fundis::windowFont());
-    setFixedSize(400, 292);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
-    tabs_->setGeometry(0, 0, 400, 265);
     tabs_->addTab(buildBuildingTab(), QString::fromUtf8(tabTitle(FieldTab::Building)));
     tabs_->addTab(buildLoadsTab(), QString::fromUtf8(tabTitle(FieldTab::Loads)));
     tabs_->addTab(buildSoilTab(), QString::fromUtf8(tabTitle(FieldTab::Soil)));
@@ -51,7 +53,6 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
 
     okButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setGeometry(204, 267, 75, 25);
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &InputDialog::confirmInput);
@@ -59,10 +60,21 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     cancelButton_ =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setGeometry(283, 267, 75, 25);
     cancelButton_->setAutoDefault(false);
     setHint(cancelButton_, QStringLiteral("|Закрыть окно, не принимая изменений"));
     connect(cancelButton_, &QPushButton::clicked, this, &InputDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+    // the dialog takes the size its font needs, and keeps it
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitToFont();
 
     connect(list(ListField::overhangChoice), &QComboBox::activated, this,
             &InputDialog::overhangChoiceChanged);
@@ -100,166 +112,275 @@ void InputDialog::editTyped(QLineEdit* edit) {
     emit formEdited();
 }
 
-QLabel* InputDialog::makeLabel(QWidget* parent, const QString& text, int x, int y, const char* field) {
+void InputDialog::fitToFont() {
+    // the edits beside the picture hold a few digits: as wide as those digits in their font
+    for (const auto& [field, digits] : fittedEdits_) {
+        QLineEdit* e = edit(field);
+        const QFontMetrics metrics = e->fontMetrics();
+        e->setFixedWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) +
+                         2 * metrics.averageCharWidth() + 8);
+    }
+}
+
+void InputDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && tabs_ != nullptr) {
+        fitToFont();
+        // the tabs behind the front one are hidden and tell no one that their controls have grown
+        for (QLayout* inside : tabs_->findChildren<QLayout*>()) {
+            inside->invalidate();
+        }
+        for (int tab = 0; tab < tabs_->count(); ++tab) {
+            tabs_->widget(tab)->updateGeometry();
+        }
+    }
+    QDialog::changeEvent(event);
+}
+
+QLabel* InputDialog::makeLabel(QWidget* parent, const QString& text, const char* field) {
     auto* label = new QLabel(text, parent);
     if (field != nullptr) {
         label->setObjectName(QString::fromLatin1(field) + QStringLiteral("Label"));
     }
-    label->move(x, y);
-    label->adjustSize();
     return label;
 }
 
-QLineEdit* InputDialog::makeEdit(TextField field, QWidget* parent, const QRect& place, const QString& hint) {
+QLabel* InputDialog::placeLabel(QWidget* picture, const QString& text, int x, int y, const char* field) {
+    QLabel* label = makeLabel(picture, text, field);
+    label->move(x, y);
+    return label;
+}
+
+QLineEdit* InputDialog::makeEdit(TextField field, QWidget* parent, int digits, const QString& hint) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(formField(field).name));
-    edit->setGeometry(place);
     if (!hint.isEmpty()) {
         setHint(edit, hint);
+    }
+    if (digits > 0) {
+        fittedEdits_.emplace_back(field, digits);
     }
     edits_[static_cast<std::size_t>(field)] = edit;
     return edit;
 }
 
-QComboBox* InputDialog::makeList(ListField field, QWidget* parent, const QRect& place) {
+QComboBox* InputDialog::makeList(ListField field, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(formField(field).name));
-    box->setGeometry(place);
     for (const std::string& item : fundis::listItems(field)) {
         box->addItem(QString::fromStdString(item));
     }
-    // the list opens as wide as its longest item, whatever the box's width
+    // the long items would widen the whole dialog: the box shows what fits, the list opens as wide
+    // as its longest item
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(8);
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
     lists_[static_cast<std::size_t>(field)] = box;
     return box;
 }
 
+namespace {
+
+// A caption over its control; `span` columns of the grid from `column`.
+void addCaptioned(QGridLayout* grid, int row, int column, QLabel* label, QWidget* control, int span = 1,
+                  Qt::Alignment alignment = {}) {
+    grid->addWidget(label, row, column, 1, span);
+    grid->addWidget(control, row + 1, column, 1, span, alignment);
+}
+
+// Controls that the visibility rules hide keep their place, so the others do not move.
+void keepPlaceWhenHidden(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+}
+
+// A grid of captions over their controls: close to its control, apart from the row above.
+QGridLayout* captionGrid(QWidget* tab) {
+    auto* grid = new QGridLayout(tab);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(12);
+    return grid;
+}
+
+void gapAbove(QGridLayout* grid, int row, QWidget* tab) {
+    grid->setRowMinimumHeight(row, tab->fontMetrics().height() / 2);
+}
+
+}  // namespace
+
 QWidget* InputDialog::buildBuildingTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("buildingTab"));
+    QGridLayout* grid = captionGrid(tab);
 
-    floorTypeLabel_ = makeLabel(tab, caption(ListField::floorType), 8, 6, "floorType");
-    makeList(ListField::floorType, tab, QRect(8, 22, 272, 21));
+    floorTypeLabel_ = makeLabel(tab, caption(ListField::floorType), "floorType");
+    makeList(ListField::floorType, tab)->setMinimumContentsLength(24);
     setHint(
         list(ListField::floorType),
         QStringLiteral(
             "|Эта информация необходима для определения к-та kh(см. [1], табл. 5.9 в списке литературы)"));
+    addCaptioned(grid, 0, 0, floorTypeLabel_, list(ListField::floorType), 2);
 
-    temperatureLabel_ = makeLabel(tab, caption(ListField::temperature), 292, 6, "temperature");
-    makeList(ListField::temperature, tab, QRect(292, 22, 92, 21));
+    temperatureLabel_ = makeLabel(tab, caption(ListField::temperature), "temperature");
+    makeList(ListField::temperature, tab);
     setHint(list(ListField::temperature), QStringLiteral("|Температура воздуха в помещении, град."));
+    addCaptioned(grid, 0, 2, temperatureLabel_, list(ListField::temperature));
 
-    overhangChoiceLabel_ = makeLabel(tab, caption(ListField::overhangChoice), 8, 54, "overhangChoice");
-    makeList(ListField::overhangChoice, tab, QRect(8, 70, 120, 21));
+    gapAbove(grid, 2, tab);
+    overhangChoiceLabel_ = makeLabel(tab, caption(ListField::overhangChoice), "overhangChoice");
+    makeList(ListField::overhangChoice, tab);
     setHint(list(ListField::overhangChoice),
             QStringLiteral("|Вылет подошвы фундамента от внешней грани стены, м"));
+    addCaptioned(grid, 3, 0, overhangChoiceLabel_, list(ListField::overhangChoice));
 
-    overhangLabel_ = makeLabel(tab, caption(TextField::overhang), 156, 54, "overhang");
-    makeEdit(TextField::overhang, tab, QRect(156, 70, 60, 21),
-             QStringLiteral("|Величина вылета подошвы фундамента"))
+    overhangLabel_ = makeLabel(tab, caption(TextField::overhang), "overhang");
+    makeEdit(TextField::overhang, tab, 5, QStringLiteral("|Величина вылета подошвы фундамента"))
         ->setMaxLength(5);
+    addCaptioned(grid, 3, 1, overhangLabel_, edit(TextField::overhang), 1, Qt::AlignLeft);
 
-    MtLabel_ = makeLabel(tab, caption(TextField::Mt) + QLatin1Char('='), 292, 54, "Mt");
+    MtLabel_ = makeLabel(tab, caption(TextField::Mt) + QLatin1Char('='), "Mt");
     makeEdit(
-        TextField::Mt, tab, QRect(292, 70, 60, 21),
+        TextField::Mt, tab, 5,
         QStringLiteral(
             "|Сумма абсолютных значений среднемесячных отрицательных температур за зиму, СНиП 2.01.01-82"))
         ->setMaxLength(5);
+    addCaptioned(grid, 3, 2, MtLabel_, edit(TextField::Mt), 1, Qt::AlignLeft);
 
-    makeLabel(tab, caption(ListField::scheme), 8, 102, "scheme");
-    makeList(ListField::scheme, tab, QRect(8, 118, 120, 21));
+    gapAbove(grid, 5, tab);
+    auto* schemeLabel = makeLabel(tab, caption(ListField::scheme), "scheme");
+    makeList(ListField::scheme, tab);
     setHint(list(ListField::scheme), QStringLiteral("|Схема здания - гибкая или жесткая."));
+    addCaptioned(grid, 6, 0, schemeLabel, list(ListField::scheme));
 
     const QString ratioHint = QStringLiteral("|Отношение длины сооружения или его отсека к его высоте");
-    ratioChoiceLabel_ = makeLabel(tab, caption(ListField::LHChoice), 156, 102, "LHChoice");
-    makeList(ListField::LHChoice, tab, QRect(156, 118, 120, 21));
+    ratioChoiceLabel_ = makeLabel(tab, caption(ListField::LHChoice), "LHChoice");
+    makeList(ListField::LHChoice, tab);
     setHint(list(ListField::LHChoice), ratioHint);
+    addCaptioned(grid, 6, 1, ratioChoiceLabel_, list(ListField::LHChoice));
 
-    ratioLabel_ = makeLabel(tab, caption(TextField::LH) + QLatin1Char('='), 292, 102, "LH");
-    makeEdit(TextField::LH, tab, QRect(292, 118, 92, 21), ratioHint);
+    ratioLabel_ = makeLabel(tab, caption(TextField::LH) + QLatin1Char('='), "LH");
+    makeEdit(TextField::LH, tab, 8, ratioHint);
+    addCaptioned(grid, 6, 2, ratioLabel_, edit(TextField::LH), 1, Qt::AlignLeft);
+
+    keepPlaceWhenHidden({floorTypeLabel_, list(ListField::floorType), temperatureLabel_,
+                         list(ListField::temperature), overhangChoiceLabel_, list(ListField::overhangChoice),
+                         overhangLabel_, edit(TextField::overhang), MtLabel_, edit(TextField::Mt),
+                         ratioChoiceLabel_, list(ListField::LHChoice), ratioLabel_, edit(TextField::LH)});
+    grid->setRowStretch(8, 1);
     return tab;
 }
 
 QWidget* InputDialog::buildLoadsTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("loadsTab"));
-    makeLabel(tab, QStringLiteral("Сочетания расчетных нагрузок"), 8, 4);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(makeLabel(tab, QStringLiteral("Сочетания расчетных нагрузок")));
 
-    const int groupTop = 22;
-    const int rowTop[3] = {36, 64, 92};
+    // the nine loads of a limit state stand M, N, Q of Mmax, then of Nmax, then of Qmax; the rows'
+    // names stand before the first group, whose rows the second one's follow
     const char* rowNames[3] = {"Mmax", "Nmax", "Qmax"};
-    for (int row = 0; row < 3; ++row) {
-        makeLabel(tab, QString::fromLatin1(rowNames[row]), 6, groupTop + rowTop[row] + 3);
-    }
-
-    // the nine loads of a limit state stand M, N, Q of Mmax, then of Nmax, then of Qmax
-    auto makeGroup = [&](int left, TextField first, const QString& momentHint) {
+    auto makeGroup = [&](TextField first, const QString& momentHint, bool rowNamesBefore) {
         auto* group = new QGroupBox(QString::fromUtf8(formField(first).group), tab);
-        group->setGeometry(left, groupTop, 170, 122);
-        const int columnLeft[3] = {8, 61, 114};
+        auto* grid = new QGridLayout(group);
+        grid->setHorizontalSpacing(5);
+        grid->setVerticalSpacing(5);
+        const int firstColumn = rowNamesBefore ? 1 : 0;
         const char* heads[3] = {"M", "N", "Q"};
         for (int column = 0; column < 3; ++column) {
-            auto* head = makeLabel(group, QString::fromLatin1(heads[column]), columnLeft[column], 18);
-            head->setFixedWidth(48);
-            head->setAlignment(Qt::AlignHCenter);
+            grid->addWidget(makeLabel(group, QString::fromLatin1(heads[column])), 0, firstColumn + column,
+                            Qt::AlignHCenter);
         }
         const QString hints[3] = {momentHint, kForceHint, kShearHint};
         for (int row = 0; row < 3; ++row) {
+            if (rowNamesBefore) {
+                grid->addWidget(makeLabel(group, QString::fromLatin1(rowNames[row])), row + 1, 0);
+            }
             for (int column = 0; column < 3; ++column) {
                 const auto field = static_cast<TextField>(static_cast<int>(first) + row * 3 + column);
-                makeEdit(field, group, QRect(columnLeft[column], rowTop[row], 48, 21), hints[column]);
+                grid->addWidget(makeEdit(field, group, 5, hints[column]), row + 1, firstColumn + column);
             }
         }
+        return group;
     };
-    makeGroup(42, TextField::MII1, kMomentHintII);
-    makeGroup(218, TextField::MI1, kMomentHintI);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(makeGroup(TextField::MII1, kMomentHintII, true), 0, Qt::AlignTop);
+    groups->addWidget(makeGroup(TextField::MI1, kMomentHintI, false), 0, Qt::AlignTop);
+    groups->addStretch(1);
+    layout->addLayout(groups);
 
     craneAndWind_ = new QCheckBox(caption(craneAndWindField()), tab);
     craneAndWind_->setObjectName(QString::fromLatin1(craneAndWindField().name));
-    craneAndWind_->move(8, 160);
-    craneAndWind_->adjustSize();
     setHint(craneAndWind_, QStringLiteral("|Расчетное сопр. бетона повыш. на 10%"));
 
     reliabilityButton_ = new QPushButton(QStringLiteral("К-т надежн. 1.1"), tab);
     reliabilityButton_->setObjectName(QStringLiteral("reliabilityButton"));
-    reliabilityButton_->setGeometry(264, 156, 120, 25);
     reliabilityButton_->setAutoDefault(false);
     setHint(reliabilityButton_,
             QStringLiteral("|Исп. обобщ. к-т надежности 1.1 для предварительного расчета"));
     connect(reliabilityButton_, &QPushButton::clicked, this, &InputDialog::fillReliabilityFactor);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(craneAndWind_);
+    bottom->addStretch(1);
+    bottom->addWidget(reliabilityButton_);
+    layout->addLayout(bottom);
+    layout->addStretch(1);
     return tab;
 }
 
 QWidget* InputDialog::buildSoilTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("soilTab"));
+    QGridLayout* grid = captionGrid(tab);
 
-    makeLabel(tab, caption(ListField::soil), 8, 4, "soil");
-    makeList(ListField::soil, tab, QRect(8, 20, 376, 21));
+    makeList(ListField::soil, tab)->setMinimumContentsLength(36);
+    addCaptioned(grid, 0, 0, makeLabel(tab, caption(ListField::soil), "soil"), list(ListField::soil), 3);
 
-    frostSoilLabel_ = makeLabel(tab, caption(ListField::frostSoil), 8, 50, "frostSoil");
-    makeList(ListField::frostSoil, tab, QRect(8, 66, 376, 21));
+    gapAbove(grid, 2, tab);
+    frostSoilLabel_ = makeLabel(tab, caption(ListField::frostSoil), "frostSoil");
+    makeList(ListField::frostSoil, tab);
+    addCaptioned(grid, 3, 0, frostSoilLabel_, list(ListField::frostSoil), 3);
+    keepPlaceWhenHidden({frostSoilLabel_, list(ListField::frostSoil)});
 
-    makeLabel(tab, caption(TextField::fii), 8, 98, "fii");
-    makeEdit(TextField::fii, tab, QRect(8, 114, 60, 21), QStringLiteral("|Угол внутреннего трения, град."));
-    makeLabel(tab, caption(TextField::cii), 84, 98, "cii");
-    makeEdit(TextField::cii, tab, QRect(84, 114, 60, 21), QStringLiteral("|Удельное сцепление, кПа."));
-    makeLabel(tab, caption(ListField::method), 160, 98, "method");
-    makeList(ListField::method, tab, QRect(160, 114, 224, 21));
+    gapAbove(grid, 5, tab);
+    makeEdit(TextField::fii, tab, 5, QStringLiteral("|Угол внутреннего трения, град."));
+    addCaptioned(grid, 6, 0, makeLabel(tab, caption(TextField::fii), "fii"), edit(TextField::fii), 1,
+                 Qt::AlignLeft);
+    makeEdit(TextField::cii, tab, 5, QStringLiteral("|Удельное сцепление, кПа."));
+    addCaptioned(grid, 6, 1, makeLabel(tab, caption(TextField::cii), "cii"), edit(TextField::cii), 1,
+                 Qt::AlignLeft);
+    makeList(ListField::method, tab);
+    addCaptioned(grid, 6, 2, makeLabel(tab, caption(ListField::method), "method"), list(ListField::method));
 
-    makeLabel(tab, caption(TextField::Yii), 8, 146, "Yii");
-    makeEdit(TextField::Yii, tab, QRect(8, 162, 60, 21),
-             QStringLiteral("|Вес грунта ниже подошвы фундамента, кН/м3"));
-    makeLabel(tab, caption(TextField::Yii1), 200, 146, "Yii1");
-    makeEdit(TextField::Yii1, tab, QRect(200, 162, 60, 21),
-             QStringLiteral("|Вес грунта выше подошвы фундамента, кН/м3"));
+    // the weights, on a row of their own: their long captions do not widen the columns above
+    gapAbove(grid, 8, tab);
+    auto* weights = new QGridLayout;
+    weights->setVerticalSpacing(2);
+    weights->setHorizontalSpacing(12);
+    makeEdit(TextField::Yii, tab, 5, QStringLiteral("|Вес грунта ниже подошвы фундамента, кН/м3"));
+    addCaptioned(weights, 0, 0, makeLabel(tab, caption(TextField::Yii), "Yii"), edit(TextField::Yii), 1,
+                 Qt::AlignLeft);
+    makeEdit(TextField::Yii1, tab, 5, QStringLiteral("|Вес грунта выше подошвы фундамента, кН/м3"));
+    addCaptioned(weights, 0, 1, makeLabel(tab, caption(TextField::Yii1), "Yii1"), edit(TextField::Yii1), 1,
+                 Qt::AlignLeft);
+    weights->setColumnStretch(2, 1);
+    grid->addLayout(weights, 9, 0, 2, 3);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(11, 1);
     return tab;
 }
 
 QWidget* InputDialog::buildFoundationTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("foundationTab"));
-    picture_ = new FoundationPicture(tab);
+    // the picture is drawn in pixels, and its edits stand on its dimension lines: that part keeps
+    // its size and places; the rest of the tab is laid out
+    auto* pictureArea = new QWidget(tab);
+    pictureArea->setObjectName(QStringLiteral("pictureArea"));
+    pictureArea->setFixedSize(FoundationPicture::kLeft + FoundationPicture::kWidth,
+                              FoundationPicture::kTop + FoundationPicture::kHeight);
+    picture_ = new FoundationPicture(pictureArea);
 
     struct Place {
         TextField field;
@@ -300,8 +421,10 @@ QWidget* InputDialog::buildFoundationTab() {
     };
     QList<QRect> textPlaces;
     const QFont small = fundis::windowFont(10);
+    int right = pictureArea->width();
     for (const Place& p : onPicture) {
-        QLineEdit* e = makeEdit(p.field, tab, p.place, QString::fromUtf8(p.hint));
+        QLineEdit* e = makeEdit(p.field, pictureArea, 0, QString::fromUtf8(p.hint));
+        e->setGeometry(p.place);
         // on the drawing, where its dimension line is: a light frame shows where to type, a grey
         // placeholder what goes there; the drawing's lines stop short of it
         e->setFont(small);
@@ -312,36 +435,56 @@ QWidget* InputDialog::buildFoundationTab() {
             "QLineEdit { background: white; padding: 0px; border: 1px solid #a8bcd8; border-radius: 2px; }"
             "QLineEdit:focus { border: 1px solid #3a78d0; }"));
         textPlaces << p.place;
+        right = std::max(right, p.place.right() + 1);
     }
-    QList<QLabel*> onPictureLabels = {makeLabel(tab, QStringLiteral("x"), 120, 3),
-                                      makeLabel(tab, QStringLiteral("x"), 120, 25),
-                                      makeLabel(tab, caption(TextField::d), 24, 112, "d"),
-                                      makeLabel(tab, caption(TextField::da), 160, 158, "da"),
-                                      makeLabel(tab, caption(TextField::dz), 57, 160, "dz")};
+    QList<QLabel*> onPictureLabels = {placeLabel(pictureArea, QStringLiteral("x"), 120, 3),
+                                      placeLabel(pictureArea, QStringLiteral("x"), 120, 25),
+                                      placeLabel(pictureArea, caption(TextField::d), 24, 112, "d"),
+                                      placeLabel(pictureArea, caption(TextField::da), 160, 158, "da"),
+                                      placeLabel(pictureArea, caption(TextField::dz), 57, 160, "dz")};
     for (QLabel* label : onPictureLabels) {
         label->setFont(small);
         label->adjustSize();
         textPlaces << label->geometry();
     }
+    // the edits of the socket stand on the picture's right edge and a little beyond it
+    pictureArea->setFixedWidth(right + 1);
     picture_->setTextPlaces(textPlaces);
 
-    makeLabel(tab, caption(TextField::bToL), 264, 2, "bToL");
-    makeEdit(TextField::bToL, tab, QRect(264, 16, 33, 21),
-             QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
-    makeLabel(tab, caption(TextField::d_h), 304, 2, "d_h");
-    makeEdit(TextField::d_h, tab, QRect(304, 16, 33, 21), QStringLiteral("|Кратность высоты фундамента, м"));
-    makeLabel(tab, caption(TextField::d_l), 264, 42, "d_l");
-    makeEdit(TextField::d_l, tab, QRect(264, 56, 33, 21),
-             QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
-    makeLabel(tab, caption(ListField::concreteClass), 312, 42, "concreteClass");
-    makeList(ListField::concreteClass, tab, QRect(312, 56, 65, 21));
+    auto* form = new QWidget(tab);
+    form->setObjectName(QStringLiteral("foundationForm"));
+    auto* grid = new QGridLayout(form);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(8);
+    makeEdit(TextField::bToL, form, 4, QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
+    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::bToL), "bToL"), edit(TextField::bToL), 1,
+                 Qt::AlignLeft);
+    makeEdit(TextField::d_h, form, 4, QStringLiteral("|Кратность высоты фундамента, м"));
+    addCaptioned(grid, 0, 1, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
+                 Qt::AlignLeft);
+    grid->setRowMinimumHeight(2, form->fontMetrics().height() / 3);
+    makeEdit(TextField::d_l, form, 4, QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
+    addCaptioned(grid, 3, 0, makeLabel(form, caption(TextField::d_l), "d_l"), edit(TextField::d_l), 1,
+                 Qt::AlignLeft);
+    makeList(ListField::concreteClass, form)->setMinimumContentsLength(4);
     setHint(list(ListField::concreteClass), QStringLiteral("|Класс бетона"));
-    makeLabel(tab, caption(TextField::Rs), 312, 82, "Rs");
-    makeEdit(TextField::Rs, tab, QRect(312, 96, 33, 21),
-             QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
-    makeLabel(tab, caption(TextField::Rsc), 312, 122, "Rsc");
-    makeEdit(TextField::Rsc, tab, QRect(312, 136, 33, 21),
-             QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
+    addCaptioned(grid, 3, 1, makeLabel(form, caption(ListField::concreteClass), "concreteClass"),
+                 list(ListField::concreteClass), 1, Qt::AlignLeft);
+    grid->setRowMinimumHeight(5, form->fontMetrics().height() / 3);
+    makeEdit(TextField::Rs, form, 4, QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
+    addCaptioned(grid, 6, 1, makeLabel(form, caption(TextField::Rs), "Rs"), edit(TextField::Rs), 1,
+                 Qt::AlignLeft);
+    grid->setRowMinimumHeight(8, form->fontMetrics().height() / 3);
+    makeEdit(TextField::Rsc, form, 4, QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
+    addCaptioned(grid, 9, 1, makeLabel(form, caption(TextField::Rsc), "Rsc"), edit(TextField::Rsc), 1,
+                 Qt::AlignLeft);
+    grid->setRowStretch(11, 1);
+
+    auto* layout = new QHBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 6, 6);
+    layout->addWidget(pictureArea, 0, Qt::AlignTop);
+    layout->addWidget(form, 1);
     return tab;
 }
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/model/ProjectForm.h"
 
@@ -55,15 +57,21 @@ class InputDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QWidget* buildBuildingTab();
     QWidget* buildLoadsTab();
     QWidget* buildSoilTab();
     QWidget* buildFoundationTab();
-    QLineEdit* makeEdit(TextField field, QWidget* parent, const QRect& place, const QString& hint);
-    QComboBox* makeList(ListField field, QWidget* parent, const QRect& place);
-    QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, const char* field = nullptr);
+    // An edit `digits` digits wide in the dialog's font (0: placed by hand, on the picture).
+    QLineEdit* makeEdit(TextField field, QWidget* parent, int digits, const QString& hint);
+    QComboBox* makeList(ListField field, QWidget* parent);
+    QLabel* makeLabel(QWidget* parent, const QString& text, const char* field = nullptr);
+    // A label at its place on the picture.
+    QLabel* placeLabel(QWidget* picture, const QString& text, int x, int y, const char* field = nullptr);
+    // The laid-out edits as wide as their digits in the present font.
+    void fitToFont();
     QLineEdit* edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
     QComboBox* list(ListField field) const { return lists_[static_cast<std::size_t>(field)]; }
     void editTyped(QLineEdit* edit);
@@ -77,6 +85,7 @@ class InputDialog : public QDialog {
 
     std::array<QLineEdit*, fundis::kTextFieldCount> edits_{};
     std::array<QComboBox*, fundis::kListFieldCount> lists_{};
+    std::vector<std::pair<TextField, int>> fittedEdits_;  // laid-out edits and the digits they hold
     QCheckBox* craneAndWind_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн. 1.1"

@@ -3,14 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "gui/note/NoteDocument.h"
@@ -30,7 +33,10 @@ NoteWindow::NoteWindow(QWidget* parent, CalculationNote note, const ReportContex
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("noteWindow"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
-    resize(900, 700);
+    // as large as a page wants, within the screen
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(900, available.width() * 4 / 5), std::min(700, available.height() * 4 / 5));
 
     document_ = new QTextDocument(this);
     buildNoteDocument(*document_, note_, note_.calculated ? noteSchemeImage(context_) : QImage());

@@ -237,7 +237,6 @@ void SettlementWindow::buildControls() {
     SuEdit = new QLineEdit(this);
     SuEdit->setObjectName(QStringLiteral("SuEdit"));
     SuEdit->setAlignment(Qt::AlignRight);
-    SuEdit->setFixedWidth(SuEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     connect(SuEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         typedSu_ = text;
         SuEdit->setStyleSheet(QString());
@@ -272,6 +271,19 @@ void SettlementWindow::buildControls() {
 
     Picture = new PictureView(*this, this);
     Picture->setObjectName(QStringLiteral("Picture"));
+}
+
+void SettlementWindow::fitToFont() {
+    SuEdit->setFixedWidth(SuEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    // the table's columns and the building types; the picture takes the rest of the width
+    inputsColumn_->setMinimumWidth(53 * fontMetrics().averageCharWidth());
+}
+
+void SettlementWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && inputsColumn_ != nullptr) {
+        fitToFont();
+    }
+    QDialog::changeEvent(event);
 }
 
 void SettlementWindow::buildLayout() {
@@ -312,7 +324,8 @@ void SettlementWindow::buildLayout() {
     left->addLayout(calculateRow);
     auto* inputs = new QWidget(this);
     inputs->setLayout(left);
-    inputs->setFixedWidth(380);
+    inputsColumn_ = inputs;
+    fitToFont();
 
     auto* top = new QWidget(this);
     auto* topLayout = new QHBoxLayout(top);

@@ -69,6 +69,9 @@ class SettlementWindow : public QDialog {
   public slots:
     void done(int result) override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   signals:
     void inputsEdited();  // a cell, a row, the building type or su changed by the user
     void calculated();    // result() holds a new calculation
@@ -85,6 +88,8 @@ class SettlementWindow : public QDialog {
     void commitTypedCell();
     void edited();
     void showCurrentResult();
+    // The inputs' column and su's edit as wide as the font needs.
+    void fitToFont();
 
     QLabel* ResultLabel = nullptr;  // s against su beside "Рассчитать"
     QPushButton* CloseButton = nullptr;
@@ -98,7 +103,8 @@ class SettlementWindow : public QDialog {
     std::optional<fundis::SettlementPass> result_;
     bool filling_ = false;  // the window itself writes to its controls
     bool designOutOfDate_ = false;
-    QLabel* designNotice_ = nullptr;  // no design to stand on, or an out-of-date one
+    QLabel* designNotice_ = nullptr;   // no design to stand on, or an out-of-date one
+    QWidget* inputsColumn_ = nullptr;  // the layers, the limit and "Рассчитать", left of the picture
 };
 
 }  // namespace fundis

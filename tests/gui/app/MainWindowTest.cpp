@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
+#include "gui/widgets/Fonts.h"
 #include "gui/widgets/OnScreen.h"
 #include "gui/widgets/ReportPane.h"
 #include "support/WindowsFixture.h"
@@ -926,4 +928,25 @@ TEST_F(WindowsFixture, ProjectDocumentDrivesTheWindow) {
     EXPECT_TRUE(document.untitled());
     EXPECT_TRUE(document.settlementInputs().layers.empty());
     EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
+}
+// The status bar lays its panels out: the progress bar of a calculation at its right end, on
+// neither the file name nor the hint, and the panels wider with a larger font
+TEST_F(WindowsFixture, StatusBarPanelsSideBySide) {
+    main->show();
+    auto* status = main->findChild<QStatusBar*>(QStringLiteral("statusLine"));
+    auto* fileName = main->findChild<QLabel*>(QStringLiteral("fileNamePanel"));
+    auto* hint = main->findChild<QLabel*>(QStringLiteral("hintPanel"));
+    auto* progress = main->findChild<QProgressBar*>(QStringLiteral("progressBar"));
+    ASSERT_TRUE(status && fileName && hint && progress);
+    progress->show();
+    status->layout()->activate();
+    EXPECT_TRUE(status->rect().contains(progress->geometry()));
+    EXPECT_FALSE(progress->geometry().intersects(fileName->geometry()));
+    EXPECT_FALSE(progress->geometry().intersects(hint->geometry()));
+    EXPECT_GT(progress->x(), hint->x());
+    const int usualWidth = progress->width();
+    status->setFont(fundis::windowFont(17));
+    status->layout()->activate();
+    EXPECT_GT(progress->width(), usualWidth);
+    progress->hide();
 }

@@ -2,11 +2,15 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 
+#include "gui/widgets/Fonts.h"
+#include "support/LayoutChecks.h"
 #include "support/WindowsFixture.h"
 
 using fundis::ListField;
 using fundis::TextField;
+using fundis::testing::expectLaidOut;
 using fundis::testing::type;
 using fundis::testing::WindowsFixture;
 
@@ -81,6 +85,65 @@ TEST_F(WindowsFixture, ControlsFollowTheFieldTable) {
     EXPECT_EQ(labelOf("Yii")->text(), QStringLiteral("Вес грунта ниже подошвы, кН/м3"));
     EXPECT_EQ(labelOf("fii")->text(), QStringLiteral("φii, град"));
     EXPECT_EQ(labelOf("Mt")->text(), QStringLiteral("Mt="));
+}
+
+// Laid out for its font: on each tab every text whole, nothing on its neighbour or outside, at the
+// usual size and at half as large again, the dialog growing with the font; the edits on the foundation's
+// picture keep their places on it, and a control the rules show or hide moves none of the others
+TEST_F(WindowsFixture, TabsFollowTheFont) {
+    input->show();
+    choose(listBox(ListField::overhangChoice), 1);
+    choose(listBox(ListField::LHChoice), 2);
+    auto* tabs = input->findChild<QTabWidget*>(QStringLiteral("tabs"));
+    auto* pictureArea = input->findChild<QWidget*>(QStringLiteral("pictureArea"));
+    auto* foundationForm = input->findChild<QWidget*>(QStringLiteral("foundationForm"));
+    ASSERT_TRUE(tabs && pictureArea && foundationForm);
+    const auto pictureEdits = pictureArea->findChildren<QLineEdit*>();
+    ASSERT_FALSE(pictureEdits.isEmpty());
+    std::vector<QRect> placesOnPicture;
+    for (const QLineEdit* e : pictureEdits) {
+        placesOnPicture.push_back(e->geometry());
+    }
+
+    const auto checkTabs = [&](const char* font) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            SCOPED_TRACE(std::string(font) + ", " + tabs->tabText(tab).toStdString());
+            tabs->setCurrentIndex(tab);
+            if (tabs->currentWidget() != foundationForm->parentWidget()) {
+                expectLaidOut(*input);
+                continue;
+            }
+            // the picture keeps its pixels; the fields beside it are laid out
+            input->layout()->activate();
+            expectLaidOut(*foundationForm);
+            const QRect picture(pictureArea->mapTo(input, QPoint(0, 0)), pictureArea->size());
+            const QRect form(foundationForm->mapTo(input, QPoint(0, 0)), foundationForm->size());
+            EXPECT_TRUE(input->rect().contains(picture) && input->rect().contains(form));
+            EXPECT_FALSE(picture.intersects(form));
+            for (int i = 0; i < pictureEdits.size(); ++i) {
+                EXPECT_EQ(pictureEdits[i]->geometry(), placesOnPicture[static_cast<std::size_t>(i)])
+                    << pictureEdits[i]->objectName().toStdString();
+                EXPECT_TRUE(pictureArea->rect().contains(pictureEdits[i]->geometry()));
+            }
+        }
+    };
+    checkTabs("usual font");
+    const QSize usual = input->size();
+    input->setFont(fundis::windowFont(17));
+    checkTabs("large font");
+    EXPECT_TRUE(input->width() > usual.width() && input->height() > usual.height())
+        << input->width() << "x" << input->height();
+
+    // the overhang value and the L/H value come and go without moving their neighbours
+    tabs->setCurrentIndex(0);
+    const QRect Mt = textEdit(TextField::Mt)->geometry();
+    const QRect ratioList = listBox(ListField::LHChoice)->geometry();
+    choose(listBox(ListField::overhangChoice), 0);
+    choose(listBox(ListField::LHChoice), 0);
+    input->layout()->activate();
+    EXPECT_TRUE(textEdit(TextField::overhang)->isHidden() && textEdit(TextField::LH)->isHidden());
+    EXPECT_EQ(textEdit(TextField::Mt)->geometry(), Mt);
+    EXPECT_EQ(listBox(ListField::LHChoice)->geometry(), ratioList);
 }
 
 // A comma typed where a number goes becomes a point at once; typing marks the project changed

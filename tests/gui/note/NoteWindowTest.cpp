@@ -5,9 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 
 #include "gui/note/NoteWindow.h"
+#include "gui/widgets/Fonts.h"
+#include "support/LayoutChecks.h"
 #include "support/WindowsFixture.h"
 
 using fundis::testing::readFile;
@@ -99,4 +102,23 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     shown = showNote(*main, dialogs);
     EXPECT_TRUE(shown.text.contains(QStringLiteral("Исходные данные изменены после расчета")));
     EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа").arg(R)));  // still the last calculation
+}
+
+// The window opens within the screen, and its buttons stay whole at a font half as large again
+TEST_F(WindowsFixture, NoteWindowFitsTheScreenAndTheFont) {
+    typeProject();
+    main->startCalculation();
+    bool checked = false;
+    showNote(*main, dialogs, [&](fundis::NoteWindow& window) {
+        window.show();
+        const QRect available = window.screen()->availableGeometry();
+        EXPECT_TRUE(window.width() <= available.width() && window.height() <= available.height())
+            << window.width() << "x" << window.height() << " on " << available.width() << "x"
+            << available.height();
+        fundis::testing::expectLaidOut(window);
+        window.setFont(fundis::windowFont(17));
+        fundis::testing::expectLaidOut(window);
+        checked = true;
+    });
+    EXPECT_TRUE(checked);
 }

@@ -10,7 +10,9 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "gui/widgets/Fonts.h"
 #include "gui/widgets/ReportPane.h"
+#include "support/LayoutChecks.h"
 #include "support/SampleProject.h"
 #include "support/WindowsFixture.h"
 
@@ -117,6 +119,20 @@ TEST_F(SettlementWindowTest, CalculateGivesTheReportAndThePicture) {
     // an edit leaves no result that belongs to other inputs
     window->LayersTable->item(0, 0)->setText("2");
     EXPECT_FALSE(window->result() || window->PrintButton->isEnabled() || pictureDrawn(*window));
+}
+
+// Laid out for its font: the buttons, the limit and the result whole at the usual size and at half
+// as large again, the inputs' column growing with the font and the picture keeping the rest
+TEST_F(SettlementWindowTest, FollowsTheFont) {
+    auto window = open(&design);
+    window->show();
+    window->CalculateButton->click();
+    fundis::testing::expectLaidOut(*window);
+    const int usualColumn = window->CalculateButton->parentWidget()->width();
+    window->setFont(fundis::windowFont(17));
+    fundis::testing::expectLaidOut(*window);
+    EXPECT_GT(window->CalculateButton->parentWidget()->width(), usualColumn);
+    EXPECT_GT(window->Picture->width(), window->CalculateButton->parentWidget()->width() / 2);
 }
 
 TEST_F(SettlementWindowTest, WithoutADesignTheReportSaysSo) {
