@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
+#include <functional>
 
 #include "core/files/DanFile.h"
 #include "core/files/DataLocation.h"
@@ -614,54 +615,40 @@ void MainWindow::saveWindowState() const {
 }
 
 void MainWindow::saveHtmlReport() {
+    saveDocument(QStringLiteral("Сохранение результата расчета"), lastHtmlName_, QStringLiteral("htm"),
+                 kHtmlFilters,
+                 [](const fundis::ReportContext& context) { return fundis::htmlReport(context); });
+}
+
+void MainWindow::exportDxf() {
+    saveDocument(QStringLiteral("Экспорт схемы фундамента в DXF"), lastDxfName_, QStringLiteral("dxf"),
+                 kDxfFilters,
+                 [](const fundis::ReportContext& context) { return fundis::schemeDxf(context); });
+}
+
+void MainWindow::saveDocument(const QString& title, QString& lastName, const QString& suffix,
+                              const QStringList& filters,
+                              const std::function<std::string(const fundis::ReportContext&)>& content) {
     if (!haveCalculation()) {
         return;
     }
     fundis::FileRequest request;
-    request.title = QStringLiteral("Сохранение результата расчета");
+    request.title = title;
     request.folder = document_.startFolder();
-    // the current project's name, in the folder of the last report when there was one
-    request.proposedName = proposedDocumentName(lastHtmlName_, QStringLiteral(".htm"));
-    request.filters = kHtmlFilters;
-    request.defaultSuffix = QStringLiteral("htm");
-    request.save = true;
-    const QString name = fundis::dialogs().fileName(this, request);
-    if (name.isEmpty()) {
-        return;
-    }
-    lastHtmlName_ = name;
-    const fundis::Status written =
-        fundis::saveFileAtomically(localPath(name), fundis::htmlReport(reportContext()));
-    if (!written) {
-        fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
-    }
-}
-
-QString MainWindow::proposedDocumentName(const QString& lastName, const QString& suffix) const {
     // the current project's name, in the folder of the last such document when there was one
     const QString base = document_.untitled() ? QStringLiteral("Фундамент")
                                               : QFileInfo(document_.fileName()).completeBaseName();
     const QString folder = lastName.isEmpty() ? document_.startFolder() : QFileInfo(lastName).absolutePath();
-    return QDir(folder).filePath(base + suffix);
-}
-
-void MainWindow::exportDxf() {
-    if (!haveCalculation()) {
-        return;
-    }
-    fundis::FileRequest request;
-    request.title = QStringLiteral("Экспорт схемы фундамента в DXF");
-    request.folder = document_.startFolder();
-    request.proposedName = proposedDocumentName(lastDxfName_, QStringLiteral(".dxf"));
-    request.filters = kDxfFilters;
-    request.defaultSuffix = QStringLiteral("dxf");
+    request.proposedName = QDir(folder).filePath(base + QLatin1Char('.') + suffix);
+    request.filters = filters;
+    request.defaultSuffix = suffix;
     request.save = true;
     const QString name = fundis::dialogs().fileName(this, request);
     if (name.isEmpty()) {
         return;
     }
-    lastDxfName_ = name;
-    const fundis::Status written = fundis::writeSchemeDxf(localPath(name), reportContext());
+    lastName = name;
+    const fundis::Status written = fundis::saveFileAtomically(localPath(name), content(reportContext()));
     if (!written) {
         fundis::showMessage(this, kCaption, fundis::sentence(written.message()) + QStringLiteral("."));
     }

@@ -6,6 +6,7 @@
 // settlement) are made.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -106,7 +107,11 @@ class MainWindow : public QMainWindow {
     void placeProgressBar();
     void rebuildRecentMenu();
     void showFileName(const QString& name);
-    QString proposedDocumentName(const QString& lastName, const QString& suffix) const;
+    // Asks where to save a document of the last calculation (proposing the project's name in the
+    // folder of `lastName`), then writes what `content` makes of the report context.
+    void saveDocument(const QString& title, QString& lastName, const QString& suffix,
+                      const QStringList& filters,
+                      const std::function<std::string(const fundis::ReportContext&)>& content);
     // a page of the help folder in the browser, or in a window of the program when none takes it
     void showPage(const QString& page);
     // The start hint of the empty report pane goes at the first calculation, open or "Новый".
