@@ -129,22 +129,22 @@ SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInpu
     if (design != nullptr) {
         design_ = *design;
     }
-    setObjectName(QStringLiteral("SettlementForm"));
+    setObjectName(QStringLiteral("SettlementWindow"));
     setWindowTitle(QStringLiteral("Расчет осадки"));
     setFont(fundis::windowFont(12));
     buildControls();
     buildLayout();
 
     filling_ = true;
-    LayersTable->setRowCount(static_cast<int>(inputs.layers.size()));
-    for (int row = 0; row < LayersTable->rowCount(); ++row) {
+    layersTable_->setRowCount(static_cast<int>(inputs.layers.size()));
+    for (int row = 0; row < layersTable_->rowCount(); ++row) {
         setRow(row, inputs.layers[static_cast<std::size_t>(row)]);
     }
-    TypeCombo->setCurrentIndex(comboItem(buildingType_));
+    typeCombo_->setCurrentIndex(comboItem(buildingType_));
     filling_ = false;
     showBuildingType(comboItem(buildingType_));
     updateRowButtons();
-    PrintButton->setEnabled(false);
+    printButton_->setEnabled(false);
 
     // above everything else: the design the settlement stands on is not there, or not current
     designNotice_ = new QLabel(this);
@@ -163,22 +163,22 @@ SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInpu
 
 void SettlementWindow::buildControls() {
     auto* table = new LayerTable(0, 3, this);
-    LayersTable = table;
-    LayersTable->setObjectName(QStringLiteral("LayersTable"));
+    layersTable_ = table;
+    layersTable_->setObjectName(QStringLiteral("layersTable"));
     QStringList headers;
     for (LayerColumn column : kColumns) {
         headers << QString::fromStdString(fundis::layerColumnName(column));
     }
-    LayersTable->setHorizontalHeaderLabels(headers);
-    LayersTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    LayersTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    LayersTable->verticalHeader()->setDefaultSectionSize(LayersTable->fontMetrics().height() + 10);
+    layersTable_->setHorizontalHeaderLabels(headers);
+    layersTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layersTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    layersTable_->verticalHeader()->setDefaultSectionSize(layersTable_->fontMetrics().height() + 10);
     // four rows stay in sight however small the window
-    LayersTable->setMinimumHeight(LayersTable->horizontalHeader()->sizeHint().height() +
-                                  4 * LayersTable->verticalHeader()->defaultSectionSize() + 4);
-    LayersTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    LayersTable->setToolTip(QStringLiteral("Слои грунта по порядку от природного рельефа вниз"));
-    connect(LayersTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    layersTable_->setMinimumHeight(layersTable_->horizontalHeader()->sizeHint().height() +
+                                   4 * layersTable_->verticalHeader()->defaultSectionSize() + 4);
+    layersTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+    layersTable_->setToolTip(QStringLiteral("Слои грунта по порядку от природного рельефа вниз"));
+    connect(layersTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (filling_) {
             return;
         }
@@ -188,44 +188,44 @@ void SettlementWindow::buildControls() {
         filling_ = false;
         edited();
     });
-    connect(LayersTable, &QTableWidget::currentCellChanged, this, [this] { updateRowButtons(); });
+    connect(layersTable_, &QTableWidget::currentCellChanged, this, [this] { updateRowButtons(); });
     table->afterLastCell = [this, table] {
-        if (LayersTable->rowCount() >= fundis::kMostLayers) {
+        if (layersTable_->rowCount() >= fundis::kMostLayers) {
             return QModelIndex();
         }
         // the view moves to it itself
-        const int row = LayersTable->rowCount();
+        const int row = layersTable_->rowCount();
         insertLayer(row);
         return table->model()->index(row, 0);
     };
 
-    AddLayerButton = makeButton(QStringLiteral("Добавить слой"), "AddLayerButton", this);
-    AddLayerButton->setToolTip(QStringLiteral("Новый слой под выбранным"));
-    RemoveLayerButton = makeButton(QStringLiteral("Удалить слой"), "RemoveLayerButton", this);
-    UpButton = makeButton(QStringLiteral("Выше"), "UpButton", this);
-    UpButton->setToolTip(QStringLiteral("Переставить выбранный слой на одну строку вверх"));
-    DownButton = makeButton(QStringLiteral("Ниже"), "DownButton", this);
-    DownButton->setToolTip(QStringLiteral("Переставить выбранный слой на одну строку вниз"));
-    connect(AddLayerButton, &QPushButton::clicked, this, [this] { addLayer(); });
-    connect(RemoveLayerButton, &QPushButton::clicked, this, [this] { removeLayer(); });
-    connect(UpButton, &QPushButton::clicked, this, [this] { moveLayer(-1); });
-    connect(DownButton, &QPushButton::clicked, this, [this] { moveLayer(1); });
+    addLayerButton_ = makeButton(QStringLiteral("Добавить слой"), "addLayerButton", this);
+    addLayerButton_->setToolTip(QStringLiteral("Новый слой под выбранным"));
+    removeLayerButton_ = makeButton(QStringLiteral("Удалить слой"), "removeLayerButton", this);
+    upButton_ = makeButton(QStringLiteral("Выше"), "upButton", this);
+    upButton_->setToolTip(QStringLiteral("Переставить выбранный слой на одну строку вверх"));
+    downButton_ = makeButton(QStringLiteral("Ниже"), "downButton", this);
+    downButton_->setToolTip(QStringLiteral("Переставить выбранный слой на одну строку вниз"));
+    connect(addLayerButton_, &QPushButton::clicked, this, [this] { addLayer(); });
+    connect(removeLayerButton_, &QPushButton::clicked, this, [this] { removeLayer(); });
+    connect(upButton_, &QPushButton::clicked, this, [this] { moveLayer(-1); });
+    connect(downButton_, &QPushButton::clicked, this, [this] { moveLayer(1); });
 
-    TypeCombo = new QComboBox(this);
-    TypeCombo->setObjectName(QStringLiteral("TypeCombo"));
+    typeCombo_ = new QComboBox(this);
+    typeCombo_->setObjectName(QStringLiteral("typeCombo"));
     for (const fundis::BuildingType& type : fundis::buildingTypes()) {
         QString text = QString::fromUtf8(type.name);
         if (type.suCm > 0) {
             text += QStringLiteral(" — %1 см").arg(centimetres(type.suCm, separator_));
         }
-        TypeCombo->addItem(text);
-        TypeCombo->setItemData(TypeCombo->count() - 1, text, Qt::ToolTipRole);
+        typeCombo_->addItem(text);
+        typeCombo_->setItemData(typeCombo_->count() - 1, text, Qt::ToolTipRole);
     }
     // the long names would widen the whole window: the list opens wider than the box instead
-    TypeCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    TypeCombo->setMinimumContentsLength(24);
-    TypeCombo->view()->setMinimumWidth(TypeCombo->view()->sizeHintForColumn(0) + 24);
-    connect(TypeCombo, &QComboBox::currentIndexChanged, this, [this](int item) {
+    typeCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    typeCombo_->setMinimumContentsLength(24);
+    typeCombo_->view()->setMinimumWidth(typeCombo_->view()->sizeHintForColumn(0) + 24);
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (filling_ || item < 0) {
             return;
         }
@@ -234,47 +234,47 @@ void SettlementWindow::buildControls() {
         edited();
     });
 
-    SuEdit = new QLineEdit(this);
-    SuEdit->setObjectName(QStringLiteral("SuEdit"));
-    SuEdit->setAlignment(Qt::AlignRight);
-    connect(SuEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    suEdit_ = new QLineEdit(this);
+    suEdit_->setObjectName(QStringLiteral("suEdit"));
+    suEdit_->setAlignment(Qt::AlignRight);
+    connect(suEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         typedSu_ = text;
-        SuEdit->setStyleSheet(QString());
-        SuEdit->setToolTip(QString());
+        suEdit_->setStyleSheet(QString());
+        suEdit_->setToolTip(QString());
         edited();
     });
 
-    CalculateButton = makeButton(QStringLiteral("Рассчитать"), "CalculateButton", this);
-    CalculateButton->setDefault(true);
-    ResultLabel = new QLabel(this);
-    ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
-    QFont bold = ResultLabel->font();
+    calculateButton_ = makeButton(QStringLiteral("Рассчитать"), "calculateButton", this);
+    calculateButton_->setDefault(true);
+    resultLabel_ = new QLabel(this);
+    resultLabel_->setObjectName(QStringLiteral("resultLabel"));
+    QFont bold = resultLabel_->font();
     bold.setBold(true);
-    ResultLabel->setFont(bold);
-    PrintButton = makeButton(QStringLiteral("Печать"), "PrintButton", this);
-    PrintButton->setToolTip(QStringLiteral("Лист расчета осадки на принтер или в PDF"));
-    CloseButton = makeButton(QStringLiteral("Закрыть"), "CloseButton", this);
-    connect(CalculateButton, &QPushButton::clicked, this, [this] { calculate(); });
-    connect(PrintButton, &QPushButton::clicked, this, [this] { print(); });
-    connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
+    resultLabel_->setFont(bold);
+    printButton_ = makeButton(QStringLiteral("Печать"), "printButton", this);
+    printButton_->setToolTip(QStringLiteral("Лист расчета осадки на принтер или в PDF"));
+    closeButton_ = makeButton(QStringLiteral("Закрыть"), "closeButton", this);
+    connect(calculateButton_, &QPushButton::clicked, this, [this] { calculate(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { print(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { close(); });
 
-    ReportPane = new QTextEdit(this);
-    ReportPane->setObjectName(QStringLiteral("ReportPane"));
-    ReportPane->setReadOnly(true);
-    ReportPane->setAcceptRichText(false);
-    ReportPane->setUndoRedoEnabled(false);
-    ReportPane->setFont(fundis::windowFont(13));
-    ReportPane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    ReportPane->setPlaceholderText(
+    reportPane_ = new QTextEdit(this);
+    reportPane_->setObjectName(QStringLiteral("reportPane"));
+    reportPane_->setReadOnly(true);
+    reportPane_->setAcceptRichText(false);
+    reportPane_->setUndoRedoEnabled(false);
+    reportPane_->setFont(fundis::windowFont(13));
+    reportPane_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reportPane_->setPlaceholderText(
         QStringLiteral("Результаты расчета появятся здесь после нажатия «Рассчитать»."));
-    ReportPane->setMinimumHeight(120);
+    reportPane_->setMinimumHeight(120);
 
-    Picture = new PictureView(*this, this);
-    Picture->setObjectName(QStringLiteral("Picture"));
+    picture_ = new PictureView(*this, this);
+    picture_->setObjectName(QStringLiteral("picture"));
 }
 
 void SettlementWindow::fitToFont() {
-    SuEdit->setFixedWidth(SuEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    suEdit_->setFixedWidth(suEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     // the table's columns and the building types; the picture takes the rest of the width
     inputsColumn_->setMinimumWidth(53 * fontMetrics().averageCharWidth());
 }
@@ -288,7 +288,7 @@ void SettlementWindow::changeEvent(QEvent* event) {
 
 void SettlementWindow::buildLayout() {
     auto* rowButtons = new QHBoxLayout;
-    for (QPushButton* button : {AddLayerButton, RemoveLayerButton, UpButton, DownButton}) {
+    for (QPushButton* button : {addLayerButton_, removeLayerButton_, upButton_, downButton_}) {
         rowButtons->addWidget(button);
     }
     auto* note = new QLabel(
@@ -298,19 +298,19 @@ void SettlementWindow::buildLayout() {
     note->setWordWrap(true);
     auto* layersBox = new QGroupBox(QStringLiteral("Слои грунта от природного рельефа вниз"), this);
     auto* layers = new QVBoxLayout(layersBox);
-    layers->addWidget(LayersTable, 1);
+    layers->addWidget(layersTable_, 1);
     layers->addLayout(rowButtons);
     layers->addWidget(note);
 
     auto* suRow = new QHBoxLayout;
     suRow->addWidget(new QLabel(QStringLiteral("su ="), this));
-    suRow->addWidget(SuEdit);
+    suRow->addWidget(suEdit_);
     suRow->addWidget(new QLabel(QStringLiteral("см"), this));
     suRow->addStretch(1);
     auto* limitBox = new QGroupBox(QStringLiteral("Предельная осадка su"), this);
     auto* limit = new QVBoxLayout(limitBox);
     limit->addWidget(new QLabel(QStringLiteral("Тип сооружения:"), this));
-    limit->addWidget(TypeCombo);
+    limit->addWidget(typeCombo_);
     limit->addLayout(suRow);
 
     auto* left = new QVBoxLayout;
@@ -318,9 +318,9 @@ void SettlementWindow::buildLayout() {
     left->addWidget(layersBox, 1);
     left->addWidget(limitBox);
     auto* calculateRow = new QHBoxLayout;
-    calculateRow->addWidget(CalculateButton);
+    calculateRow->addWidget(calculateButton_);
     calculateRow->addSpacing(12);
-    calculateRow->addWidget(ResultLabel, 1);
+    calculateRow->addWidget(resultLabel_, 1);
     left->addLayout(calculateRow);
     auto* inputs = new QWidget(this);
     inputs->setLayout(left);
@@ -331,12 +331,12 @@ void SettlementWindow::buildLayout() {
     auto* topLayout = new QHBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(inputs);
-    topLayout->addWidget(Picture, 1);
+    topLayout->addWidget(picture_, 1);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);
-    splitter->addWidget(ReportPane);
+    splitter->addWidget(reportPane_);
     // the report under the picture shows its last lines, s against su, without scrolling
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
@@ -344,8 +344,8 @@ void SettlementWindow::buildLayout() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(PrintButton);
-    buttons->addWidget(CloseButton);
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(splitter, 1);
@@ -358,47 +358,51 @@ void SettlementWindow::setRow(int row, const fundis::SoilLayerTexts& texts) {
     for (int column = 0; column < 3; ++column) {
         auto* item = new QTableWidgetItem(QString::fromStdString(*cells[column]));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LayersTable->setItem(row, column, item);
+        layersTable_->setItem(row, column, item);
     }
 }
 
 fundis::SettlementInputs SettlementWindow::inputs() const {
     fundis::SettlementInputs inputs;
-    for (int row = 0; row < LayersTable->rowCount(); ++row) {
-        inputs.layers.push_back({cellText(*LayersTable, row, 0).toStdString(),
-                                 cellText(*LayersTable, row, 1).toStdString(),
-                                 cellText(*LayersTable, row, 2).toStdString()});
+    for (int row = 0; row < layersTable_->rowCount(); ++row) {
+        inputs.layers.push_back({cellText(*layersTable_, row, 0).toStdString(),
+                                 cellText(*layersTable_, row, 1).toStdString(),
+                                 cellText(*layersTable_, row, 2).toStdString()});
     }
     inputs.buildingType = buildingType_;
     inputs.suText = typedSu_.toStdString();
     return inputs;
 }
 
+std::vector<fundis::ReportLine> SettlementWindow::reportLines() const {
+    return fundis::reportPaneLines(*reportPane_);
+}
+
 void SettlementWindow::updateRowButtons() {
-    const int rows = LayersTable->rowCount();
-    const int current = LayersTable->currentRow();
-    AddLayerButton->setEnabled(rows < fundis::kMostLayers);
-    RemoveLayerButton->setEnabled(current >= 0 && current < rows);
-    UpButton->setEnabled(current > 0 && current < rows);
-    DownButton->setEnabled(current >= 0 && current + 1 < rows);
+    const int rows = layersTable_->rowCount();
+    const int current = layersTable_->currentRow();
+    addLayerButton_->setEnabled(rows < fundis::kMostLayers);
+    removeLayerButton_->setEnabled(current >= 0 && current < rows);
+    upButton_->setEnabled(current > 0 && current < rows);
+    downButton_->setEnabled(current >= 0 && current + 1 < rows);
 }
 
 void SettlementWindow::addLayer() {
-    if (LayersTable->rowCount() >= fundis::kMostLayers) {
+    if (layersTable_->rowCount() >= fundis::kMostLayers) {
         return;
     }
     commitTypedCell();
-    const int current = LayersTable->currentRow();
-    const int row = current >= 0 ? current + 1 : LayersTable->rowCount();
+    const int current = layersTable_->currentRow();
+    const int row = current >= 0 ? current + 1 : layersTable_->rowCount();
     insertLayer(row);
-    LayersTable->setCurrentCell(row, 0);
-    LayersTable->setFocus();
+    layersTable_->setCurrentCell(row, 0);
+    layersTable_->setFocus();
     updateRowButtons();
 }
 
 void SettlementWindow::insertLayer(int row) {
     filling_ = true;
-    LayersTable->insertRow(row);
+    layersTable_->insertRow(row);
     setRow(row, {});
     filling_ = false;
     clearMarks();  // the marks name rows by their old numbers
@@ -406,33 +410,33 @@ void SettlementWindow::insertLayer(int row) {
 }
 
 void SettlementWindow::removeLayer() {
-    const int row = LayersTable->currentRow();
-    if (row < 0 || row >= LayersTable->rowCount()) {
+    const int row = layersTable_->currentRow();
+    if (row < 0 || row >= layersTable_->rowCount()) {
         return;
     }
     commitTypedCell();
     filling_ = true;
-    LayersTable->removeRow(row);
+    layersTable_->removeRow(row);
     filling_ = false;
     clearMarks();
-    if (LayersTable->rowCount() > 0) {
-        LayersTable->setCurrentCell(std::min(row, LayersTable->rowCount() - 1), 0);
+    if (layersTable_->rowCount() > 0) {
+        layersTable_->setCurrentCell(std::min(row, layersTable_->rowCount() - 1), 0);
     }
     updateRowButtons();
     edited();
 }
 
 void SettlementWindow::moveLayer(int step) {
-    const int row = LayersTable->currentRow();
+    const int row = layersTable_->currentRow();
     const int target = row + step;
-    if (row < 0 || target < 0 || target >= LayersTable->rowCount()) {
+    if (row < 0 || target < 0 || target >= layersTable_->rowCount()) {
         return;
     }
     commitTypedCell();
     const auto textsOf = [this](int r) {
-        return fundis::SoilLayerTexts{cellText(*LayersTable, r, 0).toStdString(),
-                                      cellText(*LayersTable, r, 1).toStdString(),
-                                      cellText(*LayersTable, r, 2).toStdString()};
+        return fundis::SoilLayerTexts{cellText(*layersTable_, r, 0).toStdString(),
+                                      cellText(*layersTable_, r, 1).toStdString(),
+                                      cellText(*layersTable_, r, 2).toStdString()};
     };
     const fundis::SoilLayerTexts moving = textsOf(row);
     filling_ = true;
@@ -440,7 +444,7 @@ void SettlementWindow::moveLayer(int step) {
     setRow(target, moving);
     filling_ = false;
     clearMarks();
-    LayersTable->setCurrentCell(target, std::max(0, LayersTable->currentColumn()));
+    layersTable_->setCurrentCell(target, std::max(0, layersTable_->currentColumn()));
     updateRowButtons();
     edited();
 }
@@ -448,29 +452,29 @@ void SettlementWindow::moveLayer(int step) {
 void SettlementWindow::showBuildingType(int item) {
     filling_ = true;
     const bool typed = item == fundis::kTypedSuItem;
-    SuEdit->setEnabled(typed);
-    SuEdit->setText(
+    suEdit_->setEnabled(typed);
+    suEdit_->setText(
         typed ? typedSu_
               : centimetres(fundis::buildingTypes()[static_cast<std::size_t>(item)].suCm, separator_));
-    SuEdit->setStyleSheet(QString());
-    SuEdit->setToolTip(QString());
+    suEdit_->setStyleSheet(QString());
+    suEdit_->setToolTip(QString());
     filling_ = false;
 }
 
-void SettlementWindow::commitTypedCell() { static_cast<LayerTable*>(LayersTable)->commitOpenEditor(); }
+void SettlementWindow::commitTypedCell() { static_cast<LayerTable*>(layersTable_)->commitOpenEditor(); }
 
 void SettlementWindow::clearMarks() {
     filling_ = true;
-    for (int row = 0; row < LayersTable->rowCount(); ++row) {
+    for (int row = 0; row < layersTable_->rowCount(); ++row) {
         for (int column = 0; column < 3; ++column) {
-            if (QTableWidgetItem* item = LayersTable->item(row, column)) {
+            if (QTableWidgetItem* item = layersTable_->item(row, column)) {
                 item->setData(Qt::BackgroundRole, QVariant());
                 item->setToolTip(QString());
             }
         }
     }
-    SuEdit->setStyleSheet(QString());
-    SuEdit->setToolTip(QString());
+    suEdit_->setStyleSheet(QString());
+    suEdit_->setToolTip(QString());
     filling_ = false;
 }
 
@@ -480,24 +484,24 @@ void SettlementWindow::markBadCells(const std::vector<fundis::BadCell>& cells) {
     for (const fundis::BadCell& cell : cells) {
         const QString message = QString::fromStdString(cell.message);
         if (cell.row == fundis::kSuRow) {
-            SuEdit->setStyleSheet(QString::fromLatin1(kBadSuStyle));
-            SuEdit->setToolTip(message);
+            suEdit_->setStyleSheet(QString::fromLatin1(kBadSuStyle));
+            suEdit_->setToolTip(message);
             continue;
         }
         const int column = static_cast<int>(cell.column);
-        QTableWidgetItem* item = LayersTable->item(cell.row, column);
+        QTableWidgetItem* item = layersTable_->item(cell.row, column);
         if (item == nullptr) {
             item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            LayersTable->setItem(cell.row, column, item);
+            layersTable_->setItem(cell.row, column, item);
         }
         item->setBackground(kBadCellColor);
         item->setToolTip(message);
         if (!focused) {
             // current but not selected: the selection colour would hide the mark
-            LayersTable->clearSelection();
-            LayersTable->setCurrentCell(cell.row, column, QItemSelectionModel::NoUpdate);
-            LayersTable->scrollToItem(item);
+            layersTable_->clearSelection();
+            layersTable_->setCurrentCell(cell.row, column, QItemSelectionModel::NoUpdate);
+            layersTable_->scrollToItem(item);
             focused = true;
         }
     }
@@ -514,10 +518,10 @@ void SettlementWindow::edited() {
                 {"Прежний расчет: s = " + fundis::formatFixed(last.s * 100, 3, separator_) + " см.", false});
         }
         result_.reset();
-        ResultLabel->clear();
-        fundis::fillReportPane(*ReportPane, hint);
-        PrintButton->setEnabled(false);
-        Picture->update();
+        resultLabel_->clear();
+        fundis::fillReportPane(*reportPane_, hint);
+        printButton_->setEnabled(false);
+        picture_->update();
     }
     emit inputsEdited();
 }
@@ -571,24 +575,24 @@ void SettlementWindow::showCurrentResult() {
     if (designOutOfDate_) {
         lines.insert(lines.begin(), {{fundis::kOutOfDateLine, true}, {"", false}});
     }
-    fundis::fillReportPane(*ReportPane, lines);
+    fundis::fillReportPane(*reportPane_, lines);
     const fundis::SettlementResult& result = result_->result;
     const auto cm = [this](double metres) {
         return QString::fromStdString(fundis::formatFixed(metres * 100, 3, separator_));
     };
     if (!result.status) {
-        ResultLabel->clear();
+        resultLabel_->clear();
     } else if (result.noAdditionalPressure) {
-        ResultLabel->setText(QStringLiteral("Осадки нет: p0 ≤ 0"));
+        resultLabel_->setText(QStringLiteral("Осадки нет: p0 ≤ 0"));
     } else {
-        ResultLabel->setText(QStringLiteral("s = %1 см %2 su = %3 см")
-                                 .arg(cm(result.s),
-                                      result.exceeds ? QStringLiteral(">") : QStringLiteral("≤"),
-                                      cm(result.su)));
+        resultLabel_->setText(QStringLiteral("s = %1 см %2 su = %3 см")
+                                  .arg(cm(result.s),
+                                       result.exceeds ? QStringLiteral(">") : QStringLiteral("≤"),
+                                       cm(result.su)));
     }
-    ResultLabel->setStyleSheet(result.status && result.exceeds ? QStringLiteral("color: red;") : QString());
-    PrintButton->setEnabled(result.status.ok());
-    Picture->update();
+    resultLabel_->setStyleSheet(result.status && result.exceeds ? QStringLiteral("color: red;") : QString());
+    printButton_->setEnabled(result.status.ok());
+    picture_->update();
 }
 
 void SettlementWindow::print() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/model/ProjectRecord.h"
+#include "core/model/ReportLine.h"
 #include "core/settlement/SettlementInput.h"
 #include "core/settlement/SettlementPass.h"
 
@@ -39,6 +40,8 @@ class SettlementWindow : public QDialog {
     // The last calculation, whatever came of it; none before the first one and after any edit, so
     // that a result always belongs to inputs().
     const std::optional<fundis::SettlementPass>& result() const { return result_; }
+    // The lines of the report pane as shown, red lines marked.
+    std::vector<fundis::ReportLine> reportLines() const;
 
     void calculate();  // "Рассчитать"
     // The design is the last calculation's, but the inputs have changed since: the window says so
@@ -53,18 +56,6 @@ class SettlementWindow : public QDialog {
 
     // Paints the picture of the last result on `target`, fitted to its size.
     void paintPicture(QWidget& target);
-
-    QTableWidget* LayersTable = nullptr;
-    QPushButton* AddLayerButton = nullptr;
-    QPushButton* RemoveLayerButton = nullptr;
-    QPushButton* UpButton = nullptr;
-    QPushButton* DownButton = nullptr;
-    QComboBox* TypeCombo = nullptr;
-    QLineEdit* SuEdit = nullptr;
-    QPushButton* CalculateButton = nullptr;
-    QPushButton* PrintButton = nullptr;
-    QTextEdit* ReportPane = nullptr;
-    QWidget* Picture = nullptr;
 
   public slots:
     void done(int result) override;
@@ -91,8 +82,19 @@ class SettlementWindow : public QDialog {
     // The inputs' column and su's edit as wide as the font needs.
     void fitToFont();
 
-    QLabel* ResultLabel = nullptr;  // s against su beside "Рассчитать"
-    QPushButton* CloseButton = nullptr;
+    QTableWidget* layersTable_ = nullptr;
+    QPushButton* addLayerButton_ = nullptr;
+    QPushButton* removeLayerButton_ = nullptr;
+    QPushButton* upButton_ = nullptr;
+    QPushButton* downButton_ = nullptr;
+    QComboBox* typeCombo_ = nullptr;
+    QLineEdit* suEdit_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QLabel* resultLabel_ = nullptr;  // s against su beside "Рассчитать"
+    QPushButton* printButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QTextEdit* reportPane_ = nullptr;
+    QWidget* picture_ = nullptr;
 
     std::optional<fundis::ProjectRecord> design_;
     char separator_;

@@ -28,7 +28,6 @@
 #include "gui/settlement/SettlementWindow.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/OnScreen.h"
-#include "gui/widgets/ReportPane.h"
 #include "support/WindowsFixture.h"
 
 using fundis::testing::readFile;
@@ -38,8 +37,8 @@ namespace {
 
 // a widget of the window by its object name; a missing one fails the test where it is used
 template <typename T>
-T* child(const fundis::MainWindow& main, const char* name) {
-    T* found = main.findChild<T*>(QString::fromLatin1(name));
+T* child(const QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
@@ -71,6 +70,15 @@ bool closes(fundis::MainWindow& window) {
     QCloseEvent close;
     QApplication::sendEvent(&window, &close);
     return close.isAccepted();
+}
+
+// The layers of a settlement under the typed project, typed into the window's table.
+void typeLayers(fundis::SettlementWindow& window) {
+    window.addLayer();
+    auto* table = child<QTableWidget>(window, "layersTable");
+    table->item(0, 0)->setText(QStringLiteral("3"));
+    table->item(0, 1)->setText(QStringLiteral("18,5"));
+    table->item(0, 2)->setText(QStringLiteral("12"));
 }
 
 }  // namespace
@@ -394,16 +402,13 @@ TEST_F(WindowsFixture, SettlementButtonOpensTheWindowOrTheUsersProgram) {
     main->startCalculation();
     dialogs.onExec = [](QDialog& dialog) {
         if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
-            window->addLayer();
-            window->LayersTable->item(0, 0)->setText(QStringLiteral("3"));
-            window->LayersTable->item(0, 1)->setText(QStringLiteral("18,5"));
-            window->LayersTable->item(0, 2)->setText(QStringLiteral("12"));
+            typeLayers(*window);
             window->calculate();
         }
         return int(QDialog::Rejected);
     };
     child<QToolButton>(*main, "settlementButton")->defaultAction()->trigger();
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("SettlementForm")});
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("SettlementWindow")});
     ASSERT_EQ(main->document().settlementInputs().layers.size(), 1u);
     EXPECT_EQ(main->document().settlementInputs().layers[0].gamma, "18,5");
     EXPECT_TRUE(main->document().hasUnsavedChanges());
@@ -640,14 +645,6 @@ TEST_F(WindowsFixture, WindowsOpenWithTheirTitleBarOnTheScreen) {
 
 namespace {
 
-// The layers of a settlement under the typed project.
-void typeLayers(fundis::SettlementWindow& window) {
-    window.addLayer();
-    window.LayersTable->item(0, 0)->setText(QStringLiteral("3"));
-    window.LayersTable->item(0, 1)->setText(QStringLiteral("18,5"));
-    window.LayersTable->item(0, 2)->setText(QStringLiteral("12"));
-}
-
 QString pdfText(const QString& path, int page) {
     QProcess text;
     text.start(QStringLiteral("pdftotext"),
@@ -792,7 +789,7 @@ TEST_F(WindowsFixture, SettlementWindowSaysWhatItStandsOn) {
             typeLayers(*window);
             window->calculate();
             report.clear();
-            for (const fundis::ReportLine& line : fundis::reportPaneLines(*window->findChild<QTextEdit*>())) {
+            for (const fundis::ReportLine& line : window->reportLines()) {
                 report << QString::fromStdString(line.text) +
                               (line.failure ? QStringLiteral(" [red]") : QString());
             }

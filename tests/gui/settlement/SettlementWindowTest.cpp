@@ -2,16 +2,16 @@
 
 #include "gui/settlement/SettlementWindow.h"
 
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTextEdit>
 #include <algorithm>
 
 #include "gui/widgets/Fonts.h"
-#include "gui/widgets/ReportPane.h"
 #include "support/LayoutChecks.h"
 #include "support/SampleProject.h"
 #include "support/WindowsFixture.h"
@@ -19,6 +19,15 @@
 using namespace fundis;
 
 namespace {
+
+// a widget of the window by its object name, as the user sees and handles it; a missing one fails
+// the test where it is used
+template <typename T>
+T* child(const SettlementWindow& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 class SettlementWindowTest : public ::testing::Test {
   protected:
@@ -34,14 +43,15 @@ class SettlementWindowTest : public ::testing::Test {
     }
     static QString reportText(const SettlementWindow& window) {
         QString text;
-        for (const ReportLine& line : reportPaneLines(*window.ReportPane)) {
+        for (const ReportLine& line : window.reportLines()) {
             text += QString::fromStdString(line.text) + (line.failure ? " [red]\n" : "\n");
         }
         return text;
     }
     // The diagrams are blue; the empty picture has none.
     static bool pictureDrawn(SettlementWindow& window) {
-        const QImage image = window.Picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image =
+            child<QWidget>(window, "picture")->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
         return std::find(pixels, pixels + image.width() * image.height(), qRgb(0, 0, 255)) !=
                pixels + image.width() * image.height();
@@ -59,23 +69,26 @@ class SettlementWindowTest : public ::testing::Test {
 // Add after the current row, remove, reorder; the buttons off where they cannot act; 20 rows at most
 TEST_F(SettlementWindowTest, RowCommandsAndTheirLimits) {
     auto window = open(&design);
+    auto* add = child<QPushButton>(*window, "addLayerButton");
+    auto* remove = child<QPushButton>(*window, "removeLayerButton");
+    auto* up = child<QPushButton>(*window, "upButton");
+    auto* down = child<QPushButton>(*window, "downButton");
     QSignalSpy edits(window.get(), &SettlementWindow::inputsEdited);
-    EXPECT_FALSE(window->UpButton->isEnabled() || window->DownButton->isEnabled() ||
-                 window->RemoveLayerButton->isEnabled());
-    window->LayersTable->setCurrentCell(0, 1);
-    window->DownButton->click();
+    EXPECT_FALSE(up->isEnabled() || down->isEnabled() || remove->isEnabled());
+    child<QTableWidget>(*window, "layersTable")->setCurrentCell(0, 1);
+    down->click();
     EXPECT_EQ(window->inputs().layers, (std::vector<SoilLayerTexts>{inputs.layers[1], inputs.layers[0]}));
-    EXPECT_TRUE(window->UpButton->isEnabled() && !window->DownButton->isEnabled());
-    window->UpButton->click();
-    window->AddLayerButton->click();
+    EXPECT_TRUE(up->isEnabled() && !down->isEnabled());
+    up->click();
+    add->click();
     EXPECT_EQ(window->inputs().layers, (std::vector<SoilLayerTexts>{inputs.layers[0], {}, inputs.layers[1]}));
-    window->RemoveLayerButton->click();
+    remove->click();
     EXPECT_EQ(window->inputs().layers, inputs.layers);
     EXPECT_EQ(edits.count(), 4);
-    while (window->AddLayerButton->isEnabled()) {
-        window->AddLayerButton->click();
+    while (add->isEnabled()) {
+        add->click();
     }
-    EXPECT_EQ(window->LayersTable->rowCount(), kMostLayers);
+    EXPECT_EQ(window->inputs().layers.size(), static_cast<std::size_t>(kMostLayers));
 }
 
 // Every bad cell marked and named in one box; the texts stay; an edited cell loses its mark
@@ -83,17 +96,18 @@ TEST_F(SettlementWindowTest, BadCellsMarkedAndNamedNothingLost) {
     inputs.layers = {{"", "18", "12"}, {"4", "19.5", "abc"}};
     inputs.buildingType = kTypedSuItem;
     auto window = open(&design);
-    window->CalculateButton->click();
+    child<QPushButton>(*window, "calculateButton")->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     for (const char* cell : {"Слой 1, h, м", "Слой 2, E, МПа", "Предельная осадка su, см"}) {
         EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8(cell))) << cell;
     }
-    QTableWidgetItem* bad = window->LayersTable->item(1, 2);
+    auto* table = child<QTableWidget>(*window, "layersTable");
+    QTableWidgetItem* bad = table->item(1, 2);
     EXPECT_TRUE(bad->background().style() != Qt::NoBrush && bad->toolTip().contains("abc"));
-    EXPECT_EQ(window->LayersTable->item(1, 1)->background().style(), Qt::NoBrush);
-    EXPECT_FALSE(window->SuEdit->toolTip().isEmpty());
+    EXPECT_EQ(table->item(1, 1)->background().style(), Qt::NoBrush);
+    EXPECT_FALSE(child<QLineEdit>(*window, "suEdit")->toolTip().isEmpty());
     EXPECT_EQ(window->inputs(), inputs);
-    EXPECT_FALSE(window->PrintButton->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*window, "printButton")->isEnabled());
     bad->setText("20");
     EXPECT_EQ(bad->background().style(), Qt::NoBrush);
 }
@@ -103,56 +117,60 @@ TEST_F(SettlementWindowTest, CalculateGivesTheReportAndThePicture) {
     auto window = open(&design);
     QSignalSpy done(window.get(), &SettlementWindow::calculated);
     EXPECT_FALSE(pictureDrawn(*window));
-    window->LayersTable->setCurrentCell(1, 2);
-    window->LayersTable->editItem(window->LayersTable->item(1, 2));
-    auto* editor = window->LayersTable->viewport()->findChild<QLineEdit*>();
+    auto* table = child<QTableWidget>(*window, "layersTable");
+    auto* print = child<QPushButton>(*window, "printButton");
+    table->setCurrentCell(1, 2);
+    table->editItem(table->item(1, 2));
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText("25");
-    window->CalculateButton->click();
+    child<QPushButton>(*window, "calculateButton")->click();
     ASSERT_TRUE(window->result() && window->result()->result.status.ok());
     EXPECT_EQ(window->result()->inputs.layers[1].E, "25");
     EXPECT_EQ(window->inputs().layers[0].h, "1,5");
     EXPECT_EQ(done.count(), 1);
     EXPECT_TRUE(reportText(*window).startsWith("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n"));
     EXPECT_TRUE(reportText(*window).contains("Предельная осадка"));
-    EXPECT_TRUE(window->PrintButton->isEnabled() && pictureDrawn(*window) && dialogs.messages.isEmpty());
+    EXPECT_TRUE(print->isEnabled() && pictureDrawn(*window) && dialogs.messages.isEmpty());
     // an edit leaves no result that belongs to other inputs
-    window->LayersTable->item(0, 0)->setText("2");
-    EXPECT_FALSE(window->result() || window->PrintButton->isEnabled() || pictureDrawn(*window));
+    table->item(0, 0)->setText("2");
+    EXPECT_FALSE(window->result() || print->isEnabled() || pictureDrawn(*window));
 }
 
 // Laid out for its font: the buttons, the limit and the result whole at the usual size and at half
 // as large again, the inputs' column growing with the font and the picture keeping the rest
 TEST_F(SettlementWindowTest, FollowsTheFont) {
     auto window = open(&design);
+    auto* calculate = child<QPushButton>(*window, "calculateButton");
     window->show();
-    window->CalculateButton->click();
+    calculate->click();
     fundis::testing::expectLaidOut(*window);
-    const int usualColumn = window->CalculateButton->parentWidget()->width();
+    const int usualColumn = calculate->parentWidget()->width();
     window->setFont(fundis::windowFont(17));
     fundis::testing::expectLaidOut(*window);
-    EXPECT_GT(window->CalculateButton->parentWidget()->width(), usualColumn);
-    EXPECT_GT(window->Picture->width(), window->CalculateButton->parentWidget()->width() / 2);
+    EXPECT_GT(calculate->parentWidget()->width(), usualColumn);
+    EXPECT_GT(child<QWidget>(*window, "picture")->width(), calculate->parentWidget()->width() / 2);
 }
 
 TEST_F(SettlementWindowTest, WithoutADesignTheReportSaysSo) {
     auto window = open(nullptr);
-    window->CalculateButton->click();
+    child<QPushButton>(*window, "calculateButton")->click();
     EXPECT_EQ(reportText(*window),
               "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n\nСначала выполните расчет фундамента. [red]\n");
-    EXPECT_FALSE(window->PrintButton->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*window, "printButton")->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 // "Печать" without a printer asks for a PDF file: cancelled, nothing; a name, the file
 TEST_F(SettlementWindowTest, PrintGoesThroughTheFileDialog) {
     auto window = open(&design);
-    window->CalculateButton->click();
-    window->PrintButton->click();
+    auto* print = child<QPushButton>(*window, "printButton");
+    child<QPushButton>(*window, "calculateButton")->click();
+    print->click();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     dialogs.files = {folder.filePath("осадка.pdf")};
-    window->PrintButton->click();
+    print->click();
     EXPECT_TRUE(fundis::testing::readFile(folder.filePath("осадка.pdf")).startsWith("%PDF"));
 }
 
@@ -162,11 +180,12 @@ TEST_F(SettlementWindowTest, InputsRoundTripAndTheLimit) {
     inputs.suText = "9,5";
     auto window = open(&design);
     EXPECT_EQ(window->inputs(), inputs);
-    EXPECT_TRUE(!window->SuEdit->isEnabled() && window->SuEdit->text() == "10");
+    auto* su = child<QLineEdit>(*window, "suEdit");
+    EXPECT_TRUE(!su->isEnabled() && su->text() == "10");
     QSignalSpy edits(window.get(), &SettlementWindow::inputsEdited);
-    window->TypeCombo->setCurrentIndex(kTypedSuItem);
-    EXPECT_TRUE(window->SuEdit->isEnabled() && window->SuEdit->text() == "9,5");
-    window->LayersTable->item(1, 1)->setText("0");
+    child<QComboBox>(*window, "typeCombo")->setCurrentIndex(kTypedSuItem);
+    EXPECT_TRUE(su->isEnabled() && su->text() == "9,5");
+    child<QTableWidget>(*window, "layersTable")->item(1, 1)->setText("0");
     EXPECT_EQ(edits.count(), 2);
     EXPECT_EQ(window->inputs().buildingType, kTypedSuItem);
     inputs.buildingType = 9;
@@ -181,7 +200,7 @@ TEST_F(SettlementWindowTest, TabFromTheLastCellAddsALayer) {
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTableWidget* table = window->LayersTable;
+    QTableWidget* table = child<QTableWidget>(*window, "layersTable");
     QSignalSpy edits(window.get(), &SettlementWindow::inputsEdited);
     table->setFocus();
     table->setCurrentCell(1, 2);
@@ -216,7 +235,7 @@ TEST_F(SettlementWindowTest, TabFromTheLastCellAddsALayer) {
     EXPECT_EQ(table->currentColumn(), 0);
 
     while (table->rowCount() < kMostLayers) {
-        window->AddLayerButton->click();
+        child<QPushButton>(*window, "addLayerButton")->click();
     }
     table->setFocus();
     table->setCurrentCell(kMostLayers - 1, 2);
