@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
-#include "core/model/NumberFormat.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -123,8 +122,9 @@ TEST_F(CalculationTest, StepAndHeightMessagesCloseTheReportInOrder) {
 }
 
 // The stages' results are what the record shows: the driver writes each result field once, from
-// the stage that computed it; the depth the stages worked at stays in the depth result when the
-// closing check asks for a deeper foundation
+// the stage that computed it (the pressures of each combination in the note, from the results,
+// check-note-documents.py compares with the report); the depth the stages worked at stays in the
+// depth result when the closing check asks for a deeper foundation
 TEST_F(CalculationTest, TheRecordHoldsTheStagesResults) {
     ProjectRecord data = sand;
     CalculationOptions options;
@@ -142,17 +142,6 @@ TEST_F(CalculationTest, TheRecordHoldsTheStagesResults) {
     EXPECT_EQ(data.Asl, result.reinforcement.alongL.area);
     EXPECT_EQ(data.nb, result.reinforcement.alongB.count);
     EXPECT_EQ(data.p12, result.punching.p12);
-    // the report's pressures are those of the 2nd limit state under the chosen base
-    const std::string pmax = "    Максимальное давление по подошве\tpmax = ";
-    int combination = 0;
-    for (const ReportLine& line : output.report) {
-        if (line.text.rfind(pmax, 0) == 0) {
-            ++combination;
-            ASSERT_LE(combination, 3);
-            EXPECT_EQ(line.text, pmax + formatFixed(result.pressuresII[combination].pmax, 3, '.') + "кПа");
-        }
-    }
-    EXPECT_EQ(combination, 3);
     // the factors came from neighbouring rows of table4.dat around φII = 30
     EXPECT_LE(result.base.soil.fiiLow, result.base.soil.fii);
     EXPECT_GE(result.base.soil.fiiHigh, result.base.soil.fii);
