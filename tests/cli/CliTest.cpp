@@ -79,7 +79,8 @@ TEST(CliReport, WholeReportsOfTheSampleProjects) {
     EXPECT_EQ(result.out, expected("loam_crane_debug"));
 }
 
-// One line a project; the numbers of many more projects are the acceptance check's business
+// One line a project, the exit status the worst one; the lines and the numbers of the record are
+// the acceptance check's business, the JSON's form ProjectJsonTest's
 TEST(CliReport, JsonOneLineAProject) {
     const Result result = runCli({"--json", "--sep", ".", "--tables", kTables,
                                   kData + "/sand_frost_depth.dan", kData + "/heavy_shallow_failure.dan"});
@@ -92,10 +93,6 @@ TEST(CliReport, JsonOneLineAProject) {
                           "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}",
                           0),
               0u);
-    for (const char* field : {"\"text\": \"Ширина подошвы\\t\\t\\t\\tb= 1.800м\"", "\"Rs\": 365000,",
-                              "\"NI\": [943, 1161.5, 1000.5],", "\"input_dialog_needed\": false"}) {
-        EXPECT_NE(first.find(field), std::string::npos) << field;
-    }
 }
 
 // Debug data from --debug, else from the settings: --settings, else the user's kp.ini, whose
@@ -163,8 +160,9 @@ TEST(CliErrors, UnreadSettlementPart) {
     EXPECT_EQ(result.err, "fundis-cli: " + project + ": " + reason + "\n");
 }
 
-// The fields' rules, each once: the report is the one line that names the field, in JSON the
-// outcome "not run", the exit status 2, nothing exported; a field that may stay empty still runs
+// A field rule refusing the calculation: the report is the one line that names the field, in JSON
+// the outcome "not run", the exit status 2, nothing exported; a field that may stay empty still runs
+// (each rule ProjectPassTest checks)
 TEST(CliErrors, FieldRulesRefuseTheCalculation) {
     // the sand project with one value of its file replaced, found by the field's name
     const std::string sand = readBytes(kData + "/sand_frost_depth.dan");
@@ -181,9 +179,6 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
     TempFolder folder;
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"Yii", "#", "Вес грунта ниже подошвы (вкладка «Грунт»): пусто"},
-        {"NII3", "-1", "N, Qmax, II предельное состояние (вкладка «Нагрузки»): «-1» не больше 0"},
-        {"fii", "46", "φii (вкладка «Грунт»): «46» вне пределов 0…45 град"},
-        {"Mt", "#", "Mt (вкладка «Сооружение»): пусто, а глубина заложения d не задана"},
         {"buc", "#", nullptr},
     };
     for (const auto& [name, word, problem] : rows) {
@@ -222,20 +217,16 @@ TEST(CliHelp, DescribesEveryOption) {
     }
 }
 
-// The documents of the project: the HTML page with its name and results; the PDF and the SVG
-// when built with Qt, without a display and with the report's "." kept after Qt starts
+// The documents of the project: the HTML page of its results (the page itself, its red lines and
+// separator HtmlReportTest checks, the context of a pass ProjectPassTest); the PDF and the SVG when
+// built with Qt, without a display and with the report's "." kept after Qt starts
 TEST(CliExport, WritesTheDocumentsOfTheProject) {
     TempFolder folder;
     const std::string project = kData + "/sand_frost_depth.dan";
     Result result = runCli({"--tables", kTables, "--html", folder.file("r.htm"), project});
     ASSERT_EQ(result.code, 0) << result.err;
-    const std::string page = readBytes(folder.file("r.htm"));
-    EXPECT_EQ(page.rfind("\xEF\xBB\xBF", 0), 0u);
-    for (const char* line :
-         {"sand_frost_depth.dan\"</p>\r\n", "\r\n<li>Ширина подошвы фундамента b=1.8м;\r\n",
-          "\r\n<TR><TD>Кол-во стержней, шт<TD>11<TD>9\r\n"}) {
-        EXPECT_NE(page.find(line), std::string::npos) << line;
-    }
+    EXPECT_NE(readBytes(folder.file("r.htm")).find("<li>Ширина подошвы фундамента b=1.8м;"),
+              std::string::npos);
     const std::vector<std::string> documents = {
         "--pdf", folder.file("r.pdf"), "--svg", folder.file("s.svg"), "--tables", kTables, project};
     result = runCli(documents, "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=");
@@ -250,26 +241,6 @@ TEST(CliExport, WritesTheDocumentsOfTheProject) {
 #endif
 }
 
-// A design with red lines exports them with its HTML page as its report prints them, before the
-// results
-TEST(CliExport, HtmlCarriesTheRedLines) {
-    TempFolder folder;
-    const std::string project = kData + "/heavy_shallow_failure.dan";
-    const Result result = runCli({"--tables", kTables, "--html", folder.file("r.htm"), project});
-    ASSERT_EQ(result.code, 1) << result.err;  // design failures
-    const std::string page = readBytes(folder.file("r.htm"));
-    const std::size_t heading = page.find("<B>РАСЧЕТНЫЕ ДАННЫЕ</B>");
-    const std::size_t results = page.find("<li>Площадь подошвы фундамента");
-    for (const std::string& line :
-         {std::string("Не выполняется условие прочности фундамента на продавливание "
-                      "колонной дна стакана."),
-          std::string("Необходимая глубина заложения фундамента d=1.650м.")}) {
-        ASSERT_NE(result.out.find("\n" + line + "\n"), std::string::npos) << line;
-        const std::size_t at = page.find(line);
-        EXPECT_TRUE(at > heading && at < results) << line;
-    }
-}
-
 // The DXF drawing comes from the core: no Qt and no display needed, the report unchanged on stdout
 TEST(CliExport, WritesTheDxfDrawingWithoutQt) {
     TempFolder folder;
@@ -278,10 +249,7 @@ TEST(CliExport, WritesTheDxfDrawingWithoutQt) {
                                  "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=");
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, expected("sand_frost_depth"));
-    const std::string drawing = readBytes(folder.file("s.dxf"));
-    EXPECT_NE(drawing.find("\n  1\nAC1015\n"), std::string::npos);
-    EXPECT_NE(drawing.find("\\U+0421\\U+0445\\U+0435\\U+043C\\U+0430"), std::string::npos);  // "Схема"
-    EXPECT_EQ(drawing.substr(drawing.size() - 8), "  0\nEOF\n");
+    EXPECT_FALSE(readBytes(folder.file("s.dxf")).empty());  // its contents dxf_samples.py reads back
 
     // a folder that is not there: exit status 2 and a message naming the file
     const Result missing = runCli({"--tables", kTables, "--dxf", folder.file("no/s.dxf"), project});
@@ -291,16 +259,15 @@ TEST(CliExport, WritesTheDxfDrawingWithoutQt) {
 }
 
 // The calculation note: the format by the file's extension, one project only, and a note that says
-// why when the calculation could not run
+// why when the calculation could not run (what the notes of the samples hold check-note-documents.py
+// reads back)
 TEST(CliExport, WritesTheCalculationNote) {
     TempFolder folder;
     const std::string project = kData + "/sand_frost_depth.dan";
     Result result = runCli({"--tables", kTables, "--explain", folder.file("n.html"), project});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, expected("sand_frost_depth"));
-    const std::string page = readBytes(folder.file("n.html"));
-    EXPECT_NE(page.find("<h2>9. Итог</h2>"), std::string::npos);
-    EXPECT_NE(page.find("<svg"), std::string::npos);
+    EXPECT_NE(readBytes(folder.file("n.html")).find("<h2>9. Итог</h2>"), std::string::npos);
 
     result = runCli({"--tables", kTables, "--explain", folder.file("n.doc"), project});
     EXPECT_EQ(result.code, 2);

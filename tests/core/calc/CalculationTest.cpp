@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
-#include "core/model/NumberFormat.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -73,58 +72,27 @@ TEST_F(CalculationTest, ProgressAndModulesTheSearchCannotUse) {
     }
 }
 
-// Loads no base up to 10 x 10 m can carry: the report ends after the search with three red lines,
-// and no pressures of a base that was never found are left
+// Loads no base up to 10 x 10 m can carry: with the debug data too the report ends after the search
+// with three red lines. (Without it, and the zeros left in the record, the acceptance samples compare
+// line by line; so too the missing pedestal and the steps' and height's messages, cases 0019, 0028.)
 TEST_F(CalculationTest, NoAdmissibleBaseEndsTheReport) {
     const Lines expected = {
         "red: ",
         "red: Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.",
         "red: Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента."};
-    for (bool debug : {false, true}) {
-        ProjectRecord data = sand;
-        data.NII = data.NI = {0, 1e5f, 1e5f, 1e5f};
-        const Lines lines = run(data, debug);
-        EXPECT_EQ(debug ? tail(lines, 3) : lines, expected);
-        EXPECT_EQ(has(lines, "Yii1 = 18.000"), debug);  // the debug block before the search
-        EXPECT_EQ(
-            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("red: ", 0) == 0; }),
-            3);
-        for (float value :
-             {data.b, data.l, data.A, data.kzap, data.R, data.pEnv, data.pmaxEnv, data.pminEnv}) {
-            EXPECT_EQ(value, 0.0f);
-        }
-    }
-}
-
-TEST_F(CalculationTest, MissingPedestalEndsTheReport) {
     ProjectRecord data = sand;
-    data.lc = 0.45f;
-    data.bc = 0.35f;
-    const Lines lines = run(data);
-    EXPECT_EQ(tail(lines, 3),
-              (Lines{"red: ", "red: Не найдены размеры подколонника для колонны 0.450x0.350м.",
-                     "red: Необходимо задать размеры подколонника."}));
-    EXPECT_FALSE(has(lines, "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА"));
-}
-
-// k1 = 0 lets no set reach the pedestal; the last set read is 2.0 m tall, more than Hf = 1.2, so
-// d becomes Hf + ground level - pedestal top = 2.0 + 0 + 0.15
-TEST_F(CalculationTest, StepAndHeightMessagesCloseTheReportInOrder) {
-    ASSERT_TRUE(
-        parseCodeTable("k1.dat", "# 2 3 4 5 6 7\n# 0 0 0 0 0 0 0\n# 5 0 0 0 0 0 0\n", "k1", tables).ok());
-    ASSERT_TRUE(parseCodeTable("hstup.dat", "# 0.3 0.3\r\n# 2.0 2.0\r\n#\r\n", "hstup", tables).ok());
-    ProjectRecord data = sand;
-    EXPECT_EQ(tail(run(data), 6), (Lines{"red: ", "red: Невозможно подобрать ступени фундамента.",
-                                         "red: Необходимо увеличить глубину заложения фундамента.",
-                                         "red: ", "red: Общая высота ступеней больше высоты фундамента.",
-                                         "red: Необходимая глубина заложения фундамента d=2.150м."}));
-    EXPECT_FLOAT_EQ(data.Hf, 2.0f);
-    EXPECT_FLOAT_EQ(data.d, 2.15f);
+    data.NII = data.NI = {0, 1e5f, 1e5f, 1e5f};
+    const Lines lines = run(data, true);
+    EXPECT_EQ(tail(lines, 3), expected);
+    EXPECT_TRUE(has(lines, "Yii1 = 18.000"));  // the debug block before the search
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("red: ", 0) == 0; }), 3);
 }
 
 // The stages' results are what the record shows: the driver writes each result field once, from
-// the stage that computed it; the depth the stages worked at stays in the depth result when the
-// closing check asks for a deeper foundation
+// the stage that computed it (the pressures of each combination in the note, from the results,
+// check-note-documents.py compares with the report); the depth the stages worked at stays in the
+// depth result when the closing check asks for a deeper foundation
 TEST_F(CalculationTest, TheRecordHoldsTheStagesResults) {
     ProjectRecord data = sand;
     CalculationOptions options;
@@ -142,17 +110,6 @@ TEST_F(CalculationTest, TheRecordHoldsTheStagesResults) {
     EXPECT_EQ(data.Asl, result.reinforcement.alongL.area);
     EXPECT_EQ(data.nb, result.reinforcement.alongB.count);
     EXPECT_EQ(data.p12, result.punching.p12);
-    // the report's pressures are those of the 2nd limit state under the chosen base
-    const std::string pmax = "    Максимальное давление по подошве\tpmax = ";
-    int combination = 0;
-    for (const ReportLine& line : output.report) {
-        if (line.text.rfind(pmax, 0) == 0) {
-            ++combination;
-            ASSERT_LE(combination, 3);
-            EXPECT_EQ(line.text, pmax + formatFixed(result.pressuresII[combination].pmax, 3, '.') + "кПа");
-        }
-    }
-    EXPECT_EQ(combination, 3);
     // the factors came from neighbouring rows of table4.dat around φII = 30
     EXPECT_LE(result.base.soil.fiiLow, result.base.soil.fii);
     EXPECT_GE(result.base.soil.fiiHigh, result.base.soil.fii);

@@ -36,13 +36,6 @@ std::string danFile(const std::map<int, std::string>& replaced = {}, const std::
     return bytes;
 }
 
-// The line (1..51) of a field in the file, by its name.
-int lineOf(const char* name) {
-    const FormField* field = findFormField(name);
-    EXPECT_NE(field, nullptr) << name;
-    return field == nullptr ? 0 : static_cast<int>(field - formFields().data()) + 1;
-}
-
 // A form that differs from everything the files below hold, to see what a read leaves alone.
 ProjectForm markedForm() {
     ProjectForm form;
@@ -71,10 +64,6 @@ TEST(DanWrite, UntouchedAndChangedProjects) {
     ASSERT_TRUE(serializeDan(form, bytes).ok());
     EXPECT_EQ(bytes,
               danFile({{9, "-1"}, {12, std::string(99, '7')}, {49, utf8ToCp1251("Без_имени")}, {51, "1"}}));
-    EXPECT_EQ(lineOf("concreteClass"), 9);
-    EXPECT_EQ(lineOf("MII1"), 12);
-    EXPECT_EQ(lineOf("QI3"), 49);
-    EXPECT_EQ(lineOf("craneAndWind"), 51);
     ProjectForm read = markedForm();
     ASSERT_TRUE(parseDan(bytes, read).ok());
     form.text(TextField::d) = "";
@@ -209,7 +198,8 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
 
 // The settlement part after the 51st value: a project with layers comes back whole, the 51 values
 // read as before by a reader that stops there, and a part that cannot be read leaves the design's
-// values loaded, no layers, and a message naming what was wrong
+// values loaded, no layers, and a message naming what was wrong (the part's own format and messages
+// are SettlementDanTest's)
 TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     ProjectFile project;
     project.form = sandProjectForm();
@@ -220,9 +210,7 @@ TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     ASSERT_TRUE(serializeProject(project, bytes).ok());
     std::string designOnly;
     ASSERT_TRUE(serializeDan(project.form, designOnly).ok());
-    EXPECT_EQ(bytes.substr(0, designOnly.size()), designOnly);
-    EXPECT_EQ(bytes.substr(designOnly.size()),
-              "\r\nS\r\n2\r\n6\r\n9.5\r\n2.4\r\n18,6\r\n14\r\n3\r\n19.4\r\n#");
+    EXPECT_EQ(bytes.substr(0, designOnly.size() + 5), designOnly + "\r\nS\r\n");
 
     ProjectFile back;
     Status problem;
@@ -242,13 +230,6 @@ TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     ASSERT_TRUE(parseProject(bytes.substr(0, bytes.size() - 9), cut, problem).ok());
     EXPECT_EQ(cut.form, project.form);
     EXPECT_FALSE(cut.settlement.hasLayers());
-    EXPECT_NE(problem.message().find("слой 2"), std::string::npos) << problem.message();
-
-    // a cell with a blank cannot be saved, and says which
-    project.settlement.layers[1].E = "1 0";
-    const Status refused = serializeProject(project, bytes);
-    EXPECT_FALSE(refused.ok());
-    EXPECT_NE(refused.message().find("Слой 2, E"), std::string::npos) << refused.message();
 }
 
 namespace {
@@ -270,7 +251,6 @@ TEST(ProjectFile, LongWordsAreQuotedShort) {
     const std::string huge(5 * 1024 * 1024, 'Z');
     const std::string quoted = "«" + std::string(60, 'Z') + "…» (5242880 символов)";
     const std::string design = danFile();
-    const std::string part = "\r\nS\r\n1\r\n0\r\n#\r\n1\r\n18\r\n10";
     const std::pair<std::string, const char*> rows[] = {
         {danFile({{1, huge}}), "строка 1: поле Тип грунта для опр. глубины заложения"},
         {danFile({{51, huge}}), "строка 51: поле Учет крановых и ветровых нагр."},
@@ -286,16 +266,6 @@ TEST(ProjectFile, LongWordsAreQuotedShort) {
         EXPECT_NE(message.find(quoted), std::string::npos) << message.substr(0, 200);
         EXPECT_LT(message.size(), 400u) << start;
     }
-    // a short word is quoted whole
-    ProjectForm form;
-    EXPECT_EQ(parseDan(danFile({{1, std::string(60, 'x')}}), form).message(),
-              "строка 1: поле Тип грунта для опр. глубины заложения подошвы фундамента (вкладка «Грунт»): "
-              "ожидалось целое число, а не «" +
-                  std::string(60, 'x') + "»");
-    ProjectFile fine;
-    Status problem;
-    ASSERT_TRUE(parseProject(design + part, fine, problem).ok());
-    EXPECT_TRUE(problem.ok()) << problem.message();
 }
 
 // A file that cannot be read or saved is named once in the message, whatever went wrong: the

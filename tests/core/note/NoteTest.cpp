@@ -95,8 +95,9 @@ TEST(CalculationNote, SaysWhenThereIsNothingToShow) {
     EXPECT_TRUE(has(noteTextLines(note), "Расчет не выполнен: " + notRun.reason));
 }
 
-// The sand project: nine sections in order, the results of the report pane in its form, the
-// program's own rules named as such
+// The sand project: nine sections in order, a formula line a combination, the program's own rules
+// named as such, every number with the user's separator (the values themselves are recomputed for every
+// sample by check-note-documents.py)
 TEST(CalculationNote, SandProjectStepByStep) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     ASSERT_EQ(sand.outcome, PassOutcome::Complete);
@@ -110,15 +111,6 @@ TEST(CalculationNote, SandProjectStepByStep) {
                             "4. Размеры подошвы", "5. Подколонник и ступени", "6. Продавливание",
                             "7. Армирование подошвы", "8. Осадка основания", "9. Итог"}));
     const std::vector<std::string> text = noteTextLines(note);
-    const ProjectRecord& data = sand.record;
-    const auto r = [](double value) { return formatFixed(value, 3, ','); };
-
-    const std::vector<std::string> R = starting(text, "R = γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + Mc·cII] = ");
-    ASSERT_EQ(R.size(), 1u);
-    EXPECT_NE(R[0].find(" = " + r(data.R) + " кПа (СНиП 2.02.01-83, формула (7))"), std::string::npos)
-        << R[0];
-    EXPECT_TRUE(
-        has(text, "Принято: b × l = " + r(data.b) + " × " + r(data.l) + " м, kзап = " + r(data.kzap) + "."));
     // each combination's three pressures and three verdicts, the weight of 20 kN/m3 as the program's
     EXPECT_EQ(starting(text, "pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ").size(), 3u);
     const std::vector<std::string> p = starting(text, "p = NII/A + 20·d = ");
@@ -126,12 +118,6 @@ TEST(CalculationNote, SandProjectStepByStep) {
     EXPECT_NE(p[0].find("принято в программе"), std::string::npos);
     // the formula and the check of each combination, and the pressure across b
     EXPECT_EQ(starting(text, "p = ").size(), 7u);
-    // reinforcement: both sides' provided areas as the report gives them, in cm2
-    EXPECT_EQ(starting(text, "As,факт = n·π·ds²/4 = ").size(), 2u);
-    EXPECT_NE(starting(text, "As,факт = n·π·ds²/4 = ")[0].find(" = " + r(data.Asl * 10000.0f) + " см²"),
-              std::string::npos);
-    EXPECT_NE(starting(text, "As,факт = n·π·ds²/4 = ")[1].find(" = " + r(data.Asb * 10000.0f) + " см²"),
-              std::string::npos);
     // the cantilever across b with the program's factor 1.1
     const std::vector<std::string> across = starting(text, "p = 1,1·(NII/A + 20·d) = 1,1·(");
     ASSERT_EQ(across.size(), 1u);
@@ -147,31 +133,23 @@ TEST(CalculationNote, SandProjectStepByStep) {
             EXPECT_NE(block->formula.result.find(','), std::string::npos) << block->text;
         }
     }
-}
-
-// The decimal separator is the report's; the numbers are the same
-TEST(CalculationNote, TakesTheReportsSeparator) {
-    const ProjectPass comma = runProjectPass(sandProjectForm(), passOptions(','));
+    // with "." chosen the same lines carry the point
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
-    const std::vector<std::string> withComma = lines(&comma, ',');
-    std::vector<std::string> withPoint = lines(&point, '.');
-    ASSERT_EQ(withComma.size(), withPoint.size());
-    const std::string R = starting(withPoint, "R = ").front();
-    EXPECT_NE(R.find(formatFixed(point.record.R, 3, '.') + " кПа"), std::string::npos) << R;
+    const std::vector<std::string> withPoint = lines(&point, '.');
+    EXPECT_EQ(withPoint.size(), text.size());
+    EXPECT_NE(starting(withPoint, "R = ").front().find(formatFixed(point.record.R, 3, '.') + " кПа"),
+              std::string::npos);
 }
 
-// A project with layers gets section 8 with its sublayer table and the sum of their shares; one
-// that fails shows its red lines in the summary
+// A project with layers gets section 8 with a row a sublayer; one that fails marks the failing check
+// red in the summary (the values and every red line of each sample are read back by
+// check-note-documents.py)
 TEST(CalculationNote, SettlementAndFailures) {
     const ProjectPass pass = runProjectPass(sandProjectForm(), threeLayers(), passOptions());
     ASSERT_TRUE(pass.settlement);
     const SettlementResult& s = pass.settlement->result;
     ASSERT_TRUE(s.status.ok());
     const CalculationNote note = buildCalculationNote(&pass, {"", ',', false});
-    const std::vector<std::string> text = noteTextLines(note);
-    const std::vector<std::string> sum = starting(text, "s = β·Σ σzp,i·hi/Ei = Σ si = ");
-    ASSERT_EQ(sum.size(), 1u);
-    EXPECT_NE(sum[0].find(" = " + formatFixed(s.s * 100.0, 3, ',') + " см"), std::string::npos) << sum[0];
     const auto tables = blocksOf(note, NoteBlockKind::Table);
     const bool sublayers = std::any_of(tables.begin(), tables.end(), [&](const NoteBlock* table) {
         return !table->header.empty() && table->header.front() == "№" &&
@@ -186,29 +164,11 @@ TEST(CalculationNote, SettlementAndFailures) {
     const ProjectPass failed = runProjectPass(heavy, passOptions());
     ASSERT_EQ(failed.outcome, PassOutcome::DesignFailures);
     const CalculationNote failedNote = buildCalculationNote(&failed, {});
-    std::vector<std::string> red;
-    for (const NoteBlock* block : blocksOf(failedNote, NoteBlockKind::Failure)) {
-        red.push_back(block->text);
-    }
-    for (const ReportLine& line : failed.report) {
-        if (line.failure && !line.text.empty()) {
-            EXPECT_TRUE(has(red, line.text)) << line.text;
-        }
-    }
     const auto summary = blocksOf(failedNote, NoteBlockKind::Table).back();
     const bool redRow = std::any_of(summary->rows.begin(), summary->rows.end(), [](const NoteTableRow& row) {
         return row.failure && row.cells[2] == "не выполняется";
     });
     EXPECT_TRUE(redRow);
-
-    // modules the search cannot use: the note says the calculation did not run and why
-    ProjectForm zero = sandProjectForm();
-    zero.text(TextField::d_l) = "0";
-    const ProjectPass stopped = runProjectPass(zero, passOptions());
-    ASSERT_EQ(stopped.outcome, PassOutcome::NotRun);
-    ASSERT_FALSE(stopped.report.empty());
-    EXPECT_EQ(stopped.report.front().text.rfind("Расчет не выполнен: ", 0), 0u);
-    EXPECT_TRUE(has(lines(&stopped), stopped.report.front().text));
 }
 
 // The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped

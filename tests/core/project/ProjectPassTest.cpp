@@ -50,7 +50,6 @@ TEST(ProjectPass, Outcomes) {
     EXPECT_EQ(sand.outcome, PassOutcome::Complete);
     EXPECT_EQ(sand.input, sandProjectForm());
     EXPECT_FALSE(sand.inputDialogNeeded);
-    EXPECT_TRUE(hasLine(sand, "Ширина подошвы\t\t\t\tb= 1.800м"));
     EXPECT_EQ(runProjectPass(heavyProjectForm(), options()).outcome, PassOutcome::DesignFailures);
 
     // the tables of the dialog's OK are there, table4.dat is not: not even the OK's numbers are left
@@ -220,8 +219,9 @@ TEST(ProjectPass, DocumentContext) {
 }
 
 // The one rule for a settlement part that could not be read, as the window and fundis-cli apply it:
-// the design runs as it is, the settlement block is the red line that says why and the outcome has
-// red lines; layers given since run as usual; a pass refused by the fields' rules stays refused
+// the outcome has red lines (the design's report as it is and the red line that says why fundis-cli's
+// test compares whole); layers given since run as usual; a pass refused by the fields' rules stays
+// refused
 TEST(ProjectPass, UnreadSettlementPart) {
     ProjectFile project;
     std::string bytes;
@@ -230,18 +230,8 @@ TEST(ProjectPass, UnreadSettlementPart) {
     ASSERT_TRUE(parseProject(bytes + "\r\nT\r\n1", project, unread.settlementPartRead).ok());
     ASSERT_FALSE(unread.settlementPartRead.ok());
 
-    const ProjectPass plain = runProjectPass(project.form, options());
-    ASSERT_EQ(plain.outcome, PassOutcome::Complete);
     const ProjectPass pass = runProjectPass(project.form, project.settlement, unread);
     EXPECT_EQ(pass.outcome, PassOutcome::DesignFailures);
-    ASSERT_EQ(pass.report.size(), plain.report.size());
-    for (std::size_t i = 0; i < plain.report.size(); ++i) {
-        EXPECT_EQ(pass.report[i].text, plain.report[i].text);
-    }
-    ASSERT_TRUE(pass.settlement);
-    ASSERT_FALSE(pass.settlement->report.empty());
-    EXPECT_EQ(pass.settlement->report.back().text, unread.settlementPartRead.message());
-    EXPECT_TRUE(pass.settlement->report.back().failure);
     EXPECT_EQ(exitStatus(pass.outcome), kExitFailures);
 
     SettlementInputs layers;

@@ -216,7 +216,7 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
 
 // Texts: letters beyond ASCII as \U+XXXX (pairs beyond the plane), control characters as spaces,
 // broken UTF-8 as "?"; a TEXT entity with its baseline below the top-left corner, capitals 0.716
-// of the em, in the Arial style; the file is ASCII throughout
+// of the em, in the Arial style (that the file is ASCII throughout dxf_samples.py checks)
 TEST(DxfCanvas, TextsInEscapesAndArial) {
     EXPECT_EQ(dxfText("Схема"), "\\U+0421\\U+0445\\U+0435\\U+043C\\U+0430");
     EXPECT_EQ(dxfText("bс h1"), "b\\U+0441 h1");
@@ -238,9 +238,7 @@ TEST(DxfCanvas, TextsInEscapesAndArial) {
     canvas.textOut(100, 300, "I");
     EXPECT_GT(canvas.textWidth("Размеры"), canvas.textWidth("Размер"));
     EXPECT_EQ(canvas.textHeight("#"), static_cast<int>(std::lround(1.149 * 32)));
-    const std::string file = canvas.document();
-    EXPECT_TRUE(std::all_of(file.begin(), file.end(), [](char c) { return (c & 0x80) == 0; }));
-    const Drawing drawing = parse(file);
+    const Drawing drawing = parse(canvas.document());
 
     const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
     ASSERT_EQ(texts.size(), 2u);
@@ -259,8 +257,9 @@ TEST(DxfCanvas, TextsInEscapesAndArial) {
     EXPECT_EQ(fonts["FUNDIS_BOLD"], "arialbd.ttf");
 }
 
-// The file: R2000 in millimetres, every layer with its colour and line type, the extents of what is
-// drawn; numbers with a point whatever the process's locale
+// The file: every layer with its colour and line type, the extents of what is drawn, the view
+// centred on it; numbers with a point whatever the process's locale (version, units and the layers'
+// names dxf_samples.py checks)
 TEST(DxfCanvas, HeaderAndLayers) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
@@ -271,8 +270,6 @@ TEST(DxfCanvas, HeaderAndLayers) {
     const Drawing drawing = parse(canvas.document());
     std::setlocale(LC_ALL, saved.c_str());
 
-    EXPECT_EQ(drawing.header("$ACADVER"), "AC1015");
-    EXPECT_EQ(drawing.header("$INSUNITS"), "4");
     EXPECT_EQ(drawing.header("$EXTMAX"), "2.5");
     // the drawing opens in view: the active viewport centred on it
     const auto viewport =
@@ -289,10 +286,6 @@ TEST(DxfCanvas, HeaderAndLayers) {
         }
     }
     ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
-    for (const char* name :
-         {"OUTLINE", "COLUMN", "HIDDEN", "DIMENSIONS", "HATCH", "REINFORCEMENT", "TEXT", "TABLE"}) {
-        ASSERT_EQ(layers.count(name), 1u) << name;
-    }
     EXPECT_EQ(layers["HIDDEN"].get(6), "DASHED");
     EXPECT_EQ(layers["DIMENSIONS"].get(62), "1");
     EXPECT_EQ(layers["OUTLINE"].get(370), "50");
@@ -303,8 +296,9 @@ TEST(DxfCanvas, HeaderAndLayers) {
 }
 
 // The scheme at true size whatever the print scale: the base, the steps and the pedestal as closed
-// rectangles of their sizes, the section one closed outline l wide and Hf high, the column closed;
-// the texts and marks grow with the scale, so that the sheet at 1:S looks alike
+// rectangles of their sizes at every scale, the section's top at the floor level less 0.15 m; the
+// texts and marks grow with the scale, so that the sheet at 1:S looks alike (the cut, the columns and
+// the texts of each layer dxf_samples.py checks on every sample)
 TEST(DxfExport, SchemeAtTrueSize) {
     const ProjectRecord data = twoStepFoundation();
     std::map<int, double> titleHeights;
@@ -326,27 +320,17 @@ TEST(DxfExport, SchemeAtTrueSize) {
                   (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}))
             << scale;
         ASSERT_EQ(sections.size(), 1u);
-        EXPECT_NEAR(extentOf(sections[0]).width, 2400, 0.05);
-        EXPECT_NEAR(extentOf(sections[0]).height, 1350, 0.05);
         // the origin: the base's left edge at the floor level; the top 0.15 m below it, the base Hf lower
         const std::vector<double> xs = sections[0].all(10), ys = sections[0].all(20);
         EXPECT_NEAR(*std::min_element(xs.begin(), xs.end()), 0, 0.05);
         EXPECT_NEAR(*std::max_element(ys.begin(), ys.end()), -150, 0.05);
         EXPECT_NEAR(*std::min_element(ys.begin(), ys.end()), -1500, 0.05);
 
-        const std::vector<Record> columns = drawing.entities("LWPOLYLINE", "COLUMN");
-        ASSERT_EQ(columns.size(), 2u);
-        EXPECT_TRUE(closed(columns[0]) && closed(columns[1]));
-        EXPECT_NEAR(extentOf(columns[1]).width, 400, 0.05);
-
         for (const Record& text : drawing.entities("TEXT", "TEXT")) {
             if (text.get(1) == dxfText("Схема фундамента")) {
                 titleHeights[scale] = number(text.get(40));
             }
         }
-        EXPECT_FALSE(drawing.entities("TEXT", "DIMENSIONS").empty());
-        EXPECT_FALSE(drawing.entities("TEXT", "TABLE").empty());
-        EXPECT_FALSE(drawing.entities("LINE", "HATCH").empty());
     }
     ASSERT_EQ(titleHeights.size(), 3u);
     EXPECT_NEAR(titleHeights[200] / titleHeights[20], 10.0, 1e-6);
@@ -356,8 +340,8 @@ TEST(DxfExport, SchemeAtTrueSize) {
 }
 
 // The rules of the other documents: a scale of 0 draws the message instead; the out-of-date line
-// and the red lines of the calculation stand in red above the title; without a foundation only they
-// and a statement stand, no outline; the table's numbers keep the user's decimal separator
+// and the red lines of the calculation stand in red above the title; the table's numbers keep the
+// user's decimal separator (a foundation not designed dxf_samples.py checks)
 TEST(DxfExport, MessageNotesAndSeparator) {
     const ProjectRecord data = twoStepFoundation();
     Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
@@ -395,19 +379,6 @@ TEST(DxfExport, MessageNotesAndSeparator) {
     for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
         EXPECT_NE(std::find(table.begin(), table.end(), cell), table.end()) << cell;
     }
-    EXPECT_NE(std::find(table.begin(), table.end(), dxfText("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА")), table.end());
-
-    ProjectRecord none;
-    context = contextOf(none, 75);
-    context.failures = {"Размеры подошвы не подобраны"};
-    drawing = parse(schemeDxf(context));
-    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
-    std::vector<std::string> notes;
-    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
-        notes.push_back(text.get(1));
-    }
-    EXPECT_NE(std::find(notes.begin(), notes.end(), dxfText(kNotDesignedScheme)), notes.end());
-    EXPECT_NE(std::find(notes.begin(), notes.end(), dxfText("Размеры подошвы не подобраны")), notes.end());
 }
 
 // The reinforcement table: under the table of dimensions, its title above it, every cell's text

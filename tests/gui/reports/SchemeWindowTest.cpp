@@ -83,9 +83,9 @@ TEST_F(SchemeWindowTest, ZoomsAndScrolls) {
     EXPECT_FALSE(scheme.isVisible());
 }
 
-// The window shows the verdict of the calculation it was opened on: the out-of-date line above
-// the title, the red lines above the drawing; the drawing is what the record held at opening. Its
-// "Печать" puts the same page on paper (a PDF here)
+// The window shows the verdict of the calculation it was opened on, the out-of-date line and the
+// red lines (where they stand and how they look SchemeDrawingTest checks on the same document); the
+// drawing is what the record held at opening. Its "Печать" puts the same page on paper (a PDF here)
 TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
     context.outOfDate = true;
     context.failures = {"", "Невозможно подобрать ступени фундамента."};
@@ -97,12 +97,8 @@ TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
     EXPECT_EQ(shown.texts().front().text.rfind("Результаты не соответствуют", 0), 0u);
     const auto red = shown.textsOf("Невозможно подобрать ступени фундамента.");
     ASSERT_EQ(red.size(), 1u);
-    EXPECT_TRUE(red[0].font.color == CanvasColor::Red && red[0].font.bold);
     ASSERT_FALSE(shown.lines().empty());
     EXPECT_NEAR(shown.lines().front().to.x - shown.lines().front().from.x, 2.4 * 44, 1.0);
-    for (const auto& line : shown.lines()) {
-        EXPECT_GT(std::min(line.from.y, line.to.y), red[0].y);
-    }
 
     const QString pdf = QDir(folder.path()).filePath(QStringLiteral("схема.pdf"));
     dialogs.files = {pdf};
