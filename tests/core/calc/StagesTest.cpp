@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "core/calc/CheckPunching.h"
+#include "core/calc/ReinforceBase.h"
 #include "core/calc/ShapeSteps.h"
 #include "core/calc/SizeBase.h"
 
@@ -234,4 +235,71 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
     EXPECT_TRUE(punching.socketBottom.ran);
     EXPECT_FALSE(punching.socketBottom.computable);
     EXPECT_LE(punching.socketBottom.prod_A, 0.0f);
+}
+
+// Punching through the socket bottom compares the edge pressure with the pressure the pyramid's
+// faces carry. By hand: h0 = 0.6 - 0.05 - 0.01 = 0.54, bm = 0.4 + 0.54 = 0.94,
+// prod_h = (2.4 - 0.4) / 2 - (0.6 + 0.05) = 0.35, prod_A = 0.35 * 2.4 - 0.35^2 = 0.7175,
+// capacity = 0.54 * 750 * 0.94 / 0.7175 = 530.592 kPa; p12 = 2000 / 5.76 + 20 * 1.65 = 380.222 kPa.
+// At N = 3000, p12 = 553.833 kPa goes past it, while the pedestal check (h0 = 0.54 against
+// 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes.
+TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
+    ProjectRecord data = punchingProject();
+    data.A = 5.76f;
+    PunchingResult punching;
+    std::vector<std::string> lines = punchingLines(data, true, false, &punching);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "380.222  530.592");
+    expectValues({{punching.socketBottom.h0, 0.54},
+                  {punching.socketBottom.bm, 0.94},
+                  {punching.socketBottom.prod_A, 0.7175},
+                  {punching.socketBottom.capacity, 530.5923},
+                  {punching.p12, 2000 / 5.76 + 33}});
+    EXPECT_FALSE(punching.socketBottom.fails);
+
+    data = punchingProject();
+    data.A = 5.76f;
+    data.NI = {0, 3000, 3000, 3000};
+    lines = punchingLines(data, false, true);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
+}
+
+// Across b the pressure is uniform, p = 1.1 * (N / A + 20 d), and each section is a cantilever:
+// M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under N = 1000 kN:
+// p = 1.1 * (1000 / 8.91 + 30) = 156.457 kPa; at the column face c = (2.7 - 0.4) / 2 = 1.15,
+// M = 156.457 * 1.3225 / 2 = 103.457 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
+// As = 103.457 / (0.9 * 0.54 * 365000) * 3.3 = 19.25 cm2 (the pedestal face, c = 0.9, needs less):
+// 14 bars of 14 mm, 21.55 cm2. The moment p * c^2 / 3 would have given 14 bars of 12 mm, 15.83 cm2.
+TEST(ReinforceBase, AcrossBTheCantileverMoment) {
+    ProjectRecord data;
+    data.b = 2.7f;
+    data.l = 3.3f;
+    data.A = 8.91f;
+    data.d = data.Hf = 1.5f;
+    data.socketDepth = 0.9f;
+    data.nSteps = 1;
+    data.hSteps = 0.6f;
+    data.luc = data.buc = 0.9f;
+    data.lc = data.bc = 0.4f;
+    data.dz = 0.05f;
+    data.da = 0.02f;
+    data.Rs = 365000.0f;
+    data.NII = data.NI = {0, 1000, 1000, 1000};
+    CalculationReport report('.');
+    const ReinforcementResult bars =
+        ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
+    EXPECT_EQ(bars.alongB.count, 14);
+    EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);
+    EXPECT_NEAR(bars.alongB.area * 1e4, 21.55, 0.01);
+    // the governing section is the column face of combination 1 (all three are alike)
+    ASSERT_GE(bars.alongB.governing, 0);
+    const ReinforcementSection& governing =
+        bars.alongB.sections[static_cast<std::size_t>(bars.alongB.governing)];
+    EXPECT_EQ(governing.kind, 2);
+    EXPECT_EQ(governing.combination, 1);
+    EXPECT_NEAR(governing.c, 1.15, 1e-6);
+    EXPECT_NEAR(governing.h0, 0.54, 1e-6);
+    EXPECT_NEAR(governing.M, 103.457, 1e-3);
+    EXPECT_NEAR(bars.alongB.required * 1e4, 19.25, 0.01);
 }
