@@ -3,7 +3,7 @@
 # makes sure the Russian locale the program is used in (and tested in) exists.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev
-  libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format python3 fonts-liberation
+  libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy python3 fonts-liberation
   fonts-dejavu-core xvfb xauth poppler-utils locales desktop-file-utils shared-mime-info x11-utils
   libdxflib-dev python3-ezdxf python3-matplotlib)
 missing=()

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs the whole test suite:
-# the unit, widget and end-to-end tests, the sample projects, the formatting check, the suite
-# again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and a short run of each
-# fuzzer. The configurations are the presets of CMakePresets.json, each in its folder under build/.
+# the unit, widget and end-to-end tests, the sample projects, the formatting check, clang-tidy, the
+# suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and a short run of
+# each fuzzer. The configurations are the presets of CMakePresets.json, each in its folder under build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,6 +19,10 @@ echo "== build and test"
 cmake --preset test
 cmake --build --preset test -j"$jobs"
 ctest --preset test -j"$jobs"
+
+echo "== clang-tidy"
+# on the test preset's compile commands; any finding fails
+scripts/tidy.sh build/test
 
 echo "== sanitizers"
 # leaks too: what the libraries below us leak is suppressed in tests/lsan.supp, ours is not

@@ -48,7 +48,7 @@ void lookUpOverhangRatio(StepsResult& s, const ProjectRecord& inputs, const Code
     const double twiceDepth = 2.0 * s.h01;
     const double widthOutside = static_cast<double>(s.b) - buc;
     s.pyramidCase = twiceDepth > widthOutside ? 1 : (twiceDepth == widthOutside ? 2 : 3);
-    const float columnKey = static_cast<float>(s.pyramidCase * concreteClassCount + concreteClassIndex);
+    const auto columnKey = static_cast<float>(s.pyramidCase * concreteClassCount + concreteClassIndex);
     s.k1 = TableLookup(tables.k1, columnKey, s.pK1);
 }
 

@@ -27,7 +27,7 @@ std::string programFolder() {
 }
 
 std::string configFolder() {
-    const std::string config = environment("XDG_CONFIG_HOME");
+    std::string config = environment("XDG_CONFIG_HOME");
     if (!config.empty() && config.front() == '/') {
         return config;
     }
@@ -78,7 +78,7 @@ std::string windowStatePath() {
 }
 
 std::string installedTablesDir() {
-    const std::string beside = programFolder() + "/../share/fundis";
+    std::string beside = programFolder() + "/../share/fundis";
     if (isFile(beside + "/table4.dat")) {
         return beside;
     }
@@ -91,11 +91,11 @@ std::string installedTablesDir() {
 std::string installedExamplesDir() {
     // any one example will do: they are installed together
     const std::string probe = "/frost_greatarchitect.dan";
-    const std::string beside = programFolder() + "/../share/fundis/examples";
+    std::string beside = programFolder() + "/../share/fundis/examples";
     if (isFile(beside + probe)) {
         return beside;
     }
-    const std::string installed = std::string(FUNDIS_INSTALL_DATA_DIR) + "/examples";
+    std::string installed = std::string(FUNDIS_INSTALL_DATA_DIR) + "/examples";
     if (isFile(installed + probe)) {
         return installed;
     }
@@ -108,7 +108,7 @@ std::string verificationManualPath(const std::string& programDir) {
 
 std::string defaultDataDir() {
     const std::string home = environment("HOME");
-    const std::string documents = documentsFolder(home);
+    std::string documents = documentsFolder(home);
     if (!documents.empty()) {
         return documents;
     }

@@ -3,6 +3,8 @@
 #include "core/model/NumberFormat.h"
 #include "core/model/TextCodec.h"
 
+#include <algorithm>
+
 namespace fundis {
 
 namespace {
@@ -58,12 +60,10 @@ Status textToWord(const std::string& text, const std::string& field, std::string
         word = "#";
         return {};
     }
-    for (char ch : text) {
-        if (isBlank(ch)) {
-            return Status::failure(field + ": текст «" + text +
-                                   "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
-                                   "Уберите пробелы и сохраните снова.");
-        }
+    if (std::any_of(text.begin(), text.end(), isBlank)) {
+        return Status::failure(field + ": текст «" + text +
+                               "» содержит пробел или перевод строки, в файле его сохранить нельзя. "
+                               "Уберите пробелы и сохраните снова.");
     }
     word = utf8ToCp1251(text);
     if (cp1251ToUtf8(word) != text) {

@@ -95,7 +95,7 @@ void fillReliabilityFactor(ProjectForm& form) {
     // MII1..QII3 and MI1..QI3 stand in the same order
     for (int step = 0; step < 9; ++step) {
         const float load = number(form, static_cast<TextField>(static_cast<int>(TextField::MII1) + step));
-        const float raised = static_cast<float>(static_cast<double>(load) * 1.1);
+        const auto raised = static_cast<float>(static_cast<double>(load) * 1.1);
         form.text(static_cast<TextField>(static_cast<int>(TextField::MI1) + step)) = formatGeneral(raised, 6);
     }
 }
@@ -107,7 +107,7 @@ std::string UnreadableText::describe() const {
 std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
     std::vector<UnreadableText> found;
     for (int index = 0; index < kTextFieldCount; ++index) {
-        const TextField field = static_cast<TextField>(index);
+        const auto field = static_cast<TextField>(index);
         const std::string& text = form.text(field);
         if (!text.empty() && !isWholeNumber(text)) {
             found.push_back({field, text, formatGeneral(textToFloat(text), 6)});

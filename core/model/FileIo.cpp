@@ -123,16 +123,15 @@ Status readWholeFile(const std::string& path, std::string& bytes) {
         return Status::failure("не удалось открыть файл «" + path + "»: " + reason(errno));
     }
     char buffer[65536];
+    int error = 0;
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            const std::string why = reason(errno);
-            close(fd);
-            bytes.clear();
-            return Status::failure("не удалось прочитать файл «" + path + "»: " + why);
+            error = errno;
+            break;
         }
         if (got == 0) {
             break;
@@ -140,6 +139,10 @@ Status readWholeFile(const std::string& path, std::string& bytes) {
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     close(fd);
+    if (error != 0) {
+        bytes.clear();
+        return Status::failure("не удалось прочитать файл «" + path + "»: " + reason(error));
+    }
     return {};
 }
 

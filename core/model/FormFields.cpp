@@ -167,7 +167,7 @@ static_assert(inFileOrder(), "the form's fields stand in the order of the .dan f
 const std::array<FormField, kFormFieldCount>& formFields() { return kFields; }
 
 const FormField& formField(TextField field) {
-    return kFields[static_cast<std::size_t>(kListFieldCount + static_cast<int>(field))];
+    return kFields[static_cast<std::size_t>(kListFieldCount) + static_cast<std::size_t>(field)];
 }
 
 const FormField& formField(ListField field) { return kFields[static_cast<std::size_t>(field)]; }

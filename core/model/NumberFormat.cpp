@@ -1,7 +1,7 @@
 #include "core/model/NumberFormat.h"
 
 #include <langinfo.h>
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale and locale_t are POSIX, not <clocale>
 
 #include <algorithm>
 #include <charconv>
@@ -26,7 +26,7 @@ bool isZeroText(const std::string& text) { return text.find_first_not_of("-0.") 
 std::string toChars(double value, std::chars_format format, int precision) {
     char buffer[400];  // a fixed double of 3 decimals takes at most 309 + 1 + 3 characters
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 bool isBlank(char ch) {

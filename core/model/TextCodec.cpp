@@ -24,7 +24,8 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports its failure as (iconv_t)-1, so the comparison has to make that pointer
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
 
     // iconv with "?" for what the target cannot hold or the source does not contain
     std::string convert(std::string_view input) {

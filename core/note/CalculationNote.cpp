@@ -272,8 +272,9 @@ void writeResistance(const Context& x) {
         const char* const names[3] = {"Mγ", "Mq", "Mc"};
         const float values[3] = {s.My, s.Mq, s.Mc};
         for (std::size_t i = 0; i < 3; ++i) {
-            const std::string name = names[i];
-            w.formula(name, name + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
+            const char* const name = names[i];
+            w.formula(name,
+                      std::string(name) + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
                       w.v(s.low[i]) + " + (" + w.v(s.high[i]) + " − " + w.v(s.low[i]) + ")·(" + w.v(s.fii) +
                           " − " + w.v(s.fiiLow) + ")/(" + w.v(s.fiiHigh) + " − " + w.v(s.fiiLow) + ")",
                       w.r(values[i]), "", clause(kBases, "табл. 4"));

@@ -100,9 +100,9 @@ void SvgCanvas::textOut(int x, int y, const std::string& text) {
     if (font_.underline) {
         style += ";text-decoration:underline";
     }
-    body_ += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
-             "\" dominant-baseline=\"text-before-edge\" fill=\"" + colourName(font_.color) + "\" style=\"" +
-             style + "\">" + escapedHtml(text, true) + "</text>\n";
+    body_ += R"(<text x=")" + std::to_string(x) + R"(" y=")" + std::to_string(y) +
+             R"(" dominant-baseline="text-before-edge" fill=")" + colourName(font_.color) + R"(" style=")" +
+             style + R"(">)" + escapedHtml(text, true) + "</text>\n";
     extend(x, y);
     extend(x + textWidth(text), y + textHeight(text));
 }
@@ -121,9 +121,9 @@ std::string SvgCanvas::svg() const {
     const int top = any_ ? top_ - margin : 0;
     const int width = any_ ? right_ - left_ + 2 * margin : width_;
     const int height = any_ ? bottom_ - top_ + 2 * margin : height_;
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + std::to_string(left) + " " +
+    std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=")" + std::to_string(left) + " " +
                       std::to_string(top) + " " + std::to_string(width) + " " + std::to_string(height) +
-                      "\" width=\"100%\" style=\"max-width:" + std::to_string(width) + "px\" role=\"img\">\n";
+                      R"(" width="100%" style="max-width:)" + std::to_string(width) + "px\" role=\"img\">\n";
     if (hatchUsed_) {
         out +=
             "<defs><pattern id=\"hatch\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"

@@ -50,7 +50,7 @@ std::size_t utf8SequenceLength(const std::string& text, std::size_t pos) {
 std::string jsonString(const std::string& text) {
     std::string out = "\"";
     for (std::size_t pos = 0; pos < text.size();) {
-        const unsigned char ch = static_cast<unsigned char>(text[pos]);
+        const auto ch = static_cast<unsigned char>(text[pos]);
         const std::size_t length = utf8SequenceLength(text, pos);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
@@ -98,7 +98,7 @@ std::string jsonNumber(double value) {
     }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 // the shortest text of the value as a double reads back to the same float

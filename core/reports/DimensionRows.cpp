@@ -16,7 +16,7 @@ CellRows dimensionRows(const ProjectRecord& data, const NumberText& number) {
     rows[3] = {number(data.bc), number(data.lc)};
     for (int i = 1; i <= steps; ++i) {
         const std::string index = std::to_string(i);
-        const std::size_t column = static_cast<std::size_t>(i - 1);
+        const auto column = static_cast<std::size_t>(i - 1);
         rows[4][column] = "c" + index;
         rows[5][column] = number(data.c[i]);
         rows[6][column] = "cb" + index;

@@ -128,7 +128,7 @@ constexpr int kRed = 1;
 
 DL_Attributes attributes(DrawingLayer layer, int color = kByLayer) {
     // line weight and line type by layer, the colour too unless given
-    return DL_Attributes(layerOf(layer).name, color, -1, -1, "BYLAYER");
+    return {layerOf(layer).name, color, -1, -1, "BYLAYER"};
 }
 
 // One code point from UTF-8 at `i`, which moves past it; -1 for a malformed sequence.
@@ -311,7 +311,9 @@ void DxfCanvas::rectangle(int x1, int y1, int x2, int y2) {
 void DxfCanvas::hatch(int left, int top, int right, int bottom) {
     // "/" strokes as the screen's brush draws them, anchored to the drawing, cut to the rectangle
     const long spacing = std::max(1L, std::lround(kHatchSpacing * setup_.markScale));
-    const long first = static_cast<long>(std::ceil((static_cast<double>(left) + top) / spacing)) * spacing;
+    const long first =
+        static_cast<long>(std::ceil((static_cast<double>(left) + top) / static_cast<double>(spacing))) *
+        spacing;
     for (long sum = first; sum <= static_cast<long>(right) + bottom; sum += spacing) {
         const long x1 = std::max<long>(left, sum - bottom);
         const long x2 = std::min<long>(right, sum - top);
@@ -439,7 +441,7 @@ std::string DxfCanvas::document() const {
     }
 
     std::string out;
-    out.reserve(64 * 1024 + polylines_.size() * 300 + texts_.size() * 400);
+    out.reserve(std::size_t{64} * 1024 + polylines_.size() * 300 + texts_.size() * 400);
     MemoryWriter dw(out);
     DL_Dxf dxf;
     const double plotScale = std::max(1, setup_.plotScale);

@@ -293,7 +293,8 @@ int fittedScale(Canvas& canvas, const ReportContext& context) {
     }
     // the scheme's labels take the page's own face: the grid's report font must not stay set
     const CanvasFont font = canvas.font();
-    const double unit = canvas.pageWidth() / 16;
+    // the scheme's unit: a sixteenth of the page width in whole device pixels
+    const double unit = std::trunc(canvas.pageWidth() / 16.0);
     const PageGrid grid(canvas);
     // half a centimetre of white at the right, one at the bottom; the drawing keeps its own left margin
     const double right = canvas.pageWidth() - grid.cm / 2.0;
@@ -431,7 +432,7 @@ void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
     const int scale = fittedScale(canvas, context);
     const std::string line =
         scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
-    DrawSchemeDocument(canvas, canvas.pageWidth() / 16, context, scale, line);
+    DrawSchemeDocument(canvas, std::trunc(canvas.pageWidth() / 16.0), context, scale, line);
 }
 
 }  // namespace fundis

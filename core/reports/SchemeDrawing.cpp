@@ -353,11 +353,11 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data)
     canvas.setFont(marks);
     canvas.setLayer(DrawingLayer::Text);
     const float k = f.k;
-    const float markX = f.X0 + (data.l - data.luc) / 2 * k - canvas.textWidth("#") / 2.0f;
+    const float markX = f.X0 + (data.l - data.luc) / 2 * k - static_cast<float>(canvas.textWidth("#")) / 2.0f;
     canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
     canvas.textOut(px(markX + data.luc * k), px(f.Y0 - 1.2f * f.TH), "I");
-    canvas.textOut(px(f.X0 + data.l / 2 * k - canvas.textWidth("I - I") / 2.0f), px(f.Yp - 1.2f * f.TH),
-                   "I - I");
+    canvas.textOut(px(f.X0 + data.l / 2 * k - static_cast<float>(canvas.textWidth("I - I")) / 2.0f),
+                   px(f.Yp - 1.2f * f.TH), "I - I");
     marks.sizePoints = 8;
     marks.color = CanvasColor::Black;
     marks.bold = false;
@@ -636,7 +636,7 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
     }
     // where the drawing would start under the title alone
     setFontSize(canvas, kTitleSize);
-    const double usualBottom = kTitleTop * u + canvas.textHeight("#");
+    const double usualBottom = kTitleTop * u + static_cast<float>(canvas.textHeight("#"));
     drawTitle(canvas, u, y);
     y += canvas.textHeight("#");
     if (!scaleLine.empty()) {

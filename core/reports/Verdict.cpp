@@ -14,7 +14,11 @@ std::vector<std::string> wrapText(const Canvas& canvas, const std::string& text,
             end = text.size();
         }
         const std::string word = text.substr(start, end - start);
-        const std::string longer = line.empty() ? word : line + " " + word;
+        std::string longer = line;
+        if (!longer.empty()) {
+            longer += ' ';
+        }
+        longer += word;
         if (!line.empty() && canvas.textWidth(longer) > width) {
             lines.push_back(line);
             line = word;

@@ -283,7 +283,7 @@ void MainWindow::buildToolBar() {
         } else if (row->toolBreak == Break::Separator) {
             toolBar_->addSeparator();
         }
-        QAction* action = findChild<QAction*>(QString::fromLatin1(row->name));
+        auto* action = findChild<QAction*>(QString::fromLatin1(row->name));
         toolBar_->addAction(action);
         auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
         button->setObjectName(QString::fromLatin1(row->button));

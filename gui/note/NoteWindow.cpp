@@ -27,9 +27,13 @@ const QString kCaption = QStringLiteral("Пояснительная записк
 
 }  // namespace
 
-NoteWindow::NoteWindow(QWidget* parent, CalculationNote note, const ReportContext& context, QPrinter& printer,
-                       const QString& dataDir)
-    : QDialog(parent), note_(std::move(note)), context_(context), printer_(printer), dataDir_(dataDir) {
+NoteWindow::NoteWindow(QWidget* parent, CalculationNote note, ReportContext context, QPrinter& printer,
+                       QString dataDir)
+    : QDialog(parent),
+      note_(std::move(note)),
+      context_(std::move(context)),
+      printer_(printer),
+      dataDir_(std::move(dataDir)) {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("noteWindow"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);

@@ -22,8 +22,8 @@ class NoteWindow : public QDialog {
   public:
     // `context` names the project and holds the record the scheme is drawn from (none before a
     // calculation); `dataDir` is where the save dialog starts.
-    NoteWindow(QWidget* parent, CalculationNote note, const ReportContext& context, QPrinter& printer,
-               const QString& dataDir);
+    NoteWindow(QWidget* parent, CalculationNote note, ReportContext context, QPrinter& printer,
+               QString dataDir);
 
     QTextBrowser* text() const { return text_; }
     QPushButton* saveButton() const { return save_; }

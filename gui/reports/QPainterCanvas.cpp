@@ -10,6 +10,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace fundis {
 
@@ -18,15 +19,15 @@ namespace {
 QColor qtColor(CanvasColor color) {
     switch (color) {
         case CanvasColor::Blue:
-            return QColor(0, 0, 255);
+            return {0, 0, 255};
         case CanvasColor::Red:
-            return QColor(255, 0, 0);
+            return {255, 0, 0};
         case CanvasColor::White:
-            return QColor(255, 255, 255);
+            return {255, 255, 255};
         case CanvasColor::Black:
             break;
     }
-    return QColor(0, 0, 0);
+    return {0, 0, 0};
 }
 
 QString fromUtf8(const std::string& text) {
@@ -63,8 +64,8 @@ void installFontSubstitutes() {
     substitute(families, "Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, const QString& defaultFace)
-    : painter_(painter), defaultFace_(defaultFace) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, QString defaultFace)
+    : painter_(painter), defaultFace_(std::move(defaultFace)) {
     installFontSubstitutes();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);

@@ -20,7 +20,7 @@ void installFontSubstitutes();
 class QPainterCanvas : public Canvas {
   public:
     // `painter` must be active; `defaultFace` is the face of a font that names none.
-    explicit QPainterCanvas(QPainter& painter, const QString& defaultFace = QStringLiteral("MS Sans Serif"));
+    explicit QPainterCanvas(QPainter& painter, QString defaultFace = QStringLiteral("MS Sans Serif"));
 
     void setPen(int width, CanvasColor color) override;
     int penWidth() const override { return penWidth_; }

@@ -64,13 +64,13 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) 
 }  // namespace
 
 SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer,
-                           const QString& dataDir)
+                           QString dataDir)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       data_(fundis::shownRecord(context)),
       context_(context),
       printer_(printer),
-      dataDir_(dataDir) {
+      dataDir_(std::move(dataDir)) {
     setObjectName(QStringLiteral("SchemeWindow"));
     context_.data = &data_;
     setWindowTitle(QStringLiteral("Схема фундамента"));

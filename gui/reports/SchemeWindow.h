@@ -27,8 +27,7 @@ class SchemeWindow : public QDialog {
     Q_OBJECT
 
   public:
-    SchemeWindow(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer,
-                 const QString& dataDir);
+    SchemeWindow(QWidget* parent, const fundis::ReportContext& context, QPrinter& printer, QString dataDir);
 
     // 1 is the scale of the settings at the screen's unit of 33 pixels.
     double zoom() const { return zoom_; }

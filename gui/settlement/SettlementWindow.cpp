@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/SettlementPage.h"
@@ -118,12 +119,12 @@ QString centimetres(double value, char separator) {
 
 SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInputs& inputs,
                                    const fundis::ProjectRecord* design, char decimalSeparator,
-                                   QPrinter& printer, const QString& dataDir)
+                                   QPrinter& printer, QString dataDir)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       separator_(decimalSeparator),
       printer_(printer),
-      dataDir_(dataDir),
+      dataDir_(std::move(dataDir)),
       buildingType_(inputs.buildingType),
       typedSu_(QString::fromStdString(inputs.suText)) {
     if (design != nullptr) {

@@ -32,7 +32,7 @@ class SettlementWindow : public QDialog {
     // `design` is the last calculation's record, null when there is none; the window keeps a copy.
     SettlementWindow(QWidget* parent, const fundis::SettlementInputs& inputs,
                      const fundis::ProjectRecord* design, char decimalSeparator, QPrinter& printer,
-                     const QString& dataDir);
+                     QString dataDir);
 
     // As the table holds them: texts as typed, empty rows as empty texts; the typed su is kept
     // whichever building type is chosen.

@@ -36,7 +36,7 @@ QString Dialogs::fileName(QWidget* parent, const FileRequest& request) {
         dialog.selectFile(request.proposedName);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
+        return {};
     }
     return dialog.selectedFiles().constFirst();
 }

@@ -11,7 +11,7 @@ ElidedLabel::ElidedLabel(Qt::TextElideMode mode, QWidget* parent) : QLabel(paren
 
 // a few characters, whatever the text: the layout never grows with it
 QSize ElidedLabel::minimumSizeHint() const {
-    return QSize(fontMetrics().averageCharWidth() * 4, QLabel::minimumSizeHint().height());
+    return {fontMetrics().averageCharWidth() * 4, QLabel::minimumSizeHint().height()};
 }
 
 QSize ElidedLabel::sizeHint() const { return minimumSizeHint(); }
