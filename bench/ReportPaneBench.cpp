@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling the main window's report pane with the debug report of a 1 cm plan and height module:
 // about 214,000 lines, which must show within a second.
 

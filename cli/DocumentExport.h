@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The printed report as PDF and the scheme as SVG, through the Qt layer when the program is built

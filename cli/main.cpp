@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fundis-cli: the calculation of saved projects without the windows.
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at build time for one library: every "core/..." or "gui/..." include of its sources must name
 # its own folder or a folder of a library it links. An include that breaks a floor fails the build.
 #   cmake -DFOLDER=core/calc -DALLOWED="core/calc;core/model" -DSOURCES="a.cpp;a.h" -DSTAMP=file -P CheckFloors.cmake

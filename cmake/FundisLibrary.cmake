@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fundis_library(NAME FOLDER SOURCES ... [LINKS target...] [QT]): one static library a folder. It
 # links the libraries of the floors below it (LINKS) and may include only their folders and its
 # own: the build checks every "core/..." and "gui/..." include of the folder against them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A .dan file of any bytes, with or without its settlement part: no crash, a failure always says
 // something, and whatever is read and can be written comes back the same.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a .dan file with its settlement part, and nothing else: any bytes, no crash, a failure
 // always says something, and an unreadable settlement part leaves no layers behind. Reading only,
 // so that a long run tries many millions of files (fuzz_dan writes each one back as well).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parseSettings on any bytes: no crash, and the folders never hold a line end or more than the
 // 255 bytes of their buffers (up to three UTF-8 bytes a code-page character).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table readers on any text, with the keys x and y taken from the first eight bytes: a value or
 // a failure naming the file, never a crash or a hang; a Rb.dat that loads has Rbt for every class.
 

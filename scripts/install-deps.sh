@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build, the program and the tests need, where missing, and
 # makes sure the Russian locale the program is used in (and tested in) exists.
 set -euo pipefail

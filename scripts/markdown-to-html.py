@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The verification manual's Markdown (docs/verification.md) as the HTML page of the help.
 
 Knows the little Markdown the manual uses: headings, paragraphs, "- " lists, tables, **bold** and

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders DXF drawings to PNG images with ezdxf's drawing add-on and matplotlib, on white paper:
 render-dxf.py DRAWING.dxf IMAGE.png [DRAWING.dxf IMAGE.png ...]"""
 import logging

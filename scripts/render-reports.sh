@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the printed report and the scheme of a few sample projects to PNG images for a look by
 # eye: each project's PDF pages at 60 dpi (four with the settlement page), its SVG beside it, its DXF
 # drawing as ezdxf draws it and its HTML report as headless Chromium shows it (when chromium is installed). The windows themselves

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Фундис (in build/run, the "run" preset of
 # CMakePresets.json).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and saves pictures of its windows under Xvfb with a window manager, in the
 # Russian locale our users have unless another is given:
 #   scripts/screenshots.sh [output folder] [locale] [scales]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with warnings as errors and runs the whole test suite:
 # the unit, widget and end-to-end tests, the sample projects, the formatting check, clang-tidy, the
 # suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and a short run of
@@ -13,6 +14,13 @@ echo "== formatting"
 files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || true)
 if [ -n "$files" ]; then
   clang-format --dry-run --Werror $files
+fi
+# every source file says its licence in its first lines
+unlicensed=$(git ls-files '*.cpp' '*.h' '*.py' '*.sh' '*.cmake' 'CMakeLists.txt' '*/CMakeLists.txt' |
+  while read -r f; do head -n 3 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$f"; done)
+if [ -n "$unlicensed" ]; then
+  echo "no SPDX-License-Identifier line in:" $unlicensed >&2
+  exit 1
 fi
 
 echo "== build and test"

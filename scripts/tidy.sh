@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-tidy over the program's sources with the checks of .clang-tidy, on the compile commands of a
 # configured build folder (the test preset's by default). Any finding fails.
 set -euo pipefail

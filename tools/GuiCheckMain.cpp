@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fundis-gui-check [--json] [--sep C] [--tables DIR] [--debug] PROJECT.dan...: fundis-cli's --json
 // made by the real windows offscreen. For each project a fresh main window and input dialog open
 // the project as "Открыть" does, confirm it with OK and run "Начать расчет"; the JSON is built from

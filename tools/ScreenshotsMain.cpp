@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fundis-screenshots FOLDER [PROJECT.dan]: starts the program's windows as the program does, saves
 // pictures of them into FOLDER and exits (0 when every picture was written). Used by
 // scripts/screenshots.sh under a virtual X server; not installed.

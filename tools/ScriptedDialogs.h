@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dialogs that answer by a script instead of waiting for a click: the tools drive the real windows

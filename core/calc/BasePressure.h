@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pressure under the base and the effective depth of a slab: one place for the rules every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Начать расчет": the whole design pass from the record's inputs to its results and the report.

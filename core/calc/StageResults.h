@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What each stage of the calculation computed: its inputs as it used them, its intermediate

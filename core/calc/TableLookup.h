@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The code tables of the program folder: plain text, numbers separated by white space, "." as

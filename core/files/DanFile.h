@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The .dan input data file, in the order of the table of the form's fields: 9 list indices, 41

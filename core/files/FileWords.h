@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The words of a .dan file: values separated by white space, texts in code page 1251, "#" for an

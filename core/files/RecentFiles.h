@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The projects opened or saved last, newest first: a UTF-8 file of one path a line in the settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // kp.ini: six lines (iterations, debug, toolbar, data folder, scheme scale, program folder),

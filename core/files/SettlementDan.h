@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The settlement part of the .dan file, after its 51st value: a line end, then one value a line,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The input dialog's OK: the edits converted into the record, the coefficients kh, d0, Yc1, Yc2,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fields of the project's form, one table: for each of the 41 texts, the 9 lists and the check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Number <-> text in the forms the program shows and stores. None of them looks at the process

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the input dialog's controls hold: the persistent form of a project. The .dan file stores

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The record of one foundation: the inputs the input dialog fills, the coefficients it derives

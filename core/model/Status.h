@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the core reports a failure: a function that can fail returns a Status (or a result holding

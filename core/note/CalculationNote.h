@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Пояснительная записка: the last calculation written out step by step, every result with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A canvas that writes SVG elements, so that the note's HTML page carries the scheme inline

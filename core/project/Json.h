@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The small JSON writer of fundis-cli's --json: one object a line, numbers that read back to the

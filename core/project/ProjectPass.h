@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One project pass: the persistent form in, the record, the report and the outcome out. The main

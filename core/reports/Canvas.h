@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A drawing surface as the scheme and the printed report see it: a pen with a position, a brush,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The foundation's sizes as the three documents tabulate them (the HTML report, the printed tables

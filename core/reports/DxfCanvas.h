@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The drawing canvas of a CAD drawing: what is drawn on it becomes a DXF file (R2000, written with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scheme of the foundation as a CAD drawing (DXF R2000): the section, the plan, the table of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Сохранить в HTML": the input data and the main results as a small HTML page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The page as the printed report sees it: A4 portrait, one centimetre being W div 21 across and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the documents (HTML, the printed pages, the scheme) show: the inputs and the results of one

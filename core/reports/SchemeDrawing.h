@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The dimensioned scheme of the foundation: the section along l, the plan "I - I" below it, the

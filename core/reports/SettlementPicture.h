@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The picture of the layer-summation method beside the sublayer table: the foundation at depth d,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The calculation's verdict as the drawn documents show it: the out-of-date line at the top of a

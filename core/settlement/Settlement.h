@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The settlement of the base by the layer-summation method (СНиП 2.02.01-83, appendix 2): the

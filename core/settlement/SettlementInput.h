@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the settlement window edits and the .dan file keeps: the soil layers from the natural

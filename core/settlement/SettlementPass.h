@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The settlement of a designed foundation, as the window, fundis-cli and the documents show it:

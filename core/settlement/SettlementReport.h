@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The settlement block of the report: the pressures, the sublayer table, Hc, s against su.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "О ПРОГРАММЕ": made by the about command, shown modally and destroyed. Laid out with Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The help page in a window of the program, for a desktop without a browser to hand it to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The project the main window works on: its .dan file's name, whether it has unsaved changes, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Creating and ending the windows of the program: shared by the program itself and by the tool

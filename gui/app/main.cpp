@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fundis [FILE.dan]: the desktop program; the project given opens at start, as "Открыть" does.
 
 #include <QMessageBox>

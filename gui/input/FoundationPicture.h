@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The cross-section on the "Фундамент" tab: stepped pad, pedestal, socket with the column, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Ввод исходных данных": the four tabs whose controls are the project's persistent form. OK turns

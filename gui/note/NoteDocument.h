@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The calculation note laid out by Qt: a QTextDocument for the window, the ODT file (Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window "Пояснительная записка": the note of the last calculation, to read, save (HTML, ODT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Batch export of the printed documents and the scheme (Qt layer: fonts and a PDF/SVG writer are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Putting the documents on paper: the printer chosen in "Настройка принтера", or a PDF file when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The drawing canvas on a QPainter: the screen window, the printer, PDF, SVG and images.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scheme window "Схема фундамента": the scheme document of the last calculation (its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Настройка": the six settings, kp.ini, and the folder chooser for the two folders. Laid out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window "Расчет осадки": the soil layers from the natural relief down and the limit settlement

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A status-bar panel whose text never widens the window: a text too long for the panel is shown

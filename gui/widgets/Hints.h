@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Hints in the "short|long" form: the short part is the tooltip, the long part goes to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The report pane of the main window: a read-only rich-text view of the report lines, failures in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fundis-cli run as a program on whole projects.
 
 #include <gtest/gtest.h>

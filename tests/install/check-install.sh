@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what the desktop sees of it: a valid
 # .desktop entry that opens .dan files, the MIME type of *.dan, both programs' --version, the
 # tables, the verification manual and the example projects beside the program, and, under a

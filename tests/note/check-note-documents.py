@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculation note of every sample project, written by fundis-cli --explain as HTML and ODT.
 
 For each project the note is read back (the ODT as a zip with content.xml) and must hold the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a window laid out for its font looks like: every text shows whole, nothing lies on top of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of a test executable with widget tests: a scratch home and configuration folder, so the
 // user's kp.ini is never read or written, and an offscreen application in the Russian locale when
 // the machine has it (the numbers must come out right there).

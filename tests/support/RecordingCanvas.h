@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A canvas that remembers what was drawn, with fixed text metrics: 6 px a character and 13 px

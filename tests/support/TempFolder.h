@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A scratch folder removed with everything in it when the test ends, and whole files in and out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's long-lived windows as it makes them, with every modal dialog answered by the test:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The published worked examples of the verification manual (docs/verification.md), each restated
 // as a project in this folder and run through the project pass as "Начать расчет" runs it. Every
 // compared value must stay within the manual's tolerance of the published value, or of the hand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole calculation on the sand project (its full report is compared by the fundis-cli tests):
 // where it stops and what it says when it cannot finish.
 

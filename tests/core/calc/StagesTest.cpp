@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stages one at a time, on records and tables small enough to check by hand. (The reinforcement's
 // bars are compared on every acceptance sample, its governing M and As recomputed from every note.)
 

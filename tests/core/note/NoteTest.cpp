@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation note as the builder makes it: its sections, formula lines and verdicts for the
 // sand project, a project with layers and projects that fail or do not run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documents tabulate the pedestal, the column and the steps with one builder (the HTML page's
 // table is pinned by its whole page): each size stands under its own symbol, in as many columns
 // as there are steps.

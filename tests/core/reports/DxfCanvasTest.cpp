@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DXF canvas and the scheme as a CAD drawing, read back group by group.
 
 #include <gtest/gtest.h>

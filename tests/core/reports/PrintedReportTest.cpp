@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report on a 600 dpi A4 page: what stands where relative to what, not in which pixel.
 
 #include "core/reports/PrintedReport.h"

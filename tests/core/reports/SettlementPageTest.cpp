@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settlement page of the printed report and the settlement block of the HTML report.
 
 #include "core/reports/SettlementPage.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The DXF drawings of the sample projects, read back by an independent reader (ezdxf).
 
     dxf_samples.py FUNDIS-CLI CASES-FOLDER TABLES-FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box and the splash: laid out for the font, the splash gone after about a second.
 
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands, driven as a user would, offscreen and in the Russian locale.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input dialog driven as a user would: the visibility rules, typing, and what OK says.
 
 #include <QLabel>

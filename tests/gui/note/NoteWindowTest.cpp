@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Пояснительная записка" from the main window's command, offscreen in the Russian
 // locale: before a calculation, after one, after the inputs changed; saving its ODT and HTML.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documents on real Qt devices: the printed report as PDF, the scheme as SVG.
 
 #include "gui/reports/ExportDocuments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheme window as a user drives it: keys, wheel and buttons; what it draws and prints.
 
 #include "gui/reports/SchemeWindow.h"

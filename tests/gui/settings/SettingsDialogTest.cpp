@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: saving, refusing numbers that cannot be, cancelling, the folder chooser, and
 // its layout following the font.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settlement window's commands, through its buttons, with every modal box answered by the test.
 
 #include "gui/settlement/SettlementWindow.h"

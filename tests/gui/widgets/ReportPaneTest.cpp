@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report pane: filled in one go, read back line by line; tabs that line up the values.
 
 #include <gtest/gtest.h>
