@@ -83,6 +83,11 @@ class WindowsFixture : public ::testing::Test {
 
     // Soil, loads and the column of a design that comes out at 2.4 x 3.3 m.
     void typeProject() { input->setForm(columnProjectForm()); }
+    // That project, calculated.
+    void calculateProject() {
+        typeProject();
+        main->startCalculation();
+    }
 
     // The dialog's controls, found by the names of their fields.
     QLineEdit* textEdit(fundis::TextField field) const {

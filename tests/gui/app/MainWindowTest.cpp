@@ -93,9 +93,10 @@ TEST_F(WindowsFixture, StartsUntitled) {
     EXPECT_EQ(main->minimumSize(), QSize(520, 358));
 }
 
-// The numbers of a calculation in the Russian locale are those of fundis-cli: a decimal comma in
-// the report, the same base; documents before any calculation say so instead of drawing zeros
-TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
+// Documents before any calculation say so instead of drawing zeros; in the Russian locale the 1.1
+// button still writes numbers for the file, with a point (the report's decimal comma and numbers are
+// the acceptance samples' run through the windows)
+TEST_F(WindowsFixture, DocumentsWaitAndNumbersInTheUsersLocale) {
     if (QLocale().decimalPoint() != QStringLiteral(",")) {
         GTEST_SKIP() << "no Russian locale on this machine (locale-gen ru_RU.UTF-8)";
     }
@@ -106,13 +107,6 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
     EXPECT_EQ(dialogs.messages, QStringList(4, QStringLiteral("Сначала выполните расчет.")));
     EXPECT_TRUE(dialogs.shown.isEmpty() && dialogs.requests.empty());
 
-    typeProject();
-    main->startCalculation();
-    const QStringList texts = paneTexts(*main);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Ширина подошвы\t\t\t\tb= 2,400м")))
-        << texts.join('\n').toStdString();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Длина подошвы\t\t\t\tl= 3,300м")));
-    // the 1.1 button writes numbers for the file, with a point
     textEdit(fundis::TextField::MII1)->setText(QStringLiteral("123.45"));
     input->fillReliabilityFactor();
     EXPECT_EQ(textEdit(fundis::TextField::MI1)->text(), QStringLiteral("135.795"));
@@ -122,8 +116,7 @@ TEST_F(WindowsFixture, CalculatesInTheUsersLocale) {
 // date, and the scheme still shows the calculated base until the next calculation,
 // which takes the dialog's present state
 TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 
     dialogs.onExec = [this](QDialog& dialog) {
@@ -163,8 +156,7 @@ TEST_F(WindowsFixture, DocumentsShowTheLastCalculation) {
 TEST_F(WindowsFixture, ExportsTheSchemeToDxf) {
     QAction* item = menuAction(*main, QStringLiteral("Файл"), QStringLiteral("Экспорт в DXF..."));
     ASSERT_NE(item, nullptr);
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     dialogs.files = {dataPath(QStringLiteral("схема.dxf"))};
     item->trigger();
     ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -186,8 +178,7 @@ TEST_F(WindowsFixture, ExportsTheSchemeToDxf) {
 // A table that cannot be read: no report of numbers from elsewhere, one message naming the file and
 // where the folder is set
 TEST_F(WindowsFixture, MissingTableStopsTheCalculation) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     main->settings().programDir = dataFolder.path().toStdString();
     main->startCalculation();
     EXPECT_FALSE(main->lastCalculation());
@@ -201,8 +192,7 @@ TEST_F(WindowsFixture, MissingTableStopsTheCalculation) {
 // A field the calculation cannot go without: no report of numbers and no message box, one red line
 // in the pane naming the field by label, group and tab; the documents have no calculation to show
 TEST_F(WindowsFixture, EmptyRequiredFieldRefusesTheCalculation) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     ASSERT_TRUE(main->lastCalculation());
     textEdit(fundis::TextField::NI2)->clear();
     main->startCalculation();
@@ -367,8 +357,7 @@ TEST_F(WindowsFixture, StartHintUntilTheFirstCalculation) {
     for (const char* part : {"«Файл» → «Примеры»", "(Ctrl+I)", "(Ctrl+O)"}) {
         EXPECT_TRUE(hint.contains(QString::fromUtf8(part))) << part;
     }
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
     EXPECT_FALSE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
 }
@@ -380,8 +369,8 @@ TEST_F(WindowsFixture, StartHintGoesWithANewProject) {
 }
 
 // "Файл" → "Примеры" lists the published examples by what they show and where they were
-// published; one opens as "Открыть" opens a file (after the question about unsaved changes) and
-// calculates to the manual's numbers
+// published; one opens as "Открыть" opens a file, after the question about unsaved changes (their
+// numbers are the verification tests')
 TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     const QMenu* examples = child<QMenu>(*main, "examplesMenu");
     EXPECT_EQ(examples->title(), QStringLiteral("П&римеры"));
@@ -412,12 +401,6 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     EXPECT_EQ(textEdit(fundis::TextField::NII1)->text(), QStringLiteral("1550"));
     EXPECT_EQ(main->document().settlementInputs().layers.size(), 4u);
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
-
-    main->startCalculation();
-    ASSERT_TRUE(main->lastCalculation());
-    EXPECT_NEAR(main->lastCalculation()->record.pEnv, 302.1, 0.05);
-    ASSERT_TRUE(main->lastCalculation()->settlement);
-    EXPECT_NEAR(main->lastCalculation()->settlement->result.s * 100.0, 2.63, 0.05 * 2.63);
 }
 
 // "?" → "Проверка программы" opens the manual's page from the help of the program folder
@@ -483,8 +466,7 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     dialogs.files = {nowhere};
     main->saveProjectAs();
     dialogs.files = {dataPath(QStringLiteral("нет такой папки/отчет.htm"))};
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     main->saveHtmlReport();
 
     ASSERT_EQ(dialogs.messages.size(), 3) << dialogs.messages.join('\n').toStdString();
@@ -654,8 +636,7 @@ TEST_F(WindowsFixture, DocumentsCarryTheVerdict) {
 // "Печать" prints the pages fundis-cli --pdf writes, the settlement page the fourth (into a PDF,
 // with no printer installed)
 TEST_F(WindowsFixture, SettlementLayersAndThePrintedSettlementPage) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     dialogs.onExec = [](QDialog& dialog) {
         if (auto* window = qobject_cast<fundis::SettlementWindow*>(&dialog)) {
             typeLayers(*window);
@@ -692,8 +673,7 @@ TEST_F(WindowsFixture, SettlementLayersAndThePrintedSettlementPage) {
 // in its own window and before the report of the settlement it computes; after a calculation that
 // found no base, it says the foundation was not designed
 TEST_F(WindowsFixture, SettlementWindowSaysWhatItStandsOn) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1550"));
     main->editInput();
     QString notice;

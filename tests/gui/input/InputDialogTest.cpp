@@ -248,8 +248,7 @@ TEST_F(WindowsFixture, CancelEscAndCloseRestoreTheOpeningState) {
 
 // Through the main window: a cancelled dialog changes neither the project nor what is calculated
 TEST_F(WindowsFixture, CancelledInputIsNotCalculated) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     ASSERT_TRUE(main->lastCalculation());
     ASSERT_FALSE(main->document().hasUnsavedChanges());
     dialogs.onExec = [this](QDialog& dialog) {

@@ -57,8 +57,7 @@ TEST_F(WindowsFixture, NoteCommandBeforeACalculation) {
 // After a calculation: the numbers with the decimal comma, the stale line once the inputs change,
 // the note saved as ODT (a zip of the OpenDocument text type) and as HTML with the scheme inline
 TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     ASSERT_TRUE(main->lastCalculation());
     const fundis::ProjectRecord& data = main->lastCalculation()->record;
     const QString R = QLocale().toString(static_cast<double>(data.R), 'f', 3);
@@ -98,8 +97,7 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
 
 // The window opens within the screen, and its buttons stay whole at a font half as large again
 TEST_F(WindowsFixture, NoteWindowFitsTheScreenAndTheFont) {
-    typeProject();
-    main->startCalculation();
+    calculateProject();
     bool checked = false;
     showNote(*main, dialogs, [&](fundis::NoteWindow& window) {
         window.show();
