@@ -36,6 +36,19 @@ bool isBlank(char ch) {
 
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
+// Moves `pos` past leading blanks and a sign; true for a minus.
+bool skipBlanksAndSign(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    return negative;
+}
+
 }  // namespace
 
 char userDecimalSeparator() {
@@ -87,14 +100,7 @@ std::string formatGeneral(double value, int significantDigits) {
 LeadingNumber readLeadingNumber(std::string_view text) {
     LeadingNumber number;
     std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos])) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const bool negative = skipBlanksAndSign(text, pos);
     const std::size_t digitsStart = pos;
     std::size_t mantissaDigits = 0;
     int firstSignificant = 0;  // decimal exponent of the first non-zero digit, for an overflow
@@ -172,14 +178,7 @@ bool isWholeNumber(std::string_view text) {
 LeadingInteger readLeadingInteger(std::string_view text) {
     LeadingInteger number;
     std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos])) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const bool negative = skipBlanksAndSign(text, pos);
     long long value = 0;
     while (pos < text.size() && isDigit(text[pos])) {
         number.found = true;
