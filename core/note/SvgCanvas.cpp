@@ -122,6 +122,12 @@ std::string SvgCanvas::svg() const {
     const int top = any_ ? top_ - margin : 0;
     const int width = any_ ? right_ - left_ + 2 * margin : width_;
     const int height = any_ ? bottom_ - top_ + 2 * margin : height_;
+    return element(left, top, width, height);
+}
+
+std::string SvgCanvas::pageSvg() const { return element(0, 0, width_, height_); }
+
+std::string SvgCanvas::element(int left, int top, int width, int height) const {
     std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=")" + std::to_string(left) + " " +
                       std::to_string(top) + " " + std::to_string(width) + " " + std::to_string(height) +
                       R"(" width="100%" style="max-width:)" + std::to_string(width) + "px\" role=\"img\">\n";

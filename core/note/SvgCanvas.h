@@ -35,9 +35,12 @@ class SvgCanvas : public Canvas {
 
     // The <svg> element with everything drawn, its view box fitted to what was drawn.
     std::string svg() const;
+    // The same with the view box of the whole page, 0, 0 to its width and height: a printed page.
+    std::string pageSvg() const;
 
   private:
     void extend(int x, int y);
+    std::string element(int left, int top, int width, int height) const;
     double fontPixels() const { return font_.sizePoints * 96.0 / 72.0; }
 
     int width_, height_;
