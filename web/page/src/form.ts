@@ -9,14 +9,48 @@ import foundationPicture from './foundation.svg?raw';
 
 const kCaption = 'Ввод исходных данных';
 
-// Where the dialog puts the fields it knows, tab by tab; a field not named here (a new one of the
-// table) follows them in the table's order.
+// Where the dialog puts the fields it knows, tab by tab, "|" starting a new row; a field not named
+// here (a new one of the table) follows them in the table's order.
 const kOrder = [
-  'floorType', 'temperature', 'overhangChoice', 'overhang', 'Mt', 'scheme', 'LHChoice', 'LH',
-  'soil', 'frostSoil', 'fii', 'cii', 'method', 'Yii', 'Yii1',
-  'd', 'groundLevel', 'pedestalTop', 'socketDepth', 'socketBottom', 'bc', 'lc', 'buc', 'luc', 'da', 'dz',
-  'bToL', 'd_h', 'd_l', 'concreteClass', 'Rs', 'Rsc',
+  'floorType', 'temperature', '|', 'overhangChoice', 'overhang', 'Mt', '|', 'scheme', 'LHChoice', 'LH',
+  'soil', '|', 'frostSoil', '|', 'fii', 'cii', 'method', '|', 'Yii', 'Yii1',
+  'd', 'groundLevel', 'pedestalTop', '|', 'socketDepth', 'socketBottom', '|', 'bc', 'lc', '|', 'buc', 'luc', '|',
+  'da', 'dz', '|', 'bToL', 'd_h', 'd_l', '|', 'concreteClass', 'Rs', 'Rsc',
 ];
+
+// The desktop dialog's hints, shown when the mouse rests on a field.
+const kHints: Record<string, string> = {
+  floorType: 'Эта информация необходима для определения к-та kh (см. [1], табл. 5.9 в списке литературы)',
+  temperature: 'Температура воздуха в помещении, град.',
+  overhangChoice: 'Вылет подошвы фундамента от внешней грани стены, м',
+  overhang: 'Величина вылета подошвы фундамента',
+  Mt: 'Сумма абсолютных значений среднемесячных отрицательных температур за зиму, СНиП 2.01.01-82',
+  scheme: 'Схема здания - гибкая или жесткая.',
+  LHChoice: 'Отношение длины сооружения или его отсека к его высоте',
+  LH: 'Отношение длины сооружения или его отсека к его высоте',
+  fii: 'Угол внутреннего трения, град.',
+  cii: 'Удельное сцепление, кПа.',
+  Yii: 'Вес грунта ниже подошвы фундамента, кН/м3',
+  Yii1: 'Вес грунта выше подошвы фундамента, кН/м3',
+  buc: 'Ширина поперечного сечения подколонника, м (задавать необязательно)',
+  luc: 'Высота поперечного сечения подколонника, м (задавать необязательно)',
+  bc: 'Ширина поперечного сечения колонны, м',
+  lc: 'Высота поперечного сечения колонны, м',
+  groundLevel: 'Отметка природного рельефа (наружные фундаменты, м)',
+  pedestalTop: 'Отметка верха подколонника от уровня планировки, м',
+  socketDepth: 'Глубина стакана, м',
+  socketBottom: 'Толщина днища стакана (минимальная - по конструктивным требованиям), м',
+  d: 'Глубина заложения фундамента, м (если не задана, проводится расчет)',
+  da: 'Диаметр нижней рабочей арматуры, м',
+  dz: 'Защитный слой нижней арматуры, м',
+  bToL: 'Отношение ширины подошвы фундамента к ее длине',
+  d_h: 'Кратность высоты фундамента, м',
+  d_l: 'Кратность длины и ширины подошвы фундамента, м',
+  concreteClass: 'Класс бетона',
+  Rs: 'Расчетное сопротивление арматуры на растяжение',
+  Rsc: 'Расчетное сопротивление арматуры на сжатие',
+  craneAndWind: 'Расчетное сопр. бетона повыш. на 10%',
+};
 
 // What the picture of the foundation calls each of its fields.
 const kOnPicture = new Set(['d', 'groundLevel', 'pedestalTop', 'socketDepth', 'socketBottom', 'bc', 'lc', 'buc', 'luc', 'da', 'dz']);
@@ -46,6 +80,10 @@ export function ruledValues(values: FormValues): FormValues {
 function orderOf(field: Field, index: number): number {
   const known = kOrder.indexOf(field.name);
   return known >= 0 ? known : kOrder.length + index;
+}
+
+function startsRow(name: string): boolean {
+  return kOrder[kOrder.indexOf(name) - 1] === '|';
 }
 
 export class InputForm {
@@ -143,7 +181,7 @@ export class InputForm {
     } else {
       const edit = element('input', { id, name: field.name, type: 'text', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' });
       if (field.whenEmpty !== '' && field.whenEmpty !== '0') edit.placeholder = field.whenEmpty;
-      edit.title = field.title + (field.whenEmpty !== '' ? `; пусто — ${field.whenEmpty}` : '');
+      if (field.whenEmpty !== '') edit.dataset.whenEmpty = field.whenEmpty;
       edit.addEventListener('input', () => {
         // the program reads numbers with a point: a comma typed in a Russian habit becomes the point at once
         if (edit.value.includes(',')) {
@@ -160,6 +198,8 @@ export class InputForm {
       field.kind === 'check'
         ? element('label', { class: 'field check', 'data-field': field.name }, control, ' ', field.caption)
         : element('div', { class: 'field', 'data-field': field.name }, element('label', { for: id }, field.caption), control);
+    cell.title = [kHints[field.name], field.whenEmpty !== '' ? `Пусто — ${field.whenEmpty}.` : ''].filter(Boolean).join(' ');
+    if (startsRow(field.name)) cell.classList.add('row-start');
     this.cells.set(field.name, cell);
     return cell;
   }

@@ -429,6 +429,7 @@ async function main(): Promise<void> {
   // the check tool's own tables
   (window as unknown as { fundis: object }).fundis = {
     resultsJson: () => project.resultsJson(),
+    status: () => project.status(),
     loadTable: (name: string, bytes: Uint8Array) => project.loadTable(name, bytes),
   };
   document.body.dataset.ready = 'true';
