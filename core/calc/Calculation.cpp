@@ -75,7 +75,9 @@ ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult
     if (closing.noStepSet) {
         report.addFailure("");
         report.addFailure("Невозможно подобрать ступени фундамента.");
-        report.addFailure("Необходимо увеличить глубину заложения фундамента.");
+        // the fit depends on the base, the pedestal, the cover, the bars and k1, not on the depth
+        report.addFailure(
+            "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой арматуры.");
     }
     closing.stepsTooTall = result.steps.hSteps > result.depth.Hf;
     if (closing.stepsTooTall) {

@@ -59,13 +59,15 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         data.d0 = kD0[frostSoil];
     }
 
-    // a wide overhang brings the building's heat closer to the base; no lower bound.
-    // Without both choices kh keeps its value: raising it again would drift at every OK.
+    // a wide overhang brings the building's heat closer to the base: the note to table 1 of
+    // СНиП 2.02.01-83 raises kh by 0.1 at an overhang of 1.5 m and more, interpolated from 0.5 m,
+    // and never lowers it. Without both choices kh keeps its value: raising it again would drift
+    // at every OK.
     const int temperature = form.choice(ListField::temperature);
     const int floorType = form.choice(ListField::floorType);
     if (temperature >= 0 && temperature < 5 && floorType >= 0 && floorType < 4) {
         data.kh = kKhTable[temperature][floorType];
-        data.kh = static_cast<float>(data.kh + (overhang - 0.5) * 0.1);
+        data.kh = static_cast<float>(data.kh + std::clamp(overhang - 0.5, 0.0, 1.0) * 0.1);
         if (data.kh > 1.0f) {
             data.kh = 1.0f;
         }
@@ -110,7 +112,7 @@ std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
     for (int index = 0; index < kTextFieldCount; ++index) {
         const auto field = static_cast<TextField>(index);
         const std::string& text = form.text(field);
-        if (!text.empty() && !isWholeNumber(text)) {
+        if (!text.empty() && !isNumberText(text)) {
             found.push_back({field, text, formatGeneral(textToFloat(text), 6)});
         }
     }

@@ -266,13 +266,15 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
     EXPECT_EQ(lines[1], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
 }
 
-// Across b the pressure is uniform, p = 1.1 * (N / A + 20 d), and each section is a cantilever:
-// M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under N = 1000 kN:
-// p = 1.1 * (1000 / 8.91 + 30) = 156.457 kPa; at the column face c = (2.7 - 0.4) / 2 = 1.15,
-// M = 156.457 * 1.3225 / 2 = 103.457 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
-// As = 103.457 / (0.9 * 0.54 * 365000) * 3.3 = 19.25 cm2 (the pedestal face, c = 0.9, needs less):
-// 14 bars of 14 mm, 21.55 cm2. The moment p * c^2 / 3 would have given 14 bars of 12 mm, 15.83 cm2.
-TEST(ReinforceBase, AcrossBTheCantileverMoment) {
+// Across b the pressure is uniform, the 1st limit state's p = NI / A + 20 d, and each section is a
+// cantilever: M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under NI = 1500 kN
+// (NII = 1000 kN, which must not count): p = 1500 / 8.91 + 30 = 198.350 kPa; at the column face
+// c = (2.7 - 0.4) / 2 = 1.15, M = 198.350 * 1.3225 / 2 = 131.159 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
+// As = 131.159 / (0.9 * 0.54 * 365000) * 3.3 = 24.40 cm2 (the pedestal face, c = 0.9, needs less).
+// The bars of side b run along b and lie across l = 3.3 m on a 0.2 m grid: trunc(16.5) + 1 = 17 bars,
+// d = sqrt(24.40 / 17 * 4 / pi) = 13.5 mm -> 14 mm, 26.17 cm2; those of side l lie across b = 2.7 m:
+// 14 bars. NII in place of NI (with or without a factor 1.1) would have given other steel.
+TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     ProjectRecord data;
     data.b = 2.7f;
     data.l = 3.3f;
@@ -286,13 +288,15 @@ TEST(ReinforceBase, AcrossBTheCantileverMoment) {
     data.dz = 0.05f;
     data.da = 0.02f;
     data.Rs = 365000.0f;
-    data.NII = data.NI = {0, 1000, 1000, 1000};
+    data.NII = {0, 1000, 1000, 1000};
+    data.NI = {0, 1500, 1500, 1500};
     CalculationReport report('.');
     const ReinforcementResult bars =
         ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
-    EXPECT_EQ(bars.alongB.count, 14);
+    EXPECT_EQ(bars.alongB.count, 17);
+    EXPECT_EQ(bars.alongL.count, 14);
     EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);
-    EXPECT_NEAR(bars.alongB.area * 1e4, 21.55, 0.01);
+    EXPECT_NEAR(bars.alongB.area * 1e4, 26.17, 0.01);
     // the governing section is the column face of combination 1 (all three are alike)
     ASSERT_GE(bars.alongB.governing, 0);
     const ReinforcementSection& governing =
@@ -301,6 +305,24 @@ TEST(ReinforceBase, AcrossBTheCantileverMoment) {
     EXPECT_EQ(governing.combination, 1);
     EXPECT_NEAR(governing.c, 1.15, 1e-6);
     EXPECT_NEAR(governing.h0, 0.54, 1e-6);
-    EXPECT_NEAR(governing.M, 103.457, 1e-3);
-    EXPECT_NEAR(bars.alongB.required * 1e4, 19.25, 0.01);
+    EXPECT_NEAR(governing.M, 131.159, 1e-3);
+    EXPECT_NEAR(bars.alongB.required * 1e4, 24.40, 0.01);
+}
+
+// Bars on a 0.2 m grid across the width they are spread over, a bar at each edge, with a
+// millimetre's tolerance: 1.8 m (1.7999999 as a float) takes 10 bars, not 9; the minimum diameter
+// goes by the bar's own length (10 mm up to 3 m, 12 mm beyond), not by the width.
+TEST(ReinforceBase, BarsCountedOnTheGridAcrossTheirWidth) {
+    const struct {
+        float across, length;
+        int count;
+        float smallest;  // the diameter for a negligible area
+    } rows[] = {{1.8f, 2.1f, 10, 0.010f}, {2.4f, 2.4f, 13, 0.010f}, {3.0f, 3.6f, 16, 0.012f},
+                {3.6f, 3.0f, 19, 0.010f}, {4.2f, 4.2f, 22, 0.012f}, {2.7f, 3.3f, 14, 0.012f},
+                {3.3f, 2.7f, 17, 0.010f}, {1.85f, 2.0f, 10, 0.010f}};
+    for (const auto& row : rows) {
+        const BarChoice bars = chooseBars(1e-6, row.across, row.length);
+        EXPECT_EQ(bars.count, row.count) << row.across;
+        EXPECT_FLOAT_EQ(bars.diameter, row.smallest) << row.across << " x " << row.length;
+    }
 }

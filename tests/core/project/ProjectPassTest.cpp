@@ -158,6 +158,32 @@ TEST(ProjectPass, NumbersIgnoreTheProcessLocale) {
     EXPECT_FLOAT_EQ(TableLookup(table, 2, 0), 1.5f);
 }
 
+// A project file whose numbers were written with a decimal comma (by hand, or by a program in a
+// Russian locale) gives the same calculation as with points, in either process locale, and is
+// saved back with the points
+TEST(ProjectPass, DecimalCommasInTheFile) {
+    const std::string pointed = fundis::testing::readBytes(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan");
+    std::string commas = pointed;
+    std::replace(commas.begin(), commas.end(), '.', ',');
+    ASSERT_NE(commas, pointed);
+    ProjectFile withPoints, withCommas;
+    Status settlementRead;
+    ASSERT_TRUE(parseProject(pointed, withPoints, settlementRead).ok());
+    ASSERT_TRUE(parseProject(commas, withCommas, settlementRead).ok());
+    EXPECT_EQ(withCommas.form.text(TextField::pedestalTop), "-0,150");
+    const std::string expected = json(runProjectPass(withPoints.form, options()));
+    EXPECT_EQ(json(runProjectPass(withCommas.form, options())), expected);
+    const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
+    const std::string inRussian = json(runProjectPass(withCommas.form, options()));
+    std::setlocale(LC_ALL, "C");
+    if (russian) {
+        EXPECT_EQ(inRussian, expected);
+    }
+    std::string saved;
+    ASSERT_TRUE(serializeProject(withCommas, saved).ok());
+    EXPECT_EQ(saved, pointed);
+}
+
 // One JSON line a project: the report lines and every record field, floats that read back exactly
 TEST(ProjectJson, ReportAndRecord) {
     ProjectRecord data = twoStepFoundation();
