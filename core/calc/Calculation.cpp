@@ -77,7 +77,8 @@ ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult
         report.addFailure("Невозможно подобрать ступени фундамента.");
         // the fit depends on the base, the pedestal, the cover, the bars and k1, not on the depth
         report.addFailure(
-            "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой арматуры.");
+            "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой "
+            "арматуры.");
     }
     closing.stepsTooTall = result.steps.hSteps > result.depth.Hf;
     if (closing.stepsTooTall) {

@@ -2,9 +2,9 @@
 #include "core/files/DanFile.h"
 
 #include "core/files/FileWords.h"
-#include "core/model/NumberFormat.h"
 #include "core/files/SettlementDan.h"
 #include "core/model/FileIo.h"
+#include "core/model/NumberFormat.h"
 
 namespace fundis {
 
