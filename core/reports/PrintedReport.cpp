@@ -179,6 +179,7 @@ class ExtentCanvas : public Canvas {
     int textHeight(const std::string& text) const override { return page_.textHeight(text); }
     int pageWidth() const override { return page_.pageWidth(); }
     int pageHeight() const override { return page_.pageHeight(); }
+    double pixelsPerMillimetre() const override { return page_.pixelsPerMillimetre(); }
 
     int right() const { return right_; }
     int bottom() const { return bottom_; }
@@ -286,16 +287,23 @@ std::string schemeScaleLine(int settingsScale, int scale) {
     return line;
 }
 
+// The scheme's unit on a page: the scheme draws a metre as 100 units at 1:1, so a unit of 10 mm of
+// paper makes the drawing's scale the one the page states. A page without a paper size keeps a
+// sixteenth of its width.
+double schemePageUnit(const Canvas& canvas) {
+    constexpr double kUnitMillimetres = 10.0;
+    const double perMillimetre = canvas.pixelsPerMillimetre();
+    return perMillimetre > 0.0 ? kUnitMillimetres * perMillimetre : std::trunc(canvas.pageWidth() / 16.0);
+}
+
 // The settings' scale when the scheme fits the page at it, else the first drawing scale at which it
 // does (the labels keep their size, so the fit is found by measuring, not computed).
-int fittedScale(Canvas& canvas, const ReportContext& context) {
+int fittedScale(Canvas& canvas, const ReportContext& context, double unit) {
     if (context.schemeScale <= 0 || !foundationShaped(context)) {
         return context.schemeScale;
     }
     // the scheme's labels take the page's own face: the grid's report font must not stay set
     const CanvasFont font = canvas.font();
-    // the scheme's unit: a sixteenth of the page width in whole device pixels
-    const double unit = std::trunc(canvas.pageWidth() / 16.0);
     const PageGrid grid(canvas);
     // half a centimetre of white at the right, one at the bottom; the drawing keeps its own left margin
     const double right = canvas.pageWidth() - grid.cm / 2.0;
@@ -430,10 +438,11 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
-    const int scale = fittedScale(canvas, context);
+    const double unit = schemePageUnit(canvas);
+    const int scale = fittedScale(canvas, context, unit);
     const std::string line =
         scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
-    DrawSchemeDocument(canvas, std::trunc(canvas.pageWidth() / 16.0), context, scale, line);
+    DrawSchemeDocument(canvas, unit, context, scale, line);
 }
 
 }  // namespace fundis
