@@ -111,6 +111,10 @@ struct Summary {
     void skipped(const std::string& what, const std::string& why) {
         rows.push_back({{what, why, "не требуется"}, false});
     }
+    // a check an earlier failure kept from running
+    void notRun(const std::string& what, const std::string& why) {
+        rows.push_back({{what, why, "не выполнена"}, true});
+    }
 };
 
 struct Context {
@@ -443,7 +447,12 @@ void writeSteps(const Context& x) {
     }
     w.sub("Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) + ")");
     w.table({"Ступень", "h, м", "l, м", "b, м", "c, м", "cb, м"}, std::move(rows));
-    w.formula("huc", "Hf − hSteps", w.v(result.depth.Hf) + " − " + w.v(s.hSteps), w.r(s.huc), "м", "");
+    if (s.huc >= 0.0f) {
+        w.formula("huc", "Hf − hSteps", w.v(result.depth.Hf) + " − " + w.v(s.hSteps), w.r(s.huc), "м", "");
+    } else {
+        w.fail("Hf = " + w.r(result.depth.Hf) + " м < hSteps = " + w.r(s.hSteps) +
+               " м: ступени выше фундамента, для подколонника места нет (huc не определена).");
+    }
     x.summary.add("Подбор ступеней", "нижняя ступень доходит до подколонника", s.fitted);
     const ClosingResult& closing = result.closing;
     w.verdict(!closing.stepsTooTall, w.check("hSteps = " + w.r(s.hSteps), "≤",
@@ -495,10 +504,17 @@ void writePunching(const Context& x) {
     w.sub("6.1. Продавливание колонной от низа подколонника");
     const PunchingCheck& a = punching.byPedestal;
     const bool aRuns = a.ran;
-    w.para("Условие проверки: Hf − hSteps + 0,001 ≥ (luc − lc)/2: " + w.r(a.conditionLeft + 0.001) +
-           (aRuns ? " ≥ " : " < ") + w.r(a.conditionRight) + " м — " +
-           (aRuns ? "проверка выполняется."
-                  : "подколонник ниже своей пирамиды продавливания, проверка не требуется."));
+    // steps taller than the foundation leave no pedestal to punch from: the check cannot run
+    const bool noPedestalHeight = result.closing.stepsTooTall;
+    if (noPedestalHeight) {
+        w.fail("Hf = " + w.r(result.depth.Hf) + " м < hSteps = " + w.r(s.hSteps) +
+               " м: ступени выше фундамента, проверка не выполнена (см. раздел 5).");
+    } else {
+        w.para("Условие проверки: Hf − hSteps + 0,001 ≥ (luc − lc)/2: " + w.r(a.conditionLeft + 0.001) +
+               (aRuns ? " ≥ " : " < ") + w.r(a.conditionRight) + " м — " +
+               (aRuns ? "проверка выполняется."
+                      : "подколонник ниже своей пирамиды продавливания, проверка не требуется."));
+    }
     if (aRuns) {
         w.formula("h0", "hSteps − dz − da/2", w.v(s.hSteps) + " − " + w.v(in.dz) + " − " + w.v(in.da) + "/2",
                   w.r(a.h0), "м", "");
@@ -518,6 +534,8 @@ void writePunching(const Context& x) {
             w.fail("Rbt·bm = 0: прочность на продавливание не обеспечена.");
         }
         x.summary.add("Продавливание от низа подколонника", "F ≤ Rbt·bm·h0", !a.fails);
+    } else if (noPedestalHeight) {
+        x.summary.notRun("Продавливание от низа подколонника", "ступени выше фундамента");
     } else {
         x.summary.skipped("Продавливание от низа подколонника", "подколонник ниже своей пирамиды");
     }

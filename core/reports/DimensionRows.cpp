@@ -12,7 +12,8 @@ CellRows dimensionRows(const ProjectRecord& data, const NumberText& number) {
     const std::size_t columns = static_cast<std::size_t>(std::max(steps, 3));
     CellRows rows(10, std::vector<std::string>(columns));
     rows[0] = {"buc", "luc", "huc"};
-    rows[1] = {number(data.buc), number(data.luc), number(data.huc)};
+    // steps taller than the foundation leave the pedestal no height: no size, the red lines say why
+    rows[1] = {number(data.buc), number(data.luc), data.huc >= 0.0f ? number(data.huc) : std::string("—")};
     rows[2] = {"bc", "lc"};
     rows[3] = {number(data.bc), number(data.lc)};
     for (int i = 1; i <= steps; ++i) {

@@ -203,6 +203,23 @@ TEST(ShapeSteps, NoFitAndTheMiddleCase) {
     expectValues({{steps.b, 1.8}, {steps.bSearch, 1.5}, {steps.pK1, 1000.0 / 2.25 * 0.001}});
 }
 
+// The top step reaches the pedestal whatever the half-module grid leaves: with d_l = 1.2 m (a
+// grid of 0.6 m) a 2.4 m base under a 0.9 m pedestal on steps 0.45 + 0.3 has c1 = 0.6, a second step
+// 1.2 m wide and c2 = (1.2 - 0.9) / 2 = 0.15, not the grid's 0 with a pedestal that reaches nothing
+TEST(ShapeSteps, TheTopStepReachesThePedestal) {
+    ProjectRecord data = stepProject(2.4f, 0.9f);
+    data.d_l = 1.2f;
+    const StepsResult steps = shape(data, stepTables("# 0.75 0.45 0.3\n#\n"));
+    ASSERT_TRUE(steps.fitted);
+    EXPECT_EQ(steps.nSteps, 2);
+    expectValues({{steps.c[1], 0.6},
+                  {steps.lStep[2], 1.2},
+                  {steps.c[2], 0.15},
+                  {steps.cb[1], 0.6},
+                  {steps.bStep[2], 1.2},
+                  {steps.cb[2], 0.15}});
+}
+
 // The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
 // (luc - lc) / 2 exactly); failures are red even without debug; a base inside the column's pyramid
 // has nothing to punch. (The socket bottom's capacity as an edge pressure the verification example

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/SvgCanvas.h"
 #include "support/SampleProject.h"
@@ -170,6 +171,25 @@ TEST(CalculationNote, SettlementAndFailures) {
         return row.failure && row.cells[2] == "не выполняется";
     });
     EXPECT_TRUE(redRow);
+
+    // steps taller than the foundation: no negative huc, and the pedestal's punching check says that
+    // it did not run and why, in red, instead of "не требуется"
+    ProjectFile tall;
+    Status settlementRead;
+    ASSERT_TRUE(
+        readProjectFile(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan", tall, settlementRead).ok());
+    const ProjectPass tallPass = runProjectPass(tall.form, passOptions());
+    ASSERT_TRUE(tallPass.calculation.closing.stepsTooTall);
+    const CalculationNote tallNote = buildCalculationNote(&tallPass, {});
+    const std::vector<std::string> text = noteTextLines(tallNote);
+    EXPECT_TRUE(starting(text, "huc =").empty());
+    const auto tallSummary = blocksOf(tallNote, NoteBlockKind::Table).back();
+    const bool notRun =
+        std::any_of(tallSummary->rows.begin(), tallSummary->rows.end(), [](const NoteTableRow& row) {
+            return row.failure && row.cells[0] == "Продавливание от низа подколонника" &&
+                   row.cells[2] == "не выполнена";
+        });
+    EXPECT_TRUE(notRun);
 }
 
 // The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped

@@ -75,6 +75,13 @@ TEST(DimensionRows, EachSizeUnderItsSymbol) {
         EXPECT_EQ(documents[0].at(symbol), size) << "printed report, " << symbol;
         EXPECT_EQ(documents[1].at(symbol), size) << "scheme, " << symbol;
     }
+    // steps taller than the foundation leave the pedestal no height: a dash, never a negative size
+    ProjectRecord tall = data;
+    tall.huc = -0.3f;
+    context.data = &tall;
+    RecordingCanvas tallPage(4800, 6787);
+    DrawReportTablesPage(tallPage, context);
+    EXPECT_EQ(drawnSizes(tallPage).at("huc"), "—");
 }
 
 // At least the three columns of the pedestal's sizes; a step count outside the arrays is held to them
