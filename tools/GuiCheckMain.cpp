@@ -73,6 +73,7 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
             const fundis::ProjectForm shown = input->form();
             std::printf("%s\n",
                         fundis::projectJson(file, fundis::PassOutcome::NotRun, lines, fundis::ProjectRecord(),
+                                            fundis::CalculationResult(),
                                             fundis::inputDialogNeeded(shown.text(fundis::TextField::fii),
                                                                       shown.text(fundis::TextField::cii)),
                                             nullptr)
@@ -85,8 +86,8 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     const fundis::PassOutcome outcome =
         failed ? fundis::PassOutcome::DesignFailures : fundis::PassOutcome::Complete;
     std::printf("%s\n",
-                fundis::projectJson(file, outcome, lines, calculation->record, calculation->inputDialogNeeded,
-                                    settlement ? &*settlement : nullptr)
+                fundis::projectJson(file, outcome, lines, calculation->record, calculation->calculation,
+                                    calculation->inputDialogNeeded, settlement ? &*settlement : nullptr)
                     .c_str());
     std::fflush(stdout);
     return fundis::exitStatus(outcome);

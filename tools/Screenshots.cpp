@@ -173,9 +173,10 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     }
     {
         // the settlement window of the project's layers, calculated
-        const ProjectRecord* design = main.lastCalculation() ? &main.lastCalculation()->record : nullptr;
-        fundis::SettlementWindow settlement(&main, main.document().settlementInputs(), design,
-                                            main.decimalSeparator(), main.printer(), main.dialogFolder());
+        const ReportContext design = main.reportContext();
+        fundis::SettlementWindow settlement(&main, main.document().settlementInputs(),
+                                            main.lastCalculation() ? &design : nullptr, main.decimalSeparator(),
+                                            main.printer(), main.dialogFolder());
         settlement.show();
         settlement.calculate();
         ok = saveFramed(settlement, folder, QStringLiteral("settlement.png")) && ok;

@@ -200,7 +200,9 @@ class ExtentCanvas : public Canvas {
 };
 
 void writeTextPage(TextPage& page, const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
+    const ProjectRecord& data = design.inputs;
+    const CalculationResult& result = design.result;
     page.heading("ИСХОДНЫЕ ДАННЫЕ");
     page.advance(2);
     page.at(2, "  Расчетные сочетания нагрузок:");
@@ -262,19 +264,19 @@ void writeTextPage(TextPage& page, const ReportContext& context) {
         float value;
         const char* unit;
     } results[] = {
-        {"-Площадь подошвы фундамента", "A = ", data.A, "м2;"},
-        {"-Длина подошвы фундамента", "l = ", data.l, "м;"},
-        {"-Ширина подошвы фундамента", "b = ", data.b, "м;"},
-        {"-Глубина заложения подошвы", "d = ", data.d, "м;"},
-        {"-Расчетное сопротивление грунта основания", "R = ", data.R, "кПа;"},
-        {"-Среднее давление по подошве", "p = ", data.pEnv, "кПа;"},
-        {"-Максимальное давление по подошве", "pmax = ", data.pmaxEnv, "кПа;"},
-        {"-Минимальное давление по подошве", "pmin = ", data.pminEnv, "кПа."},
+        {"-Площадь подошвы фундамента", "A = ", result.base.A, "м2;"},
+        {"-Длина подошвы фундамента", "l = ", designedLength(result), "м;"},
+        {"-Ширина подошвы фундамента", "b = ", designedWidth(result), "м;"},
+        {"-Глубина заложения подошвы", "d = ", designedDepth(result), "м;"},
+        {"-Расчетное сопротивление грунта основания", "R = ", result.base.R, "кПа;"},
+        {"-Среднее давление по подошве", "p = ", result.base.pEnv, "кПа;"},
+        {"-Максимальное давление по подошве", "pmax = ", result.base.pmaxEnv, "кПа;"},
+        {"-Минимальное давление по подошве", "pmin = ", result.base.pminEnv, "кПа."},
     };
-    for (const auto& result : results) {
+    for (const auto& shown : results) {
         page.advance(1.5);
-        page.at(2, result.label);
-        page.at(13, result.symbol + page.number(result.value) + result.unit);
+        page.at(2, shown.label);
+        page.at(13, shown.symbol + page.number(shown.value) + shown.unit);
     }
 }
 
@@ -344,7 +346,7 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
     const char sep = context.decimalSeparator;
     PageGrid grid(canvas);
     canvas.setPen(2, CanvasColor::Black);
@@ -369,7 +371,7 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     const double x0 = 2.0 * grid.cm;
     canvas.textOut(whole(x0), grid.top, "РАЗМЕРЫ ФУНДАМЕНТА");
 
-    const CellRows rows = dimensionRows(data, [sep](float value) { return fixed(value, sep); });
+    const CellRows rows = dimensionRows(design, [sep](float value) { return fixed(value, sep); });
     const int valueColumns = static_cast<int>(rows[0].size());
     constexpr int kDimensionRows = 10;
     // the cell texts column by column, row by row
@@ -408,7 +410,7 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 
     constexpr int kBarRows = 4;
     const CellRows barRows = reinforcementRows(
-        data, [sep](float value) { return fixed(value, sep); },
+        design.result.reinforcement, [sep](float value) { return fixed(value, sep); },
         [sep](float value) { return formatFixed(value, 0, sep); });
     const std::string barCells[3][4] = {
         {"", "Площадь раб.арм.,см2", "Кол-во стержней, шт", "Диаметр раб.арм.,мм"},

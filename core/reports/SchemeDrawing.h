@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "core/model/ProjectRecord.h"
 #include "core/reports/Canvas.h"
 #include "core/reports/ReportContext.h"
 
@@ -21,9 +20,12 @@ void DrawDimension(double p1, double p2, double p3, int kind, const std::string&
 // Where the scheme puts the left edge of the base at the floor level ±0.000 for a unit.
 CanvasPoint SchemeOrigin(double unit);
 
-// The whole scheme; `unit` is 33 on the screen and the page width div 16 on the printer.
+// The scheme window's unit, in screen pixels; the SVG and DXF drawings keep its proportions.
+inline constexpr double kScreenSchemeUnit = 33;
+
+// The whole scheme; `unit` is kScreenSchemeUnit on the screen, 10 mm of paper on a printed page.
 // A scale of 0 or less draws a message saying so instead.
-void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int schemeScale,
                           char decimalSeparator);
 
 // The scheme as a document, on the screen, the printed page and the SVG: the out-of-date line and
@@ -38,7 +40,7 @@ inline constexpr char kNotDesignedScheme[] = "Фундамент не запро
 
 // The bottom reinforcement of both sides (area, bars, diameter) as a table under the scheme's table of
 // dimensions, for a drawing with room for it; nothing when the scale is 0 or less.
-void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
                                   char decimalSeparator);
 
 }  // namespace fundis

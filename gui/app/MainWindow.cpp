@@ -744,9 +744,9 @@ void MainWindow::showSettlement() {
     if (own.isFile() && own.isExecutable() && QProcess::startDetached(own.absoluteFilePath(), {})) {
         return;
     }
-    const fundis::ProjectRecord* design = lastCalculation_ ? &lastCalculation_->record : nullptr;
-    SettlementWindow window(this, document_.settlementInputs(), design, decimalSeparator(), printer(),
-                            document_.dialogFolder());
+    const fundis::ReportContext design = reportContext();
+    SettlementWindow window(this, document_.settlementInputs(), lastCalculation_ ? &design : nullptr,
+                            decimalSeparator(), printer(), document_.dialogFolder());
     if (lastCalculation_ && inputDialog_ && inputDialog_->form() != lastCalculation_->input) {
         window.markDesignOutOfDate();
     }

@@ -33,6 +33,13 @@ void expectValues(std::initializer_list<std::pair<double, double>> values, const
     }
 }
 
+// The inputs with the earlier stages' results a later stage reads, under their names.
+struct Staged : ProjectRecord {
+    float b = 0, l = 0, A = 0, Hf = 0, hSteps = 0;
+    int nSteps = 0;
+    StepArray h{}, lStep{}, bStep{};
+};
+
 // R = cii whatever the width: the bearing factors are 0, 0, 1 and the coefficients 1
 ProjectRecord searchProject(float R, Combinations NII, Combinations MII = {}) {
     ProjectRecord data;
@@ -50,8 +57,8 @@ CodeTables stepTables(const char* heights) {
     return tablesOf({{"k1.dat", "# 1 2 3\n# 0 4 2.5 3\n# 5 4 2.5 3\n"}, {"hstup.dat", heights}});
 }
 
-ProjectRecord stepProject(float b, float pedestal) {
-    ProjectRecord data;
+Staged stepProject(float b, float pedestal) {
+    Staged data;
     data.d_l = 0.3f;
     data.dz = 0.05f;
     data.da = 0.02f;  // h01 = 0.3 - 0.05 - 0.01 = 0.24
@@ -64,14 +71,14 @@ ProjectRecord stepProject(float b, float pedestal) {
     return data;
 }
 
-// The earlier stages' results a later stage reads, from the record's fields of the same names.
-DepthResult depthOf(const ProjectRecord& data) {
+// The earlier stages' results a later stage reads, from the fields of the same names.
+DepthResult depthOf(const Staged& data) {
     DepthResult depth;
     depth.d = data.d;
     depth.Hf = data.Hf;
     return depth;
 }
-BaseSizeResult baseOf(const ProjectRecord& data) {
+BaseSizeResult baseOf(const Staged& data) {
     BaseSizeResult base;
     base.found = true;
     base.b = data.b;
@@ -79,14 +86,14 @@ BaseSizeResult baseOf(const ProjectRecord& data) {
     base.A = data.A;
     return base;
 }
-PedestalResult pedestalOf(const ProjectRecord& data) {
+PedestalResult pedestalOf(const Staged& data) {
     PedestalResult pedestal;
     pedestal.found = true;
     pedestal.luc = data.luc;
     pedestal.buc = data.buc;
     return pedestal;
 }
-StepsResult stepsOf(const ProjectRecord& data) {
+StepsResult stepsOf(const Staged& data) {
     StepsResult steps;
     steps.b = data.b;
     steps.l = data.l;
@@ -97,14 +104,14 @@ StepsResult stepsOf(const ProjectRecord& data) {
     steps.bStep = data.bStep;
     return steps;
 }
-StepsResult shape(const ProjectRecord& data, const CodeTables& tables) {
+StepsResult shape(const Staged& data, const CodeTables& tables) {
     return ShapeSteps(data, tables, depthOf(data), baseOf(data), pedestalOf(data), 1, 0);
 }
 
 const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
 
-ProjectRecord punchingProject() {
-    ProjectRecord data = stepProject(2.4f, 0.9f);
+Staged punchingProject() {
+    Staged data = stepProject(2.4f, 0.9f);
     data.d = 1.65f;
     data.hSteps = 0.6f;
     data.socketDepth = 0.9f;
@@ -113,7 +120,7 @@ ProjectRecord punchingProject() {
     return data;
 }
 
-std::vector<std::string> punchingLines(const ProjectRecord& data, bool debug, bool failures = false,
+std::vector<std::string> punchingLines(const Staged& data, bool debug, bool failures = false,
                                        PunchingResult* result = nullptr) {
     CalculationReport report('.');
     const PunchingResult punching =
@@ -177,7 +184,7 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
 // No fit (h[0] = -1): one step takes the whole distance; of several sets the last one read stands,
 // without the heights of a longer set before it; 2 h01 = b - buc is the middle case
 TEST(ShapeSteps, NoFitAndTheMiddleCase) {
-    ProjectRecord data = stepProject(2.4f, 0.9f);
+    Staged data = stepProject(2.4f, 0.9f);
     data.b = 1.5f;
     StepsResult steps = shape(data, stepTables("# 0.3 0.3\n#\n"));
     EXPECT_EQ(steps.nSteps, 1);
@@ -207,7 +214,7 @@ TEST(ShapeSteps, NoFitAndTheMiddleCase) {
 // grid of 0.6 m) a 2.4 m base under a 0.9 m pedestal on steps 0.45 + 0.3 has c1 = 0.6, a second step
 // 1.2 m wide and c2 = (1.2 - 0.9) / 2 = 0.15, not the grid's 0 with a pedestal that reaches nothing
 TEST(ShapeSteps, TheTopStepReachesThePedestal) {
-    ProjectRecord data = stepProject(2.4f, 0.9f);
+    Staged data = stepProject(2.4f, 0.9f);
     data.d_l = 1.2f;
     const StepsResult steps = shape(data, stepTables("# 0.75 0.45 0.3\n#\n"));
     ASSERT_TRUE(steps.fitted);
@@ -225,7 +232,7 @@ TEST(ShapeSteps, TheTopStepReachesThePedestal) {
 // has nothing to punch. (The socket bottom's capacity as an edge pressure the verification example
 // punching_socket_allrefs.dan checks against the worked example.)
 TEST(CheckPunching, WhenItRunsAndWhatFails) {
-    ProjectRecord data = punchingProject();
+    Staged data = punchingProject();
     data.hSteps = 1.25f;
     std::vector<std::string> lines = punchingLines(data, true);
     EXPECT_NE(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
@@ -262,7 +269,7 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
 // At N = 3000, p12 = 553.833 kPa goes past it, while the pedestal check (h0 = 0.54 against
 // 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes.
 TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
-    ProjectRecord data = punchingProject();
+    Staged data = punchingProject();
     data.A = 5.76f;
     PunchingResult punching;
     std::vector<std::string> lines = punchingLines(data, true, false, &punching);
@@ -292,7 +299,7 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
 // d = sqrt(24.40 / 17 * 4 / pi) = 13.5 mm -> 14 mm, 26.17 cm2; those of side l lie across b = 2.7 m:
 // 14 bars. NII in place of NI (with or without a factor 1.1) would have given other steel.
 TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
-    ProjectRecord data;
+    Staged data;
     data.b = 2.7f;
     data.l = 3.3f;
     data.A = 8.91f;

@@ -139,7 +139,7 @@ TEST(CalculationNote, SandProjectStepByStep) {
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
     const std::vector<std::string> withPoint = lines(&point, '.');
     EXPECT_EQ(withPoint.size(), text.size());
-    EXPECT_NE(starting(withPoint, "R = ").front().find(formatFixed(point.record.R, 3, '.') + " кПа"),
+    EXPECT_NE(starting(withPoint, "R = ").front().find(formatFixed(point.calculation.base.R, 3, '.') + " кПа"),
               std::string::npos);
 }
 
@@ -196,7 +196,7 @@ TEST(CalculationNote, SettlementAndFailures) {
 TEST(NoteHtml, SelfContainedPage) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
-    const std::string svg = schemeSvg(sand.record, 75, ',');
+    const std::string svg = schemeSvg({sand.record, sand.calculation}, 75, ',');
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
     EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
     const std::string page = noteHtml(note, svg);

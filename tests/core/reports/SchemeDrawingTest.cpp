@@ -14,9 +14,9 @@ using namespace fundis;
 
 namespace {
 
-RecordingCanvas drawn(const ProjectRecord& data, double unit = 33, int scale = 75) {
+RecordingCanvas drawn(const SampleDesign& data, double unit = kScreenSchemeUnit, int scale = 75) {
     RecordingCanvas canvas(1400, 1000);
-    DrawFoundationScheme(canvas, unit, data, scale, '.');
+    DrawFoundationScheme(canvas, unit, data.design(), scale, '.');
     return canvas;
 }
 
@@ -24,7 +24,7 @@ RecordingCanvas drawn(const ProjectRecord& data, double unit = 33, int scale = 7
 
 // To scale: the base line is l · 100 u / scale long, the unit taken in whole pixels
 TEST(SchemeDrawing, DrawnToScale) {
-    const ProjectRecord data = twoStepFoundation();  // l = 2.4 m
+    const SampleDesign data = twoStepFoundation();  // l = 2.4 m
     const std::tuple<double, int, double> rows[] = {{33, 75, 44}, {33, 50, 66}, {300.7, 75, 400}};
     for (const auto& [unit, scale, pixelsPerMetre] : rows) {
         SCOPED_TRACE(::testing::Message() << "unit " << unit << ", 1:" << scale);
@@ -38,10 +38,10 @@ TEST(SchemeDrawing, DrawnToScale) {
 
 // A step overhang of 0 gets no dimension; the table keeps its heading
 TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
-    ProjectRecord data = twoStepFoundation();
+    SampleDesign data = twoStepFoundation();
     EXPECT_EQ(drawn(data).textsOf("c2").size(), 2u + 2u + 1u);  // section twice, plan twice, table
     EXPECT_EQ(drawn(data).textsOf("cb2").size(), 2u + 1u);
-    data.c[2] = data.cb[2] = 0;
+    data.result.steps.c[2] = data.result.steps.cb[2] = 0;
     EXPECT_EQ(drawn(data).textsOf("c2").size(), 1u);
     EXPECT_EQ(drawn(data).textsOf("cb2").size(), 1u);
     EXPECT_EQ(drawn(data).textsOf("c1").size(), 5u);
@@ -97,18 +97,18 @@ namespace {
 
 // Three steps whose upper two overhang 0.15 m each way: at 1:75 a span of 6.6 px, narrower than its
 // label "c2" (12 px) and lower than "cb2" (13 px).
-ProjectRecord narrowSteps() {
-    ProjectRecord data = twoStepFoundation();
-    data.nSteps = 3;
-    data.c[1] = 0.3f;
-    data.c[2] = data.c[3] = 0.15f;
-    data.cb[1] = data.cb[2] = data.cb[3] = 0.15f;
-    data.lStep[2] = 1.8f;
-    data.lStep[3] = 1.5f;
-    data.bStep[2] = 1.5f;
-    data.bStep[3] = 1.2f;
-    data.h[3] = 0.15f;
-    data.hSteps = 0.75f;
+SampleDesign narrowSteps() {
+    SampleDesign data = twoStepFoundation();
+    data.result.steps.nSteps = 3;
+    data.result.steps.c[1] = 0.3f;
+    data.result.steps.c[2] = data.result.steps.c[3] = 0.15f;
+    data.result.steps.cb[1] = data.result.steps.cb[2] = data.result.steps.cb[3] = 0.15f;
+    data.result.steps.lStep[2] = 1.8f;
+    data.result.steps.lStep[3] = 1.5f;
+    data.result.steps.bStep[2] = 1.5f;
+    data.result.steps.bStep[3] = 1.2f;
+    data.result.steps.h[3] = 0.15f;
+    data.result.steps.hSteps = 0.75f;
     return data;
 }
 
@@ -132,7 +132,7 @@ bool overlap(const Box& a, const Box& b) {
 // move apart instead of running into each other, stay in their chain's order and near their spans;
 // a chain whose labels fit its extent keeps them there, clear of the chain round the corner
 TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
-    const std::tuple<ProjectRecord, int, bool> rows[] = {
+    const std::tuple<SampleDesign, int, bool> rows[] = {
         {narrowSteps(), 75, false}, {narrowSteps(), 100, false}, {twoStepFoundation(), 75, true}};
     for (const auto& [data, scale, fits] : rows) {
         const RecordingCanvas canvas = drawn(data, 33, scale);
@@ -187,9 +187,8 @@ TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
 // above every line of the drawing, which moves down to make room and keeps its scale. Without a
 // foundation: the title, a statement and the red lines, and nothing drawn
 TEST(SchemeDocument, VerdictAboveTheDrawing) {
-    const ProjectRecord data = twoStepFoundation();
-    ReportContext context;
-    context.data = &data;
+    const SampleDesign data = twoStepFoundation();
+    ReportContext context = data.context();
     RecordingCanvas plain(1400, 1000);
     DrawSchemeDocument(plain, 33, context, 75);
     RecordingCanvas usual = drawn(data);
@@ -229,8 +228,9 @@ TEST(SchemeDocument, VerdictAboveTheDrawing) {
     EXPECT_EQ(marked.lines().front().to.x - marked.lines().front().from.x,
               usual.lines().front().to.x - usual.lines().front().from.x);
 
-    ProjectRecord none;  // no admissible base
-    context.data = &none;
+    const SampleDesign none;  // no admissible base
+    context.inputs = &none.inputs;
+    context.result = &none.result;
     context.outOfDate = false;
     RecordingCanvas empty(1400, 1000);
     DrawSchemeDocument(empty, 33, context, 75);
