@@ -189,12 +189,9 @@ void MainWindow::attachDialogs(InputDialog* input, SettingsDialog* settingsDialo
                 toolBar_->setVisible(settings_.showToolbar != 0);
                 document_.setDialogFolder(folder);
                 progressBar_->setMaximum(progressMaximum);
-                inputDialog_->setTablesFolder(settings_.programDir);
             });
-    connect(settingsDialog_, &SettingsDialog::settingsReloaded, this, [this] {
-        toolBar_->setVisible(settings_.showToolbar != 0);
-        inputDialog_->setTablesFolder(settings_.programDir);
-    });
+    connect(settingsDialog_, &SettingsDialog::settingsReloaded, this,
+            [this] { toolBar_->setVisible(settings_.showToolbar != 0); });
     connect(inputDialog_, &InputDialog::formEdited, this, [this] { document_.setModified(true); });
 }
 
@@ -430,7 +427,6 @@ void MainWindow::firstActivation() {
     settingsDialog_->loadSettings();
     toolBar_->setVisible(settings_.showToolbar != 0);
     document_.setDialogFolder(QString::fromStdString(settings_.dataDir));
-    inputDialog_->setTablesFolder(settings_.programDir);
     document_.loadRecentFiles();
     document_.setModified(false);
     if (!startFile_.isEmpty()) {

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
+#include "core/model/NumberFormat.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/Status.h"
@@ -99,8 +100,6 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     tabs_->setCurrentIndex(0);
     opened_ = form();
 }
-
-void InputDialog::setTablesFolder(const std::string& folder) { tablesFolder_ = folder; }
 
 void InputDialog::editTyped(QLineEdit* edit) {
     // every field holds a number, and the program reads numbers with a point: a comma typed in a
@@ -611,18 +610,9 @@ void InputDialog::confirmInput() {
     if (!confirmFieldsAsTyped()) {
         return;
     }
-    fundis::CodeTables tables;
-    const fundis::Status loaded = fundis::loadCodeTables(tablesFolder_, tables, fundis::TableGroup::Input);
-    if (!loaded) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
-    } else {
-        // the L/H edit shows the ratio actually used
-        fundis::ProjectForm confirmed = form();
-        fundis::ProjectRecord scratch;
-        fundis::applyInputForm(confirmed, scratch, tables);
-        edit(TextField::LH)->setText(QString::fromStdString(confirmed.text(TextField::LH)));
+    // the L/H edit shows the ratio actually used
+    if (const std::optional<float> LH = fundis::lengthToHeightRatio(form())) {
+        edit(TextField::LH)->setText(QString::fromStdString(fundis::formatGeneral(*LH, 15)));
     }
     opened_ = form();
     accept();
