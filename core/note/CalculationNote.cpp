@@ -208,7 +208,8 @@ std::string depthSource(const CalculationResult& r) {
     std::string source = depth.socketGoverns ? "по глубине стакана с днищем"
                          : depth.given       ? "задана"
                                              : "по глубине промерзания";
-    if (depth.Hf != depth.HfExact) {
+    // a height already on the module (within 0.1 mm) was not rounded
+    if (std::fabs(static_cast<double>(depth.Hf) - depth.HfExact) > 0.0001) {
         source += ", с высотой фундамента, округленной до модуля d_h";
     }
     return source;
