@@ -593,8 +593,8 @@ void writePunching(const Context& x) {
 }
 
 const char* sectionName(const ReinforcementSection& section) {
-    return section.kind == 0   ? "граница ступеней"
-           : section.kind == 1 ? "грань подколонника"
+    return section.kind == SectionKind::StepBoundary   ? "граница ступеней"
+           : section.kind == SectionKind::PedestalFace ? "грань подколонника"
                                : "грань колонны";
 }
 
@@ -609,7 +609,7 @@ void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
     } else {
         const ReinforcementSection& g = side.sections[static_cast<std::size_t>(side.governing)];
         std::string where = sectionName(g);
-        if (g.kind == 0) {
+        if (g.kind == SectionKind::StepBoundary) {
             where += " " + std::to_string(g.step) + "–" + std::to_string(g.step + 1);
         }
         w.para("Определяющее сечение: " + where + ", сочетание " + std::to_string(g.combination) + " (" +

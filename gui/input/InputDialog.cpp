@@ -442,11 +442,10 @@ QWidget* InputDialog::buildFoundationTab() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);
-    makeEdit(TextField::bToL, form, 4, QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
-    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::bToL), "bToL"), edit(TextField::bToL), 1,
-                 Qt::AlignLeft);
+    // b/l is kept for the .dan file but not offered: the search holds 0.55 ≤ b/l ≤ 1 whatever it says
+    makeEdit(TextField::bToL, form, 4, QString())->hide();
     makeEdit(TextField::d_h, form, 4, QStringLiteral("|Кратность высоты фундамента, м"));
-    addCaptioned(grid, 0, 1, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
+    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
                  Qt::AlignLeft);
     grid->setRowMinimumHeight(2, form->fontMetrics().height() / 3);
     makeEdit(TextField::d_l, form, 4, QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
