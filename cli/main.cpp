@@ -94,8 +94,9 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         const std::string& file = *run.options.explainFile;
         const std::string suffix = lowerSuffix(file);
         if (suffix == "html" || suffix == "htm") {
-            const std::string svg =
-                note.calculated ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator) : "";
+            const std::string svg = note.calculated ? schemeSvg(shownDesign(context), context.schemeScale,
+                                                                context.decimalSeparator)
+                                                    : "";
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }

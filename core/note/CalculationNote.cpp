@@ -595,7 +595,7 @@ void writePunching(const Context& x) {
 const char* sectionName(const ReinforcementSection& section) {
     return section.kind == SectionKind::StepBoundary   ? "граница ступеней"
            : section.kind == SectionKind::PedestalFace ? "грань подколонника"
-                               : "грань колонны";
+                                                       : "грань колонны";
 }
 
 void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {

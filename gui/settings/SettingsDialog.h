@@ -81,7 +81,7 @@ class SettingsDialog : public QDialog {
 
     QCheckBox* debugBox_ = nullptr;    // "Отладка"
     QCheckBox* toolbarBox_ = nullptr;  // "Панель инструментов"
-    std::string iterations_;  // kept as kp.ini holds it
+    std::string iterations_;           // kept as kp.ini holds it
     QLineEdit* scaleEdit_ = nullptr;
     QLineEdit* programFolderEdit_ = nullptr;
     QLineEdit* dataFolderEdit_ = nullptr;
