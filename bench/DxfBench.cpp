@@ -11,9 +11,8 @@ namespace {
 // The whole scheme of a two-step foundation as a DXF file in memory: the drawing on the DXF canvas
 // and the file written by dxflib (goal: 10 ms).
 void schemeDxfFile(benchmark::State& state) {
-    const ProjectRecord data = twoStepFoundation();
-    ReportContext context;
-    context.data = &data;
+    const SampleDesign sample = twoStepFoundation();
+    ReportContext context = sample.context();
     context.schemeScale = 75;
     context.decimalSeparator = ',';
     context.outOfDate = true;

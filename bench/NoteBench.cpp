@@ -54,8 +54,7 @@ void writeNoteOdt(benchmark::State& state) {
     QGuiApplication application(argc, argv);
     const ProjectPass& pass = designWithSettlement();
     const CalculationNote note = buildCalculationNote(&pass, {"sand.dan", ',', false});
-    ReportContext context;
-    context.data = &pass.record;
+    ReportContext context = documentContext(pass);
     context.decimalSeparator = ',';
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("note.odt")).toStdString();

@@ -28,17 +28,17 @@ QGuiApplication& application() {
 // One paint of the scheme window at the screen unit, on a full-HD offscreen image.
 void paintScheme(benchmark::State& state) {
     application();
-    const ProjectRecord data = twoStepFoundation();
+    const SampleDesign sample = twoStepFoundation();
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         QPainterCanvas canvas(painter);
-        DrawFoundationScheme(canvas, 33, data, 75, '.');
+        DrawFoundationScheme(canvas, kScreenSchemeUnit, sample.design(), 75, '.');
         painter.end();
         benchmark::ClobberMemory();
     }
-    state.counters["steps"] = data.nSteps;
+    state.counters["steps"] = sample.result.steps.nSteps;
 }
 BENCHMARK(paintScheme)->Unit(benchmark::kMillisecond);
 

@@ -94,8 +94,9 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         const std::string& file = *run.options.explainFile;
         const std::string suffix = lowerSuffix(file);
         if (suffix == "html" || suffix == "htm") {
-            const std::string svg =
-                note.calculated ? schemeSvg(pass.record, context.schemeScale, context.decimalSeparator) : "";
+            const std::string svg = note.calculated ? schemeSvg(shownDesign(context), context.schemeScale,
+                                                                context.decimalSeparator)
+                                                    : "";
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
@@ -136,10 +137,7 @@ int runProject(const Run& run, const std::string& path) {
                  "; программа открыла бы окно ввода данных, расчет продолжается с тем, что есть");
     }
     if (run.options.json) {
-        const SettlementPass* settlement = pass.settlement ? &*pass.settlement : nullptr;
-        std::printf("%s\n", projectJson(baseName(path), pass.outcome, pass.report, pass.record,
-                                        pass.inputDialogNeeded, settlement)
-                                .c_str());
+        std::printf("%s\n", projectJson(baseName(path), pass).c_str());
     } else {
         printReport(run, path, pass.report);
         if (pass.settlement) {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev
   libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy python3 fonts-liberation
   fonts-dejavu-core xvfb xauth poppler-utils locales desktop-file-utils shared-mime-info x11-utils
-  libdxflib-dev libfmt-dev python3-ezdxf python3-matplotlib)
+  libdxflib-dev libfast-float-dev libfmt-dev python3-ezdxf python3-matplotlib)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -22,9 +22,7 @@ mkdir -p "$out"
 
 command -v chromium > /dev/null || echo "no chromium (apt-get install chromium): the HTML reports are written, not shot" >&2
 
-projects=(tests/data/*.dan)
-[ -f ../shared/acceptance/cases/case_0001.dan ] && projects+=(../shared/acceptance/cases/case_0001.dan)
-[ -f ../shared/acceptance/settlement/cases/settle_0003.dan ] && projects+=(../shared/acceptance/settlement/cases/settle_0003.dan)
+projects=(tests/data/*.dan tests/samples/design/cases/case_0001.dan tests/samples/settlement/cases/settle_0003.dan)
 
 for project in "${projects[@]}"; do
   name="$(basename "$project" .dan)"

@@ -37,7 +37,6 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     // the settings a user would set for this run: the tables' folder and the debug data
     if (options.tablesDir) {
         main.settings().programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
-        input->setTablesFolder(main.settings().programDir);
     }
     main.settings().debugMode = options.debug ? 1 : 0;
 
@@ -73,6 +72,7 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
             const fundis::ProjectForm shown = input->form();
             std::printf("%s\n",
                         fundis::projectJson(file, fundis::PassOutcome::NotRun, lines, fundis::ProjectRecord(),
+                                            fundis::CalculationResult(),
                                             fundis::inputDialogNeeded(shown.text(fundis::TextField::fii),
                                                                       shown.text(fundis::TextField::cii)),
                                             nullptr)
@@ -85,8 +85,8 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     const fundis::PassOutcome outcome =
         failed ? fundis::PassOutcome::DesignFailures : fundis::PassOutcome::Complete;
     std::printf("%s\n",
-                fundis::projectJson(file, outcome, lines, calculation->record, calculation->inputDialogNeeded,
-                                    settlement ? &*settlement : nullptr)
+                fundis::projectJson(file, outcome, lines, calculation->record, calculation->calculation,
+                                    calculation->inputDialogNeeded, settlement ? &*settlement : nullptr)
                     .c_str());
     std::fflush(stdout);
     return fundis::exitStatus(outcome);

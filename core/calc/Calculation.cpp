@@ -28,7 +28,7 @@ void writeDebugBlock(const ProjectRecord& data, const CodeTables& tables, const 
     report.add("Mt  = " + report.number(depth.Mt));
     report.add("df   = " + report.number(depth.df));
     report.add("d    = " + report.number(depth.d));
-    report.add("A = " + report.number(data.A));
+    report.add("A = —");  // the search has not run yet
     report.add("fii = " + report.number(soil.fii));
     report.add("сii = " + report.number(data.cii));
     report.add("My = " + report.number(soil.My));
@@ -37,7 +37,7 @@ void writeDebugBlock(const ProjectRecord& data, const CodeTables& tables, const 
     report.add("Yc1 = " + report.number(data.Yc1));
     report.add("Yc2 = " + report.number(data.Yc2));
     report.add("k = " + report.number(data.k));
-    report.add("kz = " + report.number(data.kz));
+    report.add("kz = " + report.number(soil.kz));
     report.add("Yii = " + report.number(data.Yii));
     report.add("Yii1 = " + report.number(data.Yii1) + "\n");
 }
@@ -75,7 +75,10 @@ ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult
     if (closing.noStepSet) {
         report.addFailure("");
         report.addFailure("Невозможно подобрать ступени фундамента.");
-        report.addFailure("Необходимо увеличить глубину заложения фундамента.");
+        // the fit depends on the base, the pedestal, the cover, the bars and k1, not on the depth
+        report.addFailure(
+            "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой "
+            "арматуры.");
     }
     closing.stepsTooTall = result.steps.hSteps > result.depth.Hf;
     if (closing.stepsTooTall) {
@@ -120,8 +123,9 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         result.stop = CalculationStop::NoBase;
         // a report of pressures under no base would be numbers of no calculation
         report.addFailure("");
-        report.addFailure(
-            "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.");
+        const std::string side = std::to_string(static_cast<int>(kLargestBaseSide));
+        report.addFailure("Размеры подошвы не подобраны: ни одна подошва до " + side + "x" + side +
+                          " м не проходит проверку давлений.");
         report.addFailure("Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента.");
         return;
     }
@@ -149,98 +153,19 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
     result.closing = closingChecks(data, result, report);
 }
 
-// The one writer of the record's result fields: what the .dan file, the documents and the JSON
-// read, as far as the stages got.
-void writeRecord(ProjectRecord& data, const CalculationResult& result) {
-    if (!result.ran) {
-        return;
-    }
-    const DepthResult& depth = result.depth;
-    data.dfn = depth.dfn;
-    data.df = depth.df;
-    data.Hf = result.closing.stepsTooTall ? result.closing.requiredHf : depth.Hf;
-    data.d = result.closing.stepsTooTall ? result.closing.requiredD : depth.d;
-
-    const BaseSizeResult& base = result.base;
-    if (base.widthsTried > 0) {
-        data.fii = base.soil.fii;
-        data.My = base.soil.My;
-        data.Mq = base.soil.Mq;
-        data.Mc = base.soil.Mc;
-        data.kz = base.soil.kz;
-    }
-    data.b = result.stepsRan ? result.steps.b : base.b;
-    data.l = result.stepsRan ? result.steps.l : base.l;
-    data.A = base.A;
-    data.kzap = base.kzap;
-    data.R = base.R;
-    data.pEnv = base.pEnv;
-    data.pmaxEnv = base.pmaxEnv;
-    data.pminEnv = base.pminEnv;
-    if (!base.found) {
-        return;
-    }
-    // the working pressures end as those of the last combination looked at
-    const PunchingResult& punching = result.punching;
-    data.p = result.stepsRan ? punching.p[3] : result.pressuresII[3].p;
-    data.pmax = result.stepsRan ? punching.pmax[3] : result.pressuresII[3].pmax;
-    data.pmin = result.stepsRan ? punching.pmin[3] : result.pressuresII[3].pmin;
-    data.luc = result.pedestal.luc;
-    data.buc = result.pedestal.buc;
-    if (!result.stepsRan) {
-        return;
-    }
-    const StepsResult& steps = result.steps;
-    data.pK1 = steps.pK1;
-    data.h01 = steps.h01;
-    data.k1 = steps.k1;
-    data.hSteps = steps.hSteps;
-    data.huc = steps.huc;
-    data.nSteps = steps.nSteps;
-    data.h = steps.h;
-    data.lStep = steps.lStep;
-    data.bStep = steps.bStep;
-    data.c = steps.c;
-    data.cb = steps.cb;
-
-    const ReinforcementResult& bars = result.reinforcement;
-    data.nl = bars.alongL.count;
-    data.dsl = bars.alongL.diameter;
-    data.Asl = bars.alongL.area;
-    data.nb = bars.alongB.count;
-    data.dsb = bars.alongB.diameter;
-    data.Asb = bars.alongB.area;
-
-    data.pI = punching.pI;
-    data.p12 = punching.p12;
-    data.pminI = punching.pminI;
-    // the check that ran last leaves its geometry
-    const PunchingCheck* last = punching.socketBottom.ran ? &punching.socketBottom
-                                : punching.byPedestal.ran ? &punching.byPedestal
-                                                          : nullptr;
-    if (last != nullptr) {
-        data.prod_h = last->prod_h;
-        data.prod_A = last->prod_A;
-        data.bm = last->bm;
-    }
-    if (punching.byPedestal.ran) {
-        data.prod_F = punching.byPedestal.prod_F;
-    }
-}
-
 }  // namespace
 
-CalculationOutput runDesign(ProjectRecord& data, const CodeTables& tables, const CalculationOptions& options,
-                            const ProgressCallbacks& progress) {
+CalculationOutput runDesign(const ProjectRecord& data, const CodeTables& tables,
+                            const CalculationOptions& options, const ProgressCallbacks& progress) {
     if (progress.start) {
-        const int maximum =
-            data.d_l > 0.0f && 10.0f / data.d_l < 2e9f ? static_cast<int>(10.0f / data.d_l) : 0;
+        const int maximum = data.d_l > 0.0f && kLargestBaseSide / data.d_l < 2e9f
+                                ? static_cast<int>(kLargestBaseSide / data.d_l)
+                                : 0;
         progress.start(maximum);
     }
     CalculationOutput output;
     CalculationReport report(options.decimalSeparator);
     runStages(data, options, tables, report, progress, output.result);
-    writeRecord(data, output.result);
     output.report = report.takeLines();
     return output;
 }

@@ -37,17 +37,9 @@ struct CalculationOutput {
     std::vector<ReportLine> report;
 };
 
-// Runs the stages in order on the inputs of `data`, then writes the record's result fields from
-// the stages' results (the one place that writes them). Design failures and inputs the search
-// cannot work with (non-positive modules) end in red lines.
-CalculationOutput runDesign(ProjectRecord& data, const CodeTables& tables, const CalculationOptions& options,
-                            const ProgressCallbacks& progress = {});
-
-// The same, for callers that want only the report lines.
-inline std::vector<ReportLine> runCalculation(ProjectRecord& data, const CodeTables& tables,
-                                              const CalculationOptions& options,
-                                              const ProgressCallbacks& progress = {}) {
-    return runDesign(data, tables, options, progress).report;
-}
+// Runs the stages in order on the inputs of `data`, which it only reads. Design failures and inputs
+// the search cannot work with (non-positive modules) end in red lines.
+CalculationOutput runDesign(const ProjectRecord& data, const CodeTables& tables,
+                            const CalculationOptions& options, const ProgressCallbacks& progress = {});
 
 }  // namespace fundis

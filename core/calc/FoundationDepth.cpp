@@ -14,9 +14,7 @@ DepthResult computeFoundationDepth(const ProjectRecord& inputs) {
     depth.Mt = inputs.Mt;
     depth.d0 = inputs.d0;
     depth.kh = inputs.kh;
-    depth.dfn = inputs.dfn;
-    depth.df = inputs.df;
-    depth.given = inputs.d != 0.0f;
+    depth.given = inputs.d != 0.0f;  // then the frost depth is not computed (dfn = df = 0)
     float d = inputs.d;
     if (!depth.given) {
         // Mt is a sum of absolute values; a sum typed with its minus sign means the same frost

@@ -33,7 +33,7 @@ std::vector<ReinforcementSection> sections(const ProjectRecord& inputs, const De
         heights += steps.h[i];
         const double stepSide = alongL ? steps.lStep[i + 1] : steps.bStep[i + 1];
         ReinforcementSection section;
-        section.kind = 0;
+        section.kind = SectionKind::StepBoundary;
         section.step = i;
         section.c = (side - stepSide) / 2.0;
         section.h0 = effectiveDepth(heights, inputs);
@@ -41,14 +41,14 @@ std::vector<ReinforcementSection> sections(const ProjectRecord& inputs, const De
     }
     const double pedestalSide = alongL ? pedestal.luc : pedestal.buc;
     ReinforcementSection face;
-    face.kind = 1;
+    face.kind = SectionKind::PedestalFace;
     face.c = (side - pedestalSide) / 2.0;
     face.h0 = effectiveDepth(steps.hSteps, inputs);
     result.push_back(face);
     // along l the socket leaves 50 mm beside the column
     const double column = alongL ? inputs.lc + 0.05 : inputs.bc;
     ReinforcementSection columnFace;
-    columnFace.kind = 2;
+    columnFace.kind = SectionKind::ColumnFace;
     columnFace.c = (side - column) / 2.0;
     columnFace.h0 = effectiveDepth(static_cast<double>(depth.Hf) - inputs.socketDepth, inputs);
     result.push_back(columnFace);
@@ -68,7 +68,7 @@ void chooseSide(ReinforcementSide& side, double largest, float across, float len
     side.across = across;
     side.side = length;
     side.required = largest * across;
-    const BarChoice bars = chooseBars(side.required, length);
+    const BarChoice bars = chooseBars(side.required, across, length);
     side.count = bars.count;
     side.diameter = bars.diameter;
     side.area = bars.area;
@@ -76,15 +76,15 @@ void chooseSide(ReinforcementSide& side, double largest, float across, float len
 
 }  // namespace
 
-BarChoice chooseBars(double requiredArea, float s) {
+BarChoice chooseBars(double requiredArea, float across, float length) {
     BarChoice bars;
-    bars.count = static_cast<int>(5.0 * s) + 1;
+    bars.count = static_cast<int>(5.0 * across + 0.001) + 1;
     const double computed = std::sqrt(std::max(0.0, requiredArea) / bars.count * 4.0 * (1.0 / kPi));
     double diameter = (2.0 * std::trunc(computed * 1000.0 * 0.5) + 2.0) * 0.001;
-    if (s <= 3.0f && diameter < 0.01) {
+    if (length <= 3.0f && diameter < 0.01) {
         diameter = 0.01;
     }
-    if (s > 3.0f && diameter < 0.012) {
+    if (length > 3.0f && diameter < 0.012) {
         diameter = 0.012;
     }
     bars.diameter = static_cast<float>(diameter);
@@ -112,9 +112,9 @@ ReinforcementResult ReinforceBase(const ProjectRecord& inputs, const DepthResult
             section.M = section.c * section.c * (2.0 * section.p1 + section.p2) / 6.0;
             addSection(result.alongL, section, largestL, inputs.Rs);
         }
-        // across the moment the pressure is uniform, with the load factor 1.1: the cantilever's
-        // moment c²·(2·p + p)/6 is p·c²/2
-        const double p = kAcrossLoadFactor * meanPressure(inputs.NII[j], base.A, depth.d);
+        // across the moment the pressure is uniform, the 1st limit state's mean pressure: the
+        // cantilever's moment c²·(2·p + p)/6 is p·c²/2
+        const double p = meanPressure(inputs.NI[j], base.A, depth.d);
         for (ReinforcementSection section : alongB) {
             section.combination = j;
             section.p1 = section.p2 = p;

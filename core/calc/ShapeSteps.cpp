@@ -86,8 +86,9 @@ int setUpperOverhangs(const StepArray& h, StepArray& width, StepArray& overhang,
 }
 
 // The step overhangs along l (c) and along b (cb). The bottom step overhangs by its effective depth
-// times k1 on the half-module grid (across b not into the pedestal); a single step takes the whole
-// distance to the pedestal; overhangs under a millimetre are none.
+// times k1 on the half-module grid (across b not into the pedestal); the top step takes what is left
+// to the pedestal (a single step the whole distance), so that the steps and the pedestal meet
+// whatever the grid left over; overhangs under a millimetre are none.
 void setOverhangs(StepsResult& s, const ProjectRecord& inputs, float luc, float buc) {
     const float d_l = inputs.d_l;
     s.c[1] = roundDownToHalfModule(effectiveDepth(s.h[1], inputs) * s.k1, d_l);
@@ -96,10 +97,9 @@ void setOverhangs(StepsResult& s, const ProjectRecord& inputs, float luc, float 
     s.nSteps = setUpperOverhangs(s.h, s.lStep, s.c, luc, d_l);
     s.cb[1] = keepToPedestal(s.bStep[1], s.c[1], buc);
     setUpperOverhangs(s.h, s.bStep, s.cb, buc, d_l);
-    if (s.nSteps == 1) {
-        s.c[1] = static_cast<float>((static_cast<double>(s.l) - luc) / 2.0);
-        s.cb[1] = static_cast<float>((static_cast<double>(s.b) - buc) / 2.0);
-    }
+    const auto top = static_cast<std::size_t>(s.nSteps);
+    s.c[top] = static_cast<float>((static_cast<double>(s.lStep[top]) - luc) / 2.0);
+    s.cb[top] = static_cast<float>((static_cast<double>(s.bStep[top]) - buc) / 2.0);
     for (int i = 1; i <= s.nSteps; ++i) {
         if (std::fabs(s.c[i]) < 0.001f) {
             s.c[i] = 0;

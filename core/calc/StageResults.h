@@ -2,8 +2,9 @@
 #pragma once
 
 // What each stage of the calculation computed: its inputs as it used them, its intermediate
-// values and its verdicts. The driver collects them in one CalculationResult and writes the
-// record's result fields from it; the report, the documents, the JSON and the note read them.
+// values and its verdicts. The driver collects them in one CalculationResult, the one place the
+// results live: the report, the documents, the JSON, the note, the settlement and the windows read
+// it. The inputs (ProjectRecord) are never written by the calculation.
 
 #include <array>
 #include <vector>
@@ -90,10 +91,13 @@ struct StepsResult {
     StepArray h{}, lStep{}, bStep{}, c{}, cb{};
 };
 
+// Where a section of the bottom reinforcement is taken.
+enum class SectionKind { StepBoundary, PedestalFace, ColumnFace };
+
 // One section of the bottom reinforcement, for one combination.
 struct ReinforcementSection {
     int combination = 0;
-    int kind = 0;  // 0: a step boundary, 1: the pedestal face, 2: the column face
+    SectionKind kind = SectionKind::StepBoundary;
     int step = 0;  // for a step boundary: the step above it
     double c = 0, h0 = 0;
     double p1 = 0, p2 = 0;  // edge and section pressures (equal across b)
@@ -166,5 +170,26 @@ struct CalculationResult {
     PunchingResult punching;
     ClosingResult closing;
 };
+
+// The design as a whole, for those who show it (the documents, the JSON, the settlement, the
+// windows): one function for each question, and for each value that more than one stage can give.
+
+// The search found an admissible base: its sizes, R and pressures are results.
+inline bool baseFound(const CalculationResult& r) { return r.base.found; }
+// The base and its pedestal were found, so that the steps, the bars and the punching were designed:
+// there is a foundation to tabulate and to draw.
+inline bool foundationShaped(const CalculationResult& r) { return r.stepsRan; }
+// The base's sides: widened to the pedestal once the steps were shaped, else as the search chose
+// them (base.b, base.l).
+inline float designedWidth(const CalculationResult& r) { return r.stepsRan ? r.steps.b : r.base.b; }
+inline float designedLength(const CalculationResult& r) { return r.stepsRan ? r.steps.l : r.base.l; }
+// The foundation's height and laying depth: those the depth stage gave, or those the steps need when
+// they are taller (the closing check's).
+inline float designedHeight(const CalculationResult& r) {
+    return r.closing.stepsTooTall ? r.closing.requiredHf : r.depth.Hf;
+}
+inline float designedDepth(const CalculationResult& r) {
+    return r.closing.stepsTooTall ? r.closing.requiredD : r.depth.d;
+}
 
 }  // namespace fundis

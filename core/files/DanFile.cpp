@@ -4,6 +4,7 @@
 #include "core/files/FileWords.h"
 #include "core/files/SettlementDan.h"
 #include "core/model/FileIo.h"
+#include "core/model/NumberFormat.h"
 
 namespace fundis {
 
@@ -113,7 +114,8 @@ Status serializeDan(const ProjectForm& form, std::string& fileBytes) {
                 break;
             case FieldKind::Text: {
                 std::string word;
-                const std::string& text = form.text(static_cast<TextField>(field.index));
+                // a number typed or read with a decimal comma is kept with the point
+                const std::string text = numberTextForFile(form.text(static_cast<TextField>(field.index)));
                 if (Status encoded = textToWord(text, "поле " + fieldTitle(field), word); !encoded) {
                     return encoded;
                 }

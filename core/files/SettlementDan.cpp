@@ -2,6 +2,7 @@
 #include "core/files/SettlementDan.h"
 
 #include "core/files/FileWords.h"
+#include "core/model/NumberFormat.h"
 
 namespace fundis {
 
@@ -94,7 +95,9 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
     out += kLineEnd + std::to_string(inputs.layers.size());
     out += kLineEnd + std::to_string(inputs.buildingType);
     std::string word;
-    if (Status encoded = textToWord(inputs.suText, "Предельная осадка su, см", word); !encoded) {
+    // the cells' numbers are kept with the point, whatever separator was typed
+    if (Status encoded = textToWord(numberTextForFile(inputs.suText), "Предельная осадка su, см", word);
+        !encoded) {
         return encoded;
     }
     out += kLineEnd + word;
@@ -103,7 +106,8 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
         for (auto [text, column] : {std::pair{&layer.h, LayerColumn::h},
                                     {&layer.gamma, LayerColumn::gamma},
                                     {&layer.E, LayerColumn::E}}) {
-            if (Status encoded = textToWord(*text, layerCellName(row, column), word); !encoded) {
+            if (Status encoded = textToWord(numberTextForFile(*text), layerCellName(row, column), word);
+                !encoded) {
                 return encoded;
             }
             out += kLineEnd + word;

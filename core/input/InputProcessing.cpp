@@ -24,7 +24,16 @@ float soilRowKey(int soilIndex) { return static_cast<float>(soilIndex + 1e-10); 
 
 }  // namespace
 
-void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables) {
+std::optional<float> lengthToHeightRatio(const ProjectForm& form) {
+    const int choice = form.choice(ListField::LHChoice);
+    if (form.choice(ListField::scheme) == 1 || choice < 0 || choice > 2) {
+        return std::nullopt;
+    }
+    const float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, TextField::LH);
+    return std::clamp(LH, 1.5f, 4.0f);
+}
+
+void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTables& tables) {
     // the texts into their places in the record
     for (const FormField& field : formFields()) {
         if (field.kind != FieldKind::Text) {
@@ -59,13 +68,15 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
         data.d0 = kD0[frostSoil];
     }
 
-    // a wide overhang brings the building's heat closer to the base; no lower bound.
-    // Without both choices kh keeps its value: raising it again would drift at every OK.
+    // a wide overhang brings the building's heat closer to the base: the note to table 1 of
+    // СНиП 2.02.01-83 raises kh by 0.1 at an overhang of 1.5 m and more, interpolated from 0.5 m,
+    // and never lowers it. Without both choices kh keeps its value: raising it again would drift
+    // at every OK.
     const int temperature = form.choice(ListField::temperature);
     const int floorType = form.choice(ListField::floorType);
     if (temperature >= 0 && temperature < 5 && floorType >= 0 && floorType < 4) {
         data.kh = kKhTable[temperature][floorType];
-        data.kh = static_cast<float>(data.kh + (overhang - 0.5) * 0.1);
+        data.kh = static_cast<float>(data.kh + std::clamp(overhang - 0.5, 0.0, 1.0) * 0.1);
         if (data.kh > 1.0f) {
             data.kh = 1.0f;
         }
@@ -74,16 +85,8 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
     const int soil = form.choice(ListField::soil);
     if (form.choice(ListField::scheme) == 1) {
         data.Yc2 = 1.0f;  // a flexible building takes no share of the base's deformation
-    } else {
-        const int choice = form.choice(ListField::LHChoice);
-        if (choice >= 0 && choice <= 2) {
-            float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, TextField::LH);
-            LH = std::clamp(LH, 1.5f, 4.0f);
-            form.text(TextField::LH) = formatGeneral(LH, 15);
-            if (soil >= 0) {
-                data.Yc2 = TableLookup(tables.table3, LH, soilRowKey(soil));
-            }
-        }
+    } else if (const std::optional<float> LH = lengthToHeightRatio(form); LH && soil >= 0) {
+        data.Yc2 = TableLookup(tables.table3, *LH, soilRowKey(soil));
     }
     if (soil >= 0) {
         data.Yc1 = TableLookup(tables.table3, 1.0f, soilRowKey(soil));
@@ -110,7 +113,7 @@ std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
     for (int index = 0; index < kTextFieldCount; ++index) {
         const auto field = static_cast<TextField>(index);
         const std::string& text = form.text(field);
-        if (!text.empty() && !isWholeNumber(text)) {
+        if (!text.empty() && !isNumberText(text)) {
             found.push_back({field, text, formatGeneral(textToFloat(text), 6)});
         }
     }

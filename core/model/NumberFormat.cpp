@@ -4,6 +4,8 @@
 #include <langinfo.h>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale and locale_t are POSIX, not <clocale>
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -99,30 +101,17 @@ LeadingNumber readLeadingNumber(std::string_view text) {
     const bool negative = skipBlanksAndSign(text, pos);
     const std::size_t digitsStart = pos;
     std::size_t mantissaDigits = 0;
-    int firstSignificant = 0;  // decimal exponent of the first non-zero digit, for an overflow
-    bool seenSignificant = false;
-    int integerDigits = 0;
     while (pos < text.size() && isDigit(text[pos])) {
-        if (!seenSignificant && text[pos] != '0') {
-            seenSignificant = true;
-            integerDigits = 0;
-        }
-        ++integerDigits;
         ++pos;
         ++mantissaDigits;
     }
-    if (seenSignificant) {
-        firstSignificant = integerDigits - 1;
-    }
-    if (pos < text.size() && text[pos] == '.') {
+    // "." or "," as the decimal separator: a Russian user, and files written in a Russian locale,
+    // write "18,5"
+    char separator = '.';
+    if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
+        separator = text[pos];
         ++pos;
-        int place = 0;
         while (pos < text.size() && isDigit(text[pos])) {
-            --place;
-            if (!seenSignificant && text[pos] != '0') {
-                seenSignificant = true;
-                firstSignificant = place;
-            }
             ++pos;
             ++mantissaDigits;
         }
@@ -130,31 +119,22 @@ LeadingNumber readLeadingNumber(std::string_view text) {
     if (mantissaDigits == 0) {
         return number;
     }
-    long exponent = 0;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponentPos = pos + 1;
-        bool negativeExponent = false;
         if (exponentPos < text.size() && (text[exponentPos] == '+' || text[exponentPos] == '-')) {
-            negativeExponent = text[exponentPos] == '-';
             ++exponentPos;
         }
         if (exponentPos < text.size() && isDigit(text[exponentPos])) {
             pos = exponentPos;
             while (pos < text.size() && isDigit(text[pos])) {
-                exponent = std::min(exponent * 10 + (text[pos] - '0'), 100000L);
                 ++pos;
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
             }
         }
     }
+    // fast_float gives infinity or zero out of range, as the C conversion does
     double value = 0.0;
-    const auto result = std::from_chars(text.data() + digitsStart, text.data() + pos, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone; the C conversion gives infinity or zero
-        value = firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    fast_float::from_chars_advanced(text.data() + digitsStart, text.data() + pos, value,
+                                    fast_float::parse_options{fast_float::chars_format::general, separator});
     number.found = true;
     number.value = negative ? -value : value;
     number.length = pos;
@@ -163,12 +143,19 @@ LeadingNumber readLeadingNumber(std::string_view text) {
 
 float textToFloat(std::string_view text) { return static_cast<float>(readLeadingNumber(text).value); }
 
-bool isWholeNumber(std::string_view text) {
+bool isNumberText(std::string_view text) {
     if (text.empty() || isBlank(text.front())) {
         return false;
     }
     const LeadingNumber number = readLeadingNumber(text);
     return number.found && number.length == text.size();
+}
+
+std::string numberTextForFile(std::string text) {
+    if (isNumberText(text)) {
+        std::replace(text.begin(), text.end(), ',', '.');
+    }
+    return text;
 }
 
 LeadingInteger readLeadingInteger(std::string_view text) {

@@ -23,9 +23,10 @@ std::string formatFixed(double value, int decimals, char decimalSeparator);
 // exponent form when the exponent is below -4 or not below the precision.
 std::string formatGeneral(double value, int significantDigits);
 
-// The number at the start of a text, read the way the C locale's decimal conversion reads it:
-// leading white space skipped, optional sign, digits with "." and an optional exponent, stopping
-// at the first character that does not fit. `length` counts the characters taken.
+// The number at the start of a text, read the way the C locale's decimal conversion reads it but
+// with "." or "," as the decimal separator: leading white space skipped, optional sign, digits with
+// one separator and an optional exponent, stopping at the first character that does not fit.
+// `length` counts the characters taken.
 struct LeadingNumber {
     bool found = false;
     double value = 0.0;
@@ -33,13 +34,16 @@ struct LeadingNumber {
 };
 LeadingNumber readLeadingNumber(std::string_view text);
 
-// An edit's text as a number, the way the C locale's decimal conversion reads it: leading white
-// space skipped, optional sign, digits with "." and an optional exponent, stopping at the first
-// character that does not fit. No number at the start (the empty text included) gives 0.
+// An edit's text as a number, as readLeadingNumber reads it ("18,5" is 18.5). No number at the
+// start (the empty text included) gives 0.
 float textToFloat(std::string_view text);
 
-// The whole text is one number as textToFloat reads it, nothing before or after it.
-bool isWholeNumber(std::string_view text);
+// The text is one number as textToFloat reads it, with nothing before or after it.
+bool isNumberText(std::string_view text);
+
+// A text as the files keep it: one number with a decimal comma gets the point ("18,5" -> "18.5");
+// any other text stays as it is.
+std::string numberTextForFile(std::string text);
 
 // The decimal integer at the start of a text, as a formatted stream reads it: white space (line
 // ends too), an optional sign, digits. `fits` is false when it does not fit an int.

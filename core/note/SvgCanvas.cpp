@@ -141,9 +141,9 @@ std::string SvgCanvas::element(int left, int top, int width, int height) const {
     return out + body_ + "</svg>\n";
 }
 
-std::string schemeSvg(const ProjectRecord& data, int scale, char decimalSeparator) {
+std::string schemeSvg(const Design& design, int scale, char decimalSeparator) {
     SvgCanvas canvas(1600, 1100);
-    DrawFoundationScheme(canvas, 33, data, scale, decimalSeparator);
+    DrawFoundationScheme(canvas, kScreenSchemeUnit, design, scale, decimalSeparator);
     return canvas.svg();
 }
 

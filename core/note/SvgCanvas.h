@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/model/ProjectRecord.h"
 #include "core/reports/Canvas.h"
+#include "core/reports/ReportContext.h"
 
 namespace fundis {
 
@@ -56,7 +56,7 @@ class SvgCanvas : public Canvas {
     std::string body_;
 };
 
-// The scheme of `data` at the scale 1:scale as an inline <svg> element.
-std::string schemeSvg(const ProjectRecord& data, int scale, char decimalSeparator);
+// The scheme of a design at the scale 1:scale as an inline <svg> element.
+std::string schemeSvg(const Design& design, int scale, char decimalSeparator);
 
 }  // namespace fundis

@@ -11,16 +11,35 @@ namespace fundis {
 
 namespace {
 
-std::string recordJson(const ProjectRecord& data) {
-    const int steps = std::clamp(data.nSteps, 0, kStepEntries - 1);
+// The inputs and the results by their engineering names, as one object (the keys of the flat record the
+// program has always written): a result that a stage did not reach is 0, an input keeps its value.
+std::string recordJson(const ProjectRecord& data, const CalculationResult& r) {
+    const StepsResult& s = r.steps;
+    const BaseSizeResult& base = r.base;
+    const PunchingResult& punching = r.punching;
+    const int steps = std::clamp(s.nSteps, 0, kStepEntries - 1);
+    const bool soilComputed = base.widthsTried > 0;
+    // the working pressures are those of the last combination looked at
+    const auto working = [&](std::array<float, 4> PunchingResult::*pressures, float PressureCheck::*check) {
+        if (!base.found) {
+            return 0.0f;
+        }
+        return r.stepsRan ? (punching.*pressures)[3] : r.pressuresII[3].*check;
+    };
+    // the punching check that ran last leaves its geometry
+    const PunchingCheck* last = punching.socketBottom.ran ? &punching.socketBottom
+                                : punching.byPedestal.ran ? &punching.byPedestal
+                                                          : nullptr;
+    const ReinforcementSide& barsL = r.reinforcement.alongL;
+    const ReinforcementSide& barsB = r.reinforcement.alongB;
     JsonObject record;
     record.add("Mt", data.Mt);
     record.add("kh", data.kh);
     record.add("d0", data.d0);
-    record.add("d", data.d);
-    record.add("dfn", data.dfn);
-    record.add("df", data.df);
-    record.add("Hf", data.Hf);
+    record.add("d", r.ran ? designedDepth(r) : data.d);
+    record.add("dfn", r.depth.dfn);
+    record.add("df", r.depth.df);
+    record.add("Hf", r.ran ? designedHeight(r) : 0.0f);
     record.add("MII", jsonArray(data.MII, 1, 3));
     record.add("NII", jsonArray(data.NII, 1, 3));
     record.add("QII", jsonArray(data.QII, 1, 3));
@@ -43,52 +62,52 @@ std::string recordJson(const ProjectRecord& data) {
     record.add("socketBottom", data.socketBottom);
     record.add("bc", data.bc);
     record.add("lc", data.lc);
-    record.add("buc", data.buc);
-    record.add("luc", data.luc);
+    record.add("buc", base.found ? r.pedestal.buc : data.buc);
+    record.add("luc", base.found ? r.pedestal.luc : data.luc);
     record.add("da", data.da);
     record.add("dz", data.dz);
     record.add("Rs", data.Rs);
     record.add("Rsc", data.Rsc);
     record.add("Rbt", data.Rbt);
-    record.add("My", data.My);
-    record.add("Mq", data.Mq);
-    record.add("Mc", data.Mc);
-    record.add("kz", data.kz);
-    record.add("R", data.R);
-    record.add("b", data.b);
-    record.add("l", data.l);
-    record.add("A", data.A);
-    record.add("kzap", data.kzap);
-    record.add("pEnv", data.pEnv);
-    record.add("pmaxEnv", data.pmaxEnv);
-    record.add("pminEnv", data.pminEnv);
-    record.add("p", data.p);
-    record.add("pmax", data.pmax);
-    record.add("pmin", data.pmin);
-    record.add("pK1", data.pK1);
-    record.add("h01", data.h01);
-    record.add("k1", data.k1);
-    record.add("hSteps", data.hSteps);
-    record.add("huc", data.huc);
-    record.add("nSteps", data.nSteps);
-    record.add("h", jsonArray(data.h, 0, steps));
-    record.add("lStep", jsonArray(data.lStep, 1, steps));
-    record.add("bStep", jsonArray(data.bStep, 1, steps));
-    record.add("c", jsonArray(data.c, 1, steps));
-    record.add("cb", jsonArray(data.cb, 1, steps));
-    record.add("pI", data.pI);
-    record.add("p12", data.p12);
-    record.add("pminI", data.pminI);
-    record.add("prod_h", data.prod_h);
-    record.add("prod_A", data.prod_A);
-    record.add("prod_F", data.prod_F);
-    record.add("bm", data.bm);
-    record.add("Asl", data.Asl);
-    record.add("Asb", data.Asb);
-    record.add("dsl", data.dsl);
-    record.add("dsb", data.dsb);
-    record.add("nl", data.nl);
-    record.add("nb", data.nb);
+    record.add("My", soilComputed ? base.soil.My : 0.0f);
+    record.add("Mq", soilComputed ? base.soil.Mq : 0.0f);
+    record.add("Mc", soilComputed ? base.soil.Mc : 0.0f);
+    record.add("kz", soilComputed ? base.soil.kz : 0.0f);
+    record.add("R", base.R);
+    record.add("b", designedWidth(r));
+    record.add("l", designedLength(r));
+    record.add("A", base.A);
+    record.add("kzap", base.kzap);
+    record.add("pEnv", base.pEnv);
+    record.add("pmaxEnv", base.pmaxEnv);
+    record.add("pminEnv", base.pminEnv);
+    record.add("p", working(&PunchingResult::p, &PressureCheck::p));
+    record.add("pmax", working(&PunchingResult::pmax, &PressureCheck::pmax));
+    record.add("pmin", working(&PunchingResult::pmin, &PressureCheck::pmin));
+    record.add("pK1", s.pK1);
+    record.add("h01", s.h01);
+    record.add("k1", s.k1);
+    record.add("hSteps", s.hSteps);
+    record.add("huc", s.huc);
+    record.add("nSteps", s.nSteps);
+    record.add("h", jsonArray(s.h, 0, steps));
+    record.add("lStep", jsonArray(s.lStep, 1, steps));
+    record.add("bStep", jsonArray(s.bStep, 1, steps));
+    record.add("c", jsonArray(s.c, 1, steps));
+    record.add("cb", jsonArray(s.cb, 1, steps));
+    record.add("pI", r.stepsRan ? punching.pI : 0.0f);
+    record.add("p12", r.stepsRan ? punching.p12 : 0.0f);
+    record.add("pminI", r.stepsRan ? punching.pminI : 0.0f);
+    record.add("prod_h", last != nullptr ? last->prod_h : 0.0f);
+    record.add("prod_A", last != nullptr ? last->prod_A : 0.0f);
+    record.add("prod_F", punching.byPedestal.ran ? punching.byPedestal.prod_F : 0.0f);
+    record.add("bm", last != nullptr ? last->bm : 0.0f);
+    record.add("Asl", barsL.area);
+    record.add("Asb", barsB.area);
+    record.add("dsl", barsL.diameter);
+    record.add("dsb", barsB.diameter);
+    record.add("nl", barsL.count);
+    record.add("nb", barsB.count);
     return record.close();
 }
 
@@ -107,12 +126,13 @@ const char* outcomeName(PassOutcome outcome) {
 }
 
 std::string projectJson(const std::string& file, PassOutcome outcome, const std::vector<ReportLine>& report,
-                        const ProjectRecord& data, bool inputDialogNeeded, const SettlementPass* settlement) {
+                        const ProjectRecord& inputs, const CalculationResult& result, bool inputDialogNeeded,
+                        const SettlementPass* settlement) {
     JsonObject object;
     object.add("file", jsonString(file));
     object.add("outcome", jsonString(outcomeName(outcome)));
     object.add("report", reportJson(report));
-    object.add("record", recordJson(data));
+    object.add("record", recordJson(inputs, result));
     object.add("input_dialog_needed", inputDialogNeeded);
     object.add("settlement", settlement != nullptr ? settlementJson(settlement->result, settlement->report)
                                                    : std::string("null"));

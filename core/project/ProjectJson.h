@@ -17,10 +17,16 @@ struct SettlementPass;
 // "complete", "design failures", "not run"
 const char* outcomeName(PassOutcome outcome);
 
-// {"file", "outcome", "report": [{"text", "failure"}], "record": {every field by its name},
-//  "input_dialog_needed", "settlement": {...} or null}. Floats are written so that they read back to
-// the same float.
+// {"file", "outcome", "report": [{"text", "failure"}], "record": {the inputs and the results by their
+//  names}, "input_dialog_needed", "settlement": {...} or null}. Floats are written so that they read
+// back to the same float.
 std::string projectJson(const std::string& file, PassOutcome outcome, const std::vector<ReportLine>& report,
-                        const ProjectRecord& data, bool inputDialogNeeded, const SettlementPass* settlement);
+                        const ProjectRecord& inputs, const CalculationResult& result, bool inputDialogNeeded,
+                        const SettlementPass* settlement);
+// The same for a pass.
+inline std::string projectJson(const std::string& file, const ProjectPass& pass) {
+    return projectJson(file, pass.outcome, pass.report, pass.record, pass.calculation, pass.inputDialogNeeded,
+                       pass.settlement ? &*pass.settlement : nullptr);
+}
 
 }  // namespace fundis

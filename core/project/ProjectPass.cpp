@@ -39,7 +39,7 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     pass.report = std::move(design.report);
     bool failed = anyFailure(pass.report);
     if (settlement.hasLayers()) {
-        pass.settlement = runSettlementPass(pass.record, settlement, options.decimalSeparator);
+        pass.settlement = runSettlementPass(pass.calculation, settlement, options.decimalSeparator);
         failed = failed || anyFailure(pass.settlement->report);
     } else if (!options.settlementPartRead) {
         // the layers were lost with the file's settlement part: the settlement block says why
@@ -52,7 +52,8 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
 
 ReportContext documentContext(const ProjectPass& pass) {
     ReportContext context;
-    context.data = &pass.record;
+    context.inputs = &pass.record;
+    context.result = &pass.calculation;
     context.craneAndWind = pass.input.craneAndWind;
     context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     context.failures = failureLines(pass.report);

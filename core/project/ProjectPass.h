@@ -42,8 +42,8 @@ struct ProjectPass {
     // cannot be read gives its file and an empty report.
     std::string reason;
     ProjectForm input;              // the form the pass was given
-    ProjectRecord record;           // a fresh record after OK and the calculation
-    CalculationResult calculation;  // what each stage computed (the note reads it)
+    ProjectRecord record;           // the inputs, as the dialog's OK derives them from the form
+    CalculationResult calculation;  // what the calculation used and found: every document reads it
     std::vector<ReportLine> report;
     bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
     SettlementInputs settlementInput;  // the layers and limit the pass was given

@@ -31,7 +31,6 @@ struct CanvasFont {
 enum class DrawingLayer {
     Outline,        // edges of the foundation's concrete, the floor line
     Column,         // the precast column
-    Hidden,         // edges behind the cut
     Dimension,      // dimension lines and their labels
     Hatch,          // hatching of the soil and of cut faces
     Reinforcement,  // bars
@@ -78,6 +77,9 @@ class Canvas {
     // Canvas units one pixel of the small marks takes (dimension ticks, label clearances): 1 on a
     // picture; a drawing in finer units than the screen's scales its marks with it.
     virtual double markScale() const { return 1.0; }
+    // Device pixels in a millimetre of paper, for a page that is printed (a printer, a PDF); 0 for
+    // a picture that has no paper size (the screen, an image). A drawing to scale needs it.
+    virtual double pixelsPerMillimetre() const { return 0.0; }
 
   private:
     DrawingLayer layer_ = DrawingLayer::Outline;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/model/ProjectRecord.h"
+#include "core/reports/ReportContext.h"
 
 namespace fundis {
 
@@ -17,13 +17,13 @@ using NumberText = std::function<std::string(float)>;
 using CellRows = std::vector<std::vector<std::string>>;
 
 // Steps the documents show: nSteps held to the arrays.
-int shownSteps(const ProjectRecord& data);
+int shownSteps(const StepsResult& steps);
 
 // Ten rows of max(steps, 3) value cells: pedestal symbols and sizes (buc, luc, huc), column symbols
 // and sizes (bc, lc), then per step its "c", "cb" and "h" with the step number over their sizes.
-CellRows dimensionRows(const ProjectRecord& data, const NumberText& number);
+CellRows dimensionRows(const Design& design, const NumberText& number);
 
 // Three rows of the bottom bars, side L then side B: area in cm², count, diameter in mm.
-CellRows reinforcementRows(const ProjectRecord& data, const NumberText& area, const NumberText& whole);
+CellRows reinforcementRows(const ReinforcementResult& bars, const NumberText& area, const NumberText& whole);
 
 }  // namespace fundis

@@ -11,8 +11,6 @@ namespace fundis {
 
 namespace {
 
-// The scheme window's unit: the drawing's texts and marks keep the proportions they have there.
-constexpr double kScreenUnit = 33;
 // Annotations are sized for plotting at 1:1 up to 1:kLargestPlotScale.
 constexpr int kLargestPlotScale = 1000;
 constexpr double kNoteSize = 10;
@@ -20,7 +18,7 @@ constexpr double kNoteSize = 10;
 }  // namespace
 
 std::string schemeDxf(const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
     // the verdict of the calculation above the title, as in the other documents: the out-of-date line,
     // the red lines, and without a foundation a statement instead of a drawing of zeros
     const bool shaped = foundationShaped(context);
@@ -42,15 +40,15 @@ std::string schemeDxf(const ReportContext& context) {
     const int unit = 1000 * plotScale;
     DxfCanvas::Setup setup;
     setup.millimetresPerUnit = 0.01;
-    setup.markScale = unit / kScreenUnit;
+    setup.markScale = unit / kScreenSchemeUnit;
     setup.origin = SchemeOrigin(unit);
     setup.plotScale = plotScale;
     DxfCanvas canvas(setup);
     // a scale of 0 or less draws the message saying so, as on the screen and the printer
     const int schemeScale = context.schemeScale <= 0 ? context.schemeScale : plotScale;
     if (shaped) {
-        DrawFoundationScheme(canvas, unit, data, schemeScale, context.decimalSeparator);
-        DrawSchemeReinforcementTable(canvas, unit, data, schemeScale, context.decimalSeparator);
+        DrawFoundationScheme(canvas, unit, design, schemeScale, context.decimalSeparator);
+        DrawSchemeReinforcementTable(canvas, unit, design, schemeScale, context.decimalSeparator);
     }
 
     if (!notes.empty()) {

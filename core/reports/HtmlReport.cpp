@@ -66,14 +66,14 @@ void writeCombination(Page& page, const ProjectRecord& data, int combination) {
 
 // Label column plus one column a step, at least three; the pedestal's and the column's symbols
 // stand after a blank.
-void writeDimensionTable(Page& page, const ProjectRecord& data) {
+void writeDimensionTable(Page& page, const Design& design) {
     const char* const labels[] = {
         "<TD> Размеры",     "<TR><TD> подкол-ка,м", "<TR><TD> Размеры",    "<TR><TD> колонны,м",
         "<TR><TD> Размеры", "<TR><TD> ступеней",    "<TR><TD>фундамента,", "<TR><TD>м",
         "<TR><TD>&#160",    "<TR><TD>&#160"};
     const char separator = page.separator();
     const CellRows rows =
-        dimensionRows(data, [separator](float value) { return general(value, 5, separator); });
+        dimensionRows(design, [separator](float value) { return general(value, 5, separator); });
     for (std::size_t row = 0; row < rows.size(); ++row) {
         page.line(labels[row]);
         for (const std::string& cell : rows[row]) {
@@ -86,11 +86,11 @@ void writeDimensionTable(Page& page, const ProjectRecord& data) {
     }
 }
 
-void writeTables(Page& page, const ProjectRecord& data) {
+void writeTables(Page& page, const Design& design) {
     page.line("<P>РАЗМЕРЫ ФУНДАМЕНТА");
     page.line("<TABLE BORDER=\"2\">");
     page.line("<TR>");
-    writeDimensionTable(page, data);
+    writeDimensionTable(page, design);
     page.line("</TABLE>");
 
     page.line("<P>АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
@@ -99,7 +99,7 @@ void writeTables(Page& page, const ProjectRecord& data) {
     const auto number = [&page](float value) { return general(value, 5, page.separator()); };
     const char* const barLabels[] = {"<TR><TD>Площадь раб.арм.,см2<TD>", "<TR><TD>Кол-во стержней, шт<TD>",
                                      "<TR><TD>Диаметр раб.арм.,мм<TD>"};
-    const CellRows bars = reinforcementRows(data, number, number);
+    const CellRows bars = reinforcementRows(design.result.reinforcement, number, number);
     for (std::size_t row = 0; row < bars.size(); ++row) {
         page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
     }
@@ -190,7 +190,9 @@ std::string escapedHtml(const std::string& text, bool quotes) {
 }
 
 std::string htmlReport(const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
+    const ProjectRecord& data = design.inputs;
+    const CalculationResult& result = design.result;
     Page page(context.decimalSeparator);
     page << "\xEF\xBB\xBF";
     page.line("<HTML><HEAD><TITLE>РАСЧЕТНЫЕ ДАННЫЕ</TITLE>");
@@ -240,24 +242,24 @@ std::string htmlReport(const ReportContext& context) {
     }
 
     page << "<P align=justify>"
-         << "<li>Площадь подошвы фундамента A= " << data.A << "м2;";
+         << "<li>Площадь подошвы фундамента A= " << result.base.A << "м2;";
     page.endLine();
-    page << "<li>Длина подошвы фундамента l=" << data.l << "м;";
+    page << "<li>Длина подошвы фундамента l=" << designedLength(result) << "м;";
     page.endLine();
-    page << "<li>Ширина подошвы фундамента b=" << data.b << "м;";
+    page << "<li>Ширина подошвы фундамента b=" << designedWidth(result) << "м;";
     page.endLine();
-    page << "<li>Глубина заложения подошвы d=" << data.d << "м;";
+    page << "<li>Глубина заложения подошвы d=" << designedDepth(result) << "м;";
     page.endLine();
-    page << "<li>Расчетное сопротивление грунта основания R=" << data.R << "кПа;";
+    page << "<li>Расчетное сопротивление грунта основания R=" << result.base.R << "кПа;";
     page.endLine();
-    page << "<li>Среднее давление по подошве p=" << data.pEnv << "кПа;";
+    page << "<li>Среднее давление по подошве p=" << result.base.pEnv << "кПа;";
     page.endLine();
-    page << "<li>Максимальное давление по подошве pmax=" << data.pmaxEnv << "кПа;";
+    page << "<li>Максимальное давление по подошве pmax=" << result.base.pmaxEnv << "кПа;";
     page.endLine();
-    page << "<li>Минимальное давление по подошве pmin=" << data.pminEnv << "кПа.";
+    page << "<li>Минимальное давление по подошве pmin=" << result.base.pminEnv << "кПа.";
     page.endLine();
     if (foundationShaped(context)) {
-        writeTables(page, data);
+        writeTables(page, design);
     }
     if (context.settlement != nullptr && context.settlement->result.status) {
         writeSettlement(page, context.settlement->result);

@@ -179,6 +179,7 @@ class ExtentCanvas : public Canvas {
     int textHeight(const std::string& text) const override { return page_.textHeight(text); }
     int pageWidth() const override { return page_.pageWidth(); }
     int pageHeight() const override { return page_.pageHeight(); }
+    double pixelsPerMillimetre() const override { return page_.pixelsPerMillimetre(); }
 
     int right() const { return right_; }
     int bottom() const { return bottom_; }
@@ -199,7 +200,9 @@ class ExtentCanvas : public Canvas {
 };
 
 void writeTextPage(TextPage& page, const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
+    const ProjectRecord& data = design.inputs;
+    const CalculationResult& result = design.result;
     page.heading("ИСХОДНЫЕ ДАННЫЕ");
     page.advance(2);
     page.at(2, "  Расчетные сочетания нагрузок:");
@@ -261,19 +264,19 @@ void writeTextPage(TextPage& page, const ReportContext& context) {
         float value;
         const char* unit;
     } results[] = {
-        {"-Площадь подошвы фундамента", "A = ", data.A, "м2;"},
-        {"-Длина подошвы фундамента", "l = ", data.l, "м;"},
-        {"-Ширина подошвы фундамента", "b = ", data.b, "м;"},
-        {"-Глубина заложения подошвы", "d = ", data.d, "м;"},
-        {"-Расчетное сопротивление грунта основания", "R = ", data.R, "кПа;"},
-        {"-Среднее давление по подошве", "p = ", data.pEnv, "кПа;"},
-        {"-Максимальное давление по подошве", "pmax = ", data.pmaxEnv, "кПа;"},
-        {"-Минимальное давление по подошве", "pmin = ", data.pminEnv, "кПа."},
+        {"-Площадь подошвы фундамента", "A = ", result.base.A, "м2;"},
+        {"-Длина подошвы фундамента", "l = ", designedLength(result), "м;"},
+        {"-Ширина подошвы фундамента", "b = ", designedWidth(result), "м;"},
+        {"-Глубина заложения подошвы", "d = ", designedDepth(result), "м;"},
+        {"-Расчетное сопротивление грунта основания", "R = ", result.base.R, "кПа;"},
+        {"-Среднее давление по подошве", "p = ", result.base.pEnv, "кПа;"},
+        {"-Максимальное давление по подошве", "pmax = ", result.base.pmaxEnv, "кПа;"},
+        {"-Минимальное давление по подошве", "pmin = ", result.base.pminEnv, "кПа."},
     };
-    for (const auto& result : results) {
+    for (const auto& shown : results) {
         page.advance(1.5);
-        page.at(2, result.label);
-        page.at(13, result.symbol + page.number(result.value) + result.unit);
+        page.at(2, shown.label);
+        page.at(13, shown.symbol + page.number(shown.value) + shown.unit);
     }
 }
 
@@ -286,16 +289,23 @@ std::string schemeScaleLine(int settingsScale, int scale) {
     return line;
 }
 
+// The scheme's unit on a page: the scheme draws a metre as 100 units at 1:1, so a unit of 10 mm of
+// paper makes the drawing's scale the one the page states. A page without a paper size keeps a
+// sixteenth of its width.
+double schemePageUnit(const Canvas& canvas) {
+    constexpr double kUnitMillimetres = 10.0;
+    const double perMillimetre = canvas.pixelsPerMillimetre();
+    return perMillimetre > 0.0 ? kUnitMillimetres * perMillimetre : std::trunc(canvas.pageWidth() / 16.0);
+}
+
 // The settings' scale when the scheme fits the page at it, else the first drawing scale at which it
 // does (the labels keep their size, so the fit is found by measuring, not computed).
-int fittedScale(Canvas& canvas, const ReportContext& context) {
+int fittedScale(Canvas& canvas, const ReportContext& context, double unit) {
     if (context.schemeScale <= 0 || !foundationShaped(context)) {
         return context.schemeScale;
     }
     // the scheme's labels take the page's own face: the grid's report font must not stay set
     const CanvasFont font = canvas.font();
-    // the scheme's unit: a sixteenth of the page width in whole device pixels
-    const double unit = std::trunc(canvas.pageWidth() / 16.0);
     const PageGrid grid(canvas);
     // half a centimetre of white at the right, one at the bottom; the drawing keeps its own left margin
     const double right = canvas.pageWidth() - grid.cm / 2.0;
@@ -336,7 +346,7 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
-    const ProjectRecord& data = shownRecord(context);
+    const Design design = shownDesign(context);
     const char sep = context.decimalSeparator;
     PageGrid grid(canvas);
     canvas.setPen(2, CanvasColor::Black);
@@ -361,7 +371,7 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     const double x0 = 2.0 * grid.cm;
     canvas.textOut(whole(x0), grid.top, "РАЗМЕРЫ ФУНДАМЕНТА");
 
-    const CellRows rows = dimensionRows(data, [sep](float value) { return fixed(value, sep); });
+    const CellRows rows = dimensionRows(design, [sep](float value) { return fixed(value, sep); });
     const int valueColumns = static_cast<int>(rows[0].size());
     constexpr int kDimensionRows = 10;
     // the cell texts column by column, row by row
@@ -400,7 +410,7 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 
     constexpr int kBarRows = 4;
     const CellRows barRows = reinforcementRows(
-        data, [sep](float value) { return fixed(value, sep); },
+        design.result.reinforcement, [sep](float value) { return fixed(value, sep); },
         [sep](float value) { return formatFixed(value, 0, sep); });
     const std::string barCells[3][4] = {
         {"", "Площадь раб.арм.,см2", "Кол-во стержней, шт", "Диаметр раб.арм.,мм"},
@@ -430,10 +440,11 @@ void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
 }
 
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
-    const int scale = fittedScale(canvas, context);
+    const double unit = schemePageUnit(canvas);
+    const int scale = fittedScale(canvas, context, unit);
     const std::string line =
         scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
-    DrawSchemeDocument(canvas, std::trunc(canvas.pageWidth() / 16.0), context, scale, line);
+    DrawSchemeDocument(canvas, unit, context, scale, line);
 }
 
 }  // namespace fundis

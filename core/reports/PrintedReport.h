@@ -13,9 +13,9 @@ namespace fundis {
 void DrawReportTextPage(Canvas& canvas, const ReportContext& context);
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context);
 
-// The scheme page: the scheme document at unit = page width div 16, at the settings' scale when
-// the drawing fits the page, else at the first drawing scale (1:100, 1:200, ...) at which it does;
-// the page states the scale it is drawn at.
+// The scheme page: the scheme document to scale on the paper (a metre at 1:S is 1000/S mm), at the
+// settings' scale when the drawing fits the page, else at the first drawing scale (1:100, 1:200, ...)
+// at which it does; the page states the scale it is drawn at.
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context);
 
 }  // namespace fundis

@@ -13,17 +13,19 @@ std::vector<std::string> failureLines(const std::vector<ReportLine>& report) {
     return lines;
 }
 
-const ProjectRecord& shownRecord(const ReportContext& context) {
-    static const ProjectRecord empty;
-    return context.data != nullptr ? *context.data : empty;
+Design shownDesign(const ReportContext& context) {
+    static const ProjectRecord noInputs;
+    static const CalculationResult noResult;
+    return {context.inputs != nullptr ? *context.inputs : noInputs,
+            context.result != nullptr ? *context.result : noResult};
 }
 
 bool baseDesigned(const ReportContext& context) {
-    return context.data != nullptr && context.data->l > 0.0f && context.data->b > 0.0f;
+    return context.result != nullptr && baseFound(*context.result);
 }
 
 bool foundationShaped(const ReportContext& context) {
-    return baseDesigned(context) && context.data->luc > 0.0f && context.data->buc > 0.0f;
+    return context.result != nullptr && foundationShaped(*context.result);
 }
 
 }  // namespace fundis

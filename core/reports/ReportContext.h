@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/StageResults.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
 
@@ -15,8 +16,17 @@ namespace fundis {
 
 struct SettlementPass;
 
+// What a document draws or tabulates: the inputs of one calculation and what it used and found,
+// read where they live.
+struct Design {
+    const ProjectRecord& inputs;
+    const CalculationResult& result;
+};
+
 struct ReportContext {
-    const ProjectRecord* data = nullptr;
+    // the calculation shown: its inputs and its result (both null: nothing calculated yet)
+    const ProjectRecord* inputs = nullptr;
+    const CalculationResult* result = nullptr;
     std::string fileName;       // the project's file name as shown in the reports
     bool craneAndWind = false;  // "Учет крановых и ветровых нагр." of the input dialog
     int schemeScale = 75;       // the setting "Масштаб 1:"
@@ -37,10 +47,10 @@ inline constexpr char kOutOfDateLine[] =
 // The red lines of a report, as the documents repeat them.
 std::vector<std::string> failureLines(const std::vector<ReportLine>& report);
 
-// The record the documents show: the context's, or an empty one when nothing was calculated.
-const ProjectRecord& shownRecord(const ReportContext& context);
+// The design the documents show: the context's, or an empty one when nothing was calculated.
+Design shownDesign(const ReportContext& context);
 
-// The search found an admissible base: the record's sizes, R and pressures are results.
+// The search found an admissible base: the sizes, R and pressures are results.
 bool baseDesigned(const ReportContext& context);
 // The base and its pedestal were found: there is a foundation to tabulate and to draw.
 bool foundationShaped(const ReportContext& context);

@@ -30,8 +30,8 @@ void setFontSize(Canvas& canvas, double size) {
 std::string numbered(const char* letter, int step) { return letter + std::to_string(step); }
 
 // DrawDimension with its label centred on `labelCentre` along the line instead of the span's middle.
-void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
-                   double labelCentre);
+void drawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas, double labelCentre);
 
 // Centres for labels of the given lengths, each as near its wished centre as it can be without
 // coming nearer than `gap` to the others: labels that would overlap move apart as a group about the
@@ -104,7 +104,7 @@ class DimensionChain {
   public:
     explicit DimensionChain(Canvas& canvas) : canvas_(canvas) {}
 
-    void add(double p1, double p2, double p3, int kind, std::string text) {
+    void add(double p1, double p2, double p3, DimensionSide kind, std::string text) {
         items_.push_back({p1, p2, p3, kind, std::move(text)});
     }
 
@@ -117,7 +117,7 @@ class DimensionChain {
         double low = 0;
         double high = 0;
         for (const Item& item : items_) {
-            const bool horizontal = item.kind <= 2;
+            const bool horizontal = isHorizontal(item.kind);
             wished.push_back(item.middle());
             lengths.push_back(horizontal ? canvas_.textWidth(item.text) : canvas_.textHeight(item.text));
             const double from = horizontal ? std::min(item.p1, item.p2) : std::min(item.p2, item.p3);
@@ -137,9 +137,9 @@ class DimensionChain {
   private:
     struct Item {
         double p1, p2, p3;
-        int kind;
+        DimensionSide kind;
         std::string text;
-        double middle() const { return kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2; }
+        double middle() const { return isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2; }
     };
 
     Canvas& canvas_;
@@ -147,6 +147,22 @@ class DimensionChain {
 };
 
 // Running positions of the drawing, held in single precision like the record.
+// The design as the drawing reads it: references into the inputs and the result, and the sizes that
+// more than one stage may give, asked of the result.
+struct Drawn {
+    explicit Drawn(const Design& d)
+        : design(d), in(d.inputs), s(d.result.steps), pedestal(d.result.pedestal) {}
+    float l() const { return designedLength(design.result); }
+    float b() const { return designedWidth(design.result); }
+    float Hf() const { return designedHeight(design.result); }
+    float d() const { return designedDepth(design.result); }
+
+    const Design& design;
+    const ProjectRecord& in;
+    const StepsResult& s;
+    const PedestalResult& pedestal;
+};
+
 struct Frame {
     float u = 0;
     float k = 0;
@@ -158,7 +174,7 @@ struct Frame {
     float W3 = 0;
 };
 
-void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int steps) {
+void drawSection(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     const float u = f.u;
     const float k = f.k;
     DimensionChain heights(canvas);
@@ -167,33 +183,35 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     canvas.setLayer(DrawingLayer::Outline);
     canvas.beginOutline();
     // right half, from the base line up the steps to the pedestal and into the socket
-    float x = f.X0 + data.lStep[1] * k;
+    float x = f.X0 + fd.s.lStep[1] * k;
     float y = f.yb;
     canvas.moveTo(px(f.X0), px(f.yb));
     canvas.lineTo(px(x), px(y));
     for (int i = 1; i <= steps; ++i) {
-        y -= data.h[i] * k;
-        heights.add(f.X0 + data.l * k + 0.3f * u, y, y + data.h[i] * k, 4, numbered("h", i));
+        y -= fd.s.h[i] * k;
+        heights.add(f.X0 + fd.l() * k + 0.3f * u, y, y + fd.s.h[i] * k, DimensionSide::Right,
+                    numbered("h", i));
         canvas.lineTo(px(x), px(y));
-        x -= data.c[i] * k;
-        if (data.c[i] != 0.0f) {
-            widths.add(x, x + data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
+        x -= fd.s.c[i] * k;
+        if (fd.s.c[i] != 0.0f) {
+            widths.add(x, x + fd.s.c[i] * k, f.yb + 0.2f * u, DimensionSide::Below, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
-    y -= (data.Hf - data.hSteps) * k;
+    y -= (fd.Hf() - fd.s.hSteps) * k;
     canvas.lineTo(px(x), px(y));
-    widths.add(x, x - data.luc * k, f.yb + 0.2f * u, 2, "luc");
-    if (data.huc > 0.0f) {
-        DrawDimension(f.X0 + (data.l - data.luc) / 2 * k - 0.3f * u, y, y + data.huc * k, 3, "huc", canvas);
+    widths.add(x, x - fd.pedestal.luc * k, f.yb + 0.2f * u, DimensionSide::Below, "luc");
+    if (fd.s.huc > 0.0f) {
+        DrawDimension(f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - 0.3f * u, y, y + fd.s.huc * k,
+                      DimensionSide::Left, "huc", canvas);
     }
     // the socket's top edge lies 75 mm from the column face, its bottom 50 mm
-    x -= (data.luc - data.lc) / 2 * k;
+    x -= (fd.pedestal.luc - fd.in.lc) / 2 * k;
     canvas.lineTo(px(x), px(y));
     x += 0.075f * k;
     canvas.lineTo(px(x), px(y));
     x -= 0.025f * k;
-    y += data.socketDepth * k;
+    y += fd.in.socketDepth * k;
     canvas.lineTo(px(x), px(y));
 
     // left half, ending with the socket bottom
@@ -201,49 +219,49 @@ void drawSection(Canvas& canvas, const Frame& f, const ProjectRecord& data, int 
     y = f.yb;
     canvas.moveTo(px(x), px(y));
     for (int i = 1; i <= steps; ++i) {
-        y -= data.h[i] * k;
+        y -= fd.s.h[i] * k;
         canvas.lineTo(px(x), px(y));
-        x += data.c[i] * k;
-        if (data.c[i] != 0.0f) {
-            widths.add(x, x - data.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
+        x += fd.s.c[i] * k;
+        if (fd.s.c[i] != 0.0f) {
+            widths.add(x, x - fd.s.c[i] * k, f.yb + 0.2f * u, DimensionSide::Below, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
-    y -= (data.Hf - data.hSteps) * k;
+    y -= (fd.Hf() - fd.s.hSteps) * k;
     canvas.lineTo(px(x), px(y));
-    x += (data.luc - data.lc) / 2 * k;
+    x += (fd.pedestal.luc - fd.in.lc) / 2 * k;
     canvas.lineTo(px(x), px(y));
     x -= 0.075f * k;
     canvas.lineTo(px(x), px(y));
     x += 0.025f * k;
-    y += data.socketDepth * k;
+    y += fd.in.socketDepth * k;
     canvas.lineTo(px(x), px(y));
-    x += (data.lc + 0.1f) * k;
+    x += (fd.in.lc + 0.1f) * k;
     canvas.lineTo(px(x), px(y));
     canvas.endOutline();
     heights.draw();
     widths.draw();
 }
 
-void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+void drawColumn(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Blue);
     canvas.setLayer(DrawingLayer::Column);
-    const float x = f.X0 + (data.l - data.lc) / 2 * k;
+    const float x = f.X0 + (fd.l() - fd.in.lc) / 2 * k;
     const float y = f.Y0 - 0.5f * u;
-    DrawDimension(x, x + data.lc * k, y - 0.2f * u, 1, "lc", canvas);
+    DrawDimension(x, x + fd.in.lc * k, y - 0.2f * u, DimensionSide::Above, "lc", canvas);
     canvas.beginOutline();
     // the column stands 50 mm above the socket bottom
-    const float bottom = f.Y0 + (data.socketDepth - data.pedestalTop - 0.05f) * k;
-    const float right = x + data.lc * k;
+    const float bottom = f.Y0 + (fd.in.socketDepth - fd.in.pedestalTop - 0.05f) * k;
+    const float right = x + fd.in.lc * k;
     canvas.moveTo(px(x), px(y));
     canvas.lineTo(px(x), px(bottom));
     canvas.lineTo(px(right), px(bottom));
     canvas.lineTo(px(right), px(y));
     // a break mark at the top: the column goes on above the drawing
     canvas.setPen(1, CanvasColor::Blue);
-    const float middle = x + data.lc * k / 2;
+    const float middle = x + fd.in.lc * k / 2;
     canvas.lineTo(px(middle + 0.2f * u), px(y));
     canvas.lineTo(px(middle), px(y - 0.25f * u));
     canvas.lineTo(px(middle), px(y + 0.25f * u));
@@ -252,23 +270,23 @@ void drawColumn(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
     canvas.endOutline();
 }
 
-void drawFloorAndHatching(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+void drawFloorAndHatching(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setLayer(DrawingLayer::Outline);
-    const float columnLeft = f.X0 + (data.l - data.lc) / 2 * k;
-    const float columnRight = f.X0 + (data.l + data.lc) / 2 * k;
-    const float right = f.X0 + data.l * k;
+    const float columnLeft = f.X0 + (fd.l() - fd.in.lc) / 2 * k;
+    const float columnRight = f.X0 + (fd.l() + fd.in.lc) / 2 * k;
+    const float right = f.X0 + fd.l() * k;
     line(canvas, f.X0, f.Y0, columnLeft, f.Y0);
     line(canvas, columnRight, f.Y0, right, f.Y0);
 
     canvas.setPen(1, CanvasColor::Black);
     canvas.setLayer(DrawingLayer::Hatch);
     // a pedestal standing out of the ground interrupts the soil at its faces
-    const bool pedestalAbove = data.pedestalTop >= 0.0f;
-    const float leftLimit = pedestalAbove ? f.X0 + (data.l - data.luc) / 2 * k : columnLeft;
-    const float rightLimit = pedestalAbove ? f.X0 + (data.l + data.luc) / 2 * k : columnRight;
+    const bool pedestalAbove = fd.in.pedestalTop >= 0.0f;
+    const float leftLimit = pedestalAbove ? f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k : columnLeft;
+    const float rightLimit = pedestalAbove ? f.X0 + (fd.l() + fd.pedestal.luc) / 2 * k : columnRight;
     const float spacing = 0.3f * u;
     if (!(spacing > 0.0f)) {
         return;
@@ -281,71 +299,74 @@ void drawFloorAndHatching(Canvas& canvas, const Frame& f, const ProjectRecord& d
     }
 }
 
-void drawPlan(Canvas& canvas, const Frame& f, const ProjectRecord& data, int steps) {
+void drawPlan(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     const float u = f.u;
     const float k = f.k;
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
     canvas.setLayer(DrawingLayer::Outline);
-    const float below = f.Yp + data.b * k + 0.2f * u;
-    const float beside = f.X0 + data.l * k + 0.3f * u;
+    const float below = f.Yp + fd.b() * k + 0.2f * u;
+    const float beside = f.X0 + fd.l() * k + 0.3f * u;
     DimensionChain widths(canvas);
     DimensionChain depths(canvas);
     for (int i = 1; i <= steps; ++i) {
-        const float x = f.X0 + (data.l - data.lStep[i]) / 2 * k;
-        const float y = f.Yp + (data.b - data.bStep[i]) / 2 * k;
-        if (data.c[i] != 0.0f) {
-            widths.add(x, x + data.c[i] * k, below, 2, numbered("c", i));
-            widths.add(2 * f.X0 + (data.l - data.c[i]) * k - x, 2 * f.X0 + data.l * k - x, below, 2,
-                       numbered("c", i));
+        const float x = f.X0 + (fd.l() - fd.s.lStep[i]) / 2 * k;
+        const float y = f.Yp + (fd.b() - fd.s.bStep[i]) / 2 * k;
+        if (fd.s.c[i] != 0.0f) {
+            widths.add(x, x + fd.s.c[i] * k, below, DimensionSide::Below, numbered("c", i));
+            widths.add(2 * f.X0 + (fd.l() - fd.s.c[i]) * k - x, 2 * f.X0 + fd.l() * k - x, below,
+                       DimensionSide::Below, numbered("c", i));
         }
-        if (data.cb[i] != 0.0f) {
-            depths.add(beside, y, y + data.cb[i] * k, 4, numbered("cb", i));
-            depths.add(beside, 2 * f.Yp + (data.b - data.cb[i]) * k - y, 2 * f.Yp + data.b * k - y, 4,
-                       numbered("cb", i));
+        if (fd.s.cb[i] != 0.0f) {
+            depths.add(beside, y, y + fd.s.cb[i] * k, DimensionSide::Right, numbered("cb", i));
+            depths.add(beside, 2 * f.Yp + (fd.b() - fd.s.cb[i]) * k - y, 2 * f.Yp + fd.b() * k - y,
+                       DimensionSide::Right, numbered("cb", i));
         }
-        canvas.rectangle(px(x), px(y), px(x + data.lStep[i] * k), px(y + data.bStep[i] * k));
+        canvas.rectangle(px(x), px(y), px(x + fd.s.lStep[i] * k), px(y + fd.s.bStep[i] * k));
     }
 
-    const float pedestalX = f.X0 + (data.l - data.luc) / 2 * k;
-    const float pedestalY = f.Yp + (data.b - data.buc) / 2 * k;
-    widths.add(pedestalX, pedestalX + data.luc * k, below, 2, "luc");
-    depths.add(beside, pedestalY, pedestalY + data.buc * k, 4, "buc");
+    const float pedestalX = f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k;
+    const float pedestalY = f.Yp + (fd.b() - fd.pedestal.buc) / 2 * k;
+    widths.add(pedestalX, pedestalX + fd.pedestal.luc * k, below, DimensionSide::Below, "luc");
+    depths.add(beside, pedestalY, pedestalY + fd.pedestal.buc * k, DimensionSide::Right, "buc");
     widths.draw();
     depths.draw();
-    if (data.hSteps < data.Hf) {
-        canvas.rectangle(px(pedestalX), px(pedestalY), px(pedestalX + data.luc * k),
-                         px(pedestalY + data.buc * k));
+    if (fd.s.hSteps < fd.Hf()) {
+        canvas.rectangle(px(pedestalX), px(pedestalY), px(pedestalX + fd.pedestal.luc * k),
+                         px(pedestalY + fd.pedestal.buc * k));
     }
 
-    const float columnX = f.X0 + (data.l - data.lc) / 2 * k;
-    const float columnY = f.Yp + (data.b - data.bc) / 2 * k;
+    const float columnX = f.X0 + (fd.l() - fd.in.lc) / 2 * k;
+    const float columnY = f.Yp + (fd.b() - fd.in.bc) / 2 * k;
     // the white brush gives the two labels an opaque background over the step outlines
     canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
-    DrawDimension(columnX - 0.2f * u, columnY, columnY + data.bc * k, 3, "bс", canvas);
-    DrawDimension(columnX, columnX + data.lc * k, columnY + data.bc * k + 0.2f * u, 2, "lc", canvas);
+    // "bс" ends in a Cyrillic "с" (U+0441), as the scheme has always labelled the column's width
+    DrawDimension(columnX - 0.2f * u, columnY, columnY + fd.in.bc * k, DimensionSide::Left, "bс", canvas);
+    DrawDimension(columnX, columnX + fd.in.lc * k, columnY + fd.in.bc * k + 0.2f * u, DimensionSide::Below,
+                  "lc", canvas);
     canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
     canvas.setPen(canvas.penWidth(), CanvasColor::Blue);
     canvas.setLayer(DrawingLayer::Column);
-    canvas.rectangle(px(columnX), px(columnY), px(columnX + data.lc * k), px(columnY + data.bc * k));
+    canvas.rectangle(px(columnX), px(columnY), px(columnX + fd.in.lc * k), px(columnY + fd.in.bc * k));
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
     canvas.setLayer(DrawingLayer::Outline);
 }
 
-void drawOverallDimensions(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+void drawOverallDimensions(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
-    const float right = f.X0 + data.l * k;
-    DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, 2, "L", canvas);
-    const float top = f.Y0 - data.pedestalTop * k;
-    DrawDimension(right + 0.2f * u + f.W3, top, top + data.Hf * k, 4, "h", canvas);
-    const float ground = f.Y0 - data.groundLevel * k;
-    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + data.d * k, 4, "d", canvas);
-    DrawDimension(f.X0, right, f.Yp + data.b * k + 0.2f * u + 1.5f * f.TH, 2, "L", canvas);
-    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + data.b * k, 4, "B", canvas);
+    const float right = f.X0 + fd.l() * k;
+    DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, DimensionSide::Below, "L", canvas);
+    const float top = f.Y0 - fd.in.pedestalTop * k;
+    DrawDimension(right + 0.2f * u + f.W3, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
+    const float ground = f.Y0 - fd.in.groundLevel * k;
+    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + fd.d() * k, DimensionSide::Right, "d",
+                  canvas);
+    DrawDimension(f.X0, right, f.Yp + fd.b() * k + 0.2f * u + 1.5f * f.TH, DimensionSide::Below, "L", canvas);
+    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
 }
 
-void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data) {
+void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
     CanvasFont marks = canvas.font();
     marks.sizePoints = 12;
     marks.color = CanvasColor::Red;
@@ -354,10 +375,11 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data)
     canvas.setFont(marks);
     canvas.setLayer(DrawingLayer::Text);
     const float k = f.k;
-    const float markX = f.X0 + (data.l - data.luc) / 2 * k - static_cast<float>(canvas.textWidth("#")) / 2.0f;
+    const float markX =
+        f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - static_cast<float>(canvas.textWidth("#")) / 2.0f;
     canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
-    canvas.textOut(px(markX + data.luc * k), px(f.Y0 - 1.2f * f.TH), "I");
-    canvas.textOut(px(f.X0 + data.l / 2 * k - static_cast<float>(canvas.textWidth("I - I")) / 2.0f),
+    canvas.textOut(px(markX + fd.pedestal.luc * k), px(f.Y0 - 1.2f * f.TH), "I");
+    canvas.textOut(px(f.X0 + fd.l() / 2 * k - static_cast<float>(canvas.textWidth("I - I")) / 2.0f),
                    px(f.Yp - 1.2f * f.TH), "I - I");
     marks.sizePoints = 8;
     marks.color = CanvasColor::Black;
@@ -367,13 +389,13 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const ProjectRecord& data)
     canvas.setPen(1, CanvasColor::Black);
 }
 
-void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& data, char separator) {
+void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char separator) {
     const float u = f.u;
-    const float xT = f.X0 + data.l * f.k + 2 * u;
+    const float xT = f.X0 + fd.l() * f.k + 2 * u;
     const float yT = f.Y0 - u;
     const float rowHeight = f.TH + 0.2f * u;
     // three value columns fit the usual 6.5 units; a fourth step or more widens the table
-    const float width = std::max(6.5f * u, 2 * u + 1.5f * u * static_cast<float>(shownSteps(data)));
+    const float width = std::max(6.5f * u, 2 * u + 1.5f * u * static_cast<float>(shownSteps(fd.s)));
     auto cell = [&](int row, int column, const std::string& text) {
         if (text.empty()) {
             return;
@@ -392,20 +414,20 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& dat
     cell(0, 0, "Основные");
     cell(1, 0, "размеры,м");
     cell(0, 1, "d");
-    cell(1, 1, value(data.d));
+    cell(1, 1, value(fd.d()));
     cell(0, 2, "h");
-    cell(1, 2, value(data.Hf));
+    cell(1, 2, value(fd.Hf()));
     block(2);
     cell(2, 0, "Размеры");
     cell(3, 0, "подошвы,м");
     cell(2, 1, "B");
-    cell(3, 1, value(data.b));
+    cell(3, 1, value(fd.b()));
     cell(2, 2, "L");
-    cell(3, 2, value(data.l));
+    cell(3, 2, value(fd.l()));
     // blocks 3 to 5 hold the pedestal, the column and the steps, a step a column
     const char* const labels[] = {"Размеры",  "под-ка,м",   "Размеры", "колонны,м", "Размеры",
                                   "ступеней", "фундамента", "м",       "",          ""};
-    const CellRows rows = dimensionRows(data, value);
+    const CellRows rows = dimensionRows(fd.design, value);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         if (row == 0 || row == 2 || row == 4) {
             block(4 + row);
@@ -424,14 +446,15 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const ProjectRecord& dat
 
 }  // namespace
 
-void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas) {
-    drawDimension(p1, p2, p3, kind, text, canvas, kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2);
+void DrawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas) {
+    drawDimension(p1, p2, p3, kind, text, canvas, isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
 }
 
 namespace {
 
-void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
-                   double labelCentre) {
+void drawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas, double labelCentre) {
     const CanvasPoint position = canvas.penPosition();
     const int width = canvas.penWidth();
     const CanvasColor color = canvas.penColor();
@@ -449,39 +472,30 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
     const int halfText = canvas.textWidth(text) / 2;
     const int halfMark = canvas.textWidth("#") / 2;
     const int Wt = canvas.textWidth(text);
-    switch (kind) {
-        case 1:
-        case 2: {
-            const double sign = kind == 1 ? -1.0 : 1.0;
-            const double y = p3;
-            line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
-            for (double x : {p1, p2}) {
-                line(canvas, x, y, x, y + sign * 12 * m);
-                line(canvas, x - 2 * m, y + sign * (kind == 1 ? 8 : 12) * m, x + 2 * m,
-                     y + sign * (kind == 1 ? 12 : 8) * m);
-            }
-            const double labelY = kind == 1 ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
-            canvas.textOut(px(labelCentre - halfText), px(labelY), text);
-            break;
+    if (isHorizontal(kind)) {
+        const double sign = kind == DimensionSide::Above ? -1.0 : 1.0;
+        const double y = p3;
+        line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
+        for (double x : {p1, p2}) {
+            line(canvas, x, y, x, y + sign * 12 * m);
+            line(canvas, x - 2 * m, y + sign * (kind == DimensionSide::Above ? 8 : 12) * m, x + 2 * m,
+                 y + sign * (kind == DimensionSide::Above ? 12 : 8) * m);
         }
-        case 3:
-        case 4: {
-            const double sign = kind == 3 ? -1.0 : 1.0;
-            const double x = p1;
-            line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
-            for (double y : {p2, p3}) {
-                line(canvas, x + sign * 12 * m, y, x, y);
-                if (kind == 3) {
-                    line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
-                } else {
-                    line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
-                }
+        const double labelY = kind == DimensionSide::Above ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
+        canvas.textOut(px(labelCentre - halfText), px(labelY), text);
+    } else {
+        const double sign = kind == DimensionSide::Left ? -1.0 : 1.0;
+        const double x = p1;
+        line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
+        for (double y : {p2, p3}) {
+            line(canvas, x + sign * 12 * m, y, x, y);
+            if (kind == DimensionSide::Left) {
+                line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
+            } else {
+                line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
             }
-            canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px(labelCentre - TH / 2.0), text);
-            break;
         }
-        default:
-            break;
+        canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px(labelCentre - TH / 2.0), text);
     }
 
     canvas.setPen(width, color);
@@ -521,15 +535,15 @@ void drawScaleProblem(Canvas& canvas, float u, double y) {
 
 // Where the scheme's parts go for a unit and a scale (above 0), `shift` pixels lower than the usual
 // place, and the label font's size.
-Frame frameOf(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale, float shift) {
+Frame frameOf(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, float shift) {
     Frame f;
     f.u = static_cast<float>(std::trunc(unit));
     f.k = 100.0f * f.u / static_cast<float>(schemeScale);
     const CanvasPoint origin = SchemeOrigin(unit);
     f.X0 = static_cast<float>(origin.x);
     f.Y0 = static_cast<float>(origin.y) + shift;
-    f.Yp = f.Y0 + data.d * f.k + 2.5f * f.u;
-    f.yb = f.Y0 + (data.Hf - data.pedestalTop) * f.k;
+    f.Yp = f.Y0 + fd.d() * f.k + 2.5f * f.u;
+    f.yb = f.Y0 + (fd.Hf() - fd.in.pedestalTop) * f.k;
     setFontSize(canvas, 8);
     f.TH = static_cast<float>(canvas.textHeight("#"));
     f.W3 = static_cast<float>(canvas.textWidth("###"));
@@ -537,20 +551,20 @@ Frame frameOf(Canvas& canvas, double unit, const ProjectRecord& data, int scheme
 }
 
 // The section, the plan, the marks and the table, all `shift` pixels lower than the usual place.
-void drawBody(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale, char decimalSeparator,
+void drawBody(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, char decimalSeparator,
               float shift) {
-    const Frame f = frameOf(canvas, unit, data, schemeScale, shift);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, shift);
     canvas.setPen(2, CanvasColor::Black);
     canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
-    const int steps = shownSteps(data);
+    const int steps = shownSteps(fd.s);
 
-    drawSection(canvas, f, data, steps);
-    drawColumn(canvas, f, data);
-    drawFloorAndHatching(canvas, f, data);
-    drawPlan(canvas, f, data, steps);
-    drawOverallDimensions(canvas, f, data);
-    drawSectionMarks(canvas, f, data);
-    drawDimensionTable(canvas, f, data, decimalSeparator);
+    drawSection(canvas, f, fd, steps);
+    drawColumn(canvas, f, fd);
+    drawFloorAndHatching(canvas, f, fd);
+    drawPlan(canvas, f, fd, steps);
+    drawOverallDimensions(canvas, f, fd);
+    drawSectionMarks(canvas, f, fd);
+    drawDimensionTable(canvas, f, fd, decimalSeparator);
 }
 
 }  // namespace
@@ -560,31 +574,32 @@ CanvasPoint SchemeOrigin(double unit) {
     return {2 * u, 3 * u};
 }
 
-void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int schemeScale,
                           char decimalSeparator) {
     const auto u = static_cast<float>(std::trunc(unit));
     if (schemeScale <= 0) {
         drawScaleProblem(canvas, u, 2 * u);
         return;
     }
-    drawBody(canvas, unit, data, schemeScale, decimalSeparator, 0);
+    drawBody(canvas, unit, Drawn(design), schemeScale, decimalSeparator, 0);
     drawTitle(canvas, u, kTitleTop * u);
 }
 
-void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
                                   char decimalSeparator) {
     if (schemeScale <= 0) {
         return;
     }
-    const Frame f = frameOf(canvas, unit, data, schemeScale, 0);
+    const Drawn fd(design);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, 0);
     const float u = f.u;
     const float rowHeight = f.TH + 0.2f * u;
     // a row of the title's height below the dimension table, whose 14 rows start a unit above the floor
-    const float x0 = f.X0 + data.l * f.k + 2 * u;
+    const float x0 = f.X0 + fd.l() * f.k + 2 * u;
     const float titleY = f.Y0 - u + rowHeight * 15;
     const float y0 = titleY + rowHeight;
     const CellRows bars = reinforcementRows(
-        data, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
+        design.result.reinforcement, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
         [&](float value) { return formatFixed(value, 0, decimalSeparator); });
     const std::string cells[4][3] = {
         {"", "Сторона L", "Сторона B"},
@@ -659,7 +674,7 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
     if (!context.failures.empty()) {
         y = drawRedLines(canvas, y + 0.3 * u, context.failures, how);
     }
-    drawBody(canvas, unit, *context.data, schemeScale, context.decimalSeparator,
+    drawBody(canvas, unit, Drawn(shownDesign(context)), schemeScale, context.decimalSeparator,
              static_cast<float>(std::max(0.0, y - usualBottom)));
 }
 

@@ -6,24 +6,33 @@
 
 #include <string>
 
-#include "core/model/ProjectRecord.h"
 #include "core/reports/Canvas.h"
 #include "core/reports/ReportContext.h"
 
 namespace fundis {
 
-// Kinds of dimension: 1 horizontal above the edge, 2 horizontal below it, 3 vertical left of
-// the edge, 4 vertical right of it. For 1 and 2, p1 and p2 are the two x values and p3 the y of
-// the measured edge; for 3 and 4, p1 is the x of the edge and p2, p3 the two y values.
-// Draws in red with a 1-pixel pen and restores the pen, its position and the font colour.
-void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas);
+// Where a dimension line stands from the edge it measures: a horizontal one above or below it, a
+// vertical one left or right of it.
+enum class DimensionSide { Above, Below, Left, Right };
+inline bool isHorizontal(DimensionSide side) {
+    return side == DimensionSide::Above || side == DimensionSide::Below;
+}
+
+// A dimension line. Horizontal: p1 and p2 are the two x values and p3 the y of the measured edge;
+// vertical: p1 is the x of the edge and p2, p3 the two y values. Draws in red with a 1-pixel pen and
+// restores the pen, its position and the font colour.
+void DrawDimension(double p1, double p2, double p3, DimensionSide side, const std::string& text,
+                   Canvas& canvas);
 
 // Where the scheme puts the left edge of the base at the floor level ±0.000 for a unit.
 CanvasPoint SchemeOrigin(double unit);
 
-// The whole scheme; `unit` is 33 on the screen and the page width div 16 on the printer.
+// The scheme window's unit, in screen pixels; the SVG and DXF drawings keep its proportions.
+inline constexpr double kScreenSchemeUnit = 33;
+
+// The whole scheme; `unit` is kScreenSchemeUnit on the screen, 10 mm of paper on a printed page.
 // A scale of 0 or less draws a message saying so instead.
-void DrawFoundationScheme(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int schemeScale,
                           char decimalSeparator);
 
 // The scheme as a document, on the screen, the printed page and the SVG: the out-of-date line and
@@ -38,7 +47,7 @@ inline constexpr char kNotDesignedScheme[] = "Фундамент не запро
 
 // The bottom reinforcement of both sides (area, bars, diameter) as a table under the scheme's table of
 // dimensions, for a drawing with room for it; nothing when the scale is 0 or less.
-void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const ProjectRecord& data, int schemeScale,
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
                                   char decimalSeparator);
 
 }  // namespace fundis

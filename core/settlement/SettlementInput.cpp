@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settlement/SettlementInput.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "core/model/NumberFormat.h"
 
 namespace fundis {
 
@@ -12,15 +13,11 @@ constexpr const char* kFixIt = " Исправьте ячейку и рассчи
 
 // A cell is one decimal number, "." or "," as the separator, nothing before or after it.
 bool readCell(const std::string& text, double& value) {
-    std::string dotted = text;
-    for (char& ch : dotted) {
-        if (ch == ',') {
-            ch = '.';
-        }
+    if (!isNumberText(text)) {
+        return false;
     }
-    const char* end = dotted.data() + dotted.size();
-    const auto [ptr, error] = std::from_chars(dotted.data(), end, value);
-    return error == std::errc() && ptr == end && std::isfinite(value);
+    value = readLeadingNumber(text).value;
+    return std::isfinite(value);
 }
 
 // What a cell's value must satisfy and what the message says when it does not.

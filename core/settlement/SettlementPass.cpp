@@ -5,17 +5,18 @@
 
 namespace fundis {
 
-SettlementPass runSettlementPass(const ProjectRecord& record, const SettlementInputs& inputs,
+SettlementPass runSettlementPass(const CalculationResult& design, const SettlementInputs& inputs,
                                  char decimalSeparator) {
     SettlementPass pass;
-    pass.d = record.d;
+    pass.d = designedDepth(design);
     pass.inputs = inputs;
-    if (!(record.b > 0.0f) || !(record.l > 0.0f)) {
+    if (!baseFound(design)) {
         pass.result.status = Status::failure(kFoundationNotDesigned);
     } else if (const Status read = parseSettlementInputs(inputs, pass.data); !read) {
         pass.result.status = read;
     } else {
-        pass.result = computeSettlement(record.b, record.l, record.d, record.pEnv, pass.data);
+        pass.result = computeSettlement(designedWidth(design), designedLength(design), pass.d,
+                                        design.base.pEnv, pass.data);
     }
     pass.report = settlementReport(pass.result, decimalSeparator);
     return pass;

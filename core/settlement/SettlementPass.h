@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/model/ProjectRecord.h"
+#include "core/calc/StageResults.h"
 #include "core/model/ReportLine.h"
 #include "core/settlement/Settlement.h"
 #include "core/settlement/SettlementInput.h"
@@ -27,9 +27,9 @@ inline constexpr char kNoDesignYet[] = "Сначала выполните рас
 inline constexpr char kFoundationNotDesigned[] =
     "Фундамент не запроектирован: размеры подошвы не подобраны, осадку рассчитать нельзя.";
 
-// `record` is the last calculation's design; without a base (b or l not above 0) the pass fails
-// with kFoundationNotDesigned.
-SettlementPass runSettlementPass(const ProjectRecord& record, const SettlementInputs& inputs,
+// On the base of the last calculation's design (its b, l, d and mean pressure pEnv); a design
+// without a base fails with kFoundationNotDesigned.
+SettlementPass runSettlementPass(const CalculationResult& design, const SettlementInputs& inputs,
                                  char decimalSeparator);
 
 // A settlement that cannot be computed for a reason found before it (a malformed part of the .dan

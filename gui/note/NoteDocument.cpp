@@ -24,7 +24,6 @@ namespace fundis {
 
 namespace {
 
-constexpr double kSchemeUnit = 33.0;
 const char* const kSchemeResource = "fundis-scheme.png";
 const QColor kRed(0xc0, 0x00, 0x00);
 
@@ -93,10 +92,10 @@ Status saveBytes(const std::string& path, const QByteArray& bytes) {
 }  // namespace
 
 QImage noteSchemeImage(const ReportContext& context) {
-    if (context.data == nullptr) {
+    if (context.result == nullptr) {
         return {};
     }
-    const QRect bounds = schemeBounds(context, kSchemeUnit, QFont());
+    const QRect bounds = schemeBounds(context, kScreenSchemeUnit, QFont());
     if (bounds.isEmpty()) {
         return {};
     }
@@ -105,7 +104,8 @@ QImage noteSchemeImage(const ReportContext& context) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterCanvas canvas(painter);
-    DrawFoundationScheme(canvas, kSchemeUnit, *context.data, context.schemeScale, context.decimalSeparator);
+    DrawFoundationScheme(canvas, kScreenSchemeUnit, shownDesign(context), context.schemeScale,
+                         context.decimalSeparator);
     painter.end();
     return image;
 }
@@ -174,9 +174,10 @@ void printNoteDocument(QTextDocument& document, QPagedPaintDevice& device) { doc
 Status writeNoteFile(const std::string& path, const CalculationNote& note, const ReportContext& context) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     if (suffix == QStringLiteral("html") || suffix == QStringLiteral("htm")) {
-        const std::string svg = context.data != nullptr && note.calculated
-                                    ? schemeSvg(*context.data, context.schemeScale, context.decimalSeparator)
-                                    : std::string();
+        const std::string svg =
+            context.result != nullptr && note.calculated
+                ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator)
+                : std::string();
         return saveFileAtomically(path, noteHtml(note, svg));
     }
     if (suffix != QStringLiteral("odt") && suffix != QStringLiteral("pdf")) {

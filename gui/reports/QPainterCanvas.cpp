@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -191,5 +192,13 @@ int QPainterCanvas::textHeight(const std::string&) const {
 int QPainterCanvas::pageWidth() const { return painter_.device()->width(); }
 
 int QPainterCanvas::pageHeight() const { return painter_.device()->height(); }
+
+double QPainterCanvas::pixelsPerMillimetre() const {
+    const QPaintDevice* device = painter_.device();
+    if (dynamic_cast<const QPagedPaintDevice*>(device) == nullptr || device->logicalDpiX() <= 0) {
+        return 0.0;
+    }
+    return device->logicalDpiX() / 25.4;
+}
 
 }  // namespace fundis

@@ -40,6 +40,8 @@ class QPainterCanvas : public Canvas {
 
     int pageWidth() const override;
     int pageHeight() const override;
+    // a printer's or a PDF writer's page; 0 on the screen and on pictures
+    double pixelsPerMillimetre() const override;
 
     // The Qt font the current canvas font stands for on this device.
     const QFont& qtFont() const { return qtFont_; }

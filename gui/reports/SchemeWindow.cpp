@@ -27,7 +27,6 @@ namespace fundis {
 
 namespace {
 
-constexpr int kScreenUnit = 33;
 constexpr double kZoomStep = 1.25;
 constexpr double kSmallestZoom = 0.1;
 constexpr double kLargestZoom = 8.0;
@@ -68,12 +67,14 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
                            QString dataDir)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      data_(fundis::shownRecord(context)),
+      inputs_(fundis::shownDesign(context).inputs),
+      result_(fundis::shownDesign(context).result),
       context_(context),
       printer_(printer),
       dataDir_(std::move(dataDir)) {
     setObjectName(QStringLiteral("SchemeWindow"));
-    context_.data = &data_;
+    context_.inputs = &inputs_;
+    context_.result = &result_;
     setWindowTitle(QStringLiteral("Схема фундамента"));
     fundis::installFontSubstitutes();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
@@ -137,7 +138,7 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_9), [this] { fitToWindow(); });
 
     // what the drawing covers at zoom 1, from a first drawing into a picture
-    extent_ = fundis::schemeBounds(context_, kScreenUnit, windowFont).united(QRect(0, 0, 1, 1));
+    extent_ = fundis::schemeBounds(context_, fundis::kScreenSchemeUnit, windowFont).united(QRect(0, 0, 1, 1));
     extent_.setTopLeft(QPoint(0, 0));
 
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
@@ -185,7 +186,7 @@ bool SchemeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SchemeWindow::drawScheme(fundis::Canvas& canvas) const {
-    fundis::DrawSchemeDocument(canvas, kScreenUnit, context_, context_.schemeScale);
+    fundis::DrawSchemeDocument(canvas, fundis::kScreenSchemeUnit, context_, context_.schemeScale);
 }
 
 void SchemeWindow::paintDrawing(QPainter& painter) const {

@@ -48,7 +48,9 @@ class SchemeWindow : public QDialog {
   private:
     void paintDrawing(QPainter& painter) const;
 
-    fundis::ProjectRecord data_;  // a copy: the window draws what the record held when it opened
+    // copies: the window draws the calculation it was opened with
+    fundis::ProjectRecord inputs_;
+    fundis::CalculationResult result_;
     fundis::ReportContext context_;
     QPrinter& printer_;
     QString dataDir_;

@@ -119,7 +119,7 @@ QString centimetres(double value, char separator) {
 }  // namespace
 
 SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInputs& inputs,
-                                   const fundis::ProjectRecord* design, char decimalSeparator,
+                                   const fundis::ReportContext* design, char decimalSeparator,
                                    QPrinter& printer, QString dataDir)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
@@ -128,8 +128,14 @@ SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInpu
       dataDir_(std::move(dataDir)),
       buildingType_(inputs.buildingType),
       typedSu_(QString::fromStdString(inputs.suText)) {
-    if (design != nullptr) {
+    if (design != nullptr && design->result != nullptr) {
+        // the window keeps the design it was opened with, and its documents' context
+        designInputs_ = fundis::shownDesign(*design).inputs;
+        designResult_ = *design->result;
         design_ = *design;
+        design_->inputs = &designInputs_;
+        design_->result = &designResult_;
+        design_->settlement = nullptr;
     }
     setObjectName(QStringLiteral("SettlementWindow"));
     setWindowTitle(QStringLiteral("Расчет осадки"));
@@ -154,7 +160,7 @@ SettlementWindow::SettlementWindow(QWidget* parent, const fundis::SettlementInpu
     designNotice_->setWordWrap(true);
     designNotice_->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
     static_cast<QBoxLayout*>(layout())->insertWidget(0, designNotice_);
-    const bool notDesigned = design_ && !(design_->b > 0.0f && design_->l > 0.0f);
+    const bool notDesigned = design_ && !fundis::baseDesigned(*design_);
     designNotice_->setText(notDesigned ? QString::fromUtf8(fundis::kFoundationNotDesigned) : QString());
     designNotice_->setVisible(notDesigned);
 
@@ -533,12 +539,12 @@ void SettlementWindow::calculate() {
     clearMarks();
     const fundis::SettlementInputs typed = inputs();
     result_ = design_
-                  ? fundis::runSettlementPass(*design_, typed, separator_)
+                  ? fundis::runSettlementPass(designResult_, typed, separator_)
                   : fundis::unreadSettlementPass(fundis::Status::failure(fundis::kNoDesignYet), separator_);
     showCurrentResult();
     emit calculated();
 
-    const bool designed = design_ && design_->b > 0.0f && design_->l > 0.0f;
+    const bool designed = design_ && fundis::baseDesigned(*design_);
     const std::vector<fundis::BadCell> bad =
         designed ? fundis::badCells(typed) : std::vector<fundis::BadCell>{};
     if (!bad.empty()) {
@@ -598,12 +604,11 @@ void SettlementWindow::showCurrentResult() {
 }
 
 void SettlementWindow::print() {
-    if (!result_ || !result_->result.status) {
+    if (!result_ || !result_->result.status || !design_) {
         return;
     }
-    fundis::ReportContext context;
-    context.data = design_ ? &*design_ : nullptr;
-    context.decimalSeparator = separator_;
+    // the main window's documents' context, with this window's settlement
+    fundis::ReportContext context = *design_;
     context.settlement = &*result_;
     context.outOfDate = designOutOfDate_;
     fundis::printPages(this, {fundis::DrawReportSettlementPage}, context, printer_, dataDir_);

@@ -13,6 +13,7 @@
 
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
+#include "core/reports/ReportContext.h"
 #include "core/settlement/SettlementInput.h"
 #include "core/settlement/SettlementPass.h"
 
@@ -30,9 +31,10 @@ class SettlementWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // `design` is the last calculation's record, null when there is none; the window keeps a copy.
+    // `design` is the documents' context of the last calculation, null when there is none; the window
+    // keeps a copy of its design.
     SettlementWindow(QWidget* parent, const fundis::SettlementInputs& inputs,
-                     const fundis::ProjectRecord* design, char decimalSeparator, QPrinter& printer,
+                     const fundis::ReportContext* design, char decimalSeparator, QPrinter& printer,
                      QString dataDir);
 
     // As the table holds them: texts as typed, empty rows as empty texts; the typed su is kept
@@ -97,7 +99,9 @@ class SettlementWindow : public QDialog {
     QTextEdit* reportPane_ = nullptr;
     QWidget* picture_ = nullptr;
 
-    std::optional<fundis::ProjectRecord> design_;
+    std::optional<fundis::ReportContext> design_;  // pointing at the copies below
+    fundis::ProjectRecord designInputs_;
+    fundis::CalculationResult designResult_;
     char separator_;
     QPrinter& printer_;
     QString dataDir_;

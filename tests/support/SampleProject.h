@@ -7,6 +7,7 @@
 
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
+#include "core/reports/ReportContext.h"
 
 // The sand project of tests/data/sand_frost_depth.dan as the input dialog holds it: a 0.4 x 0.4
 // column on sand, its socket deciding the laying depth.
@@ -80,10 +81,25 @@ inline fundis::ProjectForm columnProjectForm() {
     return form;
 }
 
+// The inputs and the result of one calculation, as the documents take them; a context pointing at
+// them for a document to draw (the object must stay where it is while the context is used).
+struct SampleDesign {
+    fundis::ProjectRecord inputs;
+    fundis::CalculationResult result;
+    fundis::Design design() const { return {inputs, result}; }
+    fundis::ReportContext context() const {
+        fundis::ReportContext context;
+        context.inputs = &inputs;
+        context.result = &result;
+        return context;
+    }
+};
+
 // A finished design of a 2.4 x 1.8 m base with two steps under a 0.9 x 1.2 m pedestal, as the
-// calculation leaves the record.
-inline fundis::ProjectRecord twoStepFoundation() {
-    fundis::ProjectRecord data;
+// calculation leaves it.
+inline SampleDesign twoStepFoundation() {
+    SampleDesign sample;
+    fundis::ProjectRecord& data = sample.inputs;
     data.MII = {0, 120.0f, 60.0f, 80.0f};
     data.NII = {0, 900.0f, 1100.0f, 950.0f};
     data.QII = {0, 30.0f, 20.0f, 45.0f};
@@ -97,30 +113,42 @@ inline fundis::ProjectRecord twoStepFoundation() {
     data.pedestalTop = data.groundLevel = -0.15f;
     data.d_l = data.d_h = 0.3f;
     data.socketDepth = data.socketBottom = 0.6f;
-    data.d = data.Hf = 1.35f;
-    data.l = data.lStep[1] = 2.4f;
-    data.b = data.bStep[1] = 1.8f;
-    data.A = 4.32f;
-    data.R = 273.818f;
-    data.pEnv = 260.796f;
-    data.pmaxEnv = 290.194f;
-    data.pminEnv = 146.56f;
-    data.buc = 0.9f;
-    data.luc = 1.2f;
-    data.huc = 0.75f;
     data.bc = data.lc = 0.4f;
-    data.nSteps = 2;
-    data.hSteps = 0.6f;
-    data.h[1] = data.h[2] = 0.3f;
-    data.c[1] = data.c[2] = data.cb[2] = 0.3f;
-    data.cb[1] = 0.15f;
-    data.lStep[2] = 1.8f;
-    data.bStep[2] = 1.5f;
-    data.Asl = 0.0024127f;
-    data.Asb = 0.0010179f;
-    data.nl = 12;
-    data.nb = 9;
-    data.dsl = 0.016f;
-    data.dsb = 0.012f;
-    return data;
+
+    fundis::CalculationResult& r = sample.result;
+    r.ran = true;
+    r.depth.d = r.depth.Hf = 1.35f;
+    r.base.found = true;
+    r.base.l = 2.4f;
+    r.base.b = 1.8f;
+    r.base.A = 4.32f;
+    r.base.R = 273.818f;
+    r.base.pEnv = 260.796f;
+    r.base.pmaxEnv = 290.194f;
+    r.base.pminEnv = 146.56f;
+    r.pedestal.found = true;
+    r.pedestal.buc = 0.9f;
+    r.pedestal.luc = 1.2f;
+    r.stepsRan = true;
+    fundis::StepsResult& s = r.steps;
+    s.fitted = true;
+    s.l = s.lSearch = s.lStep[1] = 2.4f;
+    s.b = s.bSearch = s.bStep[1] = 1.8f;
+    s.huc = 0.75f;
+    s.nSteps = 2;
+    s.hSteps = 0.6f;
+    s.h[1] = s.h[2] = 0.3f;
+    s.c[1] = s.c[2] = s.cb[2] = 0.3f;
+    s.cb[1] = 0.15f;
+    s.lStep[2] = 1.8f;
+    s.bStep[2] = 1.5f;
+    fundis::ReinforcementSide& l = r.reinforcement.alongL;
+    fundis::ReinforcementSide& b = r.reinforcement.alongB;
+    l.area = 0.0024127f;
+    b.area = 0.0010179f;
+    l.count = 12;
+    b.count = 9;
+    l.diameter = 0.016f;
+    b.diameter = 0.012f;
+    return sample;
 }

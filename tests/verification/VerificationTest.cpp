@@ -76,16 +76,20 @@ double socketBottomCapacityForce(const ProjectPass& pass) {
             std::istringstream line(pass.report[i + 5].text);
             double p12 = 0, capacity = 0;
             line >> p12 >> capacity;
-            return capacity * static_cast<double>(pass.record.b) * static_cast<double>(pass.record.l);
+            return capacity * static_cast<double>(designedWidth(pass.calculation)) *
+                   static_cast<double>(designedLength(pass.calculation));
         }
     }
     ADD_FAILURE() << "the check of the socket bottom did not run";
     return 0;
 }
 
-Value record(float ProjectRecord::*field) {
-    return [field](const ProjectPass& pass) { return static_cast<double>(pass.record.*field); };
+// A value of the calculation's result.
+template <typename Of>
+Value result(Of of) {
+    return [of](const ProjectPass& pass) { return static_cast<double>(of(pass.calculation)); };
 }
+using R = const CalculationResult&;
 Value sigmaZg0() {
     return [](const ProjectPass& pass) { return settlement(pass).sigmaZg0; };
 }
@@ -121,25 +125,35 @@ double settlementTolerance(double expectedCm) { return 0.05 * expectedCm; }
 
 const std::vector<Row>& rows() {
     static const std::vector<Row> table = {
-        {"frost_greatarchitect.dan", "dfn, м", 1.15, 1.15, 0.005, record(&ProjectRecord::dfn)},
-        {"frost_greatarchitect.dan", "df, м", 0.81, 0.81, 0.0085, record(&ProjectRecord::df)},
+        {"frost_greatarchitect.dan", "dfn, м", 1.15, 1.15, 0.005, result([](R r) { return r.depth.dfn; })},
+        {"frost_greatarchitect.dan", "df, м", 0.81, 0.81, 0.0085, result([](R r) { return r.depth.df; })},
 
-        {"pressures_axis_a_ukrbukva56865.dan", "p, кПа", 302.1, 302.1, 0.05, record(&ProjectRecord::pEnv)},
+        {"pressures_axis_a_ukrbukva56865.dan", "p, кПа", 302.1, 302.1, 0.05,
+         result([](R r) { return r.base.pEnv; })},
         {"pressures_axis_a_ukrbukva56865.dan", "pmax, кПа", 328.2, 328.2, 0.15,
-         record(&ProjectRecord::pmaxEnv)},
+         result([](R r) { return r.base.pmaxEnv; })},
         {"pressures_axis_a_ukrbukva56865.dan", "pmin, кПа", 276.0, 276.0, 0.15,
-         record(&ProjectRecord::pminEnv)},
-        {"pressures_axis_b_ukrbukva56865.dan", "p, кПа", 299.3, 299.3, 0.1, record(&ProjectRecord::pEnv)},
+         result([](R r) { return r.base.pminEnv; })},
+        {"pressures_axis_b_ukrbukva56865.dan", "p, кПа", 299.3, 299.3, 0.1,
+         result([](R r) { return r.base.pEnv; })},
 
-        {"factors_phi24_ukrbukva52395.dan", "Mγ", 0.72, 0.72, 0.005, record(&ProjectRecord::My)},
-        {"factors_phi24_ukrbukva52395.dan", "Mq", 3.87, 3.87, 0.005, record(&ProjectRecord::Mq)},
-        {"factors_phi24_ukrbukva52395.dan", "Mc", 6.45, 6.45, 0.005, record(&ProjectRecord::Mc)},
-        {"factors_phi18_ukrbukva52395.dan", "Mγ", 0.43, 0.43, 0.005, record(&ProjectRecord::My)},
-        {"factors_phi18_ukrbukva52395.dan", "Mq", 2.73, 2.73, 0.005, record(&ProjectRecord::Mq)},
-        {"factors_phi18_ukrbukva52395.dan", "Mc", 5.31, 5.31, 0.005, record(&ProjectRecord::Mc)},
+        {"factors_phi24_ukrbukva52395.dan", "Mγ", 0.72, 0.72, 0.005,
+         result([](R r) { return r.base.soil.My; })},
+        {"factors_phi24_ukrbukva52395.dan", "Mq", 3.87, 3.87, 0.005,
+         result([](R r) { return r.base.soil.Mq; })},
+        {"factors_phi24_ukrbukva52395.dan", "Mc", 6.45, 6.45, 0.005,
+         result([](R r) { return r.base.soil.Mc; })},
+        {"factors_phi18_ukrbukva52395.dan", "Mγ", 0.43, 0.43, 0.005,
+         result([](R r) { return r.base.soil.My; })},
+        {"factors_phi18_ukrbukva52395.dan", "Mq", 2.73, 2.73, 0.005,
+         result([](R r) { return r.base.soil.Mq; })},
+        {"factors_phi18_ukrbukva52395.dan", "Mc", 5.31, 5.31, 0.005,
+         result([](R r) { return r.base.soil.Mc; })},
 
-        {"punching_socket_allrefs.dan", "bm, м", 1.15, 1.15, 0.005, record(&ProjectRecord::bm)},
-        {"punching_socket_allrefs.dan", "A0, м²", 0.478, 0.4175, 0.0005, record(&ProjectRecord::prod_A)},
+        {"punching_socket_allrefs.dan", "bm, м", 1.15, 1.15, 0.005,
+         result([](R r) { return r.punching.socketBottom.bm; })},
+        {"punching_socket_allrefs.dan", "A0, м²", 0.478, 0.4175, 0.0005,
+         result([](R r) { return r.punching.socketBottom.prod_A; })},
         {"punching_socket_allrefs.dan", "несущая способность, кН", 6437.6, 7362.75, 0.5,
          socketBottomCapacityForce},
 
@@ -181,9 +195,9 @@ const std::vector<Row>& rows() {
 
         // Mt is not printed: 151.0 is the value the page's cells give (√Mt 12.26 … 12.32)
         {"frost_coarse_joists_vikby.dan", "df, м", 4.18, 4.18, 0.005 + 0.0025 * 4.18,
-         record(&ProjectRecord::df)},
+         result([](R r) { return r.depth.df; })},
         {"frost_clay_basement_vikby.dan", "df, м", 1.13, 1.13, 0.005 + 0.0025 * 1.13,
-         record(&ProjectRecord::df)},
+         result([](R r) { return r.depth.df; })},
     };
     return table;
 }

@@ -33,6 +33,13 @@ void expectValues(std::initializer_list<std::pair<double, double>> values, const
     }
 }
 
+// The inputs with the earlier stages' results a later stage reads, under their names.
+struct Staged : ProjectRecord {
+    float b = 0, l = 0, A = 0, Hf = 0, hSteps = 0;
+    int nSteps = 0;
+    StepArray h{}, lStep{}, bStep{};
+};
+
 // R = cii whatever the width: the bearing factors are 0, 0, 1 and the coefficients 1
 ProjectRecord searchProject(float R, Combinations NII, Combinations MII = {}) {
     ProjectRecord data;
@@ -50,8 +57,8 @@ CodeTables stepTables(const char* heights) {
     return tablesOf({{"k1.dat", "# 1 2 3\n# 0 4 2.5 3\n# 5 4 2.5 3\n"}, {"hstup.dat", heights}});
 }
 
-ProjectRecord stepProject(float b, float pedestal) {
-    ProjectRecord data;
+Staged stepProject(float b, float pedestal) {
+    Staged data;
     data.d_l = 0.3f;
     data.dz = 0.05f;
     data.da = 0.02f;  // h01 = 0.3 - 0.05 - 0.01 = 0.24
@@ -64,14 +71,14 @@ ProjectRecord stepProject(float b, float pedestal) {
     return data;
 }
 
-// The earlier stages' results a later stage reads, from the record's fields of the same names.
-DepthResult depthOf(const ProjectRecord& data) {
+// The earlier stages' results a later stage reads, from the fields of the same names.
+DepthResult depthOf(const Staged& data) {
     DepthResult depth;
     depth.d = data.d;
     depth.Hf = data.Hf;
     return depth;
 }
-BaseSizeResult baseOf(const ProjectRecord& data) {
+BaseSizeResult baseOf(const Staged& data) {
     BaseSizeResult base;
     base.found = true;
     base.b = data.b;
@@ -79,14 +86,14 @@ BaseSizeResult baseOf(const ProjectRecord& data) {
     base.A = data.A;
     return base;
 }
-PedestalResult pedestalOf(const ProjectRecord& data) {
+PedestalResult pedestalOf(const Staged& data) {
     PedestalResult pedestal;
     pedestal.found = true;
     pedestal.luc = data.luc;
     pedestal.buc = data.buc;
     return pedestal;
 }
-StepsResult stepsOf(const ProjectRecord& data) {
+StepsResult stepsOf(const Staged& data) {
     StepsResult steps;
     steps.b = data.b;
     steps.l = data.l;
@@ -97,14 +104,14 @@ StepsResult stepsOf(const ProjectRecord& data) {
     steps.bStep = data.bStep;
     return steps;
 }
-StepsResult shape(const ProjectRecord& data, const CodeTables& tables) {
+StepsResult shape(const Staged& data, const CodeTables& tables) {
     return ShapeSteps(data, tables, depthOf(data), baseOf(data), pedestalOf(data), 1, 0);
 }
 
 const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
 
-ProjectRecord punchingProject() {
-    ProjectRecord data = stepProject(2.4f, 0.9f);
+Staged punchingProject() {
+    Staged data = stepProject(2.4f, 0.9f);
     data.d = 1.65f;
     data.hSteps = 0.6f;
     data.socketDepth = 0.9f;
@@ -113,7 +120,7 @@ ProjectRecord punchingProject() {
     return data;
 }
 
-std::vector<std::string> punchingLines(const ProjectRecord& data, bool debug, bool failures = false,
+std::vector<std::string> punchingLines(const Staged& data, bool debug, bool failures = false,
                                        PunchingResult* result = nullptr) {
     CalculationReport report('.');
     const PunchingResult punching =
@@ -177,7 +184,7 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
 // No fit (h[0] = -1): one step takes the whole distance; of several sets the last one read stands,
 // without the heights of a longer set before it; 2 h01 = b - buc is the middle case
 TEST(ShapeSteps, NoFitAndTheMiddleCase) {
-    ProjectRecord data = stepProject(2.4f, 0.9f);
+    Staged data = stepProject(2.4f, 0.9f);
     data.b = 1.5f;
     StepsResult steps = shape(data, stepTables("# 0.3 0.3\n#\n"));
     EXPECT_EQ(steps.nSteps, 1);
@@ -203,12 +210,29 @@ TEST(ShapeSteps, NoFitAndTheMiddleCase) {
     expectValues({{steps.b, 1.8}, {steps.bSearch, 1.5}, {steps.pK1, 1000.0 / 2.25 * 0.001}});
 }
 
+// The top step reaches the pedestal whatever the half-module grid leaves: with d_l = 1.2 m (a
+// grid of 0.6 m) a 2.4 m base under a 0.9 m pedestal on steps 0.45 + 0.3 has c1 = 0.6, a second step
+// 1.2 m wide and c2 = (1.2 - 0.9) / 2 = 0.15, not the grid's 0 with a pedestal that reaches nothing
+TEST(ShapeSteps, TheTopStepReachesThePedestal) {
+    Staged data = stepProject(2.4f, 0.9f);
+    data.d_l = 1.2f;
+    const StepsResult steps = shape(data, stepTables("# 0.75 0.45 0.3\n#\n"));
+    ASSERT_TRUE(steps.fitted);
+    EXPECT_EQ(steps.nSteps, 2);
+    expectValues({{steps.c[1], 0.6},
+                  {steps.lStep[2], 1.2},
+                  {steps.c[2], 0.15},
+                  {steps.cb[1], 0.6},
+                  {steps.bStep[2], 1.2},
+                  {steps.cb[2], 0.15}});
+}
+
 // The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
 // (luc - lc) / 2 exactly); failures are red even without debug; a base inside the column's pyramid
 // has nothing to punch. (The socket bottom's capacity as an edge pressure the verification example
 // punching_socket_allrefs.dan checks against the worked example.)
 TEST(CheckPunching, WhenItRunsAndWhatFails) {
-    ProjectRecord data = punchingProject();
+    Staged data = punchingProject();
     data.hSteps = 1.25f;
     std::vector<std::string> lines = punchingLines(data, true);
     EXPECT_NE(std::find(lines.begin(), lines.end(), kPedestalDebug), lines.end());
@@ -245,7 +269,7 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
 // At N = 3000, p12 = 553.833 kPa goes past it, while the pedestal check (h0 = 0.54 against
 // 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes.
 TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
-    ProjectRecord data = punchingProject();
+    Staged data = punchingProject();
     data.A = 5.76f;
     PunchingResult punching;
     std::vector<std::string> lines = punchingLines(data, true, false, &punching);
@@ -266,14 +290,16 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
     EXPECT_EQ(lines[1], "Не выполняется условие прочности фундамента на продавливание колонной дна стакана.");
 }
 
-// Across b the pressure is uniform, p = 1.1 * (N / A + 20 d), and each section is a cantilever:
-// M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under N = 1000 kN:
-// p = 1.1 * (1000 / 8.91 + 30) = 156.457 kPa; at the column face c = (2.7 - 0.4) / 2 = 1.15,
-// M = 156.457 * 1.3225 / 2 = 103.457 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
-// As = 103.457 / (0.9 * 0.54 * 365000) * 3.3 = 19.25 cm2 (the pedestal face, c = 0.9, needs less):
-// 14 bars of 14 mm, 21.55 cm2. The moment p * c^2 / 3 would have given 14 bars of 12 mm, 15.83 cm2.
-TEST(ReinforceBase, AcrossBTheCantileverMoment) {
-    ProjectRecord data;
+// Across b the pressure is uniform, the 1st limit state's p = NI / A + 20 d, and each section is a
+// cantilever: M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under NI = 1500 kN
+// (NII = 1000 kN, which must not count): p = 1500 / 8.91 + 30 = 198.350 kPa; at the column face
+// c = (2.7 - 0.4) / 2 = 1.15, M = 198.350 * 1.3225 / 2 = 131.159 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
+// As = 131.159 / (0.9 * 0.54 * 365000) * 3.3 = 24.40 cm2 (the pedestal face, c = 0.9, needs less).
+// The bars of side b run along b and lie across l = 3.3 m on a 0.2 m grid: trunc(16.5) + 1 = 17 bars,
+// d = sqrt(24.40 / 17 * 4 / pi) = 13.5 mm -> 14 mm, 26.17 cm2; those of side l lie across b = 2.7 m:
+// 14 bars. NII in place of NI (with or without a factor 1.1) would have given other steel.
+TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
+    Staged data;
     data.b = 2.7f;
     data.l = 3.3f;
     data.A = 8.91f;
@@ -286,21 +312,41 @@ TEST(ReinforceBase, AcrossBTheCantileverMoment) {
     data.dz = 0.05f;
     data.da = 0.02f;
     data.Rs = 365000.0f;
-    data.NII = data.NI = {0, 1000, 1000, 1000};
+    data.NII = {0, 1000, 1000, 1000};
+    data.NI = {0, 1500, 1500, 1500};
     CalculationReport report('.');
     const ReinforcementResult bars =
         ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
-    EXPECT_EQ(bars.alongB.count, 14);
+    EXPECT_EQ(bars.alongB.count, 17);
+    EXPECT_EQ(bars.alongL.count, 14);
     EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);
-    EXPECT_NEAR(bars.alongB.area * 1e4, 21.55, 0.01);
+    EXPECT_NEAR(bars.alongB.area * 1e4, 26.17, 0.01);
     // the governing section is the column face of combination 1 (all three are alike)
     ASSERT_GE(bars.alongB.governing, 0);
     const ReinforcementSection& governing =
         bars.alongB.sections[static_cast<std::size_t>(bars.alongB.governing)];
-    EXPECT_EQ(governing.kind, 2);
+    EXPECT_EQ(governing.kind, SectionKind::ColumnFace);
     EXPECT_EQ(governing.combination, 1);
     EXPECT_NEAR(governing.c, 1.15, 1e-6);
     EXPECT_NEAR(governing.h0, 0.54, 1e-6);
-    EXPECT_NEAR(governing.M, 103.457, 1e-3);
-    EXPECT_NEAR(bars.alongB.required * 1e4, 19.25, 0.01);
+    EXPECT_NEAR(governing.M, 131.159, 1e-3);
+    EXPECT_NEAR(bars.alongB.required * 1e4, 24.40, 0.01);
+}
+
+// Bars on a 0.2 m grid across the width they are spread over, a bar at each edge, with a
+// millimetre's tolerance: 1.8 m (1.7999999 as a float) takes 10 bars, not 9; the minimum diameter
+// goes by the bar's own length (10 mm up to 3 m, 12 mm beyond), not by the width.
+TEST(ReinforceBase, BarsCountedOnTheGridAcrossTheirWidth) {
+    const struct {
+        float across, length;
+        int count;
+        float smallest;  // the diameter for a negligible area
+    } rows[] = {{1.8f, 2.1f, 10, 0.010f}, {2.4f, 2.4f, 13, 0.010f}, {3.0f, 3.6f, 16, 0.012f},
+                {3.6f, 3.0f, 19, 0.010f}, {4.2f, 4.2f, 22, 0.012f}, {2.7f, 3.3f, 14, 0.012f},
+                {3.3f, 2.7f, 17, 0.010f}, {1.85f, 2.0f, 10, 0.010f}};
+    for (const auto& row : rows) {
+        const BarChoice bars = chooseBars(1e-6, row.across, row.length);
+        EXPECT_EQ(bars.count, row.count) << row.across;
+        EXPECT_FLOAT_EQ(bars.diameter, row.smallest) << row.across << " x " << row.length;
+    }
 }

@@ -204,7 +204,7 @@ TEST(DanWrite, RefusesTextsTheReaderWouldSplitOrCut) {
 TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     ProjectFile project;
     project.form = sandProjectForm();
-    project.settlement.layers = {{"2.4", "18,6", "14"}, {"3", "19.4", ""}};
+    project.settlement.layers = {{"2.4", "18.6", "14"}, {"3", "19.4", ""}};
     project.settlement.buildingType = kTypedSuItem;
     project.settlement.suText = "9.5";
     std::string bytes;

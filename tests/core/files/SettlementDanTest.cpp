@@ -15,7 +15,8 @@ SettlementInputs oneLayer(const std::string& h, const std::string& gamma, const 
 
 }  // namespace
 
-// The .dan part: one value a line, code page 1251, "#" for an empty text
+// The .dan part: one value a line, code page 1251, "#" for an empty text, numbers with the point
+// whatever separator was typed (other texts as they are)
 TEST(SettlementDan, PartRoundTrips) {
     SettlementInputs inputs;
     inputs.layers = {{"1,5", "18.2", ""}, {"слой", "9,5", "4"}};
@@ -23,10 +24,13 @@ TEST(SettlementDan, PartRoundTrips) {
     inputs.suText = "3,7";
     std::string bytes;
     ASSERT_TRUE(serializeSettlementPart(inputs, bytes).ok());
-    EXPECT_EQ(bytes, "\r\nS\r\n2\r\n6\r\n3,7\r\n1,5\r\n18.2\r\n#\r\n\xF1\xEB\xEE\xE9\r\n9,5\r\n4");
+    EXPECT_EQ(bytes, "\r\nS\r\n2\r\n6\r\n3.7\r\n1.5\r\n18.2\r\n#\r\n\xF1\xEB\xEE\xE9\r\n9.5\r\n4");
     SettlementInputs back;
     ASSERT_TRUE(parseSettlementPart(bytes, back).ok());
-    EXPECT_EQ(back, inputs);
+    SettlementInputs pointed = inputs;
+    pointed.layers = {{"1.5", "18.2", ""}, {"слой", "9.5", "4"}};
+    pointed.suText = "3.7";
+    EXPECT_EQ(back, pointed);
 
     ASSERT_TRUE(serializeSettlementPart(SettlementInputs(), bytes).ok());
     EXPECT_EQ(bytes, "");

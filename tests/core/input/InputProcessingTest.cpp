@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "core/model/NumberFormat.h"
+
 using namespace fundis;
 
 namespace {
@@ -22,10 +24,10 @@ ProjectForm typicalForm() {
 
 // The dialog's OK on a record whose derived fields hold a value no table gives, to see which ones
 // the OK leaves alone.
-ProjectRecord apply(ProjectForm& form, ProjectRecord data = {}) {
+ProjectRecord apply(const ProjectForm& form, ProjectRecord data = {}) {
     static const CodeTables tables = [] {
         CodeTables loaded;
-        EXPECT_TRUE(loadCodeTables(FUNDIS_TABLES_DIR, loaded, TableGroup::Input).ok());
+        EXPECT_TRUE(loadCodeTables(FUNDIS_TABLES_DIR, loaded).ok());
         return loaded;
     }();
     if (data.k == 0) {
@@ -62,14 +64,16 @@ TEST(InputOk, EveryTextInItsPlaceOfTheRecord) {
     EXPECT_EQ(data.QI, (Combinations{0, 34, 37, 40}));
 }
 
-// kh by air temperature (rows) and floor type (columns); a wide overhang adds (overhang - 0.5) / 10,
-// capped at 1.0, a narrow one lowers it; no choice leaves kh alone. A swapped index would show.
+// kh by air temperature (rows) and floor type (columns); an overhang over 0.5 m raises it by 0.1 at
+// 1.5 m and more, interpolated, capped at 1.0, and never lowers it (an empty edit, 0.2 m); no
+// choice leaves kh alone. A swapped index would show.
 TEST(InputOk, KhByTemperatureFloorAndOverhang) {
     const std::tuple<int, int, int, const char*, float> rows[] = {
-        {0, 0, 0, "", 0.9f},      {0, 3, 0, "", 0.8f},   {3, 0, 0, "", 0.6f},     {1, 2, 0, "", 1.0f},
-        {2, 1, 0, "", 0.8f},      {4, 3, 0, "3", 0.4f},  {0, 0, 1, "3", 1.0f},    {0, 0, 1, "0.2", 0.87f},
-        {4, 3, 1, "3", 0.65f},    {4, 3, 1, "", 0.35f},  {2, 1, 1, "0,9", 0.75f}, {2, 1, 1, "1.3", 0.88f},
-        {2, 1, -1, "1.3", 0.88f}, {-1, 0, 0, "", 0.77f}, {0, -1, 0, "", 0.77f}};
+        {0, 0, 0, "", 0.9f},     {0, 3, 0, "", 0.8f},     {3, 0, 0, "", 0.6f},      {1, 2, 0, "", 1.0f},
+        {2, 1, 0, "", 0.8f},     {4, 3, 0, "3", 0.4f},    {0, 0, 1, "3", 1.0f},     {0, 0, 1, "0.2", 0.9f},
+        {4, 3, 1, "", 0.4f},     {4, 3, 1, "1.0", 0.45f}, {4, 3, 1, "1.5", 0.5f},   {4, 3, 1, "3", 0.5f},
+        {2, 1, 1, "0,9", 0.84f}, {2, 1, 1, "1.3", 0.88f}, {2, 1, -1, "1.3", 0.88f}, {-1, 0, 0, "", 0.77f},
+        {0, -1, 0, "", 0.77f}};
     for (const auto& [temperature, floor, overhangChoice, overhang, kh] : rows) {
         SCOPED_TRACE(::testing::Message()
                      << "temperature " << temperature << ", floor " << floor << ", overhang choice "
@@ -143,7 +147,8 @@ TEST(InputOk, WorkingConditionsAndTheLengthToHeightRatio) {
         form.choice(ListField::LHChoice) = choice;
         form.text(TextField::LH) = typed;
         const ProjectRecord data = apply(form);
-        EXPECT_EQ(form.text(TextField::LH), written) << soil << " " << typed;
+        const std::optional<float> LH = lengthToHeightRatio(form);  // as the dialog's OK shows it
+        EXPECT_EQ(LH ? formatGeneral(*LH, 15) : form.text(TextField::LH), written) << soil << " " << typed;
         EXPECT_NEAR(data.Yc1, Yc1, 1e-6) << soil << " " << typed;
         EXPECT_NEAR(data.Yc2, Yc2, 1e-6) << soil << " " << typed;
     }
@@ -157,7 +162,7 @@ TEST(ReliabilityFill, TargetsAreElevenTenthsOfTheirSources) {
     const T first[9] = {T::MI1, T::NI1, T::QI1, T::MI2, T::NI2, T::QI2, T::MI3, T::NI3, T::QI3};
     const std::pair<const char*, const char*> rows[] = {
         {"100", "110"},     {"123.45", "135.795"}, {"-50", "-55"},         {"", "0"},
-        {"1e6", "1.1e+06"}, {"2.5e6", "2.75e+06"}, {"0.00001", "1.1e-05"}, {"0,5", "0"}};
+        {"1e6", "1.1e+06"}, {"2.5e6", "2.75e+06"}, {"0.00001", "1.1e-05"}, {"0,5", "0.55"}};
     for (const auto& [source, target] : rows) {
         ProjectForm form;
         for (T field : second) {
@@ -179,9 +184,9 @@ TEST(ReliabilityFill, TargetsAreElevenTenthsOfTheirSources) {
 // Texts the conversion reads only partly are listed with their field and what they become
 TEST(TextsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
     // nullptr: the text is one number, or empty
-    const std::pair<const char*, const char*> rows[] = {{"abc", "0"},        {"900,5", "900"}, {"1 100", "1"},
-                                                        {" 12", "12"},       {"12", nullptr},  {"", nullptr},
-                                                        {"-0.150", nullptr}, {"1e3", nullptr}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"abc", "0"},  {"900,5", nullptr},  {"1 100", "1"},   {" 12", "12"},   {"12", nullptr},
+        {"", nullptr}, {"-0.150", nullptr}, {"1e3", nullptr}, {"1,2,3", "1.2"}};
     for (const auto& [text, readAs] : rows) {
         SCOPED_TRACE(::testing::Message() << "«" << text << "»");
         ProjectForm form;

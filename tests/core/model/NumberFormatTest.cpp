@@ -29,18 +29,21 @@ TEST(FormatFixed, RoundsToSevenDigitsThenShowsDecimals) {
     EXPECT_TRUE(large.find('E') != std::string::npos && large.find('.') == std::string::npos) << large;
 }
 
-// An edit's text as the C locale's decimal conversion reads it: the number at its start; and
-// whether the whole text is that number
+// An edit's text as the C locale's decimal conversion reads it, with "." or "," as the decimal
+// separator: the number at its start; and whether the whole text is that number
 TEST(TextToFloat, ReadsTheLeadingNumberOnly) {
     const std::tuple<const char*, float, bool> rows[] = {
-        {"", 0.0f, false},        {"0,5", 0.0f, false},      {"0.5", 0.5f, true},    {" 12abc", 12.0f, false},
-        {"-0.150", -0.15f, true}, {"+3", 3.0f, true},        {"1e3", 1000.0f, true}, {"1e", 1.0f, false},
-        {"abc", 0.0f, false},     {".5", 0.5f, true},        {"5.", 5.0f, true},     {"-", 0.0f, false},
-        {"\t\n7", 7.0f, false},   {"2.5E-1x", 0.25f, false}, {"0x10", 0.0f, false},  {"inf", 0.0f, false},
-        {"1 100", 1.0f, false},   {"12 ", 12.0f, false},     {"1e-999", 0.0f, true}};
+        {"", 0.0f, false},        {"0,5", 0.5f, true},       {"0.5", 0.5f, true},
+        {" 12abc", 12.0f, false}, {"-0.150", -0.15f, true},  {"+3", 3.0f, true},
+        {"1e3", 1000.0f, true},   {"1e", 1.0f, false},       {"abc", 0.0f, false},
+        {".5", 0.5f, true},       {"5.", 5.0f, true},        {"-", 0.0f, false},
+        {"\t\n7", 7.0f, false},   {"2.5E-1x", 0.25f, false}, {"0x10", 0.0f, false},
+        {"inf", 0.0f, false},     {"1 100", 1.0f, false},    {"12 ", 12.0f, false},
+        {"1e-999", 0.0f, true},   {"18,5", 18.5f, true},     {"1,2.3", 1.2f, false},
+        {",5", 0.5f, true},       {"-2,5e1", -25.0f, true}};
     for (const auto& [text, value, whole] : rows) {
         EXPECT_FLOAT_EQ(textToFloat(text), value) << '"' << text << '"';
-        EXPECT_EQ(isWholeNumber(text), whole) << '"' << text << '"';
+        EXPECT_EQ(isNumberText(text), whole) << '"' << text << '"';
     }
     EXPECT_TRUE(std::isinf(textToFloat("1e999")));
 }

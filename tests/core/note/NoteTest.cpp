@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/SvgCanvas.h"
 #include "support/SampleProject.h"
@@ -138,8 +139,9 @@ TEST(CalculationNote, SandProjectStepByStep) {
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
     const std::vector<std::string> withPoint = lines(&point, '.');
     EXPECT_EQ(withPoint.size(), text.size());
-    EXPECT_NE(starting(withPoint, "R = ").front().find(formatFixed(point.record.R, 3, '.') + " кПа"),
-              std::string::npos);
+    EXPECT_NE(
+        starting(withPoint, "R = ").front().find(formatFixed(point.calculation.base.R, 3, '.') + " кПа"),
+        std::string::npos);
 }
 
 // A project with layers gets section 8 with a row a sublayer; one that fails marks the failing check
@@ -170,13 +172,86 @@ TEST(CalculationNote, SettlementAndFailures) {
         return row.failure && row.cells[2] == "не выполняется";
     });
     EXPECT_TRUE(redRow);
+
+    // steps taller than the foundation: no negative huc, and the pedestal's punching check says that
+    // it did not run and why, in red, instead of "не требуется"
+    ProjectFile tall;
+    Status settlementRead;
+    ASSERT_TRUE(
+        readProjectFile(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan", tall, settlementRead).ok());
+    const ProjectPass tallPass = runProjectPass(tall.form, passOptions());
+    ASSERT_TRUE(tallPass.calculation.closing.stepsTooTall);
+    const CalculationNote tallNote = buildCalculationNote(&tallPass, {});
+    const std::vector<std::string> text = noteTextLines(tallNote);
+    EXPECT_TRUE(starting(text, "huc =").empty());
+    const auto tallSummary = blocksOf(tallNote, NoteBlockKind::Table).back();
+    const bool notRun =
+        std::any_of(tallSummary->rows.begin(), tallSummary->rows.end(), [](const NoteTableRow& row) {
+            return row.failure && row.cells[0] == "Продавливание от низа подколонника" &&
+                   row.cells[2] == "не выполнена";
+        });
+    EXPECT_TRUE(notRun);
+}
+
+// The note says where each value came from: the laying depth (entered, the frost, the socket, and the
+// rounding to the height module), the pedestal (entered or sizepdkl.dat), the base (searched, or
+// widened to the pedestal) and φII as typed, a typed 0 as 0
+TEST(CalculationNote, WhereTheValuesCameFrom) {
+    using T = TextField;
+    const struct {
+        const char* what;
+        std::vector<std::pair<T, const char*>> texts;
+        std::vector<const char*> present;
+        std::vector<const char*> absent;
+    } rows[] = {
+        {"the sand project: the socket, rounded; the pedestal from the table",
+         {},
+         {"Принята глубина заложения d = 1,650 м — по глубине стакана с днищем, с высотой фундамента, "
+          "округленной до модуля d_h.",
+          "Сечение подколонника luc × buc, м | не задано | по таблице sizepdkl.dat",
+          "м — по таблице sizepdkl.dat"},
+         {"Подошва расширена"}},
+        {"a shallow socket: the frost depth",
+         {{T::socketDepth, "0.3"}, {T::socketBottom, "0.2"}},
+         {"по глубине промерзания, с высотой фундамента, округленной до модуля d_h."},
+         {"по глубине стакана"}},
+        {"the depth entered, on the module",
+         {{T::d, "2.25"}},
+         {"Глубина заложения d, м | 2,25 | задано", "Принята глубина заложения d = 2,250 м — задана."},
+         {"по глубине промерзания."}},
+        {"the pedestal entered, wider than the base: widened",
+         {{T::luc, "3.3"}, {T::buc, "3"}},
+         {"Сечение подколонника luc × buc, м | 3,3 × 3 | задано", "м — задано.",
+          "Подошва расширена до сечения подколонника: b × l = 3,000 × 3,300 м"},
+         {"по таблице sizepdkl.dat ("}},
+        {"φII typed as 0", {{T::fii, "0"}, {T::cii, "30"}}, {"φII, ° | 0 | задано"}, {"1e-06", "1e-6"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProjectForm form = sandProjectForm();
+        for (const auto& [field, text] : row.texts) {
+            form.text(field) = text;
+        }
+        const ProjectPass pass = runProjectPass(form, passOptions());
+        ASSERT_NE(pass.outcome, PassOutcome::NotRun) << pass.reason;
+        std::string text;
+        for (const std::string& line : lines(&pass)) {
+            text += line + "\n";
+        }
+        for (const char* piece : row.present) {
+            EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
+        }
+        for (const char* piece : row.absent) {
+            EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+        }
+    }
 }
 
 // The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped
 TEST(NoteHtml, SelfContainedPage) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
-    const std::string svg = schemeSvg(sand.record, 75, ',');
+    const std::string svg = schemeSvg({sand.record, sand.calculation}, 75, ',');
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
     EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
     const std::string page = noteHtml(note, svg);

@@ -34,7 +34,7 @@ ProjectForm heavyProjectForm() {
 }
 
 std::string json(const ProjectPass& pass) {
-    return projectJson("p.dan", pass.outcome, pass.report, pass.record, false, nullptr);
+    return projectJson("p.dan", pass.outcome, pass.report, pass.record, pass.calculation, false, nullptr);
 }
 
 bool hasLine(const ProjectPass& pass, const std::string& text) {
@@ -62,7 +62,8 @@ TEST(ProjectPass, Outcomes) {
     EXPECT_EQ(missing.outcome, PassOutcome::NotRun);
     EXPECT_NE(missing.reason.find(tables.file("table4.dat")), std::string::npos) << missing.reason;
     EXPECT_TRUE(missing.report.empty());
-    EXPECT_EQ(json(missing), projectJson("p.dan", PassOutcome::NotRun, {}, ProjectRecord(), false, nullptr));
+    EXPECT_EQ(json(missing), projectJson("p.dan", PassOutcome::NotRun, {}, ProjectRecord(),
+                                         CalculationResult(), false, nullptr));
 }
 
 // Every pass starts from an empty record: a project run after another gets only its own numbers
@@ -126,8 +127,8 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
         EXPECT_TRUE(pass.report[0].failure) << what;
         EXPECT_EQ(pass.report[0].text.rfind(row.line, 0), 0u) << what << "\n" << pass.report[0].text;
         EXPECT_EQ(pass.reason, pass.report[0].text) << what;
-        EXPECT_EQ(json(pass),
-                  projectJson("p.dan", PassOutcome::NotRun, pass.report, ProjectRecord(), false, nullptr))
+        EXPECT_EQ(json(pass), projectJson("p.dan", PassOutcome::NotRun, pass.report, ProjectRecord(),
+                                          CalculationResult(), false, nullptr))
             << what;
     }
 }
@@ -158,12 +159,39 @@ TEST(ProjectPass, NumbersIgnoreTheProcessLocale) {
     EXPECT_FLOAT_EQ(TableLookup(table, 2, 0), 1.5f);
 }
 
+// A project file whose numbers were written with a decimal comma (by hand, or by a program in a
+// Russian locale) gives the same calculation as with points, in either process locale, and is
+// saved back with the points
+TEST(ProjectPass, DecimalCommasInTheFile) {
+    const std::string pointed = fundis::testing::readBytes(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan");
+    std::string commas = pointed;
+    std::replace(commas.begin(), commas.end(), '.', ',');
+    ASSERT_NE(commas, pointed);
+    ProjectFile withPoints, withCommas;
+    Status settlementRead;
+    ASSERT_TRUE(parseProject(pointed, withPoints, settlementRead).ok());
+    ASSERT_TRUE(parseProject(commas, withCommas, settlementRead).ok());
+    EXPECT_EQ(withCommas.form.text(TextField::pedestalTop), "-0,150");
+    const std::string expected = json(runProjectPass(withPoints.form, options()));
+    EXPECT_EQ(json(runProjectPass(withCommas.form, options())), expected);
+    const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
+    const std::string inRussian = json(runProjectPass(withCommas.form, options()));
+    std::setlocale(LC_ALL, "C");
+    if (russian) {
+        EXPECT_EQ(inRussian, expected);
+    }
+    std::string saved;
+    ASSERT_TRUE(serializeProject(withCommas, saved).ok());
+    EXPECT_EQ(saved, pointed);
+}
+
 // One JSON line a project: the report lines and every record field, floats that read back exactly
 TEST(ProjectJson, ReportAndRecord) {
-    ProjectRecord data = twoStepFoundation();
-    data.kh = 0.7f;
-    const std::string line = projectJson("a \"b\".dan", PassOutcome::DesignFailures,
-                                         {{"x\ty", false}, {"red", true}}, data, true, nullptr);
+    SampleDesign sample = twoStepFoundation();
+    sample.inputs.kh = 0.7f;
+    const std::string line =
+        projectJson("a \"b\".dan", PassOutcome::DesignFailures, {{"x\ty", false}, {"red", true}},
+                    sample.inputs, sample.result, true, nullptr);
     EXPECT_EQ(
         line.rfind(
             "{\"file\": \"a \\\"b\\\".dan\", \"outcome\": \"design failures\", \"report\": [{\"text\": "
@@ -197,7 +225,8 @@ TEST(ProjectPass, DocumentContext) {
     EXPECT_EQ(context.failures, red);
     EXPECT_GE(std::count_if(red.begin(), red.end(), [](const std::string& line) { return !line.empty(); }),
               4);
-    EXPECT_EQ(context.data, &heavy.record);
+    EXPECT_EQ(context.inputs, &heavy.record);
+    EXPECT_EQ(context.result, &heavy.calculation);
     EXPECT_TRUE(foundationShaped(context));
     EXPECT_FALSE(context.outOfDate);
 
@@ -259,11 +288,11 @@ TEST(ProjectPass, DocumentContextFromTheSettings) {
         EXPECT_EQ(context.schemeScale, scale) << setting;
         EXPECT_EQ(context.fileName, "a.dan");
         EXPECT_EQ(context.decimalSeparator, ',');
-        EXPECT_EQ(context.data, &pass.record);
+        EXPECT_EQ(context.result, &pass.calculation);
     }
     const ReportContext none = documentContext(nullptr, {"b.dan", 50, '.'});
-    EXPECT_EQ(none.data, nullptr);
+    EXPECT_EQ(none.result, nullptr);
     EXPECT_EQ(none.schemeScale, 50);
     EXPECT_FALSE(baseDesigned(none));
-    EXPECT_EQ(shownRecord(none).l, ProjectRecord().l);
+    EXPECT_EQ(designedLength(shownDesign(none).result), 0.0f);
 }

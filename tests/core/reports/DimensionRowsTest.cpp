@@ -23,18 +23,19 @@ using SizesBySymbol = std::map<std::string, std::string>;
 const std::regex kSymbol("[bl]uc|huc|[bl]c|c[0-9]+|cb[0-9]+|h[0-9]+");
 
 // Every size a different number, so that a value under the wrong symbol shows.
-ProjectRecord distinctSizes(int steps) {
-    ProjectRecord data = twoStepFoundation();
-    data.buc = 0.91f;
-    data.luc = 1.22f;
-    data.huc = 0.73f;
-    data.bc = 0.44f;
-    data.lc = 0.46f;
-    data.nSteps = steps;
+SampleDesign distinctSizes(int steps) {
+    SampleDesign data = twoStepFoundation();
+    data.result.pedestal.buc = 0.91f;
+    data.result.pedestal.luc = 1.22f;
+    data.result.steps.huc = 0.73f;
+    data.inputs.bc = 0.44f;
+    data.inputs.lc = 0.46f;
+    StepsResult& s = data.result.steps;
+    s.nSteps = steps;
     for (int i = 1; i <= 4; ++i) {
-        data.c[i] = 0.1f * static_cast<float>(i) + 0.01f;
-        data.cb[i] = 0.1f * static_cast<float>(i) + 0.02f;
-        data.h[i] = 0.1f * static_cast<float>(i) + 0.03f;
+        s.c[i] = 0.1f * static_cast<float>(i) + 0.01f;
+        s.cb[i] = 0.1f * static_cast<float>(i) + 0.02f;
+        s.h[i] = 0.1f * static_cast<float>(i) + 0.03f;
     }
     return data;
 }
@@ -63,26 +64,31 @@ TEST(DimensionRows, EachSizeUnderItsSymbol) {
                                                         {"bc", "0.440"},  {"lc", "0.460"},  {"c1", "0.110"},
                                                         {"c4", "0.410"},  {"cb2", "0.220"}, {"cb3", "0.320"},
                                                         {"h1", "0.130"},  {"h4", "0.430"}};
-    const ProjectRecord data = distinctSizes(4);
-    ReportContext context;
-    context.data = &data;
+    const SampleDesign data = distinctSizes(4);
+    ReportContext context = data.context();
     RecordingCanvas printed(4800, 6787);
     DrawReportTablesPage(printed, context);
     RecordingCanvas scheme(1400, 1000);
-    DrawFoundationScheme(scheme, 33, data, 75, '.');
+    DrawFoundationScheme(scheme, kScreenSchemeUnit, data.design(), 75, '.');
     const SizesBySymbol documents[] = {drawnSizes(printed), drawnSizes(scheme)};
     for (const auto& [symbol, size] : rows) {
         EXPECT_EQ(documents[0].at(symbol), size) << "printed report, " << symbol;
         EXPECT_EQ(documents[1].at(symbol), size) << "scheme, " << symbol;
     }
+    // steps taller than the foundation leave the pedestal no height: a dash, never a negative size
+    SampleDesign tall = data;
+    tall.result.steps.huc = -0.3f;
+    context = tall.context();
+    RecordingCanvas tallPage(4800, 6787);
+    DrawReportTablesPage(tallPage, context);
+    EXPECT_EQ(drawnSizes(tallPage).at("huc"), "—");
 }
 
 // At least the three columns of the pedestal's sizes; a step count outside the arrays is held to them
 TEST(DimensionRows, ColumnsFollowTheSteps) {
     for (const auto& [steps, columns] : {std::pair<int, int>{0, 3}, {2, 3}, {4, 4}, {-4, 3}, {100000, 100}}) {
-        const ProjectRecord data = distinctSizes(steps);
-        ReportContext context;
-        context.data = &data;
+        const SampleDesign data = distinctSizes(steps);
+        const ReportContext context = data.context();
         RecordingCanvas printed(4800, 6787);
         DrawReportTablesPage(printed, context);
         const auto& frame = printed.rectangles().at(0);

@@ -118,9 +118,8 @@ DxfCanvas::Setup tenthMillimetres() {
     return setup;
 }
 
-ReportContext contextOf(const ProjectRecord& data, int scale) {
-    ReportContext context;
-    context.data = &data;
+ReportContext contextOf(const SampleDesign& data, int scale) {
+    ReportContext context = data.context();
     context.schemeScale = scale;
     context.decimalSeparator = ',';
     return context;
@@ -287,7 +286,7 @@ TEST(DxfCanvas, HeaderAndLayers) {
         }
     }
     ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
-    EXPECT_EQ(layers["HIDDEN"].get(6), "DASHED");
+    EXPECT_EQ(layers["REINFORCEMENT"].get(6), "CONTINUOUS");
     EXPECT_EQ(layers["DIMENSIONS"].get(62), "1");
     EXPECT_EQ(layers["OUTLINE"].get(370), "50");
     const std::vector<Record> lines = drawing.entities("LINE", "OUTLINE");
@@ -301,7 +300,7 @@ TEST(DxfCanvas, HeaderAndLayers) {
 // texts and marks grow with the scale, so that the sheet at 1:S looks alike (the cut, the columns and
 // the texts of each layer dxf_samples.py checks on every sample)
 TEST(DxfExport, SchemeAtTrueSize) {
-    const ProjectRecord data = twoStepFoundation();
+    const SampleDesign data = twoStepFoundation();
     std::map<int, double> titleHeights;
     for (const int scale : {20, 75, 200}) {
         const Drawing drawing = parse(schemeDxf(contextOf(data, scale)));
@@ -344,7 +343,7 @@ TEST(DxfExport, SchemeAtTrueSize) {
 // and the red lines of the calculation stand in red above the title; the table's numbers keep the
 // user's decimal separator (a foundation not designed dxf_samples.py checks)
 TEST(DxfExport, MessageNotesAndSeparator) {
-    const ProjectRecord data = twoStepFoundation();
+    const SampleDesign data = twoStepFoundation();
     Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
     EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
     std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
@@ -385,15 +384,15 @@ TEST(DxfExport, MessageNotesAndSeparator) {
 // The reinforcement table: under the table of dimensions, its title above it, every cell's text
 // inside its column, the numbers in the user's form
 TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
-    const ProjectRecord data = twoStepFoundation();
+    const SampleDesign data = twoStepFoundation();
     RecordingCanvas canvas(1400, 1400);
-    DrawFoundationScheme(canvas, 33, data, 75, ',');
+    DrawFoundationScheme(canvas, kScreenSchemeUnit, data.design(), 75, ',');
     const std::size_t schemeLines = canvas.lines().size();
     int lowest = 0;
     for (const auto& text : canvas.texts()) {
         lowest = std::max(lowest, text.layer == DrawingLayer::Table ? text.y : 0);
     }
-    DrawSchemeReinforcementTable(canvas, 33, data, 75, ',');
+    DrawSchemeReinforcementTable(canvas, kScreenSchemeUnit, data.design(), 75, ',');
     const auto title = canvas.textsOf("АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА");
     ASSERT_EQ(title.size(), 1u);
     EXPECT_GT(title[0].y, lowest + canvas.textHeight("#"));
@@ -420,7 +419,7 @@ TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
         EXPECT_TRUE(inside) << text;
     }
     RecordingCanvas none(100, 100);
-    DrawSchemeReinforcementTable(none, 33, data, 0, ',');
+    DrawSchemeReinforcementTable(none, kScreenSchemeUnit, data.design(), 0, ',');
     EXPECT_TRUE(none.texts().empty() && none.lines().empty());
 }
 
@@ -436,7 +435,7 @@ TEST(SchemeDrawing, LayersAndMarkScale) {
     CoarseCanvas coarse;
     for (RecordingCanvas* canvas : {&fine, static_cast<RecordingCanvas*>(&coarse)}) {
         canvas->setLayer(DrawingLayer::Table);
-        DrawDimension(100, 300, 200, 2, "ab", *canvas);
+        DrawDimension(100, 300, 200, DimensionSide::Below, "ab", *canvas);
         EXPECT_EQ(canvas->layer(), DrawingLayer::Table);
         for (const auto& line : canvas->lines()) {
             EXPECT_EQ(line.layer, DrawingLayer::Dimension);
@@ -448,7 +447,7 @@ TEST(SchemeDrawing, LayersAndMarkScale) {
     EXPECT_EQ(coarse.lines().at(1).to.y - coarse.lines().at(1).from.y, 120);
 
     RecordingCanvas scheme(1400, 1000);
-    DrawFoundationScheme(scheme, 33, twoStepFoundation(), 75, '.');
+    DrawFoundationScheme(scheme, kScreenSchemeUnit, twoStepFoundation().design(), 75, '.');
     EXPECT_EQ(scheme.textsOf("Схема фундамента").at(0).layer, DrawingLayer::Text);
     EXPECT_EQ(scheme.textsOf("Основные").at(0).layer, DrawingLayer::Table);
     EXPECT_EQ(scheme.textsOf("h1").at(0).layer, DrawingLayer::Dimension);

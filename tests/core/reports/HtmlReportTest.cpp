@@ -12,10 +12,9 @@ using namespace fundis;
 
 namespace {
 
-std::string pageOf(const ProjectRecord& data, const std::string& fileName, bool craneAndWind,
+std::string pageOf(const SampleDesign& sample, const std::string& fileName, bool craneAndWind,
                    char separator = '.') {
-    ReportContext context;
-    context.data = &data;
+    ReportContext context = sample.context();
     context.fileName = fileName;
     context.craneAndWind = craneAndWind;
     context.decimalSeparator = separator;
@@ -38,9 +37,9 @@ TEST(HtmlReport, WholePageOfTheSampleDesign) {
 
 // No crane-and-wind line unless ticked; the file name escaped; 6 digits for inputs, 5 for results
 TEST(HtmlReport, CraneLineFileNameAndDigits) {
-    ProjectRecord data = twoStepFoundation();
-    data.Yii = data.b = 1.234567f;
-    const std::string page = pageOf(data, "/tmp/a&b<c>.dan", false);
+    SampleDesign sample = twoStepFoundation();
+    sample.inputs.Yii = sample.result.steps.b = 1.234567f;
+    const std::string page = pageOf(sample, "/tmp/a&b<c>.dan", false);
     for (const char* piece :
          {"\r\n<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>\r\n"
           "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n",
@@ -52,10 +51,10 @@ TEST(HtmlReport, CraneLineFileNameAndDigits) {
 // People read the page: its numbers take the report's decimal separator (inputs, results, the
 // dimension and reinforcement tables), the markup and the file name keep theirs
 TEST(HtmlReport, NumbersTakeTheReportsSeparator) {
-    ProjectRecord data = twoStepFoundation();
-    data.Yii = 18.5f;
-    data.b = 1.25f;
-    const std::string page = pageOf(data, "/tmp/v1.2.dan", false, ',');
+    SampleDesign sample = twoStepFoundation();
+    sample.inputs.Yii = 18.5f;
+    sample.result.steps.b = 1.25f;
+    const std::string page = pageOf(sample, "/tmp/v1.2.dan", false, ',');
     for (const char* piece : {"II<FONT size=3>=18,5кН/м3;", "<li>Ширина подошвы фундамента b=1,25м;",
                               "<TABLE BORDER=\"2\">", "взяты из файла\"/tmp/v1.2.dan\""}) {
         EXPECT_NE(page.find(piece), std::string::npos) << piece;
@@ -71,9 +70,8 @@ TEST(HtmlReport, NumbersTakeTheReportsSeparator) {
 // paragraph a group, between the results' heading and the first result. Without a pedestal the
 // base's results stay and the tables go; without a base the results go too
 TEST(HtmlReport, OutOfDateLineAndRedLinesBeforeTheResults) {
-    ProjectRecord data = twoStepFoundation();
-    ReportContext context;
-    context.data = &data;
+    SampleDesign sample = twoStepFoundation();
+    ReportContext context = sample.context();
     context.outOfDate = true;
     context.failures = {"", "Не выполняется условие <p12>.", "Необходимо увеличить толщину дна стакана.", "",
                         "Невозможно подобрать ступени фундамента."};
@@ -92,14 +90,14 @@ TEST(HtmlReport, OutOfDateLineAndRedLinesBeforeTheResults) {
     EXPECT_NE(page.find(verdict), std::string::npos) << page;
     EXPECT_NE(page.find("<P>РАЗМЕРЫ ФУНДАМЕНТА"), std::string::npos);
 
-    data.buc = data.luc = 0;
+    sample.result.stepsRan = false;  // no pedestal: the stages stopped after the search
     page = htmlReport(context);
     EXPECT_NE(page.find("<li>Минимальное давление по подошве pmin=146.56кПа."), std::string::npos);
     EXPECT_EQ(page.find("РАЗМЕРЫ ФУНДАМЕНТА"), std::string::npos);
     EXPECT_EQ(page.find("АРМИРОВАНИЕ"), std::string::npos);
 
-    data = ProjectRecord();  // no admissible base: the search leaves zeros
-    data.NII = twoStepFoundation().NII;
+    sample.result = CalculationResult();  // no admissible base
+    sample.result.ran = true;
     context.outOfDate = false;
     context.failures = {
         "", "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений."};

@@ -70,10 +70,7 @@ void expectTidyPage(const RecordingCanvas& canvas, bool linesApart = true) {
 
 class PrintedReportTest : public ::testing::Test {
   protected:
-    PrintedReportTest() {
-        context.data = &record;
-        context.fileName = "C:/Проекты/ф1.dan";
-    }
+    PrintedReportTest() : context(record.context()) { context.fileName = "C:/Проекты/ф1.dan"; }
     RecordingCanvas page(void (*draw)(Canvas&, const ReportContext&), int width = kWidth,
                          int height = kHeight) const {
         RecordingCanvas canvas(width, height);
@@ -81,7 +78,7 @@ class PrintedReportTest : public ::testing::Test {
         return canvas;
     }
 
-    ProjectRecord record = twoStepFoundation();
+    SampleDesign record = twoStepFoundation();
     ReportContext context;
 };
 
@@ -143,9 +140,9 @@ TEST_F(PrintedReportTest, CraneLineOnlyWhenTicked) {
 // the reinforcement table below the dimension table
 TEST_F(PrintedReportTest, TableTextsStayInTheirCells) {
     for (int steps : {0, 2, 5}) {
-        record.nSteps = steps;
-        record.huc = steps == 2 ? -0.3f : 0.75f;
-        record.c[2] = steps == 2 ? -12.5f : 0.3f;
+        record.result.steps.nSteps = steps;
+        record.result.steps.huc = steps == 2 ? -0.3f : 0.75f;
+        record.result.steps.c[2] = steps == 2 ? -12.5f : 0.3f;
         const RecordingCanvas canvas = page(DrawReportTablesPage);
         expectTidyPage(canvas);
         ASSERT_EQ(canvas.rectangles().size(), 2u);
@@ -217,8 +214,8 @@ TEST_F(PrintedReportTest, TextPageCarriesTheVerdict) {
 // the tables page says that the foundation was not designed, with the red lines, and draws no table
 // (the scheme's page draws the scheme document, whose rule SchemeDrawingTest checks)
 TEST_F(PrintedReportTest, NoBaseNoResults) {
-    record = ProjectRecord();
-    record.NII = twoStepFoundation().NII;
+    record.result = CalculationResult();  // no admissible base
+    record.result.ran = true;
     context.failures = {
         "", "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.",
         "Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента."};
@@ -277,9 +274,10 @@ TEST_F(PrintedReportTest, SchemeReducedToFitThePage) {
     EXPECT_EQ(canvas.textsOf("Масштаб 1:75").size(), 1u);
     EXPECT_TRUE(inside(canvas));
 
-    record.l = record.lStep[1] = 9.3f;
-    record.b = record.bStep[1] = 7.8f;
-    record.d = 2.1f;
+    StepsResult& steps = record.result.steps;
+    steps.l = steps.lStep[1] = 9.3f;
+    steps.b = steps.bStep[1] = 7.8f;
+    record.result.depth.d = 2.1f;
     RecordingCanvas asSet(width, height);
     DrawSchemeDocument(asSet, width / 16, context, 75);
     EXPECT_FALSE(inside(asSet));  // the table would run off the sheet

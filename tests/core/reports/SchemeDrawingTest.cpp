@@ -14,9 +14,9 @@ using namespace fundis;
 
 namespace {
 
-RecordingCanvas drawn(const ProjectRecord& data, double unit = 33, int scale = 75) {
+RecordingCanvas drawn(const SampleDesign& data, double unit = kScreenSchemeUnit, int scale = 75) {
     RecordingCanvas canvas(1400, 1000);
-    DrawFoundationScheme(canvas, unit, data, scale, '.');
+    DrawFoundationScheme(canvas, unit, data.design(), scale, '.');
     return canvas;
 }
 
@@ -24,7 +24,7 @@ RecordingCanvas drawn(const ProjectRecord& data, double unit = 33, int scale = 7
 
 // To scale: the base line is l · 100 u / scale long, the unit taken in whole pixels
 TEST(SchemeDrawing, DrawnToScale) {
-    const ProjectRecord data = twoStepFoundation();  // l = 2.4 m
+    const SampleDesign data = twoStepFoundation();  // l = 2.4 m
     const std::tuple<double, int, double> rows[] = {{33, 75, 44}, {33, 50, 66}, {300.7, 75, 400}};
     for (const auto& [unit, scale, pixelsPerMetre] : rows) {
         SCOPED_TRACE(::testing::Message() << "unit " << unit << ", 1:" << scale);
@@ -38,28 +38,30 @@ TEST(SchemeDrawing, DrawnToScale) {
 
 // A step overhang of 0 gets no dimension; the table keeps its heading
 TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
-    ProjectRecord data = twoStepFoundation();
+    SampleDesign data = twoStepFoundation();
     EXPECT_EQ(drawn(data).textsOf("c2").size(), 2u + 2u + 1u);  // section twice, plan twice, table
     EXPECT_EQ(drawn(data).textsOf("cb2").size(), 2u + 1u);
-    data.c[2] = data.cb[2] = 0;
+    data.result.steps.c[2] = data.result.steps.cb[2] = 0;
     EXPECT_EQ(drawn(data).textsOf("c2").size(), 1u);
     EXPECT_EQ(drawn(data).textsOf("cb2").size(), 1u);
     EXPECT_EQ(drawn(data).textsOf("c1").size(), 5u);
 }
 
-// Dimension lines: 1 above the edge, 2 below, 3 left, 4 right; the label centred on the measured
-// span and clear of the line; the caller's pen, position and font colour survive
+// Dimension lines above, below, left or right of the edge; the label centred on the measured span
+// and clear of the line; the caller's pen, position and font colour survive
 TEST(DrawDimension, FourKinds) {
-    for (int kind = 1; kind <= 4; ++kind) {
+    for (DimensionSide kind :
+         {DimensionSide::Above, DimensionSide::Below, DimensionSide::Left, DimensionSide::Right}) {
         RecordingCanvas canvas(500, 500);
         canvas.setPen(2, CanvasColor::Blue);
         canvas.setFont(CanvasFont{});
         canvas.moveTo(5, 7);
-        const bool horizontal = kind <= 2;
+        const bool horizontal = isHorizontal(kind);
         horizontal ? DrawDimension(100, 300, 200, kind, "ab", canvas)
                    : DrawDimension(200, 100, 300, kind, "ab", canvas);
 
-        ASSERT_EQ(canvas.lines().size(), 5u) << kind;  // the line, two extensions, two ticks
+        ASSERT_EQ(canvas.lines().size(), 5u)
+            << static_cast<int>(kind);  // the line, two extensions, two ticks
         // along the line, across it, and the same for the label
         const auto& line = canvas.lines().front();
         const auto& label = canvas.texts().at(0);
@@ -69,10 +71,11 @@ TEST(DrawDimension, FourKinds) {
             horizontal ? label.x + canvas.textWidth("ab") / 2.0 : label.y + canvas.textHeight("ab") / 2.0;
         const int labelFarSide =
             horizontal ? label.y + canvas.textHeight("ab") : label.x + canvas.textWidth("ab");
-        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300)) << kind;
-        EXPECT_EQ(across < 200, kind == 1 || kind == 3) << kind;
-        EXPECT_NEAR(labelMiddle, 200, 1.0) << kind;
-        EXPECT_LE(labelFarSide, across) << kind;
+        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300))
+            << static_cast<int>(kind);
+        EXPECT_EQ(across < 200, kind == DimensionSide::Above || kind == DimensionSide::Left);
+        EXPECT_NEAR(labelMiddle, 200, 1.0) << static_cast<int>(kind);
+        EXPECT_LE(labelFarSide, across) << static_cast<int>(kind);
         for (const auto& drawnLine : canvas.lines()) {
             EXPECT_EQ(drawnLine.color, CanvasColor::Red);
             EXPECT_EQ(drawnLine.width, 1);
@@ -97,18 +100,18 @@ namespace {
 
 // Three steps whose upper two overhang 0.15 m each way: at 1:75 a span of 6.6 px, narrower than its
 // label "c2" (12 px) and lower than "cb2" (13 px).
-ProjectRecord narrowSteps() {
-    ProjectRecord data = twoStepFoundation();
-    data.nSteps = 3;
-    data.c[1] = 0.3f;
-    data.c[2] = data.c[3] = 0.15f;
-    data.cb[1] = data.cb[2] = data.cb[3] = 0.15f;
-    data.lStep[2] = 1.8f;
-    data.lStep[3] = 1.5f;
-    data.bStep[2] = 1.5f;
-    data.bStep[3] = 1.2f;
-    data.h[3] = 0.15f;
-    data.hSteps = 0.75f;
+SampleDesign narrowSteps() {
+    SampleDesign data = twoStepFoundation();
+    data.result.steps.nSteps = 3;
+    data.result.steps.c[1] = 0.3f;
+    data.result.steps.c[2] = data.result.steps.c[3] = 0.15f;
+    data.result.steps.cb[1] = data.result.steps.cb[2] = data.result.steps.cb[3] = 0.15f;
+    data.result.steps.lStep[2] = 1.8f;
+    data.result.steps.lStep[3] = 1.5f;
+    data.result.steps.bStep[2] = 1.5f;
+    data.result.steps.bStep[3] = 1.2f;
+    data.result.steps.h[3] = 0.15f;
+    data.result.steps.hSteps = 0.75f;
     return data;
 }
 
@@ -132,7 +135,7 @@ bool overlap(const Box& a, const Box& b) {
 // move apart instead of running into each other, stay in their chain's order and near their spans;
 // a chain whose labels fit its extent keeps them there, clear of the chain round the corner
 TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
-    const std::tuple<ProjectRecord, int, bool> rows[] = {
+    const std::tuple<SampleDesign, int, bool> rows[] = {
         {narrowSteps(), 75, false}, {narrowSteps(), 100, false}, {twoStepFoundation(), 75, true}};
     for (const auto& [data, scale, fits] : rows) {
         const RecordingCanvas canvas = drawn(data, 33, scale);
@@ -187,9 +190,8 @@ TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
 // above every line of the drawing, which moves down to make room and keeps its scale. Without a
 // foundation: the title, a statement and the red lines, and nothing drawn
 TEST(SchemeDocument, VerdictAboveTheDrawing) {
-    const ProjectRecord data = twoStepFoundation();
-    ReportContext context;
-    context.data = &data;
+    const SampleDesign data = twoStepFoundation();
+    ReportContext context = data.context();
     RecordingCanvas plain(1400, 1000);
     DrawSchemeDocument(plain, 33, context, 75);
     RecordingCanvas usual = drawn(data);
@@ -229,8 +231,9 @@ TEST(SchemeDocument, VerdictAboveTheDrawing) {
     EXPECT_EQ(marked.lines().front().to.x - marked.lines().front().from.x,
               usual.lines().front().to.x - usual.lines().front().from.x);
 
-    ProjectRecord none;  // no admissible base
-    context.data = &none;
+    const SampleDesign none;  // no admissible base
+    context.inputs = &none.inputs;
+    context.result = &none.result;
     context.outOfDate = false;
     RecordingCanvas empty(1400, 1000);
     DrawSchemeDocument(empty, 33, context, 75);

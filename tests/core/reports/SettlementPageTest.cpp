@@ -29,10 +29,7 @@ SettlementPass oneLayer(double su) {
 
 // The page at 600 dpi, every text and line checked to lie on it.
 RecordingCanvas pageOf(const SettlementPass* pass) {
-    ProjectRecord record;
-    record.d = 1;
     ReportContext context;
-    context.data = &record;
     context.settlement = pass;
     context.decimalSeparator = ',';
     RecordingCanvas canvas(4800, 6787);
@@ -118,9 +115,8 @@ TEST(SettlementPage, OneLineWithoutASettlementAndLongTablesCut) {
 
 // The HTML block goes between the reinforcement table and the end; nothing else of the page changes
 TEST(SettlementHtml, BlockAfterTheTablesOnlyWithASettlement) {
-    const ProjectRecord record = twoStepFoundation();
-    ReportContext context;
-    context.data = &record;
+    const SampleDesign record = twoStepFoundation();
+    ReportContext context = record.context();
     const std::string plain = htmlReport(context);
     SettlementPass failed;
     failed.result.status = Status::failure("x");

@@ -21,7 +21,7 @@ TEST(SettlementInput, CellsReadWithEitherSeparator) {
         const char* text;
         double value;  // 0: refused
     } rows[] = {{"0.5", 0.5}, {"0,5", 0.5}, {"12", 12},  {",5", 0.5},  {"1e1", 10}, {"", 0},
-                {"abc", 0},   {"0.5м", 0},  {" 0.5", 0}, {"1,2.3", 0}, {"+2", 0},   {"nan", 0}};
+                {"abc", 0},   {"0.5м", 0},  {" 0.5", 0}, {"1,2.3", 0}, {"+2", 2},   {"nan", 0}};
     for (const auto& row : rows) {
         SettlementData data;
         const Status status = parseSettlementInputs(oneLayer(row.text, "18", "20"), data);

@@ -59,8 +59,8 @@ TEST_F(WindowsFixture, NoteCommandBeforeACalculation) {
 TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     calculateProject();
     ASSERT_TRUE(main->lastCalculation());
-    const fundis::ProjectRecord& data = main->lastCalculation()->record;
-    const QString R = QLocale().toString(static_cast<double>(data.R), 'f', 3);
+    const float soilR = main->lastCalculation()->calculation.base.R;
+    const QString R = QLocale().toString(static_cast<double>(soilR), 'f', 3);
     ASSERT_TRUE(R.contains(QLatin1Char(',')));
 
     const QString odt = dataPath(QStringLiteral("note.odt"));

@@ -28,14 +28,13 @@ QString runTool(const char* tool, const QStringList& arguments) {
 
 class ExportTest : public ::testing::Test {
   protected:
-    ExportTest() {
-        context.data = &record;
+    ExportTest() : context(record.context()) {
         context.fileName = "/home/user/projects/colonna.dan";
         context.schemeScale = 50;
         context.decimalSeparator = ',';
     }
     fundis::testing::TempFolder folder;
-    ProjectRecord record = twoStepFoundation();
+    SampleDesign record = twoStepFoundation();
     ReportContext context;
 };
 
@@ -82,7 +81,7 @@ TEST_F(ExportTest, SvgHoldsTheWholeScheme) {
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     };
     const int small = width("small.svg");
-    record.l = record.lStep[1] = 9.0f;
+    record.result.steps.l = record.result.steps.lStep[1] = 9.0f;
     context.schemeScale = 25;
     // 2u + 9 m at 4u a metre + 2u + the 6.5u of the table, u = 66
     EXPECT_GT(width("large.svg"), std::max(small, 66 * (2 + 36 + 2 + 6)));

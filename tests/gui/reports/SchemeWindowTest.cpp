@@ -28,7 +28,7 @@ class SchemeWindowTest : public ::testing::Test {
     void SetUp() override {
         setDialogs(&dialogs);
         printer.setOutputFormat(QPrinter::PdfFormat);  // never a real printer
-        context.data = &record;
+        context = record.context();
         context.decimalSeparator = ',';
     }
     void TearDown() override { setDialogs(nullptr); }
@@ -46,7 +46,7 @@ class SchemeWindowTest : public ::testing::Test {
     fundis::ScriptedDialogs dialogs;
     QPrinter printer;
     QTemporaryDir folder;
-    ProjectRecord record = twoStepFoundation();
+    SampleDesign record = twoStepFoundation();
     ReportContext context;
 };
 
@@ -91,7 +91,7 @@ TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
     context.outOfDate = true;
     context.failures = {"", "Невозможно подобрать ступени фундамента."};
     SchemeWindow scheme(nullptr, context, printer, folder.path());
-    record.l = 0;  // changed after the window opened: the window keeps its copy
+    record.result.steps.l = 0;  // changed after the window opened: the window keeps its copy
     RecordingCanvas shown(1400, 1000);
     scheme.drawScheme(shown);
     ASSERT_FALSE(shown.texts().empty());

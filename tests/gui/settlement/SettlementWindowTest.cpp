@@ -39,7 +39,7 @@ class SettlementWindowTest : public ::testing::Test {
     }
     void TearDown() override { setDialogs(nullptr); }
 
-    std::unique_ptr<SettlementWindow> open(const ProjectRecord* design) {
+    std::unique_ptr<SettlementWindow> open(const ReportContext* design) {
         return std::make_unique<SettlementWindow>(nullptr, inputs, design, ',', printer, folder.path());
     }
     static QString reportText(const SettlementWindow& window) {
@@ -62,7 +62,8 @@ class SettlementWindowTest : public ::testing::Test {
     QPrinter printer;
     QTemporaryDir folder;
     SettlementInputs inputs;
-    ProjectRecord design = twoStepFoundation();
+    SampleDesign sample = twoStepFoundation();
+    ReportContext design = sample.context();
 };
 
 }  // namespace
