@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/NumberFormat.h"
 #include "core/reports/HtmlReport.h"
 #include "core/reports/SchemeDrawing.h"
 
@@ -127,10 +128,23 @@ std::string SvgCanvas::svg() const {
 
 std::string SvgCanvas::pageSvg() const { return element(0, 0, width_, height_); }
 
+SvgCanvas SvgCanvas::paper(double widthMm, double heightMm) {
+    constexpr double kPerMillimetre = 96.0 / 25.4;
+    SvgCanvas canvas(static_cast<int>(std::lround(widthMm * kPerMillimetre)),
+                     static_cast<int>(std::lround(heightMm * kPerMillimetre)));
+    canvas.perMillimetre_ = kPerMillimetre;
+    return canvas;
+}
+
 std::string SvgCanvas::element(int left, int top, int width, int height) const {
+    std::string size = R"(width="100%" style="max-width:)" + std::to_string(width) + "px\"";
+    if (perMillimetre_ > 0.0 && left == 0 && top == 0) {
+        size = "width=\"" + formatGeneral(width / perMillimetre_, 6) + "mm\" height=\"" +
+               formatGeneral(height / perMillimetre_, 6) + "mm\"";
+    }
     std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=")" + std::to_string(left) + " " +
                       std::to_string(top) + " " + std::to_string(width) + " " + std::to_string(height) +
-                      R"(" width="100%" style="max-width:)" + std::to_string(width) + "px\" role=\"img\">\n";
+                      "\" " + size + " role=\"img\">\n";
     if (hatchUsed_) {
         out +=
             "<defs><pattern id=\"hatch\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"

@@ -109,7 +109,7 @@ EMSCRIPTEN_BINDINGS(fundis_web) {
         .function("setFileName", &WebProject::setFileName)
         .function("fillReliability", &WebProject::fillReliability)
         .function("okWarnings", &WebProject::okWarnings)
-        .function("acceptForm", optional_override([](WebProject& p) { return resultOf(p.acceptForm()); }))
+        .function("acceptForm", &WebProject::acceptForm)
         .function("settlement", &WebProject::settlement)
         .function("setSettlement", optional_override([](WebProject& p, const val& inputs) {
                       p.setSettlement(settlementOf(inputs));

@@ -3,7 +3,7 @@
 
 // The core's entry points this file uses, and no others: the project file (parseProject,
 // serializeProject), the field table, the form's rules and the OK's warnings and fill
-// (fieldProblems, textsNotWholeNumbers, fillReliabilityFactor, applyInputForm), the project pass
+// (fieldProblems, textsNotWholeNumbers, fillReliabilityFactor, lengthToHeightRatio), the project pass
 // (runProjectPass, documentContext), the settlement pass and its cells, and the documents (the JSON,
 // the HTML report, the note, the scheme, the printed pages and the settlement picture on the SVG
 // canvas, the DXF). The record's fields are never read here.
@@ -32,11 +32,9 @@ namespace fundis {
 namespace {
 
 const char* const kNoName = "Без имени";
-// A4 at the 96 dots an inch the SVG canvas sizes its fonts for
-constexpr int kPageWidth = 794;
-constexpr int kPageHeight = 1123;
-// the scheme window's unit, as on the desktop's screen
-constexpr double kScreenUnit = 33;
+// the printed pages: A4, in millimetres
+constexpr double kPaperWidth = 210;
+constexpr double kPaperHeight = 297;
 
 // A message's first letter in capitals, as the desktop's message boxes show a core message.
 std::string sentence(std::string text) {
@@ -131,6 +129,7 @@ std::string WebProject::fieldTable() {
             object.add("high", field.high);
         }
         object.add("whenEmpty", jsonString(field.whenEmpty));
+        object.add("shown", field.shown);
         if (field.kind == FieldKind::List) {
             object.add("items", stringList(listItems(static_cast<ListField>(field.index))));
         }
@@ -347,17 +346,11 @@ std::string WebProject::okWarnings() const {
     return object.close();
 }
 
-WebResult WebProject::acceptForm() {
-    CodeTables tables;
-    if (const Status loaded = loadCodeTables(tablesDir_, tables, TableGroup::Input); !loaded) {
-        return {false, loaded.message() + ".", {}};
-    }
+void WebProject::acceptForm() {
     // the L/H edit shows the ratio actually used
-    ProjectForm confirmed = form_;
-    ProjectRecord scratch;
-    applyInputForm(confirmed, scratch, tables);
-    setText(formField(TextField::LH).name, confirmed.text(TextField::LH));
-    return {};
+    if (const std::optional<float> ratio = lengthToHeightRatio(form_)) {
+        setText(formField(TextField::LH).name, formatGeneral(*ratio, 15));
+    }
 }
 
 std::string WebProject::settlement() const {
@@ -455,7 +448,7 @@ std::string WebProject::resultsJson() const {
     const std::string file = baseName(fileName_.empty() ? kNoName : fileName_);
     if (!last_) {
         // refused: the report is the line that names the fields, and nothing was calculated
-        return projectJson(file, PassOutcome::NotRun, refused_, ProjectRecord(),
+        return projectJson(file, PassOutcome::NotRun, refused_, ProjectRecord(), CalculationResult(),
                            inputDialogNeeded(form_.text(TextField::fii), form_.text(TextField::cii)),
                            nullptr);
     }
@@ -463,7 +456,7 @@ std::string WebProject::resultsJson() const {
     const bool failed =
         anyFailure(last_->report) || (settlement != nullptr && anyFailure(settlement->report));
     return projectJson(file, failed ? PassOutcome::DesignFailures : PassOutcome::Complete, last_->report,
-                       last_->record, last_->inputDialogNeeded, settlement);
+                       last_->record, last_->calculation, last_->inputDialogNeeded, settlement);
 }
 
 std::string WebProject::htmlReport() const { return fundis::htmlReport(context()); }
@@ -474,15 +467,16 @@ std::string WebProject::noteHtml() const {
     options.decimalSeparator = separator_;
     options.stale = outOfDate();
     const CalculationNote note = buildCalculationNote(last_ ? &*last_ : nullptr, options);
-    const std::string svg =
-        note.calculated && last_ ? fundis::schemeSvg(last_->record, context().schemeScale, separator_) : "";
+    const std::string svg = note.calculated && last_ ? fundis::schemeSvg({last_->record, last_->calculation},
+                                                                         context().schemeScale, separator_)
+                                                     : "";
     return fundis::noteHtml(note, svg);
 }
 
 std::string WebProject::schemeSvg() const {
     const ReportContext shown = context();
     SvgCanvas canvas(1600, 1100);
-    DrawSchemeDocument(canvas, kScreenUnit, shown, shown.schemeScale);
+    DrawSchemeDocument(canvas, kScreenSchemeUnit, shown, shown.schemeScale);
     return canvas.svg();
 }
 
@@ -495,7 +489,7 @@ std::vector<std::string> WebProject::printedPages() const {
     }
     std::vector<std::string> out;
     for (const auto page : pages) {
-        SvgCanvas canvas(kPageWidth, kPageHeight);
+        SvgCanvas canvas = SvgCanvas::paper(kPaperWidth, kPaperHeight);
         page(canvas, shown);
         out.push_back(canvas.pageSvg());
     }
@@ -561,7 +555,7 @@ std::string WebProject::openSettlementWindow() {
 }
 
 std::string WebProject::calculateSettlement() {
-    settlementResult_ = last_ ? runSettlementPass(last_->record, settlement_, separator_)
+    settlementResult_ = last_ ? runSettlementPass(last_->calculation, settlement_, separator_)
                               : unreadSettlementPass(Status::failure(kNoDesignYet), separator_);
     // the settlement of the last calculation, with the layers it was made for
     if (last_ && last_->input == form_) {
@@ -628,11 +622,12 @@ std::string WebProject::settlementPageSvg() const {
         return "";
     }
     ReportContext page;
-    page.data = last_ ? &last_->record : nullptr;
+    page.inputs = last_ ? &last_->record : nullptr;
+    page.result = last_ ? &last_->calculation : nullptr;
     page.decimalSeparator = separator_;
     page.settlement = &*settlementResult_;
     page.outOfDate = settlementWindowDesignOutOfDate_;
-    SvgCanvas canvas(kPageWidth, kPageHeight);
+    SvgCanvas canvas = SvgCanvas::paper(kPaperWidth, kPaperHeight);
     DrawReportSettlementPage(canvas, page);
     return canvas.pageSvg();
 }

@@ -63,7 +63,7 @@ class WebProject {
     // What the dialog's OK warns about before it takes the form: {"text": the question, "" when none}.
     std::string okWarnings() const;
     // The dialog's OK once the warnings are answered: the L/H edit shows the ratio actually used.
-    WebResult acceptForm();
+    void acceptForm();
     const ProjectForm& currentForm() const { return form_; }
 
     // The settlement window's inputs: {"layers": [[h, γ, E]], "buildingType", "suText", the

@@ -15,6 +15,7 @@ export interface Field {
   low?: number;
   high?: number;
   whenEmpty: string;
+  shown: boolean; // false: kept in the file, not offered in the form
   items?: string[];
 }
 
@@ -97,7 +98,7 @@ interface CoreProject {
   setFileName(name: string): void;
   fillReliability(): void;
   okWarnings(): string;
-  acceptForm(): FileResult;
+  acceptForm(): void;
   settlement(): string;
   setSettlement(inputs: SettlementInputs): void;
   calculate(): string;
@@ -147,7 +148,7 @@ export class Project {
   setFileName(name: string): void { this.core.setFileName(name); }
   fillReliability(): void { this.core.fillReliability(); }
   okWarnings(): string { return (JSON.parse(this.core.okWarnings()) as { text: string }).text; }
-  acceptForm(): FileResult { return this.core.acceptForm(); }
+  acceptForm(): void { this.core.acceptForm(); }
   settlement(): SettlementForm { return JSON.parse(this.core.settlement()) as SettlementForm; }
   setSettlement(inputs: SettlementInputs): void { this.core.setSettlement(inputs); }
   calculate(): Calculation { return JSON.parse(this.core.calculate()) as Calculation; }

@@ -4,7 +4,7 @@
 // "Отмена" putting the fields back as they were when the window opened.
 
 import type { Field, FieldValue, FormValues, Project } from './api';
-import { ask, button, element, showMessage, Window } from './dialogs';
+import { ask, button, element, Window } from './dialogs';
 import foundationPicture from './foundation.svg?raw';
 
 const kCaption = 'Ввод исходных данных';
@@ -125,7 +125,7 @@ export class InputForm {
   private buildTab(panel: HTMLElement, tab: number): void {
     const fields = this.project.fields.fields
       .map((field, index) => ({ field, index }))
-      .filter(({ field }) => field.tab === tab)
+      .filter(({ field }) => field.tab === tab && field.shown)
       .sort((a, b) => orderOf(a.field, a.index) - orderOf(b.field, b.index))
       .map(({ field }) => field);
     const picture = fields.some((field) => kOnPicture.has(field.name));
@@ -252,8 +252,7 @@ export class InputForm {
   async confirm(): Promise<void> {
     const warnings = this.project.okWarnings();
     if (warnings !== '' && (await ask(kCaption, warnings, ['Вернуться к вводу', 'Принять'], 0, 0)) === 0) return;
-    const accepted = this.project.acceptForm();
-    if (!accepted.ok) await showMessage(kCaption, accepted.message);
+    this.project.acceptForm();
     this.refresh();
     this.onEdited();
     this.accepted = true;
