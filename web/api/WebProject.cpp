@@ -178,7 +178,7 @@ WebResult WebProject::setSettings(const std::string& scaleText, bool debug) {
 
 std::string WebProject::settings() const {
     JsonObject object;
-    object.add("scale", std::to_string(schemeScale_));
+    object.add("scale", jsonString(std::to_string(schemeScale_)));
     object.add("debug", debug_);
     return object.close();
 }
