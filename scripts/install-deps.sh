@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build, the program and the tests need, where missing, and
-# makes sure the Russian locale the program is used in (and tested in) exists.
+# makes sure the Russian locale the program is used in (and tested in) exists. The browser edition
+# takes Debian's emscripten (with node-acorn), its Chromium for the tests, and Node.js with npm for
+# the page's build: Debian's nodejs and npm unless a Node.js is installed already.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev
   libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy python3 fonts-liberation
   fonts-dejavu-core xvfb xauth poppler-utils locales desktop-file-utils shared-mime-info x11-utils
-  libdxflib-dev libfast-float-dev libfmt-dev python3-ezdxf python3-matplotlib)
+  libdxflib-dev libfast-float-dev libfmt-dev python3-ezdxf python3-matplotlib
+  emscripten node-acorn chromium patch)
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

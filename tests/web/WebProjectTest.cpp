@@ -146,8 +146,11 @@ TEST(WebProject, AcceptShowsTheRatioUsed) {
         WebProject p = project();
         ASSERT_TRUE(p.setChoice("LHChoice", choice));
         p.setText("LH", typed);
+        p.setModified(false);
         p.acceptForm();
         EXPECT_EQ(p.currentForm().text(TextField::LH), shown) << choice << " " << typed;
+        // the dialog's own rewrite of its edit is no change to save
+        EXPECT_TRUE(has(p.status(), R"("modified": false)"));
     }
 }
 

@@ -347,9 +347,10 @@ std::string WebProject::okWarnings() const {
 }
 
 void WebProject::acceptForm() {
-    // the L/H edit shows the ratio actually used
+    // the L/H edit shows the ratio actually used; the dialog writing its own edit is no change of
+    // the user's
     if (const std::optional<float> ratio = lengthToHeightRatio(form_)) {
-        setText(formField(TextField::LH).name, formatGeneral(*ratio, 15));
+        form_.text(TextField::LH) = formatGeneral(*ratio, 15);
     }
 }
 

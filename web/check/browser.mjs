@@ -47,6 +47,9 @@ export async function openBrowser(siteDir = kSiteDir) {
     // a fresh context: its own storage, Russian, the size of a laptop's screen unless told
     newPage: async (options = {}) => {
       const context = await browser.newContext({ locale: 'ru-RU', viewport: { width: 1366, height: 768 }, acceptDownloads: true, ...options });
+      // a headless browser cannot answer the save dialog of the File System Access API: files
+      // are saved as downloads, as in a browser without that API
+      await context.addInitScript(() => delete window.showSaveFilePicker);
       return context.newPage();
     },
     close: async () => {
@@ -79,6 +82,12 @@ export function paneLines(page, selector = '#report') {
 export async function menuCommand(page, menu, command) {
   await page.click(`[data-menu="${menu}"]`);
   await page.click(`.menu.open [data-command="${command}"]`);
+}
+
+// Runs `command` of `menu` and gives the file it saves, as a Playwright download.
+export async function savedFile(page, menu, command) {
+  const [download] = await Promise.all([page.waitForEvent('download'), menuCommand(page, menu, command)]);
+  return download;
 }
 
 // "Файл" → "Открыть" with `file` picked in the file dialog.

@@ -7,7 +7,7 @@ import { readFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { menuCommand, openBrowser, openFile, openPage, paneLines } from './browser.mjs';
+import { menuCommand, openBrowser, openFile, openPage, paneLines, savedFile } from './browser.mjs';
 
 const kTables = ['table3.dat', 'table4.dat', 'Rb.dat', 'k1.dat', 'hstup.dat', 'sizepdkl.dat'];
 const kExitComplete = 0;
@@ -15,14 +15,15 @@ const kExitFailures = 1;
 const kExitNotRun = 2;
 
 export function parseArguments(args) {
-  const options = { json: false, debug: false, tables: null, projects: [] };
+  const options = { json: false, debug: false, tables: null, dxf: null, projects: [] };
   for (let i = 0; i < args.length; ++i) {
     const arg = args[i];
     if (arg === '--json') options.json = true;
     else if (arg === '--debug') options.debug = true;
-    else if (arg === '--sep' || arg === '--tables') {
+    else if (arg === '--sep' || arg === '--tables' || arg === '--dxf') {
       if (i + 1 >= args.length) throw new Error(`${arg}: нет значения`);
       if (arg === '--tables') options.tables = args[i + 1];
+      if (arg === '--dxf') options.dxf = args[i + 1];
       ++i;
     } else if (arg.startsWith('--')) throw new Error(`${arg}: неизвестный ключ`);
     else options.projects.push(arg);
@@ -88,6 +89,12 @@ async function checkProject(session, options, file, out) {
       await page.click('dialog.settlement-window .window-buttons button:last-child');
     }
     for (const message of messages) complain(`${file}: ${message.replaceAll('\n', ' ')}`);
+    if (options.dxf && status.outcome !== 'not run') {
+      // "Файл" → "Экспорт в DXF...", saved where fundis-cli --dxf would save it
+      await (await savedFile(page, 'Файл', 'exportDxf')).saveAs(options.dxf);
+    } else if (options.dxf) {
+      complain(`${file}: документы не сохранены: расчет не выполнен`);
+    }
     const lines = await paneLines(page);
     const results = JSON.parse(await page.evaluate(() => window.fundis.resultsJson()));
     if (lines.length === 0) return kExitNotRun; // nothing calculated, nothing shown
@@ -118,6 +125,7 @@ export async function runCheck(session, args, cwd = process.cwd()) {
     return { ...out, status: kExitNotRun };
   }
   if (options.tables) options.tables = path.resolve(cwd, options.tables);
+  if (options.dxf) options.dxf = path.resolve(cwd, options.dxf);
   let worst = kExitComplete;
   for (const file of options.projects) {
     try {
