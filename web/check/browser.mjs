@@ -41,9 +41,23 @@ export async function openBrowser(siteDir = kSiteDir) {
     await site.close();
     throw error;
   }
+  let shared = null;
   return {
     url: site.url,
     browser,
+    // A page of one context kept for the session, whose cache keeps the compiled module from page
+    // to page; each page starts with the storage empty and without the service worker, as on a
+    // first visit.
+    checkPage: async () => {
+      if (!shared) {
+        shared = await browser.newContext({ locale: 'ru-RU', viewport: { width: 1366, height: 768 }, acceptDownloads: true, serviceWorkers: 'block' });
+        await shared.addInitScript(() => {
+          delete window.showSaveFilePicker;
+          localStorage.clear();
+        });
+      }
+      return shared.newPage();
+    },
     // a fresh context: its own storage, Russian, the size of a laptop's screen unless told
     newPage: async (options = {}) => {
       const context = await browser.newContext({ locale: 'ru-RU', viewport: { width: 1366, height: 768 }, acceptDownloads: true, ...options });

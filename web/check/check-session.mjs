@@ -55,7 +55,7 @@ async function settle(page, messages, until) {
 
 async function checkProject(session, options, file, out) {
   const complain = (text) => out.stderr.push(`fundis-web-check: ${text}\n`);
-  const page = await session.newPage();
+  const page = await session.checkPage();
   const messages = [];
   try {
     await openPage(page, session.url);
@@ -110,7 +110,7 @@ async function checkProject(session, options, file, out) {
     out.stdout.push(`${JSON.stringify(results)}\n`);
     return results.outcome === 'complete' ? kExitComplete : results.outcome === 'not run' ? kExitNotRun : kExitFailures;
   } finally {
-    await page.context().close();
+    await page.close();
   }
 }
 
