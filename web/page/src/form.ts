@@ -15,7 +15,7 @@ const kOrder = [
   'floorType', 'temperature', '|', 'overhangChoice', 'overhang', 'Mt', '|', 'scheme', 'LHChoice', 'LH',
   'soil', '|', 'frostSoil', '|', 'fii', 'cii', 'method', '|', 'Yii', 'Yii1',
   'd', 'groundLevel', 'pedestalTop', '|', 'socketDepth', 'socketBottom', '|', 'bc', 'lc', '|', 'buc', 'luc', '|',
-  'da', 'dz', '|', 'bToL', 'd_h', 'd_l', '|', 'concreteClass', 'Rs', 'Rsc',
+  'da', 'dz', '|', 'd_h', 'd_l', 'bToL', '|', 'concreteClass', 'Rs', 'Rsc',
 ];
 
 // The desktop dialog's hints, shown when the mouse rests on a field.
