@@ -27,3 +27,10 @@ if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
   grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   $sudo locale-gen >/dev/null
 fi
+# the page's build (Vite 8) runs on Node.js 20.19 or later: Debian 12's own nodejs (18) cannot build
+# it, and the browser edition's build stops with the same words
+node_version="$(node --version 2>/dev/null | sed 's/^v//')"
+if [ -z "$node_version" ] || [ "$(printf '%s\n' 20.19 "$node_version" | sort -V | head -n1)" != 20.19 ]; then
+  echo "install-deps: the browser edition needs Node.js 20.19 or later with npm; this machine has" \
+    "${node_version:-none} (Debian 12's own nodejs is 18). The desktop program builds without it." >&2
+fi
