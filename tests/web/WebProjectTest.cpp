@@ -79,7 +79,8 @@ TEST(WebProject, SavedFileOpensAsTheSameProject) {
             WebProject again = project();
             ASSERT_TRUE(again.openDan(first.bytes, "b.dan").ok);
             EXPECT_EQ(again.saveDan("b.dan").bytes, first.bytes) << entry.path();
-            EXPECT_EQ(again.currentSettlement().layers.size(), p.currentSettlement().layers.size()) << entry.path();
+            EXPECT_EQ(again.currentSettlement().layers.size(), p.currentSettlement().layers.size())
+                << entry.path();
             ++files;
         }
     }
@@ -129,6 +130,7 @@ TEST(WebProject, OkWarnings) {
         {"NII1", "9оо",
          "В этих полях не число, расчет прочитает их так:\\n  N, Mmax, II предельное состояние"},
         {"NII1", "", "Без этих полей расчет не будет выполнен:\\n  N, Mmax, II предельное состояние"},
+        {"Mt", "1000000", "Эти значения далеко за обычными пределами (расчет их примет):\\n  Mt"},
     };
     for (const auto& [name, text, warning] : rows) {
         WebProject p = project();

@@ -3,9 +3,9 @@
 
 // The core's entry points this file uses, and no others: the project file (parseProject,
 // serializeProject), the field table, the form's rules and the OK's warnings and fill
-// (fieldProblems, textsNotWholeNumbers, fillReliabilityFactor, lengthToHeightRatio), the project pass
-// (runProjectPass, documentContext), the settlement pass and its cells, and the documents (the JSON,
-// the HTML report, the note, the scheme, the printed pages and the settlement picture on the SVG
+// (fieldProblems, textsNotWholeNumbers, implausibleValues, fillReliabilityFactor, lengthToHeightRatio), the
+// project pass (runProjectPass, documentContext), the settlement pass and its cells, and the documents (the
+// JSON, the HTML report, the note, the scheme, the printed pages and the settlement picture on the SVG
 // canvas, the DXF). The record's fields are never read here.
 #include <algorithm>
 #include <utility>
@@ -16,6 +16,7 @@
 #include "core/model/FileIo.h"
 #include "core/model/FormFields.h"
 #include "core/model/NumberFormat.h"
+#include "core/model/Plausibility.h"
 #include "core/note/CalculationNote.h"
 #include "core/note/SvgCanvas.h"
 #include "core/project/Json.h"
@@ -76,6 +77,8 @@ const char* ruleName(FieldRule rule) {
             return "positiveWithoutDepth";
         case FieldRule::Range:
             return "range";
+        case FieldRule::NotNegative:
+            return "notNegative";
         case FieldRule::Optional:
             break;
     }
@@ -324,6 +327,7 @@ void WebProject::fillReliability() {
 std::string WebProject::okWarnings() const {
     const std::vector<UnreadableText> unreadable = textsNotWholeNumbers(form_);
     const std::vector<FieldProblem> problems = fieldProblems(form_);
+    const std::vector<Implausible> implausible = implausibleValues(form_);
     std::string text;
     if (!unreadable.empty()) {
         text += "В этих полях не число, расчет прочитает их так:";
@@ -336,6 +340,13 @@ std::string WebProject::okWarnings() const {
         text += "Без этих полей расчет не будет выполнен:";
         for (const FieldProblem& problem : problems) {
             text += "\n  " + problem.describe();
+        }
+    }
+    if (!implausible.empty()) {
+        text += text.empty() ? "" : "\n\n";
+        text += "Эти значения далеко за обычными пределами (расчет их примет):";
+        for (const Implausible& value : implausible) {
+            text += "\n  " + value.describe();
         }
     }
     if (!text.empty()) {

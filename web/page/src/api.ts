@@ -11,7 +11,7 @@ export interface Field {
   title: string; // the field as messages name it, with its group and tab
   tab: number;
   group: string;
-  rule: 'optional' | 'positive' | 'positiveWithoutDepth' | 'range';
+  rule: 'optional' | 'positive' | 'positiveWithoutDepth' | 'range' | 'notNegative';
   low?: number;
   high?: number;
   whenEmpty: string;
