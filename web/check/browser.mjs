@@ -7,12 +7,14 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from './serve.mjs';
+import { kSiteDir } from './site.mjs';
+
+export { kSiteDir };
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.join(here, '../page/package.json'));
 const { chromium } = require('playwright-core');
 
-export const kSiteDir = process.env.FUNDIS_WEB_SITE ?? path.resolve(here, '../../build/web/site');
 export const kChromium = process.env.FUNDIS_CHROMIUM ?? '/usr/bin/chromium';
 
 export const kChromiumFlags = [

@@ -3,7 +3,7 @@
 // keep coming: ../shared/acceptance/check calls the tool once a project, and one Chromium for the
 // whole run is much quicker than one a call. `node check-session.mjs SOCKET` serves the tool's
 // calls on a local socket and ends after a while without one.
-import { readFileSync } from 'node:fs';
+import { readFileSync, rmSync, statSync } from 'node:fs';
 import { createServer } from 'node:net';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -53,8 +53,19 @@ async function settle(page, messages, until) {
   }
 }
 
-async function checkProject(session, options, file, out) {
-  const complain = (text) => out.stderr.push(`fundis-web-check: ${text}\n`);
+// The last project's page is kept open: fundis-cli's callers ask for the JSON and then for the
+// drawing of the same project (tests/core/reports/dxf_samples.py), and the second call takes the
+// page the first one calculated instead of doing it all again.
+let kept = null;
+
+function projectKey(options, file) {
+  const { mtimeMs, size } = statSync(file);
+  return JSON.stringify([file, mtimeMs, size, options.tables, options.debug]);
+}
+
+// Opens `file` on a fresh page with the page's own commands and calculates it; the messages the page
+// showed on the way.
+async function calculateProject(session, options, file) {
   const page = await session.checkPage();
   const messages = [];
   try {
@@ -88,30 +99,43 @@ async function checkProject(session, options, file, out) {
       }
       await page.click('dialog.settlement-window .window-buttons button:last-child');
     }
-    for (const message of messages) complain(`${file}: ${message.replaceAll('\n', ' ')}`);
-    if (options.dxf && status.outcome !== 'not run') {
-      // "Файл" → "Экспорт в DXF...", saved where fundis-cli --dxf would save it
-      await (await savedFile(page, 'Файл', 'exportDxf')).saveAs(options.dxf);
-    } else if (options.dxf) {
-      complain(`${file}: документы не сохранены: расчет не выполнен`);
-    }
-    const lines = await paneLines(page);
-    const results = JSON.parse(await page.evaluate(() => window.fundis.resultsJson()));
-    if (lines.length === 0) return kExitNotRun; // nothing calculated, nothing shown
-    const shown = JSON.stringify(lines.map((line) => [line.text, line.failure]));
-    const calculated = JSON.stringify(results.report.map((line) => [line.text, line.failure]));
-    if (shown !== calculated) complain(`${file}: строки на экране не совпадают с последним расчетом`);
-    // the JSON of what the page shows: the pane's lines, the last calculation's results
-    results.report = lines;
-    if (results.outcome !== 'not run') {
-      const failed = lines.some((line) => line.failure) || (results.settlement?.report ?? []).some((line) => line.failure);
-      results.outcome = failed ? 'design failures' : 'complete';
-    }
-    out.stdout.push(`${JSON.stringify(results)}\n`);
-    return results.outcome === 'complete' ? kExitComplete : results.outcome === 'not run' ? kExitNotRun : kExitFailures;
-  } finally {
+    return { page, messages };
+  } catch (error) {
     await page.close();
+    throw error;
   }
+}
+
+async function checkProject(session, options, file, out) {
+  const complain = (text) => out.stderr.push(`fundis-web-check: ${text}\n`);
+  const key = projectKey(options, file);
+  if (kept?.key !== key) {
+    await kept?.page.close();
+    kept = null;
+    kept = { key, ...(await calculateProject(session, options, file)) };
+    for (const message of kept.messages) complain(`${file}: ${message.replaceAll('\n', ' ')}`);
+  }
+  const { page } = kept;
+  const lines = await paneLines(page);
+  const results = JSON.parse(await page.evaluate(() => window.fundis.resultsJson()));
+  if (options.dxf && results.outcome !== 'not run') {
+    // "Файл" → "Экспорт в DXF...", saved where fundis-cli --dxf would save it
+    await (await savedFile(page, 'Файл', 'exportDxf')).saveAs(options.dxf);
+  } else if (options.dxf) {
+    complain(`${file}: документы не сохранены: расчет не выполнен`);
+  }
+  if (lines.length === 0) return kExitNotRun; // nothing calculated, nothing shown
+  const shown = JSON.stringify(lines.map((line) => [line.text, line.failure]));
+  const calculated = JSON.stringify(results.report.map((line) => [line.text, line.failure]));
+  if (shown !== calculated) complain(`${file}: строки на экране не совпадают с последним расчетом`);
+  // the JSON of what the page shows: the pane's lines, the last calculation's results
+  results.report = lines;
+  if (results.outcome !== 'not run') {
+    const failed = lines.some((line) => line.failure) || (results.settlement?.report ?? []).some((line) => line.failure);
+    results.outcome = failed ? 'design failures' : 'complete';
+  }
+  out.stdout.push(`${JSON.stringify(results)}\n`);
+  return results.outcome === 'complete' ? kExitComplete : results.outcome === 'not run' ? kExitNotRun : kExitFailures;
 }
 
 // One call of the tool: its stdout, stderr and exit status.
@@ -143,6 +167,11 @@ const kIdleMs = 30000;
 // The session's server: one JSON request a connection ({args, cwd}), one JSON answer.
 async function serveSession(socketPath) {
   const session = await openBrowser();
+  // a browser that has gone takes the session with it: the next call starts a new one
+  session.browser.on('disconnected', () => {
+    rmSync(socketPath, { force: true });
+    process.exit(1);
+  });
   let idle = null;
   let open = 0; // connections being answered
   const stop = async () => {

@@ -30,11 +30,20 @@ export function serve(folder, port = 0) {
     }
     try {
       if (statSync(file).isDirectory()) file = path.join(file, 'index.html');
-      const size = statSync(file).size;
+      const { size, mtime } = statSync(file);
+      // asked again each time, answered "not modified" when it is not: a rebuilt folder shows at
+      // once, and the browser keeps what it compiled of an unchanged module
+      const modified = new Date(Math.floor(mtime.getTime() / 1000) * 1000);
+      const since = Date.parse(request.headers['if-modified-since'] ?? '');
+      if (!Number.isNaN(since) && modified.getTime() <= since) {
+        response.writeHead(304, { 'Cache-Control': 'no-cache', 'Last-Modified': modified.toUTCString() }).end();
+        return;
+      }
       response.writeHead(200, {
         'Content-Type': kTypes[path.extname(file).toLowerCase()] ?? 'application/octet-stream',
         'Content-Length': size,
         'Cache-Control': 'no-cache',
+        'Last-Modified': modified.toUTCString(),
       });
       if (request.method === 'HEAD') response.end();
       else createReadStream(file).pipe(response);
