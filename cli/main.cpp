@@ -132,7 +132,10 @@ int runProject(const Run& run, const std::string& path) {
         return kExitNotRun;
     }
     for (const std::string& warning : pass.warnings) {
-        complain(path + ": необычное значение: " + warning);
+        std::string line = path;
+        line += ": необычное значение: ";
+        line += warning;
+        complain(line);
     }
     if (pass.inputDialogNeeded) {
         complain(path + ": не заданы ни " + fieldTitle(formField(TextField::fii)) + ", ни " +

@@ -31,8 +31,7 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
         pass.reason = loaded.message();
         return pass;
     }
-    ProjectForm confirmed = form;
-    applyInputForm(confirmed, pass.record, tables);
+    applyInputForm(form, pass.record, tables);
 
     CalculationOptions calculation;
     calculation.debug = options.debug;
