@@ -20,7 +20,14 @@ Design shownDesign(const ReportContext& context) {
             context.result != nullptr ? *context.result : noResult};
 }
 
-bool baseDesigned(const ReportContext& context) { return context.result != nullptr && baseFound(*context.result); }
+const BillOfMaterials& shownQuantities(const ReportContext& context) {
+    static const BillOfMaterials none;
+    return context.quantities != nullptr ? *context.quantities : none;
+}
+
+bool baseDesigned(const ReportContext& context) {
+    return context.result != nullptr && baseFound(*context.result);
+}
 
 bool foundationShaped(const ReportContext& context) {
     return context.result != nullptr && foundationShaped(*context.result);
