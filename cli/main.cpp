@@ -80,6 +80,12 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
             return saved;
         }
     }
+    if (run.options.bomFile && !noteOnly) {
+        if (Status saved = saveFileAtomically(*run.options.bomFile, billOfMaterialsCsv(pass.quantities));
+            !saved) {
+            return saved;
+        }
+    }
     DocumentRequest request;
     if (!noteOnly) {
         request.pdfFile = run.options.pdfFile.value_or("");
@@ -94,8 +100,9 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         const std::string& file = *run.options.explainFile;
         const std::string suffix = lowerSuffix(file);
         if (suffix == "html" || suffix == "htm") {
-            const std::string svg =
-                note.calculated ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator) : "";
+            const std::string svg = note.calculated ? schemeSvg(shownDesign(context), context.schemeScale,
+                                                                context.decimalSeparator)
+                                                    : "";
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
@@ -146,7 +153,8 @@ int runProject(const Run& run, const std::string& path) {
     std::fflush(stdout);
     if (pass.outcome == PassOutcome::NotRun) {
         // the report is the one line that names the fields to mend; there is nothing to export
-        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile || run.options.dxfFile) {
+        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile || run.options.dxfFile ||
+            run.options.bomFile) {
             complain(path + ": документы не сохранены: расчет не выполнен");
         }
         // the note says why nothing was calculated

@@ -127,6 +127,26 @@ std::string fixedText(long units, int decimals, char separator) {
     return formatFixed(static_cast<double>(units) / scale, decimals, separator);
 }
 
+// A CSV field: quoted when it holds a comma, a quote or a line break, its quotes doubled.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return out + "\"";
+}
+
+std::string csvRow(const std::vector<std::string>& fields) {
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        row += (i > 0 ? "," : "") + csvField(fields[i]);
+    }
+    return row + "\r\n";
+}
+
 }  // namespace
 
 SteelClass steelClassOf(float RsKilopascals) {
@@ -194,6 +214,32 @@ BillOfMaterials billOfMaterials(const ProjectRecord& inputs, const CalculationRe
 std::string hundredthsText(long hundredths, char separator) { return fixedText(hundredths, 2, separator); }
 std::string tenthsText(long tenths, char separator) { return fixedText(tenths, 1, separator); }
 std::string litresAsCubicMetres(long litres, char separator) { return fixedText(litres, 3, separator); }
+
+std::string billOfMaterialsCsv(const BillOfMaterials& bill) {
+    std::string csv = csvRow({"Поз.", "Обозначение", "Наименование", "Диаметр, мм", "Класс", "Длина, мм",
+                              "Кол.", "Ед.", "Масса ед., кг", "Масса, кг", "Примечание"});
+    if (!bill.designed) {
+        return csv + csvRow({"", "", "Фундамент не запроектирован: спецификации нет.", "", "", "", "", "", "",
+                             "", ""});
+    }
+    for (const BarPosition& bar : bill.bars) {
+        csv +=
+            csvRow({std::to_string(bar.mark), bar.steel.standard, barName(bar), std::to_string(bar.diameter),
+                    bar.steel.name, std::to_string(bar.length), std::to_string(bar.count), "шт",
+                    hundredthsText(bar.unitMass, '.'), hundredthsText(bar.mass, '.'),
+                    "сетка подошвы, " + barDirection(bar) + ", шаг " + std::to_string(bar.spacing) + " мм"});
+    }
+    int count = 0;
+    for (const BarPosition& bar : bill.bars) {
+        count += bar.count;
+    }
+    csv += csvRow({"", "", "Итого сетка подошвы", "", "", "", std::to_string(count), "шт", "",
+                   hundredthsText(bill.meshMass, '.'), ""});
+    csv += csvRow({"", "", "Бетон класса " + bill.concrete.concreteClass, "", "", "",
+                   litresAsCubicMetres(bill.concrete.volume, '.'), "м³", "", "",
+                   "ступени и подколонник за вычетом стакана"});
+    return csv + csvRow({"", "", "", "", "", "", "", "", "", "", kNotDesignedByProgram});
+}
 
 std::string barName(const BarPosition& bar) {
     const std::string steel = bar.steel.name.empty() ? std::string() : " " + bar.steel.name;

@@ -110,6 +110,11 @@ std::string hundredthsText(long hundredths, char separator);   // 9,43
 std::string tenthsText(long tenths, char separator);           // 86,9
 std::string litresAsCubicMetres(long litres, char separator);  // 5,518
 
+// The bill of materials as a CSV file a spreadsheet opens: UTF-8, a header row, commas between the
+// fields, a decimal point. A row a bar position, the mesh's total, the concrete, and the line on what
+// the lists leave out; without a foundation, one row that says so.
+std::string billOfMaterialsCsv(const BillOfMaterials& bill);
+
 // "Ø22 А-III, l = 3160": the bar as the bill of materials names it.
 std::string barName(const BarPosition& bar);
 // "вдоль l", "вдоль b", "вдоль l и b"

@@ -135,7 +135,7 @@ TEST(CliErrors, NotRun) {
         {{"--tables"}, "--tables"},
         {{}, ".dan"},
         {{"--html", folder.file("a.htm"), project, project}, "один проект"},
-        {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf и --explain пишут один файл"},
+        {{"--dxf", folder.file("a.dxf"), project, project}, "--explain и --bom пишут один файл"},
     };
     for (const auto& [arguments, message] : rows) {
         SCOPED_TRACE(message);
