@@ -9,9 +9,6 @@ namespace fundis {
 
 namespace {
 
-constexpr double kLargestSide = 10.0;
-constexpr double kSmallestRatio = 0.55;
-
 PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing& footing, float R) {
     PressureCheck check;
     check.N = inputs.NII[j];
@@ -23,9 +20,9 @@ PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing
     check.p = static_cast<float>(pressures.p);
     check.pmax = static_cast<float>(pressures.pmax);
     check.pmin = static_cast<float>(pressures.pmin);
-    // the edge pressure may reach 1.2 R; no part of the base may lift off
+    // the edge pressure may reach 1.2·R; no part of the base may lift off
     check.pOk = check.p <= R;
-    check.pmaxOk = check.pmax <= 1.2 * R;
+    check.pmaxOk = check.pmax <= kEdgePressureFactor * R;
     check.pminOk = check.pmin >= 0;
     return check;
 }
@@ -50,8 +47,9 @@ Candidate evaluate(const ProjectRecord& inputs, const Footing& footing, float R,
             }
             continue;
         }
-        const float reserve = static_cast<float>(std::min((R - static_cast<double>(check.p)) / R,
-                                                          (1.2 * R - check.pmax) * 0.8333333333333334 / R));
+        const float reserve = static_cast<float>(
+            std::min((R - static_cast<double>(check.p)) / R,
+                     (kEdgePressureFactor * R - check.pmax) * (1.0 / kEdgePressureFactor) / R));
         candidate.kzap = j == 1 ? reserve : std::min(candidate.kzap, reserve);
         candidate.p = j == 1 ? check.p : std::max(candidate.p, check.p);
         candidate.pmax = j == 1 ? check.pmax : std::max(candidate.pmax, check.pmax);
@@ -66,7 +64,7 @@ Footing footingOf(float b, float l, const DepthResult& depth) {
 
 bool ratioAllowed(float b, float l) {
     const double ratio = static_cast<double>(b) / l;
-    return ratio >= kSmallestRatio && ratio <= 1.0;
+    return ratio >= kSmallestSideRatio && ratio <= 1.0;
 }
 
 // The candidate the search met just before the chosen one: l one module shorter, or, where that
@@ -110,7 +108,7 @@ BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, c
     base.module = inputs.d_l;
     base.kzap = 1.0f;
     // float accumulation is kept: with d_l = 0.3 the last width tried is 9.9 m
-    for (float b1 = inputs.d_l; b1 <= kLargestSide; b1 += inputs.d_l) {
+    for (float b1 = inputs.d_l; b1 <= kLargestBaseSide; b1 += inputs.d_l) {
         if (step) {
             step();
         }
@@ -123,7 +121,7 @@ BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, c
         if (!(R > 0.0f)) {
             continue;  // a soil without resistance carries no base of this width
         }
-        for (float l1 = inputs.d_l; l1 <= kLargestSide; l1 += inputs.d_l) {
+        for (float l1 = inputs.d_l; l1 <= kLargestBaseSide; l1 += inputs.d_l) {
             if (!ratioAllowed(b1, l1)) {
                 continue;
             }

@@ -235,12 +235,10 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
     return Status::failure("неизвестная таблица " + name);
 }
 
-Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group) {
-    // the dialog's OK needs the first two
+Status loadCodeTables(const std::string& folder, CodeTables& tables) {
     static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat",
                                          "k1.dat", "hstup.dat",  "sizepdkl.dat"};
-    const std::size_t count = group == TableGroup::Input ? 2 : std::size(kNames);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
         const std::string path = folder + "/" + kNames[i];
         std::string text;
         Status status = readWholeFile(path, text);

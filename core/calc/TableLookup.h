@@ -53,13 +53,8 @@ struct CodeTables {
     RecordList sizepdkl;
 };
 
-enum class TableGroup {
-    Input,  // Rb.dat and table3.dat, all the input dialog's OK needs
-    All,
-};
-
 // Reads the tables of `folder`; the message of a failure names the file.
-Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group = TableGroup::All);
+Status loadCodeTables(const std::string& folder, CodeTables& tables);
 
 // One table from its text, by its file name ("table4.dat" ...), checked as loadCodeTables does.
 Status parseCodeTable(const std::string& name, std::string_view text, const std::string& path,

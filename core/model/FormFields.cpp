@@ -61,6 +61,12 @@ constexpr FormField ranged(FormField field, float low, float high) {
     return field;
 }
 
+// A field that older files hold but no calculation reads: the .dan keeps it, no dialog offers it.
+constexpr FormField keptOnly(FormField field) {
+    field.shown = false;
+    return field;
+}
+
 constexpr FormField check(const char* name, const char* control, const char* label, FieldTab tab) {
     FormField field;
     field.kind = FieldKind::Check;
@@ -110,7 +116,8 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
     text(T::LH, "LH", "Edit15", "L/H", "", kBuilding, kOptional, "1,5", {}),
     text(T::Yii, "Yii", "Edit16", "Вес грунта ниже подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii)),
     text(T::Yii1, "Yii1", "Edit17", "Вес грунта выше подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii1)),
-    text(T::bToL, "bToL", "Edit18", "b/l", "", kFoundation, kOptional, kZero, to(&R::bToL)),
+    // the search holds 0.55 ≤ b/l ≤ 1 whatever it says
+    keptOnly(text(T::bToL, "bToL", "Edit18", "b/l", "", kFoundation, kOptional, kZero, to(&R::bToL))),
     text(T::pedestalTop, "pedestalTop", "Edit19", "Отметка верха подколонника", "м", kFoundation, kOptional,
          kZero, to(&R::pedestalTop)),
     text(T::d_h, "d_h", "Edit20", "d_h", "м", kFoundation, kPositive, "", to(&R::d_h)),

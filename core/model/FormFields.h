@@ -73,6 +73,7 @@ struct FormField {
     float low = 0, high = 0;     // for Range
     const char* whenEmpty = "";  // for Optional texts: what an empty text means
     RecordSlot target;           // nowhere for the texts that only steer the coefficients
+    bool shown = true;           // false: kept in the .dan file for old files, read by nothing, not offered
 };
 
 constexpr int kFormFieldCount = kListFieldCount + kTextFieldCount + 1;

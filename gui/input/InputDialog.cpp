@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
+#include "core/model/NumberFormat.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/Status.h"
@@ -99,8 +100,6 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     tabs_->setCurrentIndex(0);
     opened_ = form();
 }
-
-void InputDialog::setTablesFolder(const std::string& folder) { tablesFolder_ = folder; }
 
 void InputDialog::editTyped(QLineEdit* edit) {
     // every field holds a number, and the program reads numbers with a point: a comma typed in a
@@ -443,11 +442,10 @@ QWidget* InputDialog::buildFoundationTab() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);
-    makeEdit(TextField::bToL, form, 4, QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
-    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::bToL), "bToL"), edit(TextField::bToL), 1,
-                 Qt::AlignLeft);
+    // b/l is kept for the .dan file but not offered: the search holds 0.55 ≤ b/l ≤ 1 whatever it says
+    makeEdit(TextField::bToL, form, 4, QString())->hide();
     makeEdit(TextField::d_h, form, 4, QStringLiteral("|Кратность высоты фундамента, м"));
-    addCaptioned(grid, 0, 1, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
+    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
                  Qt::AlignLeft);
     grid->setRowMinimumHeight(2, form->fontMetrics().height() / 3);
     makeEdit(TextField::d_l, form, 4, QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
@@ -611,18 +609,9 @@ void InputDialog::confirmInput() {
     if (!confirmFieldsAsTyped()) {
         return;
     }
-    fundis::CodeTables tables;
-    const fundis::Status loaded = fundis::loadCodeTables(tablesFolder_, tables, fundis::TableGroup::Input);
-    if (!loaded) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
-    } else {
-        // the L/H edit shows the ratio actually used
-        fundis::ProjectForm confirmed = form();
-        fundis::ProjectRecord scratch;
-        fundis::applyInputForm(confirmed, scratch, tables);
-        edit(TextField::LH)->setText(QString::fromStdString(confirmed.text(TextField::LH)));
+    // the L/H edit shows the ratio actually used
+    if (const std::optional<float> LH = fundis::lengthToHeightRatio(form())) {
+        edit(TextField::LH)->setText(QString::fromStdString(fundis::formatGeneral(*LH, 15)));
     }
     opened_ = form();
     accept();

@@ -29,7 +29,6 @@ class InputDialog : public QDialog {
     explicit InputDialog(QWidget* parent = nullptr);
 
     // The folder of Rb.dat and table3.dat, which OK reads.
-    void setTablesFolder(const std::string& folder);
     // Where the user sets that folder, for messages about a table.
     static QString tablesFolderHint();
 
@@ -104,7 +103,6 @@ class InputDialog : public QDialog {
     QLabel* frostSoilLabel_ = nullptr;
 
     FoundationPicture* picture_ = nullptr;
-    std::string tablesFolder_;
     fundis::ProjectForm opened_;  // the controls when the dialog was last shown
 };
 

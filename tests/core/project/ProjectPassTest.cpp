@@ -62,7 +62,8 @@ TEST(ProjectPass, Outcomes) {
     EXPECT_EQ(missing.outcome, PassOutcome::NotRun);
     EXPECT_NE(missing.reason.find(tables.file("table4.dat")), std::string::npos) << missing.reason;
     EXPECT_TRUE(missing.report.empty());
-    EXPECT_EQ(json(missing), projectJson("p.dan", PassOutcome::NotRun, {}, ProjectRecord(), CalculationResult(), false, nullptr));
+    EXPECT_EQ(json(missing), projectJson("p.dan", PassOutcome::NotRun, {}, ProjectRecord(),
+                                         CalculationResult(), false, nullptr));
 }
 
 // Every pass starts from an empty record: a project run after another gets only its own numbers
@@ -126,9 +127,8 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
         EXPECT_TRUE(pass.report[0].failure) << what;
         EXPECT_EQ(pass.report[0].text.rfind(row.line, 0), 0u) << what << "\n" << pass.report[0].text;
         EXPECT_EQ(pass.reason, pass.report[0].text) << what;
-        EXPECT_EQ(json(pass),
-                  projectJson("p.dan", PassOutcome::NotRun, pass.report, ProjectRecord(), CalculationResult(), false,
-                              nullptr))
+        EXPECT_EQ(json(pass), projectJson("p.dan", PassOutcome::NotRun, pass.report, ProjectRecord(),
+                                          CalculationResult(), false, nullptr))
             << what;
     }
 }
@@ -189,8 +189,9 @@ TEST(ProjectPass, DecimalCommasInTheFile) {
 TEST(ProjectJson, ReportAndRecord) {
     SampleDesign sample = twoStepFoundation();
     sample.inputs.kh = 0.7f;
-    const std::string line = projectJson("a \"b\".dan", PassOutcome::DesignFailures,
-                                         {{"x\ty", false}, {"red", true}}, sample.inputs, sample.result, true, nullptr);
+    const std::string line =
+        projectJson("a \"b\".dan", PassOutcome::DesignFailures, {{"x\ty", false}, {"red", true}},
+                    sample.inputs, sample.result, true, nullptr);
     EXPECT_EQ(
         line.rfind(
             "{\"file\": \"a \\\"b\\\".dan\", \"outcome\": \"design failures\", \"report\": [{\"text\": "
