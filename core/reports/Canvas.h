@@ -77,6 +77,12 @@ class Canvas {
     // Canvas units one pixel of the small marks takes (dimension ticks, label clearances): 1 on a
     // picture; a drawing in finer units than the screen's scales its marks with it.
     virtual double markScale() const { return 1.0; }
+    // The label of a dimension `span` canvas units long whose symbol is `symbol`: the symbol on a
+    // picture, where the table beside gives its value; a working drawing writes the size instead.
+    virtual std::string dimensionLabel(const std::string& symbol, double span) const {
+        (void)span;
+        return symbol;
+    }
     // Device pixels in a millimetre of paper, for a page that is printed (a printer, a PDF); 0 for
     // a picture that has no paper size (the screen, an image). A drawing to scale needs it.
     virtual double pixelsPerMillimetre() const { return 0.0; }

@@ -5,8 +5,8 @@
 // dxflib) in millimetres of the model. The canvas works in whole units of `millimetresPerUnit`
 // with y down, as the pictures do; the file has y up. Lines go to the layer of the canvas hint;
 // rectangles and the pieces of an outline become closed polylines, a hatched rectangle gets its
-// hatching as lines on the hatching layer, texts are TEXT entities in a TrueType style with the
-// letters beyond ASCII written as \U+XXXX. Everything takes the colour of its layer, except red
+// hatching as lines on the hatching layer, texts are TEXT entities in a TrueType style, in code page
+// 1251. Everything takes the colour of its layer, except red
 // texts on a layer of another colour, which stay red.
 
 #include <string>
@@ -62,6 +62,8 @@ class DxfCanvas : public Canvas {
     void beginOutline() override;
     void endOutline() override;
     double markScale() const override { return setup_.markScale; }
+    // The size in whole millimetres of the model, as a working drawing writes it.
+    std::string dimensionLabel(const std::string& symbol, double span) const override;
 
     // The whole DXF file of what was drawn (an outline still open is left out).
     std::string document() const;
@@ -108,8 +110,10 @@ class DxfCanvas : public Canvas {
     std::vector<Text> texts_;
 };
 
-// A UTF-8 text as DXF writes it before R2007: ASCII as it is, every other letter as \U+XXXX
-// (letters beyond the Basic Multilingual Plane as their UTF-16 pair); a malformed byte becomes "?".
+// A UTF-8 text as a DXF file before R2007 holds it: in the code page the header declares, 1251, so
+// that the Russian letters show in every CAD program (LibreCAD shows \U+XXXX escapes as ◊); the
+// diameter sign as %%c, "²", "³" and "×" as "2", "3" and "x"; another letter beyond the code page as
+// \U+XXXX (beyond the Basic Multilingual Plane as its UTF-16 pair); a malformed byte becomes "?".
 std::string dxfText(const std::string& utf8);
 
 }  // namespace fundis

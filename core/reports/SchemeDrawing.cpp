@@ -8,6 +8,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/MaterialsTables.h"
 #include "core/reports/Verdict.h"
 
 namespace fundis {
@@ -104,8 +105,9 @@ class DimensionChain {
   public:
     explicit DimensionChain(Canvas& canvas) : canvas_(canvas) {}
 
-    void add(double p1, double p2, double p3, DimensionSide kind, std::string text) {
-        items_.push_back({p1, p2, p3, kind, std::move(text)});
+    void add(double p1, double p2, double p3, DimensionSide kind, const std::string& text) {
+        const double span = isHorizontal(kind) ? p2 - p1 : p3 - p2;
+        items_.push_back({p1, p2, p3, kind, canvas_.dimensionLabel(text, std::fabs(span))});
     }
 
     // All of them, as DrawDimension draws one.
@@ -172,6 +174,10 @@ struct Frame {
     float yb = 0;
     float TH = 0;
     float W3 = 0;
+    // the columns of the dimensions right of the drawing: W3 apart, or wider when their labels are
+    // (a working drawing writes "1800" where the picture writes "h"); the tables stand right of them
+    float step = 0;
+    float tablesX = 0;
 };
 
 void drawSection(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
@@ -356,14 +362,15 @@ void drawOverallDimensions(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
     const float right = f.X0 + fd.l() * k;
+    const float step = f.step;
     DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, DimensionSide::Below, "L", canvas);
     const float top = f.Y0 - fd.in.pedestalTop * k;
-    DrawDimension(right + 0.2f * u + f.W3, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
+    DrawDimension(right + 0.2f * u + step, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
     const float ground = f.Y0 - fd.in.groundLevel * k;
-    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + fd.d() * k, DimensionSide::Right, "d",
+    DrawDimension(right + 0.2f * u + 2 * step, ground, ground + fd.d() * k, DimensionSide::Right, "d",
                   canvas);
     DrawDimension(f.X0, right, f.Yp + fd.b() * k + 0.2f * u + 1.5f * f.TH, DimensionSide::Below, "L", canvas);
-    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
+    DrawDimension(right + 0.2f * u + step, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
 }
 
 void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
@@ -391,7 +398,7 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
 
 void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char separator) {
     const float u = f.u;
-    const float xT = f.X0 + fd.l() * f.k + 2 * u;
+    const float xT = f.tablesX;
     const float yT = f.Y0 - u;
     const float rowHeight = f.TH + 0.2f * u;
     // three value columns fit the usual 6.5 units; a fourth step or more widens the table
@@ -448,7 +455,9 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char se
 
 void DrawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
                    Canvas& canvas) {
-    drawDimension(p1, p2, p3, kind, text, canvas, isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
+    const double span = isHorizontal(kind) ? p2 - p1 : p3 - p2;
+    drawDimension(p1, p2, p3, kind, canvas.dimensionLabel(text, std::fabs(span)), canvas,
+                  isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
 }
 
 namespace {
@@ -547,6 +556,14 @@ Frame frameOf(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, flo
     setFontSize(canvas, 8);
     f.TH = static_cast<float>(canvas.textHeight("#"));
     f.W3 = static_cast<float>(canvas.textWidth("###"));
+    f.step = f.W3;
+    const std::pair<const char*, float> labels[] = {{"h", fd.Hf()}, {"d", fd.d()}, {"B", fd.b()}};
+    for (const auto& [symbol, size] : labels) {
+        const auto width = static_cast<float>(canvas.textWidth(canvas.dimensionLabel(symbol, size * f.k)) +
+                                              canvas.textWidth("#"));
+        f.step = std::max(f.step, width + 0.1f * f.u);
+    }
+    f.tablesX = f.X0 + fd.l() * f.k + std::max(2 * f.u, 0.7f * f.u + 2 * f.step);
     return f;
 }
 
@@ -585,18 +602,21 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int
     drawTitle(canvas, u, kTitleTop * u);
 }
 
-void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
-                                  char decimalSeparator) {
-    if (schemeScale <= 0) {
-        return;
-    }
+namespace {
+
+// A row of the scheme's tables, and where the reinforcement table starts: under the dimension
+// table, whose 14 rows start a unit above the floor, a row of the title's height apart.
+float tableRow(const Frame& f) { return f.TH + 0.2f * f.u; }
+float reinforcementTitleTop(const Frame& f) { return f.Y0 - f.u + tableRow(f) * 15; }
+
+void drawReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
+                            char decimalSeparator, float shift) {
     const Drawn fd(design);
-    const Frame f = frameOf(canvas, unit, fd, schemeScale, 0);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, shift);
     const float u = f.u;
-    const float rowHeight = f.TH + 0.2f * u;
-    // a row of the title's height below the dimension table, whose 14 rows start a unit above the floor
-    const float x0 = f.X0 + fd.l() * f.k + 2 * u;
-    const float titleY = f.Y0 - u + rowHeight * 15;
+    const float rowHeight = tableRow(f);
+    const float x0 = f.tablesX;
+    const float titleY = reinforcementTitleTop(f);
     const float y0 = titleY + rowHeight;
     const CellRows bars = reinforcementRows(
         design.result.reinforcement, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
@@ -638,8 +658,33 @@ void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& des
     canvas.setLayer(DrawingLayer::Outline);
 }
 
+void drawMaterials(Canvas& canvas, double unit, const Design& design, const BillOfMaterials& bill,
+                   int schemeScale, char decimalSeparator, float shift) {
+    const Drawn fd(design);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, shift);
+    // under the reinforcement table: its title and four rows, and a row apart
+    DrawMaterialsTables(canvas, f.tablesX, reinforcementTitleTop(f) + tableRow(f) * 6.5f, unit, bill,
+                        decimalSeparator);
+}
+
+}  // namespace
+
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
+                                  char decimalSeparator) {
+    if (schemeScale > 0) {
+        drawReinforcementTable(canvas, unit, design, schemeScale, decimalSeparator, 0);
+    }
+}
+
+void DrawSchemeMaterials(Canvas& canvas, double unit, const Design& design, const BillOfMaterials& bill,
+                         int schemeScale, char decimalSeparator) {
+    if (schemeScale > 0) {
+        drawMaterials(canvas, unit, design, bill, schemeScale, decimalSeparator, 0);
+    }
+}
+
 void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
-                        const std::string& scaleLine) {
+                        const std::string& scaleLine, bool withTables) {
     const auto u = static_cast<float>(std::trunc(unit));
     RedLines how;
     how.x = 2 * u;
@@ -674,8 +719,14 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
     if (!context.failures.empty()) {
         y = drawRedLines(canvas, y + 0.3 * u, context.failures, how);
     }
-    drawBody(canvas, unit, Drawn(shownDesign(context)), schemeScale, context.decimalSeparator,
-             static_cast<float>(std::max(0.0, y - usualBottom)));
+    const float shift = static_cast<float>(std::max(0.0, y - usualBottom));
+    drawBody(canvas, unit, Drawn(shownDesign(context)), schemeScale, context.decimalSeparator, shift);
+    if (withTables) {
+        drawReinforcementTable(canvas, unit, shownDesign(context), schemeScale, context.decimalSeparator,
+                               shift);
+        drawMaterials(canvas, unit, shownDesign(context), shownQuantities(context), schemeScale,
+                      context.decimalSeparator, shift);
+    }
 }
 
 }  // namespace fundis

@@ -58,13 +58,13 @@ std::vector<PageDrawer> reportPages(const ReportContext& context) {
     return pages;
 }
 
-QRect schemeBounds(const ReportContext& context, double unit, const QFont& font) {
+QRect schemeBounds(const ReportContext& context, double unit, const QFont& font, bool withTables) {
     QPicture measure;
     {
         QPainter painter(&measure);
         painter.setFont(font);
         QPainterCanvas canvas(painter);
-        DrawSchemeDocument(canvas, unit, context, context.schemeScale);
+        DrawSchemeDocument(canvas, unit, context, context.schemeScale, {}, withTables);
     }
     return measure.boundingRect();
 }
