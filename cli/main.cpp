@@ -18,6 +18,7 @@
 #include "core/model/FileIo.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/CalculationNote.h"
+#include "core/note/NoteOdt.h"
 #include "core/note/SvgCanvas.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectPass.h"
@@ -106,7 +107,11 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
-        } else if (suffix == "odt" || suffix == "pdf") {
+        } else if (suffix == "odt") {
+            if (Status saved = saveFileAtomically(file, noteOdt(note, context)); !saved) {
+                return saved;
+            }
+        } else if (suffix == "pdf") {
             request.noteFile = file;
             request.note = &note;
         } else {
@@ -185,14 +190,13 @@ int runCli(const std::vector<std::string>& arguments) {
         std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
         return kExitComplete;
     }
-    const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||
-                                                     lowerSuffix(*options.explainFile) == "pdf");
+    const bool noteNeedsQt = options.explainFile && lowerSuffix(*options.explainFile) == "pdf";
     if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
         complain("собран без Qt: --pdf и --svg недоступны");
         return kExitNotRun;
     }
     if (noteNeedsQt && !documentExportAvailable()) {
-        complain("собран без Qt: записка в ODT или PDF недоступна, --explain ФАЙЛ.html доступна");
+        complain("собран без Qt: записка в PDF недоступна, --explain ФАЙЛ.html и ФАЙЛ.odt доступны");
         return kExitNotRun;
     }
 

@@ -57,7 +57,8 @@ BarPosition barsOf(const ReinforcementSide& side, const ProjectRecord& inputs, b
         bar.spacing = static_cast<int>(rounded(std::max(0.0, span) / (bar.count - 1)));
     }
     const double d = bar.diameter / 1000.0;
-    bar.massPerMetre = kSteelDensity * kPi * d * d / 4.0;
+    // a metre's mass to the gram, as printed, so that a bar's mass is that number times its length
+    bar.massPerMetre = static_cast<double>(rounded(kSteelDensity * kPi * d * d / 4.0 * 1000.0)) / 1000.0;
     bar.unitMass = rounded(bar.massPerMetre * bar.length / 1000.0 * 100.0);
     bar.mass = bar.unitMass * bar.count;
     return bar;

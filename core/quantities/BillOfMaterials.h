@@ -44,8 +44,8 @@ struct BarPosition {
     int length = 0;           // mm: the side less the two end covers dz
     int count = 0;            // over both directions when alongL and alongB
     int spacing = 0;          // mm between the axes, the outer bars' axes dz + d/2 from the faces
-    double massPerMetre = 0;  // kg/m, unrounded
-    long unitMass = 0;        // hundredths of a kg: one bar, rounded
+    double massPerMetre = 0;  // kg/m, rounded to the gram: 7850·π·d²/4
+    long unitMass = 0;        // hundredths of a kg: one bar, massPerMetre × length, rounded
     long mass = 0;            // hundredths of a kg: count × unitMass
 };
 

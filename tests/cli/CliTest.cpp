@@ -268,7 +268,7 @@ TEST(CliExport, WritesTheCalculationNote) {
     Result result = runCli({"--tables", kTables, "--explain", folder.file("n.html"), project});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, expected("sand_frost_depth"));
-    EXPECT_NE(readBytes(folder.file("n.html")).find("<h2>9. Итог</h2>"), std::string::npos);
+    EXPECT_NE(readBytes(folder.file("n.html")).find("<h2>10. Итог</h2>"), std::string::npos);
 
     result = runCli({"--tables", kTables, "--explain", folder.file("n.doc"), project});
     EXPECT_EQ(result.code, 2);

@@ -37,10 +37,11 @@ ProjectPass heavySandPass() {
 // (А-III); d = 1950 from the ground at ±0.000, the pedestal top at −0.150; γ'II = 18.
 //
 // Bars 1, along l: Ø20, 3300 − 2·70 = 3160 mm, trunc(5·2.7) + 1 = 14 of them, spacing
-//   (2700 − 140 − 20)/13 = 195.4 → 195; a metre 7850·π·0.020²/4 = 2.46615 kg, a bar 2.46615·3.16
-//   = 7.7930 → 7.79 kg, the position 14·7.79 = 109.06 kg.
+//   (2700 − 140 − 20)/13 = 195.4 → 195; a metre 7850·π·0.020²/4 = 2.46615 → 2.466 kg, a bar
+//   2.466·3.16 = 7.7926 → 7.79 kg, the position 14·7.79 = 109.06 kg.
 // Bars 2, along b: Ø16, 2700 − 140 = 2560 mm, trunc(5·3.3) + 1 = 17, spacing (3300 − 140 − 16)/16
-//   = 196.5 → 197; 1.57834 kg/m, a bar 4.0406 → 4.04 kg, the position 17·4.04 = 68.68 kg.
+//   = 196.5 → 197; 1.57834 → 1.578 kg/m, a bar 1.578·2.56 = 4.0397 → 4.04 kg, the position
+//   17·4.04 = 68.68 kg.
 // The mesh: 109.06 + 68.68 = 177.74 kg; the schedule А-III: Ø16 68.7, Ø20 109.1, total 177.8 kg.
 // Concrete: steps 4.0095 → 4.010, 1.944, 0.405; pedestal 0.486; outline 6.845 m³; socket 550 × 550
 //   at the top, 500 × 500 at the bottom: 0.75/6·(0.3025 + 0.25 + 4·0.275625) = 0.206875 → 0.207;
@@ -84,6 +85,8 @@ TEST(BillOfMaterials, HandComputedFoundationThroughThePass) {
         EXPECT_EQ(bar.steel.name, "А-III");
         EXPECT_EQ(bar.steel.standard, "ГОСТ 5781-82");
     }
+    EXPECT_DOUBLE_EQ(bill.bars[0].massPerMetre, 2.466);
+    EXPECT_DOUBLE_EQ(bill.bars[1].massPerMetre, 1.578);
     EXPECT_EQ(barName(bill.bars[0]), "Ø20 А-III, l = 3160");
     EXPECT_EQ(bill.meshMass, 17774);
     ASSERT_EQ(bill.steel.size(), 2U);
@@ -130,7 +133,7 @@ TEST(BillOfMaterials, EqualBarsMakeOnePositionAndNoDesignNone) {
     EXPECT_EQ(barDirection(square.bars[0]), "вдоль l и b");
     EXPECT_EQ(square.bars[0].count, 26);
     EXPECT_EQ(square.bars[0].length, 2300);
-    // 0.888 kg/m · 2.3 m = 2.0423 → 2.04 kg; 26 bars 53.04 kg
+    // 7850·π·0.012²/4 = 0.8878 → 0.888 kg/m · 2.3 m = 2.0424 → 2.04 kg; 26 bars 53.04 kg
     EXPECT_EQ(square.bars[0].unitMass, 204);
     EXPECT_EQ(square.meshMass, 5304);
     EXPECT_EQ(square.bars[0].steel.name, "А-II");
