@@ -51,7 +51,11 @@ QString suggestedPdfPath(const ReportContext& context, const QString& dataDir) {
 }  // namespace
 
 std::vector<PageDrawer> reportPages(const ReportContext& context) {
-    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage};
+    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage};
+    if (shownQuantities(context).designed) {
+        pages.push_back(DrawReportMaterialsPage);
+    }
+    pages.push_back(DrawReportSchemePage);
     if (context.settlement != nullptr) {
         pages.push_back(DrawReportSettlementPage);
     }
