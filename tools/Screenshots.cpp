@@ -153,7 +153,7 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
         main.startCalculation();
         setDialogs(before);
         if (!messages.messages.isEmpty()) {
-            QMessageBox box(QMessageBox::Warning, input.windowTitle(), messages.messages.constFirst(),
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Фундис"), messages.messages.constFirst(),
                             QMessageBox::Ok, &main);
             box.show();
             ok = saveFramed(box, folder, QStringLiteral("message.png")) && ok;

@@ -16,6 +16,7 @@ constexpr FieldTab kFoundation = FieldTab::Foundation;
 
 constexpr FieldRule kOptional = FieldRule::Optional;
 constexpr FieldRule kPositive = FieldRule::Positive;
+constexpr FieldRule kNotNegative = FieldRule::NotNegative;
 
 constexpr RecordSlot to(float ProjectRecord::*value, double factor = 1.0) {
     return RecordSlot{value, nullptr, 0, factor};
@@ -96,7 +97,7 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
     list(L::concreteClass, "concreteClass", "ComboBox9", "Класс бетона", kFoundation),
 
     {text(T::Mt, "Mt", "Edit1", "Mt", "", kBuilding, FieldRule::PositiveWithoutDepth, "", to(&R::Mt))},
-    text(T::overhang, "overhang", "Edit2", "Величина вылета", "м", kBuilding, kOptional, kZero, {}),
+    text(T::overhang, "overhang", "Edit2", "Величина вылета", "м", kBuilding, kNotNegative, kZero, {}),
     text(T::MII1, "MII1", "Edit3", "M, Mmax", "кН·м", kLoads, kOptional, kZero, load(&R::MII, 1),
          kSecondState),
     text(T::NII1, "NII1", "Edit4", "N, Mmax", "кН", kLoads, kPositive, "", load(&R::NII, 1), kSecondState),
@@ -112,7 +113,7 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
          kSecondState),
     text(T::d_l, "d_l", "Edit12", "d_l", "м", kFoundation, kPositive, "", to(&R::d_l)),
     ranged(text(T::fii, "fii", "Edit13", "φii", "град", kSoil, kOptional, kZero, to(&R::fii)), 0.0f, 45.0f),
-    text(T::cii, "cii", "Edit14", "сii", "кПа", kSoil, kOptional, kZero, to(&R::cii)),
+    text(T::cii, "cii", "Edit14", "сii", "кПа", kSoil, kNotNegative, kZero, to(&R::cii)),
     text(T::LH, "LH", "Edit15", "L/H", "", kBuilding, kOptional, "1,5", {}),
     text(T::Yii, "Yii", "Edit16", "Вес грунта ниже подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii)),
     text(T::Yii1, "Yii1", "Edit17", "Вес грунта выше подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii1)),
@@ -126,11 +127,11 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
     text(T::socketBottom, "socketBottom", "Edit22", "Толщина днища стакана", "м", kFoundation, kPositive, "",
          to(&R::socketBottom)),
     text(T::lc, "lc", "Edit23", "Высота сечения колонны lc", "м", kFoundation, kPositive, "", to(&R::lc)),
-    text(T::buc, "buc", "Edit24", "Ширина сечения подколонника buc", "м", kFoundation, kOptional,
+    text(T::buc, "buc", "Edit24", "Ширина сечения подколонника buc", "м", kFoundation, kNotNegative,
          "по таблице", to(&R::buc)),
-    text(T::luc, "luc", "Edit25", "Высота сечения подколонника luc", "м", kFoundation, kOptional,
+    text(T::luc, "luc", "Edit25", "Высота сечения подколонника luc", "м", kFoundation, kNotNegative,
          "по таблице", to(&R::luc)),
-    text(T::d, "d", "Edit26", "d", "м", kFoundation, kOptional, "по глубине промерзания", to(&R::d)),
+    text(T::d, "d", "Edit26", "d", "м", kFoundation, kNotNegative, "по глубине промерзания", to(&R::d)),
     text(T::bc, "bc", "Edit27", "Ширина сечения колонны bc", "м", kFoundation, kPositive, "", to(&R::bc)),
     text(T::da, "da", "Edit28", "da", "м", kFoundation, kPositive, "", to(&R::da)),
     text(T::dz, "dz", "Edit29", "dz", "м", kFoundation, kPositive, "", to(&R::dz)),

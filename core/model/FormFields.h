@@ -50,6 +50,7 @@ enum class FieldRule {
     Positive,              // required, greater than 0
     PositiveWithoutDepth,  // required and greater than 0 while the laying depth d is empty
     Range,                 // within low…high; empty reads as 0
+    NotNegative,           // may be empty (`whenEmpty` says what that means), never below 0
 };
 
 // Where a text lands in the record: a single value or one combination of a load, times `factor`.

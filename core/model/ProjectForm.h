@@ -32,10 +32,11 @@ struct ProjectForm {
     bool operator!=(const ProjectForm& other) const { return !(*this == other); }
 };
 
-// A text that breaks its field's rule: a required field empty or not greater than 0, φii outside
-// its range. The calculation does not run on such a form.
+// A field that breaks its rule: a required text empty or not greater than 0, φii outside its range,
+// a size or a cohesion below 0, a list the calculation reads with no item chosen (a .dan file with
+// an index outside its list opens so). The calculation does not run on such a form.
 struct FieldProblem {
-    enum class Kind { Empty, NotPositive, OutOfRange };
+    enum class Kind { Empty, NotPositive, OutOfRange, Negative, NotChosen };
     const FormField* field = nullptr;
     Kind kind = Kind::Empty;
     std::string text;  // as typed

@@ -1020,6 +1020,9 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
             "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
             "заново.");
     }
+    for (const std::string& warning : pass->warnings) {
+        w.fail("Необычное значение: " + warning);
+    }
     if (pass->outcome == PassOutcome::NotRun) {
         // a form that breaks its fields' rules gives the whole line already; a table, only the reason
         const std::string prefix = "Расчет не выполнен: ";

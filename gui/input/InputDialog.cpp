@@ -18,6 +18,7 @@
 
 #include "core/input/InputProcessing.h"
 #include "core/model/NumberFormat.h"
+#include "core/model/Plausibility.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/Status.h"
@@ -577,7 +578,8 @@ bool InputDialog::confirmFieldsAsTyped() {
     const fundis::ProjectForm typed = form();
     const std::vector<fundis::UnreadableText> unreadable = fundis::textsNotWholeNumbers(typed);
     const std::vector<fundis::FieldProblem> problems = fundis::fieldProblems(typed);
-    if (unreadable.empty() && problems.empty()) {
+    const std::vector<fundis::Implausible> implausible = fundis::implausibleValues(typed);
+    if (unreadable.empty() && problems.empty() && implausible.empty()) {
         return true;
     }
     QStringList parts;
@@ -595,6 +597,14 @@ bool InputDialog::confirmFieldsAsTyped() {
             lines << QStringLiteral("  ") + QString::fromStdString(problem.describe());
         }
         parts << QStringLiteral("Без этих полей расчет не будет выполнен:\n") + lines.join(QLatin1Char('\n'));
+    }
+    if (!implausible.empty()) {
+        QStringList lines;
+        for (const fundis::Implausible& value : implausible) {
+            lines << QStringLiteral("  ") + QString::fromStdString(value.describe());
+        }
+        parts << QStringLiteral("Эти значения далеко за обычными пределами (расчет их примет):\n") +
+                     lines.join(QLatin1Char('\n'));
     }
     const QString text =
         parts.join(QStringLiteral("\n\n")) +
