@@ -87,6 +87,16 @@ void SvgCanvas::rectangle(int x1, int y1, int x2, int y2) {
     extend(x2, y2);
 }
 
+void SvgCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    const std::string fill = brushStyle_ == BrushStyle::Solid ? colourName(brushColor_) : "none";
+    body_ += "<ellipse cx=\"" + std::to_string((x1 + x2) / 2.0) + "\" cy=\"" +
+             std::to_string((y1 + y2) / 2.0) + "\" rx=\"" + std::to_string(std::abs(x2 - x1) / 2.0) +
+             "\" ry=\"" + std::to_string(std::abs(y2 - y1) / 2.0) + "\" fill=\"" + fill + "\" stroke=\"" +
+             colourName(penColor_) + "\" stroke-width=\"" + std::to_string(penWidth_) + "\"/>\n";
+    extend(x1, y1);
+    extend(x2, y2);
+}
+
 void SvgCanvas::textOut(int x, int y, const std::string& text) {
     const double size = fontPixels();
     if (brushStyle_ == BrushStyle::Solid) {

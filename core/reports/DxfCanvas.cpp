@@ -323,6 +323,18 @@ void DxfCanvas::rectangle(int x1, int y1, int x2, int y2) {
     addPolyline(layer(), {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true);
 }
 
+void DxfCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    // a box whose sides differ by the whole units they were cut to is a circle's
+    if (std::abs(std::abs(x2 - x1) - std::abs(y2 - y1)) > kJoinTolerance) {
+        Canvas::ellipse(x1, y1, x2, y2);
+        return;
+    }
+    const Point a = model({x1, y1});
+    const Point b = model({x2, y2});
+    circles_.push_back(
+        {layer(), {(a.x + b.x) / 2, (a.y + b.y) / 2}, (std::fabs(b.x - a.x) + std::fabs(b.y - a.y)) / 4});
+}
+
 void DxfCanvas::hatch(int left, int top, int right, int bottom) {
     // "/" strokes as the screen's brush draws them, anchored to the drawing, cut to the rectangle
     const long spacing = std::max(1L, std::lround(kHatchSpacing * setup_.markScale));
@@ -451,6 +463,10 @@ std::string DxfCanvas::document() const {
             extend(point);
         }
     }
+    for (const Circle& circle : circles_) {
+        extend({circle.centre.x - circle.radius, circle.centre.y - circle.radius});
+        extend({circle.centre.x + circle.radius, circle.centre.y + circle.radius});
+    }
     for (const Text& text : texts_) {
         extend(text.baseline);
         extend({text.baseline.x, text.baseline.y + text.height});
@@ -460,7 +476,8 @@ std::string DxfCanvas::document() const {
     }
 
     std::string out;
-    out.reserve(std::size_t{64} * 1024 + polylines_.size() * 300 + texts_.size() * 400);
+    out.reserve(std::size_t{64} * 1024 + polylines_.size() * 300 + circles_.size() * 200 +
+                texts_.size() * 400);
     MemoryWriter dw(out);
     DL_Dxf dxf;
     const double plotScale = std::max(1, setup_.plotScale);
@@ -560,6 +577,10 @@ std::string DxfCanvas::document() const {
             dxf.writeVertex(dw, DL_VertexData(point.x, point.y, 0.0, 0.0));
         }
         dxf.writePolylineEnd(dw);
+    }
+    for (const Circle& circle : circles_) {
+        dxf.writeCircle(dw, DL_CircleData(circle.centre.x, circle.centre.y, 0.0, circle.radius),
+                        attributes(circle.layer));
     }
     for (const Text& text : texts_) {
         dxf.writeText(dw,

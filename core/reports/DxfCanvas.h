@@ -51,6 +51,8 @@ class DxfCanvas : public Canvas {
     void lineTo(int x, int y) override;
     CanvasPoint penPosition() const override { return position_; }
     void rectangle(int x1, int y1, int x2, int y2) override;
+    // A circle as a CIRCLE entity; another ellipse as a closed polyline.
+    void ellipse(int x1, int y1, int x2, int y2) override;
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
     int textHeight(const std::string& text) const override;
@@ -62,6 +64,7 @@ class DxfCanvas : public Canvas {
     void beginOutline() override;
     void endOutline() override;
     double markScale() const override { return setup_.markScale; }
+    bool keepsTrueSizes() const override { return true; }
     // The size in whole millimetres of the model, as a working drawing writes it.
     std::string dimensionLabel(const std::string& symbol, double span) const override;
 
@@ -77,6 +80,11 @@ class DxfCanvas : public Canvas {
         DrawingLayer layer;
         std::vector<Point> points;
         bool closed = false;
+    };
+    struct Circle {
+        DrawingLayer layer;
+        Point centre;
+        double radius;
     };
     struct Text {
         DrawingLayer layer;
@@ -107,6 +115,7 @@ class DxfCanvas : public Canvas {
     DrawingLayer outlineLayer_ = DrawingLayer::Outline;
     std::vector<Segment> outline_;
     std::vector<Polyline> polylines_;  // a line is a polyline of two points
+    std::vector<Circle> circles_;
     std::vector<Text> texts_;
 };
 

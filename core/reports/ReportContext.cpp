@@ -17,7 +17,7 @@ Design shownDesign(const ReportContext& context) {
     static const ProjectRecord noInputs;
     static const CalculationResult noResult;
     return {context.inputs != nullptr ? *context.inputs : noInputs,
-            context.result != nullptr ? *context.result : noResult};
+            context.result != nullptr ? *context.result : noResult, context.quantities};
 }
 
 const BillOfMaterials& shownQuantities(const ReportContext& context) {

@@ -22,6 +22,8 @@ struct SettlementPass;
 struct Design {
     const ProjectRecord& inputs;
     const CalculationResult& result;
+    // the bars and the concrete of it (null: none to draw, as for a design put together by hand)
+    const BillOfMaterials* quantities;
 };
 
 struct ReportContext {

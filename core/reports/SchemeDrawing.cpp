@@ -358,6 +358,160 @@ void drawPlan(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     canvas.setLayer(DrawingLayer::Outline);
 }
 
+// One direction of the bottom mesh as the drawing lays it out, in metres.
+struct MeshDirection {
+    const BarPosition* position = nullptr;  // its line of the bill of materials: mark, name, spacing
+    double diameter = 0;
+    int count = 0;
+    double first = 0;    // the first bar's axis from the face it starts at: dz + d/2
+    double spacing = 0;  // between the axes, unrounded
+};
+
+MeshDirection meshDirection(const BillOfMaterials& bill, const ReinforcementSide& side, bool alongL, float dz,
+                            float across) {
+    MeshDirection direction;
+    for (const BarPosition& bar : bill.bars) {
+        if (alongL ? bar.alongL : bar.alongB) {
+            direction.position = &bar;
+        }
+    }
+    direction.diameter = side.diameter;
+    direction.count = side.count;
+    direction.first = dz + side.diameter / 2.0;
+    if (side.count > 1) {
+        direction.spacing = std::max(0.0, across - 2.0 * direction.first) / (side.count - 1);
+    }
+    return direction;
+}
+
+// A position's mark: its number in a circle of `radius` at (cx, cy), on a leader from (x, y); the
+// circle white inside, so that what the leader crosses does not run through the number.
+void drawMark(Canvas& canvas, double cx, double cy, double radius, double x, double y, int mark) {
+    const double dx = x - cx;
+    const double dy = y - cy;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    line(canvas, cx + dx / length * radius, cy + dy / length * radius, x, y);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
+    canvas.ellipse(px(cx - radius), px(cy - radius), px(cx + radius), px(cy + radius));
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    const std::string text = std::to_string(mark);
+    canvas.textOut(px(cx - canvas.textWidth(text) / 2.0), px(cy - canvas.textHeight(text) / 2.0), text);
+}
+
+// The bottom mesh: in the section the bars of side l at their cover, as a line, with the bars of side b
+// over them cut as dots; in the plan a fragment of the mesh at the lower left corner; each direction's
+// mark "1", "2" in a circle on a leader left of the drawing, with the bars' diameter beside the
+// section's marks and, under the plan, each mark with its bars and their spacing.
+void drawMesh(Canvas& canvas, const Frame& f, const Drawn& fd) {
+    const BillOfMaterials* bill = fd.design.quantities;
+    if (bill == nullptr || !bill->designed || bill->bars.empty()) {
+        return;
+    }
+    const float u = f.u;
+    const float k = f.k;
+    const double m = canvas.markScale();
+    const float dz = fd.in.dz;
+    const ReinforcementResult& bars = fd.design.result.reinforcement;
+    const MeshDirection alongL = meshDirection(*bill, bars.alongL, true, dz, fd.b());
+    const MeshDirection alongB = meshDirection(*bill, bars.alongB, false, dz, fd.l());
+    if (alongL.position == nullptr || alongB.position == nullptr) {
+        return;
+    }
+    const CanvasFont font = canvas.font();
+    const DrawingLayer layer = canvas.layer();
+    const int pen = canvas.penWidth();
+    const CanvasColor colour = canvas.penColor();
+    setFontSize(canvas, 8);
+    const double radius = 0.22 * u;
+    const double markX = f.X0 - 0.9 * u;
+
+    // the section: side l's bars the lower row, side b's over them
+    const double lowY = f.yb - (dz + alongL.diameter / 2) * k;
+    const double highY = f.yb - (dz + alongL.diameter + alongB.diameter / 2) * k;
+    canvas.setLayer(DrawingLayer::Reinforcement);
+    canvas.setPen(2, CanvasColor::Black);
+    line(canvas, f.X0 + dz * k, lowY, f.X0 + (fd.l() - dz) * k, lowY);
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::Black, BrushStyle::Solid);
+    // a bar too thin to be seen at the scale is a dot of a pixel and a half
+    const double dot =
+        canvas.keepsTrueSizes() ? alongB.diameter / 2 * k : std::max(alongB.diameter / 2 * k, 1.5 * m);
+    for (int i = 0; i < alongB.count; ++i) {
+        const double x = f.X0 + (alongB.first + i * alongB.spacing) * k;
+        canvas.ellipse(px(x - dot), px(highY - dot), px(x + dot), px(highY + dot));
+    }
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+
+    canvas.setLayer(DrawingLayer::Text);
+    const auto diameterText = [](const MeshDirection& direction) {
+        return "Ø" + std::to_string(direction.position->diameter);
+    };
+    const double lowMarkY = f.yb - 0.3 * u;
+    const double highMarkY = lowMarkY - 2.6 * radius;
+    drawMark(canvas, markX, lowMarkY, radius, f.X0 + 0.08 * fd.l() * k, lowY, alongL.position->mark);
+    drawMark(canvas, markX, highMarkY, radius,
+             f.X0 + (alongB.first + std::min(1, alongB.count - 1) * alongB.spacing) * k, highY,
+             alongB.position->mark);
+    for (const auto& [direction, y] : {std::pair{&alongL, lowMarkY}, std::pair{&alongB, highMarkY}}) {
+        const std::string text = diameterText(*direction);
+        canvas.textOut(px(markX - radius - 0.1 * u - canvas.textWidth(text)),
+                       px(y - canvas.textHeight(text) / 2.0), text);
+    }
+
+    // the plan: a fragment of the mesh at the lower left corner, four tenths of each side
+    const double left = f.X0;
+    const double bottom = f.Yp + fd.b() * k;
+    const double fragmentRight = left + 0.4 * fd.l() * k;
+    const double fragmentTop = bottom - 0.4 * fd.b() * k;
+    canvas.setLayer(DrawingLayer::Reinforcement);
+    double markedLow = bottom;
+    for (int j = 0; j < alongL.count; ++j) {
+        const double y = bottom - (alongL.first + j * alongL.spacing) * k;
+        if (y < fragmentTop) {
+            break;
+        }
+        line(canvas, left + dz * k, y, fragmentRight, y);
+        markedLow = y;  // the highest bar of the fragment gets the leader
+    }
+    double markedAcross = left;
+    for (int i = 0; i < alongB.count; ++i) {
+        const double x = left + (alongB.first + i * alongB.spacing) * k;
+        if (x > fragmentRight) {
+            break;
+        }
+        line(canvas, x, bottom - dz * k, x, fragmentTop);
+        if (i <= 1) {
+            markedAcross = x;
+        }
+    }
+    canvas.setLayer(DrawingLayer::Text);
+    const double planLowMarkY = markedLow - 0.5 * u;
+    const double planAcrossMarkY = std::max(planLowMarkY + 2.6 * radius, bottom - 0.1 * fd.b() * k);
+    drawMark(canvas, markX, planLowMarkY, radius, left + 0.2 * (fragmentRight - left), markedLow,
+             alongL.position->mark);
+    drawMark(canvas, markX, planAcrossMarkY, radius, markedAcross, bottom - 0.25 * (bottom - fragmentTop),
+             alongB.position->mark);
+
+    // under the plan and its overall dimension: each mark with its bars and their spacing
+    double y = bottom + 0.2 * u + 1.5 * f.TH + 10 * m + 0.45 * u;
+    std::vector<const BarPosition*> listed;
+    for (const MeshDirection* direction : {&alongL, &alongB}) {
+        if (std::find(listed.begin(), listed.end(), direction->position) != listed.end()) {
+            continue;
+        }
+        listed.push_back(direction->position);
+        const BarPosition& bar = *direction->position;
+        drawMark(canvas, left + radius, y, radius, left + radius, y, bar.mark);
+        const std::string text =
+            barName(bar) + ", шаг " + std::to_string(bar.spacing) + ", " + barDirection(bar);
+        canvas.textOut(px(left + 2 * radius + 0.15 * u), px(y - canvas.textHeight(text) / 2.0), text);
+        y += 2.6 * radius;
+    }
+    canvas.setFont(font);
+    canvas.setLayer(layer);
+    canvas.setPen(pen, colour);
+}
+
 void drawOverallDimensions(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
@@ -579,6 +733,7 @@ void drawBody(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, cha
     drawColumn(canvas, f, fd);
     drawFloorAndHatching(canvas, f, fd);
     drawPlan(canvas, f, fd, steps);
+    drawMesh(canvas, f, fd);
     drawOverallDimensions(canvas, f, fd);
     drawSectionMarks(canvas, f, fd);
     drawDimensionTable(canvas, f, fd, decimalSeparator);

@@ -145,7 +145,7 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
         fundis::schemeBounds(context_, fundis::kScreenSchemeUnit, windowFont, true).united(QRect(0, 0, 1, 1));
     extent_.setTopLeft(QPoint(0, 0));
     // a picture's bounds may end at the last text's baseline: room for its descent
-    extent_.setHeight(extent_.height() + QFontMetrics(windowFont).height());
+    extent_.setHeight(extent_.height() + 2 * QFontMetrics(windowFont).height());
 
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -256,7 +256,7 @@ TEST(CalculationNote, WhereTheValuesCameFrom) {
 TEST(NoteHtml, SelfContainedPage) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
-    const std::string svg = schemeSvg({sand.record, sand.calculation}, 75, ',');
+    const std::string svg = schemeSvg({sand.record, sand.calculation, &sand.quantities}, 75, ',');
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
     EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
     const std::string page = noteHtml(note, svg);

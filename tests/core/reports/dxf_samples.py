@@ -8,7 +8,10 @@ For each CASE.dan: fundis-cli --json gives the record; fundis-cli --dxf writes t
 ezdxf reads and audits. Checked: no audit errors; every layer there; the outlines of the concrete
 closed; for a designed foundation the base l x b, each step and the pedestal in plan and the cut l
 wide and Hf high, in millimetres within 1 mm; the dimensions' values in millimetres; the bill of
-materials' positions and totals on the TABLE layer; the Russian texts read back as written, in the
+materials' positions and totals on the TABLE layer; the bottom mesh on the REINFORCEMENT layer at
+true size (the bar of side l in the section, l − 2·dz long at its cover, the bars of side b cut as
+circles of their diameter over it, nb of them at their spacing, and the plan's fragment inside the
+base); the Russian texts read back as written, in the
 code page 1251 that the header declares (no \\U+ escapes, which LibreCAD shows as diamonds).
 """
 import json
@@ -53,6 +56,56 @@ def near(a, b):
 
 def millimetres(metres):
     return str(round(metres * 1000))
+
+
+def base_rectangle(outlines):
+    """The plan's base: the largest closed four-point outline, as (min x, min y, max x, max y)."""
+    best = None
+    for outline in outlines:
+        if len(outline) != 4:
+            continue
+        points = list(outline.get_points("xy"))
+        box = (min(p[0] for p in points), min(p[1] for p in points), max(p[0] for p in points),
+               max(p[1] for p in points))
+        if best is None or (box[2] - box[0]) * (box[3] - box[1]) > (best[2] - best[0]) * (best[3] - best[1]):
+            best = box
+    return best
+
+
+def check_mesh(msp, record, plan):
+    problems = []
+    l, b, dz = record["l"] * 1000, record["b"] * 1000, record["dz"] * 1000
+    dl, db = record["dsl"] * 1000, record["dsb"] * 1000
+    base = (record["pedestalTop"] - record["Hf"]) * 1000  # the base's level, y up from ±0.000
+    lines = msp.query('LINE[layer=="REINFORCEMENT"]')
+    circles = msp.query('CIRCLE[layer=="REINFORCEMENT"]')
+    low = base + dz + dl / 2
+    section = [e for e in lines if near(e.dxf.start.y, low) and near(e.dxf.end.y, low)]
+    if len(section) != 1 or not near(abs(section[0].dxf.end.x - section[0].dxf.start.x), l - 2 * dz) \
+            or not near(min(section[0].dxf.start.x, section[0].dxf.end.x), dz):
+        problems.append(f"no bar of side l {l - 2 * dz:.0f} mm long at {low:.1f} mm in the section")
+    count = int(record["nb"])
+    if len(circles) != count:
+        problems.append(f"{len(circles)} bars of side b cut in the section, expected {count}")
+    high = base + dz + dl + db / 2
+    spacing = (l - 2 * dz - db) / (count - 1) if count > 1 else 0
+    for i, circle in enumerate(sorted(circles, key=lambda c: c.dxf.center.x)):
+        centre = circle.dxf.center
+        if abs(circle.dxf.radius - db / 2) > 0.02 or not near(centre.y, high) \
+                or not near(centre.x, dz + db / 2 + i * spacing):
+            problems.append(f"bar {i + 1} of side b: radius {circle.dxf.radius:.2f} at {centre.x:.1f}, "
+                            f"{centre.y:.1f}; expected {db / 2:.2f} at {dz + db / 2 + i * spacing:.1f}, {high:.1f}")
+            break
+    fragment = [e for e in lines if e not in section]
+    if plan is None or not fragment:
+        problems.append("no mesh in the plan")
+    else:
+        for e in fragment:
+            for point in (e.dxf.start, e.dxf.end):
+                if not (plan[0] - 0.5 <= point.x <= plan[2] + 0.5 and plan[1] - 0.5 <= point.y <= plan[3] + 0.5):
+                    problems.append(f"a bar of the plan runs out of the base at {point.x:.1f}, {point.y:.1f}")
+                    return problems
+    return problems
 
 
 def check(path, record, quantities):
@@ -122,6 +175,7 @@ def check(path, record, quantities):
     for name in ("l", "b", "Hf", "d", "lc", "bc", "luc", "buc"):
         if millimetres(record[name]) not in texts.get("DIMENSIONS", set()):
             problems.append(f"no dimension {millimetres(record[name])} ({name})")
+    problems += check_mesh(msp, record, base_rectangle(outlines))
     # the bill of materials: a row a position, the steel total, the concrete's volume
     table = texts.get("TABLE", set())
     for bar in quantities["bars"]:
