@@ -771,7 +771,11 @@ void writeMaterials(const Context& x) {
                   formatFixed(bar.massPerMetre, 3, w.separator()) + "·" +
                       formatFixed(bar.length / 1000.0, 3, w.separator()),
                   hundredthsText(bar.unitMass, w.separator()), "кг", "");
-        w.formula("M" + n, "n" + n + "·m" + n,
+        std::string product = "n";
+        product += n;
+        product += "·m";
+        product += n;
+        w.formula("M" + n, product,
                   std::to_string(bar.count) + "·" + hundredthsText(bar.unitMass, w.separator()),
                   hundredthsText(bar.mass, w.separator()), "кг", "");
     }
@@ -864,7 +868,8 @@ void writeMaterials(const Context& x) {
               "Vф,d — объем фундамента в пределах d");
     w.formula("γm", "(Gf + Gгр)/Vd", "(" + kN(c.weight) + " + " + kN(c.soil) + ")/" + m3(c.prism),
               kN(c.meanWeight), "кН/м³", "");
-    const double difference = (c.meanWeight / 100.0 - kAssumedMeanWeight) / kAssumedMeanWeight * 100.0;
+    const double difference =
+        (static_cast<double>(c.meanWeight) / 100.0 - kAssumedMeanWeight) / kAssumedMeanWeight * 100.0;
     w.para("Принятые 20 кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
            " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
     w.para(kNotDesignedByProgram);
@@ -903,9 +908,10 @@ void writeSettlement(const Context& x) {
     std::vector<NoteTableRow> rows;
     for (std::size_t i = 0; i < s.sublayers.size(); ++i) {
         const Sublayer& sub = s.sublayers[i];
-        rows.push_back({{std::to_string(i + 1), w.r(sub.z1), w.r(sub.z2), w.r(sub.zeta), w.r(sub.alpha),
-                         w.r(sub.sigmaZp), w.r(sub.sigmaZg), w.r(sub.E), w.r(shown[i] / 1000.0)},
-                        false});
+        rows.push_back(
+            {{std::to_string(i + 1), w.r(sub.z1), w.r(sub.z2), w.r(sub.zeta), w.r(sub.alpha),
+              w.r(sub.sigmaZp), w.r(sub.sigmaZg), w.r(sub.E), w.r(static_cast<double>(shown[i]) / 1000.0)},
+             false});
     }
     w.para("Слои толщиной не более 0,4·b; σzp = α·p0, α по ζ = 2z/b и η (" +
            clause(kBases, "приложение 2, табл. 1") + "); si = β·(σzp,верх + σzp,низ)/2·hi/Ei, β = 0,8.");
@@ -915,7 +921,7 @@ void writeSettlement(const Context& x) {
            clause(kBases, "приложение 2, п. 6") + ").");
     std::string sum;
     for (std::size_t k = 0; k < shown.size(); ++k) {
-        sum += (k > 0 ? " + " : "") + w.r(shown[k] / 1000.0);
+        sum += (k > 0 ? " + " : "") + w.r(static_cast<double>(shown[k]) / 1000.0);
     }
     w.formula("s", "β·Σ σzp,i·hi/Ei = Σ si", sum, w.r(s.s * 100.0), "см",
               clause(kBases, "приложение 2, формула (1)"));

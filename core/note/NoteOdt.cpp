@@ -43,13 +43,13 @@ std::string centimetres(double value) {
 std::string paragraphStyle(const std::string& name, const std::string& display, const std::string& parent,
                            const std::string& paragraph, const std::string& textProperties,
                            const std::string& extra = {}) {
-    std::string out = "<style:style style:name=\"" + name + "\"";
+    std::string out = R"(<style:style style:name=")" + name + R"(")";
     if (!display.empty()) {
-        out += " style:display-name=\"" + display + "\"";
+        out += R"( style:display-name=")" + display + R"(")";
     }
-    out += " style:family=\"paragraph\"";
+    out += R"( style:family="paragraph")";
     if (!parent.empty()) {
-        out += " style:parent-style-name=\"" + parent + "\"";
+        out += R"( style:parent-style-name=")" + parent + R"(")";
     }
     out += extra + ">";
     if (!paragraph.empty()) {
@@ -62,9 +62,9 @@ std::string paragraphStyle(const std::string& name, const std::string& display, 
 }
 
 std::string rightTab(double position, bool dots) {
-    return "<style:tab-stops><style:tab-stop style:position=\"" + centimetres(position) +
-           "\" style:type=\"right\"" +
-           (dots ? " style:leader-style=\"dotted\" style:leader-text=\".\"" : "") + "/></style:tab-stops>";
+    return R"(<style:tab-stops><style:tab-stop style:position=")" + centimetres(position) +
+           R"(" style:type="right")" + (dots ? R"( style:leader-style="dotted" style:leader-text=".")" : "") +
+           "/></style:tab-stops>";
 }
 
 std::string stylesXml() {
@@ -73,90 +73,89 @@ std::string stylesXml() {
     out += kNamespaces;
     out +=
         ">\n<office:font-face-decls>"
-        "<style:font-face style:name=\"Liberation Serif\" svg:font-family=\"'Liberation Serif'\" "
-        "style:font-family-generic=\"roman\" style:font-pitch=\"variable\"/>"
-        "<style:font-face style:name=\"Liberation Sans\" svg:font-family=\"'Liberation Sans'\" "
-        "style:font-family-generic=\"swiss\" style:font-pitch=\"variable\"/>"
+        R"(<style:font-face style:name="Liberation Serif" svg:font-family="'Liberation Serif'" )"
+        R"(style:font-family-generic="roman" style:font-pitch="variable"/>)"
+        R"(<style:font-face style:name="Liberation Sans" svg:font-family="'Liberation Sans'" )"
+        R"(style:font-family-generic="swiss" style:font-pitch="variable"/>)"
         "</office:font-face-decls>\n<office:styles>\n";
     // Russian everywhere: the spelling and, where the office program has the dictionary, hyphenation
-    out +=
-        "<style:default-style style:family=\"paragraph\"><style:paragraph-properties "
-        "style:writing-mode=\"page\"/><style:text-properties style:font-name=\"Liberation Serif\" "
-        "fo:font-size=\"12pt\" fo:language=\"ru\" fo:country=\"RU\" fo:hyphenate=\"false\"/>"
-        "</style:default-style>\n";
-    out += paragraphStyle("Standard", "", "", "", "", " style:class=\"text\"");
+    out += R"(<style:default-style style:family="paragraph"><style:paragraph-properties )"
+           R"(style:writing-mode="page"/><style:text-properties style:font-name="Liberation Serif" )"
+           R"(fo:font-size="12pt" fo:language="ru" fo:country="RU" fo:hyphenate="false"/>)"
+           "</style:default-style>\n";
+    out += paragraphStyle("Standard", "", "", "", "", R"( style:class="text")");
     out += paragraphStyle("Text_20_body", "Text body", "Standard",
-                          "fo:margin-top=\"0cm\" fo:margin-bottom=\"0.15cm\" fo:text-align=\"justify\" "
-                          "fo:text-indent=\"1.25cm\"",
-                          "fo:hyphenate=\"true\" fo:hyphenation-remain-char-count=\"2\" "
-                          "fo:hyphenation-push-char-count=\"2\"",
-                          " style:class=\"text\"");
+                          R"(fo:margin-top="0cm" fo:margin-bottom="0.15cm" fo:text-align="justify" )"
+                          R"(fo:text-indent="1.25cm")",
+                          R"(fo:hyphenate="true" fo:hyphenation-remain-char-count="2" )"
+                          R"(fo:hyphenation-push-char-count="2")",
+                          R"( style:class="text")");
     out += paragraphStyle("Heading", "", "Standard",
-                          "fo:margin-top=\"0.5cm\" fo:margin-bottom=\"0.25cm\" fo:keep-with-next=\"always\"",
-                          "fo:font-weight=\"bold\"",
-                          " style:next-style-name=\"Text_20_body\" style:class=\"text\"");
+                          R"(fo:margin-top="0.5cm" fo:margin-bottom="0.25cm" fo:keep-with-next="always")",
+                          R"(fo:font-weight="bold")",
+                          R"( style:next-style-name="Text_20_body" style:class="text")");
     out += paragraphStyle("Heading_20_1", "Heading 1", "Heading", "",
-                          "fo:font-size=\"14pt\" fo:font-weight=\"bold\"",
-                          " style:next-style-name=\"Text_20_body\" style:default-outline-level=\"1\" "
-                          "style:class=\"text\"");
-    out += paragraphStyle("Heading_20_2", "Heading 2", "Heading", "fo:margin-top=\"0.35cm\"",
-                          "fo:font-size=\"12pt\" fo:font-weight=\"bold\"",
-                          " style:next-style-name=\"Text_20_body\" style:default-outline-level=\"2\" "
-                          "style:class=\"text\"");
-    out += paragraphStyle("Title", "", "Standard", "fo:text-align=\"center\" fo:margin-top=\"6cm\"",
-                          "fo:font-size=\"18pt\" fo:font-weight=\"bold\"", " style:class=\"chapter\"");
-    out += paragraphStyle("Subtitle", "", "Standard", "fo:text-align=\"center\" fo:margin-top=\"0.4cm\"",
-                          "fo:font-size=\"14pt\"", " style:class=\"chapter\"");
-    out += paragraphStyle("Field", "", "Standard", "fo:margin-left=\"8cm\" fo:margin-top=\"0.5cm\"", "",
-                          " style:class=\"text\"");
-    out +=
-        "<style:style style:name=\"Formula\" style:family=\"paragraph\" style:parent-style-name=\"Standard\" "
-        "style:class=\"text\"><style:paragraph-properties fo:margin-left=\"1cm\" fo:margin-top=\"0.05cm\" "
-        "fo:margin-bottom=\"0.1cm\" fo:text-align=\"start\">" +
-        rightTab(kTextWidth - 1, false) + "</style:paragraph-properties></style:style>\n";
-    out += paragraphStyle("Failure", "", "Text_20_body", "", "fo:color=\"#c00000\" fo:font-weight=\"bold\"",
-                          " style:class=\"text\"");
-    out += paragraphStyle("Table_20_Contents", "Table Contents", "Standard", "", "fo:font-size=\"10pt\"",
-                          " style:class=\"extra\"");
+                          R"(fo:font-size="14pt" fo:font-weight="bold")",
+                          R"( style:next-style-name="Text_20_body" style:default-outline-level="1" )"
+                          R"(style:class="text")");
+    out += paragraphStyle("Heading_20_2", "Heading 2", "Heading", R"(fo:margin-top="0.35cm")",
+                          R"(fo:font-size="12pt" fo:font-weight="bold")",
+                          R"( style:next-style-name="Text_20_body" style:default-outline-level="2" )"
+                          R"(style:class="text")");
+    out += paragraphStyle("Title", "", "Standard", R"(fo:text-align="center" fo:margin-top="6cm")",
+                          R"(fo:font-size="18pt" fo:font-weight="bold")", R"( style:class="chapter")");
+    out += paragraphStyle("Subtitle", "", "Standard", R"(fo:text-align="center" fo:margin-top="0.4cm")",
+                          R"(fo:font-size="14pt")", R"( style:class="chapter")");
+    out += paragraphStyle("Field", "", "Standard", R"(fo:margin-left="8cm" fo:margin-top="0.5cm")", "",
+                          R"( style:class="text")");
+    out += R"(<style:style style:name="Formula" style:family="paragraph" style:parent-style-name="Standard" )"
+           R"(style:class="text"><style:paragraph-properties fo:margin-left="1cm" fo:margin-top="0.05cm" )"
+           R"(fo:margin-bottom="0.1cm" fo:text-align="start">)" +
+           rightTab(kTextWidth - 1, false) + "</style:paragraph-properties></style:style>\n";
+    out += paragraphStyle("Failure", "", "Text_20_body", "", R"(fo:color="#c00000" fo:font-weight="bold")",
+                          R"( style:class="text")");
+    out += paragraphStyle("Table_20_Contents", "Table Contents", "Standard", "", R"(fo:font-size="10pt")",
+                          R"( style:class="extra")");
     out += paragraphStyle("Table_20_Heading", "Table Heading", "Table_20_Contents",
-                          "fo:text-align=\"center\"", "fo:font-weight=\"bold\"", " style:class=\"extra\"");
-    out += paragraphStyle("Caption", "", "Standard", "fo:text-align=\"center\" fo:margin-bottom=\"0.3cm\"",
-                          "", " style:class=\"extra\"");
-    out += paragraphStyle("Contents_20_Heading", "Contents Heading", "Heading", "fo:text-align=\"center\"",
-                          "fo:font-size=\"14pt\" fo:font-weight=\"bold\"", " style:class=\"index\"");
+                          R"(fo:text-align="center")", R"(fo:font-weight="bold")", R"( style:class="extra")");
+    out += paragraphStyle("Caption", "", "Standard", R"(fo:text-align="center" fo:margin-bottom="0.3cm")", "",
+                          R"( style:class="extra")");
+    out += paragraphStyle("Contents_20_Heading", "Contents Heading", "Heading", R"(fo:text-align="center")",
+                          R"(fo:font-size="14pt" fo:font-weight="bold")", R"( style:class="index")");
     for (int level = 1; level <= 2; ++level) {
         const double indent = 0.5 * (level - 1);
-        out += "<style:style style:name=\"Contents_20_" + std::to_string(level) +
-               "\" style:display-name=\"Contents " + std::to_string(level) +
-               "\" style:family=\"paragraph\" style:parent-style-name=\"Standard\" style:class=\"index\">"
-               "<style:paragraph-properties fo:margin-left=\"" +
-               centimetres(indent) + "\" fo:margin-bottom=\"0.1cm\">" + rightTab(kTextWidth - indent, true) +
+        out += R"(<style:style style:name="Contents_20_)" + std::to_string(level) +
+               R"(" style:display-name="Contents )" + std::to_string(level) +
+               R"(" style:family="paragraph" style:parent-style-name="Standard" style:class="index">)"
+               R"(<style:paragraph-properties fo:margin-left=")" +
+               centimetres(indent) + R"(" fo:margin-bottom="0.1cm">)" + rightTab(kTextWidth - indent, true) +
                "</style:paragraph-properties></style:style>\n";
     }
-    out += paragraphStyle("Footer", "", "Standard", "fo:text-align=\"center\"", "", " style:class=\"extra\"");
+    out +=
+        paragraphStyle("Footer", "", "Standard", R"(fo:text-align="center")", "", R"( style:class="extra")");
     // the contents' entries are links to their headings, printed as plain text
     out +=
-        "<style:style style:name=\"Index_20_Link\" style:display-name=\"Index Link\" style:family=\"text\">"
+        R"(<style:style style:name="Index_20_Link" style:display-name="Index Link" style:family="text">)"
         "<style:text-properties fo:color=\"#000000\" style:text-underline-style=\"none\"/></style:style>\n";
     // the headings carry their own numbers in their text
-    out += "<text:outline-style style:name=\"Outline\">";
+    out += R"(<text:outline-style style:name="Outline">)";
     for (int level = 1; level <= 10; ++level) {
-        out +=
-            "<text:outline-level-style text:level=\"" + std::to_string(level) + "\" style:num-format=\"\"/>";
+        out += R"(<text:outline-level-style text:level=")" + std::to_string(level) +
+               R"(" style:num-format=""/>)";
     }
     out +=
         "</text:outline-style>\n</office:styles>\n<office:automatic-styles>"
-        "<style:page-layout style:name=\"pm1\"><style:page-layout-properties fo:page-width=\"21cm\" "
-        "fo:page-height=\"29.7cm\" style:print-orientation=\"portrait\" fo:margin-top=\"2cm\" "
-        "fo:margin-bottom=\"1cm\" fo:margin-left=\"3cm\" fo:margin-right=\"1.5cm\"/><style:footer-style>"
-        "<style:header-footer-properties fo:min-height=\"0.6cm\" fo:margin-top=\"0.4cm\"/>"
+        R"(<style:page-layout style:name="pm1"><style:page-layout-properties fo:page-width="21cm" )"
+        R"(fo:page-height="29.7cm" style:print-orientation="portrait" fo:margin-top="2cm" )"
+        R"(fo:margin-bottom="1cm" fo:margin-left="3cm" fo:margin-right="1.5cm"/><style:footer-style>)"
+        R"(<style:header-footer-properties fo:min-height="0.6cm" fo:margin-top="0.4cm"/>)"
         "</style:footer-style></style:page-layout></office:automatic-styles>\n<office:master-styles>"
         // the title page counts as page 1 but shows no number (ГОСТ 7.32)
-        "<style:master-page style:name=\"Standard\" style:page-layout-name=\"pm1\"><style:footer>"
-        "<text:p text:style-name=\"Footer\"><text:page-number text:select-page=\"current\">1"
+        R"(<style:master-page style:name="Standard" style:page-layout-name="pm1"><style:footer>)"
+        R"(<text:p text:style-name="Footer"><text:page-number text:select-page="current">1)"
         "</text:page-number></text:p></style:footer></style:master-page>"
-        "<style:master-page style:name=\"First_20_Page\" style:display-name=\"First Page\" "
-        "style:page-layout-name=\"pm1\" style:next-style-name=\"Standard\"/>"
+        R"(<style:master-page style:name="First_20_Page" style:display-name="First Page" )"
+        R"(style:page-layout-name="pm1" style:next-style-name="Standard"/>)"
         "</office:master-styles>\n</office:document-styles>\n";
     return out;
 }
@@ -170,16 +169,16 @@ std::string metaXml(const std::string& title) {
 std::string manifestXml(bool scheme) {
     std::string out =
         std::string(kXml) +
-        "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+        R"(<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0" )"
         "manifest:version=\"1.3\">\n"
-        " <manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.3\" "
+        R"( <manifest:file-entry manifest:full-path="/" manifest:version="1.3" )"
         "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>\n";
     for (const char* file : {"content.xml", "styles.xml", "meta.xml"}) {
-        out += std::string(" <manifest:file-entry manifest:full-path=\"") + file +
+        out += std::string(R"( <manifest:file-entry manifest:full-path=")") + file +
                "\" manifest:media-type=\"text/xml\"/>\n";
     }
     if (scheme) {
-        out += std::string(" <manifest:file-entry manifest:full-path=\"") + kSchemeFile +
+        out += std::string(R"( <manifest:file-entry manifest:full-path=")") + kSchemeFile +
                "\" manifest:media-type=\"image/svg+xml\"/>\n";
     }
     return out + "</manifest:manifest>\n";
@@ -202,22 +201,22 @@ class ContentWriter {
         out += kNamespaces;
         out += ">\n<office:automatic-styles>" + automaticStyles_ +
                // the first paragraph opens the title page; the contents begin the numbered pages
-               "<style:style style:name=\"TitleFirst\" style:family=\"paragraph\" "
-               "style:parent-style-name=\"Title\" "
-               "style:master-page-name=\"First_20_Page\"/>"
-               "<style:style style:name=\"ContentsFirst\" style:family=\"paragraph\" "
-               "style:parent-style-name=\"Contents_20_Heading\" style:master-page-name=\"Standard\"/>"
-               "<style:style style:name=\"PageBreak\" style:family=\"paragraph\" "
-               "style:parent-style-name=\"Caption\">"
-               "<style:paragraph-properties fo:break-before=\"page\"/></style:style>"
-               "<style:style style:name=\"Red\" style:family=\"text\"><style:text-properties "
-               "fo:color=\"#c00000\" "
-               "fo:font-weight=\"bold\"/></style:style>"
-               "<style:style style:name=\"Cell\" style:family=\"table-cell\"><style:table-cell-properties "
-               "fo:padding=\"0.05cm\" fo:border=\"0.5pt solid #000000\"/></style:style>"
-               "<style:style style:name=\"fr1\" style:family=\"graphic\"><style:graphic-properties "
-               "style:wrap=\"none\" style:vertical-pos=\"top\" style:horizontal-pos=\"center\" "
-               "style:horizontal-rel=\"paragraph\"/></style:style>"
+               R"(<style:style style:name="TitleFirst" style:family="paragraph" )"
+               R"(style:parent-style-name="Title" )"
+               R"(style:master-page-name="First_20_Page"/>)"
+               R"(<style:style style:name="ContentsFirst" style:family="paragraph" )"
+               R"(style:parent-style-name="Contents_20_Heading" style:master-page-name="Standard"/>)"
+               R"(<style:style style:name="PageBreak" style:family="paragraph" )"
+               R"(style:parent-style-name="Caption">)"
+               R"(<style:paragraph-properties fo:break-before="page"/></style:style>)"
+               R"(<style:style style:name="Red" style:family="text"><style:text-properties )"
+               R"(fo:color="#c00000" )"
+               R"(fo:font-weight="bold"/></style:style>)"
+               R"(<style:style style:name="Cell" style:family="table-cell"><style:table-cell-properties )"
+               R"(fo:padding="0.05cm" fo:border="0.5pt solid #000000"/></style:style>)"
+               R"(<style:style style:name="fr1" style:family="graphic"><style:graphic-properties )"
+               R"(style:wrap="none" style:vertical-pos="top" style:horizontal-pos="center" )"
+               R"(style:horizontal-rel="paragraph"/></style:style>)"
                "</office:automatic-styles>\n<office:body><office:text>\n" +
                body + "</office:text></office:body></office:document-content>\n";
         return out;
@@ -270,13 +269,15 @@ class ContentWriter {
                 continue;
             }
             const std::string mark = bookmark(++heading);
-            entries += "<text:p text:style-name=\"Contents_20_" +
-                       std::string(b.kind == NoteBlockKind::Heading ? "1" : "2") +
-                       "\"><text:a xlink:type=\"simple\" xlink:href=\"#" + mark +
-                       "\" text:style-name=\"Index_20_Link\" text:visited-style-name=\"Index_20_Link\">" +
-                       x(b.text) +
-                       "<text:tab/><text:bookmark-ref text:reference-format=\"page\" text:ref-name=\"" +
-                       mark + "\">?</text:bookmark-ref></text:a></text:p>\n";
+            entries += R"(<text:p text:style-name="Contents_20_)";
+            entries += b.kind == NoteBlockKind::Heading ? "1" : "2";
+            entries += R"("><text:a xlink:type="simple" xlink:href="#)";
+            entries += mark;
+            entries += R"(" text:style-name="Index_20_Link" text:visited-style-name="Index_20_Link">)";
+            entries += x(b.text);
+            entries += R"(<text:tab/><text:bookmark-ref text:reference-format="page" text:ref-name=")";
+            entries += mark;
+            entries += "\">?</text:bookmark-ref></text:a></text:p>\n";
         }
         if (heading == 0) {
             return {};
@@ -284,19 +285,19 @@ class ContentWriter {
         std::string templates;
         for (int level = 1; level <= 2; ++level) {
             templates +=
-                "<text:table-of-content-entry-template text:outline-level=\"" + std::to_string(level) +
-                "\" text:style-name=\"Contents_20_" + std::to_string(level) +
-                "\"><text:index-entry-link-start "
-                "text:style-name=\"Index_20_Link\"/><text:index-entry-text/><text:index-entry-tab-stop "
-                "style:type=\"right\" style:leader-char=\".\"/><text:index-entry-page-number/>"
+                R"(<text:table-of-content-entry-template text:outline-level=")" + std::to_string(level) +
+                R"(" text:style-name="Contents_20_)" + std::to_string(level) +
+                R"("><text:index-entry-link-start )"
+                R"(text:style-name="Index_20_Link"/><text:index-entry-text/><text:index-entry-tab-stop )"
+                R"(style:type="right" style:leader-char="."/><text:index-entry-page-number/>)"
                 "<text:index-entry-link-end/></text:table-of-content-entry-template>";
         }
-        return "<text:table-of-content text:name=\"Содержание\"><text:table-of-content-source "
-               "text:outline-level=\"2\"><text:index-title-template text:style-name=\"Contents_20_Heading\">"
+        return R"(<text:table-of-content text:name="Содержание"><text:table-of-content-source )"
+               R"(text:outline-level="2"><text:index-title-template text:style-name="Contents_20_Heading">)"
                "Содержание</text:index-title-template>" +
                templates +
                "</text:table-of-content-source><text:index-body><text:index-title "
-               "text:name=\"Содержание_Head\">"
+               R"(text:name="Содержание_Head">)"
                "<text:p text:style-name=\"ContentsFirst\">Содержание</text:p></text:index-title>\n" +
                entries + "</text:index-body></text:table-of-content>\n";
     }
@@ -307,12 +308,12 @@ class ContentWriter {
         }
         const double width = std::min(scheme_.widthMillimetres / 10.0, kTextWidth);
         const double height = scheme_.heightMillimetres / 10.0 * width / (scheme_.widthMillimetres / 10.0);
-        return "<text:p text:style-name=\"PageBreak\"><draw:frame draw:style-name=\"fr1\" "
-               "draw:name=\"Схема\" "
-               "text:anchor-type=\"as-char\" svg:width=\"" +
-               centimetres(width) + "\" svg:height=\"" + centimetres(height) +
-               "\" draw:z-index=\"0\"><draw:image xlink:href=\"" + kSchemeFile +
-               "\" xlink:type=\"simple\" xlink:show=\"embed\" xlink:actuate=\"onLoad\" "
+        return R"(<text:p text:style-name="PageBreak"><draw:frame draw:style-name="fr1" )"
+               R"(draw:name="Схема" )"
+               R"(text:anchor-type="as-char" svg:width=")" +
+               centimetres(width) + R"(" svg:height=")" + centimetres(height) +
+               R"(" draw:z-index="0"><draw:image xlink:href=")" + kSchemeFile +
+               R"(" xlink:type="simple" xlink:show="embed" xlink:actuate="onLoad" )"
                "draw:mime-type=\"image/svg+xml\"/></draw:frame></text:p>\n"
                "<text:p text:style-name=\"Caption\">Рисунок 1 — Схема фундамента</text:p>\n";
     }
@@ -320,14 +321,14 @@ class ContentWriter {
     static std::string bookmark(int n) { return "__RefHeading___Toc" + std::to_string(n); }
 
     static std::string paragraph(const std::string& style, const std::string& inner) {
-        return "<text:p text:style-name=\"" + style + "\">" + inner + "</text:p>\n";
+        return R"(<text:p text:style-name=")" + style + R"(">)" + inner + "</text:p>\n";
     }
 
     std::string heading(const NoteBlock& b, int level) {
         const std::string mark = bookmark(++headings_);
-        return "<text:h text:style-name=\"Heading_20_" + std::to_string(level) + "\" text:outline-level=\"" +
-               std::to_string(level) + "\"><text:bookmark-start text:name=\"" + mark + "\"/>" + x(b.text) +
-               "<text:bookmark-end text:name=\"" + mark + "\"/></text:h>\n";
+        return R"(<text:h text:style-name="Heading_20_)" + std::to_string(level) +
+               R"(" text:outline-level=")" + std::to_string(level) + R"("><text:bookmark-start text:name=")" +
+               mark + R"("/>)" + x(b.text) + R"(<text:bookmark-end text:name=")" + mark + "\"/></text:h>\n";
     }
 
     std::string block(const NoteBlock& b, const std::string& paragraphStyle = "Text_20_body") {
@@ -379,37 +380,35 @@ class ContentWriter {
             sum += weight;
         }
         const std::string name = "Table" + std::to_string(++tables_);
-        automaticStyles_ +=
-            "<style:style style:name=\"" + name +
-            "\" style:family=\"table\"><style:table-properties style:width=\"" + centimetres(kTextWidth) +
-            "\" table:align=\"margins\" fo:margin-top=\"0.15cm\" fo:margin-bottom=\"0.25cm\"/>"
-            "</style:style>";
-        std::string out = "<table:table table:name=\"" + name + "\" table:style-name=\"" + name + "\">";
+        automaticStyles_ += R"(<style:style style:name=")" + name +
+                            R"(" style:family="table"><style:table-properties style:width=")" +
+                            centimetres(kTextWidth) +
+                            R"(" table:align="margins" fo:margin-top="0.15cm" fo:margin-bottom="0.25cm"/>)"
+                            "</style:style>";
+        std::string out = R"(<table:table table:name=")" + name + R"(" table:style-name=")" + name + R"(">)";
         for (std::size_t c = 0; c < columns; ++c) {
             const std::string column = name + "." + std::to_string(c + 1);
-            automaticStyles_ += "<style:style style:name=\"" + column +
-                                "\" style:family=\"table-column\"><style:table-column-properties "
-                                "style:column-width=\"" +
-                                centimetres(kTextWidth * weights[c] / sum) + "\"/></style:style>";
-            out += "<table:table-column table:style-name=\"" + column + "\"/>";
+            automaticStyles_ += R"(<style:style style:name=")" + column +
+                                R"(" style:family="table-column"><style:table-column-properties )"
+                                R"(style:column-width=")" +
+                                centimetres(kTextWidth * weights[c] / sum) + R"("/></style:style>)";
+            out += R"(<table:table-column table:style-name=")" + column + R"("/>)";
         }
         out += "<table:table-header-rows><table:table-row>";
         for (const std::string& cell : b.header) {
-            out +=
-                "<table:table-cell table:style-name=\"Cell\" office:value-type=\"string\"><text:p "
-                "text:style-name=\"Table_20_Heading\">" +
-                x(cell) + "</text:p></table:table-cell>";
+            out += R"(<table:table-cell table:style-name="Cell" office:value-type="string"><text:p )"
+                   R"(text:style-name="Table_20_Heading">)" +
+                   x(cell) + "</text:p></table:table-cell>";
         }
         out += "</table:table-row></table:table-header-rows>";
         for (const NoteTableRow& row : b.rows) {
             out += "<table:table-row>";
             for (std::size_t c = 0; c < columns; ++c) {
                 const std::string text = c < row.cells.size() ? x(row.cells[c]) : std::string();
-                out +=
-                    "<table:table-cell table:style-name=\"Cell\" office:value-type=\"string\"><text:p "
-                    "text:style-name=\"Table_20_Contents\">" +
-                    (row.failure ? "<text:span text:style-name=\"Red\">" + text + "</text:span>" : text) +
-                    "</text:p></table:table-cell>";
+                out += R"(<table:table-cell table:style-name="Cell" office:value-type="string"><text:p )"
+                       R"(text:style-name="Table_20_Contents">)" +
+                       (row.failure ? R"(<text:span text:style-name="Red">)" + text + "</text:span>" : text) +
+                       "</text:p></table:table-cell>";
             }
             out += "</table:table-row>";
         }

@@ -140,7 +140,7 @@ SvgCanvas::Box SvgCanvas::box() const {
 
 std::string SvgCanvas::svg() const {
     const Box b = box();
-    return element(R"(width="100%" style="max-width:)" + std::to_string(b.width) + "px\" role=\"img\"");
+    return element(R"(width="100%" style="max-width:)" + std::to_string(b.width) + R"(px" role="img")");
 }
 
 std::string SvgCanvas::svgDocument(double widthMillimetres, double heightMillimetres) const {

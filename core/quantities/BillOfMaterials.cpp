@@ -53,7 +53,7 @@ BarPosition barsOf(const ReinforcementSide& side, const ProjectRecord& inputs, b
     bar.length = static_cast<int>(std::max(0LL, bar.side - 2 * cover));
     bar.count = side.count;
     if (bar.count > 1) {
-        const double span = static_cast<double>(mm(side.across) - 2 * cover - bar.diameter);
+        const auto span = static_cast<double>(mm(side.across) - 2 * cover - bar.diameter);
         bar.spacing = static_cast<int>(rounded(std::max(0.0, span) / (bar.count - 1)));
     }
     const double d = bar.diameter / 1000.0;
