@@ -47,10 +47,10 @@ struct ProjectPass {
     CalculationResult calculation;  // what the calculation used and found: every document reads it
     BillOfMaterials quantities;     // the bars, the steel and the concrete of the designed foundation
     std::vector<ReportLine> report;
-    bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
+    bool inputDialogNeeded = false;  // φII and сII both empty: the window would open the dialog first
     // values far outside their usual ranges (implausibleValues), said but not refused
     std::vector<std::string> warnings;
-    SettlementInputs settlementInput;  // the layers and limit the pass was given
+    SettlementInputs settlementInput;          // the layers and limit the pass was given
     std::optional<SettlementPass> settlement;  // for a project with layers, once the design ran
 };
 
