@@ -663,13 +663,14 @@ TEST_F(WindowsFixture, SettlementLayersAndThePrintedSettlementPage) {
     dialogs.files = {pdf};
     main->printReport();
     const QString bytes = QString::fromLatin1(readFile(pdf));
-    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 4);
+    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 5);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
         GTEST_SKIP() << "poppler-utils missing: the pages' texts not checked";
     }
     EXPECT_TRUE(pdfText(pdf, 1).contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
-    EXPECT_TRUE(pdfText(pdf, 3).contains(QStringLiteral("Схема фундамента")));
-    EXPECT_TRUE(pdfText(pdf, 4).contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
+    EXPECT_TRUE(pdfText(pdf, 3).contains(QStringLiteral("СПЕЦИФИКАЦИЯ И РАСХОД МАТЕРИАЛОВ")));
+    EXPECT_TRUE(pdfText(pdf, 4).contains(QStringLiteral("Схема фундамента")));
+    EXPECT_TRUE(pdfText(pdf, 5).contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
 }
 
 // The settlement window stands on the last calculation: when the inputs changed since, it says so
