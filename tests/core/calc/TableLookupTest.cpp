@@ -52,10 +52,12 @@ TEST(TableLookup, InterpolatesBetweenRowsAndColumns) {
         EXPECT_NEAR(lookUp(row.table, row.x, row.y), row.value, 2e-6 * std::fabs(row.value))
             << row.x << ", " << row.y;
     }
+    // a number after a word of a row's free text is no value of the row: this row is one short
+    Table table;
+    EXPECT_FALSE(parseTable("# 1 2\n# 9 -.5 see 2\n", "short.dat", table).ok());
 }
 
-// A missing or short table stops the loading with a message naming its file; the dialog's OK
-// needs only Rb.dat and table3.dat
+// A missing or short table stops the loading with a message naming its file
 TEST(CodeTables, MissingOrShortTablesAreNamed) {
     // the file, its text (nullptr: the file is missing), whether the dialog's two tables fail
     const std::tuple<const char*, const char*, bool> rows[] = {
