@@ -5,6 +5,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "core/calc/ReinforceBase.h"
 #include "core/model/NumberFormat.h"
 
 namespace fundis {
@@ -53,8 +54,10 @@ BarPosition barsOf(const ReinforcementSide& side, const ProjectRecord& inputs, b
     bar.length = static_cast<int>(std::max(0LL, bar.side - 2 * cover));
     bar.count = side.count;
     if (bar.count > 1) {
+        // the 0.2 m grid the bars were counted on, closer where it does not fit between the covers
         const auto span = static_cast<double>(mm(side.across) - 2 * cover - bar.diameter);
-        bar.spacing = static_cast<int>(rounded(std::max(0.0, span) / (bar.count - 1)));
+        bar.spacing =
+            static_cast<int>(std::min(kMeshGridMillimetres, rounded(std::max(0.0, span) / (bar.count - 1))));
     }
     const double d = bar.diameter / 1000.0;
     // a metre's mass to the gram, as printed, so that a bar's mass is that number times its length

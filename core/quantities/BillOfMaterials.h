@@ -43,7 +43,8 @@ struct BarPosition {
     int side = 0;             // mm: the side of the base the bars lie along
     int length = 0;           // mm: the side less the two end covers dz
     int count = 0;            // over both directions when alongL and alongB
-    int spacing = 0;          // mm between the axes, the outer bars' axes dz + d/2 from the faces
+    int spacing = 0;          // mm between the axes: the 200 mm grid, or less where it does not fit between
+                              // the covers (the outer bars' axes dz + d/2 from the faces)
     double massPerMetre = 0;  // kg/m, rounded to the gram: 7850·π·d²/4
     long unitMass = 0;        // hundredths of a kg: one bar, massPerMetre × length, rounded
     long mass = 0;            // hundredths of a kg: count × unitMass

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/ReinforceBase.h"
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
 #include "core/reports/MaterialsTables.h"
@@ -379,7 +380,11 @@ MeshDirection meshDirection(const BillOfMaterials& bill, const ReinforcementSide
     direction.count = side.count;
     direction.first = dz + side.diameter / 2.0;
     if (side.count > 1) {
-        direction.spacing = std::max(0.0, across - 2.0 * direction.first) / (side.count - 1);
+        // the 0.2 m grid the bars were counted on, closer where it does not fit between the covers;
+        // what the grid leaves goes to the two edges alike
+        const double span = std::max(0.0, across - 2.0 * direction.first);
+        direction.spacing = std::min(kMeshGrid, span / (side.count - 1));
+        direction.first += (span - direction.spacing * (side.count - 1)) / 2.0;
     }
     return direction;
 }
