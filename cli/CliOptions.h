@@ -20,6 +20,7 @@ struct CliOptions {
     std::optional<std::string> svgFile;
     std::optional<std::string> dxfFile;
     std::optional<std::string> explainFile;  // the calculation note, .html, .odt or .pdf
+    std::optional<std::string> bomFile;      // the bill of materials as CSV
     bool help = false;
     bool version = false;
     std::vector<std::string> projects;

@@ -8,8 +8,10 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/MaterialsTables.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SchemeDrawing.h"
+#include "core/reports/SettlementPage.h"
 #include "core/reports/Verdict.h"
 
 namespace fundis {
@@ -345,6 +347,26 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
     writeTextPage(page, context);
 }
 
+void DrawReportMaterialsPage(Canvas& canvas, const ReportContext& context) {
+    PageGrid grid(canvas);
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    drawOutOfDateLine(canvas, grid, context);
+    if (!context.failures.empty()) {
+        RedLines how;
+        how.x = grid.left;
+        how.width = grid.right - grid.left;
+        how.pitch = 1.2;
+        grid.top = whole(drawRedLines(canvas, grid.top, context.failures, how) + grid.lh);
+    }
+    canvas.setFont(reportFont());
+    canvas.textOut(whole(grid.left), grid.top, "СПЕЦИФИКАЦИЯ И РАСХОД МАТЕРИАЛОВ");
+    // centred across the page: the specification's 185 mm take nearly all of it
+    const double x = std::max(0.0, (canvas.pageWidth() - kSpecificationWidth * grid.cm) / 2);
+    DrawMaterialsTables(canvas, x, grid.top + 2.0 * grid.lh, grid.cm, shownQuantities(context),
+                        context.decimalSeparator);
+}
+
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {
     const Design design = shownDesign(context);
     const char sep = context.decimalSeparator;
@@ -445,6 +467,18 @@ void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
     const std::string line =
         scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
     DrawSchemeDocument(canvas, unit, context, scale, line);
+}
+
+std::vector<PageDrawer> reportPages(const ReportContext& context) {
+    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage};
+    if (shownQuantities(context).designed) {
+        pages.push_back(DrawReportMaterialsPage);
+    }
+    pages.push_back(DrawReportSchemePage);
+    if (context.settlement != nullptr) {
+        pages.push_back(DrawReportSettlementPage);
+    }
+    return pages;
 }
 
 }  // namespace fundis

@@ -209,10 +209,10 @@ TEST(WebProject, SettlementWindow) {
     EXPECT_TRUE(has(p.openSettlementWindow(), kOutOfDateLine));
 }
 
-// The printed pages are A4 sheets, the settlement page only with a settlement
+// The printed pages are A4 sheets, the desktop's pages: the settlement page only with a settlement
 TEST(WebProject, PrintedPages) {
-    const std::tuple<const char*, std::size_t> rows[] = {{"/design/cases/case_0001.dan", 3},
-                                                         {"/settlement/cases/settle_0001.dan", 4}};
+    const std::tuple<const char*, std::size_t> rows[] = {{"/design/cases/case_0001.dan", 4},
+                                                         {"/settlement/cases/settle_0001.dan", 5}};
     for (const auto& [file, count] : rows) {
         WebProject p = project();
         ASSERT_TRUE(p.openDan(fileBytes(kSamples + file), "a.dan").ok);

@@ -119,6 +119,7 @@ EMSCRIPTEN_BINDINGS(fundis_web) {
         .function("resultsJson", &WebProject::resultsJson)
         .function("htmlReport", &WebProject::htmlReport)
         .function("noteHtml", &WebProject::noteHtml)
+        .function("noteOdt", optional_override([](const WebProject& p) { return bytesOf(p.noteOdt()); }))
         .function("schemeSvg", &WebProject::schemeSvg)
         .function("printedPages", optional_override([](const WebProject& p) { return printedPages(p); }))
         .function("dxf", optional_override([](const WebProject& p) { return bytesOf(p.dxf()); }))

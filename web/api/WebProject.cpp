@@ -18,6 +18,7 @@
 #include "core/model/NumberFormat.h"
 #include "core/model/Plausibility.h"
 #include "core/note/CalculationNote.h"
+#include "core/note/NoteOdt.h"
 #include "core/note/SvgCanvas.h"
 #include "core/project/Json.h"
 #include "core/project/ProjectJson.h"
@@ -468,22 +469,30 @@ std::string WebProject::resultsJson() const {
     const bool failed =
         anyFailure(last_->report) || (settlement != nullptr && anyFailure(settlement->report));
     return projectJson(file, failed ? PassOutcome::DesignFailures : PassOutcome::Complete, last_->report,
-                       last_->record, last_->calculation, last_->inputDialogNeeded, settlement);
+                       last_->record, last_->calculation, last_->inputDialogNeeded, settlement,
+                       &last_->quantities);
 }
 
 std::string WebProject::htmlReport() const { return fundis::htmlReport(context()); }
 
-std::string WebProject::noteHtml() const {
+CalculationNote WebProject::note() const {
     NoteOptions options;
     options.fileName = lastFileName_;
     options.decimalSeparator = separator_;
     options.stale = outOfDate();
-    const CalculationNote note = buildCalculationNote(last_ ? &*last_ : nullptr, options);
-    const std::string svg = note.calculated && last_ ? fundis::schemeSvg({last_->record, last_->calculation},
-                                                                         context().schemeScale, separator_)
-                                                     : "";
-    return fundis::noteHtml(note, svg);
+    return buildCalculationNote(last_ ? &*last_ : nullptr, options);
 }
+
+std::string WebProject::noteHtml() const {
+    const CalculationNote shown = note();
+    const ReportContext context = this->context();
+    const std::string svg = shown.calculated && last_
+                                ? fundis::schemeSvg(shownDesign(context), context.schemeScale, separator_)
+                                : "";
+    return fundis::noteHtml(shown, svg);
+}
+
+std::string WebProject::noteOdt() const { return fundis::noteOdt(note(), context()); }
 
 std::string WebProject::schemeSvg() const {
     const ReportContext shown = context();
@@ -494,13 +503,8 @@ std::string WebProject::schemeSvg() const {
 
 std::vector<std::string> WebProject::printedPages() const {
     const ReportContext shown = context();
-    std::vector<void (*)(Canvas&, const ReportContext&)> pages = {DrawReportTextPage, DrawReportTablesPage,
-                                                                  DrawReportSchemePage};
-    if (shown.settlement != nullptr) {
-        pages.push_back(DrawReportSettlementPage);
-    }
     std::vector<std::string> out;
-    for (const auto page : pages) {
+    for (const PageDrawer page : reportPages(shown)) {
         SvgCanvas canvas = SvgCanvas::paper(kPaperWidth, kPaperHeight);
         page(canvas, shown);
         out.push_back(canvas.pageSvg());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/files/DanFile.h"
+#include "core/note/CalculationNote.h"
 #include "core/project/ProjectPass.h"
 #include "core/settlement/SettlementPass.h"
 
@@ -85,7 +86,8 @@ class WebProject {
     std::string resultsJson() const;  // fundis-cli --json's object
     std::string htmlReport() const;
     std::string noteHtml() const;
-    std::string schemeSvg() const;                  // the scheme window's document, at the settings' scale
+    std::string noteOdt() const;    // the same note as an OpenDocument text, the desktop's file
+    std::string schemeSvg() const;  // the scheme window's document, at the settings' scale
     std::vector<std::string> printedPages() const;  // "Печать": one A4 <svg> a page
     std::string dxf() const;
     bool calculated() const { return last_.has_value(); }
@@ -102,6 +104,7 @@ class WebProject {
     WebResult loadTable(const std::string& name, const std::string& bytes);
 
   private:
+    CalculationNote note() const;
     ReportContext context() const;
     bool outOfDate() const;
     std::string settlementView() const;

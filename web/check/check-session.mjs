@@ -15,13 +15,14 @@ const kExitFailures = 1;
 const kExitNotRun = 2;
 
 export function parseArguments(args) {
-  const options = { json: false, debug: false, tables: null, dxf: null, projects: [] };
+  const options = { json: false, debug: false, separator: null, tables: null, dxf: null, projects: [] };
   for (let i = 0; i < args.length; ++i) {
     const arg = args[i];
     if (arg === '--json') options.json = true;
     else if (arg === '--debug') options.debug = true;
     else if (arg === '--sep' || arg === '--tables' || arg === '--dxf') {
       if (i + 1 >= args.length) throw new Error(`${arg}: нет значения`);
+      if (arg === '--sep') options.separator = args[i + 1];
       if (arg === '--tables') options.tables = args[i + 1];
       if (arg === '--dxf') options.dxf = args[i + 1];
       ++i;
@@ -60,7 +61,7 @@ let kept = null;
 
 function projectKey(options, file) {
   const { mtimeMs, size } = statSync(file);
-  return JSON.stringify([file, mtimeMs, size, options.tables, options.debug]);
+  return JSON.stringify([file, mtimeMs, size, options.separator, options.tables, options.debug]);
 }
 
 // Opens `file` on a fresh page with the page's own commands and calculates it; the messages the page
@@ -76,6 +77,9 @@ async function calculateProject(session, options, file) {
         const loaded = await page.evaluate(([table, data]) => window.fundis.loadTable(table, new Uint8Array(data)), [name, bytes]);
         if (!loaded.ok) throw new Error(loaded.message);
       }
+    }
+    if (options.separator) {
+      await page.evaluate((separator) => window.fundis.setDecimalSeparator(separator), options.separator);
     }
     if (options.debug) {
       await menuCommand(page, 'Настройка', 'showSettings');

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextBrowser>
 
@@ -72,11 +73,14 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     });
     EXPECT_TRUE(shown.canSave);
     EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа (СНиП 2.02.01-83, формула (7))").arg(R)));
-    EXPECT_TRUE(shown.text.contains(QStringLiteral("9. Итог")));
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("10. Итог")));
     EXPECT_FALSE(shown.text.contains(QStringLiteral("изменены после расчета")));
     const QByteArray zip = readFile(odt);
     EXPECT_TRUE(zip.startsWith("PK"));
     EXPECT_TRUE(zip.contains("application/vnd.oasis.opendocument.text"));
+    EXPECT_TRUE(zip.contains("cm\""));  // the page's sizes, with a point in this Russian locale
+    EXPECT_FALSE(
+        QRegularExpression(QStringLiteral("\\d,\\d+(cm|mm)\"")).match(QString::fromUtf8(zip)).hasMatch());
     const QByteArray page = readFile(html);
     EXPECT_TRUE(page.contains("<svg"));
     EXPECT_TRUE(page.contains(QStringLiteral("%1 кПа").arg(R).toUtf8()));

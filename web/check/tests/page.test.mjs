@@ -207,6 +207,10 @@ test('the note on screen and saved, the DXF read back with ezdxf, the scheme and
   assert.match(await note.locator('body').textContent(), /Пояснительная записка/);
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-command="save-note"]')]);
   assert.equal(download.suggestedFilename(), 'settle_0001 - записка.html');
+  const [odt] = await Promise.all([page.waitForEvent('download'), page.click('[data-command="save-note-odt"]')]);
+  assert.equal(odt.suggestedFilename(), 'settle_0001 - записка.odt');
+  const zip = readFileSync(await odt.path()).toString('latin1');
+  assert.ok(zip.startsWith('PK') && zip.includes('mimetypeapplication/vnd.oasis.opendocument.text'));
   await page.locator('dialog.note-window .window-buttons button', { hasText: 'Закрыть' }).click();
 
   const dxf = await downloaded(page, 'Файл', 'exportDxf');
@@ -232,8 +236,8 @@ print(json.dumps({"errors": len(doc.audit().errors), "layers": sorted(l.dxf.name
   await page.locator('dialog.scheme-window .window-buttons button', { hasText: 'Закрыть' }).click();
 
   await menuCommand(page, 'Файл', 'printReport');
-  // the text page, the tables, the scheme and the settlement page, each an A4 sheet
-  assert.deepEqual(await page.evaluate(() => window.printedSheets), Array(4).fill(['210.079mm', '297.127mm']));
+  // the text page, the tables, the bill of materials, the scheme and the settlement page, each an A4 sheet
+  assert.deepEqual(await page.evaluate(() => window.printedSheets), Array(5).fill(['210.079mm', '297.127mm']));
   await done(page);
 });
 

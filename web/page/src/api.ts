@@ -106,6 +106,7 @@ interface CoreProject {
   resultsJson(): string;
   htmlReport(): string;
   noteHtml(): string;
+  noteOdt(): Uint8Array;
   schemeSvg(): string;
   printedPages(): string[];
   dxf(): Uint8Array;
@@ -156,6 +157,7 @@ export class Project {
   resultsJson(): string { return this.core.resultsJson(); }
   htmlReport(): string { return this.core.htmlReport(); }
   noteHtml(): string { return this.core.noteHtml(); }
+  noteOdt(): Uint8Array { return this.core.noteOdt(); }
   schemeSvg(): string { return this.core.schemeSvg(); }
   printedPages(): string[] { return this.core.printedPages(); }
   dxf(): Uint8Array { return this.core.dxf(); }

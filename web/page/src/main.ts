@@ -426,8 +426,9 @@ async function main(): Promise<void> {
   const app = new App(project);
   app.start();
   // for fundis-web-check and the browser tests: the results as fundis-cli --json writes them, and
-  // the check tool's own tables
+  // the check tool's own tables and its --sep (the separator the browser's language would give)
   (window as unknown as { fundis: object }).fundis = {
+    setDecimalSeparator: (separator: string) => project.setDecimalSeparator(separator),
     resultsJson: () => project.resultsJson(),
     status: () => project.status(),
     loadTable: (name: string, bytes: Uint8Array) => project.loadTable(name, bytes),
