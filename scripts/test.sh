@@ -28,6 +28,14 @@ cmake --preset test
 cmake --build --preset test -j"$jobs"
 ctest --preset test -j"$jobs"
 
+echo "== browser edition"
+# the core in WebAssembly and the page, tested in Debian's Chromium: the number texts in the browser
+# build's C++ library, the page's commands, the sample projects through the page (fundis-web-check)
+export NODE_PATH=/usr/share/nodejs
+cmake --preset web
+cmake --build --preset web -j"$jobs"
+ctest --preset web -j"$jobs"
+
 echo "== clang-tidy"
 # on the test preset's compile commands; any finding fails
 scripts/tidy.sh build/test

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <limits>
 
+#include "core/model/FloatText.h"
+
 // Every conversion here is locale-free: the desktop runs with the user's LC_NUMERIC (a decimal comma
 // in a Russian locale), while the tables, the .dan files and kp.ini always use ".".
 
@@ -25,12 +27,6 @@ std::string withSeparator(std::string text, char decimalSeparator) {
 }
 
 bool isZeroText(const std::string& text) { return text.find_first_not_of("-0.") == std::string::npos; }
-
-std::string toChars(double value, std::chars_format format, int precision) {
-    char buffer[400];  // a fixed double of 3 decimals takes at most 309 + 1 + 3 characters
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    return {buffer, result.ptr};
-}
 
 bool isBlank(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
@@ -75,11 +71,11 @@ std::string formatFixed(double value, int decimals, char decimalSeparator) {
     const int exponent = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
     const int shown = std::min(decimals, kPrecision - 1 - exponent);
     if (shown < 0) {
-        std::string text = toChars(value, std::chars_format::scientific, kPrecision - 1);
+        std::string text = formatFloat(value, FloatNotation::Scientific, kPrecision - 1);
         std::replace(text.begin(), text.end(), 'e', 'E');
         return withSeparator(text, decimalSeparator);
     }
-    std::string text = toChars(value, std::chars_format::fixed, shown);
+    std::string text = formatFloat(value, FloatNotation::Fixed, shown);
     if (shown < decimals) {
         if (shown == 0) {
             text += '.';
@@ -96,7 +92,7 @@ std::string formatGeneral(double value, int significantDigits) {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
     }
-    return toChars(value, std::chars_format::general, significantDigits);
+    return formatFloat(value, FloatNotation::General, significantDigits);
 }
 
 LeadingNumber readLeadingNumber(std::string_view text) {

@@ -2,9 +2,9 @@
 #include "core/note/NoteOdt.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
+#include "core/model/NumberFormat.h"
 #include "core/note/ZipArchive.h"
 #include "core/reports/HtmlReport.h"
 
@@ -33,11 +33,8 @@ constexpr double kTextWidth = kNoteTextWidth / 10;  // cm
 
 std::string x(const std::string& text) { return escapedHtml(text, true); }
 
-std::string centimetres(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3fcm", value);
-    return buffer;
-}
+// With a point whatever the process locale: a desktop in a Russian locale writes no "1,500cm".
+std::string centimetres(double value) { return formatFixed(value, 3, '.') + "cm"; }
 
 // A paragraph style.
 std::string paragraphStyle(const std::string& name, const std::string& display, const std::string& parent,

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "core/model/NumberFormat.h"
 #include "core/reports/HtmlReport.h"
 #include "core/reports/SchemeDrawing.h"
 
@@ -140,18 +140,34 @@ SvgCanvas::Box SvgCanvas::box() const {
 
 std::string SvgCanvas::svg() const {
     const Box b = box();
-    return element(R"(width="100%" style="max-width:)" + std::to_string(b.width) + R"(px" role="img")");
+    return element(b, R"(width="100%" style="max-width:)" + std::to_string(b.width) + R"(px" role="img")");
+}
+
+std::string SvgCanvas::pageSvg() const {
+    const Box page{0, 0, width_, height_};
+    if (perMillimetre_ > 0.0) {
+        return element(page, "width=\"" + formatGeneral(width_ / perMillimetre_, 6) + "mm\" height=\"" +
+                                 formatGeneral(height_ / perMillimetre_, 6) + "mm\" role=\"img\"");
+    }
+    return element(page, R"(width="100%" style="max-width:)" + std::to_string(width_) + R"(px" role="img")");
+}
+
+SvgCanvas SvgCanvas::paper(double widthMm, double heightMm) {
+    constexpr double kPerMillimetre = 96.0 / 25.4;
+    SvgCanvas canvas(static_cast<int>(std::lround(widthMm * kPerMillimetre)),
+                     static_cast<int>(std::lround(heightMm * kPerMillimetre)));
+    canvas.perMillimetre_ = kPerMillimetre;
+    return canvas;
 }
 
 std::string SvgCanvas::svgDocument(double widthMillimetres, double heightMillimetres) const {
-    char size[96];
-    std::snprintf(size, sizeof size, R"(width="%.1fmm" height="%.1fmm")", widthMillimetres,
-                  heightMillimetres);
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + element(size);
+    // the sizes written with a point whatever the locale
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" +
+           element(box(), "width=\"" + formatFixed(widthMillimetres, 1, '.') + "mm\" height=\"" +
+                              formatFixed(heightMillimetres, 1, '.') + "mm\"");
 }
 
-std::string SvgCanvas::element(const std::string& attributes) const {
-    const Box b = box();
+std::string SvgCanvas::element(const Box& b, const std::string& attributes) const {
     const int left = b.left;
     const int top = b.top;
     const int width = b.width;

@@ -14,6 +14,9 @@ namespace fundis {
 class SvgCanvas : public Canvas {
   public:
     SvgCanvas(int width, int height) : width_(width), height_(height) {}
+    // A sheet of paper, `widthMm` by `heightMm`, at the 96 pixels an inch the fonts are sized for: a
+    // printed page, on which a drawing to scale keeps its scale.
+    static SvgCanvas paper(double widthMm, double heightMm);
 
     void setPen(int width, CanvasColor color) override;
     int penWidth() const override { return penWidth_; }
@@ -33,9 +36,13 @@ class SvgCanvas : public Canvas {
 
     int pageWidth() const override { return width_; }
     int pageHeight() const override { return height_; }
+    double pixelsPerMillimetre() const override { return perMillimetre_; }
 
     // The <svg> element with everything drawn, its view box fitted to what was drawn.
     std::string svg() const;
+    // The same with the view box of the whole page, 0, 0 to its width and height; a sheet of paper
+    // gets its size in millimetres.
+    std::string pageSvg() const;
     // The same as an SVG file of its own, shown at the given size.
     std::string svgDocument(double widthMillimetres, double heightMillimetres) const;
 
@@ -46,11 +53,12 @@ class SvgCanvas : public Canvas {
     Box box() const;
 
   private:
-    std::string element(const std::string& attributes) const;
     void extend(int x, int y);
+    std::string element(const Box& box, const std::string& attributes) const;
     double fontPixels() const { return font_.sizePoints * 96.0 / 72.0; }
 
     int width_, height_;
+    double perMillimetre_ = 0.0;
     int penWidth_ = 1;
     CanvasColor penColor_ = CanvasColor::Black;
     CanvasColor brushColor_ = CanvasColor::White;

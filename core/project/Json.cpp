@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/project/Json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "core/model/FloatText.h"
 
 namespace fundis {
 
@@ -97,9 +98,7 @@ std::string jsonNumber(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return {buffer, result.ptr};
+    return shortestFloat(value);
 }
 
 // the shortest text of the value as a double reads back to the same float

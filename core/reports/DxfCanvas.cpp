@@ -12,6 +12,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/model/FloatText.h"
 #include "core/model/TextCodec.h"
 
 namespace fundis {
@@ -58,7 +59,6 @@ class MemoryWriter : public DL_WriterA {
         } else if (view && gc == 40) {
             value = view->height;
         }
-        char buffer[64];
         if (!std::isfinite(value)) {
             value = 0.0;
         }
@@ -70,12 +70,11 @@ class MemoryWriter : public DL_WriterA {
         if (value == 0.0) {
             value = 0.0;  // no "-0"
         }
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-        if (result.ec != std::errc()) {
+        std::string text = shortestFixed(value);
+        if (text.size() > 64) {
             put(gc, "0.0");  // too long to be a size in a drawing
             return;
         }
-        std::string text(buffer, result.ptr);
         if (text.find('.') == std::string::npos) {
             text += ".0";
         }

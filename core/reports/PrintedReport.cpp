@@ -11,6 +11,7 @@
 #include "core/reports/MaterialsTables.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SchemeDrawing.h"
+#include "core/reports/SettlementPage.h"
 #include "core/reports/Verdict.h"
 
 namespace fundis {
@@ -466,6 +467,18 @@ void DrawReportSchemePage(Canvas& canvas, const ReportContext& context) {
     const std::string line =
         scale > 0 && foundationShaped(context) ? schemeScaleLine(context.schemeScale, scale) : "";
     DrawSchemeDocument(canvas, unit, context, scale, line);
+}
+
+std::vector<PageDrawer> reportPages(const ReportContext& context) {
+    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage};
+    if (shownQuantities(context).designed) {
+        pages.push_back(DrawReportMaterialsPage);
+    }
+    pages.push_back(DrawReportSchemePage);
+    if (context.settlement != nullptr) {
+        pages.push_back(DrawReportSettlementPage);
+    }
+    return pages;
 }
 
 }  // namespace fundis

@@ -5,6 +5,8 @@
 // dimension and reinforcement tables, the scheme. Each page carries the out-of-date line at its top
 // when the context is out of date, and the calculation's red lines before its results.
 
+#include <vector>
+
 #include "core/reports/Canvas.h"
 #include "core/reports/ReportContext.h"
 
@@ -20,5 +22,12 @@ void DrawReportMaterialsPage(Canvas& canvas, const ReportContext& context);
 // settings' scale when the drawing fits the page, else at the first drawing scale (1:100, 1:200, ...)
 // at which it does; the page states the scale it is drawn at.
 void DrawReportSchemePage(Canvas& canvas, const ReportContext& context);
+
+using PageDrawer = void (*)(Canvas&, const ReportContext&);
+
+// The pages of "Печать", of fundis-cli --pdf and of the browser's print: the text page, the tables
+// page, the bill of materials for a designed foundation, the scheme, and the settlement page when the
+// context holds a settlement.
+std::vector<PageDrawer> reportPages(const ReportContext& context);
 
 }  // namespace fundis

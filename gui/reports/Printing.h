@@ -10,6 +10,7 @@
 
 #include "core/model/Status.h"
 #include "core/reports/Canvas.h"
+#include "core/reports/PrintedReport.h"
 #include "core/reports/ReportContext.h"
 
 class QFont;
@@ -20,13 +21,6 @@ class QPrinter;
 class QWidget;
 
 namespace fundis {
-
-using PageDrawer = void (*)(Canvas&, const ReportContext&);
-
-// The pages of "Печать" and of fundis-cli --pdf: the text page, the tables page, the bill of
-// materials for a designed foundation, the scheme, and the settlement page when the context holds a
-// settlement.
-std::vector<PageDrawer> reportPages(const ReportContext& context);
 
 // What the scheme document covers when drawn at `unit` at the context's scale (0, 0 its top-left
 // corner), from a first drawing into a picture: the scheme window's and the SVG's size; `withTables`

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextBrowser>
 
@@ -77,6 +78,9 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     const QByteArray zip = readFile(odt);
     EXPECT_TRUE(zip.startsWith("PK"));
     EXPECT_TRUE(zip.contains("application/vnd.oasis.opendocument.text"));
+    EXPECT_TRUE(zip.contains("cm\""));  // the page's sizes, with a point in this Russian locale
+    EXPECT_FALSE(
+        QRegularExpression(QStringLiteral("\\d,\\d+(cm|mm)\"")).match(QString::fromUtf8(zip)).hasMatch());
     const QByteArray page = readFile(html);
     EXPECT_TRUE(page.contains("<svg"));
     EXPECT_TRUE(page.contains(QStringLiteral("%1 кПа").arg(R).toUtf8()));

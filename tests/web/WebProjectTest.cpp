@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser edition's project as the page drives it: opening keeps the project on failure, saving
+// gives back what was opened, the out-of-date mark, the settings' refusal, the OK's L/H and the
+// settlement window's state.
+#include "web/api/WebProject.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/model/FileIo.h"
+
+using namespace fundis;
+
+namespace {
+
+const std::string kData = FUNDIS_TEST_DATA_DIR;
+const std::string kSamples = FUNDIS_SAMPLES_DIR;
+
+std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(path, bytes)) << path;
+    return bytes;
+}
+
+WebProject project() {
+    WebProject opened(FUNDIS_TABLES_DIR, FUNDIS_SOURCE_EXAMPLES_DIR);
+    opened.setDecimalSeparator(',');
+    return opened;
+}
+
+bool has(const std::string& json, const std::string& part) { return json.find(part) != std::string::npos; }
+
+}  // namespace
+
+// A file that cannot be read says why, as the desktop's message does, and leaves the open project,
+// its name and its unsaved changes as they were
+TEST(WebProject, UnreadableFileLeavesTheProject) {
+    const std::string good = fileBytes(kData + "/sand_frost_depth.dan");
+    std::string truncated = good.substr(0, good.size() / 2);
+    std::string longWord = good;
+    longWord.replace(longWord.find("36.5"), 4, std::string(5 * 1024 * 1024, '7'));
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"мусор.dan", "\x89PNG\r\n\x1a\n garbage", "ожидалось целое число"},
+        {"обрезан.dan", truncated, "файл кончается, не дойдя до поля"},
+        {"длинный.dan", longWord, "текст длиннее 99 символов"},
+    };
+    for (const auto& [name, bytes, reason] : rows) {
+        WebProject p = project();
+        ASSERT_TRUE(p.openDan(good, "sand.dan").ok);
+        p.setText("NII1", "900");
+        const ProjectForm before = p.currentForm();
+        const WebResult opened = p.openDan(bytes, name);
+        EXPECT_FALSE(opened.ok) << name;
+        EXPECT_EQ(opened.message.rfind("Не удалось прочитать файл «" + name + "»: строка ", 0), 0u)
+            << opened.message;
+        EXPECT_TRUE(has(opened.message, reason)) << opened.message;
+        EXPECT_TRUE(has(opened.message, ".\nДанные в окне ввода не изменены.")) << opened.message;
+        EXPECT_TRUE(p.currentForm() == before) << name;
+        EXPECT_TRUE(has(p.status(), R"("fileName": "sand.dan")")) << p.status();
+        EXPECT_TRUE(has(p.status(), R"("modified": true)")) << p.status();
+    }
+}
+
+// What is saved opens again as the same project, and saving that gives the same bytes: the sample
+// projects, their settlement layers included
+TEST(WebProject, SavedFileOpensAsTheSameProject) {
+    int files = 0;
+    for (const char* set : {"/design/cases", "/settlement/cases"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(kSamples + set)) {
+            WebProject p = project();
+            ASSERT_TRUE(p.openDan(fileBytes(entry.path().string()), "a.dan").ok) << entry.path();
+            const WebResult first = p.saveDan("a.dan");
+            ASSERT_TRUE(first.ok) << first.message;
+            // a number typed with a comma is saved with the point, so the second save is the one to match
+            WebProject again = project();
+            ASSERT_TRUE(again.openDan(first.bytes, "b.dan").ok);
+            EXPECT_EQ(again.saveDan("b.dan").bytes, first.bytes) << entry.path();
+            EXPECT_EQ(again.currentSettlement().layers.size(), p.currentSettlement().layers.size())
+                << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 40);
+}
+
+// The results are out of date once the form or the layers differ from what was calculated, and
+// current again when they are put back
+TEST(WebProject, OutOfDateFollowsTheInputs) {
+    WebProject p = project();
+    ASSERT_TRUE(p.openDan(fileBytes(kSamples + "/settlement/cases/settle_0001.dan"), "s.dan").ok);
+    EXPECT_TRUE(has(p.status(), R"("calculated": false, "outOfDate": false)"));
+    p.calculate();
+    EXPECT_TRUE(has(p.status(), R"("calculated": true, "outOfDate": false)")) << p.status();
+    const std::string load = p.currentForm().text(TextField::NII1);
+    p.setText("NII1", "1");
+    EXPECT_TRUE(has(p.status(), R"("outOfDate": true)"));
+    EXPECT_TRUE(has(p.htmlReport(), kOutOfDateLine));
+    p.setText("NII1", load);
+    EXPECT_TRUE(has(p.status(), R"("outOfDate": false)"));
+    SettlementInputs layers = p.currentSettlement();
+    layers.layers.pop_back();
+    p.setSettlement(layers);
+    EXPECT_TRUE(has(p.status(), R"("outOfDate": true)"));
+}
+
+// A field the calculation cannot go without refuses it with one red line; the JSON says not run
+TEST(WebProject, RefusedCalculation) {
+    WebProject p = project();
+    ASSERT_TRUE(p.openDan(fileBytes(kData + "/sand_frost_depth.dan"), "sand.dan").ok);
+    p.setText("NII1", "");
+    const std::string calculation = p.calculate();
+    EXPECT_TRUE(has(calculation, R"("outcome": "not run")"));
+    EXPECT_TRUE(
+        has(calculation, "Расчет не выполнен: N, Mmax, II предельное состояние (вкладка «Нагрузки»): пусто"))
+        << calculation;
+    EXPECT_TRUE(has(calculation, R"("failure": true)"));
+    EXPECT_TRUE(has(p.resultsJson(), R"("outcome": "not run")"));
+    EXPECT_TRUE(has(p.resultsJson(), "Расчет не выполнен"));
+    EXPECT_TRUE(has(p.status(), R"("calculated": false)"));
+}
+
+// The OK's warnings: texts that are not numbers, required fields; nothing for a clean form
+TEST(WebProject, OkWarnings) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"NII1", "900", R"({"text": ""})"},
+        {"NII1", "9оо",
+         "В этих полях не число, расчет прочитает их так:\\n  N, Mmax, II предельное состояние"},
+        {"NII1", "", "Без этих полей расчет не будет выполнен:\\n  N, Mmax, II предельное состояние"},
+        {"Mt", "1000000", "Эти значения далеко за обычными пределами (расчет их примет):\\n  Mt"},
+    };
+    for (const auto& [name, text, warning] : rows) {
+        WebProject p = project();
+        ASSERT_TRUE(p.openDan(fileBytes(kData + "/sand_frost_depth.dan"), "sand.dan").ok);
+        p.setText(name, text);
+        EXPECT_TRUE(has(p.okWarnings(), warning)) << p.okWarnings();
+    }
+}
+
+// The OK shows the L/H actually used: the choice's value, the typed one held to 1.5…4
+TEST(WebProject, AcceptShowsTheRatioUsed) {
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {0, "", "4"}, {1, "", "1.5"}, {2, "7", "4"}, {2, "2.25", "2.25"}, {2, "1", "1.5"}};
+    for (const auto& [choice, typed, shown] : rows) {
+        WebProject p = project();
+        ASSERT_TRUE(p.setChoice("LHChoice", choice));
+        p.setText("LH", typed);
+        p.setModified(false);
+        p.acceptForm();
+        EXPECT_EQ(p.currentForm().text(TextField::LH), shown) << choice << " " << typed;
+        // the dialog's own rewrite of its edit is no change to save
+        EXPECT_TRUE(has(p.status(), R"("modified": false)"));
+    }
+}
+
+// "Масштаб 1:" takes a whole number greater than zero, with the settings dialog's message otherwise
+TEST(WebProject, ScaleSetting) {
+    const std::tuple<const char*, bool> rows[] = {{"100", true},  {"0", false}, {"-5", false},
+                                                  {"7.5", false}, {"", false},  {"abc", false}};
+    for (const auto& [text, accepted] : rows) {
+        WebProject p = project();
+        const WebResult set = p.setSettings(text, false);
+        EXPECT_EQ(set.ok, accepted) << text;
+        if (!accepted) {
+            EXPECT_EQ(set.message, std::string("В поле «Масштаб 1:» нужно целое число больше нуля, а не «") +
+                                       text + "». Исправьте его и сохраните настройки снова.");
+            EXPECT_TRUE(has(p.settings(), R"("scale": "75")"));
+        }
+    }
+    WebProject p = project();
+    ASSERT_TRUE(p.setSettings("200", true).ok);
+    EXPECT_TRUE(has(p.settings(), R"("scale": "200", "debug": true)"));
+}
+
+// The settlement window: nothing to stand on before a calculation; "Рассчитать" after one gives the
+// result and hands it to the documents; an edit drops it with a line that says so, once
+TEST(WebProject, SettlementWindow) {
+    WebProject p = project();
+    ASSERT_TRUE(p.openDan(fileBytes(kSamples + "/settlement/cases/settle_0001.dan"), "s.dan").ok);
+    p.openSettlementWindow();
+    EXPECT_TRUE(has(p.calculateSettlement(), kNoDesignYet));
+
+    p.calculate();
+    const std::string opened = p.openSettlementWindow();
+    EXPECT_TRUE(has(opened, R"("notice": "")"));
+    EXPECT_TRUE(has(opened, R"("calculated": true)")) << "the calculation's own settlement is shown";
+    const std::string calculated = p.calculateSettlement();
+    EXPECT_TRUE(has(calculated, R"("label": "s = )")) << calculated;
+    EXPECT_TRUE(has(calculated, R"("badCells": [])"));
+    EXPECT_TRUE(has(p.settlementPageSvg(), "<svg"));
+    EXPECT_TRUE(has(p.resultsJson(), R"("settlement": {)"));
+
+    SettlementInputs edited = p.currentSettlement();
+    edited.layers[0].E = "abc";
+    const std::string hint = p.settlementEdited(edited);
+    EXPECT_TRUE(has(hint, "Исходные данные изменены: нажмите «Рассчитать».")) << hint;
+    EXPECT_TRUE(has(hint, "Прежний расчет: s = ")) << hint;
+    EXPECT_TRUE(has(p.settlementEdited(edited), R"({"hint": []})"));
+    EXPECT_EQ(p.settlementPageSvg(), "");
+    const std::string bad = p.calculateSettlement();
+    EXPECT_TRUE(has(bad, R"("row": 0, "column": 2)")) << bad;
+    EXPECT_TRUE(has(bad, "Осадка не рассчитана: исправьте выделенные ячейки.")) << bad;
+
+    // the form changed since the calculation: the window says the design is out of date
+    p.setText("NII1", "1");
+    EXPECT_TRUE(has(p.openSettlementWindow(), kOutOfDateLine));
+}
+
+// The printed pages are A4 sheets, the desktop's pages: the settlement page only with a settlement
+TEST(WebProject, PrintedPages) {
+    const std::tuple<const char*, std::size_t> rows[] = {{"/design/cases/case_0001.dan", 4},
+                                                         {"/settlement/cases/settle_0001.dan", 5}};
+    for (const auto& [file, count] : rows) {
+        WebProject p = project();
+        ASSERT_TRUE(p.openDan(fileBytes(kSamples + file), "a.dan").ok);
+        p.calculate();
+        const std::vector<std::string> pages = p.printedPages();
+        ASSERT_EQ(pages.size(), count) << file;
+        for (const std::string& page : pages) {
+            EXPECT_TRUE(has(page, R"(viewBox="0 0 794 1123" width="210.079mm" height="297.127mm")"))
+                << page.substr(0, 200);
+        }
+    }
+}
