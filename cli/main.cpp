@@ -94,8 +94,9 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
         const std::string& file = *run.options.explainFile;
         const std::string suffix = lowerSuffix(file);
         if (suffix == "html" || suffix == "htm") {
-            const std::string svg =
-                note.calculated ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator) : "";
+            const std::string svg = note.calculated ? schemeSvg(shownDesign(context), context.schemeScale,
+                                                                context.decimalSeparator)
+                                                    : "";
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
@@ -121,6 +122,13 @@ int runProject(const Run& run, const std::string& path) {
     }
     if (!options.settlementPartRead) {
         complain(path + ": " + options.settlementPartRead.message());
+    }
+    // --set: the fields given on the command line, over the file's, before the calculation
+    for (const auto& [name, value] : run.options.assignments) {
+        if (const Status set = setField(project.form, name, value); !set) {
+            complain(path + ": --set " + name + "=" + value + ": " + set.message());
+            return kExitNotRun;
+        }
     }
     const ProjectPass pass = runProjectPass(project.form, project.settlement, options);
     if (pass.outcome == PassOutcome::NotRun && pass.report.empty()) {
@@ -175,6 +183,10 @@ int runCli(const std::vector<std::string>& arguments) {
     }
     if (options.version) {
         std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
+        return kExitComplete;
+    }
+    if (options.fields) {
+        std::fputs(fieldList().c_str(), stdout);
         return kExitComplete;
     }
     const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||

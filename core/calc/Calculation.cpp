@@ -10,7 +10,6 @@
 #include "core/calc/SizeBase.h"
 #include "core/calc/SoilResistance.h"
 #include "core/calc/TableLookup.h"
-#include "core/model/ProjectForm.h"
 
 namespace fundis {
 
@@ -144,7 +143,7 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         return;
     }
     result.stepsRan = true;
-    result.steps = ShapeSteps(data, tables, result.depth, base, result.pedestal, concreteClassCount(),
+    result.steps = ShapeSteps(data, tables, result.depth, base, result.pedestal, k1Classes(tables.k1),
                               options.concreteClassIndex);
     result.reinforcement = ReinforceBase(data, result.depth, base, result.pedestal, result.steps, report);
     result.punching =

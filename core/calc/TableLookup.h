@@ -45,10 +45,11 @@ struct RowBracket {
 RowBracket rowsAround(const Table& table, float y);
 
 struct CodeTables {
-    Table table3;   // γc1, γc2 (the input dialog's OK)
-    RecordList rb;  // Rbt by concrete class (the input dialog's OK)
-    Table table4;   // Mγ, Mq, Mc
-    Table k1;       // the bottom step's overhang ratio
+    std::string folder;  // where they were read from
+    Table table3;        // γc1, γc2 (the input dialog's OK)
+    RecordList rb;       // Rbt by concrete class (the input dialog's OK)
+    Table table4;        // Mγ, Mq, Mc
+    Table k1;            // the bottom step's overhang ratio, by concrete class: k1Classes(k1) of them
     RecordList hstup;
     RecordList sizepdkl;
 };
@@ -57,6 +58,10 @@ enum class TableGroup {
     Input,  // Rb.dat and table3.dat, all the input dialog's OK needs
     All,
 };
+
+// The concrete classes k1.dat has columns for: the first ones of the class list, three columns
+// (the pyramid's cases) each.
+inline int k1Classes(const Table& k1) { return static_cast<int>(k1.columnKeys.size() / 3); }
 
 // Reads the tables of `folder`; the message of a failure names the file.
 Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group = TableGroup::All);

@@ -43,7 +43,7 @@ class InputDialog : public QDialog {
     // The first item of all nine lists, without the change handlers.
     void selectFirstItems();
 
-    // "К-т надежн. 1.1": the I-group loads become 1.1 times the II-group ones.
+    // "К-т надежн.": the I-group loads become γf times the II-group ones.
     void fillReliabilityFactor();
     // OK: asks about fields that are not numbers or break their rules (going back is the default),
     // then takes the form and closes.
@@ -81,6 +81,8 @@ class InputDialog : public QDialog {
     void schemeChanged();
     void ratioChoiceChanged();
     void depthChanged();
+    // the concrete classes k1.dat has no columns for are not offered with its step method
+    void stepMethodChanged();
     // Lists what OK would warn about and asks whether to go back; true to go on.
     bool confirmFieldsAsTyped();
 
@@ -89,7 +91,7 @@ class InputDialog : public QDialog {
     std::vector<std::pair<TextField, int>> fittedEdits_;  // laid-out edits and the digits they hold
     QCheckBox* craneAndWind_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн. 1.1"
+    QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн."
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 
@@ -105,6 +107,7 @@ class InputDialog : public QDialog {
 
     FoundationPicture* picture_ = nullptr;
     std::string tablesFolder_;
+    int k1Classes_ = 2;           // the concrete classes of k1.dat
     fundis::ProjectForm opened_;  // the controls when the dialog was last shown
 };
 
