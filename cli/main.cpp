@@ -138,6 +138,9 @@ int runProject(const Run& run, const std::string& path) {
         }
         return kExitNotRun;
     }
+    for (const std::string& warning : pass.warnings) {
+        complain(path + ": необычное значение: " + warning);
+    }
     if (pass.inputDialogNeeded) {
         complain(path + ": не заданы ни " + fieldTitle(formField(TextField::fii)) + ", ни " +
                  fieldTitle(formField(TextField::cii)) +

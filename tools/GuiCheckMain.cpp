@@ -37,7 +37,6 @@ int checkProject(const fundis::CliOptions& options, const std::string& path) {
     // the settings a user would set for this run: the tables' folder and the debug data
     if (options.tablesDir) {
         main.settings().programDir = QDir(absolute(*options.tablesDir)).absolutePath().toStdString();
-        input->setTablesFolder(main.settings().programDir);
     }
     main.settings().debugMode = options.debug ? 1 : 0;
 

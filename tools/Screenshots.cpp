@@ -143,15 +143,17 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
     input.hide();
 
     {
-        // a warning with an OK button: the tables' folder is gone when OK is pressed
+        // a warning with an OK button: the tables' folder is gone when the calculation starts
         ScriptedDialogs messages;
         Dialogs* const before = setDialogs(&messages);
-        input.setTablesFolder(QDir::temp().filePath(QStringLiteral("нет такой папки")).toStdString());
-        input.confirmInput();
-        input.setTablesFolder(main.settings().programDir);
+        const std::string tables = main.settings().programDir;
+        main.settings().programDir = QDir::temp().filePath(QStringLiteral("нет такой папки")).toStdString();
+        main.startCalculation();
+        main.settings().programDir = tables;
+        main.startCalculation();
         setDialogs(before);
         if (!messages.messages.isEmpty()) {
-            QMessageBox box(QMessageBox::Warning, input.windowTitle(), messages.messages.constFirst(),
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Фундис"), messages.messages.constFirst(),
                             QMessageBox::Ok, &main);
             box.show();
             ok = saveFramed(box, folder, QStringLiteral("message.png")) && ok;
@@ -175,8 +177,8 @@ bool takeScreenshots(fundis::MainWindow& main, fundis::InputDialog& input,
         // the settlement window of the project's layers, calculated
         const ReportContext design = main.reportContext();
         fundis::SettlementWindow settlement(&main, main.document().settlementInputs(),
-                                            main.lastCalculation() ? &design : nullptr, main.decimalSeparator(),
-                                            main.printer(), main.dialogFolder());
+                                            main.lastCalculation() ? &design : nullptr,
+                                            main.decimalSeparator(), main.printer(), main.dialogFolder());
         settlement.show();
         settlement.calculate();
         ok = saveFramed(settlement, folder, QStringLiteral("settlement.png")) && ok;

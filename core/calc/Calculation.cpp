@@ -217,8 +217,9 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         result.stop = CalculationStop::NoBase;
         // a report of pressures under no base would be numbers of no calculation
         report.addFailure("");
-        report.addFailure(
-            "Размеры подошвы не подобраны: ни одна подошва до 10x10 м не проходит проверку давлений.");
+        const std::string side = std::to_string(static_cast<int>(kLargestBaseSide));
+        report.addFailure("Размеры подошвы не подобраны: ни одна подошва до " + side + "x" + side +
+                          " м не проходит проверку давлений.");
         report.addFailure("Необходимо изменить нагрузки, данные грунта или глубину заложения фундамента.");
         return;
     }
@@ -251,8 +252,9 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
 CalculationOutput runDesign(const ProjectRecord& data, const CodeTables& tables,
                             const CalculationOptions& options, const ProgressCallbacks& progress) {
     if (progress.start) {
-        const int maximum =
-            data.d_l > 0.0f && 10.0f / data.d_l < 2e9f ? static_cast<int>(10.0f / data.d_l) : 0;
+        const int maximum = data.d_l > 0.0f && kLargestBaseSide / data.d_l < 2e9f
+                                ? static_cast<int>(kLargestBaseSide / data.d_l)
+                                : 0;
         progress.start(maximum);
     }
     CalculationOutput output;

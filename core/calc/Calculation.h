@@ -39,7 +39,7 @@ struct CalculationOutput {
 
 // Runs the stages in order on the inputs of `data`, which it only reads. Design failures and inputs
 // the search cannot work with (non-positive modules) end in red lines.
-CalculationOutput runDesign(const ProjectRecord& data, const CodeTables& tables, const CalculationOptions& options,
-                            const ProgressCallbacks& progress = {});
+CalculationOutput runDesign(const ProjectRecord& data, const CodeTables& tables,
+                            const CalculationOptions& options, const ProgressCallbacks& progress = {});
 
 }  // namespace fundis

@@ -33,7 +33,7 @@ std::vector<ReinforcementSection> sections(const ProjectRecord& inputs, const De
         heights += steps.h[i];
         const double stepSide = alongL ? steps.lStep[i + 1] : steps.bStep[i + 1];
         ReinforcementSection section;
-        section.kind = 0;
+        section.kind = SectionKind::StepBoundary;
         section.step = i;
         section.c = (side - stepSide) / 2.0;
         section.h0 = effectiveDepth(heights, inputs);
@@ -41,14 +41,14 @@ std::vector<ReinforcementSection> sections(const ProjectRecord& inputs, const De
     }
     const double pedestalSide = alongL ? pedestal.luc : pedestal.buc;
     ReinforcementSection face;
-    face.kind = 1;
+    face.kind = SectionKind::PedestalFace;
     face.c = (side - pedestalSide) / 2.0;
     face.h0 = effectiveDepth(steps.hSteps, inputs);
     result.push_back(face);
     // along l the socket leaves 50 mm beside the column
     const double column = alongL ? inputs.lc + 0.05 : inputs.bc;
     ReinforcementSection columnFace;
-    columnFace.kind = 2;
+    columnFace.kind = SectionKind::ColumnFace;
     columnFace.c = (side - column) / 2.0;
     columnFace.h0 = effectiveDepth(static_cast<double>(depth.Hf) - inputs.socketDepth, inputs);
     result.push_back(columnFace);

@@ -9,9 +9,6 @@ namespace fundis {
 
 namespace {
 
-constexpr double kLargestSide = 10.0;
-constexpr double kSmallestRatio = 0.55;
-
 PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing& footing, float R) {
     PressureCheck check;
     check.N = inputs.NII[j];
@@ -23,39 +20,40 @@ PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing
     check.p = static_cast<float>(pressures.p);
     check.pmax = static_cast<float>(pressures.pmax);
     check.pmin = static_cast<float>(pressures.pmin);
-    // the edge pressure may reach 1.2 R; no part of the base may lift off
+    // the edge pressure may reach 1.2·R; no part of the base may lift off
     check.pOk = check.p <= R;
-    check.pmaxOk = check.pmax <= 1.2 * R;
+    check.pmaxOk = check.pmax <= kEdgePressureFactor * R;
     check.pminOk = check.pmin >= 0;
     return check;
 }
 
-// One candidate's checks, the first failing combination (0 when none) and its reserve; with
-// `all` every combination is checked, otherwise the checks stop at the first failure.
+// A candidate of the search: the first failing combination (0 when none), and for one that passes
+// its reserve and its pressures' envelope. The inner loop of the search: only the numbers it
+// decides by, with the same arithmetic as checkCombination.
 struct Candidate {
-    PressureChecks checks{};
     int failed = 0;
     float kzap = 0, p = 0, pmax = 0, pmin = 0;
 };
-Candidate evaluate(const ProjectRecord& inputs, const Footing& footing, float R, bool all) {
+// inlined into the search's loop: a call a candidate costs the search a tenth of its time
+[[gnu::always_inline]] inline Candidate evaluate(const ProjectRecord& inputs, const Footing& footing,
+                                                 float R) {
     Candidate candidate;
     for (int j = 1; j <= 3; ++j) {
-        const PressureCheck& check = candidate.checks[j] = checkCombination(inputs, j, footing, R);
-        if (!check.ok()) {
-            if (candidate.failed == 0) {
-                candidate.failed = j;
-            }
-            if (!all) {
-                break;
-            }
-            continue;
+        const BasePressures pressures = pressuresII(inputs, j, footing);
+        const auto p = static_cast<float>(pressures.p);
+        const auto pmax = static_cast<float>(pressures.pmax);
+        const auto pmin = static_cast<float>(pressures.pmin);
+        if (!(p <= R && pmax <= kEdgePressureFactor * R && pmin >= 0)) {
+            candidate.failed = j;
+            return candidate;
         }
-        const float reserve = static_cast<float>(std::min((R - static_cast<double>(check.p)) / R,
-                                                          (1.2 * R - check.pmax) * 0.8333333333333334 / R));
+        const auto reserve =
+            static_cast<float>(std::min((R - static_cast<double>(p)) / R,
+                                        (kEdgePressureFactor * R - pmax) * (1.0 / kEdgePressureFactor) / R));
         candidate.kzap = j == 1 ? reserve : std::min(candidate.kzap, reserve);
-        candidate.p = j == 1 ? check.p : std::max(candidate.p, check.p);
-        candidate.pmax = j == 1 ? check.pmax : std::max(candidate.pmax, check.pmax);
-        candidate.pmin = j == 1 ? check.pmin : std::min(candidate.pmin, check.pmin);
+        candidate.p = j == 1 ? p : std::max(candidate.p, p);
+        candidate.pmax = j == 1 ? pmax : std::max(candidate.pmax, pmax);
+        candidate.pmin = j == 1 ? pmin : std::min(candidate.pmin, pmin);
     }
     return candidate;
 }
@@ -66,7 +64,7 @@ Footing footingOf(float b, float l, const DepthResult& depth, const ProjectRecor
 
 bool ratioAllowed(float b, float l) {
     const double ratio = static_cast<double>(b) / l;
-    return ratio >= kSmallestRatio && ratio <= 1.0;
+    return ratio >= kSmallestSideRatio && ratio <= 1.0;
 }
 
 // The candidate the search met just before the chosen one: l one module shorter, or, where that
@@ -87,10 +85,16 @@ BaseSizeResult::Neighbour smallerNeighbour(const ProjectRecord& inputs, const Co
     neighbour.b = b;
     neighbour.l = l;
     neighbour.R = soilResistance(inputs, tables, b, depth.d).R;
-    const Candidate candidate = evaluate(inputs, footingOf(b, l, depth, inputs), neighbour.R, true);
-    neighbour.checks = candidate.checks;
-    neighbour.failedCombination = candidate.failed;
-    neighbour.kzap = candidate.kzap;
+    const Footing footing = footingOf(b, l, depth, inputs);
+    neighbour.checks = checkPressuresII(inputs, footing, neighbour.R);
+    for (int j = 3; j >= 1; --j) {
+        if (!neighbour.checks[j].ok()) {
+            neighbour.failedCombination = j;
+        }
+    }
+    if (neighbour.failedCombination == 0) {
+        neighbour.kzap = evaluate(inputs, footing, neighbour.R).kzap;
+    }
     return neighbour;
 }
 
@@ -111,10 +115,10 @@ BaseSizeResult givenBase(const ProjectRecord& inputs, const CodeTables& tables, 
     for (int j = 1; j <= 3; ++j) {
         const PressureCheck check = checkCombination(inputs, j, footing, base.R);
         const double R = base.R;
-        const auto reserve =
-            static_cast<float>(R > 0.0 ? std::min((R - static_cast<double>(check.p)) / R,
-                                                  (1.2 * R - check.pmax) * 0.8333333333333334 / R)
-                                       : -1.0);
+        const auto reserve = static_cast<float>(
+            R > 0.0 ? std::min((R - static_cast<double>(check.p)) / R,
+                               (kEdgePressureFactor * R - check.pmax) * (1.0 / kEdgePressureFactor) / R)
+                    : -1.0);
         base.kzap = j == 1 ? reserve : std::min(base.kzap, reserve);
         base.pEnv = j == 1 ? check.p : std::max(base.pEnv, check.p);
         base.pmaxEnv = j == 1 ? check.pmax : std::max(base.pmaxEnv, check.pmax);
@@ -144,7 +148,7 @@ BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, c
     base.module = inputs.d_l;
     base.kzap = 1.0f;
     // float accumulation is kept: with d_l = 0.3 the last width tried is 9.9 m
-    for (float b1 = inputs.d_l; b1 <= kLargestSide; b1 += inputs.d_l) {
+    for (float b1 = inputs.d_l; b1 <= kLargestBaseSide; b1 += inputs.d_l) {
         if (step) {
             step();
         }
@@ -157,11 +161,11 @@ BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, c
         if (!(R > 0.0f)) {
             continue;  // a soil without resistance carries no base of this width
         }
-        for (float l1 = inputs.d_l; l1 <= kLargestSide; l1 += inputs.d_l) {
+        for (float l1 = inputs.d_l; l1 <= kLargestBaseSide; l1 += inputs.d_l) {
             if (!ratioAllowed(b1, l1)) {
                 continue;
             }
-            const Candidate candidate = evaluate(inputs, footingOf(b1, l1, depth, inputs), R, false);
+            const Candidate candidate = evaluate(inputs, footingOf(b1, l1, depth, inputs), R);
             if (candidate.failed != 0) {
                 continue;
             }

@@ -11,7 +11,13 @@
 
 namespace fundis {
 
-// The search over every pair of plan modules up to 10 m at the depth found: keeps the admissible
+// The search's bounds: sides up to 10 m, at most 1 : 0.55 (b/l from 0.55 to 1).
+inline constexpr float kLargestBaseSide = 10.0f;
+inline constexpr double kSmallestSideRatio = 0.55;
+// The largest edge pressure under a base, pmax ≤ 1.2·R (СНиП 2.02.01-83, п. 2.41).
+inline constexpr double kEdgePressureFactor = 1.2;
+
+// The search over every pair of plan modules up to kLargestBaseSide at the depth found: keeps the admissible
 // pair with the smallest reserve (the soil used most fully). With `debug` each admissible
 // candidate is written to the report. `step` is called once per width tried. d_l must be positive.
 // `found` is false when no pair is admissible; the base size, reserve, R and pressures are then 0.

@@ -139,10 +139,13 @@ struct StepsResult {
     std::vector<StepLevel> levelsL, levelsB;
 };
 
+// Where a section of the bottom reinforcement is taken.
+enum class SectionKind { StepBoundary, PedestalFace, ColumnFace };
+
 // One section of the bottom reinforcement, for one combination.
 struct ReinforcementSection {
     int combination = 0;
-    int kind = 0;  // 0: a step boundary, 1: the pedestal face, 2: the column face
+    SectionKind kind = SectionKind::StepBoundary;
     int step = 0;  // for a step boundary: the step above it
     double c = 0, h0 = 0;
     double p1 = 0, p2 = 0;  // edge and section pressures (equal across b)

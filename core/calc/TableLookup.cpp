@@ -236,13 +236,21 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
     return Status::failure("неизвестная таблица " + name);
 }
 
-Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group) {
-    // the dialog's OK needs the first two
+int k1ClassesIn(const std::string& folder, int fallback) {
+    const std::string path = folder + "/k1.dat";
+    std::string text;
+    CodeTables tables;
+    if (!readWholeFile(path, text).ok() || !parseCodeTable("k1.dat", text, path, tables).ok()) {
+        return fallback;
+    }
+    return k1Classes(tables.k1);
+}
+
+Status loadCodeTables(const std::string& folder, CodeTables& tables) {
     static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat",
                                          "k1.dat", "hstup.dat",  "sizepdkl.dat"};
-    const std::size_t count = group == TableGroup::Input ? 2 : std::size(kNames);
     tables.folder = folder;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
         const std::string path = folder + "/" + kNames[i];
         std::string text;
         Status status = readWholeFile(path, text);

@@ -54,17 +54,14 @@ struct CodeTables {
     RecordList sizepdkl;
 };
 
-enum class TableGroup {
-    Input,  // Rb.dat and table3.dat, all the input dialog's OK needs
-    All,
-};
-
 // The concrete classes k1.dat has columns for: the first ones of the class list, three columns
 // (the pyramid's cases) each.
 inline int k1Classes(const Table& k1) { return static_cast<int>(k1.columnKeys.size() / 3); }
+// The same of the k1.dat in `folder`; `fallback` when it cannot be read.
+int k1ClassesIn(const std::string& folder, int fallback);
 
 // Reads the tables of `folder`; the message of a failure names the file.
-Status loadCodeTables(const std::string& folder, CodeTables& tables, TableGroup group = TableGroup::All);
+Status loadCodeTables(const std::string& folder, CodeTables& tables);
 
 // One table from its text, by its file name ("table4.dat" ...), checked as loadCodeTables does.
 Status parseCodeTable(const std::string& name, std::string_view text, const std::string& path,

@@ -24,7 +24,16 @@ float soilRowKey(int soilIndex) { return static_cast<float>(soilIndex + 1e-10); 
 
 }  // namespace
 
-void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables) {
+std::optional<float> lengthToHeightRatio(const ProjectForm& form) {
+    const int choice = form.choice(ListField::LHChoice);
+    if (form.choice(ListField::scheme) == 1 || choice < 0 || choice > 2) {
+        return std::nullopt;
+    }
+    const float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, TextField::LH);
+    return std::clamp(LH, 1.5f, 4.0f);
+}
+
+void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTables& tables) {
     // the texts into their places in the record
     for (const FormField& field : formFields()) {
         if (field.kind != FieldKind::Text) {
@@ -94,16 +103,8 @@ void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& ta
     const int soil = form.choice(ListField::soil);
     if (form.choice(ListField::scheme) == 1) {
         data.Yc2 = 1.0f;  // a flexible building takes no share of the base's deformation
-    } else {
-        const int choice = form.choice(ListField::LHChoice);
-        if (choice >= 0 && choice <= 2) {
-            float LH = choice == 0 ? 4.0f : choice == 1 ? 1.5f : number(form, TextField::LH);
-            LH = std::clamp(LH, 1.5f, 4.0f);
-            form.text(TextField::LH) = formatGeneral(LH, 15);
-            if (soil >= 0) {
-                data.Yc2 = TableLookup(tables.table3, LH, soilRowKey(soil));
-            }
-        }
+    } else if (const std::optional<float> LH = lengthToHeightRatio(form); LH && soil >= 0) {
+        data.Yc2 = TableLookup(tables.table3, *LH, soilRowKey(soil));
     }
     if (soil >= 0) {
         data.Yc1 = TableLookup(tables.table3, 1.0f, soilRowKey(soil));

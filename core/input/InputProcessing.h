@@ -4,6 +4,7 @@
 // The input dialog's OK: the edits converted into the record, the coefficients kh, d0, Yc1, Yc2,
 // k and Rbt derived from the choices and the tables Rb.dat and table3.dat, or as given.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,13 @@
 namespace fundis {
 
 // Fills `data` from `form`: each text into its place in the record (the table of the form's
-// fields), then the coefficients; rewrites the L/H text with the value actually used.
-void applyInputForm(ProjectForm& form, ProjectRecord& data, const CodeTables& tables);
+// fields), then the coefficients.
+void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTables& tables);
+
+// L/H as γc2 takes it from table 3: 4 for "4 и более", 1.5 for "1,5 и менее", the typed ratio held to
+// 1.5…4 otherwise; none for a flexible building or without a choice. The dialog's OK shows it in the
+// L/H edit.
+std::optional<float> lengthToHeightRatio(const ProjectForm& form);
 
 // The button "К-т надежн.": the I-group edits become γf times the II-group ones (the field γf of
 // the loads tab, 1.1 when it is empty or not a number greater than 0).

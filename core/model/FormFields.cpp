@@ -28,6 +28,7 @@ constexpr FieldTab kFoundation = FieldTab::Foundation;
 
 constexpr FieldRule kOptional = FieldRule::Optional;
 constexpr FieldRule kPositive = FieldRule::Positive;
+constexpr FieldRule kNotNegative = FieldRule::NotNegative;
 
 constexpr RecordSlot to(float ProjectRecord::*value, double factor = 1.0) {
     return RecordSlot{value, nullptr, 0, factor};
@@ -91,6 +92,12 @@ constexpr FormField neededBy(FormField field, const char* other) {
     return field;
 }
 
+// A field that older files hold but no calculation reads: the .dan keeps it, no dialog offers it.
+constexpr FormField keptOnly(FormField field) {
+    field.shown = false;
+    return field;
+}
+
 constexpr FormField check(const char* name, const char* control, const char* label, FieldTab tab) {
     FormField field;
     field.kind = FieldKind::Check;
@@ -121,7 +128,7 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
     list(L::concreteClass, "concreteClass", "ComboBox9", "Класс бетона", kFoundation),
 
     {text(T::Mt, "Mt", "Edit1", "Mt", "", kBuilding, FieldRule::PositiveWithoutDepth, "", to(&R::Mt))},
-    text(T::overhang, "overhang", "Edit2", "Величина вылета", "м", kBuilding, kOptional, kZero, {}),
+    text(T::overhang, "overhang", "Edit2", "Величина вылета", "м", kBuilding, kNotNegative, kZero, {}),
     text(T::MII1, "MII1", "Edit3", "M, Mmax", "кН·м", kLoads, kOptional, kZero, load(&R::MII, 1),
          kSecondState),
     text(T::NII1, "NII1", "Edit4", "N, Mmax", "кН", kLoads, kPositive, "", load(&R::NII, 1), kSecondState),
@@ -137,11 +144,12 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
          kSecondState),
     text(T::d_l, "d_l", "Edit12", "d_l", "м", kFoundation, kPositive, "", to(&R::d_l)),
     ranged(text(T::fii, "fii", "Edit13", "φii", "град", kSoil, kOptional, kZero, to(&R::fii)), 0.0f, 45.0f),
-    text(T::cii, "cii", "Edit14", "сii", "кПа", kSoil, kOptional, kZero, to(&R::cii)),
+    text(T::cii, "cii", "Edit14", "сii", "кПа", kSoil, kNotNegative, kZero, to(&R::cii)),
     text(T::LH, "LH", "Edit15", "L/H", "", kBuilding, kOptional, "1,5", {}),
     text(T::Yii, "Yii", "Edit16", "Вес грунта ниже подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii)),
     text(T::Yii1, "Yii1", "Edit17", "Вес грунта выше подошвы", "кН/м3", kSoil, kPositive, "", to(&R::Yii1)),
-    text(T::bToL, "bToL", "Edit18", "b/l", "", kFoundation, kOptional, kZero, to(&R::bToL)),
+    // the search holds 0.55 ≤ b/l ≤ 1 whatever it says
+    keptOnly(text(T::bToL, "bToL", "Edit18", "b/l", "", kFoundation, kOptional, kZero, to(&R::bToL))),
     text(T::pedestalTop, "pedestalTop", "Edit19", "Отметка верха подколонника", "м", kFoundation, kOptional,
          kZero, to(&R::pedestalTop)),
     text(T::d_h, "d_h", "Edit20", "d_h", "м", kFoundation, kPositive, "", to(&R::d_h)),
@@ -150,11 +158,11 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
     text(T::socketBottom, "socketBottom", "Edit22", "Толщина днища стакана", "м", kFoundation, kPositive, "",
          to(&R::socketBottom)),
     text(T::lc, "lc", "Edit23", "Высота сечения колонны lc", "м", kFoundation, kPositive, "", to(&R::lc)),
-    text(T::buc, "buc", "Edit24", "Ширина сечения подколонника buc", "м", kFoundation, kOptional,
+    text(T::buc, "buc", "Edit24", "Ширина сечения подколонника buc", "м", kFoundation, kNotNegative,
          "по таблице", to(&R::buc)),
-    text(T::luc, "luc", "Edit25", "Высота сечения подколонника luc", "м", kFoundation, kOptional,
+    text(T::luc, "luc", "Edit25", "Высота сечения подколонника luc", "м", kFoundation, kNotNegative,
          "по таблице", to(&R::luc)),
-    text(T::d, "d", "Edit26", "d", "м", kFoundation, kOptional, "по глубине промерзания", to(&R::d)),
+    text(T::d, "d", "Edit26", "d", "м", kFoundation, kNotNegative, "по глубине промерзания", to(&R::d)),
     text(T::bc, "bc", "Edit27", "Ширина сечения колонны bc", "м", kFoundation, kPositive, "", to(&R::bc)),
     text(T::da, "da", "Edit28", "da", "м", kFoundation, kPositive, "", to(&R::da)),
     text(T::dz, "dz", "Edit29", "dz", "м", kFoundation, kPositive, "", to(&R::dz)),
@@ -177,11 +185,11 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
 
     added(list(L::stepMethod, "stepMethod", "", "Вылеты ступеней", kFoundation)),
     added(text(T::db, "db", "", "Глубина подвала db", "м", kSoil, kOptional, "без подвала", to(&R::db)),
-          FieldRule::OptionalNotNegative),
+          FieldRule::NotNegative),
     added(text(T::hs, "hs", "", "Грунт над подошвой hs", "м", kSoil, kOptional, "d − db − hcf", to(&R::hs)),
           FieldRule::OptionalPositive),
     added(text(T::hcf, "hcf", "", "Пол подвала hcf", "м", kSoil, kOptional, kZero, to(&R::hcf)),
-          FieldRule::OptionalNotNegative),
+          FieldRule::NotNegative),
     neededBy(
         added(text(T::Ycf, "Ycf", "", "Вес пола подвала γcf", "кН/м3", kSoil, kOptional, "", to(&R::Ycf)),
               FieldRule::OptionalPositive),
@@ -208,7 +216,7 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
              "bGiven"),
     added(text(T::Ymt, "Ymt", "", "γmt фундамента с грунтом", "кН/м3", kFoundation, kOptional, "20",
                to(&R::Ymt)),
-          FieldRule::OptionalNotNegative),
+          FieldRule::NotNegative),
     added(text(T::stepsGiven, "stepsGiven", "", "Высоты ступеней", "м", kFoundation, kOptional,
                "по таблице hstup.dat", {}),
           FieldRule::Heights),
@@ -359,7 +367,7 @@ std::string ruleText(const FormField& field) {
         case FieldRule::OptionalPositive:
             text = "необязательно, больше 0";
             break;
-        case FieldRule::OptionalNotNegative:
+        case FieldRule::NotNegative:
             text = "необязательно, не меньше 0";
             break;
         case FieldRule::OptionalRange:

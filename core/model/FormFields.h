@@ -61,11 +61,11 @@ enum class FieldRule {
     Positive,              // required, greater than 0
     PositiveWithoutDepth,  // required and greater than 0 while the laying depth d is empty
     Range,                 // within low…high; empty reads as 0
+    NotNegative,           // may be empty (`whenEmpty` says what that means), never below 0
     // may be empty (`whenEmpty` says what that means); given, it must be:
-    OptionalPositive,     // greater than 0
-    OptionalNotNegative,  // not below 0
-    OptionalRange,        // within low…high
-    Heights,              // step heights greater than 0, from the bottom step up, separated by blanks
+    OptionalPositive,  // greater than 0
+    OptionalRange,     // within low…high
+    Heights,           // step heights greater than 0, from the bottom step up, separated by blanks
 };
 
 // Where a text lands in the record: a single value or one combination of a load, times `factor`.
@@ -89,6 +89,7 @@ struct FormField {
     float low = 0, high = 0;     // for Range
     const char* whenEmpty = "";  // for Optional texts: what an empty text means
     RecordSlot target;           // nowhere for the texts that only steer the coefficients
+    bool shown = true;           // false: kept in the .dan file for old files, read by nothing, not offered
     FieldPart part = FieldPart::First;
     const char* neededBy = "";  // a field whose value above 0 makes this optional one required
 };

@@ -83,18 +83,21 @@ std::string FieldProblem::describe() const {
         case Kind::NotPositive:
             what = "«" + text + "» не больше 0";
             break;
+        case Kind::Negative:
+            what = "«" + text + "» меньше 0";
+            break;
+        case Kind::NotChosen:
+            what = "не выбрано";
+            break;
         case Kind::OutOfRange: {
             std::string bounds = formatGeneral(field->low, 6) + "…" + formatGeneral(field->high, 6);
             std::replace(bounds.begin(), bounds.end(), '.', ',');
             what = "«" + text + "» вне пределов " + bounds;
-        }
             if (*field->unit != '\0') {
                 what += std::string(" ") + field->unit;
             }
             break;
-        case Kind::Negative:
-            what = "«" + text + "» меньше 0";
-            break;
+        }
         case Kind::NotHeights:
             what = "«" + text + "» — не высоты ступеней: числа больше 0 через пробел, снизу вверх";
             break;
@@ -113,10 +116,39 @@ std::string FieldProblem::describe() const {
     return fieldTitle(*field) + ": " + what;
 }
 
+namespace {
+
+// The lists the calculation reads for this form: the frost depth's only without a given depth, L/H
+// only for a rigid building.
+bool listRead(const ProjectForm& form, ListField list, bool depthGiven) {
+    switch (list) {
+        case ListField::frostSoil:
+        case ListField::floorType:
+        case ListField::temperature:
+        case ListField::overhangChoice:
+            return !depthGiven;
+        case ListField::LHChoice:
+            return form.choice(ListField::scheme) != 1;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
 std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
     std::vector<FieldProblem> problems;
     const bool depthGiven = !form.text(TextField::d).empty();
     for (const FormField& field : formFields()) {
+        if (field.kind == FieldKind::List) {
+            const auto list = static_cast<ListField>(field.index);
+            const int choice = form.choice(list);
+            if ((choice < 0 || choice >= static_cast<int>(listItems(list).size())) &&
+                listRead(form, list, depthGiven)) {
+                problems.push_back({&field, FieldProblem::Kind::NotChosen, std::to_string(choice), ""});
+            }
+            continue;
+        }
         if (field.kind != FieldKind::Text) {
             continue;
         }
@@ -142,8 +174,12 @@ std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
                     problems.push_back({&field, FieldProblem::Kind::OutOfRange, text, ""});
                 }
                 break;
+            case FieldRule::NotNegative:
+                if (value < 0.0f) {
+                    problems.push_back({&field, FieldProblem::Kind::Negative, text, ""});
+                }
+                break;
             case FieldRule::OptionalPositive:
-            case FieldRule::OptionalNotNegative:
             case FieldRule::OptionalRange:
                 if (text.empty()) {
                     const FormField* other = findFormField(field.neededBy);
@@ -153,8 +189,6 @@ std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
                     }
                 } else if (field.rule == FieldRule::OptionalPositive && !(value > 0.0f)) {
                     problems.push_back({&field, FieldProblem::Kind::NotPositive, text, ""});
-                } else if (field.rule == FieldRule::OptionalNotNegative && !(value >= 0.0f)) {
-                    problems.push_back({&field, FieldProblem::Kind::Negative, text, ""});
                 } else if (field.rule == FieldRule::OptionalRange &&
                            !(value >= field.low && value <= field.high)) {
                     problems.push_back({&field, FieldProblem::Kind::OutOfRange, text, ""});

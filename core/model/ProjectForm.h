@@ -44,10 +44,12 @@ void setAddedFieldsAsInOlderFiles(ProjectForm& form);
 // table has not or a value the list or the box cannot take.
 Status setField(ProjectForm& form, std::string_view name, std::string_view value);
 
-// A text that breaks its field's rule: a required field empty or not greater than 0, φii outside
-// its range, a given value out of its bounds. The calculation does not run on such a form.
+// A field that breaks its rule: a required text empty or not greater than 0, φii outside its range,
+// a size or a cohesion below 0, a list the calculation reads with no item chosen (a .dan file with
+// an index outside its list opens so), a given value out of its bounds, a class the tables lack. The
+// calculation does not run on such a form.
 struct FieldProblem {
-    enum class Kind { Empty, NotPositive, OutOfRange, Negative, NotHeights, NotInTable };
+    enum class Kind { Empty, NotPositive, OutOfRange, Negative, NotChosen, NotHeights, NotInTable };
     const FormField* field = nullptr;
     Kind kind = Kind::Empty;
     std::string text;    // as typed

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "core/calc/ReinforceBase.h"
+#include "core/calc/SizeBase.h"
+#include "core/input/InputProcessing.h"
 #include "core/model/NumberFormat.h"
 #include "core/model/ProjectForm.h"
 
@@ -178,8 +180,8 @@ void writeInputs(const Context& x) {
          {{"Толщина днища стакана, м", w.v(in.socketBottom), "задано"}, false},
          {{"Отметка верха подколонника, м", w.v(in.pedestalTop), "задано"}, false},
          {{"Отметка природного рельефа, м", w.v(in.groundLevel), "задано"}, false},
-         {{"Глубина заложения d, м", x.result.depth.given ? w.v(x.result.depth.dStart) : "не задана",
-           x.result.depth.given ? "задано" : "по глубине промерзания"},
+         {{"Глубина заложения d, м", x.result.depth.given ? w.v(in.d) : "не задана",
+           x.result.depth.given ? "задано" : "по глубине промерзания и стакану (раздел 2)"},
           false},
          {{"Модуль размеров подошвы d_l, м", w.v(in.d_l), "задано"}, false},
          {{"Модуль высоты d_h, м", w.v(in.d_h), "задано"}, false},
@@ -197,6 +199,20 @@ void writeInputs(const Context& x) {
     w.para(
         "Таблицы программы: table3.dat (γc1, γc2), table4.dat (Mγ, Mq, Mc), Rb.dat (Rbt), k1.dat (k1), "
         "hstup.dat (наборы высот ступеней), sizepdkl.dat (сечения подколонников).");
+}
+
+// Where the laying depth the stages worked at came from: the depth entered, the frost or the socket,
+// and the rounding of the foundation's height to its module.
+std::string depthSource(const CalculationResult& r) {
+    const DepthResult& depth = r.depth;
+    std::string source = depth.socketGoverns ? "по глубине стакана с днищем"
+                         : depth.given       ? "задана"
+                                             : "по глубине промерзания";
+    // a height already on the module (within 0.1 mm) was not rounded
+    if (std::fabs(static_cast<double>(depth.Hf) - depth.HfExact) > 0.0001) {
+        source += ", с высотой фундамента, округленной до модуля d_h";
+    }
+    return source;
 }
 
 // 2. Глубина заложения
@@ -239,6 +255,7 @@ void writeDepth(const Context& x) {
     w.formula("d", "Hf + отм. рельефа − отм. верха подколонника",
               w.v(depth.Hf) + " + " + w.v(in.groundLevel) + " − " + w.v(in.pedestalTop), w.r(depth.d), "м",
               "");
+    w.para("Принята глубина заложения d = " + w.r(depth.d) + " м — " + depthSource(x.result) + ".");
 }
 
 // Where γc1 and γc2 came from: the soil, the building's scheme and L/H (interpolated in table 3
@@ -248,14 +265,11 @@ std::string reliabilitySource(const ProjectForm& form, const NoteWriter& w) {
     if (form.choice(ListField::scheme) == 1) {
         return text + "; здание с гибкой конструктивной схемой: γc2 = 1";
     }
-    const int choice = form.choice(ListField::LHChoice);
-    if (choice < 0 || choice > 2) {
+    const std::optional<float> LH = lengthToHeightRatio(form);
+    if (!LH) {
         return text;
     }
-    const double LH = choice == 0   ? 4.0
-                      : choice == 1 ? 1.5
-                                    : std::clamp(textToFloat(form.text(TextField::LH)), 1.5f, 4.0f);
-    return text + ", жесткой схеме здания и L/H = " + w.v(LH) + " (между 1,5 и 4 — линейная интерполяция)";
+    return text + ", жесткой схеме здания и L/H = " + w.v(*LH) + " (между 1,5 и 4 — линейная интерполяция)";
 }
 
 // 3. Расчетное сопротивление грунта
@@ -271,22 +285,22 @@ void writeResistance(const Context& x) {
            reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
            ".");
     if (s.fiiLow != s.fiiHigh) {
-        w.para("Mγ, Mq, Mc — " + clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) +
+        w.para("Mγ, Mq, Mc — " + clause(kBases, "табл. 4") + " при φII = " + w.v(x.in.fii) +
                "°, линейная интерполяция между строками φ1 = " + w.v(s.fiiLow) +
                "° и φ2 = " + w.v(s.fiiHigh) + "°:");
         const char* const names[3] = {"Mγ", "Mq", "Mc"};
         const float values[3] = {s.My, s.Mq, s.Mc};
         for (std::size_t i = 0; i < 3; ++i) {
             const char* const name = names[i];
-            w.formula(name,
-                      std::string(name) + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
-                      w.v(s.low[i]) + " + (" + w.v(s.high[i]) + " − " + w.v(s.low[i]) + ")·(" + w.v(s.fii) +
-                          " − " + w.v(s.fiiLow) + ")/(" + w.v(s.fiiHigh) + " − " + w.v(s.fiiLow) + ")",
-                      w.r(values[i]), "", clause(kBases, "табл. 4"));
+            w.formula(
+                name, std::string(name) + "(φ1) + [" + name + "(φ2) − " + name + "(φ1)]·(φII − φ1)/(φ2 − φ1)",
+                w.v(s.low[i]) + " + (" + w.v(s.high[i]) + " − " + w.v(s.low[i]) + ")·(" + w.v(x.in.fii) +
+                    " − " + w.v(s.fiiLow) + ")/(" + w.v(s.fiiHigh) + " − " + w.v(s.fiiLow) + ")",
+                w.r(values[i]), "", clause(kBases, "табл. 4"));
         }
     } else {
         w.para("Mγ = " + w.v(s.My) + ", Mq = " + w.v(s.Mq) + ", Mc = " + w.v(s.Mc) + " — " +
-               clause(kBases, "табл. 4") + " при φII = " + w.v(s.fii) + "° (строка таблицы).");
+               clause(kBases, "табл. 4") + " при φII = " + w.v(x.in.fii) + "° (строка таблицы).");
     }
     w.para("kz = " + w.v(s.kz) + " — при b < 10 м kz = 1, иначе kz = z0/b + 0,2 при z0 = 8 м (" +
            clause(kBases, "п. 2.41") + ").");
@@ -321,8 +335,8 @@ void writeCombination(NoteWriter& w, int j, const PressureCheck& check, float R,
               "кПа", "");
     w.verdict(check.pOk, w.check("p = " + w.r(check.p), "≤", "R = " + w.r(R) + " кПа", check.pOk) + " (" +
                              clause(kBases, "п. 2.41") + ")");
-    w.verdict(check.pmaxOk,
-              w.check("pmax = " + w.r(check.pmax), "≤", "1,2·R = " + w.r(1.2 * R) + " кПа", check.pmaxOk));
+    w.verdict(check.pmaxOk, w.check("pmax = " + w.r(check.pmax), "≤",
+                                    "1,2·R = " + w.r(kEdgePressureFactor * R) + " кПа", check.pmaxOk));
     w.verdict(check.pminOk, w.check("pmin = " + w.r(check.pmin), "≥", "0", check.pminOk) +
                                 " (отрыв подошвы не допускается, " + kOwnRule + ")");
 }
@@ -334,16 +348,19 @@ void writeBase(const Context& x) {
     const DepthResult& depth = x.result.depth;
     w.heading("4. Размеры подошвы");
     w.para(
-        "Перебор ширины b и длины l с шагом d_l = " + w.v(base.module) +
-        " м до 10 м при 0,55 ≤ b/l ≤ 1; для каждой ширины вычисляется R. Из подошв, проходящих все проверки "
+        "Перебор ширины b и длины l с шагом d_l = " + w.v(base.module) + " м до " + w.v(kLargestBaseSide) +
+        " м при " + w.v(kSmallestSideRatio) +
+        " ≤ b/l ≤ 1; для каждой ширины вычисляется R. Из подошв, проходящих все проверки "
         "давлений, принимается подошва с наименьшим запасом kзап = min[(R − p)/R; (1,2·R − pmax)/(1,2·R)] — "
         "грунт "
         "используется полнее всего (" +
         std::string(kOwnRule) + "). Проверено ширин: " + std::to_string(base.widthsTried) +
         ", допустимых подошв: " + std::to_string(base.admissible) + ".");
     if (!base.found) {
-        w.fail("Ни одна подошва до 10 × 10 м не проходит проверки давлений.");
-        x.summary.add("Подбор подошвы", "хотя бы одна подошва до 10 × 10 м проходит проверки давлений",
+        const std::string side = w.v(kLargestBaseSide);
+        w.fail("Ни одна подошва до " + side + " × " + side + " м не проходит проверки давлений.");
+        x.summary.add("Подбор подошвы",
+                      "хотя бы одна подошва до " + side + " × " + side + " м проходит проверки давлений",
                       false);
         return;
     }
@@ -370,7 +387,8 @@ void writeBase(const Context& x) {
             if (!check.pOk) {
                 why += "p = " + w.r(check.p) + " > R = " + w.r(smaller.R) + " кПа";
             } else if (!check.pmaxOk) {
-                why += "pmax = " + w.r(check.pmax) + " > 1,2·R = " + w.r(1.2 * smaller.R) + " кПа";
+                why += "pmax = " + w.r(check.pmax) + " > 1,2·R = " + w.r(kEdgePressureFactor * smaller.R) +
+                       " кПа";
             } else {
                 why += "pmin = " + w.r(check.pmin) + " < 0";
             }
@@ -575,9 +593,9 @@ void writePunching(const Context& x) {
 }
 
 const char* sectionName(const ReinforcementSection& section) {
-    return section.kind == 0   ? "граница ступеней"
-           : section.kind == 1 ? "грань подколонника"
-                               : "грань колонны";
+    return section.kind == SectionKind::StepBoundary   ? "граница ступеней"
+           : section.kind == SectionKind::PedestalFace ? "грань подколонника"
+                                                       : "грань колонны";
 }
 
 void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
@@ -591,7 +609,7 @@ void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
     } else {
         const ReinforcementSection& g = side.sections[static_cast<std::size_t>(side.governing)];
         std::string where = sectionName(g);
-        if (g.kind == 0) {
+        if (g.kind == SectionKind::StepBoundary) {
             where += " " + std::to_string(g.step) + "–" + std::to_string(g.step + 1);
         }
         w.para("Определяющее сечение: " + where + ", сочетание " + std::to_string(g.combination) + " (" +
@@ -742,6 +760,9 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
         w.fail(
             "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
             "заново.");
+    }
+    for (const std::string& warning : pass->warnings) {
+        w.fail("Необычное значение: " + warning);
     }
     if (pass->outcome == PassOutcome::NotRun) {
         // a form that breaks its fields' rules gives the whole line already; a table, only the reason

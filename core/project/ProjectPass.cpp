@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/input/InputProcessing.h"
+#include "core/model/Plausibility.h"
 
 namespace fundis {
 
@@ -46,6 +47,9 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     pass.input = form;
     pass.settlementInput = settlement;
     pass.inputDialogNeeded = inputDialogNeeded(form.text(TextField::fii), form.text(TextField::cii));
+    for (const Implausible& value : implausibleValues(form)) {
+        pass.warnings.push_back(value.describe());
+    }
 
     // no calculation on a required field that is empty or not greater than 0: it would read as 0
     if (const std::vector<FieldProblem> problems = fieldProblems(form); !problems.empty()) {

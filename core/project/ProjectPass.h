@@ -45,8 +45,10 @@ struct ProjectPass {
     ProjectRecord record;           // the inputs, as the dialog's OK derives them from the form
     CalculationResult calculation;  // what the calculation used and found: every document reads it
     std::vector<ReportLine> report;
-    bool inputDialogNeeded = false;    // φII and сII both empty: the window would open the dialog first
-    SettlementInputs settlementInput;  // the layers and limit the pass was given
+    bool inputDialogNeeded = false;  // φII and сII both empty: the window would open the dialog first
+    // values far outside their usual ranges (implausibleValues), said but not refused
+    std::vector<std::string> warnings;
+    SettlementInputs settlementInput;          // the layers and limit the pass was given
     std::optional<SettlementPass> settlement;  // for a project with layers, once the design ran
 };
 

@@ -31,7 +31,6 @@ struct CanvasFont {
 enum class DrawingLayer {
     Outline,        // edges of the foundation's concrete, the floor line
     Column,         // the precast column
-    Hidden,         // edges behind the cut
     Dimension,      // dimension lines and their labels
     Hatch,          // hatching of the soil and of cut faces
     Reinforcement,  // bars

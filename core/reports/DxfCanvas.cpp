@@ -224,7 +224,6 @@ const std::vector<DxfLayer>& dxfLayers() {
     static const std::vector<DxfLayer> layers = {
         {DrawingLayer::Outline, "OUTLINE", 7, 50, "CONTINUOUS"},
         {DrawingLayer::Column, "COLUMN", 5, 50, "CONTINUOUS"},
-        {DrawingLayer::Hidden, "HIDDEN", 7, 25, "DASHED"},
         {DrawingLayer::Dimension, "DIMENSIONS", 1, 18, "CONTINUOUS"},
         {DrawingLayer::Hatch, "HATCH", 8, 18, "CONTINUOUS"},
         {DrawingLayer::Reinforcement, "REINFORCEMENT", 3, 50, "CONTINUOUS"},
@@ -470,12 +469,10 @@ std::string DxfCanvas::document() const {
     dw.view = MemoryWriter::View{(minX + maxX) / 2, (minY + maxY) / 2, std::max(1.0, 1.1 * (maxY - minY))};
     dxf.writeVPort(dw);
     dw.view.reset();
-    dw.tableLinetypes(4);
+    dw.tableLinetypes(3);
     dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-    double dashes[] = {6.0, -3.0};
-    dxf.writeLinetype(dw, DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, 9.0, dashes));
     dw.tableEnd();
 
     dw.tableLayers(static_cast<int>(dxfLayers().size()) + 1);

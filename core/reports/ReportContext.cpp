@@ -20,7 +20,9 @@ Design shownDesign(const ReportContext& context) {
             context.result != nullptr ? *context.result : noResult};
 }
 
-bool baseDesigned(const ReportContext& context) { return context.result != nullptr && baseFound(*context.result); }
+bool baseDesigned(const ReportContext& context) {
+    return context.result != nullptr && baseFound(*context.result);
+}
 
 bool foundationShaped(const ReportContext& context) {
     return context.result != nullptr && foundationShaped(*context.result);

@@ -30,8 +30,8 @@ void setFontSize(Canvas& canvas, double size) {
 std::string numbered(const char* letter, int step) { return letter + std::to_string(step); }
 
 // DrawDimension with its label centred on `labelCentre` along the line instead of the span's middle.
-void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
-                   double labelCentre);
+void drawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas, double labelCentre);
 
 // Centres for labels of the given lengths, each as near its wished centre as it can be without
 // coming nearer than `gap` to the others: labels that would overlap move apart as a group about the
@@ -104,7 +104,7 @@ class DimensionChain {
   public:
     explicit DimensionChain(Canvas& canvas) : canvas_(canvas) {}
 
-    void add(double p1, double p2, double p3, int kind, std::string text) {
+    void add(double p1, double p2, double p3, DimensionSide kind, std::string text) {
         items_.push_back({p1, p2, p3, kind, std::move(text)});
     }
 
@@ -117,7 +117,7 @@ class DimensionChain {
         double low = 0;
         double high = 0;
         for (const Item& item : items_) {
-            const bool horizontal = item.kind <= 2;
+            const bool horizontal = isHorizontal(item.kind);
             wished.push_back(item.middle());
             lengths.push_back(horizontal ? canvas_.textWidth(item.text) : canvas_.textHeight(item.text));
             const double from = horizontal ? std::min(item.p1, item.p2) : std::min(item.p2, item.p3);
@@ -137,9 +137,9 @@ class DimensionChain {
   private:
     struct Item {
         double p1, p2, p3;
-        int kind;
+        DimensionSide kind;
         std::string text;
-        double middle() const { return kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2; }
+        double middle() const { return isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2; }
     };
 
     Canvas& canvas_;
@@ -189,19 +189,21 @@ void drawSection(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     canvas.lineTo(px(x), px(y));
     for (int i = 1; i <= steps; ++i) {
         y -= fd.s.h[i] * k;
-        heights.add(f.X0 + fd.l() * k + 0.3f * u, y, y + fd.s.h[i] * k, 4, numbered("h", i));
+        heights.add(f.X0 + fd.l() * k + 0.3f * u, y, y + fd.s.h[i] * k, DimensionSide::Right,
+                    numbered("h", i));
         canvas.lineTo(px(x), px(y));
         x -= fd.s.c[i] * k;
         if (fd.s.c[i] != 0.0f) {
-            widths.add(x, x + fd.s.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
+            widths.add(x, x + fd.s.c[i] * k, f.yb + 0.2f * u, DimensionSide::Below, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
     y -= (fd.Hf() - fd.s.hSteps) * k;
     canvas.lineTo(px(x), px(y));
-    widths.add(x, x - fd.pedestal.luc * k, f.yb + 0.2f * u, 2, "luc");
+    widths.add(x, x - fd.pedestal.luc * k, f.yb + 0.2f * u, DimensionSide::Below, "luc");
     if (fd.s.huc > 0.0f) {
-        DrawDimension(f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - 0.3f * u, y, y + fd.s.huc * k, 3, "huc", canvas);
+        DrawDimension(f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - 0.3f * u, y, y + fd.s.huc * k,
+                      DimensionSide::Left, "huc", canvas);
     }
     // the socket's top edge lies 75 mm from the column face, its bottom 50 mm
     x -= (fd.pedestal.luc - fd.in.lc) / 2 * k;
@@ -221,7 +223,7 @@ void drawSection(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
         canvas.lineTo(px(x), px(y));
         x += fd.s.c[i] * k;
         if (fd.s.c[i] != 0.0f) {
-            widths.add(x, x - fd.s.c[i] * k, f.yb + 0.2f * u, 2, numbered("c", i));
+            widths.add(x, x - fd.s.c[i] * k, f.yb + 0.2f * u, DimensionSide::Below, numbered("c", i));
         }
         canvas.lineTo(px(x), px(y));
     }
@@ -248,7 +250,7 @@ void drawColumn(Canvas& canvas, const Frame& f, const Drawn& fd) {
     canvas.setLayer(DrawingLayer::Column);
     const float x = f.X0 + (fd.l() - fd.in.lc) / 2 * k;
     const float y = f.Y0 - 0.5f * u;
-    DrawDimension(x, x + fd.in.lc * k, y - 0.2f * u, 1, "lc", canvas);
+    DrawDimension(x, x + fd.in.lc * k, y - 0.2f * u, DimensionSide::Above, "lc", canvas);
     canvas.beginOutline();
     // the column stands 50 mm above the socket bottom
     const float bottom = f.Y0 + (fd.in.socketDepth - fd.in.pedestalTop - 0.05f) * k;
@@ -311,22 +313,22 @@ void drawPlan(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
         const float x = f.X0 + (fd.l() - fd.s.lStep[i]) / 2 * k;
         const float y = f.Yp + (fd.b() - fd.s.bStep[i]) / 2 * k;
         if (fd.s.c[i] != 0.0f) {
-            widths.add(x, x + fd.s.c[i] * k, below, 2, numbered("c", i));
-            widths.add(2 * f.X0 + (fd.l() - fd.s.c[i]) * k - x, 2 * f.X0 + fd.l() * k - x, below, 2,
-                       numbered("c", i));
+            widths.add(x, x + fd.s.c[i] * k, below, DimensionSide::Below, numbered("c", i));
+            widths.add(2 * f.X0 + (fd.l() - fd.s.c[i]) * k - x, 2 * f.X0 + fd.l() * k - x, below,
+                       DimensionSide::Below, numbered("c", i));
         }
         if (fd.s.cb[i] != 0.0f) {
-            depths.add(beside, y, y + fd.s.cb[i] * k, 4, numbered("cb", i));
-            depths.add(beside, 2 * f.Yp + (fd.b() - fd.s.cb[i]) * k - y, 2 * f.Yp + fd.b() * k - y, 4,
-                       numbered("cb", i));
+            depths.add(beside, y, y + fd.s.cb[i] * k, DimensionSide::Right, numbered("cb", i));
+            depths.add(beside, 2 * f.Yp + (fd.b() - fd.s.cb[i]) * k - y, 2 * f.Yp + fd.b() * k - y,
+                       DimensionSide::Right, numbered("cb", i));
         }
         canvas.rectangle(px(x), px(y), px(x + fd.s.lStep[i] * k), px(y + fd.s.bStep[i] * k));
     }
 
     const float pedestalX = f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k;
     const float pedestalY = f.Yp + (fd.b() - fd.pedestal.buc) / 2 * k;
-    widths.add(pedestalX, pedestalX + fd.pedestal.luc * k, below, 2, "luc");
-    depths.add(beside, pedestalY, pedestalY + fd.pedestal.buc * k, 4, "buc");
+    widths.add(pedestalX, pedestalX + fd.pedestal.luc * k, below, DimensionSide::Below, "luc");
+    depths.add(beside, pedestalY, pedestalY + fd.pedestal.buc * k, DimensionSide::Right, "buc");
     widths.draw();
     depths.draw();
     if (fd.s.hSteps < fd.Hf()) {
@@ -338,8 +340,10 @@ void drawPlan(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     const float columnY = f.Yp + (fd.b() - fd.in.bc) / 2 * k;
     // the white brush gives the two labels an opaque background over the step outlines
     canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
-    DrawDimension(columnX - 0.2f * u, columnY, columnY + fd.in.bc * k, 3, "bс", canvas);
-    DrawDimension(columnX, columnX + fd.in.lc * k, columnY + fd.in.bc * k + 0.2f * u, 2, "lc", canvas);
+    // "bс" ends in a Cyrillic "с" (U+0441), as the scheme has always labelled the column's width
+    DrawDimension(columnX - 0.2f * u, columnY, columnY + fd.in.bc * k, DimensionSide::Left, "bс", canvas);
+    DrawDimension(columnX, columnX + fd.in.lc * k, columnY + fd.in.bc * k + 0.2f * u, DimensionSide::Below,
+                  "lc", canvas);
     canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
     canvas.setPen(canvas.penWidth(), CanvasColor::Blue);
     canvas.setLayer(DrawingLayer::Column);
@@ -352,13 +356,14 @@ void drawOverallDimensions(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
     const float right = f.X0 + fd.l() * k;
-    DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, 2, "L", canvas);
+    DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, DimensionSide::Below, "L", canvas);
     const float top = f.Y0 - fd.in.pedestalTop * k;
-    DrawDimension(right + 0.2f * u + f.W3, top, top + fd.Hf() * k, 4, "h", canvas);
+    DrawDimension(right + 0.2f * u + f.W3, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
     const float ground = f.Y0 - fd.in.groundLevel * k;
-    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + fd.d() * k, 4, "d", canvas);
-    DrawDimension(f.X0, right, f.Yp + fd.b() * k + 0.2f * u + 1.5f * f.TH, 2, "L", canvas);
-    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + fd.b() * k, 4, "B", canvas);
+    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + fd.d() * k, DimensionSide::Right, "d",
+                  canvas);
+    DrawDimension(f.X0, right, f.Yp + fd.b() * k + 0.2f * u + 1.5f * f.TH, DimensionSide::Below, "L", canvas);
+    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
 }
 
 void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
@@ -370,7 +375,8 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
     canvas.setFont(marks);
     canvas.setLayer(DrawingLayer::Text);
     const float k = f.k;
-    const float markX = f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - static_cast<float>(canvas.textWidth("#")) / 2.0f;
+    const float markX =
+        f.X0 + (fd.l() - fd.pedestal.luc) / 2 * k - static_cast<float>(canvas.textWidth("#")) / 2.0f;
     canvas.textOut(px(markX), px(f.Y0 - 1.2f * f.TH), "I");
     canvas.textOut(px(markX + fd.pedestal.luc * k), px(f.Y0 - 1.2f * f.TH), "I");
     canvas.textOut(px(f.X0 + fd.l() / 2 * k - static_cast<float>(canvas.textWidth("I - I")) / 2.0f),
@@ -440,14 +446,15 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char se
 
 }  // namespace
 
-void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas) {
-    drawDimension(p1, p2, p3, kind, text, canvas, kind <= 2 ? (p1 + p2) / 2 : (p2 + p3) / 2);
+void DrawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas) {
+    drawDimension(p1, p2, p3, kind, text, canvas, isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
 }
 
 namespace {
 
-void drawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas,
-                   double labelCentre) {
+void drawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
+                   Canvas& canvas, double labelCentre) {
     const CanvasPoint position = canvas.penPosition();
     const int width = canvas.penWidth();
     const CanvasColor color = canvas.penColor();
@@ -465,39 +472,30 @@ void drawDimension(double p1, double p2, double p3, int kind, const std::string&
     const int halfText = canvas.textWidth(text) / 2;
     const int halfMark = canvas.textWidth("#") / 2;
     const int Wt = canvas.textWidth(text);
-    switch (kind) {
-        case 1:
-        case 2: {
-            const double sign = kind == 1 ? -1.0 : 1.0;
-            const double y = p3;
-            line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
-            for (double x : {p1, p2}) {
-                line(canvas, x, y, x, y + sign * 12 * m);
-                line(canvas, x - 2 * m, y + sign * (kind == 1 ? 8 : 12) * m, x + 2 * m,
-                     y + sign * (kind == 1 ? 12 : 8) * m);
-            }
-            const double labelY = kind == 1 ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
-            canvas.textOut(px(labelCentre - halfText), px(labelY), text);
-            break;
+    if (isHorizontal(kind)) {
+        const double sign = kind == DimensionSide::Above ? -1.0 : 1.0;
+        const double y = p3;
+        line(canvas, p1, y + sign * 10 * m, p2, y + sign * 10 * m);
+        for (double x : {p1, p2}) {
+            line(canvas, x, y, x, y + sign * 12 * m);
+            line(canvas, x - 2 * m, y + sign * (kind == DimensionSide::Above ? 8 : 12) * m, x + 2 * m,
+                 y + sign * (kind == DimensionSide::Above ? 12 : 8) * m);
         }
-        case 3:
-        case 4: {
-            const double sign = kind == 3 ? -1.0 : 1.0;
-            const double x = p1;
-            line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
-            for (double y : {p2, p3}) {
-                line(canvas, x + sign * 12 * m, y, x, y);
-                if (kind == 3) {
-                    line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
-                } else {
-                    line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
-                }
+        const double labelY = kind == DimensionSide::Above ? y - 10 * m - TH - 2 * m : y + 8 * m - TH;
+        canvas.textOut(px(labelCentre - halfText), px(labelY), text);
+    } else {
+        const double sign = kind == DimensionSide::Left ? -1.0 : 1.0;
+        const double x = p1;
+        line(canvas, x + sign * 10 * m, p2, x + sign * 10 * m, p3);
+        for (double y : {p2, p3}) {
+            line(canvas, x + sign * 12 * m, y, x, y);
+            if (kind == DimensionSide::Left) {
+                line(canvas, x - 12 * m, y - 2 * m, x - 8 * m, y + 2 * m);
+            } else {
+                line(canvas, x + 12 * m, y + 2 * m, x + 8 * m, y - 2 * m);
             }
-            canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px(labelCentre - TH / 2.0), text);
-            break;
         }
-        default:
-            break;
+        canvas.textOut(px(x + sign * 10 * m - Wt - halfMark), px(labelCentre - TH / 2.0), text);
     }
 
     canvas.setPen(width, color);

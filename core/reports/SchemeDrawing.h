@@ -11,11 +11,18 @@
 
 namespace fundis {
 
-// Kinds of dimension: 1 horizontal above the edge, 2 horizontal below it, 3 vertical left of
-// the edge, 4 vertical right of it. For 1 and 2, p1 and p2 are the two x values and p3 the y of
-// the measured edge; for 3 and 4, p1 is the x of the edge and p2, p3 the two y values.
-// Draws in red with a 1-pixel pen and restores the pen, its position and the font colour.
-void DrawDimension(double p1, double p2, double p3, int kind, const std::string& text, Canvas& canvas);
+// Where a dimension line stands from the edge it measures: a horizontal one above or below it, a
+// vertical one left or right of it.
+enum class DimensionSide { Above, Below, Left, Right };
+inline bool isHorizontal(DimensionSide side) {
+    return side == DimensionSide::Above || side == DimensionSide::Below;
+}
+
+// A dimension line. Horizontal: p1 and p2 are the two x values and p3 the y of the measured edge;
+// vertical: p1 is the x of the edge and p2, p3 the two y values. Draws in red with a 1-pixel pen and
+// restores the pen, its position and the font colour.
+void DrawDimension(double p1, double p2, double p3, DimensionSide side, const std::string& text,
+                   Canvas& canvas);
 
 // Where the scheme puts the left edge of the base at the floor level ±0.000 for a unit.
 CanvasPoint SchemeOrigin(double unit);

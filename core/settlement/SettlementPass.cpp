@@ -15,8 +15,8 @@ SettlementPass runSettlementPass(const CalculationResult& design, const Settleme
     } else if (const Status read = parseSettlementInputs(inputs, pass.data); !read) {
         pass.result.status = read;
     } else {
-        pass.result = computeSettlement(designedWidth(design), designedLength(design), pass.d, design.base.pEnv,
-                                        pass.data);
+        pass.result = computeSettlement(designedWidth(design), designedLength(design), pass.d,
+                                        design.base.pEnv, pass.data);
     }
     pass.report = settlementReport(pass.result, decimalSeparator);
     return pass;

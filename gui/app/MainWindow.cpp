@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/calc/TableLookup.h"
 #include "core/files/DanFile.h"
 #include "core/files/DataLocation.h"
 #include "core/files/Examples.h"
@@ -82,23 +83,56 @@ class ProgressBarHider {
 }  // namespace
 
 // One row a command: the action (its object name, the text with its Alt letter, keys, hint and
-// handler), the menu it stands in, and its toolbar button when it has one. A row without a handler
-// is a submenu, filled elsewhere. The menus take the rows in the table's order, the toolbar by slot.
+// handler), the menu it stands in, and its toolbar button when it has one, each set by name. A row
+// without a handler is a submenu, filled elsewhere. The menus take the rows in the table's order, the
+// toolbar by slot.
 struct MainWindow::CommandRow {
     enum class Menu { File, Calculation, Setup, Help };
     enum class Break { None, Separator, Gap };  // before the menu item / before the toolbar button
+    using Handler = void (MainWindow::*)();
 
-    const char* name;
-    const char* text;
-    const char* keys;
-    const char* hint;
-    void (MainWindow::*handler)();
-    Menu menu;
-    Break menuBreak;
-    const char* button;  // the toolbar button's object name, nullptr: menu only
-    const char* icon;
-    int slot;  // the button's place on the toolbar, from 1
-    Break toolBreak;
+    static constexpr CommandRow command(const char* name, const char* text, const char* keys,
+                                        const char* hint, Handler handler) {
+        CommandRow row;
+        row.name = name;
+        row.text = text;
+        row.keys = keys;
+        row.hint = hint;
+        row.handler = handler;
+        return row;
+    }
+    static constexpr CommandRow submenu(const char* name, const char* text) {
+        return command(name, text, "", "", nullptr);
+    }
+    // its menu, and what stands before it there
+    constexpr CommandRow in(Menu where, Break before = Break::None) const {
+        CommandRow row = *this;
+        row.menu = where;
+        row.menuBreak = before;
+        return row;
+    }
+    // its toolbar button: object name, icon, place from 1, and what stands before it
+    constexpr CommandRow button(const char* buttonName, const char* iconName, int place,
+                                Break before = Break::None) const {
+        CommandRow row = *this;
+        row.buttonName = buttonName;
+        row.icon = iconName;
+        row.slot = place;
+        row.toolBreak = before;
+        return row;
+    }
+
+    const char* name = "";
+    const char* text = "";
+    const char* keys = "";
+    const char* hint = "";
+    Handler handler = nullptr;
+    Menu menu = Menu::File;
+    Break menuBreak = Break::None;
+    const char* buttonName = nullptr;  // the toolbar button's object name, nullptr: menu only
+    const char* icon = nullptr;
+    int slot = 0;
+    Break toolBreak = Break::None;
 };
 
 namespace {
@@ -113,46 +147,62 @@ const char* const kMenuTitles[] = {"&Файл", "&Расчет", "&Настро�
 // Ctrl+A belongs to the report pane while it has the focus: the key is bound once, by a shortcut of
 // the window, and "О программе" only shows it
 const Row kCommands[] = {
-    {"newProject", "&Новый", "Ctrl+N", "Новый проект с исходными данными по умолчанию",
-     &MainWindow::newProject, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
-    {"openProject", "&Открыть", "Ctrl+O", "Открыть файл с исходными данными", &MainWindow::openProject,
-     Menu::File, Break::None, "openButton", "open", 1, Break::None},
-    {"recentMenu", "&Последние файлы", "", "", nullptr, Menu::File, Break::None, nullptr, nullptr, 0,
-     Break::None},
-    {"examplesMenu", "П&римеры", "", "", nullptr, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
-    {"saveProject", "&Сохранить", "Ctrl+S", "Сохранить файл с исходными данными", &MainWindow::saveProject,
-     Menu::File, Break::Separator, "saveButton", "save", 2, Break::None},
-    {"saveProjectAs", "Сохранить &как...", "Ctrl+Shift+S", "Сохранить исходные данные в другой файл",
-     &MainWindow::saveProjectAs, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
-    {"saveHtmlReport", "Сохранить в &HTML", "Ctrl+F", "Сохранить результаты расчета в формате HTML",
-     &MainWindow::saveHtmlReport, Menu::File, Break::Separator, "htmlButton", "html", 3, Break::None},
-    {"printReport", "П&ечать", "Ctrl+P", "Печать результатов расчета", &MainWindow::printReport, Menu::File,
-     Break::None, "printButton", "print", 7, Break::None},
-    {"exportDxf", "Экспорт в &DXF...", "", "Сохранить схему фундамента чертежом DXF для программ САПР",
-     &MainWindow::exportDxf, Menu::File, Break::None, nullptr, nullptr, 0, Break::None},
-    {"exitProgram", "&Выход", "Ctrl+Q", "Закрыть программу", &MainWindow::exitProgram, Menu::File,
-     Break::Separator, nullptr, nullptr, 0, Break::None},
-    {"editInput", "&Ввод данных", "Ctrl+I", "Ввод исходных данных", &MainWindow::editInput, Menu::Calculation,
-     Break::None, "inputButton", "input", 4, Break::Gap},
-    {"startCalculation", "&Начать расчет", "Ctrl+G", "Начать расчет", &MainWindow::startCalculation,
-     Menu::Calculation, Break::None, "startButton", "start", 5, Break::None},
-    {"showScheme", "Вывести &схему", "Ctrl+L", "Схема фундамента", &MainWindow::showScheme, Menu::Calculation,
-     Break::None, "schemeButton", "scheme", 6, Break::None},
-    {"showNote", "&Пояснительная записка", "Ctrl+E",
-     "Расчет по шагам: формулы, подставленные значения и пункты норм", &MainWindow::showNote,
-     Menu::Calculation, Break::None, nullptr, nullptr, 0, Break::None},
-    {"showSettlement", "Расчет &осадки", "", "Начать расчет осадки фундамента", &MainWindow::showSettlement,
-     Menu::Calculation, Break::None, "settlementButton", "settlement", 9, Break::Separator},
-    {"showSettings", "Настройка &параметров", "Ctrl+Alt+S", "", &MainWindow::showSettings, Menu::Setup,
-     Break::None, nullptr, nullptr, 0, Break::None},
-    {"setUpPrinter", "Настройка п&ринтера", "Ctrl+Alt+P", "", &MainWindow::setUpPrinter, Menu::Setup,
-     Break::None, nullptr, nullptr, 0, Break::None},
-    {"showHelp", "&Помощь", "F1", "Помощь", &MainWindow::showHelp, Menu::Help, Break::None, "helpButton",
-     "help", 8, Break::Gap},
-    {"showVerificationManual", "Про&верка программы", "", "Программа на опубликованных примерах расчета",
-     &MainWindow::showVerificationManual, Menu::Help, Break::None, nullptr, nullptr, 0, Break::None},
-    {"showAbout", "&О программе\tCtrl+A", "", "", &MainWindow::showAbout, Menu::Help, Break::None, nullptr,
-     nullptr, 0, Break::None},
+    Row::command("newProject", "&Новый", "Ctrl+N", "Новый проект с исходными данными по умолчанию",
+                 &MainWindow::newProject)
+        .in(Menu::File),
+    Row::command("openProject", "&Открыть", "Ctrl+O", "Открыть файл с исходными данными",
+                 &MainWindow::openProject)
+        .in(Menu::File)
+        .button("openButton", "open", 1),
+    Row::submenu("recentMenu", "&Последние файлы").in(Menu::File),
+    Row::submenu("examplesMenu", "П&римеры").in(Menu::File),
+    Row::command("saveProject", "&Сохранить", "Ctrl+S", "Сохранить файл с исходными данными",
+                 &MainWindow::saveProject)
+        .in(Menu::File, Break::Separator)
+        .button("saveButton", "save", 2),
+    Row::command("saveProjectAs", "Сохранить &как...", "Ctrl+Shift+S",
+                 "Сохранить исходные данные в другой файл", &MainWindow::saveProjectAs)
+        .in(Menu::File),
+    Row::command("saveHtmlReport", "Сохранить в &HTML", "Ctrl+F",
+                 "Сохранить результаты расчета в формате HTML", &MainWindow::saveHtmlReport)
+        .in(Menu::File, Break::Separator)
+        .button("htmlButton", "html", 3),
+    Row::command("printReport", "П&ечать", "Ctrl+P", "Печать результатов расчета", &MainWindow::printReport)
+        .in(Menu::File)
+        .button("printButton", "print", 7),
+    Row::command("exportDxf", "Экспорт в &DXF...", "",
+                 "Сохранить схему фундамента чертежом DXF для программ САПР", &MainWindow::exportDxf)
+        .in(Menu::File),
+    Row::command("exitProgram", "&Выход", "Ctrl+Q", "Закрыть программу", &MainWindow::exitProgram)
+        .in(Menu::File, Break::Separator),
+    Row::command("editInput", "&Ввод данных", "Ctrl+I", "Ввод исходных данных", &MainWindow::editInput)
+        .in(Menu::Calculation)
+        .button("inputButton", "input", 4, Break::Gap),
+    Row::command("startCalculation", "&Начать расчет", "Ctrl+G", "Начать расчет",
+                 &MainWindow::startCalculation)
+        .in(Menu::Calculation)
+        .button("startButton", "start", 5),
+    Row::command("showScheme", "Вывести &схему", "Ctrl+L", "Схема фундамента", &MainWindow::showScheme)
+        .in(Menu::Calculation)
+        .button("schemeButton", "scheme", 6),
+    Row::command("showNote", "&Пояснительная записка", "Ctrl+E",
+                 "Расчет по шагам: формулы, подставленные значения и пункты норм", &MainWindow::showNote)
+        .in(Menu::Calculation),
+    Row::command("showSettlement", "Расчет &осадки", "", "Начать расчет осадки фундамента",
+                 &MainWindow::showSettlement)
+        .in(Menu::Calculation)
+        .button("settlementButton", "settlement", 9, Break::Separator),
+    Row::command("showSettings", "Настройка &параметров", "Ctrl+Alt+S", "", &MainWindow::showSettings)
+        .in(Menu::Setup),
+    Row::command("setUpPrinter", "Настройка п&ринтера", "Ctrl+Alt+P", "", &MainWindow::setUpPrinter)
+        .in(Menu::Setup),
+    Row::command("showHelp", "&Помощь", "F1", "Помощь", &MainWindow::showHelp)
+        .in(Menu::Help)
+        .button("helpButton", "help", 8, Break::Gap),
+    Row::command("showVerificationManual", "Про&верка программы", "",
+                 "Программа на опубликованных примерах расчета", &MainWindow::showVerificationManual)
+        .in(Menu::Help),
+    Row::command("showAbout", "&О программе\tCtrl+A", "", "", &MainWindow::showAbout).in(Menu::Help),
 };
 
 }  // namespace
@@ -184,17 +234,12 @@ void MainWindow::attachDialogs(InputDialog* input, SettingsDialog* settingsDialo
     settingsDialog_ = settingsDialog;
     document_.attachInput(input);
     settingsDialog_->attach(&settings_);
-    connect(settingsDialog_, &SettingsDialog::settingsSaved, this,
-            [this](const QString& folder, int progressMaximum) {
-                toolBar_->setVisible(settings_.showToolbar != 0);
-                document_.setDialogFolder(folder);
-                progressBar_->setMaximum(progressMaximum);
-                inputDialog_->setTablesFolder(settings_.programDir);
-            });
-    connect(settingsDialog_, &SettingsDialog::settingsReloaded, this, [this] {
+    connect(settingsDialog_, &SettingsDialog::settingsSaved, this, [this](const QString& folder) {
         toolBar_->setVisible(settings_.showToolbar != 0);
-        inputDialog_->setTablesFolder(settings_.programDir);
+        document_.setDialogFolder(folder);
     });
+    connect(settingsDialog_, &SettingsDialog::settingsReloaded, this,
+            [this] { toolBar_->setVisible(settings_.showToolbar != 0); });
     connect(inputDialog_, &InputDialog::formEdited, this, [this] { document_.setModified(true); });
 }
 
@@ -271,7 +316,7 @@ void MainWindow::buildToolBar() {
 
     std::vector<const Row*> buttons;
     for (const Row& row : kCommands) {
-        if (row.button != nullptr) {
+        if (row.buttonName != nullptr) {
             buttons.push_back(&row);
         }
     }
@@ -287,7 +332,7 @@ void MainWindow::buildToolBar() {
         auto* action = findChild<QAction*>(QString::fromLatin1(row->name));
         toolBar_->addAction(action);
         auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
-        button->setObjectName(QString::fromLatin1(row->button));
+        button->setObjectName(QString::fromLatin1(row->buttonName));
         button->setFixedSize(39, 38);
         button->setFocusPolicy(Qt::TabFocus);
     }
@@ -430,7 +475,6 @@ void MainWindow::firstActivation() {
     settingsDialog_->loadSettings();
     toolBar_->setVisible(settings_.showToolbar != 0);
     document_.setDialogFolder(QString::fromStdString(settings_.dataDir));
-    inputDialog_->setTablesFolder(settings_.programDir);
     document_.loadRecentFiles();
     document_.setModified(false);
     if (!startFile_.isEmpty()) {
@@ -531,6 +575,7 @@ void MainWindow::editInput() {
         return;
     }
     const bool wasModified = document_.hasUnsavedChanges();
+    inputDialog_->offerK1Classes(fundis::k1ClassesIn(settings_.programDir, 2));
     if (fundis::dialogs().exec(*inputDialog_) == QDialog::Accepted) {
         if (settings_.iterations == 0) {
             settings_.iterations = 1;

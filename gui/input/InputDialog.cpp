@@ -18,7 +18,8 @@
 #include <algorithm>
 
 #include "core/input/InputProcessing.h"
-#include "core/model/FileIo.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/Plausibility.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/Status.h"
@@ -102,16 +103,8 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     opened_ = form();
 }
 
-void InputDialog::setTablesFolder(const std::string& folder) {
-    tablesFolder_ = folder;
-    // the classes k1.dat has columns for; the shipped table has the first two
-    k1Classes_ = 2;
-    std::string text;
-    fundis::CodeTables tables;
-    const std::string path = folder + "/k1.dat";
-    if (fundis::readWholeFile(path, text).ok() && fundis::parseCodeTable("k1.dat", text, path, tables).ok()) {
-        k1Classes_ = fundis::k1Classes(tables.k1);
-    }
+void InputDialog::offerK1Classes(int count) {
+    k1Classes_ = count;
     stepMethodChanged();
 }
 
@@ -511,11 +504,10 @@ QWidget* InputDialog::buildFoundationTab() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);
-    makeEdit(TextField::bToL, form, 4, QStringLiteral("|Отношение ширины подошвы фундамента к ее длине"));
-    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::bToL), "bToL"), edit(TextField::bToL), 1,
-                 Qt::AlignLeft);
+    // b/l is kept for the .dan file but not offered: the search holds 0.55 ≤ b/l ≤ 1 whatever it says
+    makeEdit(TextField::bToL, form, 4, QString())->hide();
     makeEdit(TextField::d_h, form, 4, QStringLiteral("|Кратность высоты фундамента, м"));
-    addCaptioned(grid, 0, 1, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
+    addCaptioned(grid, 0, 0, makeLabel(form, caption(TextField::d_h), "d_h"), edit(TextField::d_h), 1,
                  Qt::AlignLeft);
     grid->setRowMinimumHeight(2, form->fontMetrics().height() / 3);
     makeEdit(TextField::d_l, form, 4, QStringLiteral("|Кратность длины и ширины подошвы фундамента, м"));
@@ -678,7 +670,8 @@ bool InputDialog::confirmFieldsAsTyped() {
     const fundis::ProjectForm typed = form();
     const std::vector<fundis::UnreadableText> unreadable = fundis::textsNotWholeNumbers(typed);
     const std::vector<fundis::FieldProblem> problems = fundis::fieldProblems(typed);
-    if (unreadable.empty() && problems.empty()) {
+    const std::vector<fundis::Implausible> implausible = fundis::implausibleValues(typed);
+    if (unreadable.empty() && problems.empty() && implausible.empty()) {
         return true;
     }
     QStringList parts;
@@ -697,6 +690,14 @@ bool InputDialog::confirmFieldsAsTyped() {
         }
         parts << QStringLiteral("Без этих полей расчет не будет выполнен:\n") + lines.join(QLatin1Char('\n'));
     }
+    if (!implausible.empty()) {
+        QStringList lines;
+        for (const fundis::Implausible& value : implausible) {
+            lines << QStringLiteral("  ") + QString::fromStdString(value.describe());
+        }
+        parts << QStringLiteral("Эти значения далеко за обычными пределами (расчет их примет):\n") +
+                     lines.join(QLatin1Char('\n'));
+    }
     const QString text =
         parts.join(QStringLiteral("\n\n")) +
         QStringLiteral("\n\nВернитесь к вводу, чтобы исправить их, или примите данные как есть.");
@@ -710,18 +711,9 @@ void InputDialog::confirmInput() {
     if (!confirmFieldsAsTyped()) {
         return;
     }
-    fundis::CodeTables tables;
-    const fundis::Status loaded = fundis::loadCodeTables(tablesFolder_, tables, fundis::TableGroup::Input);
-    if (!loaded) {
-        fundis::showMessage(
-            this, windowTitle(),
-            QString::fromStdString(loaded.message()) + QStringLiteral(".\n\n") + tablesFolderHint());
-    } else {
-        // the L/H edit shows the ratio actually used
-        fundis::ProjectForm confirmed = form();
-        fundis::ProjectRecord scratch;
-        fundis::applyInputForm(confirmed, scratch, tables);
-        edit(TextField::LH)->setText(QString::fromStdString(confirmed.text(TextField::LH)));
+    // the L/H edit shows the ratio actually used
+    if (const std::optional<float> LH = fundis::lengthToHeightRatio(form())) {
+        edit(TextField::LH)->setText(QString::fromStdString(fundis::formatGeneral(*LH, 15)));
     }
     opened_ = form();
     accept();

@@ -29,9 +29,10 @@ class InputDialog : public QDialog {
     explicit InputDialog(QWidget* parent = nullptr);
 
     // The folder of Rb.dat and table3.dat, which OK reads.
-    void setTablesFolder(const std::string& folder);
     // Where the user sets that folder, for messages about a table.
     static QString tablesFolderHint();
+    // The concrete classes k1.dat has columns for: with its step method no other is offered.
+    void offerK1Classes(int count);
 
     // What the controls hold now.
     fundis::ProjectForm form() const;
@@ -106,7 +107,6 @@ class InputDialog : public QDialog {
     QLabel* frostSoilLabel_ = nullptr;
 
     FoundationPicture* picture_ = nullptr;
-    std::string tablesFolder_;
     int k1Classes_ = 2;           // the concrete classes of k1.dat
     fundis::ProjectForm opened_;  // the controls when the dialog was last shown
 };

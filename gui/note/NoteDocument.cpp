@@ -174,9 +174,10 @@ void printNoteDocument(QTextDocument& document, QPagedPaintDevice& device) { doc
 Status writeNoteFile(const std::string& path, const CalculationNote& note, const ReportContext& context) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     if (suffix == QStringLiteral("html") || suffix == QStringLiteral("htm")) {
-        const std::string svg = context.result != nullptr && note.calculated
-                                    ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator)
-                                    : std::string();
+        const std::string svg =
+            context.result != nullptr && note.calculated
+                ? schemeSvg(shownDesign(context), context.schemeScale, context.decimalSeparator)
+                : std::string();
         return saveFileAtomically(path, noteHtml(note, svg));
     }
     if (suffix != QStringLiteral("odt") && suffix != QStringLiteral("pdf")) {

@@ -100,15 +100,11 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     toolbarBox_->setObjectName(QStringLiteral("toolbarBox"));
     setHint(toolbarBox_, QStringLiteral("Показать панель инструментов"));
 
-    const QString iterationsHint = QStringLiteral("К-во итераций расчета");
-    iterationsEdit_ = makeEdit("iterationsEdit", iterationsHint);
-    iterationsEdit_->setMaxLength(2);
     const QString scaleHint = QStringLiteral("Масштаб представления схемы фундамента");
     scaleEdit_ = makeEdit("scaleEdit", scaleHint);
     auto* numbers = new QFormLayout;
     numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     numbers->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    numbers->addRow(makeLabel(QStringLiteral("К-во шагов итерации"), iterationsHint), iterationsEdit_);
     numbers->addRow(makeLabel(QStringLiteral("Масштаб 1:"), scaleHint), scaleEdit_);
 
     const QString programHint = QStringLiteral("Папка с программой (Фундис.exe)");
@@ -188,7 +184,6 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 }
 
 void SettingsDialog::fitToFont() {
-    fitDigits(iterationsEdit_, 2);
     fitDigits(scaleEdit_, 4);
     const QFontMetrics metrics = fontMetrics();
     // the "..." beside a folder: as narrow as its text allows, as the edit is high
@@ -205,7 +200,7 @@ void SettingsDialog::fitToFont() {
 }
 
 void SettingsDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange && iterationsEdit_) {
+    if (event->type() == QEvent::FontChange && scaleEdit_) {
         fitToFont();
     }
     QDialog::changeEvent(event);
@@ -291,7 +286,9 @@ void SettingsDialog::loadSettings() {
     fundis::Settings scratch;
     fundis::Settings& settings = settings_ ? *settings_ : scratch;
     fundis::readSettingsFile(utf8(settingsPath_), settings);
-    iterationsEdit_->setText(QString::number(settings.iterations));
+    // the number of iteration steps changes nothing the user can see: it is not offered, and kp.ini
+    // keeps the value it holds
+    iterations_ = std::to_string(settings.iterations);
     debugBox_->setChecked(settings.debugMode != 0);
     toolbarBox_->setChecked(settings.showToolbar != 0);
     dataFolderEdit_->setText(QString::fromStdString(settings.dataDir));
@@ -301,7 +298,7 @@ void SettingsDialog::loadSettings() {
 }
 
 void SettingsDialog::showTexts(const fundis::SettingsTexts& texts) {
-    iterationsEdit_->setText(QString::fromStdString(texts.iterations));
+    iterations_ = texts.iterations;
     debugBox_->setChecked(texts.debug);
     toolbarBox_->setChecked(texts.toolbar);
     dataFolderEdit_->setText(QString::fromStdString(texts.dataDir));
@@ -310,8 +307,7 @@ void SettingsDialog::showTexts(const fundis::SettingsTexts& texts) {
 }
 
 void SettingsDialog::saveSettings() {
-    const std::pair<QLineEdit*, QString> numbers[] = {
-        {iterationsEdit_, QStringLiteral("К-во шагов итерации")}, {scaleEdit_, QStringLiteral("Масштаб 1:")}};
+    const std::pair<QLineEdit*, QString> numbers[] = {{scaleEdit_, QStringLiteral("Масштаб 1:")}};
     for (const auto& [edit, label] : numbers) {
         if (!isPositiveWhole(edit->text())) {
             fundis::showMessage(this, windowTitle(),
@@ -324,7 +320,7 @@ void SettingsDialog::saveSettings() {
         }
     }
     fundis::SettingsTexts texts;
-    texts.iterations = utf8(iterationsEdit_->text());
+    texts.iterations = iterations_;
     texts.debug = debugBox_->isChecked();
     texts.toolbar = toolbarBox_->isChecked();
     texts.dataDir = utf8(dataFolderEdit_->text());
@@ -346,7 +342,7 @@ void SettingsDialog::saveSettings() {
         settings_->schemeScale = fundis::textToInt(texts.schemeScale);
         settings_->programDir = texts.programDir;
     }
-    emit settingsSaved(dataFolderEdit_->text(), static_cast<int>(fundis::textToFloat(texts.iterations)));
+    emit settingsSaved(dataFolderEdit_->text());
 }
 
 void SettingsDialog::cancelChanges() {

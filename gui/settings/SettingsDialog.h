@@ -47,7 +47,7 @@ class SettingsDialog : public QDialog {
   signals:
     // After save: the toolbar's visibility, the file dialogs' folder and the progress maximum
     // follow at once.
-    void settingsSaved(const QString& dialogFolder, int progressMaximum);
+    void settingsSaved(const QString& dialogFolder);
     // After cancel: the values were read from the file again.
     void settingsReloaded();
 
@@ -81,7 +81,7 @@ class SettingsDialog : public QDialog {
 
     QCheckBox* debugBox_ = nullptr;    // "Отладка"
     QCheckBox* toolbarBox_ = nullptr;  // "Панель инструментов"
-    QLineEdit* iterationsEdit_ = nullptr;
+    std::string iterations_;           // kept as kp.ini holds it
     QLineEdit* scaleEdit_ = nullptr;
     QLineEdit* programFolderEdit_ = nullptr;
     QLineEdit* dataFolderEdit_ = nullptr;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/model/ProjectRecord.h"
-#include "core/reports/ReportContext.h"
 #include "core/model/ReportLine.h"
+#include "core/reports/ReportContext.h"
 #include "core/settlement/SettlementInput.h"
 #include "core/settlement/SettlementPass.h"
 

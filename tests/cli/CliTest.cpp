@@ -178,11 +178,14 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
         return sand.substr(0, start) + word + sand.substr(sand.find("\r\n", start));
     };
     TempFolder folder;
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"Yii", "#", "Вес грунта ниже подошвы (вкладка «Грунт»): пусто"},
-        {"buc", "#", nullptr},
+    // a value far outside its usual range runs, and standard error says so
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"Yii", "#", "Вес грунта ниже подошвы (вкладка «Грунт»): пусто", ""},
+        {"buc", "#", nullptr, ""},
+        {"Mt", "1000000", nullptr,
+         ": необычное значение: Mt (вкладка «Сооружение»): «1000000» — обычно от 0 до 250"},
     };
-    for (const auto& [name, word, problem] : rows) {
+    for (const auto& [name, word, problem, warning] : rows) {
         const std::string project = folder.file(std::string(name) + ".dan");
         writeBytes(project, withValue(name, word));
         const Result text = runCli({"--tables", kTables, "--html", folder.file("r.htm"), project});
@@ -190,6 +193,11 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
         if (problem == nullptr) {
             EXPECT_EQ(text.code, 0) << name << text.out;
             EXPECT_NE(json.out.find("\"outcome\": \"complete\""), std::string::npos) << name;
+            if (*warning == '\0') {
+                EXPECT_EQ(text.err, "");
+            } else {
+                EXPECT_NE(text.err.find(project + warning), std::string::npos) << text.err;
+            }
             continue;
         }
         EXPECT_EQ(text.code, 2) << name;

@@ -390,7 +390,7 @@ TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     ASSERT_GE(bars.alongB.governing, 0);
     const ReinforcementSection& governing =
         bars.alongB.sections[static_cast<std::size_t>(bars.alongB.governing)];
-    EXPECT_EQ(governing.kind, 2);
+    EXPECT_EQ(governing.kind, SectionKind::ColumnFace);
     EXPECT_EQ(governing.combination, 1);
     EXPECT_NEAR(governing.c, 1.15, 1e-6);
     EXPECT_NEAR(governing.h0, 0.54, 1e-6);

@@ -139,8 +139,9 @@ TEST(CalculationNote, SandProjectStepByStep) {
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
     const std::vector<std::string> withPoint = lines(&point, '.');
     EXPECT_EQ(withPoint.size(), text.size());
-    EXPECT_NE(starting(withPoint, "R = ").front().find(formatFixed(point.calculation.base.R, 3, '.') + " кПа"),
-              std::string::npos);
+    EXPECT_NE(
+        starting(withPoint, "R = ").front().find(formatFixed(point.calculation.base.R, 3, '.') + " кПа"),
+        std::string::npos);
 }
 
 // A project with layers gets section 8 with a row a sublayer; one that fails marks the failing check
@@ -190,6 +191,60 @@ TEST(CalculationNote, SettlementAndFailures) {
                    row.cells[2] == "не выполнена";
         });
     EXPECT_TRUE(notRun);
+}
+
+// The note says where each value came from: the laying depth (entered, the frost, the socket, and the
+// rounding to the height module), the pedestal (entered or sizepdkl.dat), the base (searched, or
+// widened to the pedestal) and φII as typed, a typed 0 as 0
+TEST(CalculationNote, WhereTheValuesCameFrom) {
+    using T = TextField;
+    const struct {
+        const char* what;
+        std::vector<std::pair<T, const char*>> texts;
+        std::vector<const char*> present;
+        std::vector<const char*> absent;
+    } rows[] = {
+        {"the sand project: the socket, rounded; the pedestal from the table",
+         {},
+         {"Принята глубина заложения d = 1,650 м — по глубине стакана с днищем, с высотой фундамента, "
+          "округленной до модуля d_h.",
+          "Сечение подколонника luc × buc, м | не задано | по таблице sizepdkl.dat",
+          "м — по таблице sizepdkl.dat"},
+         {"Подошва расширена"}},
+        {"a shallow socket: the frost depth",
+         {{T::socketDepth, "0.3"}, {T::socketBottom, "0.2"}},
+         {"по глубине промерзания, с высотой фундамента, округленной до модуля d_h."},
+         {"по глубине стакана"}},
+        {"the depth entered, on the module",
+         {{T::d, "2.25"}},
+         {"Глубина заложения d, м | 2,25 | задано", "Принята глубина заложения d = 2,250 м — задана."},
+         {"по глубине промерзания."}},
+        {"the pedestal entered, wider than the base: widened",
+         {{T::luc, "3.3"}, {T::buc, "3"}},
+         {"Сечение подколонника luc × buc, м | 3,3 × 3 | задано", "м — задано.",
+          "Подошва расширена до сечения подколонника: b × l = 3,000 × 3,300 м"},
+         {"по таблице sizepdkl.dat ("}},
+        {"φII typed as 0", {{T::fii, "0"}, {T::cii, "30"}}, {"φII, ° | 0 | задано"}, {"1e-06", "1e-6"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProjectForm form = sandProjectForm();
+        for (const auto& [field, text] : row.texts) {
+            form.text(field) = text;
+        }
+        const ProjectPass pass = runProjectPass(form, passOptions());
+        ASSERT_NE(pass.outcome, PassOutcome::NotRun) << pass.reason;
+        std::string text;
+        for (const std::string& line : lines(&pass)) {
+            text += line + "\n";
+        }
+        for (const char* piece : row.present) {
+            EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
+        }
+        for (const char* piece : row.absent) {
+            EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+        }
+    }
 }
 
 // The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped

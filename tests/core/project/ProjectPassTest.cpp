@@ -91,12 +91,15 @@ TEST(ProjectPass, EmptySoilStrengthAsksForTheDialog) {
 // A field the calculation cannot go without refuses the whole pass: one red line names every such
 // field by label, group and tab, and says what is wrong; nothing is calculated. Each rule once: a
 // required field empty or not above 0 (text that is no number reads as 0), φii outside 0…45°, Mt
-// only while the depth d is empty. Fields that may stay empty keep their meaning and run.
+// only while the depth d is empty, a cohesion, a depth or a size below 0, a list the calculation
+// reads with no item chosen (the frost's lists only without a depth). Fields that may stay empty
+// keep their meaning and run.
 TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
     using T = TextField;
     struct Row {
         std::vector<std::pair<T, const char*>> typed;
         const char* line;  // nullptr: the calculation runs
+        std::vector<std::pair<ListField, int>> chosen = {};
     };
     const Row rows[] = {
         {{{T::Yii, ""}}, "Расчет не выполнен: Вес грунта ниже подошвы (вкладка «Грунт»): пусто. "},
@@ -111,6 +114,17 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
         {{{T::Mt, ""}, {T::d, "1.5"}}, nullptr},
         {{{T::fii, "45"}, {T::MII1, ""}, {T::QI3, ""}, {T::buc, ""}, {T::groundLevel, ""}}, nullptr},
         {{{T::fii, ""}}, nullptr},  // reads as 0°, within the range
+        {{{T::cii, "-50"}}, "Расчет не выполнен: сii (вкладка «Грунт»): «-50» меньше 0. "},
+        {{{T::d, "-1.5"}, {T::luc, "-0.9"}},
+         "Расчет не выполнен: Высота сечения подколонника luc (вкладка «Фундамент»): «-0.9» меньше 0; d "
+         "(вкладка «Фундамент»): «-1.5» меньше 0. "},
+        {{},
+         "Расчет не выполнен: Тип грунта для опр. расчетного сопротивления (вкладка «Грунт»): не выбрано. ",
+         {{ListField::soil, -1}}},
+        {{},
+         "Расчет не выполнен: Температура (вкладка «Сооружение»): не выбрано. ",
+         {{ListField::temperature, 9}}},
+        {{{T::d, "1.8"}}, nullptr, {{ListField::temperature, -1}, {ListField::frostSoil, -1}}},
     };
     for (const Row& row : rows) {
         ProjectForm form = sandProjectForm();
@@ -118,6 +132,10 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
         for (const auto& [field, text] : row.typed) {
             form.text(field) = text;
             what += std::string(formField(field).name) + "=\"" + text + "\" ";
+        }
+        for (const auto& [field, choice] : row.chosen) {
+            form.choice(field) = choice;
+            what += std::string(formField(field).name) + "=" + std::to_string(choice) + " ";
         }
         const ProjectPass pass = runProjectPass(form, options());
         if (row.line == nullptr) {
@@ -133,6 +151,29 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
                                           CalculationResult(), false, nullptr))
             << what;
     }
+}
+
+// Values far outside their usual ranges run, and the pass says which, with the range and its source
+// (fundis-cli writes them to its standard error, the note at its top, the dialog's OK lists them)
+TEST(ProjectPass, ImplausibleValuesAreSaidNotRefused) {
+    ProjectForm form = sandProjectForm();
+    EXPECT_TRUE(runProjectPass(form, options()).warnings.empty());
+    form.text(TextField::Mt) = "1e6";
+    form.text(TextField::Yii) = "1000000";
+    form.text(TextField::dz) = "0,5";
+    const ProjectPass pass = runProjectPass(form, options());
+    EXPECT_NE(pass.outcome, PassOutcome::NotRun);
+    ASSERT_EQ(pass.warnings.size(), 3u);
+    EXPECT_EQ(
+        pass.warnings[0].rfind("Mt (вкладка «Сооружение»): «1e6» — обычно от 0 до 250 (СНиП 2.01.01-82", 0),
+        0u)
+        << pass.warnings[0];
+    EXPECT_NE(pass.warnings[1].find("«1000000» — обычно от 8 до 24 кН/м3"), std::string::npos)
+        << pass.warnings[1];
+    EXPECT_NE(pass.warnings[2].find("dz"), std::string::npos);
+    form = sandProjectForm();
+    form.text(TextField::Mt) = "-36.5";  // typed with its minus sign: the same frost
+    EXPECT_TRUE(runProjectPass(form, options()).warnings.empty());
 }
 
 // The numbers never depend on the process locale: "." or "," only as the user chose

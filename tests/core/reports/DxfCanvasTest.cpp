@@ -286,7 +286,7 @@ TEST(DxfCanvas, HeaderAndLayers) {
         }
     }
     ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
-    EXPECT_EQ(layers["HIDDEN"].get(6), "DASHED");
+    EXPECT_EQ(layers["REINFORCEMENT"].get(6), "CONTINUOUS");
     EXPECT_EQ(layers["DIMENSIONS"].get(62), "1");
     EXPECT_EQ(layers["OUTLINE"].get(370), "50");
     const std::vector<Record> lines = drawing.entities("LINE", "OUTLINE");
@@ -435,7 +435,7 @@ TEST(SchemeDrawing, LayersAndMarkScale) {
     CoarseCanvas coarse;
     for (RecordingCanvas* canvas : {&fine, static_cast<RecordingCanvas*>(&coarse)}) {
         canvas->setLayer(DrawingLayer::Table);
-        DrawDimension(100, 300, 200, 2, "ab", *canvas);
+        DrawDimension(100, 300, 200, DimensionSide::Below, "ab", *canvas);
         EXPECT_EQ(canvas->layer(), DrawingLayer::Table);
         for (const auto& line : canvas->lines()) {
             EXPECT_EQ(line.layer, DrawingLayer::Dimension);

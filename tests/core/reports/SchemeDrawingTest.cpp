@@ -47,19 +47,21 @@ TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
     EXPECT_EQ(drawn(data).textsOf("c1").size(), 5u);
 }
 
-// Dimension lines: 1 above the edge, 2 below, 3 left, 4 right; the label centred on the measured
-// span and clear of the line; the caller's pen, position and font colour survive
+// Dimension lines above, below, left or right of the edge; the label centred on the measured span
+// and clear of the line; the caller's pen, position and font colour survive
 TEST(DrawDimension, FourKinds) {
-    for (int kind = 1; kind <= 4; ++kind) {
+    for (DimensionSide kind :
+         {DimensionSide::Above, DimensionSide::Below, DimensionSide::Left, DimensionSide::Right}) {
         RecordingCanvas canvas(500, 500);
         canvas.setPen(2, CanvasColor::Blue);
         canvas.setFont(CanvasFont{});
         canvas.moveTo(5, 7);
-        const bool horizontal = kind <= 2;
+        const bool horizontal = isHorizontal(kind);
         horizontal ? DrawDimension(100, 300, 200, kind, "ab", canvas)
                    : DrawDimension(200, 100, 300, kind, "ab", canvas);
 
-        ASSERT_EQ(canvas.lines().size(), 5u) << kind;  // the line, two extensions, two ticks
+        ASSERT_EQ(canvas.lines().size(), 5u)
+            << static_cast<int>(kind);  // the line, two extensions, two ticks
         // along the line, across it, and the same for the label
         const auto& line = canvas.lines().front();
         const auto& label = canvas.texts().at(0);
@@ -69,10 +71,11 @@ TEST(DrawDimension, FourKinds) {
             horizontal ? label.x + canvas.textWidth("ab") / 2.0 : label.y + canvas.textHeight("ab") / 2.0;
         const int labelFarSide =
             horizontal ? label.y + canvas.textHeight("ab") : label.x + canvas.textWidth("ab");
-        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300)) << kind;
-        EXPECT_EQ(across < 200, kind == 1 || kind == 3) << kind;
-        EXPECT_NEAR(labelMiddle, 200, 1.0) << kind;
-        EXPECT_LE(labelFarSide, across) << kind;
+        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300))
+            << static_cast<int>(kind);
+        EXPECT_EQ(across < 200, kind == DimensionSide::Above || kind == DimensionSide::Left);
+        EXPECT_NEAR(labelMiddle, 200, 1.0) << static_cast<int>(kind);
+        EXPECT_LE(labelFarSide, across) << static_cast<int>(kind);
         for (const auto& drawnLine : canvas.lines()) {
             EXPECT_EQ(drawnLine.color, CanvasColor::Red);
             EXPECT_EQ(drawnLine.width, 1);

@@ -17,7 +17,7 @@ import tempfile
 
 import ezdxf
 
-LAYERS = ["OUTLINE", "COLUMN", "HIDDEN", "DIMENSIONS", "HATCH", "REINFORCEMENT", "TEXT", "TABLE"]
+LAYERS = ["OUTLINE", "COLUMN", "DIMENSIONS", "HATCH", "REINFORCEMENT", "TEXT", "TABLE"]
 TEXTS = {
     "TEXT": ["Схема фундамента", "I - I"],
     "TABLE": ["Основные", "размеры,м", "Размеры", "подошвы,м", "под-ка,м", "колонны,м", "ступеней",

@@ -266,19 +266,13 @@ TEST_F(WindowsFixture, CancelledInputIsNotCalculated) {
     EXPECT_FLOAT_EQ(main->lastCalculation()->record.NII[2], 1900.0f);
 }
 
-// OK shows the L/H value it uses; a table it cannot read is named with the place to set its folder
-TEST_F(WindowsFixture, OkRewritesTheRatioOrNamesAMissingTable) {
+// OK shows the L/H value it uses
+TEST_F(WindowsFixture, OkRewritesTheRatio) {
     typeProject();
     choose(listBox(ListField::LHChoice), 2);
     textEdit(TextField::LH)->setText(QStringLiteral("5"));
     input->confirmInput();
     EXPECT_EQ(textEdit(TextField::LH)->text(), QStringLiteral("4"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-
-    input->setTablesFolder(dataFolder.path().toStdString());
-    input->confirmInput();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Rb.dat"))));
-    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Папка с программой")));
     EXPECT_EQ(input->result(), QDialog::Accepted);
 }
