@@ -57,6 +57,7 @@ void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTabl
     if (!readHeights(form.text(TextField::stepsGiven), data.stepsGiven)) {
         data.stepsGiven.clear();
     }
+    data.gammaF = static_cast<float>(reliabilityFactor(form));
     data.stepMethod = form.choice(ListField::stepMethod) == static_cast<int>(StepMethod::Manual1989)
                           ? StepMethod::Manual1989
                           : StepMethod::K1Table;

@@ -48,6 +48,8 @@ struct ProjectRecord {
     float bGiven = 0, lGiven = 0;
     std::vector<float> stepsGiven;
     StepMethod stepMethod = StepMethod::K1Table;
+    // the factor the reliability fill multiplies the II group's loads by (no calculation reads it)
+    float gammaF = 1.1f;
 };
 
 }  // namespace fundis

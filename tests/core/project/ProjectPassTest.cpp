@@ -327,8 +327,8 @@ TEST(ProjectJson, ReportAndRecord) {
             0),
         0u);
     for (const char* field :
-         {"\"QI\": [33, 22, 49.5],", "\"h\": [0, 0.30000001192092896, 0.30000001192092896],",
-          "\"nb\": 9}, \"input_dialog_needed\": true"}) {
+         {"\"QI\": [33, 22, 49.5],", "\"h\": [0, 0.30000001192092896, 0.30000001192092896],", "\"nb\": 9,",
+          "\"stepMethod\": \"по таблице k1\",", "\"pmaxSteps\": 0}, \"input_dialog_needed\": true"}) {
         EXPECT_NE(line.find(field), std::string::npos) << field;
     }
     EXPECT_EQ(jsonString("\x01\\\xFF\xD0\x96"),
