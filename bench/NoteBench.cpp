@@ -5,7 +5,10 @@
 #include <QTemporaryDir>
 
 #include "core/note/CalculationNote.h"
+#include "core/note/SvgCanvas.h"
 #include "core/project/ProjectPass.h"
+#include "core/reports/MaterialsTables.h"
+#include "core/reports/SchemeDrawing.h"
 #include "gui/note/NoteDocument.h"
 #include "support/SampleProject.h"
 
@@ -43,6 +46,22 @@ void buildNoteOfAFullDesign(benchmark::State& state) {
     state.counters["blocks"] = static_cast<double>(blocks);
 }
 BENCHMARK(buildNoteOfAFullDesign)->Unit(benchmark::kMicrosecond);
+
+// What the bill of materials adds to the note: the quantities computed from the design and their
+// tables drawn (the specification and the steel schedule, as the scheme window and the DXF draw them).
+void quantitiesAndTheirTables(benchmark::State& state) {
+    const ProjectPass& pass = designWithSettlement();
+    std::size_t size = 0;
+    for (auto _ : state) {
+        const BillOfMaterials bill = billOfMaterials(pass.record, pass.calculation, "B 15");
+        SvgCanvas canvas(1600, 1100);
+        DrawMaterialsTables(canvas, 0, 0, kScreenSchemeUnit, bill, ',');
+        size = canvas.svg().size();
+        benchmark::DoNotOptimize(size);
+    }
+    state.counters["svg bytes"] = static_cast<double>(size);
+}
+BENCHMARK(quantitiesAndTheirTables)->Unit(benchmark::kMicrosecond);
 
 // The note as an ODT file with its scheme picture, as "Сохранить..." and fundis-cli --explain write it.
 void writeNoteOdt(benchmark::State& state) {

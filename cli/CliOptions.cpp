@@ -86,7 +86,8 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
                    !takeValue(arguments, i, "--pdf", options.pdfFile, error) &&
                    !takeValue(arguments, i, "--svg", options.svgFile, error) &&
                    !takeValue(arguments, i, "--dxf", options.dxfFile, error) &&
-                   !takeValue(arguments, i, "--explain", options.explainFile, error)) {
+                   !takeValue(arguments, i, "--explain", options.explainFile, error) &&
+                   !takeValue(arguments, i, "--bom", options.bomFile, error)) {
             error = "неизвестный параметр " + argument;
         }
     }
@@ -97,10 +98,10 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
         error = "не задан ни один файл проекта .dan";
         return false;
     }
-    const bool writesFiles =
-        options.htmlFile || options.pdfFile || options.svgFile || options.dxfFile || options.explainFile;
+    const bool writesFiles = options.htmlFile || options.pdfFile || options.svgFile || options.dxfFile ||
+                             options.explainFile || options.bomFile;
     if (writesFiles && options.projects.size() > 1) {
-        error = "--html, --pdf, --svg, --dxf и --explain пишут один файл: задайте для них один проект";
+        error = "--html, --pdf, --svg, --dxf, --explain и --bom пишут один файл: задайте для них один проект";
         return false;
     }
     return true;
@@ -126,7 +127,8 @@ std::string cliUsage() {
            "                   разделитель LC_NUMERIC текущей локали)\n"
            "  --json           на каждый проект одна строка JSON: file, outcome (complete,\n"
            "                   design failures, not run), report (text, failure), record\n"
-           "                   (все поля расчета), input_dialog_needed, settlement\n"
+           "                   (все поля расчета), input_dialog_needed, settlement,\n"
+           "                   quantities (позиции арматуры, итог, сталь, бетон)\n"
            "  --html ФАЙЛ      сохранить отчет в HTML (только с одним проектом)\n"
            "  --pdf ФАЙЛ       сохранить печатный отчет в PDF (только с одним проектом)\n"
            "  --svg ФАЙЛ       сохранить схему фундамента в SVG (только с одним проектом)\n"
@@ -139,6 +141,9 @@ std::string cliUsage() {
            "                   текстом или номером от 0, флажок 0 или 1; например\n"
            "                   --set stepMethod=\"по таблице k1\" --set stepsGiven=\"0,3 0,3\"\n"
            "  --fields         перечислить поля проекта: имя, подпись, вкладка, что принимает\n"
+           "  --bom ФАЙЛ       сохранить спецификацию (позиции арматуры, итог, бетон)\n"
+           "                   в CSV: UTF-8, строка заголовков, десятичная точка\n"
+           "                   (только с одним проектом)\n"
            "  --version        показать версию программы\n"
            "  --help           показать эту справку\n"
            "\n"

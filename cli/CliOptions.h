@@ -23,6 +23,7 @@ struct CliOptions {
     std::optional<std::string> explainFile;  // the calculation note, .html, .odt or .pdf
     std::vector<std::pair<std::string, std::string>> assignments;  // --set NAME=VALUE, in order
     bool fields = false;                                           // --fields
+    std::optional<std::string> bomFile;                            // the bill of materials as CSV
     bool help = false;
     bool version = false;
     std::vector<std::string> projects;

@@ -54,7 +54,7 @@ Status exportDocuments(const DocumentRequest& request, const ReportContext& cont
 bool documentExportAvailable() { return false; }
 
 Status exportDocuments(const DocumentRequest&, const ReportContext&) {
-    return Status::failure("fundis-cli собран без Qt: --pdf, --svg и записка в ODT или PDF недоступны");
+    return Status::failure("fundis-cli собран без Qt: --pdf, --svg и записка в PDF недоступны");
 }
 
 #endif

@@ -15,7 +15,7 @@ namespace fundis {
 struct DocumentRequest {
     std::string pdfFile;  // empty: not wanted
     std::string svgFile;
-    std::string noteFile;                   // the calculation note as ODT or PDF
+    std::string noteFile;                   // the calculation note as PDF
     const CalculationNote* note = nullptr;  // with noteFile
 };
 

@@ -18,6 +18,7 @@
 #include "core/model/FileIo.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/CalculationNote.h"
+#include "core/note/NoteOdt.h"
 #include "core/note/SvgCanvas.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectPass.h"
@@ -80,6 +81,12 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
             return saved;
         }
     }
+    if (run.options.bomFile && !noteOnly) {
+        if (Status saved = saveFileAtomically(*run.options.bomFile, billOfMaterialsCsv(pass.quantities));
+            !saved) {
+            return saved;
+        }
+    }
     DocumentRequest request;
     if (!noteOnly) {
         request.pdfFile = run.options.pdfFile.value_or("");
@@ -100,7 +107,11 @@ Status exportFiles(const Run& run, const std::string& path, const ProjectPass& p
             if (Status saved = saveFileAtomically(file, noteHtml(note, svg)); !saved) {
                 return saved;
             }
-        } else if (suffix == "odt" || suffix == "pdf") {
+        } else if (suffix == "odt") {
+            if (Status saved = saveFileAtomically(file, noteOdt(note, context)); !saved) {
+                return saved;
+            }
+        } else if (suffix == "pdf") {
             request.noteFile = file;
             request.note = &note;
         } else {
@@ -139,7 +150,10 @@ int runProject(const Run& run, const std::string& path) {
         return kExitNotRun;
     }
     for (const std::string& warning : pass.warnings) {
-        complain(path + ": необычное значение: " + warning);
+        std::string line = path;
+        line += ": необычное значение: ";
+        line += warning;
+        complain(line);
     }
     if (pass.inputDialogNeeded) {
         complain(path + ": не заданы ни " + fieldTitle(formField(TextField::fii)) + ", ни " +
@@ -157,7 +171,8 @@ int runProject(const Run& run, const std::string& path) {
     std::fflush(stdout);
     if (pass.outcome == PassOutcome::NotRun) {
         // the report is the one line that names the fields to mend; there is nothing to export
-        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile || run.options.dxfFile) {
+        if (run.options.htmlFile || run.options.pdfFile || run.options.svgFile || run.options.dxfFile ||
+            run.options.bomFile) {
             complain(path + ": документы не сохранены: расчет не выполнен");
         }
         // the note says why nothing was calculated
@@ -192,14 +207,13 @@ int runCli(const std::vector<std::string>& arguments) {
         std::fputs(fieldList().c_str(), stdout);
         return kExitComplete;
     }
-    const bool noteNeedsQt = options.explainFile && (lowerSuffix(*options.explainFile) == "odt" ||
-                                                     lowerSuffix(*options.explainFile) == "pdf");
+    const bool noteNeedsQt = options.explainFile && lowerSuffix(*options.explainFile) == "pdf";
     if ((options.pdfFile || options.svgFile) && !documentExportAvailable()) {
         complain("собран без Qt: --pdf и --svg недоступны");
         return kExitNotRun;
     }
     if (noteNeedsQt && !documentExportAvailable()) {
-        complain("собран без Qt: записка в ODT или PDF недоступна, --explain ФАЙЛ.html доступна");
+        complain("собран без Qt: записка в PDF недоступна, --explain ФАЙЛ.html и ФАЙЛ.odt доступны");
         return kExitNotRun;
     }
 

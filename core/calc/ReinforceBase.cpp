@@ -78,7 +78,7 @@ void chooseSide(ReinforcementSide& side, double largest, float across, float len
 
 BarChoice chooseBars(double requiredArea, float across, float length) {
     BarChoice bars;
-    bars.count = static_cast<int>(5.0 * across + 0.001) + 1;
+    bars.count = static_cast<int>(across / kMeshGrid + 0.001) + 1;
     const double computed = std::sqrt(std::max(0.0, requiredArea) / bars.count * 4.0 * (1.0 / kPi));
     double diameter = (2.0 * std::trunc(computed * 1000.0 * 0.5) + 2.0) * 0.001;
     if (length <= 3.0f && diameter < 0.01) {

@@ -18,6 +18,11 @@ struct BarChoice {
 };
 BarChoice chooseBars(double requiredArea, float across, float length);
 
+// The grid of the bottom mesh, m: the bars are counted on it, and lie on it where it fits between
+// the covers.
+inline constexpr double kMeshGrid = 0.2;
+inline constexpr long kMeshGridMillimetres = 200;
+
 // The section lever arm of As = M / (0.9·h0·Rs).
 constexpr double kLeverArm = 0.9;
 

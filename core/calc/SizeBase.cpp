@@ -15,7 +15,6 @@ PressureCheck checkCombination(const ProjectRecord& inputs, int j, const Footing
     check.M = inputs.MII[j];
     check.Q = inputs.QII[j];
     check.moment = static_cast<double>(check.Q) * footing.Hf + check.M;
-    check.W = footing.b * footing.l * footing.l / 6.0;
     const BasePressures pressures = pressuresII(inputs, j, footing);
     check.p = static_cast<float>(pressures.p);
     check.pmax = static_cast<float>(pressures.pmax);

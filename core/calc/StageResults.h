@@ -48,7 +48,6 @@ struct SoilResistanceResult {
 struct PressureCheck {
     float N = 0, M = 0, Q = 0;  // the combination's loads
     double moment = 0;          // M + Q·Hf at the base
-    double W = 0;               // b·l²/6
     float p = 0, pmax = 0, pmin = 0;
     bool pOk = false, pmaxOk = false, pminOk = false;  // p ≤ R, pmax ≤ 1.2·R, pmin ≥ 0
     bool ok() const { return pOk && pmaxOk && pminOk; }

@@ -250,12 +250,12 @@ Status loadCodeTables(const std::string& folder, CodeTables& tables) {
     static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat",
                                          "k1.dat", "hstup.dat",  "sizepdkl.dat"};
     tables.folder = folder;
-    for (std::size_t i = 0; i < std::size(kNames); ++i) {
-        const std::string path = folder + "/" + kNames[i];
+    for (const char* name : kNames) {
+        const std::string path = folder + "/" + name;
         std::string text;
         Status status = readWholeFile(path, text);
         if (status) {
-            status = parseCodeTable(kNames[i], text, path, tables);
+            status = parseCodeTable(name, text, path, tables);
         }
         if (!status) {
             return status;

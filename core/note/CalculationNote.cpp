@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "core/calc/ReinforceBase.h"
@@ -10,6 +11,8 @@
 #include "core/input/InputProcessing.h"
 #include "core/model/NumberFormat.h"
 #include "core/model/ProjectForm.h"
+#include "core/quantities/BillOfMaterials.h"
+#include "core/reports/MaterialsTables.h"
 
 namespace fundis {
 
@@ -19,6 +22,7 @@ const char* const kBases = "СНиП 2.02.01-83";
 const char* const kConcrete = "СНиП 2.03.01-84";
 const char* const kManual = "Пособие по проектированию фундаментов на естественном основании, 1989";
 const char* const kOwnRule = "принято в программе";
+const char* const kDrawings = "ГОСТ 21.501-2011";
 const char* const kMet = "выполняется";
 const char* const kNotMet = "не выполняется";
 
@@ -27,17 +31,29 @@ const char* const kCombinationNames[4] = {"", "Максимальный моме
 
 std::string clause(const std::string& code, const std::string& where) { return code + ", " + where; }
 
+// A value below 1 to six decimals at most (six significant digits from 0,1 up), trailing zeros dropped.
+std::string smallNumber(double value) {
+    std::string text = formatFixed(value, 6, '.');
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
+        text.pop_back();
+    }
+    return text;
+}
+
 // The blocks and the number forms of one note.
 class NoteWriter {
   public:
     NoteWriter(CalculationNote& note, char separator) : note_(note), separator_(separator) {}
 
-    // A value as it went into a formula: up to 7 significant digits; a negative one in brackets.
+    // A value as it went into a formula: six significant digits, which is more than any input or
+    // size of the design has and less than the noise of single precision ("0,15", not "0,1499999"),
+    // never in exponent form; a negative one in brackets.
     std::string v(double value) const {
         if (std::fabs(value) < 5e-7) {
             value = 0;  // the rounding noise of single precision, not a value of the design
         }
-        std::string text = formatGeneral(value, 7);
+        // and no more than six decimals: below 1 the seventh place is noise as well
+        std::string text = std::fabs(value) < 1 ? smallNumber(value) : formatGeneral(value, 6);
         if (text == "-0") {
             text = "0";
         }
@@ -47,6 +63,7 @@ class NoteWriter {
     // A result as the report shows it: three decimals.
     std::string r(double value) const { return formatFixed(value, 3, separator_); }
     std::string whole(double value) const { return formatFixed(value, 0, separator_); }
+    char separator() const { return separator_; }
 
     void add(NoteBlockKind kind, std::string text) {
         NoteBlock block;
@@ -68,8 +85,13 @@ class NoteWriter {
                  std::string unit, std::string where) {
         NoteBlock block;
         block.kind = NoteBlockKind::Formula;
-        block.formula = {std::move(symbol), std::move(expression), std::move(substituted),
-                         std::move(result), std::move(unit),       std::move(where)};
+        block.formula = {std::move(symbol),
+                         std::move(expression),
+                         std::move(substituted),
+                         std::move(result),
+                         std::move(unit),
+                         std::move(where),
+                         {}};
         block.text = formulaLine(block.formula);
         note_.blocks.push_back(std::move(block));
     }
@@ -774,7 +796,8 @@ void writePunching(const Context& x) {
                          static_cast<double>(s.b) - pedestal.buc, "luc", "buc");
         w.formula("F", "p12·A0", w.v(punching.p12) + "·" + w.v(a.prod_A), w.r(a.prod_F), "кН", "");
         if (a.computable) {
-            w.formula("F/(Rbt·bm)", "", w.v(a.prod_F) + "/(" + w.v(in.Rbt) + "·1000·" + w.v(a.bm) + ")",
+            // F as the line above printed it
+            w.formula("F/(Rbt·bm)", "", w.r(a.prod_F) + "/(" + w.v(in.Rbt) + "·1000·" + w.v(a.bm) + ")",
                       w.r(a.needed), "м", where);
             w.verdict(!a.fails,
                       w.check("F/(Rbt·bm) = " + w.r(a.needed), "≤", "h0 = " + w.r(a.h0) + " м", !a.fails));
@@ -929,10 +952,192 @@ void writeReinforcement(const Context& x) {
     writeSide(x, x.result.reinforcement.alongB, false);
 }
 
-// 8. Осадка
+// Terms rounded to `decimals` places, as whole units of the last place, that add up to the total
+// rounded the same way: each is rounded down, and the units still missing go to the terms that lost
+// the most (the largest remainder), so that none is more than one unit off its value.
+std::vector<long> roundedToTotal(const std::vector<double>& terms, double total, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    std::vector<long> units;
+    std::vector<std::pair<double, std::size_t>> remainders;
+    long sum = 0;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const double scaled = terms[i] * scale;
+        const auto down = static_cast<long>(std::floor(scaled + 1e-9));
+        units.push_back(down);
+        sum += down;
+        remainders.emplace_back(scaled - static_cast<double>(down), i);
+    }
+    std::stable_sort(remainders.begin(), remainders.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    long missing = static_cast<long>(std::llround(total * scale)) - sum;
+    for (std::size_t k = 0; missing > 0 && k < remainders.size(); ++k, --missing) {
+        ++units[remainders[k].second];
+    }
+    for (std::size_t k = remainders.size(); missing < 0 && k-- > 0; ++missing) {
+        --units[remainders[k].second];
+    }
+    return units;
+}
+
+// 8. Спецификация и расход материалов
+void writeMaterials(const Context& x) {
+    NoteWriter& w = x.w;
+    const BillOfMaterials& bill = x.pass.quantities;
+    const ProjectRecord& in = x.in;
+    w.heading("8. Спецификация и расход материалов");
+    if (!bill.designed) {
+        w.para("Фундамент не запроектирован: спецификации нет.");
+        return;
+    }
+    const int cover = static_cast<int>(std::lround(in.dz * 1000.0));
+    w.para(
+        "Сетка подошвы из отдельных стержней; стержни стороны l — нижний ряд, стороны b — над ними. Длина "
+        "стержня — сторона подошвы за вычетом защитного слоя dz = " +
+        std::to_string(cover) + " мм у каждого конца (тот же защитный слой, что снизу; " + kOwnRule +
+        "). Число стержней — по разделу 7, крайние стержни на расстоянии dz + d/2 от граней, остальные "
+        "равномерно между ними. Масса 1 м — по номинальной площади сечения и плотности стали 7850 кг/м³, "
+        "округлена до грамма; масса стержня — масса 1 м на длину, до 0,01 кг; масса позиции — число "
+        "стержней на массу одного. Класс стали — по Rs = " +
+        w.v(in.Rs / 1000.0) + " МПа (" + clause(kConcrete, "табл. 22") + ").");
+    const StepsResult& steps = x.result.steps;
+    for (const BarPosition& bar : bill.bars) {
+        const std::string n = std::to_string(bar.mark);
+        w.sub("Позиция " + n + ": " + barName(bar) + ", " + barDirection(bar));
+        const bool both = bar.alongL && bar.alongB;
+        const std::string side = bar.alongL ? "l" : "b";
+        const std::string across = bar.alongL ? "b" : "l";
+        w.formula("l" + n, side + " − 2·dz", std::to_string(bar.side) + " − 2·" + std::to_string(cover),
+                  std::to_string(bar.length), "мм", kOwnRule);
+        if (both) {
+            w.formula("n" + n, "nl + nb",
+                      std::to_string(x.result.reinforcement.alongL.count) + " + " +
+                          std::to_string(x.result.reinforcement.alongB.count),
+                      std::to_string(bar.count), "шт", "равные стержни обеих сторон — одна позиция");
+        } else {
+            w.formula("n" + n, "⌊5·" + across + "⌋ + 1", "", std::to_string(bar.count), "шт", "раздел 7");
+        }
+        const int acrossSide = static_cast<int>(std::lround((bar.alongL ? steps.b : steps.l) * 1000.0));
+        const int perSide = both ? bar.count / 2 : bar.count;
+        if (perSide > 1) {
+            w.formula("s" + n, "(" + across + " − 2·dz − d)/(n − 1)",
+                      "(" + std::to_string(acrossSide) + " − " + std::to_string(2 * cover) + " − " +
+                          std::to_string(bar.diameter) + ")/" + std::to_string(perSide - 1),
+                      std::to_string(bar.spacing), "мм", "");
+        }
+        w.formula("m", "7850·π·d²/4", "7850·π·" + w.v(bar.diameter / 1000.0) + "²/4",
+                  formatFixed(bar.massPerMetre, 3, w.separator()), "кг/м", "");
+        w.formula("m" + n, "m·l" + n,
+                  formatFixed(bar.massPerMetre, 3, w.separator()) + "·" +
+                      formatFixed(bar.length / 1000.0, 3, w.separator()),
+                  hundredthsText(bar.unitMass, w.separator()), "кг", "");
+        std::string product = "n";
+        product += n;
+        product += "·m";
+        product += n;
+        w.formula("M" + n, product,
+                  std::to_string(bar.count) + "·" + hundredthsText(bar.unitMass, w.separator()),
+                  hundredthsText(bar.mass, w.separator()), "кг", "");
+    }
+    std::string meshSum;
+    for (const BarPosition& bar : bill.bars) {
+        meshSum += (meshSum.empty() ? "" : " + ") + hundredthsText(bar.mass, w.separator());
+    }
+    w.formula("Mсетки", "Σ Mi", meshSum, hundredthsText(bill.meshMass, w.separator()), "кг", "");
+
+    w.sub("Спецификация (" + clause(kDrawings, "форма 7") + ")");
+    std::vector<NoteTableRow> rows;
+    rows.push_back({{"", "", "Детали", "", "", ""}, false});
+    for (const BarPosition& bar : bill.bars) {
+        rows.push_back(
+            {{std::to_string(bar.mark), bar.steel.standard, barName(bar), std::to_string(bar.count),
+              hundredthsText(bar.unitMass, w.separator()), hundredthsText(bar.mass, w.separator()) + " кг"},
+             false});
+    }
+    rows.push_back({{"", "", "Материалы", "", "", ""}, false});
+    rows.push_back({{"", "", "Бетон класса " + bill.concrete.concreteClass, "", "",
+                     litresAsCubicMetres(bill.concrete.volume, w.separator()) + " м³"},
+                    false});
+    w.table({"Поз.", "Обозначение", "Наименование", "Кол.", "Масса ед., кг", "Примечание"}, std::move(rows));
+
+    w.sub("Ведомость расхода стали, кг (" + std::string(kDrawings) + ")");
+    w.para(
+        "Масса каждого диаметра — сумма масс его позиций, округленная до 0,1 кг; «Итого» и «Всего» — "
+        "суммы этих округленных значений.");
+    std::vector<NoteTableRow> steel;
+    std::size_t next = 0;
+    for (const SteelClassTotal& total : bill.classTotals) {
+        for (; next < bill.steel.size() && bill.steel[next].steel.name == total.steel.name; ++next) {
+            const SteelColumn& column = bill.steel[next];
+            steel.push_back({{kFoundationMark, total.steel.name, total.steel.standard,
+                              "Ø" + std::to_string(column.diameter), tenthsText(column.mass, w.separator())},
+                             false});
+        }
+        steel.push_back({{kFoundationMark, total.steel.name, total.steel.standard, "Итого",
+                          tenthsText(total.mass, w.separator())},
+                         false});
+    }
+    steel.push_back({{kFoundationMark, "", "", "Всего", tenthsText(bill.steelTotal, w.separator())}, false});
+    w.table({"Марка элемента", "Класс", "Обозначение", "Диаметр", "Масса, кг"}, std::move(steel));
+
+    const ConcreteQuantities& c = bill.concrete;
+    const auto m3 = [&](long litres) { return litresAsCubicMetres(litres, w.separator()); };
+    const auto metres = [&](double value) { return formatFixed(value, 3, w.separator()); };
+    w.sub("Бетон класса " + c.concreteClass);
+    w.para(
+        "Объем — ступени и подколонник за вычетом стакана; размеры в миллиметрах, каждый объем округлен до "
+        "0,001 м³, итог — сумма округленных. Стакан — зазоры у колонны 75 мм поверху и 50 мм понизу, как на "
+        "схеме (" +
+        std::string(kOwnRule) + ").");
+    std::string stepsSum;
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        w.formula("V" + std::to_string(k),
+                  "h" + std::to_string(k) + "·l" + std::to_string(k) + "·b" + std::to_string(k),
+                  metres(steps.h[k]) + "·" + metres(steps.lStep[k]) + "·" + metres(steps.bStep[k]),
+                  m3(c.steps[i]), "м³", "");
+        stepsSum += m3(c.steps[i]) + " + ";
+    }
+    w.formula("Vп", "luc·buc·(Hf − hSteps)",
+              metres(x.result.pedestal.luc) + "·" + metres(x.result.pedestal.buc) + "·" +
+                  metres(c.pedestalHeight / 1000.0),
+              m3(c.pedestal), "м³", "");
+    const double topL = c.socketTopL / 1000.0;
+    const double topB = c.socketTopB / 1000.0;
+    const double bottomL = c.socketBottomL / 1000.0;
+    const double bottomB = c.socketBottomB / 1000.0;
+    w.formula("Vст", "hстак/6·(Aверх + Aниз + 4·Aср)",
+              metres(c.socketDepth / 1000.0) + "/6·(" + metres(topL) + "·" + metres(topB) + " + " +
+                  metres(bottomL) + "·" + metres(bottomB) + " + 4·" + w.v((topL + bottomL) / 2) + "·" +
+                  w.v((topB + bottomB) / 2) + ")",
+              m3(c.socket), "м³", "стакан — призматоид");
+    w.formula("V", "ΣVi + Vп − Vст", stepsSum + m3(c.pedestal) + " − " + m3(c.socket), m3(c.volume), "м³",
+              "");
+
+    w.sub("Вес фундамента и грунта на его уступах");
+    w.para(
+        "Давления по подошве в разделе 4 вычислены со средним весом фундамента и грунта на уступах 20 кН/м³. "
+        "Проверка: вес железобетона 25 кН/м³, грунт — γ'II на объеме призмы l·b·d за вычетом фундамента "
+        "(со стаканом) в ее пределах.");
+    const auto kN = [&](long hundredths) { return hundredthsText(hundredths, w.separator()); };
+    w.formula("Gf", "25·V", "25·" + m3(c.volume), kN(c.weight), "кН", "");
+    w.formula("Vd", "l·b·d", metres(steps.l) + "·" + metres(steps.b) + "·" + metres(c.depth / 1000.0),
+              m3(c.prism), "м³", "");
+    w.formula("Gгр", "γ'II·(Vd − Vф,d)",
+              w.v(c.soilWeight) + "·(" + m3(c.prism) + " − " + m3(c.belowGround) + ")", kN(c.soil), "кН",
+              "Vф,d — объем фундамента в пределах d");
+    w.formula("γm", "(Gf + Gгр)/Vd", "(" + kN(c.weight) + " + " + kN(c.soil) + ")/" + m3(c.prism),
+              kN(c.meanWeight), "кН/м³", "");
+    const double difference =
+        (static_cast<double>(c.meanWeight) / 100.0 - kAssumedMeanWeight) / kAssumedMeanWeight * 100.0;
+    w.para("Принятые 20 кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
+           " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
+    w.para(kNotDesignedByProgram);
+}
+
+// 9. Осадка
 void writeSettlement(const Context& x) {
     NoteWriter& w = x.w;
-    w.heading("8. Осадка основания");
+    w.heading("9. Осадка основания");
     if (!x.pass.settlement) {
         w.para("Слои грунта под подошвой не заданы — осадка не рассчитывалась («Расчет осадки»).");
         return;
@@ -953,12 +1158,19 @@ void writeSettlement(const Context& x) {
         return;
     }
     w.formula("η", "l/b", "", w.r(s.eta), "", "");
-    std::vector<NoteTableRow> rows;
-    int i = 0;
+    // the sublayers' settlements to a thousandth of a centimetre that add up to s as printed
+    std::vector<double> terms;
     for (const Sublayer& sub : s.sublayers) {
-        rows.push_back({{std::to_string(++i), w.r(sub.z1), w.r(sub.z2), w.r(sub.zeta), w.r(sub.alpha),
-                         w.r(sub.sigmaZp), w.r(sub.sigmaZg), w.r(sub.E), w.r(sub.s * 100.0)},
-                        false});
+        terms.push_back(sub.s * 100.0);
+    }
+    const std::vector<long> shown = roundedToTotal(terms, s.s * 100.0, 3);
+    std::vector<NoteTableRow> rows;
+    for (std::size_t i = 0; i < s.sublayers.size(); ++i) {
+        const Sublayer& sub = s.sublayers[i];
+        rows.push_back(
+            {{std::to_string(i + 1), w.r(sub.z1), w.r(sub.z2), w.r(sub.zeta), w.r(sub.alpha),
+              w.r(sub.sigmaZp), w.r(sub.sigmaZg), w.r(sub.E), w.r(static_cast<double>(shown[i]) / 1000.0)},
+             false});
     }
     w.para("Слои толщиной не более 0,4·b; σzp = α·p0, α по ζ = 2z/b и η (" +
            clause(kBases, "приложение 2, табл. 1") + "); si = β·(σzp,верх + σzp,низ)/2·hi/Ei, β = 0,8.");
@@ -967,8 +1179,8 @@ void writeSettlement(const Context& x) {
            (s.k < 0.2 ? " (у границы грунт с E < 5 МПа)" : "") + ": Hc = " + w.r(s.Hc) + " м (" +
            clause(kBases, "приложение 2, п. 6") + ").");
     std::string sum;
-    for (std::size_t k = 0; k < s.sublayers.size(); ++k) {
-        sum += (k > 0 ? " + " : "") + w.r(s.sublayers[k].s * 100.0);
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        sum += (k > 0 ? " + " : "") + w.r(static_cast<double>(shown[k]) / 1000.0);
     }
     w.formula("s", "β·Σ σzp,i·hi/Ei = Σ si", sum, w.r(s.s * 100.0), "см",
               clause(kBases, "приложение 2, формула (1)"));
@@ -976,6 +1188,55 @@ void writeSettlement(const Context& x) {
               w.check("s = " + w.r(s.s * 100.0), "≤", "su = " + w.r(s.su * 100.0) + " см", !s.exceeds) +
                   " (" + clause(kBases, "приложение 4") + ")");
     x.summary.add("Осадка", "s ≤ su", !s.exceeds);
+}
+
+// 11. The codes, standards and manuals the note cites.
+void writeSources(NoteWriter& w, const BillOfMaterials& bill) {
+    w.heading("11. Список использованных источников");
+    std::vector<std::string> sources = {
+        "СНиП 2.02.01-83. Основания зданий и сооружений.",
+        "СНиП 2.03.01-84. Бетонные и железобетонные конструкции.",
+        "Пособие по проектированию фундаментов на естественном основании под колонны зданий и сооружений (к "
+        "СНиП 2.03.01-84 и СНиП 2.02.01-83). — 1989.",
+    };
+    bool gost5781 = false;
+    bool gost34028 = false;
+    for (const BarPosition& bar : bill.bars) {
+        gost5781 = gost5781 || bar.steel.standard == "ГОСТ 5781-82";
+        gost34028 = gost34028 || bar.steel.standard == "ГОСТ 34028-2016";
+    }
+    if (gost5781) {
+        sources.emplace_back(
+            "ГОСТ 5781-82. Сталь горячекатаная для армирования железобетонных конструкций. "
+            "Технические условия.");
+    }
+    if (gost34028) {
+        sources.emplace_back(
+            "ГОСТ 34028-2016. Прокат арматурный для железобетонных конструкций. Технические "
+            "условия.");
+    }
+    if (bill.designed) {
+        sources.emplace_back(
+            "ГОСТ 21.501-2011. СПДС. Правила выполнения рабочей документации архитектурных и "
+            "конструктивных решений.");
+    }
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        w.para(std::to_string(i + 1) + ". " + sources[i]);
+    }
+}
+
+// Each formula numbered by its section and its place in it: "(4.2)".
+void numberFormulas(CalculationNote& note) {
+    int section = 0;
+    int count = 0;
+    for (NoteBlock& block : note.blocks) {
+        if (block.kind == NoteBlockKind::Heading) {
+            section = std::atoi(block.text.c_str());
+            count = 0;
+        } else if (block.kind == NoteBlockKind::Formula && section > 0) {
+            block.formula.number = "(" + std::to_string(section) + "." + std::to_string(++count) + ")";
+        }
+    }
 }
 
 std::string stopReason(const ProjectPass& pass) {
@@ -1011,6 +1272,10 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
     NoteWriter w(note, options.decimalSeparator);
     w.title("Пояснительная записка к расчету фундамента");
     w.para("Проект: " + (options.fileName.empty() ? std::string("Новый проект") : options.fileName) + ".");
+    // what the program cannot know: the student fills it in
+    for (const char* field : {"Группа", "Студент", "Преподаватель"}) {
+        w.add(NoteBlockKind::Field, field);
+    }
     if (pass == nullptr) {
         w.para("Сначала выполните расчет.");
         return note;
@@ -1044,10 +1309,11 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
         if (result.stepsRan) {
             writePunching(x);
             writeReinforcement(x);
+            writeMaterials(x);
         }
         writeSettlement(x);
     }
-    w.heading("9. Итог");
+    w.heading("10. Итог");
     if (!result.ran) {
         w.fail("Расчет не выполнен: " + stopReason(*pass));
     } else if (result.stop != CalculationStop::None) {
@@ -1073,12 +1339,18 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
     if (!anyFailure) {
         w.para("Все проверки выполняются.");
     }
+    writeSources(w, pass->quantities);
+    numberFormulas(note);
     return note;
 }
 
 std::vector<std::string> noteTextLines(const CalculationNote& note) {
     std::vector<std::string> lines;
     for (const NoteBlock& block : note.blocks) {
+        if (block.kind == NoteBlockKind::Field) {
+            lines.push_back(block.text + ": " + kFieldBlank);
+            continue;
+        }
         if (block.kind != NoteBlockKind::Table) {
             lines.push_back(block.text);
             continue;

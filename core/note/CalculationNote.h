@@ -20,6 +20,7 @@ struct NoteFormula {
     std::string result;
     std::string unit;
     std::string clause;
+    std::string number;  // "(4.2)": the section and the formula's place in it, set by the builder
 };
 std::string formulaLine(const NoteFormula& formula);
 
@@ -31,6 +32,7 @@ enum class NoteBlockKind {
     Formula,
     Table,
     Failure,  // a red verdict line
+    Field,    // on the title page, a field the student fills in: its label ("Группа")
 };
 
 struct NoteTableRow {
@@ -63,6 +65,9 @@ CalculationNote buildCalculationNote(const ProjectPass* pass, const NoteOptions&
 // The note as one self-contained UTF-8 HTML page; `schemeSvg` (an <svg> element, may be empty) is
 // placed after the title.
 std::string noteHtml(const CalculationNote& note, const std::string& schemeSvg);
+
+// What a field of the title page shows before the student fills it in.
+inline constexpr char kFieldBlank[] = "____________________";
 
 // The note as plain text lines (a table's cells joined by " | "), for tests and the terminal.
 std::vector<std::string> noteTextLines(const CalculationNote& note);

@@ -16,7 +16,7 @@ const char* const kStyle =
     "p.failure,tr.failure td{color:#c00000;font-weight:bold}"
     "table{border-collapse:collapse;margin:.4em 0}th,td{border:1px solid #555;padding:2px "
     "6px;text-align:left}"
-    "th{background:#eee}.scheme{margin:1em 0}";
+    "th{background:#eee}.scheme{margin:1em 0}span.number{float:right;margin-left:1em}";
 
 }  // namespace
 
@@ -44,7 +44,14 @@ std::string noteHtml(const CalculationNote& note, const std::string& schemeSvg) 
                 body += "<p>" + escapedHtml(block.text) + "</p>\n";
                 break;
             case NoteBlockKind::Formula:
-                body += "<p class=\"formula\">" + escapedHtml(block.text) + "</p>\n";
+                body += "<p class=\"formula\">" + escapedHtml(block.text);
+                if (!block.formula.number.empty()) {
+                    body += " <span class=\"number\">" + escapedHtml(block.formula.number) + "</span>";
+                }
+                body += "</p>\n";
+                break;
+            case NoteBlockKind::Field:
+                body += "<p class=\"field\">" + escapedHtml(block.text) + ": " + kFieldBlank + "</p>\n";
                 break;
             case NoteBlockKind::Failure:
                 body += "<p class=\"failure\">" + escapedHtml(block.text) + "</p>\n";

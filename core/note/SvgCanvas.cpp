@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "core/reports/HtmlReport.h"
 #include "core/reports/SchemeDrawing.h"
@@ -24,6 +25,8 @@ const char* colourName(CanvasColor color) {
     }
     return "#000000";
 }
+
+constexpr double kBaseline = 0.95;  // of the font's size, below the top of a 1.2-size line
 
 std::size_t codePoints(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(
@@ -84,6 +87,16 @@ void SvgCanvas::rectangle(int x1, int y1, int x2, int y2) {
     extend(x2, y2);
 }
 
+void SvgCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    const std::string fill = brushStyle_ == BrushStyle::Solid ? colourName(brushColor_) : "none";
+    body_ += "<ellipse cx=\"" + std::to_string((x1 + x2) / 2.0) + "\" cy=\"" +
+             std::to_string((y1 + y2) / 2.0) + "\" rx=\"" + std::to_string(std::abs(x2 - x1) / 2.0) +
+             "\" ry=\"" + std::to_string(std::abs(y2 - y1) / 2.0) + "\" fill=\"" + fill + "\" stroke=\"" +
+             colourName(penColor_) + "\" stroke-width=\"" + std::to_string(penWidth_) + "\"/>\n";
+    extend(x1, y1);
+    extend(x2, y2);
+}
+
 void SvgCanvas::textOut(int x, int y, const std::string& text) {
     const double size = fontPixels();
     if (brushStyle_ == BrushStyle::Solid) {
@@ -101,9 +114,12 @@ void SvgCanvas::textOut(int x, int y, const std::string& text) {
     if (font_.underline) {
         style += ";text-decoration:underline";
     }
-    body_ += R"(<text x=")" + std::to_string(x) + R"(" y=")" + std::to_string(y) +
-             R"(" dominant-baseline="text-before-edge" fill=")" + colourName(font_.color) + R"(" style=")" +
-             style + R"(">)" + escapedHtml(text, true) + "</text>\n";
+    // placed by its baseline, which every reader of SVG knows (LibreOffice ignores dominant-baseline):
+    // the ascent of a sans face and half the line's gap below the top of the text's line
+    const long baseline = y + std::lround(kBaseline * size);
+    body_ += R"(<text x=")" + std::to_string(x) + R"(" y=")" + std::to_string(baseline) + R"(" fill=")" +
+             colourName(font_.color) + R"(" style=")" + style + R"(">)" + escapedHtml(text, true) +
+             "</text>\n";
     extend(x, y);
     extend(x + textWidth(text), y + textHeight(text));
 }
@@ -116,15 +132,33 @@ int SvgCanvas::textHeight(const std::string&) const {
     return static_cast<int>(std::lround(1.2 * fontPixels()));
 }
 
-std::string SvgCanvas::svg() const {
+SvgCanvas::Box SvgCanvas::box() const {
     const int margin = 10;
-    const int left = any_ ? left_ - margin : 0;
-    const int top = any_ ? top_ - margin : 0;
-    const int width = any_ ? right_ - left_ + 2 * margin : width_;
-    const int height = any_ ? bottom_ - top_ + 2 * margin : height_;
+    return {any_ ? left_ - margin : 0, any_ ? top_ - margin : 0, any_ ? right_ - left_ + 2 * margin : width_,
+            any_ ? bottom_ - top_ + 2 * margin : height_};
+}
+
+std::string SvgCanvas::svg() const {
+    const Box b = box();
+    return element(R"(width="100%" style="max-width:)" + std::to_string(b.width) + R"(px" role="img")");
+}
+
+std::string SvgCanvas::svgDocument(double widthMillimetres, double heightMillimetres) const {
+    char size[96];
+    std::snprintf(size, sizeof size, R"(width="%.1fmm" height="%.1fmm")", widthMillimetres,
+                  heightMillimetres);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + element(size);
+}
+
+std::string SvgCanvas::element(const std::string& attributes) const {
+    const Box b = box();
+    const int left = b.left;
+    const int top = b.top;
+    const int width = b.width;
+    const int height = b.height;
     std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=")" + std::to_string(left) + " " +
                       std::to_string(top) + " " + std::to_string(width) + " " + std::to_string(height) +
-                      R"(" width="100%" style="max-width:)" + std::to_string(width) + "px\" role=\"img\">\n";
+                      "\" " + attributes + ">\n";
     if (hatchUsed_) {
         out +=
             "<defs><pattern id=\"hatch\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"
@@ -133,6 +167,20 @@ std::string SvgCanvas::svg() const {
     out += "<rect x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) + "\" width=\"" +
            std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" fill=\"#ffffff\"/>\n";
     return out + body_ + "</svg>\n";
+}
+
+NotePicture schemePicture(const Design& design, int scale, char decimalSeparator, double widthMillimetres,
+                          double heightMillimetres) {
+    SvgCanvas canvas(1600, 1100);
+    DrawFoundationScheme(canvas, kScreenSchemeUnit, design, scale, decimalSeparator);
+    const SvgCanvas::Box b = canvas.box();
+    double width = widthMillimetres;
+    double height = width * b.height / std::max(1, b.width);
+    if (height > heightMillimetres) {
+        width *= heightMillimetres / height;
+        height = heightMillimetres;
+    }
+    return {canvas.svgDocument(width, height), width, height};
 }
 
 std::string schemeSvg(const Design& design, int scale, char decimalSeparator) {

@@ -26,6 +26,7 @@ class SvgCanvas : public Canvas {
     void lineTo(int x, int y) override;
     CanvasPoint penPosition() const override { return position_; }
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
     int textHeight(const std::string& text) const override;
@@ -35,8 +36,17 @@ class SvgCanvas : public Canvas {
 
     // The <svg> element with everything drawn, its view box fitted to what was drawn.
     std::string svg() const;
+    // The same as an SVG file of its own, shown at the given size.
+    std::string svgDocument(double widthMillimetres, double heightMillimetres) const;
+
+    // What was drawn with a margin: the view box.
+    struct Box {
+        int left, top, width, height;
+    };
+    Box box() const;
 
   private:
+    std::string element(const std::string& attributes) const;
     void extend(int x, int y);
     double fontPixels() const { return font_.sizePoints * 96.0 / 72.0; }
 
@@ -55,5 +65,17 @@ class SvgCanvas : public Canvas {
 
 // The scheme of a design at the scale 1:scale as an inline <svg> element.
 std::string schemeSvg(const Design& design, int scale, char decimalSeparator);
+
+// A picture of a document: an SVG file and the size it is shown at.
+struct NotePicture {
+    std::string svg;  // empty: none
+    double widthMillimetres = 0;
+    double heightMillimetres = 0;
+};
+
+// The scheme as an SVG file for a document, as wide as `widthMillimetres`, or narrower when it
+// would be taller than `heightMillimetres`.
+NotePicture schemePicture(const Design& design, int scale, char decimalSeparator, double widthMillimetres,
+                          double heightMillimetres);
 
 }  // namespace fundis

@@ -136,7 +136,86 @@ std::string recordJson(const ProjectRecord& data, const CalculationResult& r) {
     return record.close();
 }
 
+// An integer count of hundredths (or tenths, thousandths) as the decimal number it stands for.
+std::string scaled(long units, double scale) { return jsonNumber(static_cast<double>(units) / scale); }
+
+void addSteel(JsonObject& object, const SteelClass& steel) {
+    object.add("steel_class", jsonString(steel.name));
+    object.add("standard", jsonString(steel.standard));
+}
+
 }  // namespace
+
+std::string quantitiesJson(const BillOfMaterials& bill) {
+    if (!bill.designed) {
+        return "null";
+    }
+    std::vector<std::string> bars;
+    for (const BarPosition& bar : bill.bars) {
+        JsonObject object;
+        object.add("mark", bar.mark);
+        object.add("direction", jsonString(bar.alongL && bar.alongB ? "lb" : bar.alongL ? "l" : "b"));
+        object.add("name", jsonString(barName(bar)));
+        object.add("diameter_mm", bar.diameter);
+        addSteel(object, bar.steel);
+        object.add("length_mm", bar.length);
+        object.add("count", bar.count);
+        object.add("spacing_mm", bar.spacing);
+        object.add("mass_per_metre_kg", bar.massPerMetre);
+        object.add("unit_mass_kg", scaled(bar.unitMass, 100));
+        object.add("mass_kg", scaled(bar.mass, 100));
+        bars.push_back(object.close());
+    }
+    JsonObject mesh;
+    int count = 0;
+    for (const BarPosition& bar : bill.bars) {
+        count += bar.count;
+    }
+    mesh.add("count", count);
+    mesh.add("mass_kg", scaled(bill.meshMass, 100));
+    std::vector<std::string> steel;
+    for (const SteelColumn& column : bill.steel) {
+        JsonObject object;
+        addSteel(object, column.steel);
+        object.add("diameter_mm", column.diameter);
+        object.add("mass_kg", scaled(column.mass, 10));
+        steel.push_back(object.close());
+    }
+    std::vector<std::string> classTotals;
+    for (const SteelClassTotal& total : bill.classTotals) {
+        JsonObject object;
+        addSteel(object, total.steel);
+        object.add("mass_kg", scaled(total.mass, 10));
+        classTotals.push_back(object.close());
+    }
+    const ConcreteQuantities& c = bill.concrete;
+    std::vector<std::string> steps;
+    for (const long step : c.steps) {
+        steps.push_back(scaled(step, 1000));
+    }
+    JsonObject concrete;
+    concrete.add("class", jsonString(c.concreteClass));
+    concrete.add("steps_m3", jsonList(steps));
+    concrete.add("pedestal_m3", scaled(c.pedestal, 1000));
+    concrete.add("socket_m3", scaled(c.socket, 1000));
+    concrete.add("outline_m3", scaled(c.outline, 1000));
+    concrete.add("volume_m3", scaled(c.volume, 1000));
+    concrete.add("prism_m3", scaled(c.prism, 1000));
+    concrete.add("below_ground_m3", scaled(c.belowGround, 1000));
+    concrete.add("weight_kN", scaled(c.weight, 100));
+    concrete.add("soil_kN", scaled(c.soil, 100));
+    concrete.add("total_kN", scaled(c.total, 100));
+    concrete.add("mean_unit_weight_kN_m3", scaled(c.meanWeight, 100));
+    JsonObject object;
+    object.add("bars", jsonList(bars));
+    object.add("mesh", mesh.close());
+    object.add("steel", jsonList(steel));
+    object.add("steel_classes", jsonList(classTotals));
+    object.add("steel_total_kg", scaled(bill.steelTotal, 10));
+    object.add("concrete", concrete.close());
+    object.add("not_designed", jsonString(kNotDesignedByProgram));
+    return object.close();
+}
 
 const char* outcomeName(PassOutcome outcome) {
     switch (outcome) {
@@ -152,7 +231,7 @@ const char* outcomeName(PassOutcome outcome) {
 
 std::string projectJson(const std::string& file, PassOutcome outcome, const std::vector<ReportLine>& report,
                         const ProjectRecord& inputs, const CalculationResult& result, bool inputDialogNeeded,
-                        const SettlementPass* settlement) {
+                        const SettlementPass* settlement, const BillOfMaterials* quantities) {
     JsonObject object;
     object.add("file", jsonString(file));
     object.add("outcome", jsonString(outcomeName(outcome)));
@@ -161,6 +240,7 @@ std::string projectJson(const std::string& file, PassOutcome outcome, const std:
     object.add("input_dialog_needed", inputDialogNeeded);
     object.add("settlement", settlement != nullptr ? settlementJson(settlement->result, settlement->report)
                                                    : std::string("null"));
+    object.add("quantities", quantities != nullptr ? quantitiesJson(*quantities) : std::string("null"));
     return object.close();
 }
 

@@ -68,8 +68,7 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
         pass.report.push_back({pass.reason, true});
         return pass;
     }
-    ProjectForm confirmed = form;
-    applyInputForm(confirmed, pass.record, tables);
+    applyInputForm(form, pass.record, tables);
 
     CalculationOptions calculation;
     calculation.debug = options.debug;
@@ -78,6 +77,12 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     CalculationOutput design = runDesign(pass.record, tables, calculation, options.progress);
     pass.calculation = std::move(design.result);
     pass.report = std::move(design.report);
+    const std::vector<std::string>& classes = listItems(ListField::concreteClass);
+    const int concreteClass = form.choice(ListField::concreteClass);
+    pass.quantities = billOfMaterials(pass.record, pass.calculation,
+                                      concreteClass >= 0 && concreteClass < static_cast<int>(classes.size())
+                                          ? classes[static_cast<std::size_t>(concreteClass)]
+                                          : std::string());
     bool failed = anyFailure(pass.report);
     if (settlement.hasLayers()) {
         pass.settlement = runSettlementPass(pass.calculation, settlement, options.decimalSeparator);
@@ -95,6 +100,7 @@ ReportContext documentContext(const ProjectPass& pass) {
     ReportContext context;
     context.inputs = &pass.record;
     context.result = &pass.calculation;
+    context.quantities = &pass.quantities;
     context.craneAndWind = pass.input.craneAndWind;
     context.settlement = pass.settlement ? &*pass.settlement : nullptr;
     context.failures = failureLines(pass.report);

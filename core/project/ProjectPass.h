@@ -14,6 +14,7 @@
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
 #include "core/model/Status.h"
+#include "core/quantities/BillOfMaterials.h"
 #include "core/reports/ReportContext.h"
 #include "core/settlement/SettlementPass.h"
 
@@ -44,6 +45,7 @@ struct ProjectPass {
     ProjectForm input;              // the form the pass was given
     ProjectRecord record;           // the inputs, as the dialog's OK derives them from the form
     CalculationResult calculation;  // what the calculation used and found: every document reads it
+    BillOfMaterials quantities;     // the bars, the steel and the concrete of the designed foundation
     std::vector<ReportLine> report;
     bool inputDialogNeeded = false;  // φII and сII both empty: the window would open the dialog first
     // values far outside their usual ranges (implausibleValues), said but not refused

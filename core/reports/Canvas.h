@@ -59,6 +59,10 @@ class Canvas {
     virtual CanvasPoint penPosition() const = 0;
     // Outline with the pen, filled with the brush unless it is clear; (x2, y2) is excluded.
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // The ellipse in the box (x1, y1)-(x2, y2): outlined with the pen, filled with the brush unless it
+    // is clear. A canvas without curves gets it as 24 straight pieces, unfilled; the pen stays where it
+    // was.
+    virtual void ellipse(int x1, int y1, int x2, int y2);
     // Text in the current font, its top-left corner at (x, y); UTF-8.
     virtual void textOut(int x, int y, const std::string& text) = 0;
     virtual int textWidth(const std::string& text) const = 0;
@@ -77,6 +81,15 @@ class Canvas {
     // Canvas units one pixel of the small marks takes (dimension ticks, label clearances): 1 on a
     // picture; a drawing in finer units than the screen's scales its marks with it.
     virtual double markScale() const { return 1.0; }
+    // The label of a dimension `span` canvas units long whose symbol is `symbol`: the symbol on a
+    // picture, where the table beside gives its value; a working drawing writes the size instead.
+    virtual std::string dimensionLabel(const std::string& symbol, double span) const {
+        (void)span;
+        return symbol;
+    }
+    // A CAD drawing keeps every size true; a picture may enlarge what would be too small to see (a bar
+    // of 12 mm is a dot of a pixel at 1:75).
+    virtual bool keepsTrueSizes() const { return false; }
     // Device pixels in a millimetre of paper, for a page that is printed (a printer, a PDF); 0 for
     // a picture that has no paper size (the screen, an image). A drawing to scale needs it.
     virtual double pixelsPerMillimetre() const { return 0.0; }

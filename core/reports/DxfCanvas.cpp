@@ -12,6 +12,8 @@
 #include <optional>
 #include <system_error>
 
+#include "core/model/TextCodec.h"
+
 namespace fundis {
 
 namespace {
@@ -29,8 +31,11 @@ constexpr double kHatchSpacing = 8.0;
 constexpr int kJoinTolerance = 3;
 constexpr int kHugePage = 1000000000;
 
-const char* const kStyle = "FUNDIS";
-const char* const kBoldStyle = "FUNDIS_BOLD";
+// LibreCAD finds a text's font by the name of its style among its own fonts (the part before a "#",
+// as QCAD's files wrote it), and falls back to one without Russian letters; AutoCAD takes the style's
+// TrueType file. So the styles bear the name of LibreCAD's Unicode font and point at Arial.
+const char* const kStyle = "unicode";
+const char* const kBoldStyle = "unicode#bold";
 
 // dxflib writes through a DL_WriterA; this one keeps the file in memory (so that it is saved in
 // one piece) and writes numbers without the process locale.
@@ -236,7 +241,7 @@ const std::vector<DxfLayer>& dxfLayers() {
 std::string dxfText(const std::string& utf8) {
     static const char* const digits = "0123456789ABCDEF";
     std::string out;
-    out.reserve(utf8.size() * 2);
+    out.reserve(utf8.size());
     const auto escape = [&](long unit) {
         out += "\\U+";
         for (int shift = 12; shift >= 0; shift -= 4) {
@@ -244,6 +249,7 @@ std::string dxfText(const std::string& utf8) {
         }
     };
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
         const long c = nextCodePoint(utf8, i);
         if (c < 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
             out += '?';
@@ -251,6 +257,15 @@ std::string dxfText(const std::string& utf8) {
             out += ' ';  // a line break or a tab would end the group
         } else if (c < 0x80) {
             out += static_cast<char>(c);
+        } else if (c == 0x00D8 || c == 0x00F8 || c == 0x2300) {
+            out += "%%c";  // the diameter sign as every CAD program draws it
+        } else if (c == 0x00B2 || c == 0x00B3) {
+            out += c == 0x00B2 ? '2' : '3';  // "м2", "м3", as drawings write them
+        } else if (c == 0x00D7) {
+            out += 'x';
+        } else if (const std::string byte = utf8ToCp1251(std::string_view(utf8).substr(start, i - start));
+                   byte != "?") {
+            out += byte;
         } else if (c <= 0xFFFF) {
             escape(c);
         } else {
@@ -306,6 +321,18 @@ void DxfCanvas::rectangle(int x1, int y1, int x2, int y2) {
         hatch(left, top, right, bottom);
     }
     addPolyline(layer(), {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true);
+}
+
+void DxfCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    // a box whose sides differ by the whole units they were cut to is a circle's
+    if (std::abs(std::abs(x2 - x1) - std::abs(y2 - y1)) > kJoinTolerance) {
+        Canvas::ellipse(x1, y1, x2, y2);
+        return;
+    }
+    const Point a = model({x1, y1});
+    const Point b = model({x2, y2});
+    circles_.push_back(
+        {layer(), {(a.x + b.x) / 2, (a.y + b.y) / 2}, (std::fabs(b.x - a.x) + std::fabs(b.y - a.y)) / 4});
 }
 
 void DxfCanvas::hatch(int left, int top, int right, int bottom) {
@@ -411,6 +438,10 @@ int DxfCanvas::textHeight(const std::string&) const {
     return static_cast<int>(std::lround(kLineHeight * emOf(font_)));
 }
 
+std::string DxfCanvas::dimensionLabel(const std::string&, double span) const {
+    return std::to_string(std::llround(span * setup_.millimetresPerUnit));
+}
+
 int DxfCanvas::pageWidth() const { return kHugePage; }
 
 int DxfCanvas::pageHeight() const { return kHugePage; }
@@ -432,6 +463,10 @@ std::string DxfCanvas::document() const {
             extend(point);
         }
     }
+    for (const Circle& circle : circles_) {
+        extend({circle.centre.x - circle.radius, circle.centre.y - circle.radius});
+        extend({circle.centre.x + circle.radius, circle.centre.y + circle.radius});
+    }
     for (const Text& text : texts_) {
         extend(text.baseline);
         extend({text.baseline.x, text.baseline.y + text.height});
@@ -441,7 +476,8 @@ std::string DxfCanvas::document() const {
     }
 
     std::string out;
-    out.reserve(std::size_t{64} * 1024 + polylines_.size() * 300 + texts_.size() * 400);
+    out.reserve(std::size_t{64} * 1024 + polylines_.size() * 300 + circles_.size() * 200 +
+                texts_.size() * 400);
     MemoryWriter dw(out);
     DL_Dxf dxf;
     const double plotScale = std::max(1, setup_.plotScale);
@@ -541,6 +577,10 @@ std::string DxfCanvas::document() const {
             dxf.writeVertex(dw, DL_VertexData(point.x, point.y, 0.0, 0.0));
         }
         dxf.writePolylineEnd(dw);
+    }
+    for (const Circle& circle : circles_) {
+        dxf.writeCircle(dw, DL_CircleData(circle.centre.x, circle.centre.y, 0.0, circle.radius),
+                        attributes(circle.layer));
     }
     for (const Text& text : texts_) {
         dxf.writeText(dw,

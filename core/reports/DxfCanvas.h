@@ -5,8 +5,8 @@
 // dxflib) in millimetres of the model. The canvas works in whole units of `millimetresPerUnit`
 // with y down, as the pictures do; the file has y up. Lines go to the layer of the canvas hint;
 // rectangles and the pieces of an outline become closed polylines, a hatched rectangle gets its
-// hatching as lines on the hatching layer, texts are TEXT entities in a TrueType style with the
-// letters beyond ASCII written as \U+XXXX. Everything takes the colour of its layer, except red
+// hatching as lines on the hatching layer, texts are TEXT entities in a TrueType style, in code page
+// 1251. Everything takes the colour of its layer, except red
 // texts on a layer of another colour, which stay red.
 
 #include <string>
@@ -51,6 +51,8 @@ class DxfCanvas : public Canvas {
     void lineTo(int x, int y) override;
     CanvasPoint penPosition() const override { return position_; }
     void rectangle(int x1, int y1, int x2, int y2) override;
+    // A circle as a CIRCLE entity; another ellipse as a closed polyline.
+    void ellipse(int x1, int y1, int x2, int y2) override;
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
     int textHeight(const std::string& text) const override;
@@ -62,6 +64,9 @@ class DxfCanvas : public Canvas {
     void beginOutline() override;
     void endOutline() override;
     double markScale() const override { return setup_.markScale; }
+    bool keepsTrueSizes() const override { return true; }
+    // The size in whole millimetres of the model, as a working drawing writes it.
+    std::string dimensionLabel(const std::string& symbol, double span) const override;
 
     // The whole DXF file of what was drawn (an outline still open is left out).
     std::string document() const;
@@ -75,6 +80,11 @@ class DxfCanvas : public Canvas {
         DrawingLayer layer;
         std::vector<Point> points;
         bool closed = false;
+    };
+    struct Circle {
+        DrawingLayer layer;
+        Point centre;
+        double radius;
     };
     struct Text {
         DrawingLayer layer;
@@ -105,11 +115,14 @@ class DxfCanvas : public Canvas {
     DrawingLayer outlineLayer_ = DrawingLayer::Outline;
     std::vector<Segment> outline_;
     std::vector<Polyline> polylines_;  // a line is a polyline of two points
+    std::vector<Circle> circles_;
     std::vector<Text> texts_;
 };
 
-// A UTF-8 text as DXF writes it before R2007: ASCII as it is, every other letter as \U+XXXX
-// (letters beyond the Basic Multilingual Plane as their UTF-16 pair); a malformed byte becomes "?".
+// A UTF-8 text as a DXF file before R2007 holds it: in the code page the header declares, 1251, so
+// that the Russian letters show in every CAD program (LibreCAD shows \U+XXXX escapes as ◊); the
+// diameter sign as %%c, "²", "³" and "×" as "2", "3" and "x"; another letter beyond the code page as
+// \U+XXXX (beyond the Basic Multilingual Plane as its UTF-16 pair); a malformed byte becomes "?".
 std::string dxfText(const std::string& utf8);
 
 }  // namespace fundis

@@ -49,6 +49,8 @@ std::string schemeDxf(const ReportContext& context) {
     if (shaped) {
         DrawFoundationScheme(canvas, unit, design, schemeScale, context.decimalSeparator);
         DrawSchemeReinforcementTable(canvas, unit, design, schemeScale, context.decimalSeparator);
+        DrawSchemeMaterials(canvas, unit, design, shownQuantities(context), schemeScale,
+                            context.decimalSeparator);
     }
 
     if (!notes.empty()) {

@@ -5,6 +5,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/MaterialsTables.h"
 #include "core/settlement/SettlementPass.h"
 #include "core/settlement/SettlementReport.h"
 
@@ -104,6 +105,59 @@ void writeTables(Page& page, const Design& design) {
         page.line(barLabels[row] + bars[row][0] + "<TD>" + bars[row][1]);
     }
     page.line("</TABLE>");
+}
+
+// The bill of materials in the forms of ГОСТ 21.501: the specification and the steel schedule.
+void writeMaterials(Page& page, const BillOfMaterials& bill) {
+    const char sep = page.separator();
+    const auto cell = [](const std::string& text) {
+        return "<TD>" + (text.empty() ? "&#160" : escapedHtml(text));
+    };
+    page.line("<P>СПЕЦИФИКАЦИЯ");
+    page.line("<TABLE BORDER=\"2\">");
+    page.line("<TR><TD>Поз.<TD>Обозначение<TD>Наименование<TD>Кол.<TD>Масса ед., кг<TD>Примечание");
+    page.line("<TR><TD>&#160<TD>&#160<TD align=center>Детали<TD>&#160<TD>&#160<TD>&#160");
+    for (const BarPosition& bar : bill.bars) {
+        page.line("<TR>" + cell(std::to_string(bar.mark)) + cell(bar.steel.standard) + cell(barName(bar)) +
+                  cell(std::to_string(bar.count)) + cell(hundredthsText(bar.unitMass, sep)) +
+                  cell(hundredthsText(bar.mass, sep) + " кг"));
+    }
+    page.line("<TR><TD>&#160<TD>&#160<TD align=center>Материалы<TD>&#160<TD>&#160<TD>&#160");
+    page.line("<TR><TD>&#160<TD>&#160" + cell("Бетон класса " + bill.concrete.concreteClass) +
+              cell(litresAsCubicMetres(bill.concrete.volume, sep)) + "<TD>&#160<TD>м3");
+    page.line("</TABLE>");
+
+    page.line("<P>ВЕДОМОСТЬ РАСХОДА СТАЛИ, КГ");
+    page.line("<TABLE BORDER=\"2\">");
+    std::size_t columns = 0;
+    std::string classes = "<TR>";
+    std::string standards = "<TR>";
+    std::string diameters = "<TR>";
+    std::string values = "<TR>" + cell(kFoundationMark);
+    std::size_t next = 0;
+    for (const SteelClassTotal& total : bill.classTotals) {
+        std::size_t span = 1;  // its "Итого"
+        for (; next < bill.steel.size() && bill.steel[next].steel.name == total.steel.name; ++next) {
+            diameters += cell("Ø" + std::to_string(bill.steel[next].diameter));
+            values += cell(tenthsText(bill.steel[next].mass, sep));
+            ++span;
+        }
+        diameters += cell("Итого");
+        values += cell(tenthsText(total.mass, sep));
+        const std::string spanning = "<TD colspan=" + std::to_string(span) + " align=center>";
+        classes +=
+            spanning + "Арматура класса " + escapedHtml(total.steel.name.empty() ? "—" : total.steel.name);
+        standards += spanning + escapedHtml(total.steel.standard.empty() ? "—" : total.steel.standard);
+        columns += span;
+    }
+    page.line("<TR><TD rowspan=4>Марка элемента<TD colspan=" + std::to_string(columns) +
+              " align=center>Изделия арматурные<TD rowspan=4>Всего");
+    page.line(classes);
+    page.line(standards);
+    page.line(diameters);
+    page.line(values + cell(tenthsText(bill.steelTotal, sep)));
+    page.line("</TABLE>");
+    page.line("<P>" + escapedHtml(kNotDesignedByProgram) + "</P>");
 }
 
 // Red lines as the report pane shows them, a paragraph a group (the report parts its groups with
@@ -260,6 +314,9 @@ std::string htmlReport(const ReportContext& context) {
     page.endLine();
     if (foundationShaped(context)) {
         writeTables(page, design);
+        if (shownQuantities(context).designed) {
+            writeMaterials(page, shownQuantities(context));
+        }
     }
     if (context.settlement != nullptr && context.settlement->result.status) {
         writeSettlement(page, context.settlement->result);

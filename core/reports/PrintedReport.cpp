@@ -8,6 +8,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/MaterialsTables.h"
 #include "core/reports/PageGrid.h"
 #include "core/reports/SchemeDrawing.h"
 #include "core/reports/Verdict.h"
@@ -343,6 +344,26 @@ void DrawReportTextPage(Canvas& canvas, const ReportContext& context) {
     TextPage page(canvas, grid, context, true, needed > room && needed > 0 ? room / needed : 1.0);
     canvas.setFont(reportFont());
     writeTextPage(page, context);
+}
+
+void DrawReportMaterialsPage(Canvas& canvas, const ReportContext& context) {
+    PageGrid grid(canvas);
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    drawOutOfDateLine(canvas, grid, context);
+    if (!context.failures.empty()) {
+        RedLines how;
+        how.x = grid.left;
+        how.width = grid.right - grid.left;
+        how.pitch = 1.2;
+        grid.top = whole(drawRedLines(canvas, grid.top, context.failures, how) + grid.lh);
+    }
+    canvas.setFont(reportFont());
+    canvas.textOut(whole(grid.left), grid.top, "СПЕЦИФИКАЦИЯ И РАСХОД МАТЕРИАЛОВ");
+    // centred across the page: the specification's 185 mm take nearly all of it
+    const double x = std::max(0.0, (canvas.pageWidth() - kSpecificationWidth * grid.cm) / 2);
+    DrawMaterialsTables(canvas, x, grid.top + 2.0 * grid.lh, grid.cm, shownQuantities(context),
+                        context.decimalSeparator);
 }
 
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context) {

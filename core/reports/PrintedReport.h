@@ -12,6 +12,9 @@ namespace fundis {
 
 void DrawReportTextPage(Canvas& canvas, const ReportContext& context);
 void DrawReportTablesPage(Canvas& canvas, const ReportContext& context);
+// The bill of materials, a page of its own: the specification and the steel schedule in the forms
+// of ГОСТ 21.501 (DrawMaterialsTables) at their size on the paper.
+void DrawReportMaterialsPage(Canvas& canvas, const ReportContext& context);
 
 // The scheme page: the scheme document to scale on the paper (a metre at 1:S is 1000/S mm), at the
 // settings' scale when the drawing fits the page, else at the first drawing scale (1:100, 1:200, ...)

@@ -17,7 +17,12 @@ Design shownDesign(const ReportContext& context) {
     static const ProjectRecord noInputs;
     static const CalculationResult noResult;
     return {context.inputs != nullptr ? *context.inputs : noInputs,
-            context.result != nullptr ? *context.result : noResult};
+            context.result != nullptr ? *context.result : noResult, context.quantities};
+}
+
+const BillOfMaterials& shownQuantities(const ReportContext& context) {
+    static const BillOfMaterials none;
+    return context.quantities != nullptr ? *context.quantities : none;
 }
 
 bool baseDesigned(const ReportContext& context) {

@@ -11,6 +11,7 @@
 #include "core/calc/StageResults.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/ReportLine.h"
+#include "core/quantities/BillOfMaterials.h"
 
 namespace fundis {
 
@@ -21,12 +22,16 @@ struct SettlementPass;
 struct Design {
     const ProjectRecord& inputs;
     const CalculationResult& result;
+    // the bars and the concrete of it (null: none to draw, as for a design put together by hand)
+    const BillOfMaterials* quantities;
 };
 
 struct ReportContext {
     // the calculation shown: its inputs and its result (both null: nothing calculated yet)
     const ProjectRecord* inputs = nullptr;
     const CalculationResult* result = nullptr;
+    // what the designed foundation takes to build, computed with the result (null with it)
+    const BillOfMaterials* quantities = nullptr;
     std::string fileName;       // the project's file name as shown in the reports
     bool craneAndWind = false;  // "Учет крановых и ветровых нагр." of the input dialog
     int schemeScale = 75;       // the setting "Масштаб 1:"
@@ -49,6 +54,9 @@ std::vector<std::string> failureLines(const std::vector<ReportLine>& report);
 
 // The design the documents show: the context's, or an empty one when nothing was calculated.
 Design shownDesign(const ReportContext& context);
+
+// The quantities the documents list: the context's, or none (designed = false).
+const BillOfMaterials& shownQuantities(const ReportContext& context);
 
 // The search found an admissible base: the sizes, R and pressures are results.
 bool baseDesigned(const ReportContext& context);

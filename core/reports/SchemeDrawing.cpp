@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/ReinforceBase.h"
 #include "core/model/NumberFormat.h"
 #include "core/reports/DimensionRows.h"
+#include "core/reports/MaterialsTables.h"
 #include "core/reports/Verdict.h"
 
 namespace fundis {
@@ -104,8 +106,9 @@ class DimensionChain {
   public:
     explicit DimensionChain(Canvas& canvas) : canvas_(canvas) {}
 
-    void add(double p1, double p2, double p3, DimensionSide kind, std::string text) {
-        items_.push_back({p1, p2, p3, kind, std::move(text)});
+    void add(double p1, double p2, double p3, DimensionSide kind, const std::string& text) {
+        const double span = isHorizontal(kind) ? p2 - p1 : p3 - p2;
+        items_.push_back({p1, p2, p3, kind, canvas_.dimensionLabel(text, std::fabs(span))});
     }
 
     // All of them, as DrawDimension draws one.
@@ -172,6 +175,10 @@ struct Frame {
     float yb = 0;
     float TH = 0;
     float W3 = 0;
+    // the columns of the dimensions right of the drawing: W3 apart, or wider when their labels are
+    // (a working drawing writes "1800" where the picture writes "h"); the tables stand right of them
+    float step = 0;
+    float tablesX = 0;
 };
 
 void drawSection(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
@@ -352,18 +359,177 @@ void drawPlan(Canvas& canvas, const Frame& f, const Drawn& fd, int steps) {
     canvas.setLayer(DrawingLayer::Outline);
 }
 
+// One direction of the bottom mesh as the drawing lays it out, in metres.
+struct MeshDirection {
+    const BarPosition* position = nullptr;  // its line of the bill of materials: mark, name, spacing
+    double diameter = 0;
+    int count = 0;
+    double first = 0;    // the first bar's axis from the face it starts at: dz + d/2
+    double spacing = 0;  // between the axes, unrounded
+};
+
+MeshDirection meshDirection(const BillOfMaterials& bill, const ReinforcementSide& side, bool alongL, float dz,
+                            float across) {
+    MeshDirection direction;
+    for (const BarPosition& bar : bill.bars) {
+        if (alongL ? bar.alongL : bar.alongB) {
+            direction.position = &bar;
+        }
+    }
+    direction.diameter = side.diameter;
+    direction.count = side.count;
+    direction.first = dz + side.diameter / 2.0;
+    if (side.count > 1) {
+        // the 0.2 m grid the bars were counted on, closer where it does not fit between the covers;
+        // what the grid leaves goes to the two edges alike
+        const double span = std::max(0.0, across - 2.0 * direction.first);
+        direction.spacing = std::min(kMeshGrid, span / (side.count - 1));
+        direction.first += (span - direction.spacing * (side.count - 1)) / 2.0;
+    }
+    return direction;
+}
+
+// A position's mark: its number in a circle of `radius` at (cx, cy), on a leader from (x, y); the
+// circle white inside, so that what the leader crosses does not run through the number.
+void drawMark(Canvas& canvas, double cx, double cy, double radius, double x, double y, int mark) {
+    const double dx = x - cx;
+    const double dy = y - cy;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    line(canvas, cx + dx / length * radius, cy + dy / length * radius, x, y);
+    canvas.setBrush(CanvasColor::White, BrushStyle::Solid);
+    canvas.ellipse(px(cx - radius), px(cy - radius), px(cx + radius), px(cy + radius));
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+    const std::string text = std::to_string(mark);
+    canvas.textOut(px(cx - canvas.textWidth(text) / 2.0), px(cy - canvas.textHeight(text) / 2.0), text);
+}
+
+// The bottom mesh: in the section the bars of side l at their cover, as a line, with the bars of side b
+// over them cut as dots; in the plan a fragment of the mesh at the lower left corner; each direction's
+// mark "1", "2" in a circle on a leader left of the drawing, with the bars' diameter beside the
+// section's marks and, under the plan, each mark with its bars and their spacing.
+void drawMesh(Canvas& canvas, const Frame& f, const Drawn& fd) {
+    const BillOfMaterials* bill = fd.design.quantities;
+    if (bill == nullptr || !bill->designed || bill->bars.empty()) {
+        return;
+    }
+    const float u = f.u;
+    const float k = f.k;
+    const double m = canvas.markScale();
+    const float dz = fd.in.dz;
+    const ReinforcementResult& bars = fd.design.result.reinforcement;
+    const MeshDirection alongL = meshDirection(*bill, bars.alongL, true, dz, fd.b());
+    const MeshDirection alongB = meshDirection(*bill, bars.alongB, false, dz, fd.l());
+    if (alongL.position == nullptr || alongB.position == nullptr) {
+        return;
+    }
+    const CanvasFont font = canvas.font();
+    const DrawingLayer layer = canvas.layer();
+    const int pen = canvas.penWidth();
+    const CanvasColor colour = canvas.penColor();
+    setFontSize(canvas, 8);
+    const double radius = 0.22 * u;
+    const double markX = f.X0 - 0.9 * u;
+
+    // the section: side l's bars the lower row, side b's over them
+    const double lowY = f.yb - (dz + alongL.diameter / 2) * k;
+    const double highY = f.yb - (dz + alongL.diameter + alongB.diameter / 2) * k;
+    canvas.setLayer(DrawingLayer::Reinforcement);
+    canvas.setPen(2, CanvasColor::Black);
+    line(canvas, f.X0 + dz * k, lowY, f.X0 + (fd.l() - dz) * k, lowY);
+    canvas.setPen(1, CanvasColor::Black);
+    canvas.setBrush(CanvasColor::Black, BrushStyle::Solid);
+    // a bar too thin to be seen at the scale is a dot of a pixel and a half
+    const double dot =
+        canvas.keepsTrueSizes() ? alongB.diameter / 2 * k : std::max(alongB.diameter / 2 * k, 1.5 * m);
+    for (int i = 0; i < alongB.count; ++i) {
+        const double x = f.X0 + (alongB.first + i * alongB.spacing) * k;
+        canvas.ellipse(px(x - dot), px(highY - dot), px(x + dot), px(highY + dot));
+    }
+    canvas.setBrush(CanvasColor::White, BrushStyle::Clear);
+
+    canvas.setLayer(DrawingLayer::Text);
+    const auto diameterText = [](const MeshDirection& direction) {
+        return "Ø" + std::to_string(direction.position->diameter);
+    };
+    const double lowMarkY = f.yb - 0.3 * u;
+    const double highMarkY = lowMarkY - 2.6 * radius;
+    drawMark(canvas, markX, lowMarkY, radius, f.X0 + 0.08 * fd.l() * k, lowY, alongL.position->mark);
+    drawMark(canvas, markX, highMarkY, radius,
+             f.X0 + (alongB.first + std::min(1, alongB.count - 1) * alongB.spacing) * k, highY,
+             alongB.position->mark);
+    for (const auto& [direction, y] : {std::pair{&alongL, lowMarkY}, std::pair{&alongB, highMarkY}}) {
+        const std::string text = diameterText(*direction);
+        canvas.textOut(px(markX - radius - 0.1 * u - canvas.textWidth(text)),
+                       px(y - canvas.textHeight(text) / 2.0), text);
+    }
+
+    // the plan: a fragment of the mesh at the lower left corner, four tenths of each side
+    const double left = f.X0;
+    const double bottom = f.Yp + fd.b() * k;
+    const double fragmentRight = left + 0.4 * fd.l() * k;
+    const double fragmentTop = bottom - 0.4 * fd.b() * k;
+    canvas.setLayer(DrawingLayer::Reinforcement);
+    double markedLow = bottom;
+    for (int j = 0; j < alongL.count; ++j) {
+        const double y = bottom - (alongL.first + j * alongL.spacing) * k;
+        if (y < fragmentTop) {
+            break;
+        }
+        line(canvas, left + dz * k, y, fragmentRight, y);
+        markedLow = y;  // the highest bar of the fragment gets the leader
+    }
+    double markedAcross = left;
+    for (int i = 0; i < alongB.count; ++i) {
+        const double x = left + (alongB.first + i * alongB.spacing) * k;
+        if (x > fragmentRight) {
+            break;
+        }
+        line(canvas, x, bottom - dz * k, x, fragmentTop);
+        if (i <= 1) {
+            markedAcross = x;
+        }
+    }
+    canvas.setLayer(DrawingLayer::Text);
+    const double planLowMarkY = markedLow - 0.5 * u;
+    const double planAcrossMarkY = std::max(planLowMarkY + 2.6 * radius, bottom - 0.1 * fd.b() * k);
+    drawMark(canvas, markX, planLowMarkY, radius, left + 0.2 * (fragmentRight - left), markedLow,
+             alongL.position->mark);
+    drawMark(canvas, markX, planAcrossMarkY, radius, markedAcross, bottom - 0.25 * (bottom - fragmentTop),
+             alongB.position->mark);
+
+    // under the plan and its overall dimension: each mark with its bars and their spacing
+    double y = bottom + 0.2 * u + 1.5 * f.TH + 10 * m + 0.45 * u;
+    std::vector<const BarPosition*> listed;
+    for (const MeshDirection* direction : {&alongL, &alongB}) {
+        if (std::find(listed.begin(), listed.end(), direction->position) != listed.end()) {
+            continue;
+        }
+        listed.push_back(direction->position);
+        const BarPosition& bar = *direction->position;
+        drawMark(canvas, left + radius, y, radius, left + radius, y, bar.mark);
+        const std::string text =
+            barName(bar) + ", шаг " + std::to_string(bar.spacing) + ", " + barDirection(bar);
+        canvas.textOut(px(left + 2 * radius + 0.15 * u), px(y - canvas.textHeight(text) / 2.0), text);
+        y += 2.6 * radius;
+    }
+    canvas.setFont(font);
+    canvas.setLayer(layer);
+    canvas.setPen(pen, colour);
+}
+
 void drawOverallDimensions(Canvas& canvas, const Frame& f, const Drawn& fd) {
     const float u = f.u;
     const float k = f.k;
     const float right = f.X0 + fd.l() * k;
+    const float step = f.step;
     DrawDimension(f.X0, right, f.yb + 0.2f * u + 1.2f * f.TH, DimensionSide::Below, "L", canvas);
     const float top = f.Y0 - fd.in.pedestalTop * k;
-    DrawDimension(right + 0.2f * u + f.W3, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
+    DrawDimension(right + 0.2f * u + step, top, top + fd.Hf() * k, DimensionSide::Right, "h", canvas);
     const float ground = f.Y0 - fd.in.groundLevel * k;
-    DrawDimension(right + 0.2f * u + 2 * f.W3, ground, ground + fd.d() * k, DimensionSide::Right, "d",
+    DrawDimension(right + 0.2f * u + 2 * step, ground, ground + fd.d() * k, DimensionSide::Right, "d",
                   canvas);
     DrawDimension(f.X0, right, f.Yp + fd.b() * k + 0.2f * u + 1.5f * f.TH, DimensionSide::Below, "L", canvas);
-    DrawDimension(right + 0.2f * u + f.W3, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
+    DrawDimension(right + 0.2f * u + step, f.Yp, f.Yp + fd.b() * k, DimensionSide::Right, "B", canvas);
 }
 
 void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
@@ -391,7 +557,7 @@ void drawSectionMarks(Canvas& canvas, const Frame& f, const Drawn& fd) {
 
 void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char separator) {
     const float u = f.u;
-    const float xT = f.X0 + fd.l() * f.k + 2 * u;
+    const float xT = f.tablesX;
     const float yT = f.Y0 - u;
     const float rowHeight = f.TH + 0.2f * u;
     // three value columns fit the usual 6.5 units; a fourth step or more widens the table
@@ -448,7 +614,9 @@ void drawDimensionTable(Canvas& canvas, const Frame& f, const Drawn& fd, char se
 
 void DrawDimension(double p1, double p2, double p3, DimensionSide kind, const std::string& text,
                    Canvas& canvas) {
-    drawDimension(p1, p2, p3, kind, text, canvas, isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
+    const double span = isHorizontal(kind) ? p2 - p1 : p3 - p2;
+    drawDimension(p1, p2, p3, kind, canvas.dimensionLabel(text, std::fabs(span)), canvas,
+                  isHorizontal(kind) ? (p1 + p2) / 2 : (p2 + p3) / 2);
 }
 
 namespace {
@@ -547,6 +715,14 @@ Frame frameOf(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, flo
     setFontSize(canvas, 8);
     f.TH = static_cast<float>(canvas.textHeight("#"));
     f.W3 = static_cast<float>(canvas.textWidth("###"));
+    f.step = f.W3;
+    const std::pair<const char*, float> labels[] = {{"h", fd.Hf()}, {"d", fd.d()}, {"B", fd.b()}};
+    for (const auto& [symbol, size] : labels) {
+        const auto width = static_cast<float>(canvas.textWidth(canvas.dimensionLabel(symbol, size * f.k)) +
+                                              canvas.textWidth("#"));
+        f.step = std::max(f.step, width + 0.1f * f.u);
+    }
+    f.tablesX = f.X0 + fd.l() * f.k + std::max(2 * f.u, 0.7f * f.u + 2 * f.step);
     return f;
 }
 
@@ -562,6 +738,7 @@ void drawBody(Canvas& canvas, double unit, const Drawn& fd, int schemeScale, cha
     drawColumn(canvas, f, fd);
     drawFloorAndHatching(canvas, f, fd);
     drawPlan(canvas, f, fd, steps);
+    drawMesh(canvas, f, fd);
     drawOverallDimensions(canvas, f, fd);
     drawSectionMarks(canvas, f, fd);
     drawDimensionTable(canvas, f, fd, decimalSeparator);
@@ -585,18 +762,21 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int
     drawTitle(canvas, u, kTitleTop * u);
 }
 
-void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
-                                  char decimalSeparator) {
-    if (schemeScale <= 0) {
-        return;
-    }
+namespace {
+
+// A row of the scheme's tables, and where the reinforcement table starts: under the dimension
+// table, whose 14 rows start a unit above the floor, a row of the title's height apart.
+float tableRow(const Frame& f) { return f.TH + 0.2f * f.u; }
+float reinforcementTitleTop(const Frame& f) { return f.Y0 - f.u + tableRow(f) * 15; }
+
+void drawReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
+                            char decimalSeparator, float shift) {
     const Drawn fd(design);
-    const Frame f = frameOf(canvas, unit, fd, schemeScale, 0);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, shift);
     const float u = f.u;
-    const float rowHeight = f.TH + 0.2f * u;
-    // a row of the title's height below the dimension table, whose 14 rows start a unit above the floor
-    const float x0 = f.X0 + fd.l() * f.k + 2 * u;
-    const float titleY = f.Y0 - u + rowHeight * 15;
+    const float rowHeight = tableRow(f);
+    const float x0 = f.tablesX;
+    const float titleY = reinforcementTitleTop(f);
     const float y0 = titleY + rowHeight;
     const CellRows bars = reinforcementRows(
         design.result.reinforcement, [&](float value) { return formatFixed(value, 3, decimalSeparator); },
@@ -638,8 +818,33 @@ void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& des
     canvas.setLayer(DrawingLayer::Outline);
 }
 
+void drawMaterials(Canvas& canvas, double unit, const Design& design, const BillOfMaterials& bill,
+                   int schemeScale, char decimalSeparator, float shift) {
+    const Drawn fd(design);
+    const Frame f = frameOf(canvas, unit, fd, schemeScale, shift);
+    // under the reinforcement table: its title and four rows, and a row apart
+    DrawMaterialsTables(canvas, f.tablesX, reinforcementTitleTop(f) + tableRow(f) * 6.5f, unit, bill,
+                        decimalSeparator);
+}
+
+}  // namespace
+
+void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
+                                  char decimalSeparator) {
+    if (schemeScale > 0) {
+        drawReinforcementTable(canvas, unit, design, schemeScale, decimalSeparator, 0);
+    }
+}
+
+void DrawSchemeMaterials(Canvas& canvas, double unit, const Design& design, const BillOfMaterials& bill,
+                         int schemeScale, char decimalSeparator) {
+    if (schemeScale > 0) {
+        drawMaterials(canvas, unit, design, bill, schemeScale, decimalSeparator, 0);
+    }
+}
+
 void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
-                        const std::string& scaleLine) {
+                        const std::string& scaleLine, bool withTables) {
     const auto u = static_cast<float>(std::trunc(unit));
     RedLines how;
     how.x = 2 * u;
@@ -674,8 +879,14 @@ void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& contex
     if (!context.failures.empty()) {
         y = drawRedLines(canvas, y + 0.3 * u, context.failures, how);
     }
-    drawBody(canvas, unit, Drawn(shownDesign(context)), schemeScale, context.decimalSeparator,
-             static_cast<float>(std::max(0.0, y - usualBottom)));
+    const float shift = static_cast<float>(std::max(0.0, y - usualBottom));
+    drawBody(canvas, unit, Drawn(shownDesign(context)), schemeScale, context.decimalSeparator, shift);
+    if (withTables) {
+        drawReinforcementTable(canvas, unit, shownDesign(context), schemeScale, context.decimalSeparator,
+                               shift);
+        drawMaterials(canvas, unit, shownDesign(context), shownQuantities(context), schemeScale,
+                      context.decimalSeparator, shift);
+    }
 }
 
 }  // namespace fundis

@@ -38,9 +38,11 @@ void DrawFoundationScheme(Canvas& canvas, double unit, const Design& design, int
 // The scheme as a document, on the screen, the printed page and the SVG: the out-of-date line and
 // the title at the top, `scaleLine` under the title when it is not empty, the calculation's red
 // lines, then the drawing of the context's record at 1:schemeScale, lower by what stands above it.
-// Without a designed foundation it says so, with the red lines, and draws nothing.
+// Without a designed foundation it says so, with the red lines, and draws nothing. `withTables`
+// adds the reinforcement table and the bill of materials under the table of dimensions (the
+// scheme window; the printed report has a page of its own for them).
 void DrawSchemeDocument(Canvas& canvas, double unit, const ReportContext& context, int schemeScale,
-                        const std::string& scaleLine = {});
+                        const std::string& scaleLine = {}, bool withTables = false);
 
 // What the scheme says instead of a drawing when there is no foundation to draw.
 inline constexpr char kNotDesignedScheme[] = "Фундамент не запроектирован: схемы нет.";
@@ -49,5 +51,9 @@ inline constexpr char kNotDesignedScheme[] = "Фундамент не запро
 // dimensions, for a drawing with room for it; nothing when the scale is 0 or less.
 void DrawSchemeReinforcementTable(Canvas& canvas, double unit, const Design& design, int schemeScale,
                                   char decimalSeparator);
+
+// The specification and the steel schedule (DrawMaterialsTables) under the reinforcement table.
+void DrawSchemeMaterials(Canvas& canvas, double unit, const Design& design, const BillOfMaterials& bill,
+                         int schemeScale, char decimalSeparator);
 
 }  // namespace fundis

@@ -10,11 +10,11 @@
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 #include <QTextTable>
 #include <QUrl>
 
 #include "core/model/FileIo.h"
+#include "core/note/NoteOdt.h"
 #include "core/note/SvgCanvas.h"
 #include "core/reports/SchemeDrawing.h"
 #include "gui/reports/Printing.h"
@@ -156,7 +156,15 @@ void buildNoteDocument(QTextDocument& document, const CalculationNote& note, con
                 addParagraph(cursor, line, charFormat(11, false));
                 break;
             case NoteBlockKind::Formula:
-                addParagraph(cursor, line, charFormat(11, false), Qt::AlignLeft, 18);
+                addParagraph(cursor,
+                             block.formula.number.empty()
+                                 ? line
+                                 : line + QStringLiteral("   ") + text(block.formula.number),
+                             charFormat(11, false), Qt::AlignLeft, 18);
+                break;
+            case NoteBlockKind::Field:
+                addParagraph(cursor, line + QStringLiteral(": ") + QString::fromUtf8(kFieldBlank),
+                             charFormat(11, false));
                 break;
             case NoteBlockKind::Failure:
                 addParagraph(cursor, line, charFormat(11, true, true));
@@ -184,16 +192,14 @@ Status writeNoteFile(const std::string& path, const CalculationNote& note, const
         return Status::failure("Файл " + path +
                                ": пояснительная записка сохраняется в .html, .odt или .pdf.");
     }
+    if (suffix == QStringLiteral("odt")) {
+        return saveFileAtomically(path, noteOdt(note, context));
+    }
     QTextDocument document;
     buildNoteDocument(document, note, note.calculated ? noteSchemeImage(context) : QImage());
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    if (suffix == QStringLiteral("odt")) {
-        QTextDocumentWriter writer(&bytes, QByteArrayLiteral("odf"));
-        if (!writer.write(&document)) {
-            return Status::failure("Файл " + path + ": не удалось составить документ ODT.");
-        }
-    } else {
+    {
         QPdfWriter writer(&bytes);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));

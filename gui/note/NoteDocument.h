@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The calculation note laid out by Qt: a QTextDocument for the window, the ODT file (Qt's
-// OpenDocument writer, so that the note can be edited in LibreOffice or Word) and the PDF (the
-// printer path). The blocks come from the one builder of the core.
+// The calculation note laid out by Qt: a QTextDocument for the window and the PDF (the printer
+// path). The blocks come from the one builder of the core, which also writes the HTML and the ODT.
 
 #include <QImage>
 #include <string>
@@ -24,8 +23,8 @@ QImage noteSchemeImage(const ReportContext& context);
 void buildNoteDocument(QTextDocument& document, const CalculationNote& note, const QImage& scheme);
 
 // The note in the format of the file's extension: .html/.htm (one self-contained page with the
-// scheme as inline SVG), .odt or .pdf; saved safely. Another extension fails naming the file.
-// The ODT and PDF need a QGuiApplication.
+// scheme as inline SVG), .odt (the core's) or .pdf; saved safely. Another extension fails naming the
+// file. The PDF needs a QGuiApplication.
 Status writeNoteFile(const std::string& path, const CalculationNote& note, const ReportContext& context);
 
 // The document's pages on a printer or PDF writer.

@@ -51,20 +51,24 @@ QString suggestedPdfPath(const ReportContext& context, const QString& dataDir) {
 }  // namespace
 
 std::vector<PageDrawer> reportPages(const ReportContext& context) {
-    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage};
+    std::vector<PageDrawer> pages = {DrawReportTextPage, DrawReportTablesPage};
+    if (shownQuantities(context).designed) {
+        pages.push_back(DrawReportMaterialsPage);
+    }
+    pages.push_back(DrawReportSchemePage);
     if (context.settlement != nullptr) {
         pages.push_back(DrawReportSettlementPage);
     }
     return pages;
 }
 
-QRect schemeBounds(const ReportContext& context, double unit, const QFont& font) {
+QRect schemeBounds(const ReportContext& context, double unit, const QFont& font, bool withTables) {
     QPicture measure;
     {
         QPainter painter(&measure);
         painter.setFont(font);
         QPainterCanvas canvas(painter);
-        DrawSchemeDocument(canvas, unit, context, context.schemeScale);
+        DrawSchemeDocument(canvas, unit, context, context.schemeScale, {}, withTables);
     }
     return measure.boundingRect();
 }

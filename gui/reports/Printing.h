@@ -23,13 +23,15 @@ namespace fundis {
 
 using PageDrawer = void (*)(Canvas&, const ReportContext&);
 
-// The pages of "Печать" and of fundis-cli --pdf: the text page, the tables page, the scheme, and
-// the settlement page as the fourth when the context holds a settlement.
+// The pages of "Печать" and of fundis-cli --pdf: the text page, the tables page, the bill of
+// materials for a designed foundation, the scheme, and the settlement page when the context holds a
+// settlement.
 std::vector<PageDrawer> reportPages(const ReportContext& context);
 
 // What the scheme document covers when drawn at `unit` at the context's scale (0, 0 its top-left
-// corner), from a first drawing into a picture: the scheme window's and the SVG's size.
-QRect schemeBounds(const ReportContext& context, double unit, const QFont& font);
+// corner), from a first drawing into a picture: the scheme window's and the SVG's size; `withTables`
+// as DrawSchemeDocument takes it.
+QRect schemeBounds(const ReportContext& context, double unit, const QFont& font, bool withTables = false);
 
 // Draws `pages` on `device`, one after the other; false when the device failed.
 bool drawPages(QPagedPaintDevice& device, const std::vector<PageDrawer>& pages, const ReportContext& context);

@@ -141,6 +141,10 @@ void QPainterCanvas::rectangle(int x1, int y1, int x2, int y2) {
     painter_.drawRect(outline);
 }
 
+void QPainterCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    painter_.drawEllipse(QRectF(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)));
+}
+
 void QPainterCanvas::hatch(const QRect& area) {
     // "/" strokes 8 screen pixels apart, anchored to the page like a brush pattern; each stroke is
     // cut to the rectangle here, since SVG output knows no clipping

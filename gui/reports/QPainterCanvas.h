@@ -34,6 +34,7 @@ class QPainterCanvas : public Canvas {
     void lineTo(int x, int y) override;
     CanvasPoint penPosition() const override { return position_; }
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
     int textHeight(const std::string& text) const override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/reports/SchemeWindow.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,12 +70,14 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       inputs_(fundis::shownDesign(context).inputs),
       result_(fundis::shownDesign(context).result),
+      quantities_(fundis::shownQuantities(context)),
       context_(context),
       printer_(printer),
       dataDir_(std::move(dataDir)) {
     setObjectName(QStringLiteral("SchemeWindow"));
     context_.inputs = &inputs_;
     context_.result = &result_;
+    context_.quantities = &quantities_;
     setWindowTitle(QStringLiteral("Схема фундамента"));
     fundis::installFontSubstitutes();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
@@ -138,8 +141,11 @@ SchemeWindow::SchemeWindow(QWidget* parent, const fundis::ReportContext& context
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_9), [this] { fitToWindow(); });
 
     // what the drawing covers at zoom 1, from a first drawing into a picture
-    extent_ = fundis::schemeBounds(context_, fundis::kScreenSchemeUnit, windowFont).united(QRect(0, 0, 1, 1));
+    extent_ =
+        fundis::schemeBounds(context_, fundis::kScreenSchemeUnit, windowFont, true).united(QRect(0, 0, 1, 1));
     extent_.setTopLeft(QPoint(0, 0));
+    // a picture's bounds may end at the last text's baseline: room for its descent
+    extent_.setHeight(extent_.height() + 2 * QFontMetrics(windowFont).height());
 
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -186,7 +192,8 @@ bool SchemeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SchemeWindow::drawScheme(fundis::Canvas& canvas) const {
-    fundis::DrawSchemeDocument(canvas, fundis::kScreenSchemeUnit, context_, context_.schemeScale);
+    // the window shows the sheet with its tables: the bars and the bill of materials too
+    fundis::DrawSchemeDocument(canvas, fundis::kScreenSchemeUnit, context_, context_.schemeScale, {}, true);
 }
 
 void SchemeWindow::paintDrawing(QPainter& painter) const {

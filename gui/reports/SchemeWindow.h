@@ -51,6 +51,7 @@ class SchemeWindow : public QDialog {
     // copies: the window draws the calculation it was opened with
     fundis::ProjectRecord inputs_;
     fundis::CalculationResult result_;
+    fundis::BillOfMaterials quantities_;
     fundis::ReportContext context_;
     QPrinter& printer_;
     QString dataDir_;

@@ -135,7 +135,7 @@ TEST(CliErrors, NotRun) {
         {{"--tables"}, "--tables"},
         {{}, ".dan"},
         {{"--html", folder.file("a.htm"), project, project}, "один проект"},
-        {{"--dxf", folder.file("a.dxf"), project, project}, "--dxf и --explain пишут один файл"},
+        {{"--dxf", folder.file("a.dxf"), project, project}, "--explain и --bom пишут один файл"},
     };
     for (const auto& [arguments, message] : rows) {
         SCOPED_TRACE(message);
@@ -328,7 +328,7 @@ TEST(CliExport, WritesTheCalculationNote) {
     Result result = runCli({"--tables", kTables, "--explain", folder.file("n.html"), project});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, expected("sand_frost_depth"));
-    EXPECT_NE(readBytes(folder.file("n.html")).find("<h2>9. Итог</h2>"), std::string::npos);
+    EXPECT_NE(readBytes(folder.file("n.html")).find("<h2>10. Итог</h2>"), std::string::npos);
 
     result = runCli({"--tables", kTables, "--explain", folder.file("n.doc"), project});
     EXPECT_EQ(result.code, 2);

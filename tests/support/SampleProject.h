@@ -88,7 +88,7 @@ inline fundis::ProjectForm columnProjectForm() {
 struct SampleDesign {
     fundis::ProjectRecord inputs;
     fundis::CalculationResult result;
-    fundis::Design design() const { return {inputs, result}; }
+    fundis::Design design() const { return {inputs, result, nullptr}; }
     fundis::ReportContext context() const {
         fundis::ReportContext context;
         context.inputs = &inputs;

@@ -198,6 +198,19 @@ const std::vector<Row>& rows() {
          result([](R r) { return r.depth.df; })},
         {"frost_clay_basement_vikby.dan", "df, м", 1.13, 1.13, 0.005 + 0.0025 * 1.13,
          result([](R r) { return r.depth.df; })},
+
+        // the program's own course project, against the hand recheck of the manual
+        {"course_middle_column.dan", "df, м", 0.7927, 0.7927, 0.00005,
+         result([](R r) { return r.depth.df; })},
+        {"course_middle_column.dan", "Hf, м", 1.8, 1.8, 0.0005,
+         result([](R r) { return designedHeight(r); })},
+        {"course_middle_column.dan", "R, кПа", 289.86, 289.86, 0.005, result([](R r) { return r.base.R; })},
+        {"course_middle_column.dan", "pmax 2, кПа", 307.31, 307.31, 0.005,
+         result([](R r) { return r.pressuresII[2].pmax; })},
+        {"course_middle_column.dan", "масса сетки, кг", 195.76, 195.76, 0.005,
+         [](const ProjectPass& pass) { return pass.quantities.meshMass / 100.0; }},
+        {"course_middle_column.dan", "бетон, м³", 6.665, 6.665, 0.0005,
+         [](const ProjectPass& pass) { return pass.quantities.concrete.volume / 1000.0; }},
     };
     return table;
 }
@@ -251,5 +264,5 @@ TEST(Verification, ExamplesMenuManualAndTestsAgree) {
                 << entry.path() << " is not in the \"Примеры\" menu";
         }
     }
-    EXPECT_GE(listed.size(), 14u);
+    EXPECT_GE(listed.size(), 15u);
 }

@@ -181,6 +181,20 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
     }
 }
 
+// The limits are inclusive: on a 6 x 6 m base N = 2160 kN and M = 2160 kNm give p = 60, pmax = 120 =
+// 1.2 R and pmin = 0 at R = 100: admissible, with no reserve, so the search takes it
+TEST(SizeBase, EdgePressureLimitsHoldTheirBoundaries) {
+    const CodeTables tables = tablesOf({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
+    CalculationReport report('.');
+    const DepthResult depth;
+    const ProjectRecord data = searchProject(100, {0, 2160, 2160, 2160}, {0, 2160, 2160, 2160});
+    const BaseSizeResult base = SizeBase(data, tables, depth, report, false, {});
+    ASSERT_TRUE(base.found);
+    expectValues({{base.b, 6}, {base.l, 6}, {base.kzap, 0}, {base.pmaxEnv, 120}, {base.pminEnv, 0}});
+    const PressureChecks checks = checkPressuresII(data, Footing{6, 6, 36, 0, 0}, 100);
+    EXPECT_TRUE(checks[1].pmaxOk && checks[1].pminOk && checks[1].ok());
+}
+
 // No fit (h[0] = -1): one step takes the whole distance; of several sets the last one read stands,
 // without the heights of a longer set before it; 2 h01 = b - buc is the middle case
 TEST(ShapeSteps, NoFitAndTheMiddleCase) {
@@ -325,6 +339,17 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
     EXPECT_TRUE(punching.socketBottom.ran);
     EXPECT_FALSE(punching.socketBottom.computable);
     EXPECT_LE(punching.socketBottom.prod_A, 0.0f);
+
+    // the socket bottom's pyramid must stay inside the pedestal's along b too: Hf - socket 0.7 is
+    // below (luc - lc) / 2 + hSteps = 0.85 but not below (buc - bc) / 2 + hSteps = 0.65
+    data = punchingProject();
+    data.socketDepth = 0.8f;
+    data.buc = 0.5f;
+    punchingLines(data, false, false, &punching);
+    EXPECT_FALSE(punching.socketBottom.ran);
+    data.buc = 0.9f;
+    punchingLines(data, false, false, &punching);
+    EXPECT_TRUE(punching.socketBottom.ran);
 }
 
 // Punching through the socket bottom compares the edge pressure with the pressure the pyramid's
@@ -332,10 +357,12 @@ TEST(CheckPunching, WhenItRunsAndWhatFails) {
 // prod_h = (2.4 - 0.4) / 2 - (0.6 + 0.05) = 0.35, prod_A = 0.35 * 2.4 - 0.35^2 = 0.7175,
 // capacity = 0.54 * 750 * 0.94 / 0.7175 = 530.592 kPa; p12 = 2000 / 5.76 + 20 * 1.65 = 380.222 kPa.
 // At N = 3000, p12 = 553.833 kPa goes past it, while the pedestal check (h0 = 0.54 against
-// 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes.
+// 553.833 * 0.3375 / (750 * 1.44) = 0.173) still passes. The largest of the three combinations
+// counts, here the third.
 TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
     Staged data = punchingProject();
     data.A = 5.76f;
+    data.NI = {0, 1000, 1500, 2000};
     PunchingResult punching;
     std::vector<std::string> lines = punchingLines(data, true, false, &punching);
     ASSERT_FALSE(lines.empty());
@@ -357,12 +384,12 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
 
 // Across b the pressure is uniform, the 1st limit state's p = NI / A + 20 d, and each section is a
 // cantilever: M = p * c^2 / 2. By hand, for a 3.3 x 2.7 m base at d = 1.5 under NI = 1500 kN
-// (NII = 1000 kN, which must not count): p = 1500 / 8.91 + 30 = 198.350 kPa; at the column face
-// c = (2.7 - 0.4) / 2 = 1.15, M = 198.350 * 1.3225 / 2 = 131.159 kNm/m, h0 = 0.6 - 0.05 - 0.01 = 0.54,
-// As = 131.159 / (0.9 * 0.54 * 365000) * 3.3 = 24.40 cm2 (the pedestal face, c = 0.9, needs less).
-// The bars of side b run along b and lie across l = 3.3 m on a 0.2 m grid: trunc(16.5) + 1 = 17 bars,
-// d = sqrt(24.40 / 17 * 4 / pi) = 13.5 mm -> 14 mm, 26.17 cm2; those of side l lie across b = 2.7 m:
-// 14 bars. NII in place of NI (with or without a factor 1.1) would have given other steel.
+// (NII = 1000 kN, which must not count; NI of the other two combinations is smaller): p = 1500 / 8.91 + 30 =
+// 198.350 kPa; at the column face c = (2.7 - 0.4) / 2 = 1.15, M = 198.350 * 1.3225 / 2 = 131.159 kNm/m, h0 =
+// 0.6 - 0.05 - 0.01 = 0.54, As = 131.159 / (0.9 * 0.54 * 365000) * 3.3 = 24.40 cm2 (the pedestal face, c =
+// 0.9, needs less). The bars of side b run along b and lie across l = 3.3 m on a 0.2 m grid: trunc(16.5) + 1
+// = 17 bars, d = sqrt(24.40 / 17 * 4 / pi) = 13.5 mm -> 14 mm, 26.17 cm2; those of side l lie across b = 2.7
+// m: 14 bars. NII in place of NI (with or without a factor 1.1) would have given other steel.
 TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     Staged data;
     data.b = 2.7f;
@@ -378,7 +405,7 @@ TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     data.da = 0.02f;
     data.Rs = 365000.0f;
     data.NII = {0, 1000, 1000, 1000};
-    data.NI = {0, 1500, 1500, 1500};
+    data.NI = {0, 1000, 1200, 1500};  // the third combination governs
     CalculationReport report('.');
     const ReinforcementResult bars =
         ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
@@ -386,12 +413,12 @@ TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     EXPECT_EQ(bars.alongL.count, 14);
     EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);
     EXPECT_NEAR(bars.alongB.area * 1e4, 26.17, 0.01);
-    // the governing section is the column face of combination 1 (all three are alike)
+    // the governing section is the column face of combination 3
     ASSERT_GE(bars.alongB.governing, 0);
     const ReinforcementSection& governing =
         bars.alongB.sections[static_cast<std::size_t>(bars.alongB.governing)];
     EXPECT_EQ(governing.kind, SectionKind::ColumnFace);
-    EXPECT_EQ(governing.combination, 1);
+    EXPECT_EQ(governing.combination, 3);
     EXPECT_NEAR(governing.c, 1.15, 1e-6);
     EXPECT_NEAR(governing.h0, 0.54, 1e-6);
     EXPECT_NEAR(governing.M, 131.159, 1e-3);

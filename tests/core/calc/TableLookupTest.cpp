@@ -19,6 +19,8 @@ namespace {
 const char* const kFactors =
     "free text\r\n# 1 2 3\r\n# 0 0.00 1.00 3.14\r\n"
     "# 26 0.84 4.37 6.90\r\n# 28 0.98 4.93 7.40\r\n# 45 3.66 15.64 14.64\r\n";
+// Signed numbers and numbers that start with their point; numbers in the free text are no values.
+const char* const kSigns = "table 12 of 7 rows\n# 1 2\n# -9 -5 .9\n# 9 -.5 +2\n";
 const char* const kConditions =
     "# 1 1.5 4\n# 0 1.4 1.4 1.2\n# 1 1.3 1.3 1.1\n# 2 1.25 1.2 1.0 trailing words\n";
 
@@ -43,14 +45,19 @@ TEST(TableLookup, InterpolatesBetweenRowsAndColumns) {
                 {kFactors, 3, 1e-6f, 3.14}, {kFactors, 2, 0, 1.00},        {kFactors, 2, -5, 1.00},
                 {kFactors, 2, 50, 15.64},   {kConditions, 1, 1e-10f, 1.4}, {kConditions, 1, 1, 1.3},
                 {kConditions, 4, 1, 1.1},   {kConditions, 1.5f, 2, 1.2},   {kConditions, 2.75f, 1, 1.2},
-                {kConditions, 9, 1, 1.1},   {kConditions, 0.5f, 1, 0.65},  {kConditions, 0, 1, 1.3}};
+                {kSigns, 1, -9, -5},        {kSigns, 2, -9, 0.9},          {kSigns, 1, 9, -0.5},
+                {kSigns, 2, 9, 2},          {kConditions, 9, 1, 1.1},      {kConditions, 0.5f, 1, 0.65},
+                {kConditions, 0, 1, 1.3}};
     for (const auto& row : rows) {
-        EXPECT_NEAR(lookUp(row.table, row.x, row.y), row.value, 2e-6 * row.value) << row.x << ", " << row.y;
+        EXPECT_NEAR(lookUp(row.table, row.x, row.y), row.value, 2e-6 * std::fabs(row.value))
+            << row.x << ", " << row.y;
     }
+    // a number after a word of a row's free text is no value of the row: this row is one short
+    Table table;
+    EXPECT_FALSE(parseTable("# 1 2\n# 9 -.5 see 2\n", "short.dat", table).ok());
 }
 
-// A missing or short table stops the loading with a message naming its file; the dialog's OK
-// needs only Rb.dat and table3.dat
+// A missing or short table stops the loading with a message naming its file
 TEST(CodeTables, MissingOrShortTablesAreNamed) {
     // the file, its text (nullptr: the file is missing), whether the dialog's two tables fail
     const std::tuple<const char*, const char*, bool> rows[] = {

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <regex>
 
 #include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/SvgCanvas.h"
+#include "core/note/ZipArchive.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -66,9 +69,10 @@ std::vector<const NoteBlock*> blocksOf(const CalculationNote& note, NoteBlockKin
 
 // The formula line's parts in order, an empty part left out
 TEST(NoteFormula, JoinsItsParts) {
-    EXPECT_EQ(formulaLine({"A", "b·l", "1,2·1,8", "2,160", "м²", ""}), "A = b·l = 1,2·1,8 = 2,160 м²");
-    EXPECT_EQ(formulaLine({"p1", "pmax", "", "10,000", "кПа", "п. 1"}), "p1 = pmax = 10,000 кПа (п. 1)");
-    EXPECT_EQ(formulaLine({"η", "", "", "1,091", "", ""}), "η = 1,091");
+    EXPECT_EQ(formulaLine({"A", "b·l", "1,2·1,8", "2,160", "м²", "", "(4.1)"}),
+              "A = b·l = 1,2·1,8 = 2,160 м²");
+    EXPECT_EQ(formulaLine({"p1", "pmax", "", "10,000", "кПа", "п. 1", ""}), "p1 = pmax = 10,000 кПа (п. 1)");
+    EXPECT_EQ(formulaLine({"η", "", "", "1,091", "", "", ""}), "η = 1,091");
 }
 
 // Before a calculation, after inputs changed, and when the pass could not run at all
@@ -97,7 +101,7 @@ TEST(CalculationNote, SaysWhenThereIsNothingToShow) {
     EXPECT_TRUE(has(noteTextLines(note), "Расчет не выполнен: " + notRun.reason));
 }
 
-// The sand project: nine sections in order, a formula line a combination, the program's own rules
+// The sand project: eleven sections in order, a formula line a combination, the program's own rules
 // named as such, every number with the user's separator (the values themselves are recomputed for every
 // sample by check-note-documents.py)
 TEST(CalculationNote, SandProjectStepByStep) {
@@ -111,7 +115,8 @@ TEST(CalculationNote, SandProjectStepByStep) {
     EXPECT_EQ(headings, (std::vector<std::string>{
                             "1. Исходные данные", "2. Глубина заложения", "3. Расчетное сопротивление грунта",
                             "4. Размеры подошвы", "5. Подколонник и ступени", "6. Продавливание",
-                            "7. Армирование подошвы", "8. Осадка основания", "9. Итог"}));
+                            "7. Армирование подошвы", "8. Спецификация и расход материалов",
+                            "9. Осадка основания", "10. Итог", "11. Список использованных источников"}));
     const std::vector<std::string> text = noteTextLines(note);
     // each combination's three pressures and three verdicts, the weight of 20 kN/m3 as the program's
     EXPECT_EQ(starting(text, "pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ").size(), 3u);
@@ -131,7 +136,7 @@ TEST(CalculationNote, SandProjectStepByStep) {
     for (const NoteBlock* block : blocksOf(note, NoteBlockKind::Formula)) {
         EXPECT_EQ(block->formula.substituted.find('.'), std::string::npos) << block->text;
         EXPECT_EQ(block->formula.result.find('.'), std::string::npos) << block->text;
-        if (block->formula.unit != "шт") {
+        if (block->formula.unit != "шт" && block->formula.unit != "мм") {  // counts and millimetres are whole
             EXPECT_NE(block->formula.result.find(','), std::string::npos) << block->text;
         }
     }
@@ -277,7 +282,7 @@ TEST(CalculationNote, WhereTheValuesCameFrom) {
 TEST(NoteHtml, SelfContainedPage) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
-    const std::string svg = schemeSvg({sand.record, sand.calculation}, 75, ',');
+    const std::string svg = schemeSvg({sand.record, sand.calculation, &sand.quantities}, 75, ',');
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
     EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
     const std::string page = noteHtml(note, svg);
@@ -288,4 +293,57 @@ TEST(NoteHtml, SelfContainedPage) {
     EXPECT_NE(page.find("Проект: a&lt;b&gt;.dan."), std::string::npos);
     EXPECT_EQ(page.find(" src="), std::string::npos);
     EXPECT_EQ(page.find("<link"), std::string::npos);
+}
+
+// The formulas numbered by section in order, "(4.1)", "(4.2)"...; no number of the note with the
+// noise of single precision or an exponent (the sand project's sizes are sums of floats)
+TEST(CalculationNote, FormulaNumbersAndCleanNumbers) {
+    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
+    const CalculationNote note = buildCalculationNote(&sand, {"sand.dan", ',', false});
+    int section = 0;
+    int count = 0;
+    int numbered = 0;
+    for (const NoteBlock& block : note.blocks) {
+        if (block.kind == NoteBlockKind::Heading) {
+            section = std::atoi(block.text.c_str());
+            count = 0;
+        } else if (block.kind == NoteBlockKind::Formula) {
+            EXPECT_EQ(block.formula.number,
+                      "(" + std::to_string(section) + "." + std::to_string(++count) + ")")
+                << block.text;
+            ++numbered;
+        }
+    }
+    EXPECT_GT(numbered, 40);
+    const std::regex noise(R"(\d,\d*(9999|0000)\d|\de[-+]\d)");
+    for (const std::string& line : noteTextLines(note)) {
+        EXPECT_FALSE(std::regex_search(line, noise)) << line;
+    }
+    EXPECT_TRUE(has(noteTextLines(note), std::string("Группа: ") + kFieldBlank));
+}
+
+// The zip of the ODT: CRC-32 as zip computes it, stored entries in order, the first one's data at
+// the place a program looks for the mimetype (what zipfile makes of it check-note-documents.py sees)
+TEST(ZipArchive, StoredEntriesWithTheirCrc) {
+    const std::pair<std::string, std::uint32_t> crcs[] = {
+        {"", 0U},
+        {"123456789", 0xCBF43926U},
+        {"a", 0xE8B7BE43U},
+        {"application/vnd.oasis.opendocument.text", 0x0C32C65EU}};
+    for (const auto& [bytes, crc] : crcs) {
+        EXPECT_EQ(crc32(bytes), crc) << bytes;
+    }
+    ZipArchive zip;
+    zip.add("mimetype", "application/vnd.oasis.opendocument.text");
+    zip.add("Pictures/a.svg", "<svg/>");
+    const std::string bytes = zip.bytes();
+    EXPECT_EQ(bytes.substr(0, 4), std::string("PK\x03\x04"));
+    EXPECT_EQ(bytes.substr(30, 8), "mimetype");
+    EXPECT_EQ(bytes.substr(38, 39), "application/vnd.oasis.opendocument.text");
+    // the end record: two entries, the central directory right after the data
+    const std::string end = bytes.substr(bytes.size() - 22);
+    EXPECT_EQ(end.substr(0, 4), std::string("PK\x05\x06"));
+    EXPECT_EQ(static_cast<unsigned char>(end[10]), 2);
+    const std::size_t directory = bytes.find(std::string("PK\x01\x02"));
+    EXPECT_EQ(static_cast<unsigned char>(end[16]) | (static_cast<unsigned char>(end[17]) << 8), directory);
 }

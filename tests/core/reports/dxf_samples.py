@@ -7,7 +7,12 @@
 For each CASE.dan: fundis-cli --json gives the record; fundis-cli --dxf writes the drawing, which
 ezdxf reads and audits. Checked: no audit errors; every layer there; the outlines of the concrete
 closed; for a designed foundation the base l x b, each step and the pedestal in plan and the cut l
-wide and Hf high, in millimetres within 1 mm; the Russian texts read back as written.
+wide and Hf high, in millimetres within 1 mm; the dimensions' values in millimetres; the bill of
+materials' positions and totals on the TABLE layer; the bottom mesh on the REINFORCEMENT layer at
+true size (the bar of side l in the section, l − 2·dz long at its cover, the bars of side b cut as
+circles of their diameter over it, nb of them at their spacing, and the plan's fragment inside the
+base); the Russian texts read back as written, in the
+code page 1251 that the header declares (no \\U+ escapes, which LibreCAD shows as diamonds).
 """
 import json
 import os
@@ -21,8 +26,8 @@ LAYERS = ["OUTLINE", "COLUMN", "DIMENSIONS", "HATCH", "REINFORCEMENT", "TEXT", "
 TEXTS = {
     "TEXT": ["Схема фундамента", "I - I"],
     "TABLE": ["Основные", "размеры,м", "Размеры", "подошвы,м", "под-ка,м", "колонны,м", "ступеней",
-              "фундамента", "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА", "Сторона L", "Кол-во стержней, шт"],
-    "DIMENSIONS": ["L", "B", "h", "d", "lc", "bс"],  # "bс" with a Cyrillic "с", as the scheme has it
+              "фундамента", "АРМИРОВАНИЕ ПОДОШВЫ ФУНДАМЕНТА", "Сторона L", "Кол-во стержней, шт",
+              "Спецификация", "Ведомость расхода стали, кг", "Детали", "Материалы", "Изделия арматурные"],
 }
 TOLERANCE = 1.0  # mm
 
@@ -49,7 +54,65 @@ def near(a, b):
     return abs(a - b) <= TOLERANCE
 
 
-def check(path, record):
+def millimetres(metres):
+    return str(round(metres * 1000))
+
+
+def base_rectangle(outlines):
+    """The plan's base: the largest closed four-point outline, as (min x, min y, max x, max y)."""
+    best = None
+    for outline in outlines:
+        if len(outline) != 4:
+            continue
+        points = list(outline.get_points("xy"))
+        box = (min(p[0] for p in points), min(p[1] for p in points), max(p[0] for p in points),
+               max(p[1] for p in points))
+        if best is None or (box[2] - box[0]) * (box[3] - box[1]) > (best[2] - best[0]) * (best[3] - best[1]):
+            best = box
+    return best
+
+
+def check_mesh(msp, record, plan):
+    problems = []
+    l, b, dz = record["l"] * 1000, record["b"] * 1000, record["dz"] * 1000
+    dl, db = record["dsl"] * 1000, record["dsb"] * 1000
+    base = (record["pedestalTop"] - record["Hf"]) * 1000  # the base's level, y up from ±0.000
+    lines = msp.query('LINE[layer=="REINFORCEMENT"]')
+    circles = msp.query('CIRCLE[layer=="REINFORCEMENT"]')
+    low = base + dz + dl / 2
+    section = [e for e in lines if near(e.dxf.start.y, low) and near(e.dxf.end.y, low)]
+    if len(section) != 1 or not near(abs(section[0].dxf.end.x - section[0].dxf.start.x), l - 2 * dz) \
+            or not near(min(section[0].dxf.start.x, section[0].dxf.end.x), dz):
+        problems.append(f"no bar of side l {l - 2 * dz:.0f} mm long at {low:.1f} mm in the section")
+    count = int(record["nb"])
+    if len(circles) != count:
+        problems.append(f"{len(circles)} bars of side b cut in the section, expected {count}")
+    high = base + dz + dl + db / 2
+    # on the 200 mm grid where it fits between the covers, closer where it does not; what the grid
+    # leaves goes to the two edges alike
+    span = l - 2 * dz - db
+    spacing = min(200.0, span / (count - 1)) if count > 1 else 0
+    first = dz + db / 2 + (span - spacing * (count - 1)) / 2 if count > 1 else dz + db / 2
+    for i, circle in enumerate(sorted(circles, key=lambda c: c.dxf.center.x)):
+        centre = circle.dxf.center
+        if abs(circle.dxf.radius - db / 2) > 0.02 or not near(centre.y, high) \
+                or not near(centre.x, first + i * spacing):
+            problems.append(f"bar {i + 1} of side b: radius {circle.dxf.radius:.2f} at {centre.x:.1f}, "
+                            f"{centre.y:.1f}; expected {db / 2:.2f} at {first + i * spacing:.1f}, {high:.1f}")
+            break
+    fragment = [e for e in lines if e not in section]
+    if plan is None or not fragment:
+        problems.append("no mesh in the plan")
+    else:
+        for e in fragment:
+            for point in (e.dxf.start, e.dxf.end):
+                if not (plan[0] - 0.5 <= point.x <= plan[2] + 0.5 and plan[1] - 0.5 <= point.y <= plan[3] + 0.5):
+                    problems.append(f"a bar of the plan runs out of the base at {point.x:.1f}, {point.y:.1f}")
+                    return problems
+    return problems
+
+
+def check(path, record, quantities):
     problems = []
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
@@ -61,18 +124,23 @@ def check(path, record):
     problems += [f"no layer {name}" for name in LAYERS if not doc.layers.has_entry(name)]
     msp = doc.modelspace()
 
-    # every line of text as a CAD program shows it: the \U+XXXX escapes decoded
+    # every line of text as a CAD program shows it: %%c as the diameter sign
     texts = {}
     for text in msp.query("TEXT"):
-        texts.setdefault(text.dxf.layer, set()).add(ezdxf.decode_dxf_unicode(text.dxf.text))
+        texts.setdefault(text.dxf.layer, set()).add(text.plain_text())
     # without a base and a pedestal there is nothing to draw: a statement and the red lines stand instead
     shaped = record["l"] > 0 and record["b"] > 0 and record["luc"] > 0 and record["buc"] > 0
     expected = TEXTS if shaped else {"TEXT": [NOT_DESIGNED]}
     for layer, wanted in expected.items():
         problems += [f"no text {w!r} on {layer}" for w in wanted if w not in texts.get(layer, set())]
+    if doc.header.get("$DWGCODEPAGE") != "ANSI_1251":
+        problems.append(f"code page {doc.header.get('$DWGCODEPAGE')}")
     with open(path, "rb") as raw:
-        if any(byte >= 0x80 for byte in raw.read()):
-            problems.append("bytes beyond ASCII in the file")
+        content = raw.read()
+    if b"\\U+04" in content:
+        problems.append("Russian letters as \\U+ escapes")
+    if shaped and "Схема фундамента".encode("cp1251") not in content:
+        problems.append("the title is not in code page 1251")
 
     outlines = msp.query('LWPOLYLINE[layer=="OUTLINE"]')
     problems += [f"open outline of {len(o)} points" for o in outlines if not o.closed]
@@ -107,6 +175,23 @@ def check(path, record):
     for bars in (record["nl"], record["nb"]):
         if str(int(bars)) not in texts.get("TABLE", set()):
             problems.append(f"no {int(bars)} bars in the reinforcement table")
+    # the dimensions as a working drawing writes them: the sizes in millimetres
+    for name in ("l", "b", "Hf", "d", "lc", "bc", "luc", "buc"):
+        if millimetres(record[name]) not in texts.get("DIMENSIONS", set()):
+            problems.append(f"no dimension {millimetres(record[name])} ({name})")
+    problems += check_mesh(msp, record, base_rectangle(outlines))
+    # the bill of materials: a row a position, the steel total, the concrete's volume
+    table = texts.get("TABLE", set())
+    for bar in quantities["bars"]:
+        name = bar["name"]
+        if name not in table:
+            problems.append(f"no position {name!r} in the bill of materials")
+    total = f"{quantities['steel_total_kg']:.1f}"
+    if total not in table:
+        problems.append(f"no steel total {total}")
+    volume = f"{quantities['concrete']['volume_m3']:.3f}"
+    if volume not in table and volume + " м3" not in table:
+        problems.append(f"no concrete volume {volume}")
     return problems
 
 
@@ -122,9 +207,9 @@ def main():
             drawing = os.path.join(scratch, name[:-4] + ".dxf")
             try:
                 output = run(tool, ["--json", "--sep", ".", "--tables", tables, project], scratch)
-                record = json.loads(output.strip().splitlines()[-1])["record"]
+                result = json.loads(output.strip().splitlines()[-1])
                 run(tool, ["--sep", ".", "--tables", tables, "--dxf", drawing, project], scratch)
-                problems = check(drawing, record)
+                problems = check(drawing, result["record"], result["quantities"])
             except Exception as error:  # noqa: BLE001 - a case that cannot be checked is a failure
                 problems = [f"{type(error).__name__}: {error}"]
             if problems:

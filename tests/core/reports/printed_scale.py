@@ -57,10 +57,11 @@ def scheme_page(cli, tables, project, scale, folder):
     pdf = os.path.join(folder, f'scale{scale}.pdf')
     subprocess.run([cli, '--settings', settings, '--tables', tables, '--pdf', pdf, project], check=True,
                    stdout=subprocess.DEVNULL)
-    text = subprocess.run(['pdftotext', '-f', '3', '-l', '3', pdf, '-'], check=True, capture_output=True,
+    # the text page, the tables, the bill of materials, then the scheme
+    text = subprocess.run(['pdftotext', '-f', '4', '-l', '4', pdf, '-'], check=True, capture_output=True,
                           text=True).stdout
     svg = os.path.join(folder, f'scale{scale}.svg')
-    subprocess.run(['pdftocairo', '-svg', '-f', '3', '-l', '3', pdf, svg], check=True)
+    subprocess.run(['pdftocairo', '-svg', '-f', '4', '-l', '4', pdf, svg], check=True)
     with open(svg, encoding='utf-8') as f:
         return text, outline_paths(f.read())
 

@@ -72,7 +72,7 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     });
     EXPECT_TRUE(shown.canSave);
     EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа (СНиП 2.02.01-83, формула (7))").arg(R)));
-    EXPECT_TRUE(shown.text.contains(QStringLiteral("9. Итог")));
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("10. Итог")));
     EXPECT_FALSE(shown.text.contains(QStringLiteral("изменены после расчета")));
     const QByteArray zip = readFile(odt);
     EXPECT_TRUE(zip.startsWith("PK"));
