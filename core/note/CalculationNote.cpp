@@ -687,7 +687,10 @@ void writeSteps(const Context& x) {
             {{std::to_string(i), w.r(s.h[i]), w.r(s.lStep[i]), w.r(s.bStep[i]), w.r(s.c[i]), w.r(s.cb[i])},
              false});
     }
-    w.sub("Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) + ")");
+    w.sub(s.method == StepMethod::Manual1989
+              ? std::string("Ступени (вылеты c, cb — по 5.2)")
+              : "Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) +
+                    ")");
     w.table({"Ступень", "h, м", "l, м", "b, м", "c, м", "cb, м"}, std::move(rows));
     if (s.huc >= 0.0f) {
         w.formula("huc", "Hf − hSteps", w.v(result.depth.Hf) + " − " + w.v(s.hSteps), w.r(s.huc), "м", "");
@@ -930,7 +933,7 @@ void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
                  "As, см²/м"},
                 std::move(rows));
     }
-    w.formula("n", "⌊5·" + name + "⌋ + 1", "⌊5·" + w.v(side.side) + "⌋ + 1", w.whole(side.count), "шт",
+    w.formula("n", "⌊5·" + across + "⌋ + 1", "⌊5·" + w.v(side.across) + "⌋ + 1", w.whole(side.count), "шт",
               std::string("шаг 0,2 м, ") + kOwnRule);
     w.para(
         "Диаметр — четное число миллиметров больше расчетного √(4·As,тр/(π·n)), не менее 10 мм, при стороне "
@@ -1114,10 +1117,11 @@ void writeMaterials(const Context& x) {
               "");
 
     w.sub("Вес фундамента и грунта на его уступах");
-    w.para(
-        "Давления по подошве в разделе 4 вычислены со средним весом фундамента и грунта на уступах 20 кН/м³. "
-        "Проверка: вес железобетона 25 кН/м³, грунт — γ'II на объеме призмы l·b·d за вычетом фундамента "
-        "(со стаканом) в ее пределах.");
+    w.para("Давления по подошве в разделе 4 вычислены со средним весом фундамента и грунта на уступах " +
+           w.v(x.in.Ymt) +
+           " кН/м³. "
+           "Проверка: вес железобетона 25 кН/м³, грунт — γ'II на объеме призмы l·b·d за вычетом фундамента "
+           "(со стаканом) в ее пределах.");
     const auto kN = [&](long hundredths) { return hundredthsText(hundredths, w.separator()); };
     w.formula("Gf", "25·V", "25·" + m3(c.volume), kN(c.weight), "кН", "");
     w.formula("Vd", "l·b·d", metres(steps.l) + "·" + metres(steps.b) + "·" + metres(c.depth / 1000.0),
@@ -1127,10 +1131,13 @@ void writeMaterials(const Context& x) {
               "Vф,d — объем фундамента в пределах d");
     w.formula("γm", "(Gf + Gгр)/Vd", "(" + kN(c.weight) + " + " + kN(c.soil) + ")/" + m3(c.prism),
               kN(c.meanWeight), "кН/м³", "");
-    const double difference =
-        (static_cast<double>(c.meanWeight) / 100.0 - kAssumedMeanWeight) / kAssumedMeanWeight * 100.0;
-    w.para("Принятые 20 кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
-           " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
+    // the weight the pressures took, 20 kN/m3 unless given
+    const double assumed = x.in.Ymt;
+    if (assumed > 0.0) {
+        const double difference = (static_cast<double>(c.meanWeight) / 100.0 - assumed) / assumed * 100.0;
+        w.para("Принятые " + w.v(assumed) + " кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
+               " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
+    }
     w.para(kNotDesignedByProgram);
 }
 
