@@ -179,7 +179,11 @@ std::string fieldList() {
         } else {
             takes = ruleText(field);
         }
-        out += std::string(field.name) + "\t" + fieldCaption(field) + "\t" + where + "\t" + takes + "\n";
+        out += field.name;
+        out += "\t" + fieldCaption(field);
+        out += "\t" + where;
+        out += "\t" + takes;
+        out += "\n";
     }
     return out;
 }

@@ -137,7 +137,12 @@ int runProject(const Run& run, const std::string& path) {
     // --set: the fields given on the command line, over the file's, before the calculation
     for (const auto& [name, value] : run.options.assignments) {
         if (const Status set = setField(project.form, name, value); !set) {
-            complain(path + ": --set " + name + "=" + value + ": " + set.message());
+            std::string line = path + ": --set ";
+            line += name;
+            line += "=";
+            line += value;
+            line += ": " + set.message();
+            complain(line);
             return kExitNotRun;
         }
     }

@@ -53,7 +53,7 @@ void writeGivenValues(const ProjectRecord& data, const SoilResistanceResult& soi
                       CalculationReport& report) {
     std::vector<std::string> lines;
     if (data.stepMethod == StepMethod::Manual1989) {
-        lines.push_back("Вылеты ступеней\t\t\t\tпо Пособию 1989");
+        lines.emplace_back("Вылеты ступеней\t\t\t\tпо Пособию 1989");
     }
     if (data.Yc1Given) {
         lines.push_back("Коэффициент условий работы\t\tYc1 = " + report.number(data.Yc1));

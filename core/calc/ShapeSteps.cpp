@@ -199,7 +199,7 @@ void shapeByManual(StepsResult& s, const ProjectRecord& inputs, const CodeTables
         s.h[0] = -1.0f;
     }
     s.nSteps = 0;
-    while (s.nSteps + 1 < kStepEntries && s.h[static_cast<std::size_t>(s.nSteps + 1)] != 0.0f) {
+    while (s.nSteps + 1 < kStepEntries && s.h[static_cast<std::size_t>(s.nSteps) + 1] != 0.0f) {
         ++s.nSteps;
     }
     s.levelsL = layOutSide(s, inputs, s.l, s.b, pedestal.luc, s.c);
