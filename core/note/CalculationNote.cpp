@@ -240,7 +240,7 @@ void writeInputs(const Context& x) {
         given.push_back({{"γmt (фундамент с грунтом на уступах), кН/м³", w.v(in.Ymt), "задано"}, false});
     }
     if (!given.empty()) {
-        w.table({"Задано вместо расчета программы", "Значение", "Источник"}, std::move(given));
+        w.table({"Задано в исходных данных", "Значение", "Источник"}, std::move(given));
     }
 
     w.sub("Материалы");
