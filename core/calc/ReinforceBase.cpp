@@ -96,7 +96,7 @@ ReinforcementResult ReinforceBase(const ProjectRecord& inputs, const DepthResult
                                   const BaseSizeResult& base, const PedestalResult& pedestal,
                                   const StepsResult& steps, CalculationReport& report) {
     ReinforcementResult result;
-    const Footing footing{steps.b, steps.l, base.A, depth.d, depth.Hf};
+    const Footing footing{steps.b, steps.l, base.A, depth.d, depth.Hf, firstStateUnitWeight(inputs)};
     const std::vector<ReinforcementSection> alongL = sections(inputs, depth, pedestal, steps, true);
     const std::vector<ReinforcementSection> alongB = sections(inputs, depth, pedestal, steps, false);
     double largestL = 0.0;
@@ -114,7 +114,7 @@ ReinforcementResult ReinforceBase(const ProjectRecord& inputs, const DepthResult
         }
         // across the moment the pressure is uniform, the 1st limit state's mean pressure: the
         // cantilever's moment c²·(2·p + p)/6 is p·c²/2
-        const double p = meanPressure(inputs.NI[j], base.A, depth.d);
+        const double p = meanPressure(inputs.NI[j], base.A, depth.d, footing.unitWeight);
         for (ReinforcementSection section : alongB) {
             section.combination = j;
             section.p1 = section.p2 = p;

@@ -57,8 +57,8 @@ struct Candidate {
     return candidate;
 }
 
-Footing footingOf(float b, float l, const DepthResult& depth) {
-    return {b, l, static_cast<double>(b) * l, depth.d, depth.Hf};
+Footing footingOf(float b, float l, const DepthResult& depth, const ProjectRecord& inputs) {
+    return {b, l, static_cast<double>(b) * l, depth.d, depth.Hf, inputs.Ymt};
 }
 
 bool ratioAllowed(float b, float l) {
@@ -84,7 +84,7 @@ BaseSizeResult::Neighbour smallerNeighbour(const ProjectRecord& inputs, const Co
     neighbour.b = b;
     neighbour.l = l;
     neighbour.R = soilResistance(inputs, tables, b, depth.d).R;
-    const Footing footing = footingOf(b, l, depth);
+    const Footing footing = footingOf(b, l, depth, inputs);
     neighbour.checks = checkPressuresII(inputs, footing, neighbour.R);
     for (int j = 3; j >= 1; --j) {
         if (!neighbour.checks[j].ok()) {
@@ -95,6 +95,37 @@ BaseSizeResult::Neighbour smallerNeighbour(const ProjectRecord& inputs, const Co
         neighbour.kzap = evaluate(inputs, footing, neighbour.R).kzap;
     }
     return neighbour;
+}
+
+// A base the user gave: its pressures checked as the search checks a candidate, every combination,
+// and its reserve (below 0 where a check fails).
+BaseSizeResult givenBase(const ProjectRecord& inputs, const CodeTables& tables, const DepthResult& depth) {
+    BaseSizeResult base;
+    base.given = true;
+    base.module = inputs.d_l;
+    base.b = inputs.bGiven;
+    base.l = inputs.lGiven;
+    base.soil = soilResistance(inputs, tables, base.b, depth.d);
+    base.widthsTried = 1;
+    base.found = true;
+    base.R = base.soil.R;
+    base.A = static_cast<float>(static_cast<double>(base.b) * base.l);
+    const Footing footing = footingOf(base.b, base.l, depth, inputs);
+    for (int j = 1; j <= 3; ++j) {
+        const PressureCheck check = checkCombination(inputs, j, footing, base.R);
+        const double R = base.R;
+        const auto reserve = static_cast<float>(
+            R > 0.0 ? std::min((R - static_cast<double>(check.p)) / R,
+                               (kEdgePressureFactor * R - check.pmax) * (1.0 / kEdgePressureFactor) / R)
+                    : -1.0);
+        base.kzap = j == 1 ? reserve : std::min(base.kzap, reserve);
+        base.pEnv = j == 1 ? check.p : std::max(base.pEnv, check.p);
+        base.pmaxEnv = j == 1 ? check.pmax : std::max(base.pmaxEnv, check.pmax);
+        base.pminEnv = j == 1 ? check.pmin : std::min(base.pminEnv, check.pmin);
+        base.givenPasses = base.givenPasses && check.ok();
+    }
+    base.admissible = base.givenPasses ? 1 : 0;
+    return base;
 }
 
 }  // namespace
@@ -109,6 +140,9 @@ PressureChecks checkPressuresII(const ProjectRecord& inputs, const Footing& foot
 
 BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, const DepthResult& depth,
                         CalculationReport& report, bool debug, const std::function<void()>& step) {
+    if (inputs.bGiven > 0.0f && inputs.lGiven > 0.0f) {
+        return givenBase(inputs, tables, depth);
+    }
     BaseSizeResult base;
     base.module = inputs.d_l;
     base.kzap = 1.0f;
@@ -130,7 +164,7 @@ BaseSizeResult SizeBase(const ProjectRecord& inputs, const CodeTables& tables, c
             if (!ratioAllowed(b1, l1)) {
                 continue;
             }
-            const Candidate candidate = evaluate(inputs, footingOf(b1, l1, depth), R);
+            const Candidate candidate = evaluate(inputs, footingOf(b1, l1, depth, inputs), R);
             if (candidate.failed != 0) {
                 continue;
             }

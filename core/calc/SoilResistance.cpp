@@ -19,10 +19,35 @@ SoilResistanceResult soilResistance(const ProjectRecord& inputs, const CodeTable
     soil.Yii = inputs.Yii;
     soil.Yii1 = inputs.Yii1;
     soil.cii = inputs.cii;
+    soil.Yc1Given = inputs.Yc1Given;
+    soil.Yc2Given = inputs.Yc2Given;
+    soil.kGiven = inputs.kGiven;
+    soil.d1 = d;
     const double factor = static_cast<double>(soil.Yc1) * soil.Yc2 / soil.k;
-    const double R =
-        factor * (static_cast<double>(soil.My) * soil.kz * b * soil.Yii +
-                  static_cast<double>(soil.Mq) * d * soil.Yii1 + static_cast<double>(soil.Mc) * soil.cii);
+    if (!(inputs.db > 0.0f)) {
+        const double R =
+            factor * (static_cast<double>(soil.My) * soil.kz * b * soil.Yii +
+                      static_cast<double>(soil.Mq) * d * soil.Yii1 + static_cast<double>(soil.Mc) * soil.cii);
+        soil.R = static_cast<float>(R);
+        return soil;
+    }
+    // a basement, п. 2.41 of СНиП 2.02.01-83: the depth from the basement's floor, formula (8), and
+    // db at most 2 m (for a basement up to 20 m wide; a wider one is given as db = 0)
+    soil.basement = true;
+    soil.dbGiven = inputs.db;
+    soil.dbLimited = inputs.db > 2.0f;
+    soil.db = soil.dbLimited ? 2.0f : inputs.db;
+    soil.hcf = inputs.hcf;
+    soil.Ycf = inputs.Ycf;
+    soil.hsFromDepth = !(inputs.hs > 0.0f);
+    soil.hs =
+        soil.hsFromDepth ? static_cast<float>(static_cast<double>(d) - inputs.db - inputs.hcf) : inputs.hs;
+    soil.d1 = static_cast<float>(
+        soil.hs + (soil.Yii1 > 0.0f ? static_cast<double>(soil.hcf) * soil.Ycf / soil.Yii1 : 0.0));
+    const double R = factor * (static_cast<double>(soil.My) * soil.kz * b * soil.Yii +
+                               static_cast<double>(soil.Mq) * soil.d1 * soil.Yii1 +
+                               (static_cast<double>(soil.Mq) - 1.0) * soil.db * soil.Yii1 +
+                               static_cast<double>(soil.Mc) * soil.cii);
     soil.R = static_cast<float>(R);
     return soil;
 }

@@ -31,6 +31,12 @@ struct SoilResistanceResult {
     float fii = 0;  // the angle used (0 is taken as 1e-6 so that the table's first row is found)
     float My = 0, Mq = 0, Mc = 0, kz = 0;
     float b = 0, d = 0;
+    // a basement: d1 = hs + hcf·γcf/γ'II, db as given and as used (at most 2 m)
+    bool basement = false;
+    bool dbLimited = false;    // db over 2 m taken as 2 m
+    bool hsFromDepth = false;  // hs = d − db − hcf
+    float db = 0, dbGiven = 0, hs = 0, hcf = 0, Ycf = 0, d1 = 0;
+    bool Yc1Given = false, Yc2Given = false, kGiven = false;
     float Yc1 = 0, Yc2 = 0, k = 0, Yii = 0, Yii1 = 0, cii = 0;
     float R = 0;
     // the rows of table4.dat the factors were interpolated between, and their factors
@@ -48,12 +54,14 @@ struct PressureCheck {
 };
 using PressureChecks = std::array<PressureCheck, 4>;  // index 1..3 as the combinations
 
-// The base search over the plan module.
+// The base search over the plan module, or the base the user gave.
 struct BaseSizeResult {
     bool found = false;
-    float module = 0;     // d_l
-    int widthsTried = 0;  // widths whose R was computed
-    int admissible = 0;   // candidates that passed every check
+    bool given = false;       // bGiven × lGiven: not searched, checked
+    bool givenPasses = true;  // the given base passes every pressure check
+    float module = 0;         // d_l
+    int widthsTried = 0;      // widths whose R was computed
+    int admissible = 0;       // candidates that passed every check
     float b = 0, l = 0, A = 0, kzap = 0, R = 0;
     float pEnv = 0, pmaxEnv = 0, pminEnv = 0;
     SoilResistanceResult soil;  // for the chosen width (or the last tried when none was found)
@@ -73,8 +81,40 @@ struct PedestalResult {
     float luc = 0, buc = 0;
 };
 
+// The punching of one face of the pyramid under the step above (or the pedestal), through a step of
+// height h with the steps below it, whose face stands c from the base edge across a base side b: the
+// largest ground pressure it carries, Rbt·bm·h0/A0 with A0 = b·(c − h0) − (c − h0)², bm = b − 2·c + h0.
+// With Rbt of γb2 = 1 it gives the values the 1989 manual tabulates in its Appendix 3.
+struct StepPunching {
+    double h = 0, c = 0, across = 0;
+    double h0 = 0;
+    double A0 = 0, bm = 0;
+    bool nothingOutside = false;  // c ≤ h0: the pyramid reaches the base edge
+    double pAllowed = 0;          // kPa, with the Rbt used (γb2 in it)
+    double pTable = 0;            // kPa, with Rb.dat's Rbt (γb2 = 1), as the manual's table
+    bool ok = false;              // the pressure pmax ≤ pAllowed
+};
+
+// One level of the 1989 layout along a side: the steps 1..level, punched by the step above them.
+struct StepLevel {
+    int level = 0;
+    StepPunching taken;        // at the overhang taken
+    bool nextRefused = false;  // the next half module was refused by the check (else the pedestal stopped it)
+    StepPunching next;
+};
+
+// The punching of the whole plate by the pedestal, as the 1989 manual checks it: the pyramid from
+// the pedestal's faces to the bars, A0 = b·c0 − (cb0)², c0 = (l − luc)/2 − h0, cb0 = (b − buc)/2 − h0
+// (no corner where cb0 ≤ 0), bm = buc + h0, F = pmax·A0 ≤ Rbt·bm·h0.
+struct PlatePunching {
+    double h = 0, h0 = 0, c0 = 0, cb0 = 0, A0 = 0, bm = 0;
+    double F = 0, capacity = 0;  // kN
+    bool ok = false;
+};
+
 // Pedestal and steps.
 struct StepsResult {
+    StepMethod method = StepMethod::K1Table;
     float bSearch = 0, lSearch = 0;  // the base the search chose
     float b = 0, l = 0;              // widened to the pedestal where it is larger
     double edge = 0;                 // combination 2's edge pressure, moment at the pedestal top, kPa
@@ -88,6 +128,14 @@ struct StepsResult {
     float hSteps = 0, huc = 0;
     int nSteps = 0;
     StepArray h{}, lStep{}, bStep{}, c{}, cb{};
+    bool givenSteps = false;  // the user's heights, not hstup.dat's sets
+    // by the 1989 manual: the 1st limit state's largest edge pressure of the column's loads alone
+    // (and its combination), the plate's punching by the pedestal of each set tried (the last one is
+    // the set taken), the levels of the set taken along l and along b
+    float pmax = 0;
+    int pmaxCombination = 0;
+    std::vector<PlatePunching> trials;
+    std::vector<StepLevel> levelsL, levelsB;
 };
 
 // Where a section of the bottom reinforcement is taken.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calc/TableLookup.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "core/model/FileIo.h"
@@ -207,12 +208,12 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
     }
     if (name == "Rb.dat") {
         tables.rb = readRecordsByLine(text);
-        // Rbt is the third number of a class's record
-        const int classes = concreteClassCount();
-        if (static_cast<int>(tables.rb.size()) < classes) {
-            return Status::failure("в таблице " + path + " меньше записей, чем классов бетона (" +
-                                   std::to_string(classes) + ")");
+        // Rbt is the third number of a class's record; a table of fewer classes than the list serves
+        // the classes it has, and a project of another class is refused by name
+        if (tables.rb.empty()) {
+            return Status::failure("в таблице " + path + " нет ни одного класса бетона");
         }
+        const int classes = std::min(concreteClassCount(), static_cast<int>(tables.rb.size()));
         for (int index = 0; index < classes; ++index) {
             if (tables.rb[index].size() < 3) {
                 return Status::failure("в таблице " + path + " запись " + std::to_string(index + 1) +
@@ -235,9 +236,20 @@ Status parseCodeTable(const std::string& name, std::string_view text, const std:
     return Status::failure("неизвестная таблица " + name);
 }
 
+int k1ClassesIn(const std::string& folder, int fallback) {
+    const std::string path = folder + "/k1.dat";
+    std::string text;
+    CodeTables tables;
+    if (!readWholeFile(path, text).ok() || !parseCodeTable("k1.dat", text, path, tables).ok()) {
+        return fallback;
+    }
+    return k1Classes(tables.k1);
+}
+
 Status loadCodeTables(const std::string& folder, CodeTables& tables) {
     static const char* const kNames[] = {"Rb.dat", "table3.dat", "table4.dat",
                                          "k1.dat", "hstup.dat",  "sizepdkl.dat"};
+    tables.folder = folder;
     for (const char* name : kNames) {
         const std::string path = folder + "/" + name;
         std::string text;

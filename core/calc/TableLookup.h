@@ -45,13 +45,20 @@ struct RowBracket {
 RowBracket rowsAround(const Table& table, float y);
 
 struct CodeTables {
-    Table table3;   // γc1, γc2 (the input dialog's OK)
-    RecordList rb;  // Rbt by concrete class (the input dialog's OK)
-    Table table4;   // Mγ, Mq, Mc
-    Table k1;       // the bottom step's overhang ratio
+    std::string folder;  // where they were read from
+    Table table3;        // γc1, γc2 (the input dialog's OK)
+    RecordList rb;       // Rbt by concrete class (the input dialog's OK)
+    Table table4;        // Mγ, Mq, Mc
+    Table k1;            // the bottom step's overhang ratio, by concrete class: k1Classes(k1) of them
     RecordList hstup;
     RecordList sizepdkl;
 };
+
+// The concrete classes k1.dat has columns for: the first ones of the class list, three columns
+// (the pyramid's cases) each.
+inline int k1Classes(const Table& k1) { return static_cast<int>(k1.columnKeys.size() / 3); }
+// The same of the k1.dat in `folder`; `fallback` when it cannot be read.
+int k1ClassesIn(const std::string& folder, int fallback);
 
 // Reads the tables of `folder`; the message of a failure names the file.
 Status loadCodeTables(const std::string& folder, CodeTables& tables);

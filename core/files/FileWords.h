@@ -18,6 +18,9 @@ constexpr std::size_t kLongestWord = 99;
 class WordReader {
   public:
     explicit WordReader(std::string_view bytes) : bytes_(bytes) {}
+    // From `start` on, which stands on line `line`.
+    WordReader(std::string_view bytes, std::size_t start, int line)
+        : bytes_(bytes), pos_(start), line_(line) {}
 
     // False at the end of the file.
     bool next(std::string_view& word, int& line);

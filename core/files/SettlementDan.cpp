@@ -42,13 +42,13 @@ Status readInteger(WordReader& reader, const std::string& value, int& number) {
     return {};
 }
 
-Status readPart(std::string_view rest, SettlementInputs& inputs) {
+Status readPart(std::string_view rest, SettlementInputs& inputs, std::size_t& end) {
     WordReader reader(rest);
     std::string_view marker;
     if (!reader.next(marker)) {
         return {};
     }
-    if (marker != "S") {
+    if (marker != kSettlementPartMarker) {
         return malformed("метка S", "вместо нее " + quotedWord(marker));
     }
     int count = 0;
@@ -75,6 +75,7 @@ Status readPart(std::string_view rest, SettlementInputs& inputs) {
         }
     }
     // whatever follows belongs to a later part of the file
+    end = reader.position();
     return {};
 }
 
@@ -91,7 +92,7 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
             ", а в файле их может быть не больше 20. Удалите лишние слои и сохраните снова.");
     }
     std::string out = kLineEnd;
-    out += "S";
+    out += kSettlementPartMarker;
     out += kLineEnd + std::to_string(inputs.layers.size());
     out += kLineEnd + std::to_string(inputs.buildingType);
     std::string word;
@@ -117,13 +118,17 @@ Status serializeSettlementPart(const SettlementInputs& inputs, std::string& byte
     return {};
 }
 
-Status parseSettlementPart(std::string_view rest, SettlementInputs& inputs) {
+Status parseSettlementPart(std::string_view rest, SettlementInputs& inputs, std::size_t* end) {
     SettlementInputs read;
-    if (Status status = readPart(rest, read); !status) {
+    std::size_t partEnd = 0;
+    if (Status status = readPart(rest, read, partEnd); !status) {
         inputs = SettlementInputs();
         return status;
     }
     inputs = std::move(read);
+    if (end != nullptr) {
+        *end = partEnd;
+    }
     return {};
 }
 

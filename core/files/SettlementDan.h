@@ -18,7 +18,11 @@ namespace fundis {
 Status serializeSettlementPart(const SettlementInputs& inputs, std::string& bytes);
 
 // `rest` is the file after the 51st value. Only white space: no layers. A malformed part fails
-// with a message naming the value that could not be read and leaves `inputs` empty.
-Status parseSettlementPart(std::string_view rest, SettlementInputs& inputs);
+// with a message naming the value that could not be read and leaves `inputs` empty. `end` (when
+// given) is where in `rest` the part ends, 0 when there is none.
+Status parseSettlementPart(std::string_view rest, SettlementInputs& inputs, std::size_t* end = nullptr);
+
+// The settlement part's first word.
+constexpr std::string_view kSettlementPartMarker = "S";
 
 }  // namespace fundis

@@ -50,12 +50,31 @@ void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTabl
         }
     }
 
+    // γmt of 20 kN/m3 unless given; the given steps as heights (the rules refuse a text that is not)
+    if (form.text(TextField::Ymt).empty()) {
+        data.Ymt = 20.0f;
+    }
+    if (!readHeights(form.text(TextField::stepsGiven), data.stepsGiven)) {
+        data.stepsGiven.clear();
+    }
+    data.gammaF = static_cast<float>(reliabilityFactor(form));
+    data.stepMethod = form.choice(ListField::stepMethod) == static_cast<int>(StepMethod::Manual1989)
+                          ? StepMethod::Manual1989
+                          : StepMethod::K1Table;
+
     // taken from the table each time, so the crane-and-wind raise is never applied twice; with no
-    // class selected Rbt keeps its value and is not raised again
+    // class selected Rbt keeps its value and is not raised again. γb2 of СНиП 2.03.01-84 table 15:
+    // given, or 1.1 with the crane and wind loads
+    const std::string& Yb2Text = form.text(TextField::Yb2Given);
+    data.Yb2Given = !Yb2Text.empty();
+    data.Yb2 = data.Yb2Given ? number(form, TextField::Yb2Given) : form.craneAndWind ? 1.1f : 1.0f;
     const int concreteClass = form.choice(ListField::concreteClass);
     if (concreteClass >= 0 && concreteClass < static_cast<int>(tables.rb.size())) {
-        data.Rbt = tables.rb[concreteClass][2];
-        if (form.craneAndWind) {
+        data.RbtTable = tables.rb[concreteClass][2];
+        data.Rbt = data.RbtTable;
+        if (data.Yb2Given) {
+            data.Rbt = static_cast<float>(static_cast<double>(data.Rbt) * readLeadingNumber(Yb2Text).value);
+        } else if (form.craneAndWind) {
             data.Rbt = static_cast<float>(static_cast<double>(data.Rbt) * 1.1);
         }
     }
@@ -93,13 +112,30 @@ void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTabl
     }
 
     data.k = form.choice(ListField::method) == 0 ? 1.0f : 1.1f;
+
+    // the coefficients of formula (7) the user gives instead of the tables'
+    const auto given = [&form](TextField field, float& value, bool& isGiven) {
+        isGiven = !form.text(field).empty();
+        if (isGiven) {
+            value = number(form, field);
+        }
+    };
+    given(TextField::Yc1Given, data.Yc1, data.Yc1Given);
+    given(TextField::Yc2Given, data.Yc2, data.Yc2Given);
+    given(TextField::kGiven, data.k, data.kGiven);
+}
+
+double reliabilityFactor(const ProjectForm& form) {
+    const LeadingNumber typed = readLeadingNumber(form.text(TextField::gammaF));
+    return typed.found && typed.value > 0.0 ? typed.value : 1.1;
 }
 
 void fillReliabilityFactor(ProjectForm& form) {
+    const double factor = reliabilityFactor(form);
     // MII1..QII3 and MI1..QI3 stand in the same order
     for (int step = 0; step < 9; ++step) {
         const float load = number(form, static_cast<TextField>(static_cast<int>(TextField::MII1) + step));
-        const auto raised = static_cast<float>(static_cast<double>(load) * 1.1);
+        const auto raised = static_cast<float>(static_cast<double>(load) * factor);
         form.text(static_cast<TextField>(static_cast<int>(TextField::MI1) + step)) = formatGeneral(raised, 6);
     }
 }
@@ -113,6 +149,10 @@ std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
     for (int index = 0; index < kTextFieldCount; ++index) {
         const auto field = static_cast<TextField>(index);
         const std::string& text = form.text(field);
+        // a set of step heights is several numbers; its rule names a text that is not
+        if (formField(field).rule == FieldRule::Heights) {
+            continue;
+        }
         if (!text.empty() && !isNumberText(text)) {
             found.push_back({field, text, formatGeneral(textToFloat(text), 6)});
         }

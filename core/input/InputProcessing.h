@@ -2,7 +2,7 @@
 #pragma once
 
 // The input dialog's OK: the edits converted into the record, the coefficients kh, d0, Yc1, Yc2,
-// k and Rbt derived from the choices and the tables Rb.dat and table3.dat.
+// k and Rbt derived from the choices and the tables Rb.dat and table3.dat, or as given.
 
 #include <optional>
 #include <string>
@@ -23,8 +23,10 @@ void applyInputForm(const ProjectForm& form, ProjectRecord& data, const CodeTabl
 // L/H edit.
 std::optional<float> lengthToHeightRatio(const ProjectForm& form);
 
-// The button "К-т надежн. 1.1": the I-group edits become 1.1 times the II-group ones.
+// The button "К-т надежн.": the I-group edits become γf times the II-group ones (the field γf of
+// the loads tab, 1.1 when it is empty or not a number greater than 0).
 void fillReliabilityFactor(ProjectForm& form);
+double reliabilityFactor(const ProjectForm& form);
 
 // A text that is not one number as typed ("abc", "900,5", "1 100"): the conversion still reads it,
 // as saved files rely on, but the user should see what it will be read as.

@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/FormFields.h"
 
+#include <algorithm>
+
+#include "core/model/NumberFormat.h"
+
 namespace fundis {
 
 namespace {
 
+// a number of a message, as the users write it
+std::string decimalComma(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 constexpr const char* kSecondState = "II предельное состояние";
 constexpr const char* kFirstState = "I предельное состояние";
 constexpr const char* kZero = "0";
+constexpr const char* kGivenFactors = "заданные коэффициенты";
+constexpr const char* kGivenBase = "заданная подошва";
 
 constexpr FieldTab kBuilding = FieldTab::Building;
 constexpr FieldTab kLoads = FieldTab::Loads;
@@ -62,6 +74,24 @@ constexpr FormField ranged(FormField field, float low, float high) {
     return field;
 }
 
+// A field of the added part: no control of the first dialog fixes its place.
+constexpr FormField added(FormField field, FieldRule rule = FieldRule::Optional, float low = 0,
+                          float high = 0) {
+    field.part = FieldPart::Added;
+    field.control = "";
+    if (field.kind == FieldKind::Text) {
+        field.rule = rule;
+        field.low = low;
+        field.high = high;
+    }
+    return field;
+}
+
+constexpr FormField neededBy(FormField field, const char* other) {
+    field.neededBy = other;
+    return field;
+}
+
 // A field that older files hold but no calculation reads: the .dan keeps it, no dialog offers it.
 constexpr FormField keptOnly(FormField field) {
     field.shown = false;
@@ -83,7 +113,8 @@ using L = ListField;
 using R = ProjectRecord;
 
 // The order is the .dan file's: ComboBox1..9, Edit1..41, CheckBox1 of the first dialog, whose
-// control names stand beside each field for that reason only.
+// control names stand beside each field for that reason only; then the added fields, which the file
+// keeps by name.
 constexpr std::array<FormField, kFormFieldCount> kFields = {{
     list(L::frostSoil, "frostSoil", "ComboBox1", "Тип грунта для опр. глубины заложения подошвы фундамента",
          kSoil),
@@ -151,19 +182,71 @@ constexpr std::array<FormField, kFormFieldCount> kFields = {{
          kZero, to(&R::groundLevel)),
 
     check("craneAndWind", "CheckBox1", "Учет крановых и ветровых нагр.", kLoads),
+
+    added(list(L::stepMethod, "stepMethod", "", "Вылеты ступеней", kFoundation)),
+    added(text(T::db, "db", "", "Глубина подвала db", "м", kSoil, kOptional, "без подвала", to(&R::db)),
+          FieldRule::NotNegative),
+    added(text(T::hs, "hs", "", "Грунт над подошвой hs", "м", kSoil, kOptional, "d − db − hcf", to(&R::hs)),
+          FieldRule::OptionalPositive),
+    added(text(T::hcf, "hcf", "", "Пол подвала hcf", "м", kSoil, kOptional, kZero, to(&R::hcf)),
+          FieldRule::NotNegative),
+    neededBy(
+        added(text(T::Ycf, "Ycf", "", "Вес пола подвала γcf", "кН/м3", kSoil, kOptional, "", to(&R::Ycf)),
+              FieldRule::OptionalPositive),
+        "hcf"),
+    added(text(T::Yc1Given, "Yc1Given", "", "γc1", "", kSoil, kOptional, "по табл. 3 СНиП 2.02.01-83", {},
+               kGivenFactors),
+          FieldRule::OptionalRange, 0.5f, 2.0f),
+    added(text(T::Yc2Given, "Yc2Given", "", "γc2", "", kSoil, kOptional, "по табл. 3 СНиП 2.02.01-83", {},
+               kGivenFactors),
+          FieldRule::OptionalRange, 0.5f, 2.0f),
+    added(text(T::kGiven, "kGiven", "", "k", "", kSoil, kOptional, "по методу определения характеристик", {},
+               kGivenFactors),
+          FieldRule::OptionalRange, 1.0f, 1.1f),
+    added(text(T::Yb2Given, "Yb2Given", "", "Заданный γb2", "", kFoundation, kOptional,
+               "1,1 с крановыми и ветровыми нагрузками, иначе 1", {}),
+          FieldRule::OptionalRange, 0.5f, 1.5f),
+    neededBy(added(text(T::bGiven, "bGiven", "", "Ширина подошвы b", "м", kFoundation, kOptional,
+                        "подбор по модулю d_l", to(&R::bGiven), kGivenBase),
+                   FieldRule::OptionalPositive),
+             "lGiven"),
+    neededBy(added(text(T::lGiven, "lGiven", "", "Длина подошвы l", "м", kFoundation, kOptional,
+                        "подбор по модулю d_l", to(&R::lGiven), kGivenBase),
+                   FieldRule::OptionalPositive),
+             "bGiven"),
+    added(text(T::Ymt, "Ymt", "", "γmt фундамента с грунтом", "кН/м3", kFoundation, kOptional, "20",
+               to(&R::Ymt)),
+          FieldRule::NotNegative),
+    added(text(T::stepsGiven, "stepsGiven", "", "Высоты ступеней", "м", kFoundation, kOptional,
+               "по таблице hstup.dat", {}),
+          FieldRule::Heights),
+    added(text(T::gammaF, "gammaF", "", "γf", "", kLoads, kOptional, "1,1", {}), FieldRule::OptionalRange,
+          1.0f, 2.0f),
 }};
 
-// each field stands at its own place of the file
+// each field of the first part stands at its own place of the file, the added lists and texts follow
+// in their enums' order
 constexpr bool inFileOrder() {
+    constexpr int addedLists = kListFieldCount - kFirstPartListCount;
     for (int i = 0; i < kFormFieldCount; ++i) {
         const FormField& field = kFields[static_cast<std::size_t>(i)];
-        const int expected = i < kListFieldCount                     ? i
-                             : i < kListFieldCount + kTextFieldCount ? i - kListFieldCount
-                                                                     : 0;
-        const FieldKind kind = i < kListFieldCount                     ? FieldKind::List
-                               : i < kListFieldCount + kTextFieldCount ? FieldKind::Text
-                                                                       : FieldKind::Check;
-        if (field.index != expected || field.kind != kind) {
+        int expected = 0;
+        FieldKind kind = FieldKind::Check;
+        if (i < kFirstPartListCount) {
+            expected = i;
+            kind = FieldKind::List;
+        } else if (i < kFirstPartListCount + kFirstPartTextCount) {
+            expected = i - kFirstPartListCount;
+            kind = FieldKind::Text;
+        } else if (i >= kFirstPartFieldCount + addedLists) {
+            expected = i - kFirstPartFieldCount - addedLists + kFirstPartTextCount;
+            kind = FieldKind::Text;
+        } else if (i >= kFirstPartFieldCount) {
+            expected = i - kFirstPartFieldCount + kFirstPartListCount;
+            kind = FieldKind::List;
+        }
+        const FieldPart part = i < kFirstPartFieldCount ? FieldPart::First : FieldPart::Added;
+        if (field.index != expected || field.kind != kind || field.part != part) {
             return false;
         }
     }
@@ -176,12 +259,22 @@ static_assert(inFileOrder(), "the form's fields stand in the order of the .dan f
 const std::array<FormField, kFormFieldCount>& formFields() { return kFields; }
 
 const FormField& formField(TextField field) {
-    return kFields[static_cast<std::size_t>(kListFieldCount) + static_cast<std::size_t>(field)];
+    const auto index = static_cast<int>(field);
+    constexpr int addedLists = kListFieldCount - kFirstPartListCount;
+    const int position = index < kFirstPartTextCount
+                             ? kFirstPartListCount + index
+                             : kFirstPartFieldCount + addedLists + index - kFirstPartTextCount;
+    return kFields[static_cast<std::size_t>(position)];
 }
 
-const FormField& formField(ListField field) { return kFields[static_cast<std::size_t>(field)]; }
+const FormField& formField(ListField field) {
+    const auto index = static_cast<int>(field);
+    const int position =
+        index < kFirstPartListCount ? index : kFirstPartFieldCount + index - kFirstPartListCount;
+    return kFields[static_cast<std::size_t>(position)];
+}
 
-const FormField& craneAndWindField() { return kFields.back(); }
+const FormField& craneAndWindField() { return kFields[static_cast<std::size_t>(kFirstPartFieldCount - 1)]; }
 
 const FormField* findFormField(std::string_view name) {
     for (const FormField& field : kFields) {
@@ -234,11 +327,81 @@ const std::vector<std::string>& listItems(ListField field) {
         {"Жесткая", "Гибкая"},
         {"4 и более", "1,5 и менее", "другое"},
         {"Непосредственными испытаниями", "По таблицам СНиП 2.02.01-83"},
-        {"B 12,5", "B 15"},
+        {"B 12,5", "B 15", "B 20", "B 25", "B 30"},
+        {"по Пособию 1989", "по таблице k1"},
     };
     return items[static_cast<int>(field)];
 }
 
 int concreteClassCount() { return static_cast<int>(listItems(ListField::concreteClass).size()); }
+
+int listItemIndex(ListField field, std::string_view text) {
+    const std::vector<std::string>& items = listItems(field);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    bool whole = false;
+    const int index = textToInt(text, &whole);
+    const bool digitsOnly = !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    return whole && digitsOnly && index < static_cast<int>(items.size()) ? index : -1;
+}
+
+std::string ruleText(const FormField& field) {
+    const auto range = [&field] {
+        return "от " + decimalComma(formatGeneral(field.low, 6)) + " до " +
+               decimalComma(formatGeneral(field.high, 6));
+    };
+    std::string text;
+    switch (field.rule) {
+        case FieldRule::Positive:
+            return "обязательно, больше 0";
+        case FieldRule::PositiveWithoutDepth:
+            return "обязательно, больше 0, если не задана глубина заложения d";
+        case FieldRule::Range:
+            return range();
+        case FieldRule::Optional:
+            text = "необязательно";
+            break;
+        case FieldRule::OptionalPositive:
+            text = "необязательно, больше 0";
+            break;
+        case FieldRule::NotNegative:
+            text = "необязательно, не меньше 0";
+            break;
+        case FieldRule::OptionalRange:
+            text = "необязательно, " + range();
+            break;
+        case FieldRule::Heights:
+            text = "необязательно, высоты больше 0 снизу вверх через пробел";
+            break;
+    }
+    if (*field.neededBy != '\0') {
+        text += std::string(", обязательно при ") + field.neededBy + " > 0";
+    }
+    return *field.whenEmpty != '\0' ? text + "; пусто — " + field.whenEmpty : text;
+}
+
+bool readHeights(std::string_view text, std::vector<float>& heights) {
+    heights.clear();
+    std::size_t pos = 0;
+    while (true) {
+        pos = text.find_first_not_of(" \t;", pos);
+        if (pos == std::string_view::npos) {
+            return true;
+        }
+        const std::size_t end = std::min(text.find_first_of(" \t;", pos), text.size());
+        const std::string_view word = text.substr(pos, end - pos);
+        const float height = textToFloat(word);
+        // a set holds at most 99 heights, so that a zero always follows its last one
+        if (!isNumberText(word) || !(height > 0.0f) || heights.size() >= 99) {
+            heights.clear();
+            return false;
+        }
+        heights.push_back(height);
+        pos = end;
+    }
+}
 
 }  // namespace fundis

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The fields of the project's form, one table: for each of the 41 texts, the 9 lists and the check
-// box its name (the engineering symbol), its label as the input dialog shows it, its unit, tab and
-// group, its place in the .dan file, where it lands in the record, and its rule. The input dialog,
-// the .dan file, the dialog's OK, the project pass and the messages all take fields from here.
+// The fields of the project's form, one table: for each text, list and the check box its name (the
+// engineering symbol), its label as the input dialog shows it, its unit, tab and group, its place in
+// the .dan file, where it lands in the record, and its rule. The input dialog, the .dan file, the
+// dialog's OK, the project pass, fundis-cli and the messages all take fields from here.
+//
+// The .dan file holds the 41 texts, 9 lists and the check box of the first dialog in its first part;
+// the fields added since stand in a part of their own after the settlement part, by name.
 
 #include <array>
 #include <string>
@@ -15,7 +18,7 @@
 
 namespace fundis {
 
-// The texts, in the order the .dan file stores them.
+// The texts: the first part's in the order the .dan file stores them, then the added ones.
 // clang-format off
 enum class TextField : int {
     Mt, overhang,
@@ -24,11 +27,16 @@ enum class TextField : int {
     lc, buc, luc, d, bc, da, dz, Rs, Rsc,
     MI1, NI1, QI1, MI2, NI2, QI2, MI3, NI3, QI3,           // loads, I limit state
     groundLevel,
+    // added: the basement of formula (7), the coefficients given instead of the tables', the given
+    // base, the weight of the foundation with its soil, the given steps, the fill's load factor
+    db, hs, hcf, Ycf, Yc1Given, Yc2Given, kGiven, Yb2Given, bGiven, lGiven, Ymt, stepsGiven, gammaF,
 };
 // clang-format on
-constexpr int kTextFieldCount = 41;
+constexpr int kTextFieldCount = 54;
+constexpr int kFirstPartTextCount = 41;
 
-// The lists, in the order the .dan file stores them (before the texts).
+// The lists: the first part's in the order the .dan file stores them (before the texts), then the
+// added ones.
 enum class ListField : int {
     frostSoil,       // soil for the frost depth
     floorType,       // the building's floor
@@ -39,11 +47,14 @@ enum class ListField : int {
     LHChoice,        // L/H: 4 and more, 1.5 and less, other (typed)
     method,          // how the strength characteristics were found
     concreteClass,
+    stepMethod,  // added: the step overhangs by the 1989 manual's punching of each step, or by k1.dat
 };
-constexpr int kListFieldCount = 9;
+constexpr int kListFieldCount = 10;
+constexpr int kFirstPartListCount = 9;
 
 enum class FieldKind { Text, List, Check };
 enum class FieldTab { Building, Loads, Soil, Foundation };
+enum class FieldPart { First, Added };  // where the .dan file keeps the field
 
 enum class FieldRule {
     Optional,              // may be empty; `whenEmpty` says what that means
@@ -51,6 +62,10 @@ enum class FieldRule {
     PositiveWithoutDepth,  // required and greater than 0 while the laying depth d is empty
     Range,                 // within low…high; empty reads as 0
     NotNegative,           // may be empty (`whenEmpty` says what that means), never below 0
+    // may be empty (`whenEmpty` says what that means); given, it must be:
+    OptionalPositive,  // greater than 0
+    OptionalRange,     // within low…high
+    Heights,           // step heights greater than 0, from the bottom step up, separated by blanks
 };
 
 // Where a text lands in the record: a single value or one combination of a load, times `factor`.
@@ -75,11 +90,15 @@ struct FormField {
     const char* whenEmpty = "";  // for Optional texts: what an empty text means
     RecordSlot target;           // nowhere for the texts that only steer the coefficients
     bool shown = true;           // false: kept in the .dan file for old files, read by nothing, not offered
+    FieldPart part = FieldPart::First;
+    const char* neededBy = "";  // a field whose value above 0 makes this optional one required
 };
 
 constexpr int kFormFieldCount = kListFieldCount + kTextFieldCount + 1;
+constexpr int kFirstPartFieldCount = kFirstPartListCount + kFirstPartTextCount + 1;
 
-// Every field in the order of the .dan file: the 9 lists, the 41 texts, the check box.
+// Every field: first the .dan file's first part in its order (the 9 lists, the 41 texts, the check
+// box), then the added fields.
 const std::array<FormField, kFormFieldCount>& formFields();
 const FormField& formField(TextField field);
 const FormField& formField(ListField field);
@@ -96,7 +115,19 @@ std::string fieldCaption(const FormField& field);
 // The items of a list, as the dialog shows them.
 const std::vector<std::string>& listItems(ListField field);
 
-// Number of entries of the concrete-class list ("B 12,5", "B 15").
+// Number of entries of the concrete-class list ("B 12,5" … "B 30").
 int concreteClassCount();
+
+// The index of the list item shown as `text`, or a 0-based index typed as a number; -1 when it is
+// neither.
+int listItemIndex(ListField field, std::string_view text);
+
+// A field's rule in words, for fundis-cli --fields and the dialog's hints: "обязательно, больше 0",
+// "необязательно; пусто — по таблице".
+std::string ruleText(const FormField& field);
+
+// The heights of a step set typed as "0,3 0,3 0,3" (blanks or ";" between them); false when a
+// word is not a number greater than 0 or there are more than 99.
+bool readHeights(std::string_view text, std::vector<float>& heights);
 
 }  // namespace fundis

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/ProjectForm.h"
 
+#include <algorithm>
+
 #include "core/model/NumberFormat.h"
 
 namespace fundis {
@@ -17,6 +19,59 @@ ProjectForm::ProjectForm() {
     text(TextField::dz) = "0.070";
     text(TextField::Rs) = "365";
     text(TextField::Rsc) = "365";
+    text(TextField::Ymt) = "20";
+    text(TextField::gammaF) = "1.1";
+    choice(ListField::stepMethod) = static_cast<int>(StepMethod::Manual1989);
+}
+
+void setAddedFieldsAsInOlderFiles(ProjectForm& form) {
+    const ProjectForm fresh;
+    for (const FormField& field : formFields()) {
+        if (field.part != FieldPart::Added) {
+            continue;
+        }
+        if (field.kind == FieldKind::Text) {
+            const auto text = static_cast<TextField>(field.index);
+            form.text(text) = fresh.text(text);
+        }
+    }
+    form.choice(ListField::stepMethod) = static_cast<int>(StepMethod::K1Table);
+}
+
+Status setField(ProjectForm& form, std::string_view name, std::string_view value) {
+    const FormField* field = findFormField(name);
+    if (field == nullptr) {
+        return Status::failure("нет поля «" + std::string(name) + "»");
+    }
+    switch (field->kind) {
+        case FieldKind::Text:
+            form.text(static_cast<TextField>(field->index)) = std::string(value);
+            return {};
+        case FieldKind::List: {
+            const auto list = static_cast<ListField>(field->index);
+            const int index = listItemIndex(list, value);
+            if (index < 0) {
+                std::string items;
+                int i = 0;
+                for (const std::string& item : listItems(list)) {
+                    items += (i > 0 ? ", " : "") + std::to_string(i) + " «" + item + "»";
+                    ++i;
+                }
+                return Status::failure(fieldTitle(*field) + ": «" + std::string(value) +
+                                       "» — не пункт списка; пункты: " + items);
+            }
+            form.choice(list) = index;
+            return {};
+        }
+        case FieldKind::Check:
+            if (value != "0" && value != "1") {
+                return Status::failure(fieldTitle(*field) + ": «" + std::string(value) +
+                                       "» — ожидалось 0 или 1");
+            }
+            form.craneAndWind = value == "1";
+            return {};
+    }
+    return {};
 }
 
 std::string FieldProblem::describe() const {
@@ -34,16 +89,29 @@ std::string FieldProblem::describe() const {
         case Kind::NotChosen:
             what = "не выбрано";
             break;
-        case Kind::OutOfRange:
-            what = "«" + text + "» вне пределов " + formatGeneral(field->low, 6) + "…" +
-                   formatGeneral(field->high, 6);
+        case Kind::OutOfRange: {
+            std::string bounds = formatGeneral(field->low, 6) + "…" + formatGeneral(field->high, 6);
+            std::replace(bounds.begin(), bounds.end(), '.', ',');
+            what = "«" + text + "» вне пределов " + bounds;
             if (*field->unit != '\0') {
                 what += std::string(" ") + field->unit;
             }
             break;
+        }
+        case Kind::NotHeights:
+            what = "«" + text + "» — не высоты ступеней: числа больше 0 через пробел, снизу вверх";
+            break;
+        case Kind::NotInTable:
+            what = "«" + text + "» " + detail;
+            break;
     }
     if (field->rule == FieldRule::PositiveWithoutDepth) {
         what += ", а глубина заложения d не задана";
+    }
+    if (kind == Kind::Empty && *field->neededBy != '\0') {
+        if (const FormField* other = findFormField(field->neededBy); other != nullptr) {
+            what += ", а задано поле «" + std::string(other->label) + "»";
+        }
     }
     return fieldTitle(*field) + ": " + what;
 }
@@ -77,7 +145,7 @@ std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
             const int choice = form.choice(list);
             if ((choice < 0 || choice >= static_cast<int>(listItems(list).size())) &&
                 listRead(form, list, depthGiven)) {
-                problems.push_back({&field, FieldProblem::Kind::NotChosen, std::to_string(choice)});
+                problems.push_back({&field, FieldProblem::Kind::NotChosen, std::to_string(choice), ""});
             }
             continue;
         }
@@ -96,21 +164,43 @@ std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
                 [[fallthrough]];
             case FieldRule::Positive:
                 if (text.empty()) {
-                    problems.push_back({&field, FieldProblem::Kind::Empty, text});
+                    problems.push_back({&field, FieldProblem::Kind::Empty, text, ""});
                 } else if (!(value > 0.0f)) {
-                    problems.push_back({&field, FieldProblem::Kind::NotPositive, text});
+                    problems.push_back({&field, FieldProblem::Kind::NotPositive, text, ""});
                 }
                 break;
             case FieldRule::Range:
                 if (!(value >= field.low && value <= field.high)) {
-                    problems.push_back({&field, FieldProblem::Kind::OutOfRange, text});
+                    problems.push_back({&field, FieldProblem::Kind::OutOfRange, text, ""});
                 }
                 break;
             case FieldRule::NotNegative:
                 if (value < 0.0f) {
-                    problems.push_back({&field, FieldProblem::Kind::Negative, text});
+                    problems.push_back({&field, FieldProblem::Kind::Negative, text, ""});
                 }
                 break;
+            case FieldRule::OptionalPositive:
+            case FieldRule::OptionalRange:
+                if (text.empty()) {
+                    const FormField* other = findFormField(field.neededBy);
+                    if (other != nullptr && other->kind == FieldKind::Text &&
+                        textToFloat(form.text(static_cast<TextField>(other->index))) > 0.0f) {
+                        problems.push_back({&field, FieldProblem::Kind::Empty, text, ""});
+                    }
+                } else if (field.rule == FieldRule::OptionalPositive && !(value > 0.0f)) {
+                    problems.push_back({&field, FieldProblem::Kind::NotPositive, text, ""});
+                } else if (field.rule == FieldRule::OptionalRange &&
+                           !(value >= field.low && value <= field.high)) {
+                    problems.push_back({&field, FieldProblem::Kind::OutOfRange, text, ""});
+                }
+                break;
+            case FieldRule::Heights: {
+                std::vector<float> heights;
+                if (!readHeights(text, heights)) {
+                    problems.push_back({&field, FieldProblem::Kind::NotHeights, text, ""});
+                }
+                break;
+            }
         }
     }
     return problems;

@@ -174,14 +174,26 @@ void writeInputs(const Context& x) {
          {{"cII, кПа", w.v(in.cii), "задано"}, false},
          {{"γII (ниже подошвы), кН/м³", w.v(in.Yii), "задано"}, false},
          {{"γ'II (выше подошвы), кН/м³", w.v(in.Yii1), "задано"}, false},
-         {{"γc1", w.v(in.Yc1), clause(kBases, "табл. 3")}, false},
+         {{"γc1", w.v(in.Yc1), in.Yc1Given ? std::string("задано") : clause(kBases, "табл. 3")}, false},
          {{"γc2", w.v(in.Yc2),
-           clause(kBases, "табл. 3") + "; схема здания: " + listItem(form, ListField::scheme) +
-               ", L/H: " + listItem(form, ListField::LHChoice)},
+           in.Yc2Given ? std::string("задано")
+                       : clause(kBases, "табл. 3") + "; схема здания: " + listItem(form, ListField::scheme) +
+                             ", L/H: " + listItem(form, ListField::LHChoice)},
           false},
          {{"k", w.v(in.k),
-           clause(kBases, "п. 2.41") + "; характеристики: " + listItem(form, ListField::method)},
+           in.kGiven ? std::string("задано")
+                     : clause(kBases, "п. 2.41") + "; характеристики: " + listItem(form, ListField::method)},
           false}});
+    if (in.db > 0.0f) {
+        w.table({"Подвал", "Значение", "Источник"},
+                {{{"db (от уровня планировки до пола подвала), м", w.v(in.db), "задано"}, false},
+                 {{"hs (грунт над подошвой со стороны подвала), м",
+                   in.hs > 0.0f ? w.v(in.hs) : std::string("не задано"),
+                   in.hs > 0.0f ? "задано" : "d − db − hcf (раздел 3)"},
+                  false},
+                 {{"hcf (пол подвала), м", w.v(in.hcf), "задано"}, false},
+                 {{"γcf (пол подвала), кН/м³", w.v(in.Ycf), "задано"}, false}});
+    }
 
     w.sub("Сооружение и фундамент");
     const bool pedestalGiven = in.luc != 0.0f && in.buc != 0.0f;
@@ -208,10 +220,34 @@ void writeInputs(const Context& x) {
          {{"Модуль размеров подошвы d_l, м", w.v(in.d_l), "задано"}, false},
          {{"Модуль высоты d_h, м", w.v(in.d_h), "задано"}, false},
          {{"Защитный слой dz, м; диаметр арматуры da, м", w.v(in.dz) + "; " + w.v(in.da), "задано"}, false}});
+    std::vector<NoteTableRow> given;
+    if (in.stepMethod == StepMethod::Manual1989) {
+        given.push_back(
+            {{"Вылеты ступеней", listItem(form, ListField::stepMethod), "задано (раздел 5)"}, false});
+    }
+    if (in.bGiven > 0.0f && in.lGiven > 0.0f) {
+        given.push_back(
+            {{"Подошва b × l, м", w.v(in.bGiven) + " × " + w.v(in.lGiven), "задано (раздел 4)"}, false});
+    }
+    if (!in.stepsGiven.empty()) {
+        std::string heights;
+        for (const float height : in.stepsGiven) {
+            heights += (heights.empty() ? "" : " + ") + w.v(height);
+        }
+        given.push_back({{"Высоты ступеней снизу вверх, м", heights, "задано (раздел 5)"}, false});
+    }
+    if (in.Ymt != 20.0f) {
+        given.push_back({{"γmt (фундамент с грунтом на уступах), кН/м³", w.v(in.Ymt), "задано"}, false});
+    }
+    if (!given.empty()) {
+        w.table({"Задано в исходных данных", "Значение", "Источник"}, std::move(given));
+    }
 
     w.sub("Материалы");
     std::string rbtSource = "Rb.dat, класс бетона " + listItem(form, ListField::concreteClass);
-    if (form.craneAndWind) {
+    if (in.Yb2Given) {
+        rbtSource += "; ×γb2 = " + w.v(in.Yb2) + " (задано; γb2 — " + clause(kConcrete, "табл. 15") + ")";
+    } else if (form.craneAndWind) {
         rbtSource +=
             "; с учетом крановых и ветровых нагрузок ×1,1 (γb2, " + clause(kConcrete, "табл. 15") + ")";
     }
@@ -303,9 +339,16 @@ void writeResistance(const Context& x) {
     if (!base.found) {
         w.para("Подошва не подобрана; ниже — R для последней проверенной ширины b = " + w.v(s.b) + " м.");
     }
-    w.para("γc1 = " + w.v(s.Yc1) + ", γc2 = " + w.v(s.Yc2) + " — " + clause(kBases, "табл. 3") + " (" +
-           reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
-           ".");
+    if (s.Yc1Given || s.Yc2Given || s.kGiven) {
+        w.para("γc1 = " + w.v(s.Yc1) + (s.Yc1Given ? " (задано)" : "") + ", γc2 = " + w.v(s.Yc2) +
+               (s.Yc2Given ? " (задано)" : "") + " — " + clause(kBases, "табл. 3") + " (" +
+               reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + (s.kGiven ? " (задано)" : "") +
+               " — " + clause(kBases, "п. 2.41") + ". Заданные значения заменяют табличные.");
+    } else {
+        w.para("γc1 = " + w.v(s.Yc1) + ", γc2 = " + w.v(s.Yc2) + " — " + clause(kBases, "табл. 3") + " (" +
+               reliabilitySource(x.pass.input, w) + "); k = " + w.v(s.k) + " — " + clause(kBases, "п. 2.41") +
+               ".");
+    }
     if (s.fiiLow != s.fiiHigh) {
         w.para("Mγ, Mq, Mc — " + clause(kBases, "табл. 4") + " при φII = " + w.v(x.in.fii) +
                "°, линейная интерполяция между строками φ1 = " + w.v(s.fiiLow) +
@@ -326,6 +369,26 @@ void writeResistance(const Context& x) {
     }
     w.para("kz = " + w.v(s.kz) + " — при b < 10 м kz = 1, иначе kz = z0/b + 0,2 при z0 = 8 м (" +
            clause(kBases, "п. 2.41") + ").");
+    if (s.basement) {
+        if (s.hsFromDepth) {
+            w.formula("hs", "d − db − hcf", w.v(s.d) + " − " + w.v(s.dbGiven) + " − " + w.v(s.hcf), w.r(s.hs),
+                      "м", std::string("грунт над подошвой со стороны подвала, ") + kOwnRule);
+        }
+        w.formula("d1", "hs + hcf·γcf/γ'II",
+                  w.v(s.hs) + " + " + w.v(s.hcf) + "·" + w.v(s.Ycf) + "/" + w.v(s.Yii1), w.r(s.d1), "м",
+                  clause(kBases, "п. 2.41, формула (8)"));
+        w.para(s.dbLimited ? "db = " + w.v(s.dbGiven) + " м больше 2 м: принято db = 2 м (" +
+                                 clause(kBases, "п. 2.41") + "; при ширине подвала более 20 м задают db = 0)."
+                           : "db = " + w.v(s.db) + " м (" + clause(kBases, "п. 2.41") +
+                                 "; при ширине подвала более 20 м задают db = 0).");
+        w.formula("R", "γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + (Mq − 1)·db·γ'II + Mc·cII]",
+                  w.v(s.Yc1) + "·" + w.v(s.Yc2) + "/" + w.v(s.k) + "·[" + w.v(s.My) + "·" + w.v(s.kz) + "·" +
+                      w.v(s.b) + "·" + w.v(s.Yii) + " + " + w.v(s.Mq) + "·" + w.v(s.d1) + "·" + w.v(s.Yii1) +
+                      " + (" + w.v(s.Mq) + " − 1)·" + w.v(s.db) + "·" + w.v(s.Yii1) + " + " + w.v(s.Mc) +
+                      "·" + w.v(s.cii) + "]",
+                  w.r(s.R), "кПа", clause(kBases, "формула (7)"));
+        return;
+    }
     w.para("Здание без подвала: d1 = d = " + w.v(s.d) + " м, db = 0 (" + kOwnRule + ").");
     w.formula("R", "γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + Mc·cII]",
               w.v(s.Yc1) + "·" + w.v(s.Yc2) + "/" + w.v(s.k) + "·[" + w.v(s.My) + "·" + w.v(s.kz) + "·" +
@@ -335,26 +398,28 @@ void writeResistance(const Context& x) {
 }
 
 void writeCombination(NoteWriter& w, int j, const PressureCheck& check, float R, const BaseSizeResult& base,
-                      const DepthResult& depth) {
+                      const DepthResult& depth, const ProjectRecord& in) {
     const std::string A = w.v(base.A);
     const std::string W = "(" + w.v(base.b) + "·" + w.v(base.l) + "²/6)";
     const std::string moment = "|" + w.v(check.M) + " + " + w.v(check.Q) + "·" + w.v(depth.Hf) + "|";
-    const std::string weight =
-        "20 кН/м³ — средний вес фундамента и грунта на уступах, " + std::string(kOwnRule);
+    // γmt, 20 kN/m3 unless given
+    const std::string g = w.v(in.Ymt);
+    const std::string weight = g + " кН/м³ — средний вес фундамента и грунта на уступах, " +
+                               (in.Ymt != 20.0f ? std::string("задано") : std::string(kOwnRule));
     w.sub("Сочетание " + std::to_string(j) + " — " + kCombinationNames[j]);
-    w.formula("p", "NII/A + 20·d", w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d), w.r(check.p), "кПа",
-              weight);
+    w.formula("p", "NII/A + " + g + "·d", w.v(check.N) + "/" + A + " + " + g + "·" + w.v(depth.d),
+              w.r(check.p), "кПа", weight);
     if (check.N != 0.0f) {
         w.formula("e", "(MII + QII·Hf)/NII",
                   "(" + w.v(check.M) + " + " + w.v(check.Q) + "·" + w.v(depth.Hf) + ")/" + w.v(check.N),
                   w.r(check.moment / check.N), "м", "");
     }
-    w.formula("pmax", "NII/A + 20·d + |MII + QII·Hf|/(b·l²/6)",
-              w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d) + " + " + moment + "/" + W, w.r(check.pmax),
-              "кПа", "");
-    w.formula("pmin", "NII/A + 20·d − |MII + QII·Hf|/(b·l²/6)",
-              w.v(check.N) + "/" + A + " + 20·" + w.v(depth.d) + " − " + moment + "/" + W, w.r(check.pmin),
-              "кПа", "");
+    w.formula("pmax", "NII/A + " + g + "·d + |MII + QII·Hf|/(b·l²/6)",
+              w.v(check.N) + "/" + A + " + " + g + "·" + w.v(depth.d) + " + " + moment + "/" + W,
+              w.r(check.pmax), "кПа", "");
+    w.formula("pmin", "NII/A + " + g + "·d − |MII + QII·Hf|/(b·l²/6)",
+              w.v(check.N) + "/" + A + " + " + g + "·" + w.v(depth.d) + " − " + moment + "/" + W,
+              w.r(check.pmin), "кПа", "");
     w.verdict(check.pOk, w.check("p = " + w.r(check.p), "≤", "R = " + w.r(R) + " кПа", check.pOk) + " (" +
                              clause(kBases, "п. 2.41") + ")");
     w.verdict(check.pmaxOk, w.check("pmax = " + w.r(check.pmax), "≤",
@@ -369,6 +434,30 @@ void writeBase(const Context& x) {
     const BaseSizeResult& base = x.result.base;
     const DepthResult& depth = x.result.depth;
     w.heading("4. Размеры подошвы");
+    if (base.given) {
+        w.para("Подошва задана: b × l = " + w.r(base.b) + " × " + w.r(base.l) +
+               " м; она не подбирается, а проверяется давлениями (" + clause(kBases, "п. 2.41") +
+               "), и расчет продолжается при любом исходе; R — при заданной ширине b.");
+        w.formula("A", "b·l", w.v(base.b) + "·" + w.v(base.l), w.r(base.A), "м²", "");
+        std::vector<NoteTableRow> rows;
+        for (int j = 1; j <= 3; ++j) {
+            const PressureCheck& check = x.result.pressuresII[j];
+            writeCombination(w, j, check, base.R, base, depth, x.in);
+            rows.push_back({{std::to_string(j), w.r(check.p), w.r(check.pmax), w.r(check.pmin),
+                             check.ok() ? kMet : kNotMet},
+                            !check.ok()});
+            x.summary.add("Давления под заданной подошвой, сочетание " + std::to_string(j),
+                          "p ≤ R, pmax ≤ 1,2·R, pmin ≥ 0 (R = " + w.r(base.R) + " кПа)", check.ok());
+        }
+        w.sub("Давления под заданной подошвой (R = " + w.r(base.R) + " кПа)");
+        w.table({"Сочетание", "p, кПа", "pmax, кПа", "pmin, кПа", "Проверки"}, std::move(rows));
+        w.verdict(base.givenPasses,
+                  base.givenPasses
+                      ? "Заданная подошва проходит проверки давлений; kзап = " + w.r(base.kzap) + "."
+                      : "Заданная подошва не проходит проверки давлений: "
+                        "необходимо увеличить размеры подошвы.");
+        return;
+    }
     w.para(
         "Перебор ширины b и длины l с шагом d_l = " + w.v(base.module) + " м до " + w.v(kLargestBaseSide) +
         " м при " + w.v(kSmallestSideRatio) +
@@ -391,7 +480,7 @@ void writeBase(const Context& x) {
     std::vector<NoteTableRow> rows;
     for (int j = 1; j <= 3; ++j) {
         const PressureCheck& check = x.result.pressuresII[j];
-        writeCombination(w, j, check, base.R, base, depth);
+        writeCombination(w, j, check, base.R, base, depth, x.in);
         rows.push_back(
             {{std::to_string(j), w.r(check.p), w.r(check.pmax), w.r(check.pmin), check.ok() ? kMet : kNotMet},
              !check.ok()});
@@ -422,32 +511,13 @@ void writeBase(const Context& x) {
     }
 }
 
-// 5. Подколонник и ступени
-void writeSteps(const Context& x) {
+// The steps by k1.dat.
+void writeStepsByK1(const Context& x) {
     NoteWriter& w = x.w;
     const CalculationResult& result = x.result;
     const PedestalResult& pedestal = result.pedestal;
     const StepsResult& s = result.steps;
-    const ProjectRecord& in = x.in;
-    w.heading("5. Подколонник и ступени");
-    if (pedestal.fromTable) {
-        w.para(pedestal.found ? "Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " +
-                                    w.v(pedestal.buc) + " м — по таблице sizepdkl.dat для колонны " +
-                                    w.v(in.lc) + " × " + w.v(in.bc) + " м (" + kOwnRule + ")."
-                              : "В таблице sizepdkl.dat нет подколонника для колонны " + w.v(in.lc) + " × " +
-                                    w.v(in.bc) + " м.");
-    } else {
-        w.para("Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " + w.v(pedestal.buc) +
-               " м — задано.");
-    }
-    if (!result.stepsRan) {
-        return;
-    }
-    if (s.b != s.bSearch || s.l != s.lSearch) {
-        w.para("Подошва расширена до сечения подколонника: b × l = " + w.r(s.b) + " × " + w.r(s.l) +
-               " м (площадь A поиска сохранена, " + kOwnRule + ").");
-    }
-    const ProjectRecord& data = in;
+    const ProjectRecord& data = x.in;
     w.formula("pK1", "(|MII2 + QII2·(d + отм. верха подколонника)|/(b·l²/6) + NII2/A)·0,001",
               "(|" + w.v(data.MII[2]) + " + " + w.v(data.QII[2]) + "·(" + w.v(result.depth.d) + " + " +
                   w.v(data.pedestalTop) + ")|/(" + w.v(s.b) + "·" + w.v(s.l) + "²/6) + " + w.v(data.NII[2]) +
@@ -479,13 +549,148 @@ void writeSteps(const Context& x) {
               w.r(static_cast<double>(s.l) - s.reach), "м", "");
     w.verdict(s.fitted, w.check("l − 2·[…] = " + w.r(static_cast<double>(s.l) - s.reach), "≤",
                                 "luc = " + w.r(pedestal.luc) + " м", s.fitted));
+}
+
+// The rows of the 1989 layout's levels along one side.
+std::vector<NoteTableRow> levelRows(const NoteWriter& w, const std::vector<StepLevel>& levels) {
+    std::vector<NoteTableRow> rows;
+    const auto row = [&](int level, const StepPunching& c, bool taken) {
+        const std::string allowed = c.nothingOutside ? std::string("—") : w.r(c.pAllowed);
+        const std::string table = c.nothingOutside ? std::string("—") : w.r(c.pTable / 1000.0);
+        rows.push_back({{std::to_string(level) + (taken ? "" : " (следующий)"), w.r(c.h), w.r(c.c),
+                         w.r(c.across), w.r(c.h0), c.nothingOutside ? std::string("—") : w.r(c.A0), w.r(c.bm),
+                         table, allowed, c.ok ? (taken ? "принят" : kMet) : kNotMet},
+                        !c.ok && taken});
+    };
+    for (const StepLevel& level : levels) {
+        row(level.level, level.taken, true);
+        if (level.nextRefused) {
+            row(level.level, level.next, false);
+        }
+    }
+    return rows;
+}
+
+// The steps by the 1989 manual: the set whose plate the pedestal does not punch, the levels below the
+// top each as far as the step above them may punch it.
+void writeStepsByManual(const Context& x) {
+    NoteWriter& w = x.w;
+    const CalculationResult& result = x.result;
+    const StepsResult& s = result.steps;
+    const ProjectRecord& in = x.in;
+    const int j = s.pmaxCombination;
+    w.para(
+        "Вылеты ступеней — по Пособию 1989: ступени, продавливание и армирование подошвы считаются на "
+        "давления от нагрузок I колонны без веса фундамента и грунта на уступах (он нагружает плиту не "
+        "больше, чем она его несет).");
+    w.formula("pmax", "NI/A + |MI + QI·Hf|/(b·l²/6)",
+              w.v(in.NI[j]) + "/" + w.v(result.base.A) + " + |" + w.v(in.MI[j]) + " + " + w.v(in.QI[j]) +
+                  "·" + w.v(result.depth.Hf) + "|/(" + w.v(s.b) + "·" + w.v(s.l) + "²/6)",
+              w.r(s.pmax), "кПа", "сочетание " + std::to_string(j) + " — наибольшее из трех");
+    w.formula("a", "dz + da/2", w.v(in.dz) + " + " + w.v(in.da) + "/2",
+              w.r(static_cast<double>(in.dz) + 0.5 * static_cast<double>(in.da)), "м",
+              "расстояние до центра нижних стержней; h0 = h − a");
+    w.sub(std::string("5.1. Набор высот ступеней: ") +
+          (s.givenSteps ? "заданный" : "первый набор hstup.dat, плиту которого подколонник не продавливает"));
+    w.para(
+        "Плита высотой h продавливается подколонником по пирамиде от граней подколонника до арматуры: "
+        "c0 = (l − luc)/2 − h0, cb0 = (b − buc)/2 − h0, A0 = b·c0 − cb0² (без угла при cb0 ≤ 0), bm = buc + "
+        "h0, "
+        "F = pmax·A0 ≤ Rbt·bm·h0 (" +
+        std::string(kConcrete) + ", п. 3.42; " + kManual + ").");
+    std::vector<NoteTableRow> trials;
+    for (std::size_t i = 0; i < s.trials.size(); ++i) {
+        const PlatePunching& t = s.trials[i];
+        trials.push_back({{std::to_string(i + 1), w.r(t.h), w.r(t.h0), w.r(t.c0), w.r(t.A0), w.r(t.bm),
+                           w.r(t.F), w.r(t.capacity), t.ok ? kMet : kNotMet},
+                          !t.ok && i + 1 == s.trials.size()});
+    }
+    w.table({"Набор", "h, м", "h0, м", "c0, м", "A0, м²", "bm, м", "F, кН", "Rbt·bm·h0, кН", "Проверка"},
+            std::move(trials));
+    if (!s.trials.empty()) {
+        const PlatePunching& t = s.trials.back();
+        w.formula("F", "pmax·A0", w.v(s.pmax) + "·" + w.v(t.A0), w.r(t.F), "кН", "");
+        w.formula("Rbt·bm·h0", "", w.v(in.Rbt) + "·1000·" + w.v(t.bm) + "·" + w.v(t.h0), w.r(t.capacity),
+                  "кН", clause(kConcrete, "п. 3.42"));
+        w.verdict(t.ok, w.check("F = " + w.r(t.F), "≤", "Rbt·bm·h0 = " + w.r(t.capacity) + " кН", t.ok));
+    }
+    std::string heights;
+    for (int i = 1; i <= s.nSteps; ++i) {
+        heights += (i > 1 ? " + " : "") + w.v(s.h[i]);
+    }
+    if (s.fitted) {
+        w.para("Принят набор " + std::to_string(s.setsTried) + ": hSteps = " + heights + " = " +
+               w.r(s.hSteps) + " м.");
+    } else {
+        w.fail("Ни один набор ступеней не проходит продавливание подколонником (проверено " +
+               std::to_string(s.setsTried) + "); взят последний: hSteps = " + heights + " = " +
+               w.r(s.hSteps) + " м.");
+    }
+    w.sub("5.2. Вылеты ступеней");
+    w.para(std::string(
+               "Уровень i — ступени 1…i (высота h от подошвы), продавливаемые ступенью над ними; c — "
+               "расстояние от "
+               "края подошвы до грани этой ступени, b — сторона подошвы поперек вылета. Наибольшее давление, "
+               "которое воспринимает грань пирамиды: p = Rbt·bm·h0/A0, A0 = b·(c − h0) − (c − h0)², bm = b − "
+               "2·c + h0; "
+               "при Rbt без γb2 это значения таблицы приложения 3 Пособия 1989"
+               " (формула подобрана по значениям таблицы, приведенным в примерах Пособия, с точностью 0,0035 "
+               "МПа; "
+               "текста таблицы в программе нет, ") +
+           kOwnRule + "). Вылет уровня — наибольшее кратное половины модуля d_l = " + w.v(in.d_l) +
+           " м, при котором pmax ≤ p (то же, что pmax/γb2 ≤ pтабл), не дальше подколонника; "
+           "верхняя ступень доходит до подколонника.");
+    const std::vector<std::string> header = {"Уровень", "h, м",    "c, м",  "b, м",
+                                             "h0, м",   "A0, м²",  "bm, м", "pтабл (γb2 = 1), МПа",
+                                             "p, кПа",  "pmax ≤ p"};
+    if (!s.levelsL.empty()) {
+        w.para("Вдоль l (поперек — b = " + w.r(s.b) + " м), pmax = " + w.r(s.pmax) + " кПа:");
+        w.table(header, levelRows(w, s.levelsL));
+        w.para("Поперек момента, вдоль b (поперек — l = " + w.r(s.l) + " м):");
+        w.table(header, levelRows(w, s.levelsB));
+    }
+}
+
+// 5. Подколонник и ступени
+void writeSteps(const Context& x) {
+    NoteWriter& w = x.w;
+    const CalculationResult& result = x.result;
+    const PedestalResult& pedestal = result.pedestal;
+    const StepsResult& s = result.steps;
+    const ProjectRecord& in = x.in;
+    w.heading("5. Подколонник и ступени");
+    if (pedestal.fromTable) {
+        w.para(pedestal.found ? "Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " +
+                                    w.v(pedestal.buc) + " м — по таблице sizepdkl.dat для колонны " +
+                                    w.v(in.lc) + " × " + w.v(in.bc) + " м (" + kOwnRule + ")."
+                              : "В таблице sizepdkl.dat нет подколонника для колонны " + w.v(in.lc) + " × " +
+                                    w.v(in.bc) + " м.");
+    } else {
+        w.para("Сечение подколонника luc × buc = " + w.v(pedestal.luc) + " × " + w.v(pedestal.buc) +
+               " м — задано.");
+    }
+    if (!result.stepsRan) {
+        return;
+    }
+    if (s.b != s.bSearch || s.l != s.lSearch) {
+        w.para("Подошва расширена до сечения подколонника: b × l = " + w.r(s.b) + " × " + w.r(s.l) +
+               " м (площадь A поиска сохранена, " + kOwnRule + ").");
+    }
+    if (s.method == StepMethod::Manual1989) {
+        writeStepsByManual(x);
+    } else {
+        writeStepsByK1(x);
+    }
     std::vector<NoteTableRow> rows;
     for (int i = 1; i <= s.nSteps; ++i) {
         rows.push_back(
             {{std::to_string(i), w.r(s.h[i]), w.r(s.lStep[i]), w.r(s.bStep[i]), w.r(s.c[i]), w.r(s.cb[i])},
              false});
     }
-    w.sub("Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) + ")");
+    w.sub(s.method == StepMethod::Manual1989
+              ? std::string("Ступени (вылеты c, cb — по 5.2)")
+              : "Ступени (вылеты c, cb округлены вниз до половины модуля d_l, " + std::string(kOwnRule) +
+                    ")");
     w.table({"Ступень", "h, м", "l, м", "b, м", "c, м", "cb, м"}, std::move(rows));
     if (s.huc >= 0.0f) {
         w.formula("huc", "Hf − hSteps", w.v(result.depth.Hf) + " − " + w.v(s.hSteps), w.r(s.huc), "м", "");
@@ -493,7 +698,10 @@ void writeSteps(const Context& x) {
         w.fail("Hf = " + w.r(result.depth.Hf) + " м < hSteps = " + w.r(s.hSteps) +
                " м: ступени выше фундамента, для подколонника места нет (huc не определена).");
     }
-    x.summary.add("Подбор ступеней", "нижняя ступень доходит до подколонника", s.fitted);
+    x.summary.add("Подбор ступеней",
+                  s.method == StepMethod::Manual1989 ? "плита не продавливается подколонником"
+                                                     : "нижняя ступень доходит до подколонника",
+                  s.fitted);
     const ClosingResult& closing = result.closing;
     w.verdict(!closing.stepsTooTall, w.check("hSteps = " + w.r(s.hSteps), "≤",
                                              "Hf = " + w.r(result.depth.Hf) + " м", !closing.stepsTooTall));
@@ -536,7 +744,13 @@ void writePunching(const Context& x) {
         rows.push_back(
             {{std::to_string(j), w.r(punching.p[j]), w.r(punching.pmax[j]), w.r(punching.pmin[j])}, false});
     }
-    w.sub("Давления по расчету по прочности (нагрузки I, тот же вид формул, что в разделе 4)");
+    const bool byManual = s.method == StepMethod::Manual1989;
+    w.sub(byManual
+              ? std::string("Давления по расчету по прочности от нагрузок I колонны, без веса фундамента и "
+                            "грунта (") +
+                    kManual + ")"
+              : std::string(
+                    "Давления по расчету по прочности (нагрузки I, тот же вид формул, что в разделе 4)"));
     w.table({"Сочетание", "p, кПа", "pmax, кПа", "pmin, кПа"}, std::move(rows));
     w.para("p12 = max pmax = " + w.r(punching.p12) + " кПа.");
     const std::string where = std::string(kConcrete) + ", п. 3.42; " + kManual;
@@ -555,7 +769,26 @@ void writePunching(const Context& x) {
                (aRuns ? "проверка выполняется."
                       : "подколонник ниже своей пирамиды продавливания, проверка не требуется."));
     }
-    if (aRuns) {
+    if (aRuns && byManual) {
+        w.formula("h0", "hSteps − dz − da/2", w.v(s.hSteps) + " − " + w.v(in.dz) + " − " + w.v(in.da) + "/2",
+                  w.r(a.h0), "м", "");
+        w.formula("c0", "(l − luc)/2 − h0", "(" + w.v(s.l) + " − " + w.v(pedestal.luc) + ")/2 − " + w.v(a.h0),
+                  w.r(a.prod_h), "м", kManual);
+        const double cb0 = (static_cast<double>(s.b) - pedestal.buc) / 2.0 - a.h0;
+        w.formula("cb0", "(b − buc)/2 − h0",
+                  "(" + w.v(s.b) + " − " + w.v(pedestal.buc) + ")/2 − " + w.v(a.h0), w.r(cb0), "м", "");
+        w.formula("A0", cb0 > 0.0 ? "b·c0 − cb0²" : "b·c0",
+                  w.v(s.b) + "·" + w.v(a.prod_h) + (cb0 > 0.0 ? " − " + w.v(cb0) + "²" : std::string()),
+                  w.r(a.prod_A), "м²", kManual);
+        w.formula("bm", "buc + h0", w.v(pedestal.buc) + " + " + w.v(a.h0), w.r(a.bm), "м", "");
+        w.formula("F", "p12·A0", w.v(punching.p12) + "·" + w.v(a.prod_A), w.r(a.prod_F), "кН", "");
+        const double capacity = a.resistance * a.h0;
+        w.formula("Rbt·bm·h0", "", w.v(in.Rbt) + "·1000·" + w.v(a.bm) + "·" + w.v(a.h0), w.r(capacity), "кН",
+                  where);
+        w.verdict(!a.fails,
+                  w.check("F = " + w.r(a.prod_F), "≤", "Rbt·bm·h0 = " + w.r(capacity) + " кН", !a.fails));
+        x.summary.add("Продавливание от низа подколонника", "F ≤ Rbt·bm·h0", !a.fails);
+    } else if (aRuns) {
         w.formula("h0", "hSteps − dz − da/2", w.v(s.hSteps) + " − " + w.v(in.dz) + " − " + w.v(in.da) + "/2",
                   w.r(a.h0), "м", "");
         w.formula("c0", "(l − luc)/2 − hSteps",
@@ -606,6 +839,25 @@ void writePunching(const Context& x) {
                       std::string("несущая способность граней пирамиды как краевое давление, ") + kOwnRule);
             w.verdict(!b.fails, w.check("p12 = " + w.r(punching.p12), "≤",
                                         "pпр = " + w.r(b.capacity) + " кПа", !b.fails));
+            if (byManual) {
+                // as the course projects that follow the manual write it: the column's force against
+                // the capacity over the whole base, for a load without eccentricity
+                bool central = true;
+                float N = 0;
+                for (int j = 1; j <= 3; ++j) {
+                    central = central && in.MI[j] == 0.0f && in.QI[j] == 0.0f;
+                    N = std::max(N, in.NI[j]);
+                }
+                const double area = static_cast<double>(s.b) * s.l;
+                w.para(central
+                           ? w.check("N = " + w.r(N), "≤",
+                                     "b·l·Rbt·bm·h0/A0 = " + w.r(area * b.capacity) + " кН",
+                                     N <= area * b.capacity) +
+                                 " (то же условие для центральной нагрузки, " + kManual + ")."
+                           : std::string("Нагрузка внецентренная: сравнивается краевое давление от нагрузок "
+                                         "колонны p12 (") +
+                                 kManual + ").");
+            }
         } else {
             w.para("A0 ≤ 0: вне пирамиды продавливания нет площади, продавливать нечему.");
         }
@@ -640,17 +892,27 @@ void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
         if (alongL) {
             const PunchingResult& punching = x.result.punching;
             const double pmin = punching.pmin[static_cast<std::size_t>(g.combination)];
-            w.formula("p1", "pmax (нагрузки I)", "", w.r(g.p1), "кПа", "");
+            w.formula("p1",
+                      in.stepMethod == StepMethod::Manual1989
+                          ? "pmax (нагрузки I колонны, без веса фундамента)"
+                          : "pmax (нагрузки I)",
+                      "", w.r(g.p1), "кПа", "");
             w.formula("p2", "pmin + (pmax − pmin)·(l − c)/l",
                       w.v(pmin) + " + (" + w.v(g.p1) + " − " + w.v(pmin) + ")·(" + w.v(x.result.steps.l) +
                           " − " + w.v(g.c) + ")/" + w.v(x.result.steps.l),
                       w.r(g.p2), "кПа", "");
         } else {
-            const float N = in.NII[g.combination];
-            w.formula("p", "1,1·(NII/A + 20·d)",
-                      "1,1·(" + w.v(N) + "/" + w.v(x.result.base.A) + " + 20·" + w.v(x.result.depth.d) + ")",
-                      w.r(g.p1), "кПа",
-                      std::string("равномерное давление поперек момента с коэффициентом 1,1, ") + kOwnRule);
+            const float N = in.NI[g.combination];
+            if (in.stepMethod == StepMethod::Manual1989) {
+                w.formula(
+                    "p", "NI/A", w.v(N) + "/" + w.v(x.result.base.A), w.r(g.p1), "кПа",
+                    std::string("равномерное давление поперек момента от нагрузок колонны, ") + kManual);
+            } else {
+                const std::string gm = w.v(in.Ymt);
+                w.formula("p", "NI/A + " + gm + "·d",
+                          w.v(N) + "/" + w.v(x.result.base.A) + " + " + gm + "·" + w.v(x.result.depth.d),
+                          w.r(g.p1), "кПа", std::string("равномерное давление поперек момента, ") + kOwnRule);
+            }
         }
         w.formula("M", alongL ? "c²·(2·p1 + p2)/6" : "c²·(2·p + p)/6",
                   w.v(g.c) + "²·(2·" + w.v(g.p1) + " + " + w.v(g.p2) + ")/6", w.r(g.M), "кН·м/м", kManual);
@@ -671,7 +933,7 @@ void writeSide(const Context& x, const ReinforcementSide& side, bool alongL) {
                  "As, см²/м"},
                 std::move(rows));
     }
-    w.formula("n", "⌊5·" + name + "⌋ + 1", "⌊5·" + w.v(side.side) + "⌋ + 1", w.whole(side.count), "шт",
+    w.formula("n", "⌊5·" + across + "⌋ + 1", "⌊5·" + w.v(side.across) + "⌋ + 1", w.whole(side.count), "шт",
               std::string("шаг 0,2 м, ") + kOwnRule);
     w.para(
         "Диаметр — четное число миллиметров больше расчетного √(4·As,тр/(π·n)), не менее 10 мм, при стороне "
@@ -855,10 +1117,11 @@ void writeMaterials(const Context& x) {
               "");
 
     w.sub("Вес фундамента и грунта на его уступах");
-    w.para(
-        "Давления по подошве в разделе 4 вычислены со средним весом фундамента и грунта на уступах 20 кН/м³. "
-        "Проверка: вес железобетона 25 кН/м³, грунт — γ'II на объеме призмы l·b·d за вычетом фундамента "
-        "(со стаканом) в ее пределах.");
+    w.para("Давления по подошве в разделе 4 вычислены со средним весом фундамента и грунта на уступах " +
+           w.v(x.in.Ymt) +
+           " кН/м³. "
+           "Проверка: вес железобетона 25 кН/м³, грунт — γ'II на объеме призмы l·b·d за вычетом фундамента "
+           "(со стаканом) в ее пределах.");
     const auto kN = [&](long hundredths) { return hundredthsText(hundredths, w.separator()); };
     w.formula("Gf", "25·V", "25·" + m3(c.volume), kN(c.weight), "кН", "");
     w.formula("Vd", "l·b·d", metres(steps.l) + "·" + metres(steps.b) + "·" + metres(c.depth / 1000.0),
@@ -868,10 +1131,13 @@ void writeMaterials(const Context& x) {
               "Vф,d — объем фундамента в пределах d");
     w.formula("γm", "(Gf + Gгр)/Vd", "(" + kN(c.weight) + " + " + kN(c.soil) + ")/" + m3(c.prism),
               kN(c.meanWeight), "кН/м³", "");
-    const double difference =
-        (static_cast<double>(c.meanWeight) / 100.0 - kAssumedMeanWeight) / kAssumedMeanWeight * 100.0;
-    w.para("Принятые 20 кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
-           " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
+    // the weight the pressures took, 20 kN/m3 unless given
+    const double assumed = x.in.Ymt;
+    if (assumed > 0.0) {
+        const double difference = (static_cast<double>(c.meanWeight) / 100.0 - assumed) / assumed * 100.0;
+        w.para("Принятые " + w.v(assumed) + " кН/м³ " + std::string(difference >= 0 ? "меньше" : "больше") +
+               " фактического γm на " + formatFixed(std::fabs(difference), 1, w.separator()) + " %.");
+    }
     w.para(kNotDesignedByProgram);
 }
 

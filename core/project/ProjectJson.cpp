@@ -108,6 +108,31 @@ std::string recordJson(const ProjectRecord& data, const CalculationResult& r) {
     record.add("dsb", barsB.diameter);
     record.add("nl", barsL.count);
     record.add("nb", barsB.count);
+    // the added inputs as the calculation used them, and what they gave
+    std::vector<std::string> heights;
+    for (const float height : data.stepsGiven) {
+        heights.push_back(jsonNumber(height));
+    }
+    record.add("stepMethod",
+               jsonString(data.stepMethod == StepMethod::Manual1989 ? "по Пособию 1989" : "по таблице k1"));
+    record.add("Yc1Given", data.Yc1Given);
+    record.add("Yc2Given", data.Yc2Given);
+    record.add("kGiven", data.kGiven);
+    record.add("db", soilComputed && base.soil.basement ? base.soil.db : data.db);
+    record.add("hs", soilComputed && base.soil.basement ? base.soil.hs : data.hs);
+    record.add("hcf", data.hcf);
+    record.add("Ycf", data.Ycf);
+    record.add("d1", soilComputed ? base.soil.d1 : 0.0f);
+    record.add("RbtTable", data.RbtTable);
+    record.add("Yb2", data.Yb2);
+    record.add("Yb2Given", data.Yb2Given);
+    record.add("Ymt", data.Ymt);
+    record.add("bGiven", data.bGiven);
+    record.add("lGiven", data.lGiven);
+    record.add("baseGivenPasses", base.given ? base.givenPasses : base.found);
+    record.add("stepsGiven", jsonList(heights));
+    record.add("gammaF", data.gammaF);
+    record.add("pmaxSteps", r.stepsRan && s.method == StepMethod::Manual1989 ? s.pmax : 0.0f);
     return record.close();
 }
 

@@ -9,6 +9,38 @@
 
 namespace fundis {
 
+std::vector<FieldProblem> tableProblems(const ProjectForm& form, const CodeTables& tables) {
+    std::vector<FieldProblem> problems;
+    const FormField& field = formField(ListField::concreteClass);
+    const int concrete = form.choice(ListField::concreteClass);
+    const std::vector<std::string>& classes = listItems(ListField::concreteClass);
+    if (concrete < 0 || concrete >= static_cast<int>(classes.size())) {
+        return problems;
+    }
+    const std::string shown = classes[static_cast<std::size_t>(concrete)];
+    const auto known = [&classes](int count) {
+        std::string names;
+        for (int i = 0; i < count && i < static_cast<int>(classes.size()); ++i) {
+            names += (i > 0 ? ", «" : "«") + classes[static_cast<std::size_t>(i)] + "»";
+        }
+        return names;
+    };
+    const int inRb = static_cast<int>(tables.rb.size());
+    const int inK1 = k1Classes(tables.k1);
+    if (concrete >= inRb) {
+        problems.push_back({&field, FieldProblem::Kind::NotInTable, shown,
+                            "нет в таблице " + tables.folder + "/Rb.dat (в ней " + known(inRb) +
+                                "): выберите класс из них или дополните таблицу"});
+    } else if (form.choice(ListField::stepMethod) == static_cast<int>(StepMethod::K1Table) &&
+               concrete >= inK1) {
+        problems.push_back({&field, FieldProblem::Kind::NotInTable, shown,
+                            "нет в таблице k1.dat (в ней " + known(inK1) +
+                                "): выберите класс из них или вылеты ступеней «по Пособию 1989» (поле «" +
+                                formField(ListField::stepMethod).label + "»)"});
+    }
+    return problems;
+}
+
 ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& settlement,
                            const PassOptions& options) {
     ProjectPass pass;
@@ -29,6 +61,11 @@ ProjectPass runProjectPass(const ProjectForm& form, const SettlementInputs& sett
     CodeTables tables;
     if (const Status loaded = loadCodeTables(options.tablesDir, tables); !loaded) {
         pass.reason = loaded.message();
+        return pass;
+    }
+    if (const std::vector<FieldProblem> problems = tableProblems(form, tables); !problems.empty()) {
+        pass.reason = refusalLine(problems);
+        pass.report.push_back({pass.reason, true});
         return pass;
     }
     applyInputForm(form, pass.record, tables);

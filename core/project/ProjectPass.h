@@ -54,6 +54,10 @@ struct ProjectPass {
     std::optional<SettlementPass> settlement;  // for a project with layers, once the design ran
 };
 
+// What the tables cannot serve: a concrete class Rb.dat has no record for, or one k1.dat has no
+// columns for when the steps are laid out by k1.dat. Each is one refusal naming the field.
+std::vector<FieldProblem> tableProblems(const ProjectForm& form, const CodeTables& tables);
+
 // The fields' rules on `form` (nothing runs when one fails), the dialog's OK on a copy of it and the
 // calculation, on a record that starts empty, as after the program's start; then the settlement
 // when the project has layers.

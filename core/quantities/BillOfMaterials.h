@@ -19,8 +19,6 @@ namespace fundis {
 inline constexpr double kSteelDensity = 7850;
 // Unit weight of reinforced concrete for the foundation's own weight, kN/m³.
 inline constexpr double kReinforcedConcreteWeight = 25;
-// The mean unit weight of the foundation and the soil on its steps that the base pressures take.
-inline constexpr double kAssumedMeanWeight = 20;
 // The socket's clearance beside the column at its top and at its bottom, m (as the scheme draws it).
 inline constexpr double kSocketTopClearance = 0.075;
 inline constexpr double kSocketBottomClearance = 0.05;

@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/calc/TableLookup.h"
 #include "core/files/DanFile.h"
 #include "core/files/DataLocation.h"
 #include "core/files/Examples.h"
@@ -574,6 +575,7 @@ void MainWindow::editInput() {
         return;
     }
     const bool wasModified = document_.hasUnsavedChanges();
+    inputDialog_->offerK1Classes(fundis::k1ClassesIn(settings_.programDir, 2));
     if (fundis::dialogs().exec(*inputDialog_) == QDialog::Accepted) {
         if (settings_.iterations == 0) {
             settings_.iterations = 1;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -100,6 +101,23 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent) {
     edit(TextField::LH)->hide();
     tabs_->setCurrentIndex(0);
     opened_ = form();
+}
+
+void InputDialog::offerK1Classes(int count) {
+    k1Classes_ = count;
+    stepMethodChanged();
+}
+
+void InputDialog::stepMethodChanged() {
+    // k1.dat knows only its own classes: the others are not offered with it
+    auto* model = qobject_cast<QStandardItemModel*>(list(ListField::concreteClass)->model());
+    if (model == nullptr) {
+        return;
+    }
+    const bool byK1 = list(ListField::stepMethod)->currentIndex() == static_cast<int>(StepMethod::K1Table);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        model->item(row)->setEnabled(!byK1 || row < k1Classes_);
+    }
 }
 
 void InputDialog::editTyped(QLineEdit* edit) {
@@ -315,15 +333,20 @@ QWidget* InputDialog::buildLoadsTab() {
     craneAndWind_->setObjectName(QString::fromLatin1(craneAndWindField().name));
     setHint(craneAndWind_, QStringLiteral("|Расчетное сопр. бетона повыш. на 10%"));
 
-    reliabilityButton_ = new QPushButton(QStringLiteral("К-т надежн. 1.1"), tab);
+    reliabilityButton_ = new QPushButton(QStringLiteral("К-т надежн."), tab);
     reliabilityButton_->setObjectName(QStringLiteral("reliabilityButton"));
     reliabilityButton_->setAutoDefault(false);
     setHint(reliabilityButton_,
-            QStringLiteral("|Исп. обобщ. к-т надежности 1.1 для предварительного расчета"));
+            QStringLiteral("|Нагрузки I предельного состояния — нагрузки II, умноженные на "
+                           "обобщенный к-т надежности γf, для предварительного расчета"));
     connect(reliabilityButton_, &QPushButton::clicked, this, &InputDialog::fillReliabilityFactor);
+    makeEdit(TextField::gammaF, tab, 4,
+             QStringLiteral("|Обобщенный к-т надежности по нагрузке для кнопки «К-т надежн.» (пусто — 1,1)"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(craneAndWind_);
     bottom->addStretch(1);
+    bottom->addWidget(makeLabel(tab, caption(TextField::gammaF) + QLatin1Char('='), "gammaF"));
+    bottom->addWidget(edit(TextField::gammaF));
     bottom->addWidget(reliabilityButton_);
     layout->addLayout(bottom);
     layout->addStretch(1);
@@ -367,8 +390,46 @@ QWidget* InputDialog::buildSoilTab() {
                  Qt::AlignLeft);
     weights->setColumnStretch(2, 1);
     grid->addLayout(weights, 9, 0, 2, 3);
+
+    // formula (7) in full: the coefficients given instead of the tables', a basement
+    gapAbove(grid, 11, tab);
+    auto* groups = new QHBoxLayout;
+    auto* factors = new QGroupBox(QStringLiteral("Заданные коэффициенты (пусто — по таблицам)"), tab);
+    auto* factorGrid = captionGrid(factors);
+    const std::pair<TextField, const char*> given[] = {
+        {TextField::Yc1Given,
+         "|Коэффициент условий работы γc1 вместо табл. 3 СНиП 2.02.01-83 (пусто — по таблице)"},
+        {TextField::Yc2Given,
+         "|Коэффициент условий работы γc2 вместо табл. 3 СНиП 2.02.01-83 (пусто — по таблице)"},
+        {TextField::kGiven,
+         "|Коэффициент k, п. 2.41 СНиП 2.02.01-83: 1 или 1,1 (пусто — по методу определения)"}};
+    int column = 0;
+    for (const auto& [field, hint] : given) {
+        makeEdit(field, factors, 4, QString::fromUtf8(hint));
+        addCaptioned(factorGrid, 0, column++, makeLabel(factors, caption(field), formField(field).name),
+                     edit(field), 1, Qt::AlignLeft);
+    }
+    groups->addWidget(factors, 0, Qt::AlignTop);
+    auto* basement = new QGroupBox(QStringLiteral("Подвал (пусто — без подвала)"), tab);
+    auto* basementGrid = captionGrid(basement);
+    const std::pair<TextField, const char*> basementFields[] = {
+        {TextField::db,
+         "|Глубина подвала — от уровня планировки до пола подвала, м (более 2 м принимается 2 м; "
+         "при ширине подвала более 20 м задайте 0)"},
+        {TextField::hs, "|Толщина слоя грунта выше подошвы со стороны подвала, м (пусто — d − db − hcf)"},
+        {TextField::hcf, "|Толщина конструкции пола подвала, м"},
+        {TextField::Ycf, "|Расчетный удельный вес конструкции пола подвала, кН/м3"}};
+    column = 0;
+    for (const auto& [field, hint] : basementFields) {
+        makeEdit(field, basement, 4, QString::fromUtf8(hint));
+        addCaptioned(basementGrid, 0, column++, makeLabel(basement, caption(field), formField(field).name),
+                     edit(field), 1, Qt::AlignLeft);
+    }
+    groups->addWidget(basement, 0, Qt::AlignTop);
+    groups->addStretch(1);
+    grid->addLayout(groups, 12, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(11, 1);
+    grid->setRowStretch(13, 1);
     return tab;
 }
 
@@ -457,14 +518,45 @@ QWidget* InputDialog::buildFoundationTab() {
     addCaptioned(grid, 3, 1, makeLabel(form, caption(ListField::concreteClass), "concreteClass"),
                  list(ListField::concreteClass), 1, Qt::AlignLeft);
     grid->setRowMinimumHeight(5, form->fontMetrics().height() / 3);
+    makeEdit(TextField::Yb2Given, form, 4,
+             QStringLiteral("|Коэффициент условий работы бетона γb2, табл. 15 СНиП 2.03.01-84 (пусто — 1,1 с "
+                            "крановыми и ветровыми нагрузками, иначе 1)"));
+    addCaptioned(grid, 6, 0, makeLabel(form, caption(TextField::Yb2Given), "Yb2Given"),
+                 edit(TextField::Yb2Given), 1, Qt::AlignLeft);
     makeEdit(TextField::Rs, form, 4, QStringLiteral("|Расчетное сопротивление арматуры на растяжение"));
     addCaptioned(grid, 6, 1, makeLabel(form, caption(TextField::Rs), "Rs"), edit(TextField::Rs), 1,
                  Qt::AlignLeft);
     grid->setRowMinimumHeight(8, form->fontMetrics().height() / 3);
+    makeEdit(TextField::Ymt, form, 4,
+             QStringLiteral("|Средний удельный вес фундамента и грунта на его уступах, кН/м3 (пусто — 20)"));
+    addCaptioned(grid, 9, 0, makeLabel(form, caption(TextField::Ymt), "Ymt"), edit(TextField::Ymt), 1,
+                 Qt::AlignLeft);
     makeEdit(TextField::Rsc, form, 4, QStringLiteral("|Расчетное сопротивление арматуры на сжатие"));
     addCaptioned(grid, 9, 1, makeLabel(form, caption(TextField::Rsc), "Rsc"), edit(TextField::Rsc), 1,
                  Qt::AlignLeft);
-    grid->setRowStretch(11, 1);
+    grid->setRowMinimumHeight(11, form->fontMetrics().height() / 3);
+    makeList(ListField::stepMethod, form)->setMinimumContentsLength(14);
+    setHint(
+        list(ListField::stepMethod),
+        QStringLiteral("|Вылеты ступеней: по продавливанию каждой ступени (Пособие 1989) или по таблице k1"));
+    connect(list(ListField::stepMethod), &QComboBox::currentIndexChanged, this,
+            &InputDialog::stepMethodChanged);
+    addCaptioned(grid, 12, 0, makeLabel(form, caption(ListField::stepMethod), "stepMethod"),
+                 list(ListField::stepMethod), 2, Qt::AlignLeft);
+    makeEdit(
+        TextField::stepsGiven, form, 12,
+        QStringLiteral("|Высоты ступеней снизу вверх через пробел, м, например 0,3 0,3 0,3 (пусто — наборы "
+                       "таблицы hstup.dat)"));
+    edit(TextField::stepsGiven)->setPlaceholderText(QStringLiteral("по hstup.dat"));
+    addCaptioned(grid, 14, 0, makeLabel(form, caption(TextField::stepsGiven), "stepsGiven"),
+                 edit(TextField::stepsGiven), 2, Qt::AlignLeft);
+    makeEdit(TextField::bGiven, form, 4, QStringLiteral("|Заданная ширина подошвы, м (пусто — подбор)"));
+    addCaptioned(grid, 16, 0, makeLabel(form, caption(TextField::bGiven), "bGiven"), edit(TextField::bGiven),
+                 1, Qt::AlignLeft);
+    makeEdit(TextField::lGiven, form, 4, QStringLiteral("|Заданная длина подошвы, м (пусто — подбор)"));
+    addCaptioned(grid, 16, 1, makeLabel(form, caption(TextField::lGiven), "lGiven"), edit(TextField::lGiven),
+                 1, Qt::AlignLeft);
+    grid->setRowStretch(18, 1);
 
     auto* layout = new QHBoxLayout(tab);
     layout->setContentsMargins(0, 0, 6, 6);

@@ -31,6 +31,8 @@ class InputDialog : public QDialog {
     // The folder of Rb.dat and table3.dat, which OK reads.
     // Where the user sets that folder, for messages about a table.
     static QString tablesFolderHint();
+    // The concrete classes k1.dat has columns for: with its step method no other is offered.
+    void offerK1Classes(int count);
 
     // What the controls hold now.
     fundis::ProjectForm form() const;
@@ -42,7 +44,7 @@ class InputDialog : public QDialog {
     // The first item of all nine lists, without the change handlers.
     void selectFirstItems();
 
-    // "К-т надежн. 1.1": the I-group loads become 1.1 times the II-group ones.
+    // "К-т надежн.": the I-group loads become γf times the II-group ones.
     void fillReliabilityFactor();
     // OK: asks about fields that are not numbers or break their rules (going back is the default),
     // then takes the form and closes.
@@ -80,6 +82,8 @@ class InputDialog : public QDialog {
     void schemeChanged();
     void ratioChoiceChanged();
     void depthChanged();
+    // the concrete classes k1.dat has no columns for are not offered with its step method
+    void stepMethodChanged();
     // Lists what OK would warn about and asks whether to go back; true to go on.
     bool confirmFieldsAsTyped();
 
@@ -88,7 +92,7 @@ class InputDialog : public QDialog {
     std::vector<std::pair<TextField, int>> fittedEdits_;  // laid-out edits and the digits they hold
     QCheckBox* craneAndWind_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн. 1.1"
+    QPushButton* reliabilityButton_ = nullptr;  // "К-т надежн."
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 
@@ -103,6 +107,7 @@ class InputDialog : public QDialog {
     QLabel* frostSoilLabel_ = nullptr;
 
     FoundationPicture* picture_ = nullptr;
+    int k1Classes_ = 2;           // the concrete classes of k1.dat
     fundis::ProjectForm opened_;  // the controls when the dialog was last shown
 };
 

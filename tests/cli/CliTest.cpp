@@ -217,11 +217,63 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
     }
 }
 
+// --fields: a line a field, by its name, caption, tab and what it takes; --set NAME=VALUE over the
+// file's fields before the calculation, a list by its item or index; a name or a value the field
+// cannot take stops the tool before any project, naming what it takes
+TEST(CliFields, ListedAndSetByName) {
+    const Result fields = runCli({"--fields"});
+    EXPECT_EQ(fields.code, 0) << fields.err;
+    EXPECT_EQ(countOf(fields.out, "\n"), fundis::kFormFieldCount);
+    for (const fundis::FormField& field : fundis::formFields()) {
+        EXPECT_NE(("\n" + fields.out)
+                      .find("\n" + std::string(field.name) + "\t" + fundis::fieldCaption(field) + "\t"),
+                  std::string::npos)
+            << field.name;
+    }
+    EXPECT_NE(fields.out.find("\nstepMethod\tВылеты ступеней\tФундамент\tсписок: 0 «по Пособию 1989», 1 «по "
+                              "таблице k1»\n"),
+              std::string::npos);
+
+    const std::string sand = kData + "/sand_frost_depth.dan";
+    const Result given = runCli({"--json", "--tables", kTables, "--set", "Yc1Given=1", "--set=Yc2Given=1,0",
+                                 "--set", "kGiven=1", "--set", "stepMethod=по Пособию 1989", sand});
+    EXPECT_EQ(given.code, 0) << given.err;
+    EXPECT_NE(given.out.find("\"Yc1\": 1, \"Yc2\": 1, \"k\": 1,"), std::string::npos) << given.out;
+
+    // the sand project's class B 15 is in both tables; B 20 is in neither of a folder of before
+    TempFolder before;
+    for (const char* name : {"table3.dat", "table4.dat", "k1.dat", "hstup.dat", "sizepdkl.dat"}) {
+        writeBytes(before.file(name), readBytes(kTables + "/" + name));
+    }
+    writeBytes(before.file("Rb.dat"), "# 7.5 9.5 0.66\r\n# 8.5 11.0 0.75\r\n");
+    const std::string refusal =
+        "Расчет не выполнен: Класс бетона (вкладка «Фундамент»): «B 20» нет в таблице ";
+    const std::tuple<std::vector<std::string>, std::string> rows[] = {
+        {{"--set", "nope=1", sand}, "--set nope=1: нет поля «nope» (имена полей: --fields)"},
+        {{"--set", "concreteClass=9", sand}, "«9» — не пункт списка; пункты: 0 «B 12,5», 1 «B 15», 2 «B 20»"},
+        {{"--set", "Ymt", sand}, "--set ждет ИМЯ=ЗНАЧЕНИЕ"},
+        {{"--tables", before.path(), "--set", "concreteClass=B 20", "--set", "stepMethod=0", sand},
+         refusal + before.path() + "/Rb.dat (в ней «B 12,5», «B 15»)"},
+        {{"--tables", kTables, "--set", "concreteClass=2", sand},
+         refusal +
+             "k1.dat (в ней «B 12,5», «B 15»): выберите класс из них или вылеты ступеней «по Пособию 1989»"},
+    };
+    for (const auto& [arguments, message] : rows) {
+        SCOPED_TRACE(message);
+        const Result result = runCli(arguments);
+        EXPECT_EQ(result.code, 2);
+        EXPECT_NE((result.out + result.err).find(message), std::string::npos) << result.out << result.err;
+    }
+    const Result newConcrete =
+        runCli({"--tables", kTables, "--set", "concreteClass=B 20", "--set", "stepMethod=0", sand});
+    EXPECT_LE(newConcrete.code, 1) << newConcrete.out << newConcrete.err;
+}
+
 TEST(CliHelp, DescribesEveryOption) {
     const Result result = runCli({"--help"});
     EXPECT_EQ(result.code, 0);
     for (const char* option : {"--tables", "--settings", "--debug", "--sep", "--json", "--html", "--pdf",
-                               "--svg", "--dxf", "--explain", "Код завершения"}) {
+                               "--svg", "--dxf", "--explain", "--set", "--fields", "Код завершения"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
 }

@@ -57,6 +57,8 @@ inline fundis::ProjectForm sandProjectForm() {
     for (const auto& [field, text] : texts) {
         form.text(field) = text;
     }
+    // the file is of before the added fields: its steps are laid out by k1.dat
+    fundis::setAddedFieldsAsInOlderFiles(form);
     return form;
 }
 

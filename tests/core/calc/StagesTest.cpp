@@ -241,6 +241,71 @@ TEST(ShapeSteps, TheTopStepReachesThePedestal) {
                   {steps.cb[2], 0.15}});
 }
 
+// The 1989 manual's step check, Rbt·bm·h0/A0 with A0 = b·(c − h0) − (c − h0)², bm = b − 2·c + h0, fits
+// the four values of its Appendix 3 that its examples quote (B15, Rbt 0.75 MPa, h0 = h − 0.045 m) to
+// 0.0035 MPa (0.556 5 and 0.383 3 against the table's 0.56 and 0.38; rounded to three places as the
+// table is, within 0.003): the pressure a step of height h carries with its face c from the base edge
+// across b.
+// A face the pyramid puts past the base edge carries any pressure.
+TEST(ManualSteps, TheStepCheckFitsTheManualsTable) {
+    ProjectRecord data;
+    data.Rbt = data.RbtTable = 0.75f;
+    data.dz = 0.035f;
+    data.da = 0.02f;
+    // h, c, b; the formula's value and the table's, MPa
+    const double rows[][5] = {
+        {0.3, 0.6, 3.6, 0.452, 0.45},
+        {0.6, 1.05, 3.6, 0.557, 0.56},
+        {0.6, 1.2, 3.6, 0.383, 0.38},
+        {0.3, 0.6, 4.5, 0.474, 0.475},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "h " << row[0] << ", c " << row[1] << ", b " << row[2]);
+        const StepPunching check = stepPunching(row[0], row[1], row[2], 0.0, data);
+        EXPECT_NEAR(check.pTable / 1000.0, row[3], 0.0005);
+        EXPECT_NEAR(check.pTable / 1000.0, row[4], 0.0035);
+        EXPECT_NEAR(std::round(check.pTable) / 1000.0, row[4], 0.003 + 1e-9);
+        EXPECT_TRUE(check.ok);
+        EXPECT_TRUE(stepPunching(row[0], row[1], row[2], check.pAllowed * 0.999, data).ok);
+        EXPECT_FALSE(stepPunching(row[0], row[1], row[2], check.pAllowed * 1.001, data).ok);
+    }
+    const StepPunching inside = stepPunching(0.6, 0.5, 3.6, 1e6, data);
+    EXPECT_TRUE(inside.nothingOutside && inside.ok);
+}
+
+// The 1989 layout along one side: a level goes as far as the check allows on the half module and no
+// farther than the pedestal, the top step takes what is left. A 3.0 x 3.0 m base under a 1.2 m
+// pedestal, steps 0.3 + 0.3, h0 = h − 0.05, Rbt 0.75 MPa, pmax 300 kPa: at c = 0.45 the bottom step
+// carries 750·2.55·0.25/0.56 = 853.8 kPa, at 0.6 750·2.05·0.25/0.9275 = 414.4, at 0.75 ... 0.9 is the
+// pedestal: the bottom level stops at 0.75 (750·1.75·0.25/1.2375 = 265.2 kPa refused), the top
+// overhangs 0.9 − 0.6 = 0.3. With the pressure of 100 kPa the bottom step reaches the pedestal and the
+// top step has none. The plate (h0 = 0.55, c0 = 0.35, A0 = 3·0.35 − 0.35² = 0.9275, bm = 1.75) carries
+// 750·1.75·0.55 = 721.9 kN against F = 300·0.9275 = 278.3 kN.
+TEST(ManualSteps, LevelsGoAsFarAsTheCheckAllows) {
+    Staged data = stepProject(3.0f, 1.2f);
+    data.stepMethod = StepMethod::Manual1989;
+    data.Rbt = data.RbtTable = 0.75f;
+    data.dz = 0.04f;
+    data.NI = {0, 2700, 2700, 2700};  // 300 kPa on 9 m²
+    data.A = 9.0f;
+    StepsResult steps = shape(data, stepTables("# 0.6 0.3 0.3\n#\n"));
+    ASSERT_TRUE(steps.fitted);
+    ASSERT_EQ(steps.nSteps, 2);
+    expectValues(
+        {{steps.pmax, 300}, {steps.c[1], 0.6}, {steps.c[2], 0.3}, {steps.cb[1], 0.6}, {steps.cb[2], 0.3}});
+    ASSERT_EQ(steps.levelsL.size(), 1u);
+    EXPECT_TRUE(steps.levelsL[0].nextRefused);
+    expectValues({{steps.levelsL[0].taken.pAllowed, 750 * 2.05 * 0.25 / 0.9275},
+                  {steps.levelsL[0].next.c, 0.75},
+                  {steps.trials.back().A0, 0.9275},
+                  {steps.trials.back().F, 300 * 0.9275},
+                  {steps.trials.back().capacity, 750 * 1.75 * 0.55}});
+    data.NI = {0, 900, 900, 900};
+    steps = shape(data, stepTables("# 0.6 0.3 0.3\n#\n"));
+    expectValues({{steps.c[1], 0.9}, {steps.c[2], 0}});
+    EXPECT_FALSE(steps.levelsL[0].nextRefused);
+}
+
 // The pedestal check runs when the pedestal's height reaches its overhang (Hf - hSteps = 0.25 =
 // (luc - lc) / 2 exactly); failures are red even without debug; a base inside the column's pyramid
 // has nothing to punch. (The socket bottom's capacity as an edge pressure the verification example

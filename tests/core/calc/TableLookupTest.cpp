@@ -65,7 +65,7 @@ TEST(CodeTables, MissingOrShortTablesAreNamed) {
         {"table4.dat", "no marks at all", false},
         {"sizepdkl.dat", nullptr, false},
         {"Rb.dat", nullptr, true},
-        {"Rb.dat", "text\r\n# 7.5 9.5 0.66\r\n", true},        // one class of the two
+        {"Rb.dat", "text, no record\r\n", true},               // no class at all
         {"Rb.dat", "# 7.5 9.5\r\n# 8.5 11.0 0.75\r\n", true},  // no Rbt in the first record
         {"table3.dat", "# 1 1.5 4\r\n#\r\n", true},            // keys, no rows
         {"k1.dat", "# 2 3 4 5 6 7\n# 0\n# 5\n", false}};       // rows too short for the keys

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -37,14 +38,25 @@ std::string danFile(const std::map<int, std::string>& replaced = {}, const std::
     return bytes;
 }
 
-// A form that differs from everything the files below hold, to see what a read leaves alone.
+// A form whose first part differs from everything the files below hold, to see what a read leaves
+// alone.
 ProjectForm markedForm() {
     ProjectForm form;
-    form.choices.fill(1);
-    for (int index = 0; index < kTextFieldCount; ++index) {
+    std::fill(form.choices.begin(), form.choices.begin() + kFirstPartListCount, 1);
+    for (int index = 0; index < kFirstPartTextCount; ++index) {
         form.texts[static_cast<std::size_t>(index)] = "old" + std::to_string(index);
     }
     form.craneAndWind = true;
+    return form;
+}
+
+// The fields of the first part only, as an old copy of the program reads them.
+ProjectForm firstPart(ProjectForm form) {
+    const ProjectForm fresh;
+    std::copy(fresh.texts.begin() + kFirstPartTextCount, fresh.texts.end(),
+              form.texts.begin() + kFirstPartTextCount);
+    std::copy(fresh.choices.begin() + kFirstPartListCount, fresh.choices.end(),
+              form.choices.begin() + kFirstPartListCount);
     return form;
 }
 
@@ -113,7 +125,7 @@ TEST(DanRead, CheckBox) {
 TEST(DanRead, ComboIndicesOutsideTheListBecomeNoSelection) {
     const std::tuple<int, const char*, int> rows[] = {
         {1, "-1", -1}, {1, "3", 3}, {1, "4", -1}, {3, "4", 4}, {3, "5", -1}, {5, "6", 6},
-        {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "1", 1}, {9, "2", -1}, {2, "-2", -1},
+        {5, "7", -1},  {7, "2", 2}, {7, "3", -1}, {9, "4", 4}, {9, "5", -1}, {2, "-2", -1},
     };
     for (const auto& [line, value, index] : rows) {
         SCOPED_TRACE(::testing::Message() << "list " << line << " = " << value);
@@ -154,7 +166,8 @@ TEST(DanRead, StopsAtTheFirstBadValueAndNamesIt) {
         EXPECT_EQ(parsed.message(), expected);
         const ProjectForm untouched = markedForm();
         int value = 0;
-        for (const FormField& field : formFields()) {
+        for (int at = 0; at < kFirstPartFieldCount; ++at) {
+            const FormField& field = formFields()[static_cast<std::size_t>(at)];
             const bool kept = ++value >= bad;
             if (field.kind == FieldKind::List) {
                 const auto list = static_cast<ListField>(field.index);
@@ -221,7 +234,7 @@ TEST(ProjectFile, SettlementPartAfterTheDesignValues) {
     EXPECT_EQ(back.settlement, project.settlement);
     ProjectForm oldReader;
     ASSERT_TRUE(parseDan(bytes, oldReader).ok());
-    EXPECT_EQ(oldReader, project.form);
+    EXPECT_EQ(oldReader, firstPart(project.form));
 
     // a file of before: no layers; a part cut short: the design still loads
     ProjectFile old;
@@ -293,4 +306,96 @@ TEST(ProjectFile, FailuresNameTheFileOnce) {
         EXPECT_EQ(occurrences(status.message(), path), 1u) << status.message();
         EXPECT_EQ(occurrences(status.message(), "не удалось"), 1u) << status.message();
     }
+}
+
+namespace {
+
+// A project that sets every added field away from what a file without them means.
+ProjectForm allAddedFieldsSet() {
+    ProjectForm form = sandProjectForm();
+    form.choice(ListField::stepMethod) = static_cast<int>(StepMethod::Manual1989);
+    const std::pair<TextField, const char*> texts[] = {
+        {TextField::db, "2"},       {TextField::hs, "0.5"},       {TextField::hcf, "0.1"},
+        {TextField::Ycf, "22"},     {TextField::Yc1Given, "1"},   {TextField::Yc2Given, "1"},
+        {TextField::kGiven, "1"},   {TextField::Yb2Given, "0.9"}, {TextField::bGiven, "3.6"},
+        {TextField::lGiven, "4.5"}, {TextField::Ymt, "18"},       {TextField::stepsGiven, "0.3 0.3 0.3"},
+        {TextField::gammaF, "1.2"}};
+    for (const auto& [field, text] : texts) {
+        form.text(field) = text;
+    }
+    return form;
+}
+
+}  // namespace
+
+// The added fields after the settlement part, by name: only those that differ from what a file
+// without them means, so a project of before is written as before; they come back with or without
+// layers, an old reader takes the first part alone, and a reader passes over names it does not know
+TEST(ProjectFile, AddedPartAfterTheSettlementPart) {
+    ProjectFile project;
+    project.form = sandProjectForm();
+    project.form.choice(ListField::stepMethod) = static_cast<int>(StepMethod::Manual1989);
+    project.form.text(TextField::stepsGiven) = "0,3 0,3  0,45";
+    std::string design;
+    ASSERT_TRUE(serializeDan(project.form, design).ok());
+    std::string bytes;
+    ASSERT_TRUE(serializeProject(project, bytes).ok());
+    EXPECT_EQ(bytes, design + "\r\nF\r\n2\r\nstepMethod\r\n0\r\nstepsGiven\r\n0.3;0.3;;0.45");
+
+    for (const bool layers : {false, true}) {
+        SCOPED_TRACE(layers ? "with layers" : "without layers");
+        project.form = allAddedFieldsSet();
+        project.settlement = SettlementInputs();
+        if (layers) {
+            project.settlement.layers = {{"2.4", "18.6", "14"}};
+            project.settlement.suText = "8";
+        }
+        ASSERT_TRUE(serializeProject(project, bytes).ok());
+        ProjectFile back;
+        Status problem;
+        ASSERT_TRUE(parseProject(bytes, back, problem).ok());
+        EXPECT_TRUE(problem.ok()) << problem.message();
+        EXPECT_EQ(back.form, project.form);
+        EXPECT_EQ(back.settlement, project.settlement);
+        ProjectForm oldReader;
+        ASSERT_TRUE(parseDan(bytes, oldReader).ok());
+        EXPECT_EQ(oldReader, firstPart(project.form));
+    }
+
+    // a later copy's field and a later part are passed over; a file without the part is of before
+    ProjectFile later;
+    Status problem;
+    ASSERT_TRUE(
+        parseProject(design + "\r\nF\r\n2\r\nfuture\r\nx\r\nYmt\r\n19\r\nZ\r\nmore", later, problem).ok());
+    EXPECT_EQ(later.form.text(TextField::Ymt), "19");
+    EXPECT_EQ(later.form.choice(ListField::stepMethod), static_cast<int>(StepMethod::K1Table));
+    ProjectFile old;
+    old.form = allAddedFieldsSet();
+    ASSERT_TRUE(parseProject(design, old, problem).ok());
+    EXPECT_EQ(old.form, sandProjectForm());
+}
+
+// A malformed added part fails the reading and names its line: the design would change silently;
+// behind a settlement part that cannot be read the added part is still found
+TEST(ProjectFile, MalformedAddedPartIsNamed) {
+    std::string design;
+    ASSERT_TRUE(serializeDan(sandProjectForm(), design).ok());
+    const std::pair<std::string, const char*> rows[] = {
+        {"\r\nF\r\nx", "строка 53: дополнительные поля: ожидалось число полей, а не «x»"},
+        {"\r\nF", "строка 52: дополнительные поля: файл кончается, не дойдя до числа полей"},
+        {"\r\nF\r\n2\r\nYmt\r\n18\r\ndb",
+         "строка 56: дополнительные поля: файл кончается, не дойдя до поля 2 из 2"},
+        {"\r\nF\r\n1\r\nstepMethod\r\nabc",
+         "строка 55: поле Вылеты ступеней (вкладка «Фундамент»): ожидалось целое число, а не «abc»"},
+    };
+    for (const auto& [tail, message] : rows) {
+        ProjectFile project;
+        Status problem;
+        EXPECT_EQ(parseProject(design + tail, project, problem).message(), message);
+    }
+    ProjectFile project;
+    Status problem;
+    ASSERT_TRUE(parseProject(design + "\r\nS\r\nx\r\nF\r\n1\r\nYmt\r\n17", project, problem).ok());
+    EXPECT_EQ(problem.message().rfind("осадка: число слоев", 0), 0u) << problem.message();
+    EXPECT_EQ(project.form.text(TextField::Ymt), "17");
 }

@@ -3,12 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/model/ProjectForm.h"
 
 using namespace fundis;
+
+namespace {
+
+// A form that breaks no rule, to see one field's rule alone.
+ProjectForm sandProjectFormForRules() {
+    ProjectForm form;
+    for (const TextField field :
+         {TextField::Mt, TextField::NII1, TextField::NII2, TextField::NII3, TextField::NI1, TextField::NI2,
+          TextField::NI3, TextField::Yii, TextField::Yii1, TextField::lc, TextField::bc}) {
+        form.text(field) = "1";
+    }
+    return form;
+}
+
+}  // namespace
 
 // The table as messages and lookups use it: names are unique and found again, a field is titled by
 // label, group and tab, and the old control names stand in the order of the .dan file
@@ -19,13 +36,18 @@ TEST(FormFields, NamesTitlesAndFileOrder) {
         EXPECT_TRUE(names.insert(field.name).second) << field.name;
         EXPECT_EQ(findFormField(field.name), &field) << field.name;
         const std::string control = field.control;
+        // the added fields have no control of the first dialog: the file keeps them by name
+        const bool added = field.part == FieldPart::Added;
         if (field.kind == FieldKind::Text) {
-            EXPECT_EQ(control, "Edit" + std::to_string(++texts));
+            EXPECT_EQ(control, added ? "" : "Edit" + std::to_string(texts + 1));
+            ++texts;
             EXPECT_EQ(&formField(static_cast<TextField>(field.index)), &field);
         } else if (field.kind == FieldKind::List) {
-            EXPECT_EQ(control, "ComboBox" + std::to_string(++lists));
+            EXPECT_EQ(control, added ? "" : "ComboBox" + std::to_string(lists + 1));
+            ++lists;
             EXPECT_EQ(&formField(static_cast<ListField>(field.index)), &field);
         }
+        EXPECT_EQ(added, &field - formFields().data() >= kFirstPartFieldCount) << field.name;
     }
     EXPECT_EQ(texts, kTextFieldCount);
     EXPECT_EQ(lists, kListFieldCount);
@@ -65,4 +87,77 @@ TEST(FormFields, Rules) {
         missing += std::string(problem.field->name) + " ";
     }
     EXPECT_EQ(missing, "Mt NII1 NII2 NII3 Yii Yii1 lc bc NI1 NI2 NI3 ");
+}
+
+// The added fields' own rules: empty means what the table says; given, each is refused in one
+// line that names it when it is out of its bounds, and a field another one needs is refused empty
+TEST(FormFields, AddedFieldsRules) {
+    // the field, its text, and the problem's words (nullptr: none); the needed field's partner set
+    const std::tuple<TextField, const char*, const char*> rows[] = {
+        {TextField::Yc1Given, "", nullptr},
+        {TextField::Yc1Given, "1,2", nullptr},
+        {TextField::Yc1Given, "3", "γc1, заданные коэффициенты (вкладка «Грунт»): «3» вне пределов 0,5…2"},
+        {TextField::kGiven, "1.2", "k, заданные коэффициенты (вкладка «Грунт»): «1.2» вне пределов 1…1,1"},
+        {TextField::Yb2Given, "0", "Заданный γb2 (вкладка «Фундамент»): «0» вне пределов 0,5…1,5"},
+        {TextField::db, "-1", "Глубина подвала db (вкладка «Грунт»): «-1» меньше 0"},
+        {TextField::db, "0", nullptr},
+        {TextField::hs, "0", "Грунт над подошвой hs (вкладка «Грунт»): «0» не больше 0"},
+        {TextField::Ymt, "0", nullptr},
+        {TextField::Ymt, "-20", "γmt фундамента с грунтом (вкладка «Фундамент»): «-20» меньше 0"},
+        {TextField::stepsGiven, "0,3 0,3;0.45", nullptr},
+        {TextField::stepsGiven, "0,3 0",
+         "Высоты ступеней (вкладка «Фундамент»): «0,3 0» — не высоты ступеней"},
+        {TextField::stepsGiven, "0,3 x", "«0,3 x» — не высоты ступеней"},
+        {TextField::gammaF, "0.9", "γf (вкладка «Нагрузки»): «0.9» вне пределов 1…2"},
+        {TextField::bGiven, "3",
+         "Длина подошвы l, заданная подошва (вкладка «Фундамент»): пусто, а задано поле "
+         "«Ширина подошвы b»"},
+        {TextField::hcf, "0.1",
+         "Вес пола подвала γcf (вкладка «Грунт»): пусто, а задано поле «Пол подвала hcf»"},
+    };
+    for (const auto& [field, text, problem] : rows) {
+        SCOPED_TRACE(std::string(formField(field).name) + " = «" + text + "»");
+        ProjectForm form = sandProjectFormForRules();
+        form.text(field) = text;
+        std::string found;
+        for (const FieldProblem& each : fieldProblems(form)) {
+            found += each.describe() + "\n";
+        }
+        if (problem == nullptr) {
+            EXPECT_EQ(found, "");
+        } else {
+            EXPECT_NE(found.find(problem), std::string::npos) << found;
+            EXPECT_EQ(std::count(found.begin(), found.end(), '\n'), 1) << found;
+        }
+    }
+}
+
+// fundis-cli's --set: a text as typed, a list by its item or index, the box by 0 or 1; what the
+// field cannot take is named with what it can
+TEST(FormFields, SetFieldByName) {
+    ProjectForm form;
+    EXPECT_TRUE(setField(form, "stepsGiven", "0,3 0,3").ok());
+    EXPECT_EQ(form.text(TextField::stepsGiven), "0,3 0,3");
+    EXPECT_TRUE(setField(form, "stepMethod", "по таблице k1").ok());
+    EXPECT_EQ(form.choice(ListField::stepMethod), 1);
+    EXPECT_TRUE(setField(form, "concreteClass", "B 25").ok());
+    EXPECT_EQ(form.choice(ListField::concreteClass), 3);
+    EXPECT_TRUE(setField(form, "concreteClass", "4").ok());
+    EXPECT_EQ(form.choice(ListField::concreteClass), 4);
+    EXPECT_TRUE(setField(form, "craneAndWind", "1").ok());
+    EXPECT_TRUE(form.craneAndWind);
+    const std::pair<std::pair<const char*, const char*>, const char*> refused[] = {
+        {{"gamma", "1"}, "нет поля «gamma»"},
+        {{"concreteClass", "5"},
+         "Класс бетона (вкладка «Фундамент»): «5» — не пункт списка; пункты: 0 «B 12,5», "
+         "1 «B 15», 2 «B 20», 3 «B 25», 4 «B 30»"},
+        {{"concreteClass", "B25"}, "«B25» — не пункт списка"},
+        {{"stepMethod", "-1"}, "«-1» — не пункт списка"},
+        {{"craneAndWind", "да"}, "«да» — ожидалось 0 или 1"},
+    };
+    for (const auto& [assignment, message] : refused) {
+        const Status set = setField(form, assignment.first, assignment.second);
+        EXPECT_NE(set.message().find(message), std::string::npos) << set.message();
+    }
+    EXPECT_EQ(form.choice(ListField::concreteClass), 4);
 }

@@ -125,8 +125,8 @@ TEST(CalculationNote, SandProjectStepByStep) {
     EXPECT_NE(p[0].find("принято в программе"), std::string::npos);
     // the formula and the check of each combination, and the pressure across b
     EXPECT_EQ(starting(text, "p = ").size(), 7u);
-    // the cantilever across b with the program's factor 1.1
-    const std::vector<std::string> across = starting(text, "p = 1,1·(NII/A + 20·d) = 1,1·(");
+    // the cantilever across b under the 1st limit state's mean pressure, as the bars are computed
+    const std::vector<std::string> across = starting(text, "p = NI/A + 20·d = 1161,5/");
     ASSERT_EQ(across.size(), 1u);
     EXPECT_NE(across[0].find("принято в программе"), std::string::npos);
     EXPECT_TRUE(has(text, "Все проверки выполняются."));
@@ -230,12 +230,41 @@ TEST(CalculationNote, WhereTheValuesCameFrom) {
           "Подошва расширена до сечения подколонника: b × l = 3,000 × 3,300 м"},
          {"по таблице sizepdkl.dat ("}},
         {"φII typed as 0", {{T::fii, "0"}, {T::cii, "30"}}, {"φII, ° | 0 | задано"}, {"1e-06", "1e-6"}},
+        // the added fields: each value says it was given, with its formula and clause
+        {"given coefficients, γb2 and γmt",
+         {{T::Yc1Given, "1"}, {T::Yc2Given, "1"}, {T::kGiven, "1"}, {T::Yb2Given, "0.9"}, {T::Ymt, "18"}},
+         {"γc1 | 1 | задано", "k | 1 | задано", "γc1 = 1 (задано), γc2 = 1 (задано)",
+          "×γb2 = 0,9 (задано; γb2 — СНиП 2.03.01-84, табл. 15)",
+          "γmt (фундамент с грунтом на уступах), кН/м³ | 18 | задано",
+          "p = NII/A + 18·d = ", "18 кН/м³ — средний вес фундамента и грунта на уступах, задано",
+          "на уступах 18 кН/м³. Проверка", "Принятые 18 кН/м³ "},
+         {"20·d"}},
+        {"a basement, its hs from the depth",
+         {{T::db, "2.5"}, {T::hcf, "0.1"}, {T::Ycf, "22"}},
+         {"hs = d − db − hcf = 1,65 − 2,5 − 0,1 = -0,950 м",
+          "d1 = hs + hcf·γcf/γ'II = (-0,95) + 0,1·22/18 = -0,828 м "
+          "(СНиП 2.02.01-83, п. 2.41, формула (8))",
+          "db = 2,5 м больше 2 м: принято db = 2 м",
+          "R = γc1·γc2/k·[Mγ·kz·b·γII + Mq·d1·γ'II + (Mq − 1)·db·γ'II + Mc·cII] = ",
+          "Подошва фундамента не ниже пола подвала: d1 = hs + hcf·Ycf/Yii1 = -0,828м."},
+         {"Здание без подвала"}},
+        {"a given base and the 1989 manual's steps",
+         {{T::bGiven, "2.4"}, {T::lGiven, "2.7"}},
+         {"Подошва задана: b × l = 2,400 × 2,700 м", "Подошва b × l, м | 2,4 × 2,7 | задано (раздел 4)",
+          "Вылеты ступеней | по Пособию 1989 | задано (раздел 5)", "5.2. Вылеты ступеней", "F = pmax·A0 = ",
+          "Давления по расчету по прочности от нагрузок I колонны, без веса фундамента и грунта",
+          "Ступени (вылеты c, cb — по 5.2)", "n = ⌊5·b⌋ + 1 = ⌊5·2,4⌋ + 1 = 13 шт",
+          "n = ⌊5·l⌋ + 1 = ⌊5·2,7⌋ + 1 = 14 шт"},
+         {"Перебор ширины", "pK1 = "}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ProjectForm form = sandProjectForm();
         for (const auto& [field, text] : row.texts) {
             form.text(field) = text;
+        }
+        if (form.text(T::bGiven) == "2.4") {
+            form.choice(ListField::stepMethod) = static_cast<int>(StepMethod::Manual1989);
         }
         const ProjectPass pass = runProjectPass(form, passOptions());
         ASSERT_NE(pass.outcome, PassOutcome::NotRun) << pass.reason;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <functional>
 
+#include "core/calc/CheckPunching.h"
 #include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
 #include "core/project/Json.h"
@@ -175,6 +177,90 @@ TEST(ProjectPass, ImplausibleValuesAreSaidNotRefused) {
 }
 
 // The numbers never depend on the process locale: "." or "," only as the user chose
+// Each added field's effect, on the sand project (a 1.8 x 2.1 m base at d = 1.65 m, Hf = 1.5 m,
+// γc1·γc2/k = 1.3·1.1, R = 316.984 kPa, B 12,5, p12 = 395.528 kPa): given coefficients and base,
+// γmt, γb2, a basement, given steps, the 1989 manual's pressures without the foundation's weight
+TEST(ProjectPass, AddedFieldsChangeTheCalculation) {
+    const double W = 1.8 * 2.1 * 2.1 / 6.0;
+    struct Row {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> fields;
+        std::function<void(const ProjectPass&)> check;
+        std::vector<const char*> lines;  // report lines it must hold
+    };
+    const Row rows[] = {
+        {"given coefficients and base",
+         {{"Yc1Given", "1"}, {"Yc2Given", "1"}, {"kGiven", "1"}, {"bGiven", "1.8"}, {"lGiven", "2.1"}},
+         [](const ProjectPass& pass) {
+             EXPECT_NEAR(pass.calculation.base.R, 316.9838 / 1.43, 0.001);
+             EXPECT_TRUE(pass.calculation.base.given && !pass.calculation.base.givenPasses);
+             EXPECT_TRUE(pass.calculation.stepsRan);  // the design goes on
+             EXPECT_EQ(pass.outcome, PassOutcome::DesignFailures);
+         },
+         {"Коэффициент условий работы\t\tYc1 = 1.000", "Коэффициент надежности\t\t\tk = 1.000",
+          "Размеры подошвы заданы\t\t\tb= 1.800м, l= 2.100м",
+          "Заданная подошва не проходит проверку давлений:",
+          "Сочетание 2: p = 300.196кПа > R = 221.667кПа."}},
+        {"γmt 0 on the given base",
+         {{"Ymt", "0"}, {"bGiven", "1.8"}, {"lGiven", "2.1"}},
+         [](const ProjectPass& pass) { EXPECT_NEAR(pass.calculation.base.pEnv, 1010 / 3.78, 0.001); },
+         {"Средний вес фундамента с грунтом\tYmt = 0.000кН/м3"}},
+        {"γb2 0.9",
+         {{"Yb2Given", "0.9"}},
+         [](const ProjectPass& pass) { EXPECT_NEAR(pass.record.Rbt, 0.66 * 0.9, 1e-6); },
+         {"Коэффициент условий работы бетона\tYb2 = 0.900"}},
+        {"a basement deeper than 2 m",
+         {{"db", "2.5"}, {"hs", "0.5"}, {"hcf", "0.1"}, {"Ycf", "22"}},
+         [](const ProjectPass& pass) {
+             const SoilResistanceResult& s = pass.calculation.base.soil;
+             const double d1 = 0.5 + 0.1 * 22 / 18.0;
+             EXPECT_NEAR(s.d1, d1, 1e-6);
+             EXPECT_NEAR(
+                 s.R, 1.43 * (s.My * s.kz * s.b * 19.2 + s.Mq * d1 * 18 + (s.Mq - 1) * 2.0 * 18 + s.Mc * 2),
+                 0.001);
+         },
+         {"Подвал\t\t\t\t\tdb = 2.000м, d1 = 0.622м (db = 2.500м принята 2 м)"}},
+        {"given steps",
+         {{"stepsGiven", "0,3 0,3 0,3"}},
+         [](const ProjectPass& pass) {
+             const StepsResult& s = pass.calculation.steps;
+             EXPECT_EQ(s.nSteps, 3);
+             EXPECT_FLOAT_EQ(s.hSteps, 0.9f);
+             EXPECT_EQ(s.setsTried, 1);
+         },
+         {"Высоты ступеней заданы\t\t\t0.300 0.300 0.300м"}},
+        {"given steps too low",
+         {{"stepsGiven", "0.15"}},
+         [](const ProjectPass& pass) { EXPECT_FALSE(pass.calculation.steps.fitted); },
+         {"Невозможно подобрать вылеты заданных ступеней фундамента.", kTallerStepsRemedy}},
+        {"the 1989 manual",
+         {{"stepMethod", "по Пособию 1989"}},
+         [W](const ProjectPass& pass) {
+             const PunchingResult& punching = pass.calculation.punching;
+             EXPECT_NEAR(punching.p12, 395.5284 - 20 * 1.65, 0.001);
+             EXPECT_NEAR(pass.calculation.steps.pmax, 1000.5 / 3.78 + (69 + 40.3 * 1.5) / W, 0.001);
+             EXPECT_EQ(pass.calculation.steps.pmaxCombination, 3);
+             EXPECT_EQ(pass.calculation.steps.method, StepMethod::Manual1989);
+         },
+         {"Вылеты ступеней\t\t\t\tпо Пособию 1989"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProjectForm form = sandProjectForm();
+        for (const auto& [name, value] : row.fields) {
+            ASSERT_TRUE(setField(form, name, value).ok()) << name;
+        }
+        const ProjectPass pass = runProjectPass(form, options());
+        ASSERT_NE(pass.outcome, PassOutcome::NotRun) << pass.reason;
+        row.check(pass);
+        for (const char* line : row.lines) {
+            EXPECT_TRUE(hasLine(pass, line)) << line;
+        }
+        EXPECT_TRUE(hasLine(pass, "ЗАДАНО В ИСХОДНЫХ ДАННЫХ:"));
+    }
+    EXPECT_FALSE(hasLine(runProjectPass(sandProjectForm(), options()), "ЗАДАНО В ИСХОДНЫХ ДАННЫХ:"));
+}
+
 TEST(ProjectPass, NumbersIgnoreTheProcessLocale) {
     const std::string inC[] = {json(runProjectPass(sandProjectForm(), options('.'))),
                                json(runProjectPass(sandProjectForm(), options(',')))};
@@ -241,8 +327,8 @@ TEST(ProjectJson, ReportAndRecord) {
             0),
         0u);
     for (const char* field :
-         {"\"QI\": [33, 22, 49.5],", "\"h\": [0, 0.30000001192092896, 0.30000001192092896],",
-          "\"nb\": 9}, \"input_dialog_needed\": true"}) {
+         {"\"QI\": [33, 22, 49.5],", "\"h\": [0, 0.30000001192092896, 0.30000001192092896],", "\"nb\": 9,",
+          "\"stepMethod\": \"по таблице k1\",", "\"pmaxSteps\": 0}, \"input_dialog_needed\": true"}) {
         EXPECT_NE(line.find(field), std::string::npos) << field;
     }
     EXPECT_EQ(jsonString("\x01\\\xFF\xD0\x96"),
