@@ -80,6 +80,12 @@ const char* ruleName(FieldRule rule) {
             return "range";
         case FieldRule::NotNegative:
             return "notNegative";
+        case FieldRule::OptionalPositive:
+            return "optionalPositive";
+        case FieldRule::OptionalRange:
+            return "optionalRange";
+        case FieldRule::Heights:
+            return "heights";
         case FieldRule::Optional:
             break;
     }

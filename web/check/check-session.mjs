@@ -178,6 +178,9 @@ async function serveSession(socketPath) {
   });
   let idle = null;
   let open = 0; // connections being answered
+  // the calls are answered one after another: they share the browser's kept page (ctest runs the
+  // sample checks side by side, and one call must not close the page another is saving from)
+  let queue = Promise.resolve();
   const stop = async () => {
     if (open > 0) return;
     server.close();
@@ -194,7 +197,9 @@ async function serveSession(socketPath) {
       let answer;
       try {
         const { args, cwd } = JSON.parse(request);
-        answer = await runCheck(session, args, cwd);
+        const turn = queue.then(() => runCheck(session, args, cwd));
+        queue = turn.catch(() => undefined);
+        answer = await turn;
       } catch (error) {
         answer = { stdout: [], stderr: [`fundis-web-check: ${error.message}\n`], status: kExitNotRun };
       }
