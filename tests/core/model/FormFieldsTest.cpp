@@ -59,36 +59,6 @@ TEST(FormFields, NamesTitlesAndFileOrder) {
     EXPECT_EQ(fieldCaption(formField(TextField::Rs)), "Rs, МПа");
 }
 
-// The rules as the table states them: the fields the calculation cannot go without, the range of
-// φii, and what the fields that may stay empty mean
-TEST(FormFields, Rules) {
-    std::set<std::string> required;
-    for (const FormField& field : formFields()) {
-        if (field.rule == FieldRule::Positive || field.rule == FieldRule::PositiveWithoutDepth) {
-            required.insert(field.name);
-        } else if (field.kind == FieldKind::Text && field.rule == FieldRule::Optional) {
-            EXPECT_STRNE(field.whenEmpty, "") << field.name;
-        }
-    }
-    EXPECT_EQ(required,
-              (std::set<std::string>{"NII1", "NII2", "NII3", "NI1", "NI2", "NI3", "Yii", "Yii1", "d_l", "d_h",
-                                     "socketDepth", "socketBottom", "lc", "bc", "da", "dz", "Rs", "Mt"}));
-    EXPECT_EQ(formField(TextField::Mt).rule, FieldRule::PositiveWithoutDepth);
-    const FormField& fii = formField(TextField::fii);
-    EXPECT_EQ(fii.rule, FieldRule::Range);
-    EXPECT_EQ(fii.low, 0.0f);
-    EXPECT_EQ(fii.high, 45.0f);
-    EXPECT_STREQ(formField(TextField::d).whenEmpty, "по глубине промерзания");
-    EXPECT_STREQ(formField(TextField::buc).whenEmpty, "по таблице");
-    // a new project lacks the loads, the soil's weights, the column and Mt, and says so in that order
-    std::string missing;
-    for (const FieldProblem& problem : fieldProblems(ProjectForm())) {
-        EXPECT_EQ(problem.kind, FieldProblem::Kind::Empty) << problem.field->name;
-        missing += std::string(problem.field->name) + " ";
-    }
-    EXPECT_EQ(missing, "Mt NII1 NII2 NII3 Yii Yii1 lc bc NI1 NI2 NI3 ");
-}
-
 // The added fields' own rules: empty means what the table says; given, each is refused in one
 // line that names it when it is out of its bounds, and a field another one needs is refused empty
 TEST(FormFields, AddedFieldsRules) {
