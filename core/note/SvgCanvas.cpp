@@ -147,7 +147,7 @@ std::string SvgCanvas::pageSvg() const {
     const Box page{0, 0, width_, height_};
     if (perMillimetre_ > 0.0) {
         return element(page, "width=\"" + formatGeneral(width_ / perMillimetre_, 6) + "mm\" height=\"" +
-                                 formatGeneral(height_ / perMillimetre_, 6) + "mm\" role=\"img\"");
+                                 formatGeneral(height_ / perMillimetre_, 6) + R"(mm" role="img")");
     }
     return element(page, R"(width="100%" style="max-width:)" + std::to_string(width_) + R"(px" role="img")");
 }
