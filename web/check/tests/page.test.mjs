@@ -78,7 +78,8 @@ async function downloaded(page, menu, command) {
 
 // sand_frost_depth.dan's values, as a user types them: the lists by their item, the texts by their label
 const kTyped = {
-  lists: { frostSoil: 1, floorType: 0, temperature: 2, overhangChoice: 0, soil: 1, scheme: 0, LHChoice: 0, method: 0, concreteClass: 0 },
+  // a new project lays out the steps by the 1989 manual; the file's project by the table k1
+  lists: { frostSoil: 1, floorType: 0, temperature: 2, overhangChoice: 0, soil: 1, scheme: 0, LHChoice: 0, method: 0, concreteClass: 0, stepMethod: 1 },
   texts: {
     Mt: '36.5', MII1: '95', NII1: '820', QII1: '22', MII2: '40', NII2: '1010', QII2: '9', MII3: '60', NII3: '870',
     QII3: '35', d_l: '0.3', fii: '30', cii: '2', Yii: '19,2', Yii1: '18.0', pedestalTop: '-0.150', d_h: '0.3',
