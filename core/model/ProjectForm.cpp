@@ -182,7 +182,8 @@ std::vector<FieldProblem> fieldProblems(const ProjectForm& form) {
             case FieldRule::OptionalPositive:
             case FieldRule::OptionalRange:
                 if (text.empty()) {
-                    const FormField* other = findFormField(field.neededBy);
+                    const FormField* other =
+                        *field.neededBy != '\0' ? findFormField(field.neededBy) : nullptr;
                     if (other != nullptr && other->kind == FieldKind::Text &&
                         textToFloat(form.text(static_cast<TextField>(other->index))) > 0.0f) {
                         problems.push_back({&field, FieldProblem::Kind::Empty, text, ""});
