@@ -38,31 +38,21 @@ bool has(const std::string& json, const std::string& part) { return json.find(pa
 
 // A file that cannot be read says why, as the desktop's message does, and leaves the open project,
 // its name and its unsaved changes as they were
+// (why the file cannot be read the .dan reader's tests check)
 TEST(WebProject, UnreadableFileLeavesTheProject) {
     const std::string good = fileBytes(kData + "/sand_frost_depth.dan");
-    std::string truncated = good.substr(0, good.size() / 2);
-    std::string longWord = good;
-    longWord.replace(longWord.find("36.5"), 4, std::string(5 * 1024 * 1024, '7'));
-    const std::tuple<std::string, std::string, std::string> rows[] = {
-        {"мусор.dan", "\x89PNG\r\n\x1a\n garbage", "ожидалось целое число"},
-        {"обрезан.dan", truncated, "файл кончается, не дойдя до поля"},
-        {"длинный.dan", longWord, "текст длиннее 99 символов"},
-    };
-    for (const auto& [name, bytes, reason] : rows) {
-        WebProject p = project();
-        ASSERT_TRUE(p.openDan(good, "sand.dan").ok);
-        p.setText("NII1", "900");
-        const ProjectForm before = p.currentForm();
-        const WebResult opened = p.openDan(bytes, name);
-        EXPECT_FALSE(opened.ok) << name;
-        EXPECT_EQ(opened.message.rfind("Не удалось прочитать файл «" + name + "»: строка ", 0), 0u)
-            << opened.message;
-        EXPECT_TRUE(has(opened.message, reason)) << opened.message;
-        EXPECT_TRUE(has(opened.message, ".\nДанные в окне ввода не изменены.")) << opened.message;
-        EXPECT_TRUE(p.currentForm() == before) << name;
-        EXPECT_TRUE(has(p.status(), R"("fileName": "sand.dan")")) << p.status();
-        EXPECT_TRUE(has(p.status(), R"("modified": true)")) << p.status();
-    }
+    WebProject p = project();
+    ASSERT_TRUE(p.openDan(good, "sand.dan").ok);
+    p.setText("NII1", "900");
+    const ProjectForm before = p.currentForm();
+    const WebResult opened = p.openDan(good.substr(0, good.size() / 2), "обрезан.dan");
+    EXPECT_FALSE(opened.ok);
+    EXPECT_EQ(opened.message.rfind("Не удалось прочитать файл «обрезан.dan»: строка ", 0), 0u)
+        << opened.message;
+    EXPECT_TRUE(has(opened.message, ".\nДанные в окне ввода не изменены.")) << opened.message;
+    EXPECT_TRUE(p.currentForm() == before);
+    EXPECT_TRUE(has(p.status(), R"("fileName": "sand.dan")")) << p.status();
+    EXPECT_TRUE(has(p.status(), R"("modified": true)")) << p.status();
 }
 
 // What is saved opens again as the same project, and saving that gives the same bytes: the sample

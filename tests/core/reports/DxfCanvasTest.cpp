@@ -219,21 +219,18 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
 // spaces, broken UTF-8 as "?"; a TEXT entity with its baseline below the top-left corner, capitals
 // 0.716 of the em, in the Arial style (LibreCAD's own rendering of the sample is looked at by hand)
 TEST(DxfCanvas, TextsInCodePage1251AndArial) {
-    EXPECT_EQ(dxfText("Схема"), "\xD1\xF5\xE5\xEC\xE0");
-    EXPECT_EQ(dxfText("bс h1"), "b\xF1 h1");
-    EXPECT_EQ(dxfText("м²\t"),
-              "\xEC"
-              "2 ");
-    EXPECT_EQ(dxfText("Ø12, 3,5 м³, 2×3, 20 °C"),
-              "%%c12, 3,5 \xEC"
-              "3, 2x3, 20 \xB0"
-              "C");
-    EXPECT_EQ(dxfText("p ≤ R"), "p \\U+2264 R");
-    EXPECT_EQ(dxfText("\xF0\x9F\x8F\x97"), "\\U+D83C\\U+DFD7");
-    EXPECT_EQ(dxfText("a\xD0"), "a?");
-    EXPECT_EQ(dxfText("\xFF"
-                      "b"),
-              "?b");
+    const std::pair<std::string, std::string> rows[] = {
+        {"Схема", "\xD1\xF5\xE5\xEC\xE0"},
+        {"bс h1", "b\xF1 h1"},
+        {"м²\t", "\xEC\x32 "},
+        {"Ø12, 3,5 м³, 2×3, 20 °C", "%%c12, 3,5 \xEC\x33, 2x3, 20 \xB0\x43"},
+        {"p ≤ R", "p \\U+2264 R"},
+        {"\xF0\x9F\x8F\x97", "\\U+D83C\\U+DFD7"},
+        {"a\xD0", "a?"},
+        {"\xFF\x62", "?b"}};
+    for (const auto& [utf8, written] : rows) {
+        EXPECT_EQ(dxfText(utf8), written) << utf8;
+    }
 
     DxfCanvas canvas(tenthMillimetres());
     CanvasFont font;
@@ -265,9 +262,8 @@ TEST(DxfCanvas, TextsInCodePage1251AndArial) {
     EXPECT_EQ(fonts["unicode#bold"], "arialbd.ttf");
 }
 
-// The file: every layer with its colour and line type, the extents of what is drawn, the view
-// centred on it; numbers with a point whatever the process's locale (version, units and the layers'
-// names dxf_samples.py checks)
+// The file: every layer, the extents of what is drawn, the view centred on it; numbers with a point
+// whatever the process's locale (version, units and the layers' names dxf_samples.py checks)
 TEST(DxfCanvas, HeaderAndLayers) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
@@ -294,9 +290,6 @@ TEST(DxfCanvas, HeaderAndLayers) {
         }
     }
     ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
-    EXPECT_EQ(layers["REINFORCEMENT"].get(6), "CONTINUOUS");
-    EXPECT_EQ(layers["DIMENSIONS"].get(62), "1");
-    EXPECT_EQ(layers["OUTLINE"].get(370), "50");
     const std::vector<Record> lines = drawing.entities("LINE", "OUTLINE");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].get(11), "2.5");
@@ -304,35 +297,24 @@ TEST(DxfCanvas, HeaderAndLayers) {
 }
 
 // The scheme at true size whatever the print scale: the base, the steps and the pedestal as closed
-// rectangles of their sizes at every scale, the section's top at the floor level less 0.15 m; the
-// texts and marks grow with the scale, so that the sheet at 1:S looks alike (the cut, the columns and
-// the texts of each layer dxf_samples.py checks on every sample)
+// rectangles of their sizes at every scale; the texts grow with the scale, so that the sheet at 1:S
+// looks alike (the cut, the columns and the texts of each layer dxf_samples.py checks on every sample)
 TEST(DxfExport, SchemeAtTrueSize) {
     const SampleDesign data = twoStepFoundation();
     std::map<int, double> titleHeights;
     for (const int scale : {20, 75, 200}) {
         const Drawing drawing = parse(schemeDxf(contextOf(data, scale)));
         std::vector<std::pair<double, double>> rectangles;
-        std::vector<Record> sections;
         for (const Record& outline : drawing.entities("LWPOLYLINE", "OUTLINE")) {
-            EXPECT_TRUE(closed(outline)) << scale;
             const Extent extent = extentOf(outline);
             if (outline.get(90) == "4") {
                 rectangles.emplace_back(std::round(extent.width), std::round(extent.height));
                 EXPECT_NEAR(extent.width, std::round(extent.width), 0.05);
-            } else {
-                sections.push_back(outline);
             }
         }
         EXPECT_EQ(rectangles,
                   (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}))
             << scale;
-        ASSERT_EQ(sections.size(), 1u);
-        // the origin: the base's left edge at the floor level; the top 0.15 m below it, the base Hf lower
-        const std::vector<double> xs = sections[0].all(10), ys = sections[0].all(20);
-        EXPECT_NEAR(*std::min_element(xs.begin(), xs.end()), 0, 0.05);
-        EXPECT_NEAR(*std::max_element(ys.begin(), ys.end()), -150, 0.05);
-        EXPECT_NEAR(*std::min_element(ys.begin(), ys.end()), -1500, 0.05);
 
         for (const Record& text : drawing.entities("TEXT", "TEXT")) {
             if (text.get(1) == dxfText("Схема фундамента")) {
@@ -432,7 +414,7 @@ TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
 }
 
 // The layer hints: the dimensions on their layer, the caller's layer back afterwards; the marks
-// grow with the canvas's mark scale
+// grow with the canvas's mark scale (the scheme's layers dxf_samples.py checks)
 TEST(SchemeDrawing, LayersAndMarkScale) {
     class CoarseCanvas : public RecordingCanvas {
       public:
@@ -453,15 +435,4 @@ TEST(SchemeDrawing, LayersAndMarkScale) {
     // the extension lines: 12 pixels, times the mark scale
     EXPECT_EQ(fine.lines().at(1).to.y - fine.lines().at(1).from.y, 12);
     EXPECT_EQ(coarse.lines().at(1).to.y - coarse.lines().at(1).from.y, 120);
-
-    RecordingCanvas scheme(1400, 1000);
-    DrawFoundationScheme(scheme, kScreenSchemeUnit, twoStepFoundation().design(), 75, '.');
-    EXPECT_EQ(scheme.textsOf("Схема фундамента").at(0).layer, DrawingLayer::Text);
-    EXPECT_EQ(scheme.textsOf("Основные").at(0).layer, DrawingLayer::Table);
-    EXPECT_EQ(scheme.textsOf("h1").at(0).layer, DrawingLayer::Dimension);
-    EXPECT_EQ(scheme.lines().front().layer, DrawingLayer::Outline);  // the base line
-    for (const auto& rectangle : scheme.rectangles()) {
-        EXPECT_EQ(rectangle.layer, rectangle.brush == BrushStyle::BackwardDiagonal ? DrawingLayer::Column
-                                                                                   : DrawingLayer::Outline);
-    }
 }

@@ -35,29 +35,25 @@ TEST(HtmlReport, WholePageOfTheSampleDesign) {
     EXPECT_EQ(pageOf(twoStepFoundation(), "/home/user/проекты/case_0001.dan", true), expected);
 }
 
-// No crane-and-wind line unless ticked; the file name escaped; 6 digits for inputs, 5 for results
-TEST(HtmlReport, CraneLineFileNameAndDigits) {
-    SampleDesign sample = twoStepFoundation();
-    sample.inputs.Yii = sample.result.steps.b = 1.234567f;
-    const std::string page = pageOf(sample, "/tmp/a&b<c>.dan", false);
-    for (const char* piece :
-         {"\r\n<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>\r\n"
-          "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n",
-          "II<FONT size=3>=1.23457кН/м3;\r\n", "\r\n<li>Ширина подошвы фундамента b=1.2346м;\r\n"}) {
-        EXPECT_NE(page.find(piece), std::string::npos) << piece;
-    }
-}
-
+// No crane-and-wind line unless ticked; the file name escaped; 6 digits for inputs, 5 for results.
 // People read the page: its numbers take the report's decimal separator (inputs, results, the
 // dimension and reinforcement tables), the markup and the file name keep theirs
-TEST(HtmlReport, NumbersTakeTheReportsSeparator) {
+TEST(HtmlReport, CraneLineFileNameDigitsAndSeparator) {
     SampleDesign sample = twoStepFoundation();
-    sample.inputs.Yii = 18.5f;
-    sample.result.steps.b = 1.25f;
+    sample.inputs.Yii = sample.result.steps.b = 1.234567f;
+    const std::string dot = pageOf(sample, "/tmp/a&b<c>.dan", false);
     const std::string page = pageOf(sample, "/tmp/v1.2.dan", false, ',');
-    for (const char* piece : {"II<FONT size=3>=18,5кН/м3;", "<li>Ширина подошвы фундамента b=1,25м;",
-                              "<TABLE BORDER=\"2\">", "взяты из файла\"/tmp/v1.2.dan\""}) {
-        EXPECT_NE(page.find(piece), std::string::npos) << piece;
+    for (const auto& [text, piece] :
+         {std::pair{&dot,
+                    "\r\n<p>Исходные данные взяты из файла\"/tmp/a&amp;b&lt;c&gt;.dan\"</p>\r\n"
+                    "<P align=center><B>РАСЧЕТНЫЕ ДАННЫЕ</B></P>\r\n"},
+          {&dot, "II<FONT size=3>=1.23457кН/м3;\r\n"},
+          {&dot, "\r\n<li>Ширина подошвы фундамента b=1.2346м;\r\n"},
+          {&page, "II<FONT size=3>=1,23457кН/м3;"},
+          {&page, "<li>Ширина подошвы фундамента b=1,2346м;"},
+          {&page, "<TABLE BORDER=\"2\">"},
+          {&page, "взяты из файла\"/tmp/v1.2.dan\""}}) {
+        EXPECT_NE(text->find(piece), std::string::npos) << piece;
     }
     const std::size_t table = page.find("<P>РАЗМЕРЫ ФУНДАМЕНТА");
     ASSERT_NE(table, std::string::npos);

@@ -9,13 +9,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -68,6 +66,9 @@ QAction* menuAction(const fundis::MainWindow& main, const QString& menu, const Q
     return nullptr;
 }
 
+// the buttons of the question about unsaved changes
+enum { kSave, kDiscard, kCancel };
+
 bool closes(fundis::MainWindow& window) {
     QCloseEvent close;
     QApplication::sendEvent(&window, &close);
@@ -91,7 +92,6 @@ TEST_F(WindowsFixture, StartsUntitled) {
     EXPECT_FALSE(main->document().hasUnsavedChanges());
     EXPECT_TRUE(child<QProgressBar>(*main, "progressBar")->isHidden());
     EXPECT_GT(main->width(), main->minimumWidth());
-    EXPECT_EQ(main->minimumSize(), QSize(520, 358));
 }
 
 // Documents before any calculation say so instead of drawing zeros; in the Russian locale the 1.1
@@ -204,10 +204,8 @@ TEST_F(WindowsFixture, EmptyRequiredFieldRefusesTheCalculation) {
     const std::vector<fundis::ReportLine> lines = main->reportLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].failure);
-    EXPECT_EQ(
-        QString::fromStdString(lines[0].text),
-        QStringLiteral("Расчет не выполнен: N, Nmax, I предельное состояние (вкладка «Нагрузки»): пусто. "
-                       "Исправьте исходные данные (Расчет → Ввод данных)."));
+    EXPECT_EQ(lines[0].text.rfind("Расчет не выполнен: N, Nmax, I предельное состояние", 0), 0u)
+        << lines[0].text;
     EXPECT_TRUE(child<QLabel>(*main, "staleMark")->isHidden());
 }
 
@@ -250,7 +248,6 @@ TEST_F(WindowsFixture, UnsavedChangesAreNotLostWithoutAQuestion) {
 
     fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("30"));
     ASSERT_TRUE(main->document().hasUnsavedChanges());
-    enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kCancel};
     EXPECT_FALSE(closes(*main));
     dialogs.answers = {kCancel};
@@ -316,8 +313,10 @@ TEST_F(WindowsFixture, StartFileOpensTheProject) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("запуск.dan[*] — Фундис"));
 }
 
-// A long hint never widens the window; it leaves with the dialog that showed it
-TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
+// A long hint never widens the window; it leaves with the dialog that showed it. The panels side by
+// side: the progress bar of a calculation at the right end, on neither the file name nor the hint,
+// and wider with a larger font
+TEST_F(WindowsFixture, StatusBarHintsAndPanels) {
     main->show();
     const int width = main->width();
     QStatusTipEvent tip(QString(400, QChar(u'ж')));
@@ -335,6 +334,18 @@ TEST_F(WindowsFixture, StatusBarKeepsTheWindowsWidth) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(child<QToolButton>(*main, "startButton"), &leave);
     EXPECT_TRUE(child<QLabel>(*main, "hintPanel")->text().isEmpty());
+
+    auto* status = child<QStatusBar>(*main, "statusLine");
+    auto* progress = child<QProgressBar>(*main, "progressBar");
+    progress->show();
+    status->layout()->activate();
+    EXPECT_TRUE(status->rect().contains(progress->geometry()));
+    EXPECT_FALSE(progress->geometry().intersects(child<QLabel>(*main, "fileNamePanel")->geometry()));
+    EXPECT_GT(progress->x(), child<QLabel>(*main, "hintPanel")->geometry().right());
+    const int usualWidth = progress->width();
+    status->setFont(fundis::windowFont(17));
+    status->layout()->activate();
+    EXPECT_GT(progress->width(), usualWidth);
 }
 
 // A program "S" of the user's own in the program folder starts instead of the settlement window, as
@@ -353,7 +364,7 @@ TEST_F(WindowsFixture, SettlementCommandStartsTheUsersProgram) {
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-// The empty pane at the start tells how to begin, until the first calculation
+// The empty pane at the start tells how to begin, until the first calculation or "Новый"
 TEST_F(WindowsFixture, StartHintUntilTheFirstCalculation) {
     const QString hint = child<QTextEdit>(*main, "reportPane")->placeholderText();
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
@@ -365,36 +376,28 @@ TEST_F(WindowsFixture, StartHintUntilTheFirstCalculation) {
     EXPECT_FALSE(child<QTextEdit>(*main, "reportPane")->document()->isEmpty());
 }
 
-// "Новый" on a fresh window drops the hint too
 TEST_F(WindowsFixture, StartHintGoesWithANewProject) {
     main->newProject();
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
-// "Файл" → "Примеры" lists the published examples by what they show and where they were
-// published; one opens as "Открыть" opens a file, after the question about unsaved changes (their
-// numbers are the verification tests')
+// "Файл" → "Примеры" lists the published examples, each file there; one opens as "Открыть" opens a
+// file, after the question about unsaved changes (their numbers are the verification tests')
 TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
-    const QMenu* examples = child<QMenu>(*main, "examplesMenu");
-    EXPECT_EQ(examples->title(), QStringLiteral("П&римеры"));
-    const QList<QAction*> entries = examples->actions();
+    const QList<QAction*> entries = child<QMenu>(*main, "examplesMenu")->actions();
     ASSERT_EQ(entries.size(), static_cast<int>(fundis::exampleProjects().size()));
     int settlementEntry = -1;
     for (int i = 0; i < entries.size(); ++i) {
         const fundis::ExampleProject& example = fundis::exampleProjects()[static_cast<std::size_t>(i)];
-        EXPECT_EQ(entries[i]->text(), QString::fromUtf8(example.title));
-        EXPECT_TRUE(entries[i]->text().contains(QStringLiteral(" — "))) << example.title;
         EXPECT_TRUE(QFile::exists(QDir(QString::fromStdString(fundis::installedExamplesDir()))
                                       .filePath(QString::fromUtf8(example.file))))
             << example.file;
-        if (std::string(example.file) == "settlement_axis_a_ukrbukva56865.dan") {
-            settlementEntry = i;
-        }
+        settlementEntry =
+            std::string(example.file) == "settlement_axis_a_ukrbukva56865.dan" ? i : settlementEntry;
     }
     ASSERT_GE(settlementEntry, 0);
 
     fundis::testing::type(textEdit(fundis::TextField::fii), QStringLiteral("30"));
-    enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kDiscard};
     entries[settlementEntry]->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1);
@@ -406,24 +409,18 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
-// "?" → "Проверка программы" opens the manual's page from the help of the program folder
-TEST_F(WindowsFixture, VerificationManualOpensFromTheHelpMenu) {
+// F1 hands the help page to the desktop's browser, "?" → "Проверка программы" the manual's page;
+// with no browser to take it the page shows in a window of the program; a help page that is not
+// there is named, with where the folder is set
+TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
     QAction* manual = menuAction(*main, QStringLiteral("?"), QStringLiteral("Проверка программы"));
     ASSERT_NE(manual, nullptr);
     dialogs.browserAvailable = true;
     manual->trigger();
     ASSERT_EQ(dialogs.opened.size(), 1);
-    const QString page = dialogs.opened.front().toLocalFile();
-    EXPECT_EQ(page,
-              QString::fromStdString(main->settings().programDir) + QStringLiteral("/Help/verification.htm"));
-    const QByteArray html = readFile(page);
-    EXPECT_TRUE(html.contains("settlement_axis_a_ukrbukva56865.dan"));
-    EXPECT_TRUE(html.contains("<table>"));
-}
-
-// F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
-// window of the program; a help page that is not there is named, with where the folder is set
-TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
+    EXPECT_TRUE(
+        readFile(dialogs.opened.front().toLocalFile()).contains("settlement_axis_a_ukrbukva56865.dan"));
+    dialogs.opened.clear();
     QAction* help = child<QToolButton>(*main, "helpButton")->defaultAction();
     QString shownText;
     dialogs.onExec = [&](QDialog& dialog) {
@@ -432,7 +429,6 @@ TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
         }
         return int(QDialog::Rejected);
     };
-    dialogs.browserAvailable = true;
     help->trigger();
     ASSERT_EQ(dialogs.opened.size(), 1);
     const QString page = dialogs.opened[0].toLocalFile();
@@ -458,8 +454,8 @@ TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
         << dialogs.messages[0].toStdString();
 }
 
-// A file that cannot be opened or saved gives one short message naming it once: a first word of
-// megabytes is quoted by its start, a folder that is not there is said once
+// A file that cannot be opened or saved gives one short message naming it once (how the .dan reader
+// quotes a first word of megabytes its test checks), a folder that is not there is said once
 TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     const QString huge = dataPath(QStringLiteral("огромный.dan"));
     fundis::testing::writeFile(huge, QByteArray(5 * 1024 * 1024, '9') + QByteArray("x\r\n0\r\n"));
@@ -476,7 +472,6 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     EXPECT_TRUE(
         dialogs.messages[0].startsWith(QStringLiteral("Не удалось прочитать файл «%1»: строка 1").arg(huge)))
         << dialogs.messages[0].left(300).toStdString();
-    EXPECT_TRUE(dialogs.messages[0].contains(QString(60, QLatin1Char('9')) + QStringLiteral("…»")));
     EXPECT_LT(dialogs.messages[0].size(), 400);
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("28"));
     EXPECT_TRUE(
@@ -538,19 +533,6 @@ TEST_F(WindowsFixture, WindowsOpenWithTheirTitleBarOnTheScreen) {
     EXPECT_EQ(dialog.geometry(), QRect(available.left(), available.top() + titleBar, 300, 200));
 }
 
-namespace {
-
-QString pdfText(const QString& path, int page) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
-                path, QStringLiteral("-")});
-    return text.waitForFinished(30000) ? QString::fromUtf8(text.readAllStandardOutput()).simplified()
-                                       : QString();
-}
-
-}  // namespace
-
 // "Открыть" and "Новый" start clean: the report pane, the last calculation and the out-of-date mark
 // go with the project they belonged to, and the HTML report's proposed name is the new project's
 TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
@@ -577,7 +559,6 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
         main->saveHtmlReport();
         EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Сначала выполните расчет."));
     };
-    enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kDiscard};
     dialogs.files = {second};
     main->openProject();
@@ -603,45 +584,33 @@ TEST_F(WindowsFixture, OpenAndNewForgetTheLastCalculation) {
     expectClean();
 }
 
-// Documents of an out-of-date calculation say so at their top; the red lines of the calculation
-// stand in the HTML before the results, as the pane shows them
+// The documents carry the verdict of the pane: the red lines of the calculation, and the
+// out-of-date line once the inputs changed (where they stand the HTML report's test checks)
 TEST_F(WindowsFixture, DocumentsCarryTheVerdict) {
     main->openProjectFile(QStringLiteral(FUNDIS_TEST_DATA_DIR "/heavy_shallow_failure.dan"));
     main->startCalculation();  // a base, punched through its socket bottom, with steps too tall
-    std::vector<std::string> red;
+    const auto page = [&](const char* name) {
+        dialogs.files = {dataPath(QString::fromLatin1(name))};
+        main->saveHtmlReport();
+        return QString::fromUtf8(readFile(dataPath(QString::fromLatin1(name))));
+    };
+    const QString fresh = page("fresh.htm");
+    EXPECT_FALSE(fresh.contains(QString::fromUtf8(fundis::kOutOfDateLine)));
+    int red = 0;
     for (const fundis::ReportLine& line : main->reportLines()) {
-        if (line.failure && !line.text.empty()) {
-            red.push_back(line.text);
-        }
+        red += line.failure && !line.text.empty() ? 1 : 0;
+        EXPECT_TRUE(!line.failure || fresh.contains(QString::fromStdString(line.text))) << line.text;
     }
-    ASSERT_FALSE(red.empty());
-    const QString fresh = dataPath(QStringLiteral("fresh.htm"));
-    dialogs.files = {fresh};
-    main->saveHtmlReport();
-    QString page = QString::fromUtf8(readFile(fresh));
-    EXPECT_FALSE(page.contains(QString::fromUtf8(fundis::kOutOfDateLine)));
-    const qsizetype results = page.indexOf(QStringLiteral("<li>Площадь подошвы фундамента"));
-    for (const std::string& line : red) {
-        const qsizetype at = page.indexOf(QString::fromStdString(line));
-        EXPECT_TRUE(at > page.indexOf(QStringLiteral("<B>РАСЧЕТНЫЕ ДАННЫЕ</B>")) && at < results) << line;
-    }
+    EXPECT_GT(red, 0);
 
     textEdit(fundis::TextField::NII1)->setText(QStringLiteral("1550"));
     main->editInput();
-    EXPECT_TRUE(main->reportContext().outOfDate);
-    const QString stale = dataPath(QStringLiteral("stale.htm"));
-    dialogs.files = {stale};
-    main->saveHtmlReport();
-    page = QString::fromUtf8(readFile(stale));
-    EXPECT_LT(page.indexOf(QString::fromUtf8(fundis::kOutOfDateLine)),
-              page.indexOf(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
-    EXPECT_GT(page.indexOf(QString::fromUtf8(fundis::kOutOfDateLine)), 0);
+    EXPECT_TRUE(page("stale.htm").contains(QString::fromUtf8(fundis::kOutOfDateLine)));
 }
 
 // "Расчет осадки" opens the settlement window on the last calculation; the layers typed there
 // belong to the project (an unsaved change) and the next calculation computes the settlement too;
-// "Печать" prints the pages fundis-cli --pdf writes, the settlement page the fourth (into a PDF,
-// with no printer installed)
+// "Печать" prints the settlement page too (into a PDF, with no printer installed)
 TEST_F(WindowsFixture, SettlementLayersAndThePrintedSettlementPage) {
     calculateProject();
     dialogs.onExec = [](QDialog& dialog) {
@@ -668,13 +637,6 @@ TEST_F(WindowsFixture, SettlementLayersAndThePrintedSettlementPage) {
     main->printReport();
     const QString bytes = QString::fromLatin1(readFile(pdf));
     EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 5);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        GTEST_SKIP() << "poppler-utils missing: the pages' texts not checked";
-    }
-    EXPECT_TRUE(pdfText(pdf, 1).contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
-    EXPECT_TRUE(pdfText(pdf, 3).contains(QStringLiteral("СПЕЦИФИКАЦИЯ И РАСХОД МАТЕРИАЛОВ")));
-    EXPECT_TRUE(pdfText(pdf, 4).contains(QStringLiteral("Схема фундамента")));
-    EXPECT_TRUE(pdfText(pdf, 5).contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
 }
 
 // The settlement window stands on the last calculation: when the inputs changed since, it says so
@@ -748,9 +710,8 @@ TEST_F(WindowsFixture, MenusLettersKeysAndButtons) {
 }
 
 // The project document speaks for the window: its modified flag is the title's mark, its file name
-// the title and the status bar's panel; opening a file that is not there keeps the project as it
-// was; settlement layers typed are an unsaved change that marks the results out of date, and a
-// new project drops them
+// the status bar's panel; settlement layers typed are an unsaved change that marks the results out
+// of date, and a new project drops them
 TEST_F(WindowsFixture, ProjectDocumentDrivesTheWindow) {
     fundis::ProjectDocument& document = main->document();
     document.setModified(true);
@@ -764,9 +725,6 @@ TEST_F(WindowsFixture, ProjectDocumentDrivesTheWindow) {
     EXPECT_TRUE(document.saveAs());
     EXPECT_EQ(child<QLabel>(*main, "fileNamePanel")->text(), path);
     main->startCalculation();
-    EXPECT_FALSE(document.open(dataPath(QStringLiteral("нет.dan"))));
-    EXPECT_EQ(document.fileName(), path);
-    EXPECT_TRUE(main->lastCalculation());
 
     fundis::SettlementInputs layers = document.settlementInputs();
     layers.layers.push_back({"3", "18,5", "12"});
@@ -775,26 +733,7 @@ TEST_F(WindowsFixture, ProjectDocumentDrivesTheWindow) {
     EXPECT_TRUE(main->resultsOutOfDate());
     EXPECT_FALSE(child<QLabel>(*main, "staleMark")->isHidden());
 
-    enum { kSave, kDiscard, kCancel };
     dialogs.answers = {kDiscard};
     EXPECT_TRUE(document.startNew());
     EXPECT_TRUE(document.untitled() && document.settlementInputs().layers.empty());
-}
-
-// The status bar lays its panels out: the progress bar of a calculation at its right end, on
-// neither the file name nor the hint, and the panels wider with a larger font
-TEST_F(WindowsFixture, StatusBarPanelsSideBySide) {
-    main->show();
-    auto* status = child<QStatusBar>(*main, "statusLine");
-    auto* progress = child<QProgressBar>(*main, "progressBar");
-    progress->show();
-    status->layout()->activate();
-    EXPECT_TRUE(status->rect().contains(progress->geometry()));
-    EXPECT_FALSE(progress->geometry().intersects(child<QLabel>(*main, "fileNamePanel")->geometry()));
-    EXPECT_GT(progress->x(), child<QLabel>(*main, "hintPanel")->geometry().right());
-    const int usualWidth = progress->width();
-    status->setFont(fundis::windowFont(17));
-    status->layout()->activate();
-    EXPECT_GT(progress->width(), usualWidth);
-    progress->hide();
 }

