@@ -393,6 +393,18 @@ TEST(ProjectFile, MalformedAddedPartIsNamed) {
         Status problem;
         EXPECT_EQ(parseProject(design + tail, project, problem).message(), message);
     }
+    // at most 1000 fields: more is no file of ours
+    std::string fields;
+    for (int i = 0; i < 1000; ++i) {
+        fields += "\r\nlater" + std::to_string(i) + "\r\n1";
+    }
+    for (const int count : {1000, 1001}) {
+        ProjectFile project;
+        Status problem;
+        const Status read = parseProject(design + "\r\nF\r\n" + std::to_string(count) + fields + "\r\nx\r\n1",
+                                         project, problem);
+        EXPECT_EQ(read.ok(), count == 1000) << read.message();
+    }
     ProjectFile project;
     Status problem;
     ASSERT_TRUE(parseProject(design + "\r\nS\r\nx\r\nF\r\n1\r\nYmt\r\n17", project, problem).ok());
