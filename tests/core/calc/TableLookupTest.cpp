@@ -59,17 +59,18 @@ TEST(TableLookup, InterpolatesBetweenRowsAndColumns) {
 
 // A missing or short table stops the loading with a message naming its file
 TEST(CodeTables, MissingOrShortTablesAreNamed) {
-    // the file, its text (nullptr: the file is missing), whether the dialog's two tables fail
-    const std::tuple<const char*, const char*, bool> rows[] = {
-        {"table4.dat", nullptr, false},
-        {"table4.dat", "no marks at all", false},
-        {"sizepdkl.dat", nullptr, false},
-        {"Rb.dat", nullptr, true},
-        {"Rb.dat", "text, no record\r\n", true},               // no class at all
-        {"Rb.dat", "# 7.5 9.5\r\n# 8.5 11.0 0.75\r\n", true},  // no Rbt in the first record
-        {"table3.dat", "# 1 1.5 4\r\n#\r\n", true},            // keys, no rows
-        {"k1.dat", "# 2 3 4 5 6 7\n# 0\n# 5\n", false}};       // rows too short for the keys
-    for (const auto& [name, text, inputGroupFails] : rows) {
+    // the file, its text (nullptr: the file is missing), what the message says beside the file's path
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"table4.dat", nullptr, ""},
+        {"table4.dat", "no marks at all", ""},
+        {"sizepdkl.dat", nullptr, ""},
+        {"Rb.dat", nullptr, ""},
+        {"Rb.dat", "text, no record\r\n", "нет ни одного класса бетона"},
+        {"Rb.dat", "# 7.5 9.5\r\n# 8.5 11.0 0.75\r\n", "запись 1 короче трех чисел"},
+        {"Rb.dat", "# 7.5 9.5 0.66\r\n# 8.5 11.0\r\n", "запись 2 короче трех чисел"},
+        {"table3.dat", "# 1 1.5 4\r\n#\r\n", ""},      // keys, no rows
+        {"k1.dat", "# 2 3 4 5 6 7\n# 0\n# 5\n", ""}};  // rows too short for the keys
+    for (const auto& [name, text, says] : rows) {
         SCOPED_TRACE(std::string(name) + (text ? ": «" + std::string(text) + "»" : ": missing"));
         TempFolder folder;
         for (const auto& entry : std::filesystem::directory_iterator(FUNDIS_TABLES_DIR)) {
@@ -84,5 +85,6 @@ TEST(CodeTables, MissingOrShortTablesAreNamed) {
         const Status all = loadCodeTables(folder.path(), tables);
         EXPECT_FALSE(all.ok()) << name;
         EXPECT_NE(all.message().find(folder.file(name)), std::string::npos) << all.message();
+        EXPECT_NE(all.message().find(says), std::string::npos) << all.message();
     }
 }

@@ -179,6 +179,15 @@ TEST(ReliabilityFill, TargetsAreElevenTenthsOfTheirSources) {
     }
     fillReliabilityFactor(form);
     EXPECT_EQ(form, expected);
+    // γf as typed; empty, 0 or no number: 1.1
+    for (const auto& [gammaF, target] :
+         {std::pair<const char*, const char*>{"1,2", "120"}, {"0", "110"}, {"", "110"}, {"x", "110"}}) {
+        ProjectForm typed;
+        typed.text(T::NII1) = "100";
+        typed.text(T::gammaF) = gammaF;
+        fillReliabilityFactor(typed);
+        EXPECT_EQ(typed.text(T::NI1), target) << gammaF;
+    }
 }
 
 // Texts the conversion reads only partly are listed with their field and what they become

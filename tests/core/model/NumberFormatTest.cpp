@@ -48,6 +48,22 @@ TEST(TextToFloat, ReadsTheLeadingNumberOnly) {
     EXPECT_TRUE(std::isinf(textToFloat("1e999")));
 }
 
+// A file's integers (list indices, counts): the leading integer, and whether it fits an int
+TEST(ReadLeadingInteger, ValueAndFit) {
+    const std::tuple<const char*, int, bool> rows[] = {{"12 x", 12, true},
+                                                       {"-2147483648", -2147483648, true},
+                                                       {"2147483647", 2147483647, true},
+                                                       {"2147483648", 2147483647, false},
+                                                       {"21474836479", 2147483647, false},
+                                                       {"-99999999999999999999", -2147483648, false}};
+    for (const auto& [text, value, fits] : rows) {
+        const LeadingInteger read = readLeadingInteger(text);
+        EXPECT_TRUE(read.found) << text;
+        EXPECT_EQ(read.value, value) << text;
+        EXPECT_EQ(read.fits, fits) << text;
+    }
+}
+
 // The window and fundis-cli take the separator the user's environment names (LC_ALL before
 // LC_NUMERIC before LANG), without switching the process's own numeric locale
 TEST(UserDecimalSeparator, FromTheEnvironmentNotTheProcess) {

@@ -118,6 +118,20 @@ TEST(CalculationNote, SandProjectStepByStep) {
                             "7. Армирование подошвы", "8. Спецификация и расход материалов",
                             "9. Осадка основания", "10. Итог", "11. Список использованных источников"}));
     const std::vector<std::string> text = noteTextLines(note);
+    // the candidate just before the chosen base: l one module shorter (1,8 × 2,1 m), or b one module
+    // narrower where l would be shorter than b (2,4 × 2,4 m)
+    EXPECT_EQ(
+        starting(text, "Предыдущая подошва перебора b × l = 1,800 × 1,800 м отклонена: в сочетании 1 pmax = ")
+            .size(),
+        1u);
+    ProjectFile square;
+    Status squareSettlement;
+    ASSERT_TRUE(readProjectFile(FUNDIS_TEST_DATA_DIR "/loam_crane_debug.dan", square, squareSettlement).ok());
+    const ProjectPass squarePass = runProjectPass(square.form, passOptions());
+    EXPECT_EQ(starting(noteTextLines(buildCalculationNote(&squarePass, {"loam.dan", ',', false})),
+                       "Предыдущая подошва перебора b × l = 2,100 × 2,400 м отклонена: ")
+                  .size(),
+              1u);
     // each combination's three pressures and three verdicts, the weight of 20 kN/m3 as the program's
     EXPECT_EQ(starting(text, "pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ").size(), 3u);
     const std::vector<std::string> p = starting(text, "p = NII/A + 20·d = ");

@@ -194,6 +194,14 @@ TEST(ProjectPass, AddedFieldsChangeTheCalculation) {
          [](const ProjectPass& pass) {
              EXPECT_NEAR(pass.calculation.base.R, 316.9838 / 1.43, 0.001);
              EXPECT_TRUE(pass.calculation.base.given && !pass.calculation.base.givenPasses);
+             // the reserve: the least over the combinations of (R − p)/R and (1,2·R − pmax)/(1,2·R)
+             const double R = pass.calculation.base.R;
+             double reserve = 1.0;
+             for (int j = 1; j <= 3; ++j) {
+                 const PressureCheck& c = pass.calculation.pressuresII[static_cast<std::size_t>(j)];
+                 reserve = std::min({reserve, (R - c.p) / R, (1.2 * R - c.pmax) / (1.2 * R)});
+             }
+             EXPECT_NEAR(pass.calculation.base.kzap, reserve, 1e-5);
              EXPECT_TRUE(pass.calculation.stepsRan);  // the design goes on
              EXPECT_EQ(pass.outcome, PassOutcome::DesignFailures);
          },
