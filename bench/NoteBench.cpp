@@ -48,7 +48,7 @@ void buildNoteOfAFullDesign(benchmark::State& state) {
 BENCHMARK(buildNoteOfAFullDesign)->Unit(benchmark::kMicrosecond);
 
 // What the bill of materials adds to the note: the quantities computed from the design and their
-// tables drawn (the specification and the steel schedule, as the scheme window and the DXF draw them).
+// tables drawn (the list of positions and the steel schedule, as the scheme window and the DXF draw them).
 void quantitiesAndTheirTables(benchmark::State& state) {
     const ProjectPass& pass = designWithSettlement();
     std::size_t size = 0;
