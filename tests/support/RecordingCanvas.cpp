@@ -17,6 +17,12 @@ int characters(const std::string& text) {
     return count;
 }
 
+int widthAt(const std::string& text, double sizePoints) {
+    return static_cast<int>(std::lround(6.0 * characters(text) * sizePoints / 8.0));
+}
+
+int heightAt(double sizePoints) { return static_cast<int>(std::lround(13.0 * sizePoints / 8.0)); }
+
 }  // namespace
 
 void RecordingCanvas::setPen(int width, CanvasColor color) {
@@ -42,13 +48,13 @@ void RecordingCanvas::textOut(int x, int y, const std::string& text) {
     texts_.push_back({x, y, text, font_, brush_, layer()});
 }
 
-int RecordingCanvas::textWidth(const std::string& text) const {
-    return static_cast<int>(std::lround(6.0 * characters(text) * font_.sizePoints / 8.0));
-}
+int RecordingCanvas::textWidth(const std::string& text) const { return widthAt(text, font_.sizePoints); }
 
-int RecordingCanvas::textHeight(const std::string&) const {
-    return static_cast<int>(std::lround(13.0 * font_.sizePoints / 8.0));
-}
+int RecordingCanvas::textHeight(const std::string&) const { return heightAt(font_.sizePoints); }
+
+int RecordingCanvas::rightOf(const Text& text) { return text.x + widthAt(text.text, text.font.sizePoints); }
+
+int RecordingCanvas::bottomOf(const Text& text) { return text.y + heightAt(text.font.sizePoints); }
 
 std::vector<RecordingCanvas::Text> RecordingCanvas::textsOf(const std::string& text) const {
     std::vector<Text> found;

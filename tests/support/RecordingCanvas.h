@@ -56,6 +56,9 @@ class RecordingCanvas : public Canvas {
     const std::vector<Text>& texts() const { return texts_; }
     // The texts with exactly this content, in drawing order.
     std::vector<Text> textsOf(const std::string& text) const;
+    // The right and the bottom edge of a drawn text, measured in its own font.
+    static int rightOf(const Text& text);
+    static int bottomOf(const Text& text);
 
   private:
     int width_;
