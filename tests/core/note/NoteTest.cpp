@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <regex>
+#include <tuple>
 
 #include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
@@ -35,12 +36,8 @@ SettlementInputs threeLayers() {
     return inputs;
 }
 
-std::vector<std::string> lines(const ProjectPass* pass, char separator = ',', bool stale = false) {
-    NoteOptions options;
-    options.fileName = "sand.dan";
-    options.decimalSeparator = separator;
-    options.stale = stale;
-    return noteTextLines(buildCalculationNote(pass, options));
+std::vector<std::string> lines(const ProjectPass* pass, char separator = ',') {
+    return noteTextLines(buildCalculationNote(pass, {"sand.dan", separator, false}));
 }
 
 bool has(const std::vector<std::string>& text, const std::string& line) {
@@ -75,22 +72,12 @@ TEST(NoteFormula, JoinsItsParts) {
     EXPECT_EQ(formulaLine({"η", "", "", "1,091", "", "", ""}), "η = 1,091");
 }
 
-// Before a calculation, after inputs changed, and when the pass could not run at all
+// Before a calculation and when the pass could not run at all
 TEST(CalculationNote, SaysWhenThereIsNothingToShow) {
     const std::vector<std::string> none = lines(nullptr);
     EXPECT_TRUE(has(none, "Сначала выполните расчет."));
     EXPECT_FALSE(buildCalculationNote(nullptr, {}).calculated);
     EXPECT_TRUE(starting(none, "1. ").empty());
-
-    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
-    NoteOptions stale;
-    stale.stale = true;
-    const CalculationNote staleNote = buildCalculationNote(&sand, stale);
-    ASSERT_FALSE(blocksOf(staleNote, NoteBlockKind::Failure).empty());
-    EXPECT_EQ(blocksOf(staleNote, NoteBlockKind::Failure).front()->text,
-              "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
-              "заново.");
-    EXPECT_TRUE(blocksOf(buildCalculationNote(&sand, {}), NoteBlockKind::Failure).empty());
 
     PassOptions noTables = passOptions();
     noTables.tablesDir = "/nonexistent/tables";
@@ -103,8 +90,9 @@ TEST(CalculationNote, SaysWhenThereIsNothingToShow) {
 
 // The sand project: eleven sections in order, a formula line a combination, the program's own rules
 // named as such, every number with the user's separator (the values themselves are recomputed for every
-// sample by check-note-documents.py)
-TEST(CalculationNote, SandProjectStepByStep) {
+// sample by check-note-documents.py); the formulas numbered by section; the note of inputs changed
+// after the calculation, and its HTML page
+TEST(CalculationNote, SandProject) {
     const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
     ASSERT_EQ(sand.outcome, PassOutcome::Complete);
     const CalculationNote note = buildCalculationNote(&sand, {"sand.dan", ',', false});
@@ -118,41 +106,50 @@ TEST(CalculationNote, SandProjectStepByStep) {
                             "7. Армирование подошвы", "8. Спецификация и расход материалов",
                             "9. Осадка основания", "10. Итог", "11. Список использованных источников"}));
     const std::vector<std::string> text = noteTextLines(note);
-    // the candidate just before the chosen base: l one module shorter (1,8 × 2,1 m), or b one module
-    // narrower where l would be shorter than b (2,4 × 2,4 m)
-    EXPECT_EQ(
-        starting(text, "Предыдущая подошва перебора b × l = 1,800 × 1,800 м отклонена: в сочетании 1 pmax = ")
-            .size(),
-        1u);
-    ProjectFile square;
-    Status squareSettlement;
-    ASSERT_TRUE(readProjectFile(FUNDIS_TEST_DATA_DIR "/loam_crane_debug.dan", square, squareSettlement).ok());
-    const ProjectPass squarePass = runProjectPass(square.form, passOptions());
-    EXPECT_EQ(starting(noteTextLines(buildCalculationNote(&squarePass, {"loam.dan", ',', false})),
-                       "Предыдущая подошва перебора b × l = 2,100 × 2,400 м отклонена: ")
-                  .size(),
-              1u);
-    // each combination's three pressures and three verdicts, the weight of 20 kN/m3 as the program's
-    EXPECT_EQ(starting(text, "pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ").size(), 3u);
-    const std::vector<std::string> p = starting(text, "p = NII/A + 20·d = ");
-    ASSERT_EQ(p.size(), 3u);
-    EXPECT_NE(p[0].find("принято в программе"), std::string::npos);
-    // the formula and the check of each combination, and the pressure across b
-    EXPECT_EQ(starting(text, "p = ").size(), 7u);
-    // the cantilever across b under the 1st limit state's mean pressure, as the bars are computed
-    const std::vector<std::string> across = starting(text, "p = NI/A + 20·d = 1161,5/");
-    ASSERT_EQ(across.size(), 1u);
-    EXPECT_NE(across[0].find("принято в программе"), std::string::npos);
+    // the candidate just before the chosen base (l one module shorter); each combination's three
+    // pressures and three verdicts, the weight of 20 kN/m3 as the program's; the formula and the check
+    // of each combination and the pressure across b; the cantilever across b under the 1st limit
+    // state's mean pressure, as the bars are computed
+    const std::tuple<const char*, std::size_t, bool> formulas[] = {
+        {"Предыдущая подошва перебора b × l = 1,800 × 1,800 м отклонена: в сочетании 1 pmax = ", 1, false},
+        {"pmax = NII/A + 20·d + |MII + QII·Hf|/(b·l²/6) = ", 3, false},
+        {"p = NII/A + 20·d = ", 3, true},
+        {"p = ", 7, false},
+        {"p = NI/A + 20·d = 1161,5/", 1, true}};
+    for (const auto& [prefix, count, programsOwn] : formulas) {
+        const std::vector<std::string> found = starting(text, prefix);
+        ASSERT_EQ(found.size(), count) << prefix;
+        EXPECT_TRUE(!programsOwn || found[0].find("принято в программе") != std::string::npos) << found[0];
+    }
     EXPECT_TRUE(has(text, "Все проверки выполняются."));
     EXPECT_TRUE(
         has(text, "Слои грунта под подошвой не заданы — осадка не рассчитывалась («Расчет осадки»)."));
-    // no number put into a formula or coming out of it carries the other separator
-    for (const NoteBlock* block : blocksOf(note, NoteBlockKind::Formula)) {
-        EXPECT_EQ(block->formula.substituted.find('.'), std::string::npos) << block->text;
-        EXPECT_EQ(block->formula.result.find('.'), std::string::npos) << block->text;
-        if (block->formula.unit != "шт" && block->formula.unit != "мм") {  // counts and millimetres are whole
-            EXPECT_NE(block->formula.result.find(','), std::string::npos) << block->text;
+    EXPECT_TRUE(has(text, std::string("Группа: ") + kFieldBlank));
+    // the formulas numbered by section in order, "(4.1)", "(4.2)"...; no number put into a formula or
+    // coming out of it carries the other separator
+    int section = 0, count = 0, numbered = 0;
+    for (const NoteBlock& block : note.blocks) {
+        if (block.kind == NoteBlockKind::Heading) {
+            section = std::atoi(block.text.c_str());
+            count = 0;
+        } else if (block.kind == NoteBlockKind::Formula) {
+            EXPECT_EQ(block.formula.number,
+                      "(" + std::to_string(section) + "." + std::to_string(++count) + ")")
+                << block.text;
+            ++numbered;
+            EXPECT_EQ(block.formula.substituted.find('.'), std::string::npos) << block.text;
+            EXPECT_EQ(block.formula.result.find('.'), std::string::npos) << block.text;
+            if (block.formula.unit != "шт" &&
+                block.formula.unit != "мм") {  // counts and millimetres are whole
+                EXPECT_NE(block.formula.result.find(','), std::string::npos) << block.text;
+            }
         }
+    }
+    EXPECT_GT(numbered, 40);
+    // no number with the noise of single precision or an exponent (the sizes are sums of floats)
+    const std::regex noise(R"(\d,\d*(9999|0000)\d|\de[-+]\d)");
+    for (const std::string& line : text) {
+        EXPECT_FALSE(std::regex_search(line, noise)) << line;
     }
     // with "." chosen the same lines carry the point
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
@@ -161,6 +158,35 @@ TEST(CalculationNote, SandProjectStepByStep) {
     EXPECT_NE(
         starting(withPoint, "R = ").front().find(formatFixed(point.calculation.base.R, 3, '.') + " кПа"),
         std::string::npos);
+    // b one module narrower where l would be shorter than b (2,4 × 2,4 m)
+    ProjectFile square;
+    Status squareSettlement;
+    ASSERT_TRUE(readProjectFile(FUNDIS_TEST_DATA_DIR "/loam_crane_debug.dan", square, squareSettlement).ok());
+    const ProjectPass squarePass = runProjectPass(square.form, passOptions());
+    EXPECT_EQ(starting(noteTextLines(buildCalculationNote(&squarePass, {"loam.dan", ',', false})),
+                       "Предыдущая подошва перебора b × l = 2,100 × 2,400 м отклонена: ")
+                  .size(),
+              1u);
+
+    SCOPED_TRACE("inputs changed after the calculation, as a page");
+    EXPECT_TRUE(blocksOf(note, NoteBlockKind::Failure).empty());
+    const CalculationNote stale = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
+    ASSERT_FALSE(blocksOf(stale, NoteBlockKind::Failure).empty());
+    EXPECT_EQ(blocksOf(stale, NoteBlockKind::Failure).front()->text,
+              "Исходные данные изменены после расчета: записка показывает последний расчет. Выполните расчет "
+              "заново.");
+    // the HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped
+    const std::string svg = schemeSvg({sand.record, sand.calculation, &sand.quantities}, 75, ',');
+    EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
+    EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
+    const std::string page = noteHtml(stale, svg);
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find(svg), std::string::npos);
+    EXPECT_LT(page.find(svg), page.find("<h2>1. Исходные данные</h2>"));
+    EXPECT_NE(page.find("<p class=\"failure\">Исходные данные изменены после расчета"), std::string::npos);
+    EXPECT_NE(page.find("Проект: a&lt;b&gt;.dan."), std::string::npos);
+    EXPECT_EQ(page.find(" src="), std::string::npos);
+    EXPECT_EQ(page.find("<link"), std::string::npos);
 }
 
 // A project with layers gets section 8 with a row a sublayer; one that fails marks the failing check
@@ -293,50 +319,6 @@ TEST(CalculationNote, WhereTheValuesCameFrom) {
             EXPECT_EQ(text.find(piece), std::string::npos) << piece;
         }
     }
-}
-
-// The HTML page stands alone: UTF-8, the scheme inline, red lines marked, text escaped
-TEST(NoteHtml, SelfContainedPage) {
-    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
-    CalculationNote note = buildCalculationNote(&sand, {"a<b>.dan", ',', true});
-    const std::string svg = schemeSvg({sand.record, sand.calculation, &sand.quantities}, 75, ',');
-    EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"", 0), 0u);
-    EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
-    const std::string page = noteHtml(note, svg);
-    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
-    EXPECT_NE(page.find(svg), std::string::npos);
-    EXPECT_LT(page.find(svg), page.find("<h2>1. Исходные данные</h2>"));
-    EXPECT_NE(page.find("<p class=\"failure\">Исходные данные изменены после расчета"), std::string::npos);
-    EXPECT_NE(page.find("Проект: a&lt;b&gt;.dan."), std::string::npos);
-    EXPECT_EQ(page.find(" src="), std::string::npos);
-    EXPECT_EQ(page.find("<link"), std::string::npos);
-}
-
-// The formulas numbered by section in order, "(4.1)", "(4.2)"...; no number of the note with the
-// noise of single precision or an exponent (the sand project's sizes are sums of floats)
-TEST(CalculationNote, FormulaNumbersAndCleanNumbers) {
-    const ProjectPass sand = runProjectPass(sandProjectForm(), passOptions());
-    const CalculationNote note = buildCalculationNote(&sand, {"sand.dan", ',', false});
-    int section = 0;
-    int count = 0;
-    int numbered = 0;
-    for (const NoteBlock& block : note.blocks) {
-        if (block.kind == NoteBlockKind::Heading) {
-            section = std::atoi(block.text.c_str());
-            count = 0;
-        } else if (block.kind == NoteBlockKind::Formula) {
-            EXPECT_EQ(block.formula.number,
-                      "(" + std::to_string(section) + "." + std::to_string(++count) + ")")
-                << block.text;
-            ++numbered;
-        }
-    }
-    EXPECT_GT(numbered, 40);
-    const std::regex noise(R"(\d,\d*(9999|0000)\d|\de[-+]\d)");
-    for (const std::string& line : noteTextLines(note)) {
-        EXPECT_FALSE(std::regex_search(line, noise)) << line;
-    }
-    EXPECT_TRUE(has(noteTextLines(note), std::string("Группа: ") + kFieldBlank));
 }
 
 // The zip of the ODT: CRC-32 as zip computes it, stored entries in order, the first one's data at
