@@ -59,15 +59,16 @@ SizesBySymbol drawnSizes(const RecordingCanvas& canvas) {
 
 }  // namespace
 
+// Each size under its symbol on the printed page and on the scheme; steps taller than the foundation
+// leave the pedestal no height: a dash, never a negative size
 TEST(DimensionRows, EachSizeUnderItsSymbol) {
     const std::pair<const char*, const char*> rows[] = {{"buc", "0.910"}, {"luc", "1.220"}, {"huc", "0.730"},
                                                         {"bc", "0.440"},  {"lc", "0.460"},  {"c1", "0.110"},
                                                         {"c4", "0.410"},  {"cb2", "0.220"}, {"cb3", "0.320"},
                                                         {"h1", "0.130"},  {"h4", "0.430"}};
-    const SampleDesign data = distinctSizes(4);
-    ReportContext context = data.context();
+    SampleDesign data = distinctSizes(4);
     RecordingCanvas printed(4800, 6787);
-    DrawReportTablesPage(printed, context);
+    DrawReportTablesPage(printed, data.context());
     RecordingCanvas scheme(1400, 1000);
     DrawFoundationScheme(scheme, kScreenSchemeUnit, data.design(), 75, '.');
     const SizesBySymbol documents[] = {drawnSizes(printed), drawnSizes(scheme)};
@@ -75,22 +76,18 @@ TEST(DimensionRows, EachSizeUnderItsSymbol) {
         EXPECT_EQ(documents[0].at(symbol), size) << "printed report, " << symbol;
         EXPECT_EQ(documents[1].at(symbol), size) << "scheme, " << symbol;
     }
-    // steps taller than the foundation leave the pedestal no height: a dash, never a negative size
-    SampleDesign tall = data;
-    tall.result.steps.huc = -0.3f;
-    context = tall.context();
-    RecordingCanvas tallPage(4800, 6787);
-    DrawReportTablesPage(tallPage, context);
-    EXPECT_EQ(drawnSizes(tallPage).at("huc"), "—");
+    data.result.steps.huc = -0.3f;
+    RecordingCanvas tall(4800, 6787);
+    DrawReportTablesPage(tall, data.context());
+    EXPECT_EQ(drawnSizes(tall).at("huc"), "—");
 }
 
 // At least the three columns of the pedestal's sizes; a step count outside the arrays is held to them
 TEST(DimensionRows, ColumnsFollowTheSteps) {
     for (const auto& [steps, columns] : {std::pair<int, int>{0, 3}, {2, 3}, {4, 4}, {-4, 3}, {100000, 100}}) {
         const SampleDesign data = distinctSizes(steps);
-        const ReportContext context = data.context();
         RecordingCanvas printed(4800, 6787);
-        DrawReportTablesPage(printed, context);
+        DrawReportTablesPage(printed, data.context());
         const auto& frame = printed.rectangles().at(0);
         const auto rules =
             std::count_if(printed.lines().begin(), printed.lines().end(), [&](const auto& line) {

@@ -7,8 +7,11 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
+#include <tuple>
 
 #include "core/reports/DxfCanvas.h"
 #include "core/reports/DxfExport.h"
@@ -40,6 +43,7 @@ struct Record {
         }
         return "";
     }
+    double at(int code) const { return number(get(code)); }
     std::vector<double> all(int code) const {
         std::vector<double> values;
         for (const auto& [c, value] : groups) {
@@ -53,22 +57,19 @@ struct Record {
 
 struct Drawing {
     std::map<std::string, std::vector<Record>> sections;  // HEADER holds one record a variable
-    std::vector<Record> entities(const std::string& type, const std::string& layer) const {
+    // The records of one type in a section: a table's "LAYER", "STYLE", "VPORT"; a header variable.
+    std::vector<Record> records(const std::string& section, const std::string& type) const {
         std::vector<Record> found;
-        for (const Record& record : sections.at("ENTITIES")) {
-            if (record.type == type && record.get(8) == layer) {
-                found.push_back(record);
-            }
-        }
+        std::copy_if(sections.at(section).begin(), sections.at(section).end(), std::back_inserter(found),
+                     [&](const Record& record) { return record.type == type; });
         return found;
     }
-    std::string header(const std::string& variable) const {
-        for (const Record& record : sections.at("HEADER")) {
-            if (record.type == variable) {
-                return record.groups.empty() ? "" : record.groups.front().second;
-            }
-        }
-        return "";
+    std::vector<Record> entities(const std::string& type, const std::string& layer) const {
+        std::vector<Record> found = records("ENTITIES", type);
+        found.erase(
+            std::remove_if(found.begin(), found.end(), [&](const Record& r) { return r.get(8) != layer; }),
+            found.end());
+        return found;
     }
 };
 
@@ -128,8 +129,13 @@ ReportContext contextOf(const SampleDesign& data, int scale) {
 }  // namespace
 
 // Lines on the layer of the hint, in model millimetres from the origin with y up; a rectangle is a
-// closed polyline at its four corners; a hatched one gets "/" strokes inside it on the hatching layer
+// closed polyline at its four corners; a hatched one gets "/" strokes inside it on the hatching layer.
+// The file: every layer, the extents of what is drawn, the view centred on it; numbers with a point
+// whatever the process's locale (version, units and the layers' names dxf_samples.py checks)
 TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    std::setlocale(LC_ALL, "ru_RU.UTF-8");
     DxfCanvas canvas(tenthMillimetres());
     canvas.setLayer(DrawingLayer::Dimension);
     canvas.moveTo(100, 200);
@@ -139,12 +145,13 @@ TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
     canvas.setBrush(CanvasColor::Blue, BrushStyle::BackwardDiagonal);
     canvas.rectangle(140, 260, 100, 200);
     const Drawing drawing = parse(canvas.document());
+    std::setlocale(LC_ALL, saved.c_str());
 
     const std::vector<Record> lines = drawing.entities("LINE", "DIMENSIONS");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].all(10), std::vector<double>({0.0}));
-    EXPECT_EQ(lines[0].all(11), std::vector<double>({5.0}));
-    EXPECT_EQ(lines[0].all(21), std::vector<double>({2.0}));
+    EXPECT_EQ((std::vector<double>{lines[0].at(10), lines[0].at(20), lines[0].at(11), lines[0].at(21)}),
+              (std::vector<double>{0, 0, 5, 2}));
+    EXPECT_EQ(lines[0].get(62), "256");  // the layer's colour
     const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "COLUMN");
     ASSERT_EQ(outlines.size(), 1u);
     EXPECT_TRUE(closed(outlines[0]));
@@ -155,16 +162,26 @@ TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
     const std::vector<Record> strokes = drawing.entities("LINE", "HATCH");
     ASSERT_GE(strokes.size(), 5u);
     for (const Record& stroke : strokes) {
-        const double x1 = number(stroke.get(10)), y1 = number(stroke.get(20));
-        const double x2 = number(stroke.get(11)), y2 = number(stroke.get(21));
+        const double x1 = stroke.at(10), y1 = stroke.at(20), x2 = stroke.at(11), y2 = stroke.at(21);
         EXPECT_NEAR(y2 - y1, x2 - x1, 1e-9);
         for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}}) {
             EXPECT_TRUE(x >= 0 && x <= 4 && y >= -6 && y <= 0) << x << " " << y;
         }
     }
-    const auto offset = [](const Record& stroke) { return number(stroke.get(10)) - number(stroke.get(20)); };
+    const auto offset = [](const Record& stroke) { return stroke.at(10) - stroke.at(20); };
     EXPECT_NEAR(std::abs(offset(strokes[1]) - offset(strokes[0])), 1.6, 1e-9);
     EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
+
+    EXPECT_EQ(drawing.records("HEADER", "$EXTMAX").at(0).get(20), "2.0");
+    const std::vector<Record> viewports = drawing.records("TABLES", "VPORT");
+    ASSERT_EQ(viewports.size(), 1u);
+    EXPECT_EQ(viewports[0].get(2) + " " + viewports[0].get(12) + " " + viewports[0].get(22),
+              "*Active 2.5 -2.0");
+    std::set<std::string> layers;
+    for (const Record& record : drawing.records("TABLES", "LAYER")) {
+        layers.insert(record.get(2));
+    }
+    EXPECT_EQ(layers.size(), dxfLayers().size() + 1);
 }
 
 // The pieces of an outline, drawn in any order and direction with other layers between them, join
@@ -202,14 +219,12 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
 
     const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "OUTLINE");
     ASSERT_EQ(outlines.size(), 3u);
-    EXPECT_TRUE(closed(outlines[0]));
-    EXPECT_EQ(outlines[0].get(90), "4");
+    for (const auto& [i, isClosed, vertices] : {std::tuple{0, true, "4"}, {1, true, "4"}, {2, false, "3"}}) {
+        EXPECT_EQ(closed(outlines[i]), isClosed) << i;
+        EXPECT_EQ(outlines[i].get(90), vertices) << i;
+    }
     EXPECT_NEAR(extentOf(outlines[0]).width, 10.0, 0.11);
     EXPECT_NEAR(extentOf(outlines[0]).height, 5.0, 0.11);
-    EXPECT_TRUE(closed(outlines[1]));
-    EXPECT_EQ(outlines[1].get(90), "4");
-    EXPECT_FALSE(closed(outlines[2]));
-    EXPECT_EQ(outlines[2].get(90), "3");
     EXPECT_EQ(drawing.entities("LINE", "OUTLINE").size(), 1u);  // the other chain, a single piece
     EXPECT_EQ(drawing.entities("LINE", "DIMENSIONS").size(), 1u);
 }
@@ -248,52 +263,16 @@ TEST(DxfCanvas, TextsInCodePage1251AndArial) {
     const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].get(1), dxfText("Размеры"));
-    EXPECT_NEAR(number(texts[0].get(40)), 0.716 * 3.2, 1e-9);
-    EXPECT_NEAR(number(texts[0].get(20)), -0.1 * std::lround(0.905 * 32), 1e-9);
+    EXPECT_NEAR(texts[0].at(40), 0.716 * 3.2, 1e-9);
+    EXPECT_NEAR(texts[0].at(20), -0.1 * std::lround(0.905 * 32), 1e-9);
     EXPECT_EQ(texts[0].get(7), "unicode");
     EXPECT_EQ(texts[1].get(7), "unicode#bold");
     std::map<std::string, std::string> fonts;
-    for (const Record& style : drawing.sections.at("TABLES")) {
-        if (style.type == "STYLE") {
-            fonts[style.get(2)] = style.get(3);
-        }
+    for (const Record& style : drawing.records("TABLES", "STYLE")) {
+        fonts[style.get(2)] = style.get(3);
     }
     EXPECT_EQ(fonts["unicode"], "arial.ttf");
     EXPECT_EQ(fonts["unicode#bold"], "arialbd.ttf");
-}
-
-// The file: every layer, the extents of what is drawn, the view centred on it; numbers with a point
-// whatever the process's locale (version, units and the layers' names dxf_samples.py checks)
-TEST(DxfCanvas, HeaderAndLayers) {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
-    std::setlocale(LC_ALL, "ru_RU.UTF-8");
-    DxfCanvas canvas(tenthMillimetres());
-    canvas.moveTo(100, 200);
-    canvas.lineTo(125, 195);
-    const Drawing drawing = parse(canvas.document());
-    std::setlocale(LC_ALL, saved.c_str());
-
-    EXPECT_EQ(drawing.header("$EXTMAX"), "2.5");
-    // the drawing opens in view: the active viewport centred on it
-    const auto viewport =
-        std::find_if(drawing.sections.at("TABLES").begin(), drawing.sections.at("TABLES").end(),
-                     [](const Record& record) { return record.type == "VPORT"; });
-    ASSERT_NE(viewport, drawing.sections.at("TABLES").end());
-    EXPECT_EQ(viewport->get(2), "*Active");
-    EXPECT_EQ(viewport->get(12), "1.25");
-    EXPECT_EQ(viewport->get(22), "0.25");
-    std::map<std::string, Record> layers;
-    for (const Record& record : drawing.sections.at("TABLES")) {
-        if (record.type == "LAYER") {
-            layers[record.get(2)] = record;
-        }
-    }
-    ASSERT_EQ(layers.size(), dxfLayers().size() + 1);
-    const std::vector<Record> lines = drawing.entities("LINE", "OUTLINE");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].get(11), "2.5");
-    EXPECT_EQ(lines[0].get(62), "256");  // the layer's colour
 }
 
 // The scheme at true size whatever the print scale: the base, the steps and the pedestal as closed
@@ -318,7 +297,7 @@ TEST(DxfExport, SchemeAtTrueSize) {
 
         for (const Record& text : drawing.entities("TEXT", "TEXT")) {
             if (text.get(1) == dxfText("Схема фундамента")) {
-                titleHeights[scale] = number(text.get(40));
+                titleHeights[scale] = text.at(40);
             }
         }
     }
@@ -347,18 +326,16 @@ TEST(DxfExport, MessageNotesAndSeparator) {
     double titleY = 0;
     std::vector<double> noteYs;
     for (const Record& text : drawing.entities("TEXT", "TEXT")) {
-        if (text.get(1) == dxfText("Схема фундамента")) {
-            titleY = number(text.get(20));
-        } else if (text.get(1) == dxfText(kOutOfDateLine) || text.get(1) == dxfText("Первая") ||
-                   text.get(1) == dxfText("Вторая")) {
-            noteYs.push_back(number(text.get(20)));
+        const bool title = text.get(1) == dxfText("Схема фундамента");
+        titleY = title ? text.at(20) : titleY;
+        if (text.get(1) == dxfText(kOutOfDateLine) || text.get(1) == dxfText("Первая") ||
+            text.get(1) == dxfText("Вторая")) {
+            noteYs.push_back(text.at(20));
         }
+        // the notes and the section marks red, the title in the layer's colour
+        EXPECT_EQ(text.get(62), title ? "256" : "1") << text.get(1);
     }
     ASSERT_EQ(noteYs.size(), 3u);
-    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
-        // the notes and the section marks red, the title in the layer's colour
-        EXPECT_EQ(text.get(62), text.get(1) == dxfText("Схема фундамента") ? "256" : "1") << text.get(1);
-    }
     EXPECT_GT(noteYs[0], noteYs[1]);
     EXPECT_GT(noteYs[1], noteYs[2]);
     EXPECT_GT(noteYs[2], titleY);
@@ -413,9 +390,8 @@ TEST(SchemeDrawing, ReinforcementTableUnderTheDimensions) {
     EXPECT_TRUE(none.texts().empty() && none.lines().empty());
 }
 
-// The layer hints: the dimensions on their layer, the caller's layer back afterwards; the marks
-// grow with the canvas's mark scale (the scheme's layers dxf_samples.py checks)
-TEST(SchemeDrawing, LayersAndMarkScale) {
+// The marks grow with the canvas's mark scale (the scheme's layers dxf_samples.py checks)
+TEST(SchemeDrawing, MarksGrowWithTheMarkScale) {
     class CoarseCanvas : public RecordingCanvas {
       public:
         CoarseCanvas() : RecordingCanvas(5000, 5000) {}
@@ -423,15 +399,8 @@ TEST(SchemeDrawing, LayersAndMarkScale) {
     };
     RecordingCanvas fine(500, 500);
     CoarseCanvas coarse;
-    for (RecordingCanvas* canvas : {&fine, static_cast<RecordingCanvas*>(&coarse)}) {
-        canvas->setLayer(DrawingLayer::Table);
-        DrawDimension(100, 300, 200, DimensionSide::Below, "ab", *canvas);
-        EXPECT_EQ(canvas->layer(), DrawingLayer::Table);
-        for (const auto& line : canvas->lines()) {
-            EXPECT_EQ(line.layer, DrawingLayer::Dimension);
-        }
-        EXPECT_EQ(canvas->texts().at(0).layer, DrawingLayer::Dimension);
-    }
+    DrawDimension(100, 300, 200, DimensionSide::Below, "ab", fine);
+    DrawDimension(100, 300, 200, DimensionSide::Below, "ab", coarse);
     // the extension lines: 12 pixels, times the mark scale
     EXPECT_EQ(fine.lines().at(1).to.y - fine.lines().at(1).from.y, 12);
     EXPECT_EQ(coarse.lines().at(1).to.y - coarse.lines().at(1).from.y, 120);

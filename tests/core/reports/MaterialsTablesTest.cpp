@@ -40,8 +40,9 @@ struct Sample {
 
 }  // namespace
 
-// The HTML report: the specification's rows, the schedule with a column a diameter and the totals
-TEST(MaterialsTables, HtmlReport) {
+// The HTML report: the specification's rows, the schedule with a column a diameter and the totals; the
+// printed page: both tables with their titles and every number, within the page's width
+TEST(MaterialsTables, HtmlReportAndPrintedPage) {
     const Sample sample;
     const std::string page = htmlReport(sample.context);
     for (const char* row : {"<TR><TD>1<TD>ГОСТ 5781-82<TD>Ø16 А-III, l = 2300<TD>12<TD>3,63<TD>43,56 кг",
@@ -53,11 +54,7 @@ TEST(MaterialsTables, HtmlReport) {
     EXPECT_NE(page.find(kNotDesignedByProgram), std::string::npos);
     // without the quantities (a design that was not shaped) no tables
     EXPECT_EQ(htmlReport(sample.design.context()).find("СПЕЦИФИКАЦИЯ"), std::string::npos);
-}
 
-// The printed page: both tables with their titles and every number, within the page's width
-TEST(MaterialsTables, PrintedPage) {
-    const Sample sample;
     RecordingCanvas canvas(4800, 6800);
     DrawReportMaterialsPage(canvas, sample.context);
     std::vector<std::string> texts;

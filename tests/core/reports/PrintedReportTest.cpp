@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 
 #include "support/RecordingCanvas.h"
@@ -22,24 +23,13 @@ namespace {
 constexpr int kWidth = 4800;
 constexpr int kHeight = 6787;
 
-// The text's right and bottom edges.
-std::pair<int, int> farEdges(const RecordingCanvas::Text& text) {
-    RecordingCanvas measure(1, 1);
-    measure.setFont(text.font);
-    return {text.x + measure.textWidth(text.text), text.y + measure.textHeight(text.text)};
-}
-
 bool isRedBold(const RecordingCanvas::Text& text) {
     return text.font.color == CanvasColor::Red && text.font.bold;
 }
 
 std::vector<RecordingCanvas::Text> redTexts(const RecordingCanvas& canvas) {
     std::vector<RecordingCanvas::Text> red;
-    for (const auto& text : canvas.texts()) {
-        if (isRedBold(text)) {
-            red.push_back(text);
-        }
-    }
+    std::copy_if(canvas.texts().begin(), canvas.texts().end(), std::back_inserter(red), isRedBold);
     return red;
 }
 
@@ -53,16 +43,15 @@ int yOf(const RecordingCanvas& canvas, const std::string& text) {
 void expectTidyPage(const RecordingCanvas& canvas, bool linesApart = true) {
     std::map<int, std::vector<RecordingCanvas::Text>> lines;
     for (const auto& text : canvas.texts()) {
-        const auto [right, bottom] = farEdges(text);
-        EXPECT_TRUE(text.x >= 0 && text.y >= 0 && right <= canvas.pageWidth() &&
-                    bottom <= canvas.pageHeight())
+        EXPECT_TRUE(text.x >= 0 && text.y >= 0 && RecordingCanvas::rightOf(text) <= canvas.pageWidth() &&
+                    RecordingCanvas::bottomOf(text) <= canvas.pageHeight())
             << text.text;
         lines[text.y].push_back(text);
     }
     for (auto& [y, texts] : linesApart ? lines : decltype(lines)()) {
         std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
         for (std::size_t i = 1; i < texts.size(); ++i) {
-            EXPECT_LT(farEdges(texts[i - 1]).first, texts[i].x)
+            EXPECT_LT(RecordingCanvas::rightOf(texts[i - 1]), texts[i].x)
                 << texts[i - 1].text << " | " << texts[i].text;
         }
     }
@@ -84,8 +73,8 @@ class PrintedReportTest : public ::testing::Test {
 
 }  // namespace
 
-// Page 1: the groups in reading order, values right of their labels, MII before MI; the
-// crane-and-wind line only when ticked, after the file's name
+// Page 1: the groups in reading order, values right of their labels, MII before MI, the soil symbols
+// with their subscripts; the crane-and-wind line only when ticked, after the file's name
 TEST_F(PrintedReportTest, TextPageReadsInOrder) {
     const std::string crane = "  При расчете учитывались крановые и ветровые нагрузки.";
     EXPECT_TRUE(page(DrawReportTextPage).textsOf(crane).empty());
@@ -109,12 +98,8 @@ TEST_F(PrintedReportTest, TextPageReadsInOrder) {
     EXPECT_LT(canvas.textsOf("MII = 60.000кН.м;").at(0).x, canvas.textsOf("MI = 66.000кН.м;").at(0).x);
     EXPECT_EQ(yOf(canvas, "-Площадь подошвы фундамента"), yOf(canvas, "A = 4.320м2;"));
     EXPECT_EQ(yOf(canvas, "-Минимальное давление по подошве"), yOf(canvas, "pmin = 146.560кПа."));
-}
-
-// The soil symbols: the Greek or Cyrillic letter itself, then the subscript II smaller and lower,
-// then the value clear of it on the letter's line
-TEST_F(PrintedReportTest, SoilSymbolsWithSubscripts) {
-    const RecordingCanvas canvas = page(DrawReportTextPage);
+    // the soil symbols: the Greek or Cyrillic letter itself, then the subscript II smaller and lower,
+    // then the value clear of it on the letter's line
     const auto& texts = canvas.texts();
     for (const auto& [value, symbol] : {std::pair{"=18.500кН/м3;", "γ"}, std::pair{"'=17.000кН/м3;", "γ"},
                                         std::pair{"=28.000°;", "φ"}, std::pair{"=4.000кПа;", "с"}}) {
@@ -127,7 +112,7 @@ TEST_F(PrintedReportTest, SoilSymbolsWithSubscripts) {
         EXPECT_EQ(letter.text, symbol);
         EXPECT_TRUE(subscript.text == "II" && subscript.font.sizePoints < letter.font.sizePoints &&
                     subscript.x > letter.x && subscript.y > letter.y && at->y == letter.y &&
-                    at->x >= farEdges(subscript).first)
+                    at->x >= RecordingCanvas::rightOf(subscript))
             << value;
     }
 }
@@ -161,23 +146,35 @@ TEST_F(PrintedReportTest, TableTextsStayInTheirCells) {
             std::sort(rules.begin(), rules.end());
             const auto right = std::upper_bound(rules.begin(), rules.end(), text.x);
             ASSERT_NE(right, rules.end()) << text.text;
-            EXPECT_LT(farEdges(text).first, *right) << steps << " steps: " << text.text;
-            EXPECT_LT(farEdges(text).second, frame.y2) << text.text;
+            EXPECT_LT(RecordingCanvas::rightOf(text), *right) << steps << " steps: " << text.text;
+            EXPECT_LT(RecordingCanvas::bottomOf(text), frame.y2) << text.text;
         }
         EXPECT_EQ(canvas.textsOf("c5").size(), steps == 5 ? 1u : 0u);
     }
 }
 
-// The text page of an out-of-date calculation with red lines (the out-of-date line on top of every
-// page EveryPageSaysWhenOutOfDate checks): the red lines, wrapped inside the margins, between the results'
-// heading and the first result. So many red lines that the page would overflow close up the line spacing
+// An out-of-date calculation with red lines: every page says so at its top, the tables page gives the
+// red lines above the tables; the text page, wrapped inside the margins, between the results' heading
+// and the first result. So many red lines that the page would overflow close up the line spacing
 // instead: every line stays on the page, in order
-TEST_F(PrintedReportTest, TextPageCarriesTheVerdict) {
+TEST_F(PrintedReportTest, PagesCarryTheVerdict) {
     context.outOfDate = true;
     const std::string longLine =
         "Не выполняется условие прочности фундамента на продавливание колонной от низа подколонника "
         "при любых размерах ступеней из таблицы.";
     context.failures = {"", longLine, "Необходимо увеличить глубину заложения фундамента."};
+    for (auto draw :
+         {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage, DrawReportSettlementPage}) {
+        const RecordingCanvas canvas = page(draw);
+        ASSERT_FALSE(canvas.texts().empty());
+        const auto top = std::min_element(canvas.texts().begin(), canvas.texts().end(),
+                                          [](const auto& a, const auto& b) { return a.y < b.y; });
+        EXPECT_EQ(top->text, kOutOfDateLine);
+        EXPECT_TRUE(isRedBold(*top));
+    }
+    const RecordingCanvas tables = page(DrawReportTablesPage);
+    EXPECT_LT(yOf(tables, context.failures[2]), yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"));
+    EXPECT_LT(yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"), tables.rectangles().at(0).y1);
     // about a screen's A4: 12 points are 20 pixels here
     const int width = 1000, height = 1414;
     RecordingCanvas canvas = page(DrawReportTextPage, width, height);
@@ -232,24 +229,6 @@ TEST_F(PrintedReportTest, NoBaseNoResults) {
     EXPECT_EQ(red[2].text, context.failures[2]);
 }
 
-// Every page of an out-of-date calculation says so at its top; red lines stand above the tables
-TEST_F(PrintedReportTest, EveryPageSaysWhenOutOfDate) {
-    context.outOfDate = true;
-    context.failures = {"", "Невозможно подобрать ступени фундамента."};
-    for (auto draw :
-         {DrawReportTextPage, DrawReportTablesPage, DrawReportSchemePage, DrawReportSettlementPage}) {
-        const RecordingCanvas canvas = page(draw);
-        ASSERT_FALSE(canvas.texts().empty());
-        const auto top = std::min_element(canvas.texts().begin(), canvas.texts().end(),
-                                          [](const auto& a, const auto& b) { return a.y < b.y; });
-        EXPECT_EQ(top->text, kOutOfDateLine);
-        EXPECT_TRUE(isRedBold(*top));
-    }
-    const RecordingCanvas tables = page(DrawReportTablesPage);
-    EXPECT_LT(yOf(tables, "Невозможно подобрать ступени фундамента."), yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"));
-    EXPECT_LT(yOf(tables, "РАЗМЕРЫ ФУНДАМЕНТА"), tables.rectangles().at(0).y1);
-}
-
 // Page 3: the scheme fits the page, every line and text on it: a base too long for the page at the
 // settings' scale is drawn at the first drawing scale at which it fits, and the page says so; one
 // that fits keeps the settings' scale
@@ -262,7 +241,7 @@ TEST_F(PrintedReportTest, SchemeReducedToFitThePage) {
                   std::max(line.from.y, line.to.y) <= height;
         }
         for (const auto& text : canvas.texts()) {
-            all = all && farEdges(text).first <= width && farEdges(text).second <= height;
+            all = all && RecordingCanvas::rightOf(text) <= width && RecordingCanvas::bottomOf(text) <= height;
         }
         return all;
     };

@@ -22,7 +22,8 @@ RecordingCanvas drawn(const SampleDesign& data, double unit = kScreenSchemeUnit,
 
 }  // namespace
 
-// To scale: the base line is l · 100 u / scale long, the unit taken in whole pixels
+// To scale: the base line is l · 100 u / scale long, the unit taken in whole pixels; a scale not
+// positive draws the message saying so instead
 TEST(SchemeDrawing, DrawnToScale) {
     const SampleDesign data = twoStepFoundation();  // l = 2.4 m
     const std::tuple<double, int, double> rows[] = {{33, 75, 44}, {33, 50, 66}, {300.7, 75, 400}};
@@ -33,6 +34,12 @@ TEST(SchemeDrawing, DrawnToScale) {
         const auto& base = canvas.lines().front();
         EXPECT_EQ(base.from.y, base.to.y);
         EXPECT_NEAR(base.to.x - base.from.x, 2.4 * pixelsPerMetre, 1.0) << unit << " 1:" << scale;
+    }
+    for (int scale : {0, -75}) {
+        const RecordingCanvas canvas = drawn(data, 33, scale);
+        EXPECT_TRUE(canvas.lines().empty()) << scale;
+        ASSERT_EQ(canvas.texts().size(), 1u) << scale;
+        EXPECT_NE(canvas.texts()[0].text.find("Масштаб"), std::string::npos);
     }
 }
 
@@ -47,8 +54,8 @@ TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
     EXPECT_EQ(drawn(data).textsOf("c1").size(), 5u);
 }
 
-// Dimension lines above, below, left or right of the edge; the label centred on the measured span
-// and clear of the line; the caller's pen, position and font colour survive
+// Dimension lines above, below, left or right of the edge, on their layer; the label centred on the
+// measured span and clear of the line; the caller's pen, position, font colour and layer survive
 TEST(DrawDimension, FourKinds) {
     for (DimensionSide kind :
          {DimensionSide::Above, DimensionSide::Below, DimensionSide::Left, DimensionSide::Right}) {
@@ -56,6 +63,7 @@ TEST(DrawDimension, FourKinds) {
         canvas.setPen(2, CanvasColor::Blue);
         canvas.setFont(CanvasFont{});
         canvas.moveTo(5, 7);
+        canvas.setLayer(DrawingLayer::Table);
         const bool horizontal = isHorizontal(kind);
         horizontal ? DrawDimension(100, 300, 200, kind, "ab", canvas)
                    : DrawDimension(200, 100, 300, kind, "ab", canvas);
@@ -79,20 +87,12 @@ TEST(DrawDimension, FourKinds) {
         for (const auto& drawnLine : canvas.lines()) {
             EXPECT_EQ(drawnLine.color, CanvasColor::Red);
             EXPECT_EQ(drawnLine.width, 1);
+            EXPECT_EQ(drawnLine.layer, DrawingLayer::Dimension);
         }
-        EXPECT_EQ(label.font.color, CanvasColor::Red);
+        EXPECT_TRUE(label.font.color == CanvasColor::Red && label.layer == DrawingLayer::Dimension);
         EXPECT_TRUE(canvas.penWidth() == 2 && canvas.penColor() == CanvasColor::Blue &&
                     canvas.penPosition().x == 5 && canvas.penPosition().y == 7 &&
-                    canvas.font().color == CanvasColor::Black);
-    }
-}
-
-TEST(SchemeDrawing, ScaleNotPositiveSaysSo) {
-    for (int scale : {0, -75}) {
-        const RecordingCanvas canvas = drawn(twoStepFoundation(), 33, scale);
-        EXPECT_TRUE(canvas.lines().empty());
-        ASSERT_EQ(canvas.texts().size(), 1u);
-        EXPECT_NE(canvas.texts()[0].text.find("Масштаб"), std::string::npos);
+                    canvas.font().color == CanvasColor::Black && canvas.layer() == DrawingLayer::Table);
     }
 }
 
@@ -142,10 +142,8 @@ TEST(SchemeDrawing, ChainLabelsDoNotOverlap) {
         std::vector<Box> labels;
         for (const RecordingCanvas::Text& text : canvas.texts()) {
             if (text.font.color == CanvasColor::Red && !text.font.bold) {
-                RecordingCanvas measure(1, 1);
-                measure.setFont(text.font);
-                labels.push_back({text.x, text.y, text.x + measure.textWidth(text.text),
-                                  text.y + measure.textHeight(text.text), text.text});
+                labels.push_back({text.x, text.y, RecordingCanvas::rightOf(text),
+                                  RecordingCanvas::bottomOf(text), text.text});
             }
         }
         ASSERT_GE(labels.size(), 20u);
@@ -215,10 +213,9 @@ TEST(SchemeDocument, VerdictAboveTheDrawing) {
         EXPECT_TRUE(text->font.color == CanvasColor::Red && text->font.bold && text->y < title->y);
     }
     EXPECT_EQ(outOfDate, kOutOfDateLine);
-    EXPECT_EQ(title[1].text, context.failures[1]);
-    EXPECT_EQ(title[2].text, context.failures[2]);
-    for (const auto& text : {title[1], title[2]}) {
-        EXPECT_TRUE(text.font.color == CanvasColor::Red && text.font.bold && text.y > title->y) << text.text;
+    for (const int i : {1, 2}) {
+        EXPECT_EQ(title[i].text, context.failures[i]);
+        EXPECT_TRUE(title[i].font.color == CanvasColor::Red && title[i].font.bold && title[i].y > title->y);
     }
     const int verdictBottom = title[2].y + marked.textHeight("#");
     int top = 1 << 30;
