@@ -59,6 +59,7 @@ TEST(SchemeDrawing, ZeroOverhangsHaveNoDimensions) {
 TEST(DrawDimension, FourKinds) {
     for (DimensionSide kind :
          {DimensionSide::Above, DimensionSide::Below, DimensionSide::Left, DimensionSide::Right}) {
+        SCOPED_TRACE(::testing::Message() << "side " << static_cast<int>(kind));
         RecordingCanvas canvas(500, 500);
         canvas.setPen(2, CanvasColor::Blue);
         canvas.setFont(CanvasFont{});
@@ -68,8 +69,7 @@ TEST(DrawDimension, FourKinds) {
         horizontal ? DrawDimension(100, 300, 200, kind, "ab", canvas)
                    : DrawDimension(200, 100, 300, kind, "ab", canvas);
 
-        ASSERT_EQ(canvas.lines().size(), 5u)
-            << static_cast<int>(kind);  // the line, two extensions, two ticks
+        ASSERT_EQ(canvas.lines().size(), 5u);  // the line, two extensions, two ticks
         // along the line, across it, and the same for the label
         const auto& line = canvas.lines().front();
         const auto& label = canvas.texts().at(0);
@@ -79,11 +79,10 @@ TEST(DrawDimension, FourKinds) {
             horizontal ? label.x + canvas.textWidth("ab") / 2.0 : label.y + canvas.textHeight("ab") / 2.0;
         const int labelFarSide =
             horizontal ? label.y + canvas.textHeight("ab") : label.x + canvas.textWidth("ab");
-        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300))
-            << static_cast<int>(kind);
+        EXPECT_EQ(std::make_pair(std::min(from, to), std::max(from, to)), std::make_pair(100, 300));
         EXPECT_EQ(across < 200, kind == DimensionSide::Above || kind == DimensionSide::Left);
-        EXPECT_NEAR(labelMiddle, 200, 1.0) << static_cast<int>(kind);
-        EXPECT_LE(labelFarSide, across) << static_cast<int>(kind);
+        EXPECT_NEAR(labelMiddle, 200, 1.0);
+        EXPECT_LE(labelFarSide, across);
         for (const auto& drawnLine : canvas.lines()) {
             EXPECT_EQ(drawnLine.color, CanvasColor::Red);
             EXPECT_EQ(drawnLine.width, 1);
