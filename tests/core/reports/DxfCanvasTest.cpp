@@ -277,12 +277,19 @@ TEST(DxfCanvas, TextsInCodePage1251AndArial) {
 
 // The scheme at true size whatever the print scale: the base, the steps and the pedestal as closed
 // rectangles of their sizes at every scale; the texts grow with the scale, so that the sheet at 1:S
-// looks alike (the cut, the columns and the texts of each layer dxf_samples.py checks on every sample)
-TEST(DxfExport, SchemeAtTrueSize) {
+// looks alike (the cut, the columns and the texts of each layer dxf_samples.py checks on every sample).
+// The rules of the other documents: the out-of-date line and the red lines of the calculation stand in
+// red above the title; the table's numbers keep the user's decimal separator; a scale of 0 draws the
+// message instead (a foundation not designed dxf_samples.py checks)
+TEST(DxfExport, SchemeAtTrueSizeWithTheNotes) {
     const SampleDesign data = twoStepFoundation();
     std::map<int, double> titleHeights;
     for (const int scale : {20, 75, 200}) {
-        const Drawing drawing = parse(schemeDxf(contextOf(data, scale)));
+        SCOPED_TRACE(::testing::Message() << "1:" << scale);
+        ReportContext context = contextOf(data, scale);
+        context.failures = {"", "Первая", "Вторая"};
+        context.outOfDate = true;
+        const Drawing drawing = parse(schemeDxf(context));
         std::vector<std::pair<double, double>> rectangles;
         for (const Record& outline : drawing.entities("LWPOLYLINE", "OUTLINE")) {
             const Extent extent = extentOf(outline);
@@ -292,13 +299,31 @@ TEST(DxfExport, SchemeAtTrueSize) {
             }
         }
         EXPECT_EQ(rectangles,
-                  (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}))
-            << scale;
-
+                  (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}));
+        double titleY = 0;
+        std::vector<double> noteYs;
         for (const Record& text : drawing.entities("TEXT", "TEXT")) {
-            if (text.get(1) == dxfText("Схема фундамента")) {
+            const bool title = text.get(1) == dxfText("Схема фундамента");
+            if (title) {
                 titleHeights[scale] = text.at(40);
+                titleY = text.at(20);
+            } else if (text.get(1) == dxfText(kOutOfDateLine) || text.get(1) == dxfText("Первая") ||
+                       text.get(1) == dxfText("Вторая")) {
+                noteYs.push_back(text.at(20));
             }
+            // the notes and the section marks red, the title in the layer's colour
+            EXPECT_EQ(text.get(62), title ? "256" : "1") << text.get(1);
+        }
+        ASSERT_EQ(noteYs.size(), 3u);
+        EXPECT_GT(noteYs[0], noteYs[1]);
+        EXPECT_GT(noteYs[1], noteYs[2]);
+        EXPECT_GT(noteYs[2], titleY);
+        std::vector<std::string> table;
+        for (const Record& text : drawing.entities("TEXT", "TABLE")) {
+            table.push_back(text.get(1));
+        }
+        for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
+            EXPECT_NE(std::find(table.begin(), table.end(), cell), table.end()) << cell;
         }
     }
     ASSERT_EQ(titleHeights.size(), 3u);
@@ -306,46 +331,12 @@ TEST(DxfExport, SchemeAtTrueSize) {
     // on the sheet at 1:S the scheme window's unit of 33 pixels is a centimetre: the title's 20 points
     // (26.7 pixels) have capitals of 0.716 em, 5.8 mm
     EXPECT_NEAR(titleHeights[75] / 75, 20 * 96 / 72.0 * 10 / 33 * 0.716, 0.01);
-}
 
-// The rules of the other documents: a scale of 0 draws the message instead; the out-of-date line
-// and the red lines of the calculation stand in red above the title; the table's numbers keep the
-// user's decimal separator (a foundation not designed dxf_samples.py checks)
-TEST(DxfExport, MessageNotesAndSeparator) {
-    const SampleDesign data = twoStepFoundation();
-    Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
+    const Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
     EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
-    std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
+    const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_NE(texts[0].get(1).find("1:"), std::string::npos);
-
-    ReportContext context = contextOf(data, 75);
-    context.failures = {"", "Первая", "Вторая"};
-    context.outOfDate = true;
-    drawing = parse(schemeDxf(context));
-    double titleY = 0;
-    std::vector<double> noteYs;
-    for (const Record& text : drawing.entities("TEXT", "TEXT")) {
-        const bool title = text.get(1) == dxfText("Схема фундамента");
-        titleY = title ? text.at(20) : titleY;
-        if (text.get(1) == dxfText(kOutOfDateLine) || text.get(1) == dxfText("Первая") ||
-            text.get(1) == dxfText("Вторая")) {
-            noteYs.push_back(text.at(20));
-        }
-        // the notes and the section marks red, the title in the layer's colour
-        EXPECT_EQ(text.get(62), title ? "256" : "1") << text.get(1);
-    }
-    ASSERT_EQ(noteYs.size(), 3u);
-    EXPECT_GT(noteYs[0], noteYs[1]);
-    EXPECT_GT(noteYs[1], noteYs[2]);
-    EXPECT_GT(noteYs[2], titleY);
-    std::vector<std::string> table;
-    for (const Record& text : drawing.entities("TEXT", "TABLE")) {
-        table.push_back(text.get(1));
-    }
-    for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
-        EXPECT_NE(std::find(table.begin(), table.end(), cell), table.end()) << cell;
-    }
 }
 
 // The reinforcement table: under the table of dimensions, its title above it, every cell's text

@@ -27,7 +27,8 @@ std::string shown(const std::vector<ReportLine>& lines, bool failure) {
 
 }  // namespace
 
-TEST(SettlementReport, LinesWithTheUsersSeparator) {
+// The lines with the user's separator; red lines only for failures
+TEST(SettlementReport, LinesWithTheUsersSeparatorAndRedOnlyForFailures) {
     const std::vector<ReportLine> lines = settlementReport(oneLayer(0.08), ',');
     const std::string black = shown(lines, false);
     for (const char* line :
@@ -39,10 +40,7 @@ TEST(SettlementReport, LinesWithTheUsersSeparator) {
         EXPECT_NE(black.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(shown(lines, true), "");
-}
-
-// Red lines: s > su, and a settlement that could not be computed; p0 ≤ 0 is no failure
-TEST(SettlementReport, RedLinesOnlyForFailures) {
+    // red lines: s > su, and a settlement that could not be computed; p0 ≤ 0 is no failure
     EXPECT_EQ(shown(settlementReport(oneLayer(0.0018), '.'), true),
               "Осадка фундамента превышает предельную.\n");
     const std::vector<ReportLine> none = settlementReport(computeSettlement(2, 2, 1, 10, kOneLayer), '.');
