@@ -136,6 +136,7 @@ TEST(CliErrors, NotRun) {
         {{}, ".dan"},
         {{"--dxf", folder.file("a.dxf"), project, project},
          "--bom пишут один файл: задайте для них один проект"},
+        {{"--explain", folder.file("n.html"), project, project}, "--explain"},
     };
     for (const auto& [arguments, message] : rows) {
         SCOPED_TRACE(message);

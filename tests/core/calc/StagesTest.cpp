@@ -361,8 +361,6 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
                   {punching.p12, 2000 / 5.76 + 33}});
     EXPECT_FALSE(punching.socketBottom.fails);
 
-    data = punchingProject();
-    data.A = 5.76f;
     data.NI = {0, 3000, 3000, 3000};
     lines = punchingLines(data, false, true);
     ASSERT_EQ(lines.size(), 3u);

@@ -72,23 +72,12 @@ TEST(ProjectPass, Outcomes) {
     EXPECT_EQ(json(runProjectPass(heavyProjectForm(), options())), json(heavy));
 }
 
-// Neither φII nor сII given: the window would open the dialog first; the pass still runs
-TEST(ProjectPass, EmptySoilStrengthAsksForTheDialog) {
-    ProjectForm form = sandProjectForm();
-    form.text(TextField::fii) = form.text(TextField::cii) = "";
-    const ProjectPass pass = runProjectPass(form, options());
-    EXPECT_TRUE(pass.inputDialogNeeded);
-    EXPECT_NE(pass.outcome, PassOutcome::NotRun);
-    form.text(TextField::cii) = "0";
-    EXPECT_FALSE(runProjectPass(form, options()).inputDialogNeeded);
-}
-
 // A field the calculation cannot go without refuses the whole pass: one red line names every such
 // field by label, group and tab, and says what is wrong; nothing is calculated. Each rule once: a
 // required field empty or not above 0 (text that is no number reads as 0), φii outside 0…45°, Mt
 // only while the depth d is empty, a cohesion, a depth or a size below 0, a list the calculation
 // reads with no item chosen (the frost's lists only without a depth). Fields that may stay empty
-// keep their meaning and run.
+// keep their meaning and run; with neither φII nor сII given the window would open the dialog first.
 TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
     using T = TextField;
     struct Row {
@@ -109,6 +98,8 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
         {{{T::Mt, ""}, {T::d, "1.5"}}, nullptr},
         {{{T::fii, "45"}, {T::MII1, ""}, {T::QI3, ""}, {T::buc, ""}, {T::groundLevel, ""}}, nullptr},
         {{{T::fii, ""}}, nullptr},  // reads as 0°, within the range
+        {{{T::fii, ""}, {T::cii, ""}}, nullptr},
+        {{{T::fii, ""}, {T::cii, "0"}}, nullptr},
         {{{T::cii, "-50"}}, "Расчет не выполнен: сii (вкладка «Грунт»): «-50» меньше 0. "},
         {{{T::d, "-1.5"}, {T::luc, "-0.9"}},
          "Расчет не выполнен: Высота сечения подколонника luc (вкладка «Фундамент»): «-0.9» меньше 0; d "
@@ -133,6 +124,7 @@ TEST(ProjectPass, FieldRulesRefuseTheCalculation) {
             what += std::string(formField(field).name) + "=" + std::to_string(choice) + " ";
         }
         const ProjectPass pass = runProjectPass(form, options());
+        EXPECT_EQ(pass.inputDialogNeeded, form.text(T::fii).empty() && form.text(T::cii).empty()) << what;
         if (row.line == nullptr) {
             EXPECT_NE(pass.outcome, PassOutcome::NotRun) << what << pass.reason;
             continue;
