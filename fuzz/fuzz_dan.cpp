@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A .dan file of any bytes, with or without its settlement part: no crash, a failure always says
 // something, and whatever is read and can be written comes back the same, but for the numbers typed
-// with a decimal comma, which are written with the point.
+// with a decimal comma, which are written with the point. A set of step heights is one text of many
+// numbers: its commas become points only when all of it reads as heights.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/files/DanFile.h"
+#include "core/model/FormFields.h"
 #include "core/model/NumberFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,8 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fundis::ProjectFile pointed = project;
-    for (std::string& text : pointed.form.texts) {
-        text = fundis::numberTextForFile(text);
+    for (const fundis::FormField& field : fundis::formFields()) {
+        if (field.kind != fundis::FieldKind::Text) {
+            continue;
+        }
+        std::string& text = pointed.form.texts[static_cast<std::size_t>(field.index)];
+        std::vector<float> heights;
+        if (field.rule != fundis::FieldRule::Heights) {
+            text = fundis::numberTextForFile(text);
+        } else if (fundis::readHeights(text, heights)) {
+            std::replace(text.begin(), text.end(), ',', '.');
+        }
     }
     pointed.settlement.suText = fundis::numberTextForFile(pointed.settlement.suText);
     for (fundis::SoilLayerTexts& layer : pointed.settlement.layers) {

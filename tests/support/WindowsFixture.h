@@ -54,6 +54,14 @@ inline void type(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// A widget of a window by its object name; a missing one fails the test where it is used.
+template <typename T>
+T* child(const QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
 class WindowsFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -61,10 +69,18 @@ class WindowsFixture : public ::testing::Test {
         QDir(QString::fromStdString(settingsFolder())).removeRecursively();
         writeSettings(QString::fromUtf8(FUNDIS_TABLES_DIR));
         setDialogs(&dialogs);
+        startWindows();
+    }
+
+    // The windows as the program's start makes them, with the project named on its command line.
+    void startWindows(const QString& startFile = QString()) {
         main = new fundis::MainWindow;
         input = new fundis::InputDialog(main);
         settingsDialog = new fundis::SettingsDialog(main);
         main->attachDialogs(input, settingsDialog);
+        if (!startFile.isEmpty()) {
+            main->openAtStart(startFile);
+        }
         main->firstActivation();
     }
 

@@ -72,40 +72,32 @@ Staged stepProject(float b, float pedestal) {
 }
 
 // The earlier stages' results a later stage reads, from the fields of the same names.
-DepthResult depthOf(const Staged& data) {
+struct Earlier {
     DepthResult depth;
-    depth.d = data.d;
-    depth.Hf = data.Hf;
-    return depth;
-}
-BaseSizeResult baseOf(const Staged& data) {
     BaseSizeResult base;
-    base.found = true;
-    base.b = data.b;
-    base.l = data.l;
-    base.A = data.A;
-    return base;
-}
-PedestalResult pedestalOf(const Staged& data) {
     PedestalResult pedestal;
-    pedestal.found = true;
-    pedestal.luc = data.luc;
-    pedestal.buc = data.buc;
-    return pedestal;
-}
-StepsResult stepsOf(const Staged& data) {
     StepsResult steps;
-    steps.b = data.b;
-    steps.l = data.l;
-    steps.hSteps = data.hSteps;
-    steps.nSteps = data.nSteps;
-    steps.h = data.h;
-    steps.lStep = data.lStep;
-    steps.bStep = data.bStep;
-    return steps;
+};
+Earlier earlier(const Staged& data) {
+    Earlier stages;
+    stages.depth.d = data.d;
+    stages.depth.Hf = data.Hf;
+    stages.base.found = stages.pedestal.found = true;
+    stages.base.b = stages.steps.b = data.b;
+    stages.base.l = stages.steps.l = data.l;
+    stages.base.A = data.A;
+    stages.pedestal.luc = data.luc;
+    stages.pedestal.buc = data.buc;
+    stages.steps.hSteps = data.hSteps;
+    stages.steps.nSteps = data.nSteps;
+    stages.steps.h = data.h;
+    stages.steps.lStep = data.lStep;
+    stages.steps.bStep = data.bStep;
+    return stages;
 }
 StepsResult shape(const Staged& data, const CodeTables& tables) {
-    return ShapeSteps(data, tables, depthOf(data), baseOf(data), pedestalOf(data), 1, 0);
+    const Earlier stages = earlier(data);
+    return ShapeSteps(data, tables, stages.depth, stages.base, stages.pedestal, 1, 0);
 }
 
 const char* const kPedestalDebug = "Отладочные данные к расчету на продавливание от подколонника";
@@ -123,8 +115,9 @@ Staged punchingProject() {
 std::vector<std::string> punchingLines(const Staged& data, bool debug, bool failures = false,
                                        PunchingResult* result = nullptr) {
     CalculationReport report('.');
+    const Earlier stages = earlier(data);
     const PunchingResult punching =
-        CheckPunching(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report, debug);
+        CheckPunching(data, stages.depth, stages.base, stages.pedestal, stages.steps, report, debug);
     if (result != nullptr) {
         *result = punching;
     }
@@ -140,7 +133,7 @@ std::vector<std::string> punchingLines(const Staged& data, bool debug, bool fail
 }  // namespace
 
 // The search over 0.5 m modules up to 10 m: of equal reserves the first in search order, the ratio
-// b/l = 0.55 still admissible, the edge pressure up to 1.2 R, no lifting off
+// b/l = 0.55 still admissible, the edge pressure up to 1.2 R and pmin down to 0 inclusive, no lifting off
 TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
     const CodeTables tables = tablesOf({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
     CalculationReport report('.');
@@ -179,16 +172,10 @@ TEST(SizeBase, SearchOrderBoundsAndEdgePressure) {
     for (float value : {base.b, base.l, base.A, base.kzap, base.R, base.pEnv, base.pmaxEnv, base.pminEnv}) {
         EXPECT_EQ(value, 0.0f);
     }
-}
-
-// The limits are inclusive: on a 6 x 6 m base N = 2160 kN and M = 2160 kNm give p = 60, pmax = 120 =
-// 1.2 R and pmin = 0 at R = 100: admissible, with no reserve, so the search takes it
-TEST(SizeBase, EdgePressureLimitsHoldTheirBoundaries) {
-    const CodeTables tables = tablesOf({{"table4.dat", "# 1 2 3\n# 0 0 0 1\n# 45 0 0 1\n"}});
-    CalculationReport report('.');
-    const DepthResult depth;
-    const ProjectRecord data = searchProject(100, {0, 2160, 2160, 2160}, {0, 2160, 2160, 2160});
-    const BaseSizeResult base = SizeBase(data, tables, depth, report, false, {});
+    // the limits are inclusive: on a 6 x 6 m base N = 2160 kN and M = 2160 kNm give p = 60, pmax = 120
+    // = 1.2 R and pmin = 0 at R = 100: admissible, with no reserve, so the search takes it
+    data = searchProject(100, {0, 2160, 2160, 2160}, {0, 2160, 2160, 2160});
+    base = SizeBase(data, tables, depth, report, false, {});
     ASSERT_TRUE(base.found);
     expectValues({{base.b, 6}, {base.l, 6}, {base.kzap, 0}, {base.pmaxEnv, 120}, {base.pminEnv, 0}});
     const PressureChecks checks = checkPressuresII(data, Footing{6, 6, 36, 0, 0}, 100);
@@ -374,8 +361,6 @@ TEST(CheckPunching, SocketBottomCapacityIsAnEdgePressure) {
                   {punching.p12, 2000 / 5.76 + 33}});
     EXPECT_FALSE(punching.socketBottom.fails);
 
-    data = punchingProject();
-    data.A = 5.76f;
     data.NI = {0, 3000, 3000, 3000};
     lines = punchingLines(data, false, true);
     ASSERT_EQ(lines.size(), 3u);
@@ -407,8 +392,9 @@ TEST(ReinforceBase, AcrossBTheCantileverMomentOfTheFirstLimitState) {
     data.NII = {0, 1000, 1000, 1000};
     data.NI = {0, 1000, 1200, 1500};  // the third combination governs
     CalculationReport report('.');
+    const Earlier stages = earlier(data);
     const ReinforcementResult bars =
-        ReinforceBase(data, depthOf(data), baseOf(data), pedestalOf(data), stepsOf(data), report);
+        ReinforceBase(data, stages.depth, stages.base, stages.pedestal, stages.steps, report);
     EXPECT_EQ(bars.alongB.count, 17);
     EXPECT_EQ(bars.alongL.count, 14);
     EXPECT_NEAR(bars.alongB.diameter, 0.014, 1e-6);

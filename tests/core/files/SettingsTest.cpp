@@ -55,6 +55,11 @@ TEST(Settings, SavingAndLoading) {
     Settings settings = previousValues();
     EXPECT_TRUE(readSettingsFile(folder.file("kp.ini"), settings).complete);
     EXPECT_EQ(fields(settings), fields({5, 1, 0, texts.dataDir, 75, texts.programDir}));
+    // no file: the folders emptied, the numbers kept
+    settings = previousValues();
+    const SettingsReadResult none = readSettingsFile(folder.file("none.ini"), settings);
+    EXPECT_FALSE(none.fileOpened || none.complete);
+    EXPECT_EQ(fields(settings), fields({7, 7, 7, "", 7, ""}));
 }
 
 // What each file gives, read over the values 7, 7, 7, "old data", 7, "old program"
@@ -93,14 +98,6 @@ TEST(Settings, ReadRulesAndTheFailureCascade) {
         EXPECT_EQ(result.complete, complete) << bytes;
         EXPECT_EQ(fields(settings), fields(expected)) << bytes;
     }
-}
-
-TEST(Settings, NoFileEmptiesTheFoldersAndKeepsTheNumbers) {
-    Settings settings = previousValues();
-    const SettingsReadResult result = readSettingsFile("/nonexistent/fundis/kp.ini", settings);
-    EXPECT_FALSE(result.fileOpened);
-    EXPECT_FALSE(result.complete);
-    EXPECT_EQ(fields(settings), fields({7, 7, 7, "", 7, ""}));
 }
 
 // The writer refuses what the reader could not take back, saying which setting; the old file stays

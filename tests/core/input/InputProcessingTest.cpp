@@ -87,10 +87,9 @@ TEST(InputOk, KhByTemperatureFloorAndOverhang) {
     }
 }
 
-// d0 by the frost-depth soil, k by the way the soil was tested; no selection keeps d0
+// d0 by the frost-depth soil, k by the way the soil was tested; no selection keeps d0 and gives k 1.1
 TEST(InputOk, D0AndK) {
-    const std::tuple<int, int, float, float> rows[] = {// no choice: d0 left alone, k 1.1
-                                                       {-1, -1, 0.77f, 1.1f},
+    const std::tuple<int, int, float, float> rows[] = {{-1, -1, 0.77f, 1.1f},
                                                        {0, 0, 0.23f, 1.0f},
                                                        {1, 1, 0.28f, 1.1f},
                                                        {2, 0, 0.30f, 1.0f},
@@ -105,9 +104,8 @@ TEST(InputOk, D0AndK) {
 }
 
 // Rbt: the third number of the class's record in Rb.dat, raised by 10 % for crane and wind, read
-// anew by every OK so that the raise never compounds
+// anew by every OK so that the raise never compounds; no class keeps the old value, not raised again
 TEST(InputOk, RbtFromTheConcreteClass) {
-    // no class: the old value, not raised again
     const std::tuple<int, bool, float> rows[] = {{0, false, 0.66f},
                                                  {1, false, 0.75f},
                                                  {0, true, 0.66f * 1.1},

@@ -24,22 +24,12 @@ QString settingsPath() { return QString::fromStdString(fundis::settingsFilePath(
 // The dialog's controls as a user finds them: by what they are.
 class SettingsTest : public WindowsFixture {
   protected:
-    template <typename T>
-    T* control(const char* name) {
-        T* found = settingsDialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found) {
-            ADD_FAILURE() << "the settings dialog has no " << name;
-        }
-        return found;
+    QLineEdit* edit(const char* name) { return fundis::testing::child<QLineEdit>(*settingsDialog, name); }
+    QCheckBox* box(const char* name) { return fundis::testing::child<QCheckBox>(*settingsDialog, name); }
+    void click(const char* button) { fundis::testing::child<QPushButton>(*settingsDialog, button)->click(); }
+    bool chooserShown() {
+        return fundis::testing::child<QGroupBox>(*settingsDialog, "chooser")->isVisibleTo(settingsDialog);
     }
-    QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
-    QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
-    void click(const char* button) {
-        if (QPushButton* found = control<QPushButton>(button)) {
-            found->click();
-        }
-    }
-    bool chooserShown() { return control<QGroupBox>("chooser")->isVisibleTo(settingsDialog); }
 };
 
 }  // namespace

@@ -18,17 +18,9 @@
 #include "support/WindowsFixture.h"
 
 using namespace fundis;
+using fundis::testing::child;
 
 namespace {
-
-// a widget of the window by its object name, as the user sees and handles it; a missing one fails
-// the test where it is used
-template <typename T>
-T* child(const SettlementWindow& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 class SettlementWindowTest : public ::testing::Test {
   protected:
@@ -111,45 +103,51 @@ TEST_F(SettlementWindowTest, BadCellsMarkedAndNamedNothingLost) {
     EXPECT_EQ(bad->background().style(), Qt::NoBrush);
 }
 
-// The number being typed counts although Enter was not pressed; a comma stays as typed
-TEST_F(SettlementWindowTest, CalculateGivesTheReportAndThePicture) {
+// The number being typed counts although Enter was not pressed; a comma stays as typed; "Печать"
+// without a printer asks for a PDF file: cancelled, nothing; a name, the file. Laid out for its font:
+// the buttons, the limit and the result whole at the usual size and at half as large again, the
+// inputs' column growing with the font and the picture keeping the rest. An edit leaves no result
+// that belongs to other inputs
+TEST_F(SettlementWindowTest, CalculatePrintAndTheFont) {
     auto window = open(&design);
+    window->show();
     QSignalSpy done(window.get(), &SettlementWindow::calculated);
     EXPECT_FALSE(pictureDrawn(*window));
     auto* table = child<QTableWidget>(*window, "layersTable");
     auto* print = child<QPushButton>(*window, "printButton");
+    auto* calculate = child<QPushButton>(*window, "calculateButton");
     table->setCurrentCell(1, 2);
     table->editItem(table->item(1, 2));
     auto* editor = table->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText("25");
-    child<QPushButton>(*window, "calculateButton")->click();
+    calculate->click();
     ASSERT_TRUE(window->result() && window->result()->result.status.ok());
     EXPECT_EQ(window->result()->inputs.layers[1].E, "25");
     EXPECT_EQ(window->inputs().layers[0].h, "1,5");
     EXPECT_EQ(done.count(), 1);
     EXPECT_TRUE(reportText(*window).startsWith("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n"));
     EXPECT_TRUE(print->isEnabled() && pictureDrawn(*window) && dialogs.messages.isEmpty());
-    // an edit leaves no result that belongs to other inputs
-    table->item(0, 0)->setText("2");
-    EXPECT_FALSE(window->result() || print->isEnabled() || pictureDrawn(*window));
-}
 
-// Laid out for its font: the buttons, the limit and the result whole at the usual size and at half
-// as large again, the inputs' column growing with the font and the picture keeping the rest
-TEST_F(SettlementWindowTest, FollowsTheFont) {
-    auto window = open(&design);
-    auto* calculate = child<QPushButton>(*window, "calculateButton");
-    window->show();
-    calculate->click();
+    print->click();
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    dialogs.files = {folder.filePath("осадка.pdf")};
+    print->click();
+    EXPECT_TRUE(fundis::testing::readFile(folder.filePath("осадка.pdf")).startsWith("%PDF"));
+
     fundis::testing::expectLaidOut(*window);
     const int usualColumn = calculate->parentWidget()->width();
     window->setFont(fundis::windowFont(17));
     fundis::testing::expectLaidOut(*window);
     EXPECT_GT(calculate->parentWidget()->width(), usualColumn);
     EXPECT_GT(child<QWidget>(*window, "picture")->width(), calculate->parentWidget()->width() / 2);
+
+    table->item(0, 0)->setText("2");
+    EXPECT_FALSE(window->result() || print->isEnabled() || pictureDrawn(*window));
 }
 
+// Without a design the report says so, in red, and there is nothing to print
 TEST_F(SettlementWindowTest, WithoutADesignTheReportSaysSo) {
     auto window = open(nullptr);
     child<QPushButton>(*window, "calculateButton")->click();
@@ -157,19 +155,6 @@ TEST_F(SettlementWindowTest, WithoutADesignTheReportSaysSo) {
               "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n\nСначала выполните расчет фундамента. [red]\n");
     EXPECT_FALSE(child<QPushButton>(*window, "printButton")->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-// "Печать" without a printer asks for a PDF file: cancelled, nothing; a name, the file
-TEST_F(SettlementWindowTest, PrintGoesThroughTheFileDialog) {
-    auto window = open(&design);
-    auto* print = child<QPushButton>(*window, "printButton");
-    child<QPushButton>(*window, "calculateButton")->click();
-    print->click();
-    EXPECT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    dialogs.files = {folder.filePath("осадка.pdf")};
-    print->click();
-    EXPECT_TRUE(fundis::testing::readFile(folder.filePath("осадка.pdf")).startsWith("%PDF"));
 }
 
 // The building type shows its su; the typed su is kept for "Задать вручную"; an odd index survives
