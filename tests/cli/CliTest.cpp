@@ -81,19 +81,14 @@ TEST(CliReport, WholeReportsOfTheSampleProjects) {
 }
 
 // One line a project, the exit status the worst one; the lines and the numbers of the record are
-// the acceptance check's business, the JSON's form ProjectJsonTest's
+// the sample scripts' business, the JSON's form ProjectJsonTest's, the file's name in it
+// FieldRulesRefuseTheCalculation's
 TEST(CliReport, JsonOneLineAProject) {
     const Result result = runCli({"--json", "--sep", ".", "--tables", kTables,
                                   kData + "/sand_frost_depth.dan", kData + "/heavy_shallow_failure.dan"});
     EXPECT_EQ(result.code, 1) << result.err;
     ASSERT_EQ(countOf(result.out, "\n"), 2);
     EXPECT_EQ(countOf(result.out, "\"failure\": true"), 6);  // all in the second project
-    const std::string first = result.out.substr(0, result.out.find('\n'));
-    EXPECT_EQ(first.rfind("{\"file\": \"sand_frost_depth.dan\", \"outcome\": \"complete\", \"report\": "
-                          "[{\"text\": \"\", \"failure\": false}, "
-                          "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}",
-                          0),
-              0u);
 }
 
 // Debug data from --debug, else from the settings: --settings, else the user's kp.ini, whose
@@ -183,7 +178,6 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
                              0),
               0u)
         << json.out;
-    EXPECT_EQ(countOf(json.out, "\"failure\": true"), 1);
 
     const Result unusual = runCli({"--tables", kTables, "--set", "Mt=1000000", sand});
     EXPECT_EQ(unusual.code, 0) << unusual.out;
