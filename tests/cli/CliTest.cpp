@@ -71,9 +71,6 @@ TEST(CliReport, WholeReportsOfTheSampleProjects) {
                               expected("heavy_shallow_failure"));
     EXPECT_EQ(result.err, "");
 
-    result = runCli({"--tables", kTables, kData + "/given_pedestal_flexible.dan"});
-    EXPECT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, expected("given_pedestal_flexible"));
     // crane loads, B 15, a wide overhang, L/H 2.5, with the debug data and decimal commas
     result = runCli({"--sep", ",", "--debug", "--tables", kTables, kData + "/loam_crane_debug.dan"});
     EXPECT_EQ(result.code, 0) << result.err;
@@ -81,19 +78,14 @@ TEST(CliReport, WholeReportsOfTheSampleProjects) {
 }
 
 // One line a project, the exit status the worst one; the lines and the numbers of the record are
-// the acceptance check's business, the JSON's form ProjectJsonTest's
+// the sample scripts' business, the JSON's form ProjectJsonTest's, the file's name in it
+// FieldRulesRefuseTheCalculation's
 TEST(CliReport, JsonOneLineAProject) {
     const Result result = runCli({"--json", "--sep", ".", "--tables", kTables,
                                   kData + "/sand_frost_depth.dan", kData + "/heavy_shallow_failure.dan"});
     EXPECT_EQ(result.code, 1) << result.err;
     ASSERT_EQ(countOf(result.out, "\n"), 2);
     EXPECT_EQ(countOf(result.out, "\"failure\": true"), 6);  // all in the second project
-    const std::string first = result.out.substr(0, result.out.find('\n'));
-    EXPECT_EQ(first.rfind("{\"file\": \"sand_frost_depth.dan\", \"outcome\": \"complete\", \"report\": "
-                          "[{\"text\": \"\", \"failure\": false}, "
-                          "{\"text\": \"************РАСЧЕТНЫЕ ДАННЫЕ************\", \"failure\": false}",
-                          0),
-              0u);
 }
 
 // Debug data from --debug, else from the settings: --settings, else the user's kp.ini, whose
@@ -183,7 +175,6 @@ TEST(CliErrors, FieldRulesRefuseTheCalculation) {
                              0),
               0u)
         << json.out;
-    EXPECT_EQ(countOf(json.out, "\"failure\": true"), 1);
 
     const Result unusual = runCli({"--tables", kTables, "--set", "Mt=1000000", sand});
     EXPECT_EQ(unusual.code, 0) << unusual.out;

@@ -383,18 +383,10 @@ TEST(ProjectPass, UnreadSettlementPart) {
     EXPECT_FALSE(notRun.settlement);
 }
 
-// The documents' context of the window and of fundis-cli: the settings' scale when it is one, the
-// default 1:75 otherwise; without a pass nothing is shown as calculated
-TEST(ProjectPass, DocumentContextFromTheSettings) {
-    const ProjectPass pass = runProjectPass(sandProjectForm(), options(','));
-    const std::pair<int, int> scales[] = {{100, 100}, {0, 75}, {-5, 75}};
-    for (const auto& [setting, scale] : scales) {
-        const ReportContext context = documentContext(&pass, {"a.dan", setting, ','});
-        EXPECT_EQ(context.schemeScale, scale) << setting;
-        EXPECT_EQ(context.fileName, "a.dan");
-        EXPECT_EQ(context.decimalSeparator, ',');
-        EXPECT_EQ(context.result, &pass.calculation);
-    }
+// The documents' context without a pass: nothing is shown as calculated. (The settings' scale and its
+// default 1:75, and the separator, the printed scale, the DXF samples and the course project's note
+// check; the file name the main window's tests.)
+TEST(ProjectPass, DocumentContextWithoutAPass) {
     const ReportContext none = documentContext(nullptr, {"b.dan", 50, '.'});
     EXPECT_EQ(none.result, nullptr);
     EXPECT_EQ(none.schemeScale, 50);
