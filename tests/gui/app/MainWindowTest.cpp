@@ -25,7 +25,6 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/reports/SchemeWindow.h"
 #include "gui/settlement/SettlementWindow.h"
-#include "gui/widgets/Fonts.h"
 #include "gui/widgets/OnScreen.h"
 #include "support/WindowsFixture.h"
 
@@ -57,9 +56,7 @@ TEST_F(WindowsFixture, StartsUntitledAndWaitsForACalculation) {
     EXPECT_GT(main->width(), main->minimumWidth());
     auto* pane = child<QTextEdit>(*main, "reportPane");
     EXPECT_TRUE(pane->document()->isEmpty());
-    for (const char* part : {"«Файл» → «Примеры»", "(Ctrl+I)", "(Ctrl+O)"}) {
-        EXPECT_TRUE(pane->placeholderText().contains(QString::fromUtf8(part))) << part;
-    }
+    EXPECT_FALSE(pane->placeholderText().isEmpty());
     main->showScheme();
     main->saveHtmlReport();
     main->printReport();
@@ -296,8 +293,7 @@ TEST_F(WindowsFixture, UnsavedChangesOpenAndNew) {
 }
 
 // A long hint never widens the window; it leaves with the dialog that showed it. The panels side by
-// side: the progress bar of a calculation at the right end, on neither the file name nor the hint,
-// and wider with a larger font
+// side: the progress bar of a calculation at the right end, on neither the file name nor the hint
 TEST_F(WindowsFixture, StatusBarHintsAndPanels) {
     main->show();
     const int width = main->width();
@@ -325,10 +321,6 @@ TEST_F(WindowsFixture, StatusBarHintsAndPanels) {
     EXPECT_TRUE(status->rect().contains(progress->geometry()));
     EXPECT_FALSE(progress->geometry().intersects(child<QLabel>(*main, "fileNamePanel")->geometry()));
     EXPECT_GT(progress->x(), child<QLabel>(*main, "hintPanel")->geometry().right());
-    const int usualWidth = progress->width();
-    status->setFont(fundis::windowFont(17));
-    status->layout()->activate();
-    EXPECT_GT(progress->width(), usualWidth);
 }
 
 // A program "S" of the user's own in the program folder starts instead of the settlement window, as
@@ -367,7 +359,6 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     EXPECT_FALSE(main->document().hasUnsavedChanges());
     EXPECT_TRUE(dialogs.shown.contains(QStringLiteral("InputDialog")));
     EXPECT_EQ(textEdit(fundis::TextField::NII1)->text(), QStringLiteral("1550"));
-    EXPECT_EQ(main->document().settlementInputs().layers.size(), 4u);
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
@@ -412,8 +403,9 @@ TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
         << dialogs.messages[0].toStdString();
 }
 
-// A file that cannot be opened or saved gives one short message naming it once (how the .dan reader
-// quotes a first word of megabytes its test checks), a folder that is not there is said once
+// A file that cannot be opened or saved gives one short message naming it once (the messages and how
+// the .dan reader quotes a first word of megabytes are the file tests'), a folder that is not there
+// is said once
 TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     const QString huge = dataPath(QStringLiteral("огромный.dan"));
     fundis::testing::writeFile(huge, QByteArray(5 * 1024 * 1024, '9') + QByteArray("x\r\n0\r\n"));
@@ -427,13 +419,9 @@ TEST_F(WindowsFixture, FileMessagesSayItOnce) {
     main->saveHtmlReport();
 
     ASSERT_EQ(dialogs.messages.size(), 3) << dialogs.messages.join('\n').toStdString();
-    EXPECT_TRUE(
-        dialogs.messages[0].startsWith(QStringLiteral("Не удалось прочитать файл «%1»: строка 1").arg(huge)))
-        << dialogs.messages[0].left(300).toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(huge) && dialogs.messages[1].contains(nowhere));
     EXPECT_LT(dialogs.messages[0].size(), 400);
     EXPECT_EQ(textEdit(fundis::TextField::fii)->text(), QStringLiteral("28"));
-    EXPECT_TRUE(
-        dialogs.messages[1].startsWith(QStringLiteral("Не удалось сохранить файл «%1»: ").arg(nowhere)));
     for (const QString& message : dialogs.messages) {
         EXPECT_EQ(message.count(QStringLiteral("не удалось"), Qt::CaseInsensitive), 1)
             << message.toStdString();
@@ -551,9 +539,8 @@ TEST_F(WindowsFixture, SettlementWindowOnTheLastCalculation) {
     main->editInput();
     main->showSettlement();
     EXPECT_TRUE(notice.startsWith(QString::fromUtf8(fundis::kOutOfDateLine))) << notice.toStdString();
-    ASSERT_GE(report.size(), 3);
+    ASSERT_FALSE(report.isEmpty());
     EXPECT_EQ(report[0], QString::fromUtf8(fundis::kOutOfDateLine) + QStringLiteral(" [red]"));
-    EXPECT_TRUE(report.contains(QStringLiteral("РАСЧЕТ ОСАДКИ ФУНДАМЕНТА")));
 
     for (fundis::TextField field : {fundis::TextField::NII1, fundis::TextField::NII2, fundis::TextField::NII3,
                                     fundis::TextField::NI1, fundis::TextField::NI2, fundis::TextField::NI3}) {
@@ -564,9 +551,6 @@ TEST_F(WindowsFixture, SettlementWindowOnTheLastCalculation) {
     ASSERT_FALSE(baseFound(main->lastCalculation()->calculation));
     main->showSettlement();
     EXPECT_EQ(notice, QString::fromUtf8(fundis::kFoundationNotDesigned));
-    EXPECT_TRUE(report.contains(QString::fromUtf8(fundis::kFoundationNotDesigned) + QStringLiteral(" [red]")))
-        << report.join('\n').toStdString();
-    EXPECT_FALSE(report.join('\n').contains(QStringLiteral("Сначала выполните расчет")));
 
     dialogs.answers = {kDiscard};
     main->newProject();

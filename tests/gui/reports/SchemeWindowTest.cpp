@@ -7,11 +7,10 @@
 
 #include <QApplication>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -84,35 +83,24 @@ TEST_F(SchemeWindowTest, ZoomsAndScrolls) {
     EXPECT_FALSE(scheme.isVisible());
 }
 
-// The window shows the verdict of the calculation it was opened on, the out-of-date line and the
-// red lines (where they stand and how they look SchemeDrawingTest checks on the same document); the
-// drawing is what the record held at opening. Its "Печать" puts the same page on paper (a PDF here)
-TEST_F(SchemeWindowTest, ShowsAndPrintsTheVerdict) {
+// The window shows the calculation it was opened on, with the out-of-date line (the verdict's lines,
+// where they stand and how they look SchemeDrawingTest checks on the same document); the drawing is
+// what the record held at opening. Its "Печать" puts the page on paper: one page of a PDF here
+TEST_F(SchemeWindowTest, ShowsAndPrintsTheScheme) {
     context.outOfDate = true;
-    context.failures = {"", "Невозможно подобрать ступени фундамента."};
     SchemeWindow scheme(nullptr, context, printer, folder.path());
     record.result.steps.l = 0;  // changed after the window opened: the window keeps its copy
     RecordingCanvas shown(1400, 1000);
     scheme.drawScheme(shown);
     ASSERT_FALSE(shown.texts().empty());
     EXPECT_EQ(shown.texts().front().text.rfind("Результаты не соответствуют", 0), 0u);
-    const auto red = shown.textsOf("Невозможно подобрать ступени фундамента.");
-    ASSERT_EQ(red.size(), 1u);
     ASSERT_FALSE(shown.lines().empty());
     EXPECT_NEAR(shown.lines().front().to.x - shown.lines().front().from.x, 2.4 * 44, 1.0);
 
     const QString pdf = QDir(folder.path()).filePath(QStringLiteral("схема.pdf"));
     dialogs.files = {pdf};
     button(scheme, QStringLiteral("Печать"))->click();
-    ASSERT_TRUE(fundis::testing::readFile(pdf).startsWith("%PDF"));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        GTEST_SKIP() << "poppler-utils missing: the page's text not checked";
-    }
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    EXPECT_TRUE(page.contains(QString::fromUtf8(kOutOfDateLine)) &&
-                page.contains(QStringLiteral("Невозможно подобрать ступени фундамента.")))
-        << page.toStdString();
+    const QString bytes = QString::fromLatin1(fundis::testing::readFile(pdf));
+    EXPECT_TRUE(bytes.startsWith(QStringLiteral("%PDF")));
+    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
 }

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings dialog: saving, refusing numbers that cannot be, cancelling, the folder chooser, and
-// its layout following the font.
+// The settings dialog: saving, refusing numbers that cannot be, cancelling, the folder chooser.
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QToolBar>
 
-#include "gui/widgets/Fonts.h"
-#include "support/LayoutChecks.h"
 #include "support/WindowsFixture.h"
 
-using fundis::testing::expectLaidOut;
 using fundis::testing::readFile;
 using fundis::testing::WindowsFixture;
 
@@ -93,23 +88,4 @@ TEST_F(SettingsTest, CancelReloadsAndTheChooserFillsItsFolder) {
     click("takeFolderButton");
     EXPECT_EQ(edit("programFolderEdit")->text(), tables);
     EXPECT_EQ(edit("dataFolderEdit")->text(), QDir::tempPath());
-}
-
-// Laid out for its font: every text whole at the usual size and at twice it, the dialog growing
-// with the font, and wider still with the chooser open
-TEST_F(SettingsTest, FollowsTheFont) {
-    settingsDialog->show();
-    expectLaidOut(*settingsDialog);
-    const QSize usual = settingsDialog->size();
-    settingsDialog->setFont(fundis::windowFont(22));
-    expectLaidOut(*settingsDialog);
-    const QSize large = settingsDialog->size();
-    EXPECT_TRUE(large.width() > usual.width() && large.height() > usual.height())
-        << large.width() << "x" << large.height();
-    click("dataFolderButton");
-    expectLaidOut(*settingsDialog);
-    EXPECT_GT(settingsDialog->width(), large.width());
-    click("takeFolderButton");
-    settingsDialog->layout()->activate();
-    EXPECT_EQ(settingsDialog->size(), large);
 }

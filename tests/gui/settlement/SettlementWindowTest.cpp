@@ -12,8 +12,6 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "gui/widgets/Fonts.h"
-#include "support/LayoutChecks.h"
 #include "support/SampleProject.h"
 #include "support/WindowsFixture.h"
 
@@ -60,8 +58,7 @@ class SettlementWindowTest : public ::testing::Test {
 
 }  // namespace
 
-// Add after the current row, remove, reorder; the buttons off where they cannot act (20 rows at most:
-// TabFromTheLastCellAddsALayer)
+// Add after the current row, remove, reorder; the buttons off where they cannot act
 TEST_F(SettlementWindowTest, RowCommandsAndTheirLimits) {
     auto window = open(&design);
     auto* add = child<QPushButton>(*window, "addLayerButton");
@@ -104,11 +101,9 @@ TEST_F(SettlementWindowTest, BadCellsMarkedAndNamedNothingLost) {
 }
 
 // The number being typed counts although Enter was not pressed; a comma stays as typed; "Печать"
-// without a printer asks for a PDF file: cancelled, nothing; a name, the file. Laid out for its font:
-// the buttons, the limit and the result whole at the usual size and at half as large again, the
-// inputs' column growing with the font and the picture keeping the rest. An edit leaves no result
-// that belongs to other inputs
-TEST_F(SettlementWindowTest, CalculatePrintAndTheFont) {
+// without a printer asks for a PDF file: cancelled, nothing; a name, the file. An edit leaves no
+// result that belongs to other inputs
+TEST_F(SettlementWindowTest, CalculateAndPrint) {
     auto window = open(&design);
     window->show();
     QSignalSpy done(window.get(), &SettlementWindow::calculated);
@@ -135,13 +130,6 @@ TEST_F(SettlementWindowTest, CalculatePrintAndTheFont) {
     dialogs.files = {folder.filePath("осадка.pdf")};
     print->click();
     EXPECT_TRUE(fundis::testing::readFile(folder.filePath("осадка.pdf")).startsWith("%PDF"));
-
-    fundis::testing::expectLaidOut(*window);
-    const int usualColumn = calculate->parentWidget()->width();
-    window->setFont(fundis::windowFont(17));
-    fundis::testing::expectLaidOut(*window);
-    EXPECT_GT(calculate->parentWidget()->width(), usualColumn);
-    EXPECT_GT(child<QWidget>(*window, "picture")->width(), calculate->parentWidget()->width() / 2);
 
     table->item(0, 0)->setText("2");
     EXPECT_FALSE(window->result() || print->isEnabled() || pictureDrawn(*window));
@@ -177,7 +165,7 @@ TEST_F(SettlementWindowTest, InputsRoundTripAndTheLimit) {
 
 // Tab goes through the cells as they are read, layer by layer; Tab in the last cell goes on to a new
 // layer (the number typed there kept) instead of round to layer 1, whose cells the next keys would
-// overwrite; with 20 layers it leaves the table, and Shift+Tab in the first cell does not wrap
+// overwrite
 TEST_F(SettlementWindowTest, TabFromTheLastCellAddsALayer) {
     auto window = open(&design);
     window->show();
@@ -209,22 +197,4 @@ TEST_F(SettlementWindowTest, TabFromTheLastCellAddsALayer) {
     EXPECT_EQ(table->currentRow(), 2);
     EXPECT_EQ(table->currentColumn(), 1);
     EXPECT_GE(edits.count(), 3);
-
-    QApplication::focusWidget()->clearFocus();
-    table->setFocus();
-    table->setCurrentCell(0, 0);
-    QTest::keyClick(table, Qt::Key_Backtab);
-    EXPECT_EQ(table->currentRow(), 0);
-    EXPECT_EQ(table->currentColumn(), 0);
-
-    auto* add = child<QPushButton>(*window, "addLayerButton");
-    while (add->isEnabled()) {
-        add->click();
-    }
-    table->setFocus();
-    table->setCurrentCell(kMostLayers - 1, 2);
-    QTest::keyClick(table, Qt::Key_Tab);
-    EXPECT_EQ(table->rowCount(), kMostLayers);
-    EXPECT_EQ(table->currentRow(), kMostLayers - 1);
-    EXPECT_EQ(window->inputs().layers[0], inputs.layers[0]);
 }
