@@ -1,29 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The about box and the splash: the version, OK, the splash gone after about a second.
+// The splash: its caption on the picture, gone after about a second.
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 
-#include "gui/app/AboutBox.h"
 #include "gui/app/SplashScreen.h"
-
-// The box shows the program's version; OK closes it
-TEST(AboutBox, ShowsTheVersionAndOkCloses) {
-    fundis::AboutBox about;
-    about.show();
-    const auto* version = about.findChild<QLabel*>(QStringLiteral("version"));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(), QStringLiteral("Версия " FUNDIS_VERSION));
-
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("okButton"));
-    ASSERT_NE(ok, nullptr);
-    ok->click();
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_EQ(about.result(), QDialog::Accepted);
-}
 
 // The caption lies on the picture, whole; the splash closes itself after about a second
 TEST(SplashScreen, CaptionOnThePictureAndGoneAfterAMoment) {

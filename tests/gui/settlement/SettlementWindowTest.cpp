@@ -135,16 +135,6 @@ TEST_F(SettlementWindowTest, CalculateAndPrint) {
     EXPECT_FALSE(window->result() || print->isEnabled() || pictureDrawn(*window));
 }
 
-// Without a design the report says so, in red, and there is nothing to print
-TEST_F(SettlementWindowTest, WithoutADesignTheReportSaysSo) {
-    auto window = open(nullptr);
-    child<QPushButton>(*window, "calculateButton")->click();
-    EXPECT_EQ(reportText(*window),
-              "РАСЧЕТ ОСАДКИ ФУНДАМЕНТА\n\nСначала выполните расчет фундамента. [red]\n");
-    EXPECT_FALSE(child<QPushButton>(*window, "printButton")->isEnabled());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
 // The building type shows its su; the typed su is kept for "Задать вручную"; an odd index survives
 TEST_F(SettlementWindowTest, InputsRoundTripAndTheLimit) {
     inputs.buildingType = 3;
