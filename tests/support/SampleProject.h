@@ -3,63 +3,26 @@
 
 // The sample projects the tests and the benchmarks share.
 
+#include <stdexcept>
 #include <utility>
 
+#include "core/files/DanFile.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/reports/ReportContext.h"
 
-// The sand project of tests/data/sand_frost_depth.dan as the input dialog holds it: a 0.4 x 0.4
-// column on sand, its socket deciding the laying depth.
+// The sand project of tests/data/sand_frost_depth.dan as "Открыть" gives it to the input dialog: a
+// 0.4 x 0.4 column on sand, its socket deciding the laying depth; a file of before the added fields,
+// so its steps are laid out by k1.dat. (What the file holds field by field DanFileTest checks.)
 inline fundis::ProjectForm sandProjectForm() {
-    using fundis::ListField;
-    using T = fundis::TextField;
-    fundis::ProjectForm form;
-    form.choice(ListField::frostSoil) = 1;    // sands, fine and silty
-    form.choice(ListField::temperature) = 2;  // 10 degrees
-    form.choice(ListField::soil) = 1;         // fine sands
-    const std::pair<T, const char*> texts[] = {{T::Mt, "36.5"},
-                                               {T::MII1, "95"},
-                                               {T::NII1, "820"},
-                                               {T::QII1, "22"},
-                                               {T::MII2, "40"},
-                                               {T::NII2, "1010"},
-                                               {T::QII2, "9"},
-                                               {T::MII3, "60"},
-                                               {T::NII3, "870"},
-                                               {T::QII3, "35"},
-                                               {T::d_l, "0.3"},
-                                               {T::fii, "30"},
-                                               {T::cii, "2"},
-                                               {T::Yii, "19.2"},
-                                               {T::Yii1, "18.0"},
-                                               {T::bToL, "0.7"},
-                                               {T::pedestalTop, "-0.150"},
-                                               {T::d_h, "0.3"},
-                                               {T::socketDepth, "0.750"},
-                                               {T::socketBottom, "0.500"},
-                                               {T::lc, "0.4"},
-                                               {T::bc, "0.4"},
-                                               {T::da, "0.020"},
-                                               {T::dz, "0.070"},
-                                               {T::Rs, "365"},
-                                               {T::Rsc, "365"},
-                                               {T::MI1, "109"},
-                                               {T::NI1, "943"},
-                                               {T::QI1, "25.3"},
-                                               {T::MI2, "46"},
-                                               {T::NI2, "1161.5"},
-                                               {T::QI2, "10.4"},
-                                               {T::MI3, "69"},
-                                               {T::NI3, "1000.5"},
-                                               {T::QI3, "40.3"}};
-    form.texts = {};
-    for (const auto& [field, text] : texts) {
-        form.text(field) = text;
+    fundis::ProjectFile project;
+    fundis::Status settlementPartRead;
+    const fundis::Status read =
+        fundis::readProjectFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", project, settlementPartRead);
+    if (!read.ok()) {
+        throw std::runtime_error(read.message());
     }
-    // the file is of before the added fields: its steps are laid out by k1.dat
-    fundis::setAddedFieldsAsInOlderFiles(form);
-    return form;
+    return project.form;
 }
 
 // Soil, loads and the column of a design that comes out at 2.4 x 3.3 m, typed over a new

@@ -91,7 +91,17 @@ TEST(DanRead, SavedProject) {
     ASSERT_TRUE(
         readProjectFile(FUNDIS_TEST_DATA_DIR "/sand_frost_depth.dan", project, settlementPartRead).ok());
     EXPECT_TRUE(settlementPartRead.ok());
-    EXPECT_EQ(project.form, sandProjectForm());
+    EXPECT_EQ(project.form, sandProjectForm());  // nothing of the form before the read left
+    // the lists first, then the texts in the dialog's order, "#" for an empty edit
+    EXPECT_EQ(project.form.choice(ListField::frostSoil), 1);
+    EXPECT_EQ(project.form.choice(ListField::temperature), 2);
+    EXPECT_EQ(project.form.choice(ListField::soil), 1);
+    const std::pair<TextField, const char*> texts[] = {
+        {TextField::Mt, "36.5"}, {TextField::overhang, ""},          {TextField::MII1, "95"},
+        {TextField::cii, "2"},   {TextField::pedestalTop, "-0.150"}, {TextField::QI3, "40.3"}};
+    for (const auto& [field, text] : texts) {
+        EXPECT_EQ(project.form.text(field), text) << static_cast<int>(field);
+    }
     EXPECT_FALSE(project.settlement.hasLayers());
     std::string bytes;
     ASSERT_TRUE(serializeProject(project, bytes).ok());
