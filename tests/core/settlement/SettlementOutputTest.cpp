@@ -50,9 +50,13 @@ TEST(SettlementReport, LinesWithTheUsersSeparatorAndRedOnlyForFailures) {
               "Сначала выполните расчет фундамента.\n");
 }
 
-// A calculation that could not run gives its message (the object of a result, its numbers, sublayers
-// and report compare-samples.py reads for every settlement sample)
-TEST(SettlementJson, Error) {
+// The result's object carries its report (its numbers and sublayers compare-samples.py reads back
+// from the settlement samples); one that could not be computed, its message
+TEST(SettlementJson, ObjectOrError) {
+    const SettlementResult r = oneLayer(0.08);
+    EXPECT_NE(settlementJson(r, settlementReport(r, '.'))
+                  .find(R"(}], "report": [{"text": "", "failure": false}, {"text": "РАСЧЕТ)"),
+              std::string::npos);
     const SettlementResult failed = computeSettlement(0, 2, 1, 40, kOneLayer);
     EXPECT_EQ(
         settlementJson(failed, {{"x", true}}),
