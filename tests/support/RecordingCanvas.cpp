@@ -30,22 +30,17 @@ void RecordingCanvas::setPen(int width, CanvasColor color) {
     penColor_ = color;
 }
 
-void RecordingCanvas::setBrush(CanvasColor color, BrushStyle style) {
-    brushColor_ = color;
-    brush_ = style;
-}
-
 void RecordingCanvas::lineTo(int x, int y) {
     lines_.push_back({position_, {x, y}, penWidth_, penColor_, layer()});
     position_ = {x, y};
 }
 
 void RecordingCanvas::rectangle(int x1, int y1, int x2, int y2) {
-    rectangles_.push_back({x1, y1, x2, y2, penColor_, brushColor_, brush_, layer()});
+    rectangles_.push_back({x1, y1, x2, y2, layer()});
 }
 
 void RecordingCanvas::textOut(int x, int y, const std::string& text) {
-    texts_.push_back({x, y, text, font_, brush_, layer()});
+    texts_.push_back({x, y, text, font_, layer()});
 }
 
 int RecordingCanvas::textWidth(const std::string& text) const { return widthAt(text, font_.sizePoints); }

@@ -20,16 +20,12 @@ class RecordingCanvas : public Canvas {
     };
     struct Rectangle {
         int x1, y1, x2, y2;
-        CanvasColor penColor;
-        CanvasColor brushColor;
-        BrushStyle brush;
         DrawingLayer layer;
     };
     struct Text {
         int x, y;
         std::string text;
         CanvasFont font;
-        BrushStyle brush;
         DrawingLayer layer;
     };
 
@@ -38,7 +34,7 @@ class RecordingCanvas : public Canvas {
     void setPen(int width, CanvasColor color) override;
     int penWidth() const override { return penWidth_; }
     CanvasColor penColor() const override { return penColor_; }
-    void setBrush(CanvasColor color, BrushStyle style) override;
+    void setBrush(CanvasColor, BrushStyle) override {}
     void setFont(const CanvasFont& font) override { font_ = font; }
     CanvasFont font() const override { return font_; }
     void moveTo(int x, int y) override { position_ = {x, y}; }
@@ -65,8 +61,6 @@ class RecordingCanvas : public Canvas {
     int height_;
     int penWidth_ = 1;
     CanvasColor penColor_ = CanvasColor::Black;
-    CanvasColor brushColor_ = CanvasColor::White;
-    BrushStyle brush_ = BrushStyle::Solid;
     CanvasFont font_;
     CanvasPoint position_;
     std::vector<Line> lines_;

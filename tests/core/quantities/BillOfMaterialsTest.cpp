@@ -123,15 +123,3 @@ TEST(BillOfMaterials, EqualBarsMakeOnePositionAndNoDesignNone) {
     sample.result.stepsRan = false;
     EXPECT_FALSE(billOfMaterials(sample.inputs, sample.result, "B 15").designed);
 }
-
-// The class of the bars from Rs, MPa: the old code's classes, the new ones, none for another value
-TEST(BillOfMaterials, SteelClassFromRs) {
-    const std::pair<float, const char*> rows[] = {{225000, "А-I"},   {280000, "А-II"}, {355000, "А-III"},
-                                                  {365000, "А-III"}, {510000, "А-IV"}, {350000, "А400"},
-                                                  {435000, "А500"},  {300000, ""}};
-    for (const auto& [Rs, name] : rows) {
-        EXPECT_EQ(steelClassOf(Rs).name, name) << Rs;
-    }
-    EXPECT_EQ(steelClassOf(350000).standard, "ГОСТ 34028-2016");
-    EXPECT_EQ(steelClassOf(300000).standard, "");
-}

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <iterator>
 #include <map>
-#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -55,48 +54,31 @@ struct Record {
     }
 };
 
-struct Drawing {
-    std::map<std::string, std::vector<Record>> sections;  // HEADER holds one record a variable
-    // The records of one type in a section: a table's "LAYER", "STYLE", "VPORT"; a header variable.
-    std::vector<Record> records(const std::string& section, const std::string& type) const {
-        std::vector<Record> found;
-        std::copy_if(sections.at(section).begin(), sections.at(section).end(), std::back_inserter(found),
-                     [&](const Record& record) { return record.type == type; });
-        return found;
-    }
-    std::vector<Record> entities(const std::string& type, const std::string& layer) const {
-        std::vector<Record> found = records("ENTITIES", type);
-        found.erase(
-            std::remove_if(found.begin(), found.end(), [&](const Record& r) { return r.get(8) != layer; }),
-            found.end());
-        return found;
-    }
-};
-
-// The file as pairs of lines: a group code right-aligned, its value.
+// The file as pairs of lines, a group code right-aligned and its value, cut into records at each
+// group 0 (an entity, a table record, a section's mark) and each header variable's group 9.
+using Drawing = std::vector<Record>;
 Drawing parse(const std::string& text) {
     Drawing drawing;
     std::istringstream in(text);
-    std::string code, value, section;
+    std::string code, value;
     while (std::getline(in, code) && std::getline(in, value)) {
         const int gc = std::stoi(code);
-        if (gc == 0 && value == "SECTION") {
-            std::getline(in, code);
-            std::getline(in, section);
-            drawing.sections[section];
-            continue;
-        }
-        if (section.empty()) {
-            continue;
-        }
-        auto& records = drawing.sections[section];
-        if ((gc == 0 && value != "ENDSEC") || (section == "HEADER" && gc == 9)) {
-            records.push_back({value, {}});
-        } else if (!records.empty()) {
-            records.back().groups.emplace_back(gc, value);
+        if (gc == 0 || gc == 9) {
+            drawing.push_back({value, {}});
+        } else if (!drawing.empty()) {
+            drawing.back().groups.emplace_back(gc, value);
         }
     }
     return drawing;
+}
+
+// The records of one type: a table's "LAYER", "STYLE", "VPORT", a header variable, or the entities
+// of one type on one layer (table records and variables have no layer).
+std::vector<Record> records(const Drawing& drawing, const std::string& type, const std::string& layer = "") {
+    std::vector<Record> found;
+    std::copy_if(drawing.begin(), drawing.end(), std::back_inserter(found),
+                 [&](const Record& r) { return r.type == type && r.get(8) == layer; });
+    return found;
 }
 
 struct Extent {
@@ -131,7 +113,7 @@ ReportContext contextOf(const SampleDesign& data, int scale) {
 // Lines on the layer of the hint, in model millimetres from the origin with y up; a rectangle is a
 // closed polyline at its four corners; a hatched one gets "/" strokes inside it on the hatching layer.
 // The file: every layer, the extents of what is drawn, the view centred on it; numbers with a point
-// whatever the process's locale (version, units and the layers' names dxf_samples.py checks)
+// whatever the process's locale (version, units and every layer dxf_samples.py checks)
 TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
@@ -147,19 +129,19 @@ TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
     const Drawing drawing = parse(canvas.document());
     std::setlocale(LC_ALL, saved.c_str());
 
-    const std::vector<Record> lines = drawing.entities("LINE", "DIMENSIONS");
+    const std::vector<Record> lines = records(drawing, "LINE", "DIMENSIONS");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ((std::vector<double>{lines[0].at(10), lines[0].at(20), lines[0].at(11), lines[0].at(21)}),
               (std::vector<double>{0, 0, 5, 2}));
     EXPECT_EQ(lines[0].get(62), "256");  // the layer's colour
-    const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "COLUMN");
+    const std::vector<Record> outlines = records(drawing, "LWPOLYLINE", "COLUMN");
     ASSERT_EQ(outlines.size(), 1u);
     EXPECT_TRUE(closed(outlines[0]));
     EXPECT_EQ(outlines[0].all(10), std::vector<double>({0.0, 4.0, 4.0, 0.0}));
     EXPECT_EQ(outlines[0].all(20), std::vector<double>({0.0, 0.0, -6.0, -6.0}));
 
     // strokes 8 screen pixels (16 units, 1.6 mm) apart, rising to the right, none outside
-    const std::vector<Record> strokes = drawing.entities("LINE", "HATCH");
+    const std::vector<Record> strokes = records(drawing, "LINE", "HATCH");
     ASSERT_GE(strokes.size(), 5u);
     for (const Record& stroke : strokes) {
         const double x1 = stroke.at(10), y1 = stroke.at(20), x2 = stroke.at(11), y2 = stroke.at(21);
@@ -170,18 +152,13 @@ TEST(DxfCanvas, LinesAndRectanglesInModelMillimetres) {
     }
     const auto offset = [](const Record& stroke) { return stroke.at(10) - stroke.at(20); };
     EXPECT_NEAR(std::abs(offset(strokes[1]) - offset(strokes[0])), 1.6, 1e-9);
-    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
+    EXPECT_TRUE(records(drawing, "LWPOLYLINE", "OUTLINE").empty());
 
-    EXPECT_EQ(drawing.records("HEADER", "$EXTMAX").at(0).get(20), "2.0");
-    const std::vector<Record> viewports = drawing.records("TABLES", "VPORT");
+    EXPECT_EQ(records(drawing, "$EXTMAX").at(0).get(20), "2.0");
+    const std::vector<Record> viewports = records(drawing, "VPORT");
     ASSERT_EQ(viewports.size(), 1u);
     EXPECT_EQ(viewports[0].get(2) + " " + viewports[0].get(12) + " " + viewports[0].get(22),
               "*Active 2.5 -2.0");
-    std::set<std::string> layers;
-    for (const Record& record : drawing.records("TABLES", "LAYER")) {
-        layers.insert(record.get(2));
-    }
-    EXPECT_EQ(layers.size(), dxfLayers().size() + 1);
 }
 
 // The pieces of an outline, drawn in any order and direction with other layers between them, join
@@ -217,7 +194,7 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
     canvas.endOutline();
     const Drawing drawing = parse(canvas.document());
 
-    const std::vector<Record> outlines = drawing.entities("LWPOLYLINE", "OUTLINE");
+    const std::vector<Record> outlines = records(drawing, "LWPOLYLINE", "OUTLINE");
     ASSERT_EQ(outlines.size(), 3u);
     for (const auto& [i, isClosed, vertices] : {std::tuple{0, true, "4"}, {1, true, "4"}, {2, false, "3"}}) {
         EXPECT_EQ(closed(outlines[i]), isClosed) << i;
@@ -225,8 +202,8 @@ TEST(DxfCanvas, OutlinePiecesJoinIntoClosedPolylines) {
     }
     EXPECT_NEAR(extentOf(outlines[0]).width, 10.0, 0.11);
     EXPECT_NEAR(extentOf(outlines[0]).height, 5.0, 0.11);
-    EXPECT_EQ(drawing.entities("LINE", "OUTLINE").size(), 1u);  // the other chain, a single piece
-    EXPECT_EQ(drawing.entities("LINE", "DIMENSIONS").size(), 1u);
+    EXPECT_EQ(records(drawing, "LINE", "OUTLINE").size(), 1u);  // the other chain, a single piece
+    EXPECT_EQ(records(drawing, "LINE", "DIMENSIONS").size(), 1u);
 }
 
 // Texts: the Russian letters in code page 1251, the diameter sign as %%c, the superscripts as digits,
@@ -260,7 +237,7 @@ TEST(DxfCanvas, TextsInCodePage1251AndArial) {
     EXPECT_EQ(canvas.textHeight("#"), static_cast<int>(std::lround(1.149 * 32)));
     const Drawing drawing = parse(canvas.document());
 
-    const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
+    const std::vector<Record> texts = records(drawing, "TEXT", "TEXT");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].get(1), dxfText("Размеры"));
     EXPECT_NEAR(texts[0].at(40), 0.716 * 3.2, 1e-9);
@@ -268,7 +245,7 @@ TEST(DxfCanvas, TextsInCodePage1251AndArial) {
     EXPECT_EQ(texts[0].get(7), "unicode");
     EXPECT_EQ(texts[1].get(7), "unicode#bold");
     std::map<std::string, std::string> fonts;
-    for (const Record& style : drawing.records("TABLES", "STYLE")) {
+    for (const Record& style : records(drawing, "STYLE")) {
         fonts[style.get(2)] = style.get(3);
     }
     EXPECT_EQ(fonts["unicode"], "arial.ttf");
@@ -291,7 +268,7 @@ TEST(DxfExport, SchemeAtTrueSizeWithTheNotes) {
         context.outOfDate = true;
         const Drawing drawing = parse(schemeDxf(context));
         std::vector<std::pair<double, double>> rectangles;
-        for (const Record& outline : drawing.entities("LWPOLYLINE", "OUTLINE")) {
+        for (const Record& outline : records(drawing, "LWPOLYLINE", "OUTLINE")) {
             const Extent extent = extentOf(outline);
             if (outline.get(90) == "4") {
                 rectangles.emplace_back(std::round(extent.width), std::round(extent.height));
@@ -302,7 +279,7 @@ TEST(DxfExport, SchemeAtTrueSizeWithTheNotes) {
                   (std::vector<std::pair<double, double>>{{2400, 1800}, {1800, 1500}, {1200, 900}}));
         double titleY = 0;
         std::vector<double> noteYs;
-        for (const Record& text : drawing.entities("TEXT", "TEXT")) {
+        for (const Record& text : records(drawing, "TEXT", "TEXT")) {
             const bool title = text.get(1) == dxfText("Схема фундамента");
             if (title) {
                 titleHeights[scale] = text.at(40);
@@ -319,7 +296,7 @@ TEST(DxfExport, SchemeAtTrueSizeWithTheNotes) {
         EXPECT_GT(noteYs[1], noteYs[2]);
         EXPECT_GT(noteYs[2], titleY);
         std::vector<std::string> table;
-        for (const Record& text : drawing.entities("TEXT", "TABLE")) {
+        for (const Record& text : records(drawing, "TEXT", "TABLE")) {
             table.push_back(text.get(1));
         }
         for (const char* cell : {"2,400", "24,127", "10,179", "12", "9", "16"}) {
@@ -333,8 +310,8 @@ TEST(DxfExport, SchemeAtTrueSizeWithTheNotes) {
     EXPECT_NEAR(titleHeights[75] / 75, 20 * 96 / 72.0 * 10 / 33 * 0.716, 0.01);
 
     const Drawing drawing = parse(schemeDxf(contextOf(data, 0)));
-    EXPECT_TRUE(drawing.entities("LWPOLYLINE", "OUTLINE").empty());
-    const std::vector<Record> texts = drawing.entities("TEXT", "TEXT");
+    EXPECT_TRUE(records(drawing, "LWPOLYLINE", "OUTLINE").empty());
+    const std::vector<Record> texts = records(drawing, "TEXT", "TEXT");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_NE(texts[0].get(1).find("1:"), std::string::npos);
 }

@@ -50,13 +50,12 @@ TEST(SettlementReport, LinesWithTheUsersSeparatorAndRedOnlyForFailures) {
               "Сначала выполните расчет фундамента.\n");
 }
 
-// The numbers themselves are checked against the sample projects
+// The result's object carries its report (its numbers and sublayers compare-samples.py reads back
+// from the settlement samples); one that could not be computed, its message
 TEST(SettlementJson, ObjectOrError) {
     const SettlementResult r = oneLayer(0.08);
-    const std::string json = settlementJson(r, settlementReport(r, '.'));
-    EXPECT_EQ(json.rfind(R"({"p": 40, "sigma_zg0": 20, "p0": 20, "eta": 1, "k": 0.2, "Hc": 1.489)", 0), 0u);
-    EXPECT_NE(json.find(R"(, "sublayers": [{"z1": 0, "z2": 0.8, )"), std::string::npos);
-    EXPECT_NE(json.find(R"(}], "report": [{"text": "", "failure": false}, {"text": "РАСЧЕТ)"),
+    EXPECT_NE(settlementJson(r, settlementReport(r, '.'))
+                  .find(R"(}], "report": [{"text": "", "failure": false}, {"text": "РАСЧЕТ)"),
               std::string::npos);
     const SettlementResult failed = computeSettlement(0, 2, 1, 40, kOneLayer);
     EXPECT_EQ(
