@@ -109,6 +109,17 @@ Status checkFolder(const std::string& text, const char* what) {
 
 }  // namespace
 
+Status readSchemeScale(std::string_view text, int& scale) {
+    const LeadingInteger number = readLeadingInteger(text);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos || !number.fits ||
+        number.value <= 0) {
+        return Status::failure("В поле «Масштаб 1:» нужно целое число больше нуля, а не «" +
+                               std::string(text) + "». Исправьте его и сохраните настройки снова.");
+    }
+    scale = number.value;
+    return {};
+}
+
 SettingsTexts defaultSettings() {
     SettingsTexts texts;
     texts.iterations = "5";

@@ -30,6 +30,10 @@ struct SettingsTexts {
     std::string programDir;   // "Папка с программой"
 };
 
+// "Масштаб 1:" as typed in the settings dialog: digits only, a whole number greater than zero; else
+// the message that says what to type.
+Status readSchemeScale(std::string_view text, int& scale);
+
 // The settings of a first start: 5 iterations, no debug data, the toolbar shown, the documents
 // folder for the data, the scale 1:75 and the installed tables.
 SettingsTexts defaultSettings();

@@ -36,14 +36,6 @@ namespace {
 
 constexpr int kLongestFolder = 255;  // the settings file's folder lines
 
-// A count or a scale: digits only, more than zero.
-bool isPositiveWhole(const QString& text) {
-    const std::string digits = text.toStdString();
-    const fundis::LeadingInteger number = fundis::readLeadingInteger(digits);
-    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos && number.fits &&
-           number.value > 0;
-}
-
 QLabel* makeLabel(const QString& text, const QString& hint) {
     auto* label = new QLabel(text);
     setHint(label, hint);
@@ -307,17 +299,12 @@ void SettingsDialog::showTexts(const fundis::SettingsTexts& texts) {
 }
 
 void SettingsDialog::saveSettings() {
-    const std::pair<QLineEdit*, QString> numbers[] = {{scaleEdit_, QStringLiteral("Масштаб 1:")}};
-    for (const auto& [edit, label] : numbers) {
-        if (!isPositiveWhole(edit->text())) {
-            fundis::showMessage(this, windowTitle(),
-                                QStringLiteral("В поле «%1» нужно целое число больше нуля, а не «%2». "
-                                               "Исправьте его и сохраните настройки снова.")
-                                    .arg(label, edit->text()));
-            edit->setFocus();
-            edit->selectAll();
-            return;
-        }
+    int scale = 0;
+    if (const fundis::Status read = fundis::readSchemeScale(utf8(scaleEdit_->text()), scale); !read) {
+        fundis::showMessage(this, windowTitle(), QString::fromStdString(read.message()));
+        scaleEdit_->setFocus();
+        scaleEdit_->selectAll();
+        return;
     }
     fundis::SettingsTexts texts;
     texts.iterations = iterations_;

@@ -12,6 +12,7 @@
 
 #include "core/calc/Calculation.h"
 #include "core/files/Examples.h"
+#include "core/files/Settings.h"
 #include "core/input/InputProcessing.h"
 #include "core/model/FileIo.h"
 #include "core/model/FormFields.h"
@@ -106,13 +107,6 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A count or a scale as the settings dialog takes it: digits only, more than zero.
-bool isPositiveWhole(const std::string& text) {
-    const LeadingInteger number = readLeadingInteger(text);
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos && number.fits &&
-           number.value > 0;
-}
-
 std::string centimetres(double metres, char separator) { return formatFixed(metres * 100, 3, separator); }
 
 }  // namespace
@@ -175,13 +169,9 @@ std::string WebProject::examples() {
 }
 
 WebResult WebProject::setSettings(const std::string& scaleText, bool debug) {
-    if (!isPositiveWhole(scaleText)) {
-        return {false,
-                "В поле «Масштаб 1:» нужно целое число больше нуля, а не «" + scaleText +
-                    "». Исправьте его и сохраните настройки снова.",
-                {}};
+    if (Status read = readSchemeScale(scaleText, schemeScale_); !read) {
+        return {false, read.message(), {}};
     }
-    schemeScale_ = textToInt(scaleText);
     debug_ = debug;
     return {};
 }

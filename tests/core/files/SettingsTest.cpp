@@ -62,6 +62,24 @@ TEST(Settings, SavingAndLoading) {
     EXPECT_EQ(fields(settings), fields({7, 7, 7, "", 7, ""}));
 }
 
+// "Масштаб 1:" takes digits only, a whole number greater than zero; any other text is named with what
+// to type, and leaves the scale as it was
+TEST(Settings, SchemeScaleAsTyped) {
+    const std::pair<const char*, int> rows[] = {{"100", 100}, {"1", 1},   {"0", 0},          {"-5", 0},
+                                                {"7.5", 0},   {"7,5", 0}, {"", 0},           {"abc", 0},
+                                                {" 75", 0},   {"+75", 0}, {"99999999999", 0}};
+    for (const auto& [text, value] : rows) {
+        int scale = -1;
+        const Status read = readSchemeScale(text, scale);
+        EXPECT_EQ(scale, value > 0 ? value : -1) << text;
+        EXPECT_EQ(read.message(), value > 0 ? std::string()
+                                            : "В поле «Масштаб 1:» нужно целое число больше нуля, а не «" +
+                                                  std::string(text) +
+                                                  "». Исправьте его и сохраните настройки снова.")
+            << text;
+    }
+}
+
 // What each file gives, read over the values 7, 7, 7, "old data", 7, "old program"
 TEST(Settings, ReadRulesAndTheFailureCascade) {
     const std::string fits(255, 'a');

@@ -52,15 +52,12 @@ TEST_F(SettingsTest, SaveWritesTheFileAndTheWindowFollows) {
 TEST_F(SettingsTest, SaveRefusesScalesThatCannotBe) {
     const QByteArray before = readFile(settingsPath());
     settingsDialog->show();
-    for (const char* scale : {"0", "abc", "-5", "7.5", ""}) {
-        SCOPED_TRACE(::testing::Message() << "scale «" << scale << "»");
-        dialogs.messages.clear();
-        edit("scaleEdit")->setText(QString::fromLatin1(scale));
-        click("saveButton");
-        ASSERT_EQ(dialogs.messages.size(), 1);
-        EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Масштаб 1:»")));
-        EXPECT_TRUE(settingsDialog->isVisible());
-    }
+    edit("scaleEdit")->setText(QStringLiteral("7.5"));  // which texts the scale takes SettingsTest checks
+    click("saveButton");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(
+        QStringLiteral("«Масштаб 1:» нужно целое число больше нуля, а не «7.5»")));
+    EXPECT_TRUE(settingsDialog->isVisible());
     EXPECT_EQ(readFile(settingsPath()), before);
 }
 
