@@ -323,22 +323,6 @@ TEST_F(WindowsFixture, StatusBarHintsAndPanels) {
     EXPECT_GT(progress->x(), child<QLabel>(*main, "hintPanel")->geometry().right());
 }
 
-// A program "S" of the user's own in the program folder starts instead of the settlement window, as
-// it always did
-TEST_F(WindowsFixture, SettlementCommandStartsTheUsersProgram) {
-    const QString program = dataPath(QStringLiteral("S"));
-    const QString started = dataPath(QStringLiteral("started"));
-    fundis::testing::writeFile(program, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    main->settings().programDir = dataFolder.path().toStdString();
-    main->showSettlement();
-    for (int i = 0; i < 50 && !QFile::exists(started); ++i) {
-        QTest::qWait(20);
-    }
-    EXPECT_TRUE(QFile::exists(started));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
 // "Файл" → "Примеры" lists the published examples; one opens as "Открыть" opens a file, after the
 // question about unsaved changes (the files and their numbers are the verification tests')
 TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
@@ -362,16 +346,10 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
     EXPECT_TRUE(child<QTextEdit>(*main, "reportPane")->placeholderText().isEmpty());
 }
 
-// F1 hands the help page to the desktop's browser, "?" → "Проверка программы" the manual's page;
-// with no browser to take it the page shows in a window of the program; a help page that is not
-// there is named, with where the folder is set
+// F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
+// window of the program; a help page that is not there is named, with where the folder is set
 TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
     dialogs.browserAvailable = true;
-    child<QAction>(*main, "showVerificationManual")->trigger();
-    ASSERT_EQ(dialogs.opened.size(), 1);
-    EXPECT_TRUE(
-        readFile(dialogs.opened.front().toLocalFile()).contains("settlement_axis_a_ukrbukva56865.dan"));
-    dialogs.opened.clear();
     QAction* help = child<QToolButton>(*main, "helpButton")->defaultAction();
     QString shownText;
     dialogs.onExec = [&](QDialog& dialog) {
