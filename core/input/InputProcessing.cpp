@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/model/NumberFormat.h"
+#include "core/model/Plausibility.h"
 
 namespace fundis {
 
@@ -158,6 +159,24 @@ std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form) {
         }
     }
     return found;
+}
+
+std::string okQuestion(const ProjectForm& form) {
+    std::string text;
+    const auto part = [&text](const char* heading, const auto& lines) {
+        if (lines.empty()) {
+            return;
+        }
+        text += (text.empty() ? "" : "\n\n") + std::string(heading);
+        for (const auto& line : lines) {
+            text += "\n  " + line.describe();
+        }
+    };
+    part("В этих полях не число, расчет прочитает их так:", textsNotWholeNumbers(form));
+    part("Без этих полей расчет не будет выполнен:", fieldProblems(form));
+    part("Эти значения далеко за обычными пределами (расчет их примет):", implausibleValues(form));
+    return text.empty() ? text
+                        : text + "\n\nВернитесь к вводу, чтобы исправить их, или примите данные как есть.";
 }
 
 }  // namespace fundis

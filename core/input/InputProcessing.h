@@ -38,4 +38,9 @@ struct UnreadableText {
 };
 std::vector<UnreadableText> textsNotWholeNumbers(const ProjectForm& form);
 
+// What the input dialog's OK asks before it takes the form: the texts that are not numbers, the fields
+// the calculation cannot go without, the values far outside their usual ranges, each part with its
+// lines; empty when there is nothing to ask.
+std::string okQuestion(const ProjectForm& form);
+
 }  // namespace fundis

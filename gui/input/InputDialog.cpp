@@ -667,40 +667,10 @@ void InputDialog::fillReliabilityFactor() {
 }
 
 bool InputDialog::confirmFieldsAsTyped() {
-    const fundis::ProjectForm typed = form();
-    const std::vector<fundis::UnreadableText> unreadable = fundis::textsNotWholeNumbers(typed);
-    const std::vector<fundis::FieldProblem> problems = fundis::fieldProblems(typed);
-    const std::vector<fundis::Implausible> implausible = fundis::implausibleValues(typed);
-    if (unreadable.empty() && problems.empty() && implausible.empty()) {
+    const QString text = QString::fromStdString(fundis::okQuestion(form()));
+    if (text.isEmpty()) {
         return true;
     }
-    QStringList parts;
-    if (!unreadable.empty()) {
-        QStringList lines;
-        for (const fundis::UnreadableText& field : unreadable) {
-            lines << QStringLiteral("  ") + QString::fromStdString(field.describe());
-        }
-        parts << QStringLiteral("В этих полях не число, расчет прочитает их так:\n") +
-                     lines.join(QLatin1Char('\n'));
-    }
-    if (!problems.empty()) {
-        QStringList lines;
-        for (const fundis::FieldProblem& problem : problems) {
-            lines << QStringLiteral("  ") + QString::fromStdString(problem.describe());
-        }
-        parts << QStringLiteral("Без этих полей расчет не будет выполнен:\n") + lines.join(QLatin1Char('\n'));
-    }
-    if (!implausible.empty()) {
-        QStringList lines;
-        for (const fundis::Implausible& value : implausible) {
-            lines << QStringLiteral("  ") + QString::fromStdString(value.describe());
-        }
-        parts << QStringLiteral("Эти значения далеко за обычными пределами (расчет их примет):\n") +
-                     lines.join(QLatin1Char('\n'));
-    }
-    const QString text =
-        parts.join(QStringLiteral("\n\n")) +
-        QStringLiteral("\n\nВернитесь к вводу, чтобы исправить их, или примите данные как есть.");
     const int kBack = 0;
     return fundis::dialogs().question(this, windowTitle(), text,
                                       {QStringLiteral("Вернуться к вводу"), QStringLiteral("Принять")}, kBack,

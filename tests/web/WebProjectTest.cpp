@@ -65,21 +65,15 @@ TEST(WebProject, RefusedCalculation) {
     EXPECT_TRUE(has(p.status(), R"("calculated": false)"));
 }
 
-// The OK's warnings: texts that are not numbers, required fields; nothing for a clean form
+// The OK's question, the core's (its parts InputProcessingTest checks), empty for a clean form
 TEST(WebProject, OkWarnings) {
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"NII1", "900", R"({"text": ""})"},
-        {"NII1", "9оо",
-         "В этих полях не число, расчет прочитает их так:\\n  N, Mmax, II предельное состояние"},
-        {"NII1", "", "Без этих полей расчет не будет выполнен:\\n  N, Mmax, II предельное состояние"},
-        {"Mt", "1000000", "Эти значения далеко за обычными пределами (расчет их примет):\\n  Mt"},
-    };
-    for (const auto& [name, text, warning] : rows) {
-        WebProject p = project();
-        ASSERT_TRUE(p.openDan(fileBytes(kData + "/sand_frost_depth.dan"), "sand.dan").ok);
-        p.setText(name, text);
-        EXPECT_TRUE(has(p.okWarnings(), warning)) << p.okWarnings();
-    }
+    WebProject p = project();
+    ASSERT_TRUE(p.openDan(fileBytes(kData + "/sand_frost_depth.dan"), "sand.dan").ok);
+    EXPECT_EQ(p.okWarnings(), R"({"text": ""})");
+    p.setText("NII1", "");
+    EXPECT_TRUE(
+        has(p.okWarnings(), "Без этих полей расчет не будет выполнен:\\n  N, Mmax, II предельное состояние"))
+        << p.okWarnings();
 }
 
 // The OK shows the L/H actually used (the ratio itself InputProcessingTest checks), and the dialog's own

@@ -322,35 +322,8 @@ void WebProject::fillReliability() {
 }
 
 std::string WebProject::okWarnings() const {
-    const std::vector<UnreadableText> unreadable = textsNotWholeNumbers(form_);
-    const std::vector<FieldProblem> problems = fieldProblems(form_);
-    const std::vector<Implausible> implausible = implausibleValues(form_);
-    std::string text;
-    if (!unreadable.empty()) {
-        text += "В этих полях не число, расчет прочитает их так:";
-        for (const UnreadableText& field : unreadable) {
-            text += "\n  " + field.describe();
-        }
-    }
-    if (!problems.empty()) {
-        text += text.empty() ? "" : "\n\n";
-        text += "Без этих полей расчет не будет выполнен:";
-        for (const FieldProblem& problem : problems) {
-            text += "\n  " + problem.describe();
-        }
-    }
-    if (!implausible.empty()) {
-        text += text.empty() ? "" : "\n\n";
-        text += "Эти значения далеко за обычными пределами (расчет их примет):";
-        for (const Implausible& value : implausible) {
-            text += "\n  " + value.describe();
-        }
-    }
-    if (!text.empty()) {
-        text += "\n\nВернитесь к вводу, чтобы исправить их, или примите данные как есть.";
-    }
     JsonObject object;
-    object.add("text", jsonString(text));
+    object.add("text", jsonString(okQuestion(form_)));
     return object.close();
 }
 

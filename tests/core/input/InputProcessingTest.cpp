@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/model/NumberFormat.h"
+#include "core/model/Plausibility.h"
 
 using namespace fundis;
 
@@ -209,4 +210,31 @@ TEST(TextsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
     }
     // the defaults of a new project are all numbers
     EXPECT_TRUE(textsNotWholeNumbers(ProjectForm()).empty());
+}
+
+// What OK asks: the parts in the order the user corrects them, each with its lines, and what to do
+// next; nothing for a form with none of them
+TEST(OkQuestion, PartsInOrderAndWhatToDo) {
+    ProjectForm form = typicalForm();
+    for (const TextField field : {TextField::NII1, TextField::NII2, TextField::NII3, TextField::NI1,
+                                  TextField::NI2, TextField::NI3, TextField::lc, TextField::bc}) {
+        form.text(field) = "900";
+    }
+    EXPECT_EQ(okQuestion(form), "");
+    form.text(TextField::NII2) = "9оо";
+    form.text(TextField::Yii1) = "";
+    form.text(TextField::Mt) = "1000000";
+    EXPECT_EQ(okQuestion(form),
+              "В этих полях не число, расчет прочитает их так:\n"
+              "  N, Nmax, II предельное состояние (вкладка «Нагрузки»): «9оо» → 9\n\n"
+              "Без этих полей расчет не будет выполнен:\n"
+              "  Вес грунта выше подошвы (вкладка «Грунт»): пусто\n\n"
+              "Эти значения далеко за обычными пределами (расчет их примет):\n"
+              "  " +
+                  implausibleValues(form).at(0).describe() +
+                  "\n\n"
+                  "Вернитесь к вводу, чтобы исправить их, или примите данные как есть.");
+    form.text(TextField::NII2) = "900";
+    form.text(TextField::Mt) = "49";
+    EXPECT_EQ(okQuestion(form).rfind("Без этих полей расчет не будет выполнен:\n  Вес грунта", 0), 0u);
 }
