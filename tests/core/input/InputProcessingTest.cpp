@@ -234,7 +234,4 @@ TEST(OkQuestion, PartsInOrderAndWhatToDo) {
                   implausibleValues(form).at(0).describe() +
                   "\n\n"
                   "Вернитесь к вводу, чтобы исправить их, или примите данные как есть.");
-    form.text(TextField::NII2) = "900";
-    form.text(TextField::Mt) = "49";
-    EXPECT_EQ(okQuestion(form).rfind("Без этих полей расчет не будет выполнен:\n  Вес грунта", 0), 0u);
 }
