@@ -19,7 +19,6 @@
 
 #include "core/input/InputProcessing.h"
 #include "core/model/NumberFormat.h"
-#include "core/model/Plausibility.h"
 #include "core/model/ProjectForm.h"
 #include "core/model/ProjectRecord.h"
 #include "core/model/Status.h"

@@ -2,11 +2,11 @@
 #include "web/api/WebProject.h"
 
 // The core's entry points this file uses, and no others: the project file (parseProject,
-// serializeProject), the field table, the form's rules and the OK's warnings and fill
-// (fieldProblems, textsNotWholeNumbers, implausibleValues, fillReliabilityFactor, lengthToHeightRatio), the
-// project pass (runProjectPass, documentContext), the settlement pass and its cells, and the documents (the
-// JSON, the HTML report, the note, the scheme, the printed pages and the settlement picture on the SVG
-// canvas, the DXF). The record's fields are never read here.
+// serializeProject), the field table, the OK's question and fill (okQuestion, fillReliabilityFactor,
+// lengthToHeightRatio), the settings' scale (readSchemeScale), the project pass (runProjectPass,
+// documentContext), the settlement pass and its cells, and the documents (the JSON, the HTML report, the
+// note, the scheme, the printed pages and the settlement picture on the SVG canvas, the DXF). The
+// record's fields are never read here.
 #include <algorithm>
 #include <utility>
 
@@ -17,7 +17,6 @@
 #include "core/model/FileIo.h"
 #include "core/model/FormFields.h"
 #include "core/model/NumberFormat.h"
-#include "core/model/Plausibility.h"
 #include "core/note/CalculationNote.h"
 #include "core/note/NoteOdt.h"
 #include "core/note/SvgCanvas.h"
