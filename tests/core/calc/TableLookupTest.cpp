@@ -52,9 +52,10 @@ TEST(TableLookup, InterpolatesBetweenRowsAndColumns) {
         EXPECT_NEAR(lookUp(row.table, row.x, row.y), row.value, 2e-6 * std::fabs(row.value))
             << row.x << ", " << row.y;
     }
-    // a number after a word of a row's free text is no value of the row: this row is one short
+    // a word of free text, even one with digits in it, and a number after it are no values of the
+    // row: this row is one short
     Table table;
-    EXPECT_FALSE(parseTable("# 1 2\n# 9 -.5 see 2\n", "short.dat", table).ok());
+    EXPECT_FALSE(parseTable("# 1 2\n# 9 -.5 x2 2\n", "short.dat", table).ok());
 }
 
 // A missing or short table stops the loading with a message naming its file
