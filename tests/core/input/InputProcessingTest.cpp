@@ -63,6 +63,9 @@ TEST(InputOk, EveryTextInItsPlaceOfTheRecord) {
     EXPECT_EQ(data.MI, (Combinations{0, 32, 35, 38}));
     EXPECT_EQ(data.NI, (Combinations{0, 33, 36, 39}));
     EXPECT_EQ(data.QI, (Combinations{0, 34, 37, 40}));
+    EXPECT_EQ(data.Ymt, static_cast<float>(TextField::Ymt) + 1);  // γmt as typed; empty, 20 kN/m³
+    form.text(TextField::Ymt) = "";
+    EXPECT_EQ(apply(form).Ymt, 20.0f);
 }
 
 // kh by air temperature (rows) and floor type (columns); an overhang over 0.5 m raises it by 0.1 at

@@ -347,7 +347,7 @@ TEST_F(WindowsFixture, ExamplesMenuOpensThePublishedProjects) {
 }
 
 // F1 hands the help page to the desktop's browser; with no browser to take it the page shows in a
-// window of the program; a help page that is not there is named, with where the folder is set
+// window of the program
 TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
     dialogs.browserAvailable = true;
     QAction* help = child<QToolButton>(*main, "helpButton")->defaultAction();
@@ -370,15 +370,6 @@ TEST_F(WindowsFixture, HelpShowsInTheBrowserOrInItsOwnWindow) {
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("HelpWindow")});
     EXPECT_TRUE(shownText.contains(QStringLiteral("Порядок работы"))) << shownText.left(300).toStdString();
     EXPECT_TRUE(dialogs.messages.isEmpty());
-
-    main->settings().programDir = dataFolder.path().toStdString();
-    help->trigger();
-    EXPECT_EQ(dialogs.opened.size(), 2);
-    EXPECT_EQ(dialogs.shown.size(), 1);
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(dataPath(QStringLiteral("Help/index.htm"))) &&
-                dialogs.messages[0].contains(QStringLiteral("Настройка параметров")))
-        << dialogs.messages[0].toStdString();
 }
 
 // A file that cannot be opened or saved gives one short message naming it once (the messages and how
