@@ -20,7 +20,7 @@ const char* const kFactors =
     "free text\r\n# 1 2 3\r\n# 0 0.00 1.00 3.14\r\n"
     "# 26 0.84 4.37 6.90\r\n# 28 0.98 4.93 7.40\r\n# 45 3.66 15.64 14.64\r\n";
 // Signed numbers and numbers that start with their point; numbers in the free text are no values.
-const char* const kSigns = "table 12 of 7 rows\n# 1 2\n# -9 -5 .9\n# 9 -.5 +2\n";
+const char* const kSigns = "table 12 of 7 rows\n# 1 2\n# -9 -0.5 .9\n# 9 -.5 +2\n";
 const char* const kConditions =
     "# 1 1.5 4\n# 0 1.4 1.4 1.2\n# 1 1.3 1.3 1.1\n# 2 1.25 1.2 1.0 trailing words\n";
 
@@ -45,7 +45,7 @@ TEST(TableLookup, InterpolatesBetweenRowsAndColumns) {
                 {kFactors, 3, 1e-6f, 3.14}, {kFactors, 2, 0, 1.00},        {kFactors, 2, -5, 1.00},
                 {kFactors, 2, 50, 15.64},   {kConditions, 1, 1e-10f, 1.4}, {kConditions, 1, 1, 1.3},
                 {kConditions, 4, 1, 1.1},   {kConditions, 1.5f, 2, 1.2},   {kConditions, 2.75f, 1, 1.2},
-                {kSigns, 1, -9, -5},        {kSigns, 2, -9, 0.9},          {kSigns, 1, 9, -0.5},
+                {kSigns, 1, -9, -0.5},      {kSigns, 2, -9, 0.9},          {kSigns, 1, 9, -0.5},
                 {kSigns, 2, 9, 2},          {kConditions, 9, 1, 1.1},      {kConditions, 0.5f, 1, 0.65},
                 {kConditions, 0, 1, 1.3}};
     for (const auto& row : rows) {
@@ -66,7 +66,7 @@ TEST(CodeTables, MissingOrShortTablesAreNamed) {
         {"table4.dat", "no marks at all", ""},
         {"sizepdkl.dat", nullptr, ""},
         {"Rb.dat", nullptr, ""},
-        {"Rb.dat", "text, no record\r\n", "нет ни одного класса бетона"},
+        {"Rb.dat", "7.5 9.5 0.66, no mark\r\n", "нет ни одного класса бетона"},
         {"Rb.dat", "# 7.5 9.5\r\n# 8.5 11.0 0.75\r\n", "запись 1 короче трех чисел"},
         {"Rb.dat", "# 7.5 9.5 0.66\r\n# 8.5 11.0\r\n", "запись 2 короче трех чисел"},
         {"table3.dat", "# 1 1.5 4\r\n#\r\n", ""},      // keys, no rows
