@@ -7,6 +7,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/model/Plausibility.h"
+#include "support/SampleProject.h"
 
 using namespace fundis;
 
@@ -218,11 +219,7 @@ TEST(TextsNotWholeNumbers, NamesTheFieldAndTheNumberRead) {
 // What OK asks: the parts in the order the user corrects them, each with its lines, and what to do
 // next; nothing for a form with none of them
 TEST(OkQuestion, PartsInOrderAndWhatToDo) {
-    ProjectForm form = typicalForm();
-    for (const TextField field : {TextField::NII1, TextField::NII2, TextField::NII3, TextField::NI1,
-                                  TextField::NI2, TextField::NI3, TextField::lc, TextField::bc}) {
-        form.text(field) = "900";
-    }
+    ProjectForm form = sandProjectForm();
     EXPECT_EQ(okQuestion(form), "");
     form.text(TextField::NII2) = "9оо";
     form.text(TextField::Yii1) = "";

@@ -168,6 +168,17 @@ TEST(ProjectPass, ImplausibleValuesAreSaidNotRefused) {
 // γmt, γb2, a basement, given steps, the 1989 manual's pressures without the foundation's weight
 TEST(ProjectPass, AddedFieldsChangeTheCalculation) {
     const double W = 1.8 * 2.1 * 2.1 / 6.0;
+    // the given base's reserve: the least over the combinations of (R − p)/R and (1,2·R − pmax)/(1,2·R)
+    const auto expectReserve = [](const ProjectPass& pass) {
+        const double R = pass.calculation.base.R;
+        double reserve = 1.0;
+        for (int j = 1; j <= 3; ++j) {
+            const PressureCheck& c = pass.calculation.pressuresII[static_cast<std::size_t>(j)];
+            reserve = std::min({reserve, (R - c.p) / R, (1.2 * R - c.pmax) / (1.2 * R)});
+        }
+        EXPECT_NEAR(pass.calculation.base.kzap, reserve, 1e-5);
+        EXPECT_LT(reserve, 1.0 - pass.calculation.base.pEnv / R);  // here the edge pressure governs
+    };
     struct Row {
         const char* what;
         std::vector<std::pair<const char*, const char*>> fields;
@@ -177,17 +188,10 @@ TEST(ProjectPass, AddedFieldsChangeTheCalculation) {
     const Row rows[] = {
         {"given coefficients and base",
          {{"Yc1Given", "1"}, {"Yc2Given", "1"}, {"kGiven", "1"}, {"bGiven", "1.8"}, {"lGiven", "2.1"}},
-         [](const ProjectPass& pass) {
+         [expectReserve](const ProjectPass& pass) {
              EXPECT_NEAR(pass.calculation.base.R, 316.9838 / 1.43, 0.001);
              EXPECT_TRUE(pass.calculation.base.given && !pass.calculation.base.givenPasses);
-             // the reserve: the least over the combinations of (R − p)/R and (1,2·R − pmax)/(1,2·R)
-             const double R = pass.calculation.base.R;
-             double reserve = 1.0;
-             for (int j = 1; j <= 3; ++j) {
-                 const PressureCheck& c = pass.calculation.pressuresII[static_cast<std::size_t>(j)];
-                 reserve = std::min({reserve, (R - c.p) / R, (1.2 * R - c.pmax) / (1.2 * R)});
-             }
-             EXPECT_NEAR(pass.calculation.base.kzap, reserve, 1e-5);
+             expectReserve(pass);
              EXPECT_TRUE(pass.calculation.stepsRan);  // the design goes on
              EXPECT_EQ(pass.outcome, PassOutcome::DesignFailures);
          },
@@ -195,6 +199,13 @@ TEST(ProjectPass, AddedFieldsChangeTheCalculation) {
           "Размеры подошвы заданы\t\t\tb= 1.800м, l= 2.100м",
           "Заданная подошва не проходит проверку давлений:",
           "Сочетание 2: p = 300.196кПа > R = 221.667кПа."}},
+        {"a given base wider than 10 m, its edge pressure governing the reserve",
+         {{"bGiven", "12"}, {"lGiven", "12"}, {"MII2", "5000"}},
+         [expectReserve](const ProjectPass& pass) {
+             EXPECT_NEAR(pass.calculation.base.soil.kz, 8.0 / 12 + 0.2, 1e-6);
+             expectReserve(pass);
+         },
+         {}},
         {"γmt 0 on the given base",
          {{"Ymt", "0"}, {"bGiven", "1.8"}, {"lGiven", "2.1"}},
          [](const ProjectPass& pass) { EXPECT_NEAR(pass.calculation.base.pEnv, 1010 / 3.78, 0.001); },

@@ -63,9 +63,7 @@ TEST_F(WindowsFixture, NoteOfTheLastCalculation) {
     shown = showNote(*main, dialogs, [](fundis::NoteWindow& window) {
         window.show();
         const QRect available = window.screen()->availableGeometry();
-        EXPECT_TRUE(window.width() <= available.width() && window.height() <= available.height())
-            << window.width() << "x" << window.height() << " on " << available.width() << "x"
-            << available.height();
+        EXPECT_TRUE(window.width() <= available.width() && window.height() <= available.height());
         window.saveNote();
         window.saveNote();
     });
