@@ -107,7 +107,7 @@ void writeTables(Page& page, const Design& design) {
     page.line("</TABLE>");
 }
 
-// The bill of materials in the forms of ГОСТ 21.501: the specification and the steel schedule.
+// The bill of materials in the forms of ГОСТ 21.501: the list of positions (form 7) and the steel schedule.
 void writeMaterials(Page& page, const BillOfMaterials& bill) {
     const char sep = page.separator();
     const auto cell = [](const std::string& text) {
